@@ -1,0 +1,81 @@
+// The receiver runs of the terminal: Update Parameters, Update Software, Load Setting from Box,
+// Send Setting to Box, OTA Software Update and Stop Update, with the byte handlers that conduct
+// them. Pure and deterministic: everything outside goes through the RunHost.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <string>
+
+#include "database/ChannelDatabase.h"
+#include "database/ParameterImage.h"
+#include "protocols/RunHost.h"
+
+namespace zev {
+
+// Which data file the terminal holds open (OpenFileState).
+enum class OpenFile : int { None = 0, ParameterFile = 1, SoftwareFile = 2, ImageFile = 3, OtaFile = 4 };
+
+class ReceiverSession {
+public:
+    ReceiverSession(RunHost& host, ChannelDatabase& db, ImageBuffers& images);
+    ~ReceiverSession();
+    ReceiverSession(const ReceiverSession&) = delete;
+    ReceiverSession& operator=(const ReceiverSession&) = delete;
+
+    // Commands.
+    void UpdateParameters();
+    void UpdateSoftware();
+    void StopUpdate();
+    void LoadSettingFromBox();
+    void SendSettingToBox();
+    void OtaSoftwareUpdate();
+
+    // Effects of Com Connect / Com Disconnect on the run state.
+    void OnLinkConnected();
+    void OnLinkDisconnected();
+    // The device went away under a run (adapter pulled, pseudo-terminal closed): report it,
+    // close the link and end the run.
+    void OnLinkLost(const std::string& reason);
+
+    // One received byte for the active run's byte handler (echo is the caller's business).
+    void HandleByte(uint8_t value);
+
+    ProtocolMode Mode() const { return mode_; }
+    uint8_t ProtocolStep() const { return step_; }
+    bool StatusConnected() const { return statusConnected_; }
+    void SetStatusConnected(bool on) { statusConnected_ = on; }
+    std::time_t RunStart() const { return runStart_; }
+    void SetRunStart(std::time_t t) { runStart_ = t; }
+
+    // The program's one current file; "*.*" means none.
+    std::string currentFileName = "*.*";
+
+    // The held data file. HoldFile closes whatever was held before.
+    OpenFile OpenFileState() const { return openFileState_; }
+    std::FILE* HeldFile() const { return heldFile_; }
+    void HoldFile(std::FILE* file, OpenFile state);
+    void CloseHeldFile();
+
+    // Answer to "Modify Default Channels the same?" etc. come from host.Message().
+
+    RunHost& Host() { return host_; }
+    ChannelDatabase& Database() { return db_; }
+    ImageBuffers& Images() { return images_; }
+
+private:
+    struct Impl;
+    RunHost& host_;
+    ChannelDatabase& db_;
+    ImageBuffers& images_;
+    ProtocolMode mode_ = ProtocolMode::Idle;
+    uint8_t step_ = 0;
+    bool statusConnected_ = false;
+    std::time_t runStart_ = 0;
+    OpenFile openFileState_ = OpenFile::None;
+    std::FILE* heldFile_ = nullptr;
+    Impl* impl_ = nullptr;  // transfer state of the runs
+};
+
+}  // namespace zev
