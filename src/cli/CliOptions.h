@@ -1,0 +1,27 @@
+// zev-cli's command line, parsed: options may stand before or after the command.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zev::cli {
+
+struct CliOptions {
+    std::string command;            // dump, build, convert, monitor, update-params, ...
+    std::vector<std::string> args;  // the command's positional arguments
+    bool json = false;              // dump --json
+    std::optional<int> flash;       // --flash N (flash size index of default.dat)
+    std::optional<int> user;        // --user N (user-parameter size index)
+    std::optional<std::string> port;  // --port NAME
+    std::optional<int> baud;          // --baud N
+    int timeoutSeconds = 60;          // --timeout S; 0 waits for ever
+    bool modifyDefault = false;       // send --default
+};
+
+// Exit statuses.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;  // refused image, run that did not succeed, time-out
+inline constexpr int kExitUsage = 2;   // usage and file errors
+
+}  // namespace zev::cli
