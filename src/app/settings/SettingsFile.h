@@ -2,6 +2,7 @@
 // record (longer texts are written whole so that nothing is cut).
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/settings/LinkSettings.h"
@@ -13,6 +14,10 @@ inline constexpr const char* kSettingsFileName = "default.dat";
 // Reads the file, or creates it with the defaults when it does not exist. Never fails: a file
 // that can be neither created nor read leaves the defaults.
 LinkSettings LoadSettingsFile(const std::string& path = kSettingsFileName);
+
+// Reads an existing file without creating one; nullopt when it cannot be opened. Fields the
+// file does not complete (fewer than eight commas) keep their defaults.
+std::optional<LinkSettings> ReadSettingsFile(const std::string& path = kSettingsFileName);
 
 // Writes the record; returns false when the file could not be written.
 bool SaveSettingsFile(const LinkSettings& settings, const std::string& path = kSettingsFileName);

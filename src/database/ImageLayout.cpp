@@ -1,0 +1,64 @@
+#include "database/ImageLayout.h"
+
+#include <cstdio>
+#include <string>
+
+namespace zev::image {
+
+namespace {
+
+template <typename... Args>
+std::string Format(const char* format, Args... args) {
+    char text[256];
+    std::snprintf(text, sizeof text, format, args...);
+    return text;
+}
+
+}  // namespace
+
+std::string CheckBlockLayout(const DatabaseHeader& h, std::size_t blockSize,
+                             std::string_view blockName) {
+    const std::string block(blockName);
+    const char* name = block.c_str();
+    // SatCapacity is 8 bits wide, so it never exceeds the 256-entry satellite table.
+    if (h.TpCapacity > kMaxTransponders) {
+        return Format("The %s's transponder capacity of %u is larger than the limit of %zu.", name,
+                      unsigned{h.TpCapacity}, kMaxTransponders);
+    }
+    if (h.ChannelCapacity > kMaxChannelSlots) {
+        return Format("The %s's channel capacity of %u is larger than the limit of %zu.", name,
+                      unsigned{h.ChannelCapacity}, kMaxChannelSlots);
+    }
+    if (h.SatCount > h.SatCapacity) {
+        return Format("The %s holds %u satellites, more than its capacity of %u.", name,
+                      unsigned{h.SatCount}, unsigned{h.SatCapacity});
+    }
+    if (h.TpCount > h.TpCapacity) {
+        return Format("The %s holds %u transponders, more than its capacity of %u.", name,
+                      unsigned{h.TpCount}, unsigned{h.TpCapacity});
+    }
+    const std::size_t channels = std::size_t{h.TvCount} + h.RadioCount;
+    if (channels > h.ChannelCapacity) {
+        return Format(
+            "The %s holds %u TV and %u radio channels, more than its channel "
+            "capacity of %u.",
+            name, unsigned{h.TvCount}, unsigned{h.RadioCount}, unsigned{h.ChannelCapacity});
+    }
+    const BlockLayout layout(h, blockSize);
+    if (layout.channelArea + kTrailerBytes > blockSize) {
+        return Format(
+            "The %s of %zu bytes is too small for its header, satellite and "
+            "transponder areas (%zu bytes).",
+            name, blockSize, layout.channelArea + kTrailerBytes);
+    }
+    const std::size_t room = (blockSize - kTrailerBytes - layout.channelArea) / kChannelBytes;
+    if (channels > room) {
+        return Format(
+            "The %s has room for %zu channels, too few for its %u TV and %u radio "
+            "channels.",
+            name, room, unsigned{h.TvCount}, unsigned{h.RadioCount});
+    }
+    return {};
+}
+
+}  // namespace zev::image
