@@ -1,6 +1,8 @@
 // Connects a SerialLink's notifications to a ReceiverSession: reads up to 100 bytes per
 // notification, feeds them through the terminal rules and the active run, then lets the link
-// post the next notification. Used by the desktop program and by zev-cli alike.
+// post the next notification. It also hands the link's LinkLost to the session
+// (ReceiverSession::OnLinkLost), so callers need not. Used by the desktop program and by zev-cli
+// alike.
 #pragma once
 
 #include <QObject>
@@ -15,7 +17,7 @@ class ReceiverSession;
 
 class NotificationPump : public QObject {
     Q_OBJECT
-public:
+  public:
     NotificationPump(SerialLink& link, ReceiverSession& session, EchoSink& echo,
                      QObject* parent = nullptr);
 
@@ -24,10 +26,10 @@ public:
     // Call after un-pausing so waiting bytes are delivered.
     void Resume();
 
-public slots:
+  public slots:
     void OnNotify();
 
-private:
+  private:
     SerialLink& link_;
     ReceiverSession& session_;
     EchoSink& echo_;

@@ -18,7 +18,7 @@ inline constexpr int kReadBufferSize = 4096;
 
 class SerialLink : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit SerialLink(LinkSettings& settings, QObject* parent = nullptr);
     ~SerialLink() override;
 
@@ -31,22 +31,34 @@ public:
 
     // The end of every notification; while bytes wait, another notification is posted.
     void SetNotifyPermit();
+    // The end of a notification that left its bytes waiting on purpose (reading is paused):
+    // only bytes that arrive later, or a later SetNotifyPermit(), bring the next notification.
+    void SetNotifyPermitForNewBytes();
 
     // "COM1".."COM4" are the first four serial ports of the platform; anything else is used
     // as a device name or path.
     static QString DevicePathFor(const std::string& portName);
     LinkSettings& Settings() { return settings_; }
 
-signals:
-    void Notify();                     // bytes are waiting to be read
-    void LinkLost(const QString& why); // the device went away; the link is already closed
+  signals:
+    void Notify();                      // bytes are waiting to be read
+    void LinkLost(const QString& why);  // the device went away; the link is already closed
 
-private:
+  private:
+    void PostNotifyIfWaiting();
+    void DeliverNotify();
+    void OnPortError(int error);
+    void HandleLoss(const QString& why);
+    void FlushPendingWrites();
+
     LinkSettings& settings_;
+    // Kept for the link's whole life so that the parity, stop-bit and flow settings that
+    // ApplyPortSettings leaves alone carry over from one connection to the next.
     QSerialPort* port_ = nullptr;
     bool connected_ = false;
-    bool permit_ = true;
-    bool posted_ = false;
+    bool inFlight_ = false;  // a Notify was emitted and its permit has not come back
+    bool posted_ = false;    // a Notify is queued in the event loop
+    bool lossQueued_ = false;
 };
 
 }  // namespace zev

@@ -1,0 +1,27 @@
+// The serial-link half of a RunHost, on a SerialLink, shared by the desktop program and
+// zev-cli; the terminal and the message boxes stay with each of them.
+#pragma once
+
+#include "protocols/RunHost.h"
+
+namespace zev {
+
+class SerialLink;
+
+class LinkRunHost : public RunHost {
+  public:
+    explicit LinkRunHost(SerialLink& link) : link_(link) {}
+
+    bool OpenLink() override;
+    void CloseLink() override;
+    bool LinkOpen() const override;
+    std::string PortName() const override;
+    int SendByte(uint8_t value) override;
+
+    SerialLink& Link() { return link_; }
+
+  private:
+    SerialLink& link_;
+};
+
+}  // namespace zev

@@ -1,0 +1,167 @@
+#include "serial/link/SerialLink.h"
+
+#include <QSerialPort>
+
+namespace zev {
+
+namespace {
+
+// How long closing the port may wait for bytes still in the write buffer.
+constexpr int kCloseFlushMilliseconds = 2000;
+
+}  // namespace
+
+SerialLink::SerialLink(LinkSettings& settings, QObject* parent)
+    : QObject(parent), settings_(settings), port_(new QSerialPort(this)) {
+    connect(port_, &QSerialPort::readyRead, this, &SerialLink::PostNotifyIfWaiting);
+    connect(port_, &QSerialPort::errorOccurred, this,
+            [this](QSerialPort::SerialPortError error) { OnPortError(static_cast<int>(error)); });
+}
+
+SerialLink::~SerialLink() { ClosePort(); }
+
+QString SerialLink::DevicePathFor(const std::string& portName) {
+    static const char* const kComNames[] = {"COM1", "COM2", "COM3", "COM4"};
+    for (int index = 0; index < 4; ++index) {
+        if (portName != kComNames[index]) continue;
+#if defined(Q_OS_WIN)
+        return QString::fromStdString(portName);
+#elif defined(Q_OS_MACOS)
+        // macOS has no fixed names for serial ports; these are the usual call-out devices.
+        return QStringLiteral("/dev/cu.serial%1").arg(index + 1);
+#else
+        return QStringLiteral("/dev/ttyS%1").arg(index);
+#endif
+    }
+    return QString::fromStdString(portName);
+}
+
+bool SerialLink::OpenPort() {
+    if (connected_) return false;
+    port_->setPortName(DevicePathFor(settings_.portName));
+    // Qt's buffer stands for the driver's input queue: when it is full Qt stops reading and
+    // further bytes wait in the operating system.
+    port_->setReadBufferSize(kReadBufferSize);
+    if (!port_->open(QIODevice::ReadWrite)) return false;
+    if (!ApplyPortSettings()) {
+        port_->close();
+        return false;
+    }
+    connected_ = true;
+    inFlight_ = false;
+    posted_ = false;
+    lossQueued_ = false;
+    PostNotifyIfWaiting();
+    return true;
+}
+
+void SerialLink::ClosePort() {
+    if (!connected_) return;
+    connected_ = false;
+    inFlight_ = false;
+    FlushPendingWrites();
+    port_->close();
+}
+
+void SerialLink::FlushPendingWrites() {
+    // Bytes written just before a close (a run's last acknowledgement) must still go out; a
+    // device that takes nothing more ends the wait.
+    while (port_->isOpen() && port_->bytesToWrite() > 0) {
+        if (!port_->waitForBytesWritten(kCloseFlushMilliseconds)) break;
+    }
+}
+
+bool SerialLink::ApplyPortSettings() {
+    if (!port_->isOpen()) return false;
+    const LinkSettings& s = settings_;
+    if (s.baudRate <= 0 || !port_->setBaudRate(s.baudRate)) return false;
+
+    if (s.dataBits < 5 || s.dataBits > 8) return false;
+    if (!port_->setDataBits(static_cast<QSerialPort::DataBits>(s.dataBits))) return false;
+
+    bool ok = true;
+    if (s.parity == "None") {
+        ok = port_->setParity(QSerialPort::NoParity);
+    } else if (s.parity == "Odd") {
+        ok = port_->setParity(QSerialPort::OddParity);
+    } else if (s.parity == "Even") {
+        ok = port_->setParity(QSerialPort::EvenParity);
+    } else if (s.parity == "Mask") {
+        ok = port_->setParity(QSerialPort::MarkParity);
+    } else if (s.parity == "Space") {
+        ok = port_->setParity(QSerialPort::SpaceParity);
+    }
+    if (!ok) return false;
+
+    if (s.stopBits == "1") {
+        ok = port_->setStopBits(QSerialPort::OneStop);
+    } else if (s.stopBits == "1.5") {
+        ok = port_->setStopBits(QSerialPort::OneAndHalfStop);
+    } else if (s.stopBits == "2") {
+        ok = port_->setStopBits(QSerialPort::TwoStop);
+    }
+    if (!ok) return false;
+
+    // "None" and unknown texts keep whatever flow control the port already has.
+    if (s.flowControl == "Hardware") {
+        ok = port_->setFlowControl(QSerialPort::HardwareControl);
+    } else if (s.flowControl == "Xon/Xoff") {
+        ok = port_->setFlowControl(QSerialPort::SoftwareControl);
+    }
+    return ok;
+}
+
+int SerialLink::ReadBytes(uint8_t* buffer, int maximum) {
+    if (!connected_ || maximum <= 0) return 0;
+    const qint64 got = port_->read(reinterpret_cast<char*>(buffer), maximum);
+    return got > 0 ? static_cast<int>(got) : 0;
+}
+
+int SerialLink::WriteBytes(const uint8_t* bytes, int count) {
+    if (!connected_ || count <= 0) return 0;
+    // Appends to Qt's write buffer; the event loop hands it to the device in large pieces,
+    // so a block sent byte by byte costs no system call per byte.
+    const qint64 written = port_->write(reinterpret_cast<const char*>(bytes), count);
+    return written > 0 ? static_cast<int>(written) : 0;
+}
+
+void SerialLink::SetNotifyPermit() {
+    inFlight_ = false;
+    PostNotifyIfWaiting();
+}
+
+void SerialLink::SetNotifyPermitForNewBytes() { inFlight_ = false; }
+
+void SerialLink::PostNotifyIfWaiting() {
+    if (!connected_ || inFlight_ || posted_ || port_->bytesAvailable() <= 0) return;
+    // Queued, so a notification never starts inside another one or inside a write.
+    posted_ = true;
+    QMetaObject::invokeMethod(this, &SerialLink::DeliverNotify, Qt::QueuedConnection);
+}
+
+void SerialLink::DeliverNotify() {
+    posted_ = false;
+    if (!connected_ || inFlight_ || port_->bytesAvailable() <= 0) return;
+    inFlight_ = true;
+    emit Notify();
+}
+
+void SerialLink::OnPortError(int error) {
+    if (error != QSerialPort::ResourceError || !connected_ || lossQueued_) return;
+    // Reported from inside QSerialPort's own handling; the port is closed afterwards.
+    lossQueued_ = true;
+    const QString why = port_->errorString();
+    QMetaObject::invokeMethod(
+        this, [this, why] { HandleLoss(why); }, Qt::QueuedConnection);
+}
+
+void SerialLink::HandleLoss(const QString& why) {
+    lossQueued_ = false;
+    if (!connected_) return;
+    connected_ = false;
+    inFlight_ = false;
+    port_->close();
+    emit LinkLost(why);
+}
+
+}  // namespace zev

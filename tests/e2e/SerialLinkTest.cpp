@@ -1,0 +1,184 @@
+// SerialLink on a pseudo-terminal opened by the test: notifications, writes, settings, loss.
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "e2e/PtyPair.h"
+#include "serial/link/SerialLink.h"
+
+namespace zev {
+namespace {
+
+using test::PtyPair;
+using test::SpinUntil;
+
+class SerialLinkTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::TestApp();
+        ASSERT_TRUE(pty.ok());
+        settings.portName = pty.SlavePath();
+    }
+
+    // Reads each notification's bytes the way the terminal does, at most 100 at a time.
+    void ReadOnNotify() {
+        QObject::connect(&link, &SerialLink::Notify, [this] {
+            uint8_t buffer[100];
+            const int n = link.ReadBytes(buffer, sizeof buffer);
+            pieces.push_back(n);
+            received.insert(received.end(), buffer, buffer + n);
+            link.SetNotifyPermit();
+        });
+    }
+
+    PtyPair pty;
+    LinkSettings settings;
+    SerialLink link{settings};
+    std::vector<int> pieces;
+    std::vector<uint8_t> received;
+};
+
+std::vector<uint8_t> Counting(std::size_t count) {
+    std::vector<uint8_t> bytes(count);
+    std::iota(bytes.begin(), bytes.end(), uint8_t{0});
+    return bytes;
+}
+
+TEST_F(SerialLinkTest, BurstArrivesInPiecesOfAtMostHundredInOrder) {
+    ReadOnNotify();
+    ASSERT_TRUE(link.OpenPort());
+    const auto burst = Counting(1000);
+    pty.Write(burst);
+    ASSERT_TRUE(SpinUntil([&] { return received.size() >= burst.size(); }));
+    EXPECT_EQ(received, burst);
+    EXPECT_GE(pieces.size(), 10u);
+    for (int n : pieces) EXPECT_LE(n, 100);
+}
+
+TEST_F(SerialLinkTest, OneNotificationInFlightUntilPermit) {
+    int notifications = 0;
+    QObject::connect(&link, &SerialLink::Notify, [&] { ++notifications; });
+    ASSERT_TRUE(link.OpenPort());
+    pty.Write(Counting(300));
+    ASSERT_TRUE(SpinUntil([&] { return notifications > 0; }));
+    // Without a permit no second notification comes, however long the bytes wait.
+    SpinUntil([] { return false; }, 200);
+    EXPECT_EQ(notifications, 1);
+    uint8_t buffer[100];
+    EXPECT_EQ(link.ReadBytes(buffer, 100), 100);
+    link.SetNotifyPermit();
+    ASSERT_TRUE(SpinUntil([&] { return notifications == 2; }));
+}
+
+TEST_F(SerialLinkTest, PermitForNewBytesLeavesWaitingBytesUntilFullPermit) {
+    bool paused = true;
+    QObject::connect(&link, &SerialLink::Notify, [&] {
+        if (paused) {
+            link.SetNotifyPermitForNewBytes();
+            return;
+        }
+        uint8_t buffer[100];
+        const int n = link.ReadBytes(buffer, sizeof buffer);
+        received.insert(received.end(), buffer, buffer + n);
+        link.SetNotifyPermit();
+    });
+    ASSERT_TRUE(link.OpenPort());
+    const auto first = Counting(250);
+    pty.Write(first);
+    SpinUntil([] { return false; }, 200);
+    EXPECT_TRUE(received.empty());
+    paused = false;
+    link.SetNotifyPermit();
+    ASSERT_TRUE(SpinUntil([&] { return received.size() >= first.size(); }));
+    EXPECT_EQ(received, first);
+}
+
+TEST_F(SerialLinkTest, WritesOfSingleBytesArriveWholeAndInOrder) {
+    ASSERT_TRUE(link.OpenPort());
+    const auto block = Counting(8192);
+    for (uint8_t byte : block) ASSERT_EQ(link.WriteBytes(&byte, 1), 1);
+    EXPECT_EQ(pty.Read(block.size()), block);
+}
+
+TEST_F(SerialLinkTest, BytesWrittenJustBeforeCloseStillGoOut) {
+    ASSERT_TRUE(link.OpenPort());
+    const auto bytes = Counting(64);
+    EXPECT_EQ(link.WriteBytes(bytes.data(), static_cast<int>(bytes.size())), 64);
+    link.ClosePort();
+    EXPECT_EQ(pty.Read(bytes.size()), bytes);
+}
+
+TEST_F(SerialLinkTest, OpenTwiceFailsAndCloseAllowsReopen) {
+    ASSERT_TRUE(link.OpenPort());
+    EXPECT_FALSE(link.OpenPort());
+    EXPECT_TRUE(link.portConnected());
+    link.ClosePort();
+    EXPECT_FALSE(link.portConnected());
+    uint8_t byte = 1;
+    EXPECT_EQ(link.WriteBytes(&byte, 1), 0);
+    EXPECT_TRUE(link.OpenPort());
+}
+
+TEST_F(SerialLinkTest, UsualSettingsWorkOnAPseudoTerminal) {
+    settings.baudRate = 9600;
+    settings.parity = "Even";
+    settings.stopBits = "2";
+    settings.dataBits = 7;
+    ASSERT_TRUE(link.OpenPort());
+    settings.baudRate = 115200;
+    settings.parity = "None";
+    settings.stopBits = "1";
+    settings.dataBits = 8;
+    settings.flowControl = "Something";  // treated as "None"
+    EXPECT_TRUE(link.ApplyPortSettings());
+}
+
+TEST_F(SerialLinkTest, DataBitsOutsideFiveToEightFail) {
+    settings.dataBits = 4;
+    EXPECT_FALSE(link.OpenPort());
+    EXPECT_FALSE(link.portConnected());
+    settings.dataBits = 9;
+    EXPECT_FALSE(link.OpenPort());
+    settings.dataBits = 5;
+    EXPECT_TRUE(link.OpenPort());
+}
+
+TEST_F(SerialLinkTest, MissingDeviceDoesNotOpen) {
+    settings.portName = "/nonexistent/zev-port";
+    EXPECT_FALSE(link.OpenPort());
+    EXPECT_FALSE(link.ApplyPortSettings());
+}
+
+TEST_F(SerialLinkTest, VanishingDeviceClosesTheLinkAndReportsIt) {
+    QString reason;
+    bool lost = false;
+    QObject::connect(&link, &SerialLink::LinkLost, [&](const QString& why) {
+        lost = true;
+        reason = why;
+    });
+    ReadOnNotify();
+    ASSERT_TRUE(link.OpenPort());
+    pty.Write(Counting(10));
+    ASSERT_TRUE(SpinUntil([&] { return received.size() == 10; }));
+    pty.CloseMaster();
+    ASSERT_TRUE(SpinUntil([&] { return lost; }));
+    EXPECT_FALSE(link.portConnected());
+    uint8_t byte = 0x55;
+    EXPECT_EQ(link.WriteBytes(&byte, 1), 0);
+    EXPECT_EQ(link.ReadBytes(&byte, 1), 0);
+}
+
+TEST(SerialLinkNames, ComNamesMapToThePlatformsFirstPorts) {
+#if defined(Q_OS_WIN)
+    EXPECT_EQ(SerialLink::DevicePathFor("COM2"), "COM2");
+#elif !defined(Q_OS_MACOS)
+    EXPECT_EQ(SerialLink::DevicePathFor("COM1"), "/dev/ttyS0");
+    EXPECT_EQ(SerialLink::DevicePathFor("COM4"), "/dev/ttyS3");
+#endif
+    EXPECT_EQ(SerialLink::DevicePathFor("com1"), "com1");  // names are compared exactly
+    EXPECT_EQ(SerialLink::DevicePathFor("COM5"), "COM5");
+    EXPECT_EQ(SerialLink::DevicePathFor("/dev/pts/5"), "/dev/pts/5");
+}
+
+}  // namespace
+}  // namespace zev
