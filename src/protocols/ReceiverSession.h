@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <string>
 
 #include "database/ChannelDatabase.h"
@@ -15,10 +16,16 @@
 namespace zev {
 
 // Which data file the terminal holds open (OpenFileState).
-enum class OpenFile : int { None = 0, ParameterFile = 1, SoftwareFile = 2, ImageFile = 3, OtaFile = 4 };
+enum class OpenFile : int {
+    None = 0,
+    ParameterFile = 1,
+    SoftwareFile = 2,
+    ImageFile = 3,
+    OtaFile = 4
+};
 
 class ReceiverSession {
-public:
+  public:
     ReceiverSession(RunHost& host, ChannelDatabase& db, ImageBuffers& images);
     ~ReceiverSession();
     ReceiverSession(const ReceiverSession&) = delete;
@@ -64,8 +71,40 @@ public:
     ChannelDatabase& Database() { return db_; }
     ImageBuffers& Images() { return images_; }
 
-private:
+  private:
     struct Impl;
+
+    // Every run's start: banner, link, run state.
+    void PrintBanner(bool otaLoader);
+    bool OpenLinkForRun();
+    void BeginRun(ProtocolMode mode);
+    // Leaves the active run (mode Idle, step 0) and returns the mode it had.
+    ProtocolMode LeaveRun();
+    void ReportRunEnd(ProtocolMode mode, bool success);
+    // Ends the active run and reports it to the host.
+    void EndRun(bool success);
+    // A check that failed before anything was sent: message box and terminal line.
+    void Refuse(const std::string& sentence);
+    void ReportFailedOpen(const char* format);
+    std::string FileExtension() const;
+
+    void HandleBootLoaderByte(uint8_t value);
+    void HandleBootResult(uint8_t value);
+    void StartBootLoaderData();
+    // Sends the next block of the parameter image or the held file; on the last one the
+    // checksum follows.
+    void SendNextDataBlock(bool restart);
+    void HandleSettingsHandshake(uint8_t value);
+    void HandleLoadByte(uint8_t value);
+    void HandleLoadHeader();
+    void FinishLoad();
+    void HandleSendByte(uint8_t value);
+    void SendSettingsBlock();
+    bool PrepareSendImage(MsgAnswer modifyDefault);
+    void HandleOtaByte(uint8_t value);
+    void HandleOtaResult(uint8_t value);
+    void PrintOtaInformation();
+
     RunHost& host_;
     ChannelDatabase& db_;
     ImageBuffers& images_;
@@ -75,7 +114,7 @@ private:
     std::time_t runStart_ = 0;
     OpenFile openFileState_ = OpenFile::None;
     std::FILE* heldFile_ = nullptr;
-    Impl* impl_ = nullptr;  // transfer state of the runs
+    std::unique_ptr<Impl> impl_;  // transfer state of the runs
 };
 
 }  // namespace zev

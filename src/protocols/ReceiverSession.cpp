@@ -1,0 +1,327 @@
+// The commands that start the receiver runs, Stop Update, and the run bookkeeping they share.
+#include "protocols/ReceiverSession.h"
+
+#include "protocols/LineConventions.h"
+#include "protocols/SessionState.h"
+#include "protocols/TextFormat.h"
+
+namespace zev {
+namespace {
+
+constexpr const char* kAppTitle = "zev";
+constexpr const char* kNoFile = "*.*";
+constexpr const char* kCantOpenLink = "\nCan't open connection, maybe COM has been opened!";
+constexpr const char* kWaitBootLoader =
+    "\nPlease reset ZEV. Waiting for sign from 'Boot loader' =>";
+
+// Size of an open file, or -1 when it cannot be told.
+long FileSize(std::FILE* file) {
+    if (file == nullptr || std::fseek(file, 0, SEEK_END) != 0) {
+        return -1;
+    }
+    const long size = std::ftell(file);
+    std::fseek(file, 0, SEEK_SET);
+    return size;
+}
+
+}  // namespace
+
+ReceiverSession::ReceiverSession(RunHost& host, ChannelDatabase& db, ImageBuffers& images)
+    : host_(host), db_(db), images_(images), impl_(std::make_unique<Impl>()) {}
+
+ReceiverSession::~ReceiverSession() { CloseHeldFile(); }
+
+void ReceiverSession::HoldFile(std::FILE* file, OpenFile state) {
+    if (heldFile_ != nullptr && heldFile_ != file) {
+        std::fclose(heldFile_);
+    }
+    heldFile_ = file;
+    openFileState_ = file != nullptr ? state : OpenFile::None;
+}
+
+void ReceiverSession::CloseHeldFile() { HoldFile(nullptr, OpenFile::None); }
+
+void ReceiverSession::PrintBanner(bool otaLoader) {
+    host_.AppendText("\n*****************************************************");
+    host_.AppendText("\n** ZEV Management Utility for Orvane-Settop Box **");
+    if (otaLoader) {
+        host_.AppendText("\n**      Communicating with 'Boot loader V3.0'      **");
+        host_.AppendText("\n**          Version 3.0   (OTA download)           **");
+    } else {
+        host_.AppendText("\n**      Communicating with 'Boot loader V2.0'      **");
+        host_.AppendText("\n**          Version 2.0   (serial download)        **");
+    }
+    host_.AppendText("\n*****************************************************");
+}
+
+bool ReceiverSession::OpenLinkForRun() {
+    if (!host_.OpenLink()) {
+        host_.AppendText(kCantOpenLink);
+    }
+    return host_.LinkOpen();
+}
+
+void ReceiverSession::BeginRun(ProtocolMode mode) {
+    // A command given while another run is active starts over.
+    EndRun(false);
+    mode_ = mode;
+    step_ = 0;
+    impl_->frame.Clear();
+    statusConnected_ = true;
+    runStart_ = host_.Now();
+}
+
+ProtocolMode ReceiverSession::LeaveRun() {
+    const ProtocolMode left = mode_;
+    mode_ = ProtocolMode::Idle;
+    step_ = 0;
+    impl_->frame.Clear();
+    return left;
+}
+
+void ReceiverSession::ReportRunEnd(ProtocolMode mode, bool success) {
+    if (mode == ProtocolMode::Idle) {
+        return;
+    }
+    host_.TransferProgress(0, 0);
+    host_.RunFinished(mode, success);
+}
+
+void ReceiverSession::EndRun(bool success) { ReportRunEnd(LeaveRun(), success); }
+
+void ReceiverSession::Refuse(const std::string& sentence) {
+    host_.Message(sentence, "Warning", MsgIcon::Exclamation);
+    host_.AppendText("\n" + sentence);
+}
+
+void ReceiverSession::ReportFailedOpen(const char* format) {
+    const std::string text = Format(format, currentFileName.c_str());
+    host_.Message(text, kAppTitle, MsgIcon::Exclamation);
+    host_.AppendText(text);
+    CloseHeldFile();
+}
+
+std::string ReceiverSession::FileExtension() const {
+    const auto dot = currentFileName.rfind('.');
+    return dot == std::string::npos ? std::string() : currentFileName.substr(dot + 1);
+}
+
+void ReceiverSession::HandleByte(uint8_t value) {
+    switch (mode_) {
+        case ProtocolMode::UpdateParameters:
+        case ProtocolMode::UpdateSoftware:
+            HandleBootLoaderByte(value);
+            break;
+        case ProtocolMode::LoadSettings:
+            HandleLoadByte(value);
+            break;
+        case ProtocolMode::SendSettings:
+            HandleSendByte(value);
+            break;
+        case ProtocolMode::OtaUpdate:
+            HandleOtaByte(value);
+            break;
+        case ProtocolMode::Idle:
+            break;
+    }
+}
+
+void ReceiverSession::UpdateParameters() {
+    if (currentFileName == kNoFile) {
+        host_.Message("Please open params data file!", "Warning", MsgIcon::Exclamation);
+        return;
+    }
+    statusConnected_ = false;
+    PrintBanner(false);
+    std::FILE* file = std::fopen(currentFileName.c_str(), "r");
+    if (file == nullptr) {
+        ReportFailedOpen("\nFailed to open %s. ");
+        host_.CloseLink();
+        return;
+    }
+    host_.AppendText(Format("\nFile '%s' Open! ", currentFileName.c_str()));
+    HoldFile(file, OpenFile::ParameterFile);
+    ParameterDataFile& data = impl_->dataFile;
+    if (!data.Parse(currentFileName)) {
+        host_.Message("Input file is invalid !", kAppTitle, MsgIcon::Exclamation);
+        CloseHeldFile();
+        host_.CloseLink();
+        return;
+    }
+    impl_->updateLength = data.BuildHeader();
+    // The tables and the image buffer have fixed sizes: refuse what they cannot hold.
+    if (const std::string problem = data.CapacityProblem(images_.input.size()); !problem.empty()) {
+        Refuse(problem + " Nothing is sent.");
+        CloseHeldFile();
+        host_.CloseLink();
+        return;
+    }
+    if (!OpenLinkForRun()) {
+        return;
+    }
+    BeginRun(ProtocolMode::UpdateParameters);
+    host_.AppendText(Format("\n %s is open!", host_.PortName().c_str()));
+    host_.AppendText(kWaitBootLoader);
+    host_.WaitingForReset();
+}
+
+void ReceiverSession::UpdateSoftware() {
+    if (currentFileName == kNoFile) {
+        host_.Message("Please open software data file!", "Warning", MsgIcon::Exclamation);
+        return;
+    }
+    if (FileExtension() != "cus") {
+        host_.AppendText("\nOpen file is invalid, exit!");
+        return;
+    }
+    statusConnected_ = false;
+    PrintBanner(false);
+    std::FILE* file = std::fopen(currentFileName.c_str(), "rb");
+    if (file == nullptr) {
+        ReportFailedOpen("\nFailed to open %s.");
+        return;
+    }
+    host_.AppendText(Format("\nFile '%s' is open!", currentFileName.c_str()));
+    HoldFile(file, OpenFile::SoftwareFile);
+    // The loader counts blocks in 8 bits and needs at least one.
+    const long size = FileSize(file);
+    if (size <= 0) {
+        Refuse(
+            Format("The software file '%s' is empty; nothing is sent.", currentFileName.c_str()));
+        CloseHeldFile();
+        return;
+    }
+    if (BlockCountFor(static_cast<uint32_t>(size)) > kMaxBlocks ||
+        static_cast<unsigned long>(size) > 0xFFFFFFFFul) {
+        Refuse(
+            Format("The software file '%s' has %ld bytes; at most %u blocks (%u bytes) "
+                   "can be sent.",
+                   currentFileName.c_str(), size, kMaxBlocks, kMaxBlocks * kBlockSize));
+        CloseHeldFile();
+        return;
+    }
+    if (!OpenLinkForRun()) {
+        return;
+    }
+    BeginRun(ProtocolMode::UpdateSoftware);
+    host_.AppendText(Format(" %s is open!\n", host_.PortName().c_str()));
+    host_.AppendText(kWaitBootLoader);
+    host_.WaitingForReset();
+}
+
+void ReceiverSession::LoadSettingFromBox() {
+    statusConnected_ = false;
+    PrintBanner(false);
+    if (!OpenLinkForRun()) {
+        return;
+    }
+    BeginRun(ProtocolMode::LoadSettings);
+    host_.AppendText(Format("\n%s is open!", host_.PortName().c_str()));
+    host_.AppendText("\nWait for starting get box data =>");
+    host_.SendByte(0xBB);
+}
+
+void ReceiverSession::SendSettingToBox() {
+    const bool noFile = currentFileName == kNoFile;
+    if (noFile && !db_.Loaded) {
+        host_.Message("Please open transfer data file!", "Warning", MsgIcon::Exclamation);
+        return;
+    }
+    if (!(FileExtension() == "stc" || (noFile && db_.Loaded))) {
+        host_.Message("Input file is invalid, exit!", "Warning", MsgIcon::Exclamation);
+        return;
+    }
+    const MsgAnswer modifyDefault =
+        host_.Message("Modify Default Channels the same?", "Send Channels Data", MsgIcon::Question,
+                      MsgButtons::YesNoCancel, MsgAnswer::Cancel);
+    if (modifyDefault != MsgAnswer::Yes && modifyDefault != MsgAnswer::No) {
+        return;
+    }
+    if (!PrepareSendImage(modifyDefault)) {
+        return;
+    }
+    statusConnected_ = false;
+    PrintBanner(false);
+    if (!OpenLinkForRun()) {
+        return;
+    }
+    BeginRun(ProtocolMode::SendSettings);
+    host_.AppendText(Format("\n%s is open!", host_.PortName().c_str()));
+    host_.AppendText("\nWait for starting send data to box =>");
+    host_.SendByte(0xCC);
+}
+
+void ReceiverSession::OtaSoftwareUpdate() {
+    if (currentFileName == kNoFile) {
+        host_.Message("Please open ota software data file!", "Warning", MsgIcon::Exclamation);
+        return;
+    }
+    if (FileExtension() != "sgn") {
+        host_.AppendText("\nOpen file is invalid, exit!");
+        return;
+    }
+    statusConnected_ = false;
+    PrintBanner(true);
+    std::FILE* file = std::fopen(currentFileName.c_str(), "rb");
+    if (file == nullptr) {
+        ReportFailedOpen("\nFailed to open %s.");
+        return;
+    }
+    host_.AppendText(Format("\nFile '%s' is open!", currentFileName.c_str()));
+    HoldFile(file, OpenFile::OtaFile);
+    // The offsets and the length come from the file: check them before anything is sent.
+    const OtaFileCheck check = ReadOtaFileInfo(file);
+    if (!check.ok) {
+        Refuse(check.error + " Nothing is sent.");
+        CloseHeldFile();
+        return;
+    }
+    impl_->otaInfo = check.info;
+    if (!OpenLinkForRun()) {
+        return;
+    }
+    PrintOtaInformation();
+    BeginRun(ProtocolMode::OtaUpdate);
+    host_.AppendText(Format(" %s is open!\n", host_.PortName().c_str()));
+    host_.AppendText("\nPlease reset ZEV. Waiting for sign from 'loader' =>");
+    host_.WaitingForReset();
+}
+
+void ReceiverSession::StopUpdate() {
+    CloseHeldFile();
+    currentFileName = kNoFile;
+    const bool wasOpen = host_.LinkOpen();
+    host_.CloseLink();
+    const std::string port = host_.PortName();
+    if (host_.LinkOpen()) {
+        statusConnected_ = true;
+        host_.AppendText(Format("\nOh, %s can't close!", port.c_str()));
+        return;
+    }
+    const ProtocolMode stopped = LeaveRun();
+    statusConnected_ = false;
+    host_.AppendText(wasOpen ? Format("\n%s has been closed!", port.c_str())
+                             : Format("\nOh, maybe %s hasn't been opened!", port.c_str()));
+    ReportRunEnd(stopped, false);
+}
+
+void ReceiverSession::OnLinkConnected() {
+    EndRun(false);
+    runStart_ = host_.Now();
+    statusConnected_ = true;
+}
+
+void ReceiverSession::OnLinkDisconnected() {
+    EndRun(false);
+    statusConnected_ = false;
+}
+
+void ReceiverSession::OnLinkLost(const std::string& reason) {
+    host_.AppendText(
+        Format("\nThe connection to %s was lost: %s", host_.PortName().c_str(), reason.c_str()));
+    host_.CloseLink();
+    statusConnected_ = false;
+    EndRun(false);
+}
+
+}  // namespace zev

@@ -1,0 +1,10 @@
+// printf-style formatting into a std::string for terminal lines and messages.
+#pragma once
+
+#include <string>
+
+namespace zev {
+
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace zev
