@@ -147,7 +147,12 @@ void SerialLink::DeliverNotify() {
 }
 
 void SerialLink::OnPortError(int error) {
-    if (error != QSerialPort::ResourceError || !connected_ || lossQueued_) return;
+    // A device that went away shows as a resource error (USB adapter pulled) or as reads and
+    // writes that keep failing (the far end of a pseudo-terminal closed); Qt would report the
+    // latter again on every poll, so any of them ends the link.
+    const bool fatal = error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
+                       error == QSerialPort::WriteError;
+    if (!fatal || !connected_ || lossQueued_) return;
     // Reported from inside QSerialPort's own handling; the port is closed afterwards.
     lossQueued_ = true;
     const QString why = port_->errorString();
