@@ -1,0 +1,25 @@
+#include "app/CAboutDlg.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("About Zev");
+    auto* icon = new QLabel(this);
+    icon->setPixmap(windowIcon().pixmap(32, 32));
+    auto* text = new QLabel("Zev Version 5.0", this);
+    auto* ok = new QPushButton("OK", this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(icon);
+    top->addWidget(text, 1);
+    top->addWidget(ok, 0, Qt::AlignTop);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+}

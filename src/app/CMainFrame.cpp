@@ -1,0 +1,353 @@
+#include "app/CMainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QToolBar>
+#include <ctime>
+
+#include "app/CAboutDlg.h"
+#include "app/CZevDoc.h"
+#include "app/CZevView.h"
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+#include "app/RecentFileList.h"
+#include "app/StatusPanes.h"
+#include "app/TerminalPrinter.h"
+#include "app/ToolbarIcons.h"
+#include "app/UiPrompts.h"
+#include "lists/CZuzeListViewView.h"
+#include "serial/link/SerialLink.h"
+
+namespace {
+
+constexpr int kStatusTimerMs = 1000;
+const char* const kWindowTitle = "Management V5.0";
+const char* const kDefaultDocumentTitle = "ZEV";
+
+}  // namespace
+
+CMainFrame::CMainFrame(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers& images,
+                       UiPrompts& prompts, RecentFileList& recent)
+    : doc_(doc), db_(db), prompts_(prompts), recent_(recent) {
+    resize(800, 600);
+    prompts_.SetParentWindow(this);
+
+    stack_ = new QStackedWidget(this);
+    setCentralWidget(stack_);
+    terminalView = new CZevView(doc_, db_, images, prompts_, stack_);
+    terminalView->SetListShownQuery([this] { return listShown != 0; });
+    stack_->addWidget(terminalView);
+
+    BuildActions();
+    BuildMenus();
+    BuildToolBar();
+    panes_ = new StatusPanes(statusBar());
+    BindCommands();
+    printer_ = std::make_unique<TerminalPrinter>(*terminalView, this);
+
+    connect(&doc_, &CZevDoc::StateChanged, this, &CMainFrame::UpdateCommandUI);
+    connect(terminalView, &CZevView::StateChanged, this, &CMainFrame::UpdateCommandUI);
+    connect(terminalView, &CZevView::undoAvailable, this, [this](bool on) {
+        undoAvailable_ = on;
+        UpdateCommandUI();
+    });
+    connect(terminalView, &CZevView::copyAvailable, this, [this](bool on) {
+        copyAvailable_ = on;
+        UpdateCommandUI();
+    });
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
+            &CMainFrame::UpdateCommandUI);
+    connect(terminalView, &CZevView::ShowTerminalRequested, this, &CMainFrame::OnEditText);
+    connect(terminalView, &CZevView::TvListRequested, this, [this] { ShowList(1); });
+    connect(terminalView, &CZevView::LoadedTvListRequested, this, &CMainFrame::OnShowLoadedTvList);
+    connect(terminalView, &CZevView::ProgressChanged, panes_, &StatusPanes::ShowProgress);
+
+    statusTimer_ = new QTimer(this);
+    connect(statusTimer_, &QTimer::timeout, this, &CMainFrame::RefreshStatus);
+    statusTimer_->start(kStatusTimerMs);
+
+    SetDocumentTitle(kDefaultDocumentTitle);
+    terminalView->NewDocument();
+    UpdateCommandUI();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+// ---- building ------------------------------------------------------------------------------
+
+void CMainFrame::BuildActions() {
+    for (const CommandEntry& entry : CommandTable()) {
+        auto* action = new QAction(QString::fromLatin1(entry.caption), this);
+        action->setShortcuts(entry.shortcuts);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setStatusTip(PromptOf(entry.prompt));
+        const QString tip = ToolTipOf(entry.prompt);
+        if (!tip.isEmpty()) action->setToolTip(tip);
+        action->setIcon(ToolbarIcon(entry.id));
+        action->setIconVisibleInMenu(false);
+        addAction(action);  // shortcuts work for toolbar-only commands too
+        actions_.insert(entry.id, action);
+    }
+    Action(cmd::ToggleHexMode)->setCheckable(true);
+    Action(cmd::ViewToolbar)->setCheckable(true);
+    Action(cmd::ViewStatusBar)->setCheckable(true);
+    Action(cmd::ViewToolbar)->setChecked(true);
+    Action(cmd::ViewStatusBar)->setChecked(true);
+    Action(cmd::NextPane)->setEnabled(false);
+    Action(cmd::PrevPane)->setEnabled(false);
+}
+
+void CMainFrame::BuildMenus() {
+    QHash<QString, QMenu*> menus;
+    for (const CommandEntry& entry : CommandTable()) {
+        if (entry.menu == nullptr) continue;
+        const QString title = QString::fromLatin1(entry.menu);
+        QMenu*& menu = menus[title];
+        if (menu == nullptr) menu = menuBar()->addMenu(title);
+        if (entry.separatorBefore) menu->addSeparator();
+        if (entry.id == cmd::FileMruFirst) {
+            recentMenu_ = menu->addMenu(QString::fromLatin1(entry.caption));
+            continue;
+        }
+        menu->addAction(Action(entry.id));
+    }
+    RebuildRecentFileMenu();
+}
+
+void CMainFrame::BuildToolBar() {
+    toolBar_ = addToolBar("Toolbar");
+    toolBar_->setObjectName("Toolbar");
+    toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+    for (int id : ToolbarLayout()) {
+        if (id == 0) {
+            toolBar_->addSeparator();
+        } else {
+            toolBar_->addAction(Action(id));
+        }
+    }
+    connect(toolBar_, &QToolBar::visibilityChanged, Action(cmd::ViewToolbar), &QAction::setChecked);
+}
+
+void CMainFrame::BindCommands() {
+    CZevView* view = terminalView;
+    handlers_ = {
+        {cmd::FileNew, [this] { NewDocument(); }},
+        // Open, Save and Save As are the terminal view's whichever view is shown.
+        {cmd::FileOpen, [view] { view->OnFileOpen(); }},
+        {cmd::FileSave, [view] { view->OnFileSave(); }},
+        {cmd::FileSaveAs, [view] { view->OnFileSaveAs(); }},
+        {cmd::FilePrint, [this] { printer_->Print(); }},
+        {cmd::FilePrintPreview, [this] { printer_->Preview(); }},
+        {cmd::FilePrintSetup, [this] { printer_->Setup(); }},
+        {cmd::AppExit, [this] { close(); }},
+        {cmd::EditUndo, [view] { view->undo(); }},
+        {cmd::EditCut, [view] { view->cut(); }},
+        {cmd::EditCopy, [view] { view->copy(); }},
+        {cmd::EditPaste, [view] { view->paste(); }},
+        {cmd::ViewToolbar, [this] { toolBar_->setVisible(Action(cmd::ViewToolbar)->isChecked()); }},
+        {cmd::ViewStatusBar,
+         [this] { statusBar()->setVisible(Action(cmd::ViewStatusBar)->isChecked()); }},
+        {cmd::ViewFont, [view] { view->OnFont(); }},
+        {cmd::FlashSelect, [this] { doc_.OnFlashSelect(); }},
+        {cmd::ComSetup, [this] { doc_.OnComSetup(); }},
+        {cmd::ComConnect, [this] { doc_.OnComConnect(); }},
+        {cmd::ComDisconnect, [this] { doc_.OnComDisconnect(); }},
+        {cmd::UpdateParameters, [view] { view->OnUpdateParameters(); }},
+        {cmd::UpdateSoftware, [view] { view->OnUpdateSoftware(); }},
+        {cmd::OtaSoftwareUpdate, [view] { view->OnOtaSoftwareUpdate(); }},
+        {cmd::StopUpdate, [view] { view->OnStopUpdate(); }},
+        {cmd::LoadSettingFromBox, [this] { OnLoadSettingFromBox(); }},
+        {cmd::SendSettingToBox, [this] { OnSendSettingToBox(); }},
+        {cmd::TransponderList, [this] { listView->OnTransponderList(); }},
+        {cmd::SatelliteList, [this] { listView->OnSatelliteList(); }},
+        {cmd::Help, [] {}},
+        {cmd::AppAbout, [this] { OnAbout(); }},
+        {cmd::EditText, [this] { OnEditText(); }},
+        {cmd::TvChannelList, [this] { ShowList(1); }},
+        {cmd::RadioChannelList, [this] { ShowList(0); }},
+        {cmd::ToggleHexMode,
+         [this] {
+             HexMode = HexMode != 0 ? 0 : 1;
+             if (listView != nullptr) listView->Refill(TvListMode != 0, HexMode != 0);
+         }},
+    };
+    for (auto it = handlers_.constBegin(); it != handlers_.constEnd(); ++it) {
+        const int id = it.key();
+        connect(Action(id), &QAction::triggered, this, [this, id] {
+            handlers_.value(id)();
+            UpdateCommandUI();
+        });
+    }
+}
+
+void CMainFrame::RebuildRecentFileMenu() {
+    recentMenu_->clear();
+    const QStringList entries = recent_.Entries();
+    for (int i = 0; i < entries.size(); ++i) {
+        const QString path = entries[i];
+        QAction* action = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
+        action->setStatusTip("Open this document");
+        connect(action, &QAction::triggered, this, [this, path] {
+            if (NewDocument()) OpenDocumentFile(path);
+        });
+    }
+    recentMenu_->setEnabled(!entries.isEmpty());
+}
+
+// ---- state ---------------------------------------------------------------------------------
+
+void CMainFrame::Execute(int commandId) {
+    QAction* action = Action(commandId);
+    if (action != nullptr && action->isEnabled()) action->trigger();
+}
+
+void CMainFrame::UpdateCommandUI() {
+    const bool terminal = listShown == 0;
+    const bool connected = doc_.PortConnected();
+    const bool editable = terminal && !terminalView->isReadOnly();
+
+    Action(cmd::EditUndo)->setEnabled(terminal && undoAvailable_);
+    Action(cmd::EditCut)->setEnabled(editable && copyAvailable_);
+    Action(cmd::EditCopy)->setEnabled(terminal && copyAvailable_);
+    Action(cmd::EditPaste)->setEnabled(editable && terminalView->canPaste());
+    for (int id : {cmd::ViewFont, cmd::UpdateParameters, cmd::UpdateSoftware,
+                   cmd::OtaSoftwareUpdate, cmd::StopUpdate}) {
+        Action(id)->setEnabled(terminal);
+    }
+    Action(cmd::ComConnect)->setEnabled(!connected);
+    Action(cmd::ComDisconnect)->setEnabled(connected);
+    Action(cmd::TransponderList)->setEnabled(listShown != 0);
+    Action(cmd::SatelliteList)->setEnabled(listShown != 0);
+    Action(cmd::TvChannelList)->setEnabled(tvListShown == 0);
+    Action(cmd::RadioChannelList)->setEnabled(tvListShown != 0);
+    Action(cmd::ToggleHexMode)->setEnabled(listShown != 0);
+    Action(cmd::ToggleHexMode)->setChecked(HexMode != 0);
+    RefreshStatus();
+}
+
+void CMainFrame::RefreshStatus() {
+    doc_.RefreshClock(std::time(nullptr));
+    panes_->SetText(StatusPanes::Connection, terminalView->ConnectionPaneText());
+    panes_->SetText(StatusPanes::Elapsed, doc_.ElapsedText());
+    panes_->SetText(StatusPanes::PortSettings, terminalView->PortPaneText());
+    panes_->SetText(StatusPanes::Clock, doc_.ClockText());
+}
+
+QWidget* CMainFrame::SwitchToView(QWidget* view) {
+    QWidget* old = stack_->currentWidget();
+    if (old == view) return nullptr;
+    if (stack_->indexOf(view) < 0) stack_->addWidget(view);
+    stack_->setCurrentWidget(view);
+    view->setFocus();
+    return old;
+}
+
+void CMainFrame::SetDocumentTitle(const QString& title) {
+    documentTitle_ = title;
+    setWindowTitle(QStringLiteral("%1 - %2").arg(title, kWindowTitle));
+}
+
+// ---- view switching ------------------------------------------------------------------------
+
+void CMainFrame::EnsureListView(bool leftAligned) {
+    if (listView == nullptr) {
+        listView = new CZuzeListViewView(db_, leftAligned, stack_);
+        stack_->addWidget(listView);
+    }
+}
+
+void CMainFrame::OnEditText() {
+    tvListShown = 0;
+    listShown = 0;
+    EnsureListView(true);
+    listView->Refill(TvListMode != 0, HexMode != 0);
+    SwitchToView(terminalView);
+    terminalView->ResumeEcho();
+    UpdateCommandUI();
+}
+
+void CMainFrame::ShowList(int tvMode) {
+    tvListShown = tvMode;
+    listShown = 1;
+    EnsureListView(false);
+    TvListMode = tvMode;
+    listView->Refill(TvListMode != 0, HexMode != 0);
+    SwitchToView(listView);
+    UpdateCommandUI();
+}
+
+void CMainFrame::OnShowLoadedTvList() {
+    // The loaded channels get a fresh list view.
+    if (listView != nullptr) {
+        stack_->removeWidget(listView);
+        listView->deleteLater();
+        listView = nullptr;
+    }
+    ShowList(1);
+}
+
+void CMainFrame::OnLoadSettingFromBox() {
+    if (listShown != 0) OnEditText();
+    terminalView->OnLoadSettingFromBox();
+}
+
+void CMainFrame::OnSendSettingToBox() { terminalView->OnSendSettingToBox(); }
+
+void CMainFrame::OnAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+// ---- documents -----------------------------------------------------------------------------
+
+bool CMainFrame::NewDocument() {
+    if (terminalView->document()->isModified()) {
+        const zev::MsgAnswer answer = prompts_.Message(
+            QStringLiteral("Save changes to %1?").arg(documentTitle_), QStringLiteral("zev"),
+            zev::MsgIcon::Exclamation, zev::MsgButtons::YesNoCancel, zev::MsgAnswer::Yes);
+        if (answer == zev::MsgAnswer::Cancel) return false;
+        if (answer == zev::MsgAnswer::Yes) terminalView->OnFileSave();
+    }
+    terminalView->NewDocument();
+    SetDocumentTitle(kDefaultDocumentTitle);
+    return true;
+}
+
+bool CMainFrame::OpenDocumentFile(const QString& path) {
+    if (!terminalView->LoadTextFile(path)) {
+        prompts_.Inform(QStringLiteral("Cannot open %1.").arg(path), QStringLiteral("zev"));
+        recent_.Remove(path);
+        RebuildRecentFileMenu();
+        return false;
+    }
+    recent_.Add(path);
+    RebuildRecentFileMenu();
+    SetDocumentTitle(QFileInfo(path).fileName());
+    UpdateCommandUI();
+    return true;
+}
+
+// ---- window events -------------------------------------------------------------------------
+
+bool CMainFrame::event(QEvent* e) {
+    if (e->type() == QEvent::StatusTip) {
+        panes_->ShowPrompt(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* e) {
+    statusTimer_->stop();
+    // Closing asks nothing; an open port is closed on the way out.
+    if (doc_.PortConnected()) doc_.Link().ClosePort();
+    e->accept();
+}

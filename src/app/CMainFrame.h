@@ -1,0 +1,100 @@
+// The main window: menus, accelerators and toolbar built from the command table, the status
+// bar, and the switching of the client area between the terminal and the channel list.
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace zev {
+class ChannelDatabase;
+struct ImageBuffers;
+}  // namespace zev
+
+class CZevDoc;
+class CZevView;
+class CZuzeListViewView;
+class QAction;
+class QMenu;
+class QStackedWidget;
+class QTimer;
+class QToolBar;
+class RecentFileList;
+class StatusPanes;
+class TerminalPrinter;
+class UiPrompts;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+  public:
+    CMainFrame(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers& images,
+               UiPrompts& prompts, RecentFileList& recent);
+    ~CMainFrame() override;
+
+    CZevView* terminalView = nullptr;
+    CZuzeListViewView* listView = nullptr;  // created on first need
+    int tvListShown = 0;
+    int listShown = 0;
+    int HexMode = 0;
+    int TvListMode = 1;  // the list shows TV (1) or radio (0) channels
+
+    QAction* Action(int commandId) const { return actions_.value(commandId); }
+    // Runs a command as its menu item or shortcut would: only while it is enabled.
+    void Execute(int commandId);
+    StatusPanes& Panes() { return *panes_; }
+    QToolBar* ToolBar() const { return toolBar_; }
+
+    // Shows `view` in the client area; returns the view shown before, or nullptr when
+    // `view` already was the shown one.
+    QWidget* SwitchToView(QWidget* view);
+
+    // Command enabling and the status panes follow the current state.
+    void UpdateCommandUI();
+    void RefreshStatus();
+
+    // A file named on the command line or picked from the recent files, opened as terminal
+    // text. Returns false (after saying so) when it cannot be read.
+    bool OpenDocumentFile(const QString& path);
+    // File New: asks to save a changed terminal text; false when cancelled.
+    bool NewDocument();
+
+    // The title reads "<document> - Management V5.0".
+    void SetDocumentTitle(const QString& title);
+
+  protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+  private:
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolBar();
+    void BindCommands();
+    void RebuildRecentFileMenu();
+    void EnsureListView(bool leftAligned);
+    void ShowList(int tvMode);
+
+    void OnEditText();
+    void OnLoadSettingFromBox();
+    void OnSendSettingToBox();
+    void OnShowLoadedTvList();
+    void OnAbout();
+
+    CZevDoc& doc_;
+    zev::ChannelDatabase& db_;
+    UiPrompts& prompts_;
+    RecentFileList& recent_;
+    QString documentTitle_;
+    QStackedWidget* stack_;
+    QToolBar* toolBar_ = nullptr;
+    StatusPanes* panes_ = nullptr;
+    QTimer* statusTimer_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    std::unique_ptr<TerminalPrinter> printer_;
+    QHash<int, QAction*> actions_;
+    QHash<int, std::function<void()>> handlers_;
+    bool undoAvailable_ = false;
+    bool copyAvailable_ = false;
+};

@@ -1,0 +1,45 @@
+// The application object: creates the channel database, the image buffers, the document and
+// the main frame in start-up order, and handles the command line.
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+namespace zev {
+class ChannelDatabase;
+struct ImageBuffers;
+}  // namespace zev
+
+class BoxSimulator;
+class CMainFrame;
+class CZevDoc;
+class RecentFileList;
+class UiPrompts;
+
+class CZevApp {
+  public:
+    // Sets the organisation under which the recent-file list is kept; call after the
+    // QApplication exists.
+    explicit CZevApp(UiPrompts& prompts);
+    ~CZevApp();
+
+    // Processes the command line (without the program name): a file name opens that file as
+    // terminal text; --simulate runs against a simulated receiver. Returns false when
+    // start-up cannot continue.
+    bool Start(const QStringList& arguments);
+
+    CMainFrame& Frame() { return *frame_; }
+    CZevDoc& Doc() { return *doc_; }
+    zev::ChannelDatabase& Database() { return *db_; }
+
+  private:
+    bool StartSimulator();
+
+    UiPrompts& prompts_;
+    std::unique_ptr<zev::ChannelDatabase> db_;
+    std::unique_ptr<zev::ImageBuffers> images_;
+    std::unique_ptr<RecentFileList> recent_;
+    std::unique_ptr<BoxSimulator> simulator_;
+    std::unique_ptr<CZevDoc> doc_;
+    std::unique_ptr<CMainFrame> frame_;
+};

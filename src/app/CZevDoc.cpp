@@ -1,0 +1,139 @@
+#include "app/CZevDoc.h"
+
+#include <QDialog>
+
+#include "app/CZevView.h"
+#include "app/UiPrompts.h"
+#include "app/settings/SettingsFile.h"
+#include "database/ChannelDatabase.h"
+#include "database/FlashLayout.h"
+#include "serial/CComSettingDlg.h"
+#include "serial/CFlashSettingDlg.h"
+#include "serial/link/SerialLink.h"
+
+namespace {
+
+QString TimeText(const std::tm& t) {
+    return QStringLiteral("%1:%2:%3")
+        .arg(t.tm_hour, 2, 10, QLatin1Char('0'))
+        .arg(t.tm_min, 2, 10, QLatin1Char('0'))
+        .arg(t.tm_sec, 2, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+CZevDoc::CZevDoc(zev::ChannelDatabase& db, UiPrompts& prompts, QObject* parent)
+    : QObject(parent),
+      db_(db),
+      prompts_(prompts),
+      settings_(zev::LoadSettingsFile()),
+      link_(std::make_unique<zev::SerialLink>(settings_)) {}
+
+CZevDoc::~CZevDoc() {
+    // Exit while connected closes the port without asking.
+    if (link_->portConnected()) link_->ClosePort();
+}
+
+bool CZevDoc::PortConnected() const { return link_->portConnected(); }
+
+void CZevDoc::SetPortOverride(const std::string& port) {
+    if (!filePortName_) filePortName_ = settings_.portName;
+    settings_.portName = port;
+}
+
+zev::LinkSettings CZevDoc::SettingsForFile() const {
+    zev::LinkSettings out = settings_;
+    if (filePortName_) out.portName = *filePortName_;
+    return out;
+}
+
+void CZevDoc::UpdateFlashLayout() {
+    zev::UpdateFlashLayout(db_.header, settings_.flashSizeIndex, settings_.userSizeIndex);
+}
+
+void CZevDoc::OnComConnect() {
+    if (!link_->OpenPort()) {
+        terminal_->AppendText("\nCan't open connection, maybe COM is open!");
+    }
+    if (link_->portConnected()) {
+        terminal_->Session().OnLinkConnected();
+    } else {
+        terminal_->Session().SetStatusConnected(false);
+    }
+    emit StateChanged();
+}
+
+void CZevDoc::OnComDisconnect() {
+    const bool wasOpen = link_->portConnected();
+    link_->ClosePort();
+    terminal_->Session().OnLinkDisconnected();
+    const std::string& port = settings_.portName;
+    terminal_->AppendText(wasOpen ? "\n" + port + " has been closed!"
+                                  : "\nOh, maybe " + port + " haven't been opened!");
+    emit StateChanged();
+}
+
+void CZevDoc::OnComSetup() {
+    CComSettingDlg dlg(SettingsForFile(), prompts_.ParentWindow());
+    dlg.portName = QString::fromStdString(settings_.portName);
+    dlg.baudRate = QString::number(settings_.baudRate);
+    dlg.dataBits = QString::number(settings_.dataBits);
+    dlg.parity = QString::fromStdString(settings_.parity);
+    dlg.stopBits = QString::fromStdString(settings_.stopBits);
+    dlg.flowControl = QString::fromStdString(settings_.flowControl);
+    dlg.portLocked = link_->portConnected();
+    if (dlg.exec() != QDialog::Accepted) return;
+
+    const zev::LinkSettings chosen = dlg.Chosen();
+    settings_.portName = chosen.portName;
+    settings_.baudRate = chosen.baudRate;
+    settings_.dataBits = chosen.dataBits;
+    settings_.parity = chosen.parity;
+    settings_.stopBits = chosen.stopBits;
+    settings_.flowControl = chosen.flowControl;
+    filePortName_.reset();  // the file now names the port in use
+    if (link_->portConnected() && !link_->ApplyPortSettings()) {
+        prompts_.Inform("Can't realize the settings!", "zev");
+    }
+    emit StateChanged();
+}
+
+void CZevDoc::OnFlashSelect() {
+    CFlashSettingDlg dlg(SettingsForFile(), prompts_.ParentWindow());
+    dlg.flashSize = CFlashSettingDlg::FlashSizeText(settings_.flashSizeIndex);
+    dlg.userSize = CFlashSettingDlg::UserSizeText(settings_.userSizeIndex);
+    if (dlg.exec() == QDialog::Accepted) {
+        settings_.flashSizeIndex = dlg.ChosenFlashSizeIndex(settings_.flashSizeIndex);
+        settings_.userSizeIndex = dlg.ChosenUserSizeIndex(settings_.userSizeIndex);
+    }
+    UpdateFlashLayout();
+    emit StateChanged();
+}
+
+void CZevDoc::RefreshClock(std::time_t now) {
+    std::tm local{};
+    localtime_r(&now, &local);
+    clockText_ = TimeText(local);
+
+    if (terminal_ != nullptr && terminal_->Session().StatusConnected()) {
+        // Hours wrap at a day, as a time of day would.
+        long long elapsed = static_cast<long long>(now - terminal_->Session().RunStart());
+        if (elapsed < 0) elapsed = 0;
+        std::tm span{};
+        span.tm_hour = static_cast<int>((elapsed / 3600) % 24);
+        span.tm_min = static_cast<int>((elapsed / 60) % 60);
+        span.tm_sec = static_cast<int>(elapsed % 60);
+        elapsedText_ = TimeText(span);
+    } else {
+        elapsedText_ = QStringLiteral("00:00:00");
+    }
+}
+
+QString CZevDoc::PortSettingsText() const {
+    return QStringLiteral("%1-%2-%3-%4-%5")
+        .arg(QString::fromStdString(settings_.portName))
+        .arg(settings_.baudRate)
+        .arg(QString::fromStdString(settings_.parity))
+        .arg(settings_.dataBits)
+        .arg(QString::fromStdString(settings_.stopBits));
+}

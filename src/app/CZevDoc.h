@@ -1,0 +1,70 @@
+// The one document: the port and flash settings read from default.dat, the serial link, the
+// Com and Flash commands, and the status texts the document provides (elapsed time, clock).
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <ctime>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/settings/LinkSettings.h"
+
+namespace zev {
+class ChannelDatabase;
+class SerialLink;
+}  // namespace zev
+
+class CZevView;
+class UiPrompts;
+
+class CZevDoc : public QObject {
+    Q_OBJECT
+  public:
+    CZevDoc(zev::ChannelDatabase& db, UiPrompts& prompts, QObject* parent = nullptr);
+    ~CZevDoc() override;
+
+    zev::LinkSettings& Settings() { return settings_; }
+    const zev::LinkSettings& Settings() const { return settings_; }
+    zev::SerialLink& Link() { return *link_; }
+    bool PortConnected() const;
+
+    // The terminal receives the Com commands' reports and run-state effects.
+    void AttachTerminal(CZevView* view) { terminal_ = view; }
+
+    // Uses `port` for this run only: default.dat keeps the port it names.
+    void SetPortOverride(const std::string& port);
+    // The settings as default.dat should hold them (without a port override).
+    zev::LinkSettings SettingsForFile() const;
+
+    // Capacities and block addresses from the two flash indices.
+    void UpdateFlashLayout();
+
+    // Document commands.
+    void OnComConnect();
+    void OnComDisconnect();
+    void OnComSetup();
+    void OnFlashSelect();
+
+    // Status texts: pane 1 (time since runStart while connected) and pane 7 (clock).
+    void RefreshClock(std::time_t now);
+    QString ElapsedText() const { return elapsedText_; }
+    QString ClockText() const { return clockText_; }
+    // Pane 2: port-baud-parity-bits-stop, e.g. COM1-115200-None-8-1.
+    QString PortSettingsText() const;
+
+  signals:
+    // Connection or settings changed: the frame refreshes enabling and panes.
+    void StateChanged();
+
+  private:
+    zev::ChannelDatabase& db_;
+    UiPrompts& prompts_;
+    zev::LinkSettings settings_;
+    std::optional<std::string> filePortName_;  // set while a port override is in force
+    std::unique_ptr<zev::SerialLink> link_;
+    CZevView* terminal_ = nullptr;
+    QString elapsedText_ = QStringLiteral("00:00:00");
+    QString clockText_ = QStringLiteral("00:00:00");
+};

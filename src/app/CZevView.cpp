@@ -1,0 +1,200 @@
+#include "app/CZevView.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include "app/CDataFileCommands.h"
+#include "app/CZevDoc.h"
+#include "app/UiPrompts.h"
+#include "database/ChannelDatabase.h"
+#include "serial/link/NotificationPump.h"
+#include "serial/link/SerialLink.h"
+
+CZevView::CZevView(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers& images,
+                   UiPrompts& prompts, QWidget* parent)
+    : QPlainTextEdit(parent),
+      zev::LinkRunHost(doc.Link()),
+      doc_(doc),
+      prompts_(prompts),
+      session_(*this, db, images) {
+    // Long lines wrap at the window's edge; there is no horizontal scrolling.
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    db.header.MarkerA = 0xFA;
+    db.header.MarkerB = 0xFC;
+    db.header.MarkerC = 0xFE;
+    doc_.AttachTerminal(this);
+    doc_.UpdateFlashLayout();
+    SetTerminalFont();
+
+    files_ = std::make_unique<CDataFileCommands>(*this, session_, prompts_);
+
+    pump_ = std::make_unique<zev::NotificationPump>(doc_.Link(), session_, *this);
+    pump_->SetPausedWhen([this] { return ListShown(); });
+    // The pump reports a lost link to the session; the frame only needs to catch up.
+    connect(&doc_.Link(), &zev::SerialLink::LinkLost, this, [this] { emit StateChanged(); });
+}
+
+CZevView::~CZevView() = default;
+
+void CZevView::SetTerminalFont() {
+    QFont font(QStringLiteral("Fixedsys"));
+    if (!QFontDatabase::families().contains(QStringLiteral("Fixedsys"))) {
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    }
+    font.setPixelSize(12);
+    setFont(font);
+}
+
+void CZevView::ResumeEcho() { pump_->Resume(); }
+
+QString CZevView::ConnectionPaneText() const {
+    if (ListShown()) return QString();
+    return session_.StatusConnected() ? QStringLiteral("Connect:") : QStringLiteral("Disconnect:");
+}
+
+QString CZevView::PortPaneText() const {
+    if (ListShown()) return QString();
+    return doc_.PortSettingsText();
+}
+
+void CZevView::NewDocument() {
+    if (!ListShown()) clear();
+    document()->setModified(false);
+}
+
+bool CZevView::LoadTextFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    QString text = QString::fromLocal8Bit(file.readAll());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setPlainText(text);
+    document()->setModified(false);
+    return true;
+}
+
+// ---- terminal output -------------------------------------------------------------------
+
+void CZevView::InsertAtEnd(const QString& text) {
+    QTextCursor cursor = textCursor();
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(text);
+    setTextCursor(cursor);
+    DropOldestLines();
+    ensureCursorVisible();
+}
+
+void CZevView::DropOldestLines() {
+    const int blocks = document()->blockCount();
+    if (blocks <= kMaxLines) return;
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::Start);
+    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor,
+                        blocks - kLinesKeptAfterTrim);
+    cursor.removeSelectedText();
+    // Undoing across dropped text would bring back a partial past; start afresh.
+    document()->clearUndoRedoStacks();
+    moveCursor(QTextCursor::End);
+}
+
+void CZevView::AppendText(const std::string& text) {
+    InsertAtEnd(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void CZevView::InsertText(const std::string& text) { AppendText(text); }
+
+void CZevView::DeleteLastChar() {
+    QTextCursor cursor = textCursor();
+    cursor.movePosition(QTextCursor::End);
+    cursor.deletePreviousChar();
+    setTextCursor(cursor);
+}
+
+void CZevView::Beep() { QApplication::beep(); }
+
+// ---- RunHost -------------------------------------------------------------------------------
+
+zev::MsgAnswer CZevView::Message(const std::string& text, const std::string& caption,
+                                 zev::MsgIcon icon, zev::MsgButtons buttons,
+                                 zev::MsgAnswer defaultAnswer) {
+    return prompts_.Message(QString::fromStdString(text), QString::fromStdString(caption), icon,
+                            buttons, defaultAnswer);
+}
+
+bool CZevView::OpenLink() {
+    const bool ok = zev::LinkRunHost::OpenLink();
+    emit StateChanged();
+    return ok;
+}
+
+void CZevView::CloseLink() {
+    zev::LinkRunHost::CloseLink();
+    emit StateChanged();
+}
+
+void CZevView::ShowTerminal() { emit ShowTerminalRequested(); }
+
+void CZevView::ShowLoadedTvList() { emit LoadedTvListRequested(); }
+
+void CZevView::WaitingForReset() { emit ResetWanted(); }
+
+void CZevView::TransferProgress(unsigned done, unsigned total) {
+    emit ProgressChanged(done, total);
+}
+
+void CZevView::RunFinished(zev::ProtocolMode, bool) {
+    emit ProgressChanged(0, 0);
+    emit StateChanged();
+}
+
+// ---- commands ------------------------------------------------------------------------------
+
+void CZevView::OnFileOpen() {
+    files_->Open();
+    emit StateChanged();
+}
+
+void CZevView::OnFileSave() { files_->Save(); }
+
+void CZevView::OnFileSaveAs() { files_->SaveAs(); }
+
+void CZevView::OnFont() {
+    if (std::optional<QFont> chosen = prompts_.ChooseFont(font())) setFont(*chosen);
+}
+
+void CZevView::OnUpdateParameters() {
+    session_.UpdateParameters();
+    emit StateChanged();
+}
+
+void CZevView::OnUpdateSoftware() {
+    session_.UpdateSoftware();
+    emit StateChanged();
+}
+
+void CZevView::OnOtaSoftwareUpdate() {
+    session_.OtaSoftwareUpdate();
+    emit StateChanged();
+}
+
+void CZevView::OnStopUpdate() {
+    session_.StopUpdate();
+    emit ProgressChanged(0, 0);
+    emit StateChanged();
+}
+
+void CZevView::OnLoadSettingFromBox() {
+    session_.LoadSettingFromBox();
+    emit StateChanged();
+}
+
+void CZevView::OnSendSettingToBox() {
+    session_.SendSettingToBox();
+    emit StateChanged();
+}

@@ -1,0 +1,104 @@
+// The terminal: the program's console and the home of the receiver runs and the file
+// commands. It echoes what the receiver sends, reports every step of a run, and is the
+// RunHost through which the runs reach the link, the views and the person.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "protocols/ReceiverSession.h"
+#include "protocols/RunHost.h"
+#include "protocols/TerminalFeed.h"
+#include "serial/link/LinkRunHost.h"
+
+namespace zev {
+class ChannelDatabase;
+class NotificationPump;
+struct ImageBuffers;
+}  // namespace zev
+
+class CDataFileCommands;
+class CZevDoc;
+class UiPrompts;
+
+class CZevView : public QPlainTextEdit, public zev::LinkRunHost, public zev::EchoSink {
+    Q_OBJECT
+  public:
+    // The terminal keeps this many lines; beyond it the oldest are dropped in one batch so
+    // that a chatty receiver cannot make the window sluggish.
+    static constexpr int kMaxLines = 20000;
+    static constexpr int kLinesKeptAfterTrim = 18000;
+
+    CZevView(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers& images, UiPrompts& prompts,
+             QWidget* parent = nullptr);
+    ~CZevView() override;
+
+    zev::ReceiverSession& Session() { return session_; }
+    CZevDoc& Doc() { return doc_; }
+
+    // How the view learns whether a channel list is shown instead of it.
+    void SetListShownQuery(std::function<bool()> query) { listShown_ = std::move(query); }
+    bool ListShown() const { return listShown_ && listShown_(); }
+    // The terminal is shown again: deliver the bytes that waited meanwhile.
+    void ResumeEcho();
+
+    // Status panes 0 and 2 (blank while a list is shown).
+    QString ConnectionPaneText() const;
+    QString PortPaneText() const;
+
+    // File New: clears the text while the terminal is shown.
+    void NewDocument();
+    // A file named on the command line or picked from the recent files, shown as text.
+    bool LoadTextFile(const QString& path);
+
+    // RunHost.
+    void AppendText(const std::string& text) override;
+    zev::MsgAnswer Message(const std::string& text, const std::string& caption, zev::MsgIcon icon,
+                           zev::MsgButtons buttons, zev::MsgAnswer defaultAnswer) override;
+    bool OpenLink() override;
+    void CloseLink() override;
+    void ShowTerminal() override;
+    void ShowLoadedTvList() override;
+    void WaitingForReset() override;
+    void TransferProgress(unsigned done, unsigned total) override;
+    void RunFinished(zev::ProtocolMode mode, bool success) override;
+
+    // EchoSink.
+    void InsertText(const std::string& text) override;
+    void DeleteLastChar() override;
+    void Beep() override;
+
+  public slots:
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnFont();
+    void OnUpdateParameters();
+    void OnUpdateSoftware();
+    void OnOtaSoftwareUpdate();
+    void OnStopUpdate();
+    void OnLoadSettingFromBox();
+    void OnSendSettingToBox();
+
+  signals:
+    void StateChanged();           // run state, connection or current file changed
+    void ShowTerminalRequested();  // Edit Text
+    void TvListRequested();        // TV Channel List
+    void LoadedTvListRequested();  // a new list view with the loaded TV channels
+    void ProgressChanged(unsigned done, unsigned total);
+    void ResetWanted();  // a run waits for the receiver's reset
+
+  private:
+    void InsertAtEnd(const QString& text);
+    void DropOldestLines();
+    void SetTerminalFont();
+
+    CZevDoc& doc_;
+    UiPrompts& prompts_;
+    zev::ReceiverSession session_;
+    std::unique_ptr<zev::NotificationPump> pump_;
+    std::unique_ptr<CDataFileCommands> files_;
+    std::function<bool()> listShown_;
+};

@@ -1,0 +1,71 @@
+#include "app/StatusPanes.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStatusBar>
+
+namespace {
+
+QLabel* MakePane(QStatusBar* bar, const QString& widthText, int stretch) {
+    auto* label = new QLabel(bar);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widthText) + 8);
+    bar->addPermanentWidget(label, stretch);
+    return label;
+}
+
+}  // namespace
+
+StatusPanes::StatusPanes(QStatusBar* bar) : QObject(bar) {
+    panes_[Connection] = MakePane(bar, "Disconnect:", 0);
+    panes_[Elapsed] = MakePane(bar, "00:00:00", 0);
+    panes_[PortSettings] = MakePane(bar, "0000-000000-0000-0-000", 1);
+    panes_[MessageArea] = MakePane(bar, QString(), 0);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr) panes_[MessageArea]->setMinimumWidth(screen->size().width() / 4);
+    // Qt offers no portable way to read the lock keys' states, so these panes show their
+    // names greyed out rather than a state that could be wrong.
+    panes_[Caps] = MakePane(bar, "CAP", 0);
+    panes_[Num] = MakePane(bar, "NUM", 0);
+    panes_[Scroll] = MakePane(bar, "SCRL", 0);
+    panes_[Clock] = MakePane(bar, "00:00:00", 0);
+
+    panes_[Connection]->setText("Disconnect");
+    panes_[Elapsed]->setText("00:00:00");
+    panes_[PortSettings]->setText("0000-000000-0000-0-000");
+    panes_[Caps]->setText("CAP");
+    panes_[Num]->setText("NUM");
+    panes_[Scroll]->setText("SCRL");
+    for (Pane lock : {Caps, Num, Scroll}) panes_[lock]->setEnabled(false);
+    panes_[Clock]->setText("00:00:00");
+    ShowPrompt(QString());
+
+    progress_ = new QProgressBar(bar);
+    progress_->setMaximumWidth(160);
+    progress_->setFormat("%v/%m");
+    progress_->hide();
+    bar->insertPermanentWidget(MessageArea + 1, progress_);
+}
+
+void StatusPanes::SetText(Pane pane, const QString& text) {
+    if (panes_[pane]->text() != text) panes_[pane]->setText(text);
+}
+
+QString StatusPanes::Text(Pane pane) const { return panes_[pane]->text(); }
+
+void StatusPanes::ShowPrompt(const QString& prompt) {
+    SetText(MessageArea, prompt.isEmpty() ? QStringLiteral("Ready") : prompt);
+}
+
+void StatusPanes::ShowProgress(unsigned done, unsigned total) {
+    if (total == 0) {
+        progress_->hide();
+        return;
+    }
+    progress_->setRange(0, static_cast<int>(total));
+    progress_->setValue(static_cast<int>(std::min(done, total)));
+    progress_->show();
+}

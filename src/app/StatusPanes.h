@@ -1,0 +1,32 @@
+// The eight status-bar panes (connection, elapsed time, port settings, message, CAP, NUM,
+// SCRL, clock) and the transfer progress bar.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+class QLabel;
+class QProgressBar;
+class QStatusBar;
+
+class StatusPanes : public QObject {
+    Q_OBJECT
+  public:
+    enum Pane { Connection = 0, Elapsed, PortSettings, MessageArea, Caps, Num, Scroll, Clock };
+    static constexpr int kPaneCount = 8;
+
+    explicit StatusPanes(QStatusBar* bar);
+
+    void SetText(Pane pane, const QString& text);
+    QString Text(Pane pane) const;
+    // The message pane: a prompt, or "Ready" when there is none.
+    void ShowPrompt(const QString& prompt);
+    // Blocks done of total; a total of 0 hides the bar.
+    void ShowProgress(unsigned done, unsigned total);
+    const QProgressBar* Progress() const { return progress_; }
+
+  private:
+    std::array<QLabel*, kPaneCount> panes_{};
+    QProgressBar* progress_;
+};

@@ -1,0 +1,6 @@
+// Toolbar pictures: the desktop theme's icon where it has one, else a small drawing.
+#pragma once
+
+#include <QIcon>
+
+QIcon ToolbarIcon(int commandId);

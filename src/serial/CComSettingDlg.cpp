@@ -1,0 +1,119 @@
+#include "serial/CComSettingDlg.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QSerialPortInfo>
+#include <QVBoxLayout>
+
+#include "app/settings/SettingsFile.h"
+#include "serial/ComboText.h"
+
+namespace {
+
+// COM1 to COM4 first, then whatever serial ports the system reports.
+QStringList PortChoices() {
+    QStringList ports = {"COM1", "COM2", "COM3", "COM4"};
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const QString location = info.systemLocation();
+        if (!location.isEmpty() && !ports.contains(location)) ports << location;
+    }
+    return ports;
+}
+
+}  // namespace
+
+CComSettingDlg::CComSettingDlg(const zev::LinkSettings& current, QWidget* parent)
+    : QDialog(parent), current_(current) {
+    setWindowTitle("Com Setting");
+
+    portBox_ = combo_text::Make(PortChoices(), this);
+    baudBox_ = combo_text::Make({"110", "300", "600", "1200", "2400", "4800", "9600", "14400",
+                                 "19200", "38400", "57600", "115200", "230400", "460800", "921600"},
+                                this);
+    dataBitsBox_ = combo_text::Make({"4", "5", "6", "7", "8"}, this);
+    parityBox_ = combo_text::Make({"None", "Odd", "Even", "Mask", "Space"}, this);
+    stopBitsBox_ = combo_text::Make({"1", "1.5", "2"}, this);
+    flowBox_ = combo_text::Make({"None", "Hardware", "Xon/Xoff"}, this);
+
+    auto* group = new QGroupBox("COM Setup", this);
+    auto* form = new QFormLayout(group);
+    form->addRow("Port", portBox_);
+    form->addRow("Bits per second", baudBox_);
+    form->addRow("Data bits", dataBitsBox_);
+    form->addRow("Parity", parityBox_);
+    form->addRow("Stop bits", stopBitsBox_);
+    form->addRow("Flow control", flowBox_);
+
+    restoreButton_ = new QPushButton("Restore Defaults", this);
+    auto* okButton = new QPushButton("OK", this);
+    auto* cancelButton = new QPushButton("Cancel", this);
+    okButton->setDefault(true);
+    connect(restoreButton_, &QPushButton::clicked, this, &CComSettingDlg::OnRestoreDefaults);
+    connect(okButton, &QPushButton::clicked, this, &CComSettingDlg::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &CComSettingDlg::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(restoreButton_);
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+}
+
+int CComSettingDlg::exec() {
+    ShowMembers();
+    return QDialog::exec();
+}
+
+void CComSettingDlg::ShowMembers() {
+    combo_text::Show(portBox_, portName);
+    combo_text::Show(baudBox_, baudRate);
+    combo_text::Show(dataBitsBox_, dataBits);
+    combo_text::Show(parityBox_, parity);
+    combo_text::Show(stopBitsBox_, stopBits);
+    combo_text::Show(flowBox_, flowControl);
+    portBox_->setEnabled(!portLocked);
+}
+
+void CComSettingDlg::TakeMembers() {
+    portName = combo_text::Take(portBox_);
+    baudRate = combo_text::Take(baudBox_);
+    dataBits = combo_text::Take(dataBitsBox_);
+    parity = combo_text::Take(parityBox_);
+    stopBits = combo_text::Take(stopBitsBox_);
+    flowControl = combo_text::Take(flowBox_);
+}
+
+zev::LinkSettings CComSettingDlg::Chosen() const {
+    zev::LinkSettings out = current_;
+    out.portName = portName.toStdString();
+    out.baudRate = zev::ParseSettingsInt(baudRate.toStdString());
+    out.dataBits = zev::ParseSettingsInt(dataBits.toStdString());
+    out.parity = parity.toStdString();
+    out.stopBits = stopBits.toStdString();
+    out.flowControl = flowControl.toStdString();
+    return out;
+}
+
+void CComSettingDlg::OnRestoreDefaults() {
+    const zev::LinkSettings defaults;
+    portName = QString::fromStdString(defaults.portName);
+    baudRate = QString::number(defaults.baudRate);
+    dataBits = QString::number(defaults.dataBits);
+    parity = QString::fromStdString(defaults.parity);
+    stopBits = QString::fromStdString(defaults.stopBits);
+    flowControl = QString::fromStdString(defaults.flowControl);
+    zev::SaveSettingsFile(Chosen());
+    ShowMembers();
+}
+
+void CComSettingDlg::accept() {
+    TakeMembers();
+    zev::SaveSettingsFile(Chosen());
+    QDialog::accept();
+}
