@@ -1,0 +1,159 @@
+// A scripted RunHost for the protocol tests: records the terminal text, the bytes sent and
+// the message boxes, answers questions from a script, and has a fixed clock.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <ctime>
+#include <deque>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "database/ChannelDatabase.h"
+#include "database/ParameterImage.h"
+#include "protocols/ReceiverSession.h"
+#include "protocols/RunHost.h"
+
+namespace zev::test {
+
+struct ShownMessage {
+    std::string text;
+    std::string caption;
+    MsgIcon icon;
+    MsgButtons buttons;
+};
+
+class FakeRunHost : public RunHost {
+  public:
+    std::string text;
+    std::vector<uint8_t> sent;
+    std::vector<ShownMessage> messages;
+    std::deque<MsgAnswer> answers;  // for questions; Ok boxes take none
+    bool linkOpen = false;
+    bool openFails = false;
+    int waitingForReset = 0;
+    int terminalShown = 0;
+    int tvListShown = 0;
+    std::vector<std::pair<ProtocolMode, bool>> finished;
+    std::tm clock{};
+
+    FakeRunHost() {
+        clock.tm_year = 107;  // 15 March 2007, 09:41:07
+        clock.tm_mon = 2;
+        clock.tm_mday = 15;
+        clock.tm_hour = 9;
+        clock.tm_min = 41;
+        clock.tm_sec = 7;
+    }
+
+    void AppendText(const std::string& t) override { text += t; }
+    MsgAnswer Message(const std::string& t, const std::string& caption, MsgIcon icon,
+                      MsgButtons buttons, MsgAnswer defaultAnswer) override {
+        messages.push_back({t, caption, icon, buttons});
+        if (buttons == MsgButtons::Ok) {
+            return MsgAnswer::Ok;
+        }
+        if (answers.empty()) {
+            return defaultAnswer;
+        }
+        const MsgAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    bool OpenLink() override {
+        if (openFails || linkOpen) {
+            return false;
+        }
+        linkOpen = true;
+        return true;
+    }
+    void CloseLink() override { linkOpen = false; }
+    bool LinkOpen() const override { return linkOpen; }
+    std::string PortName() const override { return "COM1"; }
+    int SendByte(uint8_t value) override {
+        sent.push_back(value);
+        return 1;
+    }
+    void ShowTerminal() override { ++terminalShown; }
+    void ShowLoadedTvList() override { ++tvListShown; }
+    void WaitingForReset() override { ++waitingForReset; }
+    void RunFinished(ProtocolMode mode, bool success) override {
+        finished.emplace_back(mode, success);
+    }
+    std::time_t Now() override { return 1173951667; }
+    std::tm LocalTime(std::time_t) override { return clock; }
+
+    // Everything sent or printed so far is taken; the next check sees only what follows.
+    std::vector<uint8_t> TakeSent() { return std::exchange(sent, {}); }
+    std::string TakeText() { return std::exchange(text, {}); }
+};
+
+// A session with its own database and image buffers.
+struct SessionRig {
+    FakeRunHost host;
+    std::unique_ptr<ChannelDatabase> db = std::make_unique<ChannelDatabase>();
+    std::unique_ptr<ImageBuffers> images = std::make_unique<ImageBuffers>();
+    ReceiverSession session{host, *db, *images};
+
+    void Feed(const std::vector<uint8_t>& bytes) {
+        for (uint8_t b : bytes) {
+            session.HandleByte(b);
+        }
+    }
+};
+
+inline std::vector<uint8_t> Le32(uint32_t v) {
+    return {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v >> 16),
+            static_cast<uint8_t>(v >> 24)};
+}
+
+inline std::vector<uint8_t> Concat(std::initializer_list<std::vector<uint8_t>> parts) {
+    std::vector<uint8_t> all;
+    for (const auto& p : parts) {
+        all.insert(all.end(), p.begin(), p.end());
+    }
+    return all;
+}
+
+// The checksum every transfer uses, computed independently of the code under test.
+inline uint32_t WordSum(const std::vector<uint8_t>& data) {
+    uint32_t sum = 0;
+    for (std::size_t i = 0; i + 1 < data.size(); i += 2) {
+        sum += data[i] | data[i + 1] << 8;
+    }
+    if (data.size() % 2 == 1) {
+        sum += 0xFF00u + data.back();
+    }
+    return sum;
+}
+
+inline std::size_t CountOf(const std::string& haystack, const std::string& needle) {
+    std::size_t n = 0;
+    for (auto at = haystack.find(needle); at != std::string::npos;
+         at = haystack.find(needle, at + needle.size())) {
+        ++n;
+    }
+    return n;
+}
+
+// A file in the test's temporary folder.
+inline std::string WriteTempFile(const std::string& name, const std::string& bytes) {
+    const std::string path = ::testing::TempDir() + name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+inline std::string Bytes(const std::vector<uint8_t>& data) {
+    return std::string(data.begin(), data.end());
+}
+
+inline const std::vector<uint8_t> kHello = {0x02, 0x01, 0x03};
+inline const std::vector<uint8_t> kHelloAnswer = {0x02, 0x01, 0x0A, 0x03};
+inline const std::vector<uint8_t> kReady = {0x02, 0x02, 1, 2, 3, 4, 5, 6, 7, 8, 0x03};
+inline const std::vector<uint8_t> kSync = {0x02, 0x16, 0x03};
+
+}  // namespace zev::test
