@@ -1,0 +1,36 @@
+// One conversation of the receiver with the PC (an update, a settings load or send), driven
+// byte by byte.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "BoxContext.h"
+
+namespace zev::boxsim {
+
+class Exchange {
+  public:
+    explicit Exchange(BoxContext& context) : context_(context) {}
+    virtual ~Exchange() = default;
+    Exchange(const Exchange&) = delete;
+    Exchange& operator=(const Exchange&) = delete;
+
+    virtual void start() = 0;
+    virtual void receive(std::uint8_t byte) = 0;
+
+    bool finished() const { return finished_; }
+
+  protected:
+    void finish(const std::string& why) {
+        finished_ = true;
+        context_.log(why);
+    }
+
+    BoxContext& context_;
+
+  private:
+    bool finished_ = false;
+};
+
+}  // namespace zev::boxsim
