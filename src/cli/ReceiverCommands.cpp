@@ -1,0 +1,277 @@
+// zev-cli's receiver commands. Each one sets up what the desktop program's terminal view
+// has (database, image buffers, link, session, notification pump), gives the same command
+// the menu would, and runs the event loop until the run ends. The conversations themselves
+// are ReceiverSession's.
+#include "cli/ReceiverCommands.h"
+
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <ostream>
+#include <vector>
+
+#include "app/settings/SettingsFile.h"
+#include "cli/ImageFiles.h"
+#include "cli/ReceiverEventLoop.h"
+#include "cli/ReceiverTerminal.h"
+#include "database/FlashLayout.h"
+#include "database/ParameterImage.h"
+#include "protocols/ParameterDataFile.h"
+#include "protocols/ReceiverSession.h"
+#include "serial/link/NotificationPump.h"
+#include "serial/link/SerialLink.h"
+
+namespace zev::cli {
+
+namespace {
+
+constexpr const char* kModifyDefaultQuestion = "Modify Default Channels the same?";
+constexpr const char* kTooManyQuestion = "Too much channels, cancel modify default channels ?";
+
+struct CommandShape {
+    const char* name;
+    std::size_t arguments;
+    const char* usage;
+};
+
+constexpr CommandShape kCommands[] = {
+    {"monitor", 0, "monitor"},
+    {"update-params", 1, "update-params DATAFILE"},
+    {"update-software", 1, "update-software FILE.cus"},
+    {"load", 1, "load OUT.stc"},
+    {"send", 1, "send IN.stc [--default]"},
+    {"ota", 1, "ota FILE.sgn"},
+    {"update-image", 2, "update-image DATAFILE OUT"},
+};
+
+const CommandShape* FindCommand(const std::string& name) {
+    for (const CommandShape& shape : kCommands) {
+        if (name == shape.name) return &shape;
+    }
+    return nullptr;
+}
+
+// default.dat of the working directory when there is one; a command line does not create it.
+LinkSettings SettingsFor(const CliOptions& options) {
+    LinkSettings settings;
+    std::error_code ignored;
+    if (std::filesystem::exists(kSettingsFileName, ignored)) {
+        settings = LoadSettingsFile(kSettingsFileName);
+    }
+    if (options.port) settings.portName = *options.port;
+    if (options.baud) settings.baudRate = *options.baud;
+    if (options.flash) settings.flashSizeIndex = *options.flash;
+    if (options.user) settings.userSizeIndex = *options.user;
+    return settings;
+}
+
+// An input file must exist and be readable before a run is started for it.
+bool InputReadable(const std::string& path, std::ostream& err) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        err << "zev-cli: cannot read " << path << std::endl;
+        return false;
+    }
+    std::fclose(file);
+    return true;
+}
+
+bool IsConsole(const std::ostream& out) { return &out == &std::cout && isatty(STDOUT_FILENO) == 1; }
+
+// Everything the terminal view holds for a run, wired as the desktop program wires it.
+class ReceiverBench {
+  public:
+    ReceiverBench(const CliOptions& options, std::ostream& out, std::ostream& err)
+        : options_(options),
+          err_(err),
+          settings_(SettingsFor(options)),
+          terminal_(out, IsConsole(out)),
+          db_(std::make_unique<ChannelDatabase>()),
+          images_(std::make_unique<ImageBuffers>()),
+          link_(settings_),
+          host_(link_, terminal_, err),
+          session_(host_, *db_, *images_),
+          pump_(link_, session_, host_) {
+        db_->header.MarkerA = 0xFA;
+        db_->header.MarkerB = 0xFC;
+        db_->header.MarkerC = 0xFE;
+        UpdateFlashLayout(db_->header, settings_.flashSizeIndex, settings_.userSizeIndex);
+    }
+
+    ~ReceiverBench() {
+        session_.CloseHeldFile();
+        link_.ClosePort();
+        terminal_.Flush();
+    }
+
+    int Run() {
+        const std::string& command = options_.command;
+        if (command == "monitor") return Monitor();
+        if (command == "update-image") return BuildUpdateImage();
+        const std::string& path = options_.args[0];
+        if (command == "load") return LoadFromBox(path);
+        if (!InputReadable(path, err_)) return kExitUsage;
+        session_.currentFileName = path;
+        if (command == "update-params") {
+            session_.UpdateParameters();
+        } else if (command == "update-software") {
+            session_.UpdateSoftware();
+        } else if (command == "ota") {
+            session_.OtaSoftwareUpdate();
+        } else {
+            return SendToBox(path);
+        }
+        return AwaitRun();
+    }
+
+  private:
+    // Waits for the started run; the exit status tells how it ended.
+    int AwaitRun() {
+        if (session_.Mode() == ProtocolMode::Idle) return NotStarted();
+        const LoopEnd end = RunReceiverLoop(link_, host_, options_.timeoutSeconds, true);
+        if (end == LoopEnd::TimedOut) {
+            err_ << "zev-cli: no answer from the receiver for " << options_.timeoutSeconds
+                 << " seconds, giving up" << std::endl;
+        } else if (end == LoopEnd::Interrupted) {
+            err_ << "zev-cli: interrupted" << std::endl;
+        }
+        if (end == LoopEnd::TimedOut || end == LoopEnd::Interrupted) {
+            session_.StopUpdate();
+        }
+        return host_.RunOutcome().value_or(false) ? kExitOk : kExitFailed;
+    }
+
+    // A command that did not start its run refused its file, unless the port would not open
+    // or the database did not fit the default area.
+    int NotStarted() const {
+        if (host_.LinkOpenFailed() || host_.WasAsked(kTooManyQuestion)) return kExitFailed;
+        return host_.MessagesShown() > 0 || options_.command != "monitor" ? kExitUsage
+                                                                          : kExitFailed;
+    }
+
+    int Monitor() {
+        if (!host_.OpenLink()) {
+            host_.AppendText("\nCan't open connection, maybe COM is open!");
+            return kExitFailed;
+        }
+        session_.OnLinkConnected();
+        const LoopEnd end = RunReceiverLoop(link_, host_, options_.timeoutSeconds, false);
+        if (end == LoopEnd::LinkLost) return kExitFailed;
+        link_.ClosePort();
+        session_.OnLinkDisconnected();
+        host_.AppendText("\n" + settings_.portName + " has been closed!");
+        return kExitOk;
+    }
+
+    // The loaded user block is saved as File Save would save it after a load: packed from
+    // the database the block was unpacked into.
+    int LoadFromBox(const std::string& outPath) {
+        session_.LoadSettingFromBox();
+        const int status = AwaitRun();
+        if (status != kExitOk) return status;
+        std::vector<uint8_t> image(ImageSize(db_->header, ImageKind::User));
+        const ImageResult packed = PackImage(*db_, ImageKind::User, image);
+        if (!packed.ok) {
+            err_ << "zev-cli: " << packed.error << std::endl;
+            return kExitFailed;
+        }
+        std::string error;
+        if (!WriteFileAtomically(outPath, image, error)) {
+            err_ << "zev-cli: " << error << std::endl;
+            return kExitUsage;
+        }
+        return kExitOk;
+    }
+
+    // IN.stc is opened as File Open opens an image file, then Send Setting to Box runs.
+    int SendToBox(const std::string& inPath) {
+        std::string error;
+        const auto size = ReadImageFile(inPath, images_->input, error);
+        if (!size) {
+            err_ << "zev-cli: " << error << std::endl;
+            return kExitUsage;
+        }
+        const ImageResult unpacked =
+            UnpackImage(*db_, std::span<const uint8_t>(images_->input).first(*size));
+        if (!unpacked.ok) {
+            err_ << "zev-cli: " << inPath << ": " << unpacked.error << std::endl;
+            return kExitUsage;
+        }
+        host_.Answer(kModifyDefaultQuestion,
+                     options_.modifyDefault ? MsgAnswer::Yes : MsgAnswer::No);
+        host_.Answer(kTooManyQuestion, MsgAnswer::No);
+        session_.SendSettingToBox();
+        return AwaitRun();
+    }
+
+    int BuildUpdateImage() {
+        const std::string& dataPath = options_.args[0];
+        if (!InputReadable(dataPath, err_)) return kExitUsage;
+        ParameterDataFile data;
+        if (!data.Parse(dataPath)) {
+            err_ << "zev-cli: " << dataPath << ": Input file is invalid !" << std::endl;
+            return kExitUsage;
+        }
+        data.BuildHeader();
+        if (const std::string problem = data.CapacityProblem(kInputImageSize); !problem.empty()) {
+            err_ << "zev-cli: " << dataPath << ": " << problem << std::endl;
+            return kExitUsage;
+        }
+        std::vector<uint8_t> image(data.TotalLength());
+        data.BuildImage(image, host_);
+        std::string error;
+        if (!WriteFileAtomically(options_.args[1], image, error)) {
+            err_ << "zev-cli: " << error << std::endl;
+            return kExitUsage;
+        }
+        return kExitOk;
+    }
+
+    const CliOptions& options_;
+    std::ostream& err_;
+    LinkSettings settings_;
+    TerminalStream terminal_;
+    std::unique_ptr<ChannelDatabase> db_;
+    std::unique_ptr<ImageBuffers> images_;
+    SerialLink link_;
+    ReceiverHost host_;
+    ReceiverSession session_;
+    NotificationPump pump_;
+};
+
+}  // namespace
+
+bool IsReceiverCommand(const std::string& command) { return FindCommand(command) != nullptr; }
+
+int RunReceiverCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    const CommandShape* shape = FindCommand(options.command);
+    if (shape == nullptr) {
+        err << "zev-cli: unknown command " << options.command << std::endl;
+        return kExitUsage;
+    }
+    if (options.args.size() != shape->arguments) {
+        err << "usage: zev-cli [--port NAME] [--baud N] [--timeout S] " << shape->usage
+            << std::endl;
+        return kExitUsage;
+    }
+    if (options.timeoutSeconds < 0) {
+        err << "zev-cli: --timeout must be 0 or more seconds" << std::endl;
+        return kExitUsage;
+    }
+    // Qt's event loop carries the link's notifications; a caller without one gets one here.
+    std::unique_ptr<QCoreApplication> ownApp;
+    if (QCoreApplication::instance() == nullptr) {
+        static int argc = 1;
+        static char name[] = "zev-cli";
+        static char* argv[] = {name, nullptr};
+        ownApp = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    ReceiverBench bench(options, out, err);
+    return bench.Run();
+}
+
+}  // namespace zev::cli

@@ -1,0 +1,84 @@
+#include "cli/ReceiverEventLoop.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <csignal>
+
+#include "cli/ReceiverTerminal.h"
+#include "serial/link/SerialLink.h"
+
+namespace zev::cli {
+
+namespace {
+
+// How often the loop looks at the interrupt flag and the run's outcome.
+constexpr int kCheckMilliseconds = 20;
+
+volatile std::sig_atomic_t gInterrupted = 0;
+
+extern "C" void OnInterrupt(int) { gInterrupted = 1; }
+
+// Catches Ctrl+C and termination while the loop runs and restores the handlers after.
+class InterruptGuard {
+  public:
+    InterruptGuard() {
+        gInterrupted = 0;
+        previousInt_ = std::signal(SIGINT, OnInterrupt);
+        previousTerm_ = std::signal(SIGTERM, OnInterrupt);
+    }
+    ~InterruptGuard() {
+        std::signal(SIGINT, previousInt_);
+        std::signal(SIGTERM, previousTerm_);
+    }
+    InterruptGuard(const InterruptGuard&) = delete;
+    InterruptGuard& operator=(const InterruptGuard&) = delete;
+
+  private:
+    void (*previousInt_)(int) = SIG_DFL;
+    void (*previousTerm_)(int) = SIG_DFL;
+};
+
+}  // namespace
+
+LoopEnd RunReceiverLoop(SerialLink& link, const ReceiverHost& host, int silenceSeconds,
+                        bool untilRunFinished) {
+    InterruptGuard interrupts;
+    QEventLoop loop;
+    LoopEnd end = LoopEnd::RunFinished;
+    bool lost = false;
+    bool silent = false;
+
+    QTimer silence;
+    silence.setSingleShot(true);
+    QObject::connect(&silence, &QTimer::timeout, [&] { silent = true; });
+    if (silenceSeconds > 0) {
+        silence.start(silenceSeconds * 1000);
+        QObject::connect(&link, &SerialLink::Notify, &silence, [&] { silence.start(); });
+    }
+    // Connected after the notification pump, so the session has handled the loss first.
+    QObject::connect(&link, &SerialLink::LinkLost, &loop, [&] { lost = true; });
+
+    const auto ended = [&]() -> bool {
+        if (untilRunFinished && host.RunOutcome().has_value()) {
+            end = LoopEnd::RunFinished;
+        } else if (lost) {
+            end = LoopEnd::LinkLost;
+        } else if (gInterrupted != 0) {
+            end = LoopEnd::Interrupted;
+        } else if (silent) {
+            end = LoopEnd::TimedOut;
+        } else {
+            return false;
+        }
+        return true;
+    };
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, [&] {
+        if (ended()) loop.quit();
+    });
+    check.start(kCheckMilliseconds);
+    if (!ended()) loop.exec();
+    return end;
+}
+
+}  // namespace zev::cli

@@ -1,0 +1,70 @@
+// zev-cli's stand-in for the terminal view: the run's terminal text goes to standard output
+// with plain line feeds, message boxes go to standard error and are answered from a fixed
+// table (a command line cannot ask), and the serial half comes from LinkRunHost.
+#pragma once
+
+#include <iosfwd>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "protocols/TerminalFeed.h"
+#include "serial/link/LinkRunHost.h"
+
+namespace zev::cli {
+
+// Text appended at the end of a terminal that is a stream. A stream cannot take characters
+// back, so a backspace must reach the text before it is written: when `interactive` is false
+// the unfinished last line is held until its line feed (or Flush), which keeps the output
+// exactly the terminal's text; on a console text is shown at once and a backspace is drawn
+// as one.
+class TerminalStream {
+  public:
+    TerminalStream(std::ostream& out, bool interactive) : out_(out), interactive_(interactive) {}
+    void Append(const std::string& text);
+    void DeleteLastChar();
+    void Flush();
+
+  private:
+    std::ostream& out_;
+    bool interactive_;
+    std::string unfinishedLine_;
+};
+
+class ReceiverHost : public LinkRunHost, public EchoSink {
+  public:
+    ReceiverHost(SerialLink& link, TerminalStream& terminal, std::ostream& err)
+        : LinkRunHost(link), terminal_(terminal), err_(err) {}
+
+    // The answer given to the question `text`; questions without one get their default.
+    void Answer(const std::string& text, MsgAnswer answer) { answers_[text] = answer; }
+
+    // RunHost
+    void AppendText(const std::string& text) override { terminal_.Append(text); }
+    MsgAnswer Message(const std::string& text, const std::string& caption, MsgIcon icon,
+                      MsgButtons buttons, MsgAnswer defaultAnswer) override;
+    bool OpenLink() override;
+    void RunFinished(ProtocolMode mode, bool success) override;
+
+    // EchoSink
+    void InsertText(const std::string& text) override { terminal_.Append(text); }
+    void DeleteLastChar() override { terminal_.DeleteLastChar(); }
+    void Beep() override {}
+
+    // What happened, for the exit status.
+    bool LinkOpenFailed() const { return linkOpenFailed_; }
+    int MessagesShown() const { return messagesShown_; }
+    bool WasAsked(const std::string& text) const { return asked_.count(text) != 0; }
+    std::optional<bool> RunOutcome() const { return outcome_; }
+
+  private:
+    TerminalStream& terminal_;
+    std::ostream& err_;
+    std::map<std::string, MsgAnswer> answers_;
+    std::map<std::string, MsgAnswer> asked_;
+    bool linkOpenFailed_ = false;
+    int messagesShown_ = 0;
+    std::optional<bool> outcome_;
+};
+
+}  // namespace zev::cli
