@@ -8,16 +8,25 @@
 namespace zev::cli {
 
 struct CliOptions {
-    std::string command;            // dump, build, convert, monitor, update-params, ...
-    std::vector<std::string> args;  // the command's positional arguments
-    bool json = false;              // dump --json
-    std::optional<int> flash;       // --flash N (flash size index of default.dat)
-    std::optional<int> user;        // --user N (user-parameter size index)
+    std::string command;              // dump, build, convert, monitor, update-params, ...
+    std::vector<std::string> args;    // the command's positional arguments
+    bool json = false;                // dump --json
+    std::optional<int> flash;         // --flash N (flash size index of default.dat)
+    std::optional<int> user;          // --user N (user-parameter size index)
     std::optional<std::string> port;  // --port NAME
     std::optional<int> baud;          // --baud N
     int timeoutSeconds = 60;          // --timeout S; 0 waits for ever
     bool modifyDefault = false;       // send --default
+    bool help = false;                // --help
 };
+
+struct CliParse {
+    CliOptions options;
+    std::string error;  // empty when the command line is well formed
+};
+
+// Parses the arguments after the program name. Options may stand anywhere; "--" ends them.
+CliParse ParseCliOptions(const std::vector<std::string>& arguments);
 
 // Exit statuses.
 inline constexpr int kExitOk = 0;

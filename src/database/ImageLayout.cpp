@@ -16,8 +16,7 @@ std::string Format(const char* format, Args... args) {
 
 }  // namespace
 
-std::string CheckBlockLayout(const DatabaseHeader& h, std::size_t blockSize,
-                             std::string_view blockName) {
+std::string CheckCapacitiesAndCounts(const DatabaseHeader& h, std::string_view blockName) {
     const std::string block(blockName);
     const char* name = block.c_str();
     // SatCapacity is 8 bits wide, so it never exceeds the 256-entry satellite table.
@@ -44,6 +43,17 @@ std::string CheckBlockLayout(const DatabaseHeader& h, std::size_t blockSize,
             "capacity of %u.",
             name, unsigned{h.TvCount}, unsigned{h.RadioCount}, unsigned{h.ChannelCapacity});
     }
+    return {};
+}
+
+std::string CheckBlockLayout(const DatabaseHeader& h, std::size_t blockSize,
+                             std::string_view blockName) {
+    if (std::string problem = CheckCapacitiesAndCounts(h, blockName); !problem.empty()) {
+        return problem;
+    }
+    const std::string block(blockName);
+    const char* name = block.c_str();
+    const std::size_t channels = std::size_t{h.TvCount} + h.RadioCount;
     const BlockLayout layout(h, blockSize);
     if (layout.channelArea + kTrailerBytes > blockSize) {
         return Format(

@@ -32,6 +32,11 @@ struct BlockLayout {
     }
 };
 
+// Empty when the capacities stay within the program's tables and the counts within the
+// capacities, so that every record lies inside the tables; otherwise a sentence naming the
+// problem. `blockName` says what the sentence is about ("user block", "image").
+std::string CheckCapacitiesAndCounts(const DatabaseHeader& header, std::string_view blockName);
+
 // Empty when a block of `blockSize` bytes laid out by `header` holds its header, both record
 // areas and every TV and radio record within the counts without overlap, and the capacities
 // and counts stay within the program's tables. Otherwise a sentence naming the problem;

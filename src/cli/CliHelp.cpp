@@ -1,0 +1,45 @@
+#include "cli/CliMain.h"
+
+namespace zev::cli {
+
+const char* CliHelpText() {
+    return R"(usage: zev-cli COMMAND [ARGUMENTS] [OPTIONS]
+
+Parameter image files (.stc user block, .def default-channel block, .all both):
+  dump FILE [--json]        Read FILE as a user block and print its header and every
+                            satellite, transponder, TV and radio channel; --json prints the
+                            JSON form that build reads.
+  build IN.json OUT         Build a database from the JSON form and write it as the image
+                            named by OUT's extension (stc, def or all). Header fields the
+                            JSON leaves out take their start-up values and the flash layout
+                            of --flash/--user, else of default.dat, else 8M bits, 2 sectors.
+  convert IN OUT            Read IN as a user block and write it as the image named by
+                            OUT's extension (stc, def or all).
+
+Receiver commands (over the serial port):
+  monitor                   Show what the receiver sends until interrupted or timed out.
+  update-params DATAFILE    Update the receiver's parameter area from a parameter data file
+                            of S, T and C lines through its boot loader.
+  update-software FILE.cus  Update the receiver's software through its boot loader.
+  update-image DATAFILE OUT Build the parameter update image from DATAFILE and write it to
+                            OUT, without a receiver.
+  load OUT.stc              Load the receiver's user block and save it as OUT.stc.
+  send IN.stc [--default]   Send IN.stc into the receiver's user block; with --default also
+                            replace its default channels.
+  ota FILE.sgn              Update the receiver's software through its OTA loader.
+
+Options (before or after the command):
+  --port NAME    serial port (default: the port in default.dat)
+  --baud N       baud rate (default: the rate in default.dat)
+  --timeout S    give up after S seconds without finishing (default 60; 0 waits for ever)
+  --default      send: replace the default channels as well
+  --flash N      flash size: 1 = 4M bits, 2 = 8M bits, 3 = 16M bits
+  --user N       user-parameter size in sectors: 1 to 4
+  --json         dump: print the JSON form
+  --help         show this text
+
+Exit status: 0 success, 1 refused image or unsuccessful run, 2 usage or file error.
+)";
+}
+
+}  // namespace zev::cli

@@ -1,0 +1,34 @@
+#include "cli/CliMain.h"
+
+#include <ostream>
+
+#include "cli/CliOptions.h"
+#include "cli/FileCommands.h"
+#include "cli/ReceiverCommands.h"
+
+namespace zev::cli {
+
+namespace {
+
+int UsageError(std::ostream& err, const std::string& message) {
+    err << "zev-cli: " << message << "\nTry 'zev-cli --help'.\n";
+    return kExitUsage;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    const CliParse parse = ParseCliOptions(arguments);
+    if (!parse.error.empty()) return UsageError(err, parse.error);
+    const CliOptions& options = parse.options;
+    if (options.help) {
+        out << CliHelpText();
+        return kExitOk;
+    }
+    if (options.command.empty()) return UsageError(err, "no command given");
+    if (IsFileCommand(options.command)) return RunFileCommand(options, out, err);
+    if (IsReceiverCommand(options.command)) return RunReceiverCommand(options, out, err);
+    return UsageError(err, "unknown command \"" + options.command + "\"");
+}
+
+}  // namespace zev::cli

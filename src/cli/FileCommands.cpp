@@ -1,0 +1,153 @@
+#include "cli/FileCommands.h"
+
+#include <memory>
+#include <optional>
+#include <ostream>
+
+#include "app/settings/SettingsFile.h"
+#include "cli/DatabaseJson.h"
+#include "cli/DatabaseText.h"
+#include "cli/ImageFiles.h"
+#include "database/FlashLayout.h"
+#include "database/ParameterImage.h"
+
+namespace zev::cli {
+
+namespace {
+
+struct Command {
+    const char* name;
+    std::size_t argumentCount;
+    const char* usage;
+};
+
+constexpr Command kCommands[] = {
+    {"dump", 1, "zev-cli dump FILE [--json]"},
+    {"build", 2, "zev-cli build IN.json OUT"},
+    {"convert", 2, "zev-cli convert IN OUT"},
+};
+
+const Command* FindCommand(const std::string& name) {
+    for (const Command& command : kCommands) {
+        if (name == command.name) return &command;
+    }
+    return nullptr;
+}
+
+// The program's database and image buffers, on the heap because they are large.
+struct Workspace {
+    std::unique_ptr<ChannelDatabase> db = std::make_unique<ChannelDatabase>();
+    ImageBuffers buffers;
+};
+
+int FileError(std::ostream& err, const std::string& message) {
+    err << "zev-cli: " << message << '\n';
+    return kExitUsage;
+}
+
+// A refused image is reported with exactly the text the desktop program shows.
+int Refused(std::ostream& err, const std::string& message) {
+    err << message << '\n';
+    return kExitFailed;
+}
+
+std::optional<ImageKind> OutputKind(const std::string& path, std::ostream& err) {
+    std::optional<ImageKind> kind = ImageKindForExtension(FileExtension(path));
+    if (!kind) {
+        err << "zev-cli: the output file \"" << path
+            << "\" must end in .stc (user block), .def (default-channel block) or .all (both)\n";
+    }
+    return kind;
+}
+
+// Reads the file into the input buffer and unpacks it as one user block, as File Open of a
+// .stc file does. Returns kExitOk or the exit status of the failure, already reported.
+int LoadUserBlock(const std::string& path, Workspace& work, std::ostream& err) {
+    std::string error;
+    const std::optional<std::size_t> size = ReadImageFile(path, work.buffers.input, error);
+    if (!size) return FileError(err, error);
+    const ImageResult result =
+        UnpackImage(*work.db, std::span<const uint8_t>(work.buffers.input).first(*size));
+    return result.ok ? kExitOk : Refused(err, result.error);
+}
+
+int PackAndWrite(const std::string& path, ImageKind kind, Workspace& work, std::ostream& err) {
+    const ImageResult result = PackImage(*work.db, kind, work.buffers.output);
+    if (!result.ok) return Refused(err, result.error);
+    std::string error;
+    if (!WriteFileAtomically(path, std::span<const uint8_t>(work.buffers.output).first(result.size),
+                             error)) {
+        return FileError(err, error);
+    }
+    return kExitOk;
+}
+
+// The flash layout for header fields the JSON leaves out: the options, else default.dat in
+// the working directory (read, never created), else "8M bits" and "2 Sectors".
+void StartupHeader(const CliOptions& options, DatabaseHeader& header) {
+    LinkSettings settings;
+    if (!options.flash || !options.user) {
+        if (std::optional<LinkSettings> file = ReadSettingsFile(kSettingsFileName)) {
+            settings = *file;
+        }
+    }
+    header = DatabaseHeader{};
+    header.MarkerA = 0xFA;
+    header.MarkerB = 0xFC;
+    header.MarkerC = 0xFE;
+    UpdateFlashLayout(header, options.flash.value_or(settings.flashSizeIndex),
+                      options.user.value_or(settings.userSizeIndex));
+}
+
+int Dump(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    Workspace work;
+    if (int status = LoadUserBlock(options.args[0], work, err); status != kExitOk) return status;
+    if (options.json) {
+        out << DatabaseToJson(*work.db);
+    } else {
+        WriteDatabaseText(*work.db, out);
+    }
+    return kExitOk;
+}
+
+int Build(const CliOptions& options, std::ostream& err) {
+    const std::optional<ImageKind> kind = OutputKind(options.args[1], err);
+    if (!kind) return kExitUsage;
+    std::string error;
+    const std::optional<std::vector<uint8_t>> json = ReadWholeFile(options.args[0], error);
+    if (!json) return FileError(err, error);
+    Workspace work;
+    StartupHeader(options, work.db->header);
+    const JsonResult result = DatabaseFromJson(*json, *work.db);
+    if (result.status == JsonStatus::Invalid) {
+        return FileError(err, "\"" + options.args[0] + "\": " + result.error);
+    }
+    if (result.status == JsonStatus::Refused) return Refused(err, result.error);
+    return PackAndWrite(options.args[1], *kind, work, err);
+}
+
+int Convert(const CliOptions& options, std::ostream& err) {
+    const std::optional<ImageKind> kind = OutputKind(options.args[1], err);
+    if (!kind) return kExitUsage;
+    Workspace work;
+    if (int status = LoadUserBlock(options.args[0], work, err); status != kExitOk) return status;
+    return PackAndWrite(options.args[1], *kind, work, err);
+}
+
+}  // namespace
+
+bool IsFileCommand(const std::string& command) { return FindCommand(command) != nullptr; }
+
+int RunFileCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    const Command* command = FindCommand(options.command);
+    if (command == nullptr) return FileError(err, "unknown command \"" + options.command + "\"");
+    if (options.args.size() != command->argumentCount) {
+        err << "usage: " << command->usage << '\n';
+        return kExitUsage;
+    }
+    if (options.command == "dump") return Dump(options, out, err);
+    if (options.command == "build") return Build(options, err);
+    return Convert(options, err);
+}
+
+}  // namespace zev::cli

@@ -1,0 +1,16 @@
+// zev-cli's commands on parameter image files: dump, build and convert.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "cli/CliOptions.h"
+
+namespace zev::cli {
+
+bool IsFileCommand(const std::string& command);
+
+// Runs the command; `out` receives the dump, `err` every message. Returns the exit status.
+int RunFileCommand(const CliOptions& options, std::ostream& out, std::ostream& err);
+
+}  // namespace zev::cli

@@ -1,0 +1,97 @@
+#include "cli/ImageFiles.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+
+namespace zev::cli {
+
+namespace {
+
+// Large enough for the JSON of any database the tables can hold, small enough to refuse
+// something that is plainly not one.
+constexpr qint64 kMaxJsonFileSize = 256LL * 1024 * 1024;
+
+QString Path(const std::string& path) { return QString::fromStdString(path); }
+
+std::string Describe(const std::string& path, const QString& reason) {
+    return "\"" + path + "\": " + reason.toStdString();
+}
+
+}  // namespace
+
+std::string FileExtension(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(dot + 1);
+}
+
+std::optional<ImageKind> ImageKindForExtension(const std::string& extension) {
+    if (extension == "stc") return ImageKind::User;
+    if (extension == "def") return ImageKind::Default;
+    if (extension == "all") return ImageKind::All;
+    return std::nullopt;
+}
+
+std::optional<std::size_t> ReadImageFile(const std::string& path, std::span<uint8_t> input,
+                                         std::string& error) {
+    QFile file(Path(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = "cannot open " + Describe(path, file.errorString());
+        return std::nullopt;
+    }
+    std::size_t total = 0;
+    while (total < input.size()) {
+        const qint64 got = file.read(reinterpret_cast<char*>(input.data() + total),
+                                     static_cast<qint64>(input.size() - total));
+        if (got < 0) {
+            error = "cannot read " + Describe(path, file.errorString());
+            return std::nullopt;
+        }
+        if (got == 0) break;
+        total += static_cast<std::size_t>(got);
+    }
+    return total;
+}
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::string& error) {
+    QFile file(Path(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = "cannot open " + Describe(path, file.errorString());
+        return std::nullopt;
+    }
+    if (file.size() > kMaxJsonFileSize) {
+        error = "\"" + path + "\" is too large to be a database description";
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error = "cannot read " + Describe(path, file.errorString());
+        return std::nullopt;
+    }
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
+bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
+                         std::string& error) {
+    QSaveFile file(Path(path));
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = "cannot create " + Describe(path, file.errorString());
+        return false;
+    }
+    const qint64 written =
+        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    if (written != static_cast<qint64>(bytes.size())) {
+        error = "cannot write " + Describe(path, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        error = "cannot write " + Describe(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zev::cli

@@ -1,0 +1,36 @@
+// Files of zev-cli: reading an image file as the desktop program's File Open does, choosing
+// the image kind from a file name, and writing a file so that an error never leaves it half
+// written.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "database/ParameterImage.h"
+
+namespace zev::cli {
+
+// The text after the last "." of the file name; the whole name when it has no ".".
+std::string FileExtension(const std::string& path);
+
+// "stc" user block, "def" default-channel block, "all" both; compared case-sensitively.
+std::optional<ImageKind> ImageKindForExtension(const std::string& extension);
+
+// Reads at most `input.size()` bytes from the start of the file into `input` and returns how
+// many were read; a longer file's remaining bytes are ignored. nullopt (and `error`) when the
+// file cannot be read.
+std::optional<std::size_t> ReadImageFile(const std::string& path, std::span<uint8_t> input,
+                                         std::string& error);
+
+// Reads a whole file (the JSON of `build`). nullopt (and `error`) when it cannot be read.
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::string& error);
+
+// Writes `bytes` to a temporary file beside `path` and renames it over `path` only when every
+// write succeeded, so a failure leaves any existing file untouched.
+bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
+                         std::string& error);
+
+}  // namespace zev::cli
