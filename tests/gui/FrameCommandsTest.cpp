@@ -1,0 +1,192 @@
+// Command enabling in the three view states, the shortcut assignments, and the status panes.
+#include <QAction>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "GuiFixture.h"
+#include "app/CommandIds.h"
+#include "app/StatusPanes.h"
+#include "lists/CZuzeListViewView.h"
+#include "serial/link/SerialLink.h"
+
+namespace {
+
+class FrameCommandsTest : public GuiFixture {
+  protected:
+    bool Enabled(int id) { return Frame().Action(id)->isEnabled(); }
+
+    // Commands that belong to the terminal alone.
+    void ExpectTerminalCommands(bool enabled) {
+        for (int id : {cmd::UpdateParameters, cmd::UpdateSoftware, cmd::OtaSoftwareUpdate,
+                       cmd::StopUpdate, cmd::ViewFont}) {
+            EXPECT_EQ(Enabled(id), enabled) << id;
+        }
+    }
+    void ExpectAlwaysEnabled() {
+        for (int id : {cmd::LoadSettingFromBox, cmd::SendSettingToBox, cmd::EditText, cmd::FileOpen,
+                       cmd::FileSave, cmd::FileSaveAs, cmd::ComSetup, cmd::FlashSelect, cmd::Help,
+                       cmd::AppAbout}) {
+            EXPECT_TRUE(Enabled(id)) << id;
+        }
+        EXPECT_FALSE(Enabled(cmd::NextPane));
+        EXPECT_FALSE(Enabled(cmd::PrevPane));
+    }
+};
+
+TEST_F(FrameCommandsTest, EnablingFollowsTheShownView) {
+    StartApp();
+    EXPECT_EQ(Frame().windowTitle(), "ZEV - Management V5.0");
+    // A selection in the terminal makes Copy available there, and only there.
+    View().setPlainText("some text");
+    View().selectAll();
+
+    // Terminal.
+    ExpectAlwaysEnabled();
+    ExpectTerminalCommands(true);
+    EXPECT_TRUE(Enabled(cmd::EditCopy));
+    EXPECT_TRUE(Enabled(cmd::TvChannelList));
+    EXPECT_FALSE(Enabled(cmd::RadioChannelList));
+    EXPECT_FALSE(Enabled(cmd::ToggleHexMode));
+    EXPECT_FALSE(Enabled(cmd::TransponderList));
+    EXPECT_FALSE(Enabled(cmd::SatelliteList));
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::Connection), "Disconnect:");
+
+    // TV list.
+    Frame().Execute(cmd::TvChannelList);
+    ASSERT_NE(Frame().listView, nullptr);
+    EXPECT_EQ(Frame().tvListShown, 1);
+    EXPECT_EQ(Frame().listShown, 1);
+    ExpectAlwaysEnabled();
+    ExpectTerminalCommands(false);
+    for (int id : {cmd::EditUndo, cmd::EditCut, cmd::EditCopy, cmd::EditPaste}) {
+        EXPECT_FALSE(Enabled(id)) << id;
+    }
+    EXPECT_FALSE(Enabled(cmd::TvChannelList));
+    EXPECT_TRUE(Enabled(cmd::RadioChannelList));
+    EXPECT_TRUE(Enabled(cmd::ToggleHexMode));
+    EXPECT_TRUE(Enabled(cmd::TransponderList));
+    EXPECT_TRUE(Enabled(cmd::SatelliteList));
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::Connection), "");
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::PortSettings), "");
+
+    Frame().Execute(cmd::ToggleHexMode);
+    EXPECT_EQ(Frame().HexMode, 1);
+    EXPECT_TRUE(Frame().Action(cmd::ToggleHexMode)->isChecked());
+
+    // Radio list: reached only through the TV list, and not again from itself.
+    Frame().Execute(cmd::RadioChannelList);
+    EXPECT_EQ(Frame().tvListShown, 0);
+    EXPECT_EQ(Frame().TvListMode, 0);
+    ExpectTerminalCommands(false);
+    EXPECT_TRUE(Enabled(cmd::TvChannelList));
+    EXPECT_FALSE(Enabled(cmd::RadioChannelList));
+    EXPECT_TRUE(Enabled(cmd::ToggleHexMode));
+
+    // Back to the terminal.
+    Frame().Execute(cmd::EditText);
+    EXPECT_EQ(Frame().listShown, 0);
+    ExpectTerminalCommands(true);
+    EXPECT_FALSE(Enabled(cmd::RadioChannelList));
+    EXPECT_FALSE(Enabled(cmd::ToggleHexMode));
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::Connection), "Disconnect:");
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::PortSettings), "COM1-115200-None-8-1");
+}
+
+TEST_F(FrameCommandsTest, CaptionsAndShortcutsKeepTheirHistoricalForm) {
+    StartApp();
+    EXPECT_EQ(Frame().Action(cmd::LoadSettingFromBox)->text(), "&Load Setting from Box ");
+    EXPECT_EQ(Frame().Action(cmd::SendSettingToBox)->text(), "&Send  Setting to Box ");
+    EXPECT_EQ(Frame().Action(cmd::StopUpdate)->shortcut(), QKeySequence(Qt::Key_F6));
+    EXPECT_TRUE(Frame().Action(cmd::ComDisconnect)->shortcuts().isEmpty());
+    EXPECT_EQ(Frame().Action(cmd::EditText)->toolTip(), "Edit Text   Ctrl+F1");
+    EXPECT_EQ(Frame().Action(cmd::StopUpdate)->statusTip(), "Download Stop");
+}
+
+TEST_F(FrameCommandsTest, F6WithAListShownLeavesTheConnectionOpen) {
+    PseudoTerminal pty;
+    ASSERT_FALSE(pty.SlavePath().empty());
+    StartApp();
+    Doc().Settings().portName = pty.SlavePath();
+    Frame().Execute(cmd::ComConnect);
+    ASSERT_TRUE(Doc().PortConnected());
+    EXPECT_FALSE(Enabled(cmd::ComConnect));
+    EXPECT_TRUE(Enabled(cmd::ComDisconnect));
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::Connection), "Connect:");
+
+    Frame().show();
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    Frame().Execute(cmd::TvChannelList);
+    QTest::keyClick(&Frame(), Qt::Key_F6);
+    EXPECT_TRUE(Doc().PortConnected());
+
+    // With the terminal shown F6 is Stop Update, which ends the run and reports it.
+    Frame().Execute(cmd::EditText);
+    QTest::keyClick(&Frame(), Qt::Key_F6);
+    EXPECT_FALSE(Doc().PortConnected());
+    EXPECT_TRUE(View().toPlainText().endsWith(QString::fromStdString(pty.SlavePath()) +
+                                              " has been closed!"));
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::Connection), "Disconnect:");
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::Elapsed), "00:00:00");
+}
+
+TEST_F(FrameCommandsTest, ComCommandsReportOnTheTerminal) {
+    StartApp();
+    Doc().Settings().portName = "/nonexistent/zev-port";
+    Frame().Execute(cmd::ComConnect);
+    EXPECT_FALSE(Doc().PortConnected());
+    EXPECT_TRUE(Enabled(cmd::ComConnect));
+    EXPECT_TRUE(View().toPlainText().endsWith("Can't open connection, maybe COM is open!"));
+
+    Doc().OnComDisconnect();
+    EXPECT_TRUE(
+        View().toPlainText().endsWith("Oh, maybe /nonexistent/zev-port haven't been opened!"));
+}
+
+TEST_F(FrameCommandsTest, ExitWhileConnectedClosesThePortWithoutAsking) {
+    PseudoTerminal pty;
+    StartApp();
+    Doc().Settings().portName = pty.SlavePath();
+    Frame().Execute(cmd::ComConnect);
+    ASSERT_TRUE(Doc().PortConnected());
+    View().AppendText("\nunsaved text");
+    Frame().Execute(cmd::AppExit);
+    EXPECT_FALSE(Doc().PortConnected());
+    EXPECT_TRUE(prompts_.messages.empty());
+}
+
+TEST_F(FrameCommandsTest, TransferProgressShowsInTheStatusBar) {
+    StartApp();
+    View().TransferProgress(2, 5);
+    EXPECT_FALSE(Frame().Panes().Progress()->isHidden());
+    EXPECT_EQ(Frame().Panes().Progress()->value(), 2);
+    View().TransferProgress(0, 0);
+    EXPECT_TRUE(Frame().Panes().Progress()->isHidden());
+}
+
+TEST_F(FrameCommandsTest, ListViewCreatedByEditTextIsLeftAligned) {
+    StartApp();
+    Frame().Execute(cmd::EditText);
+    ASSERT_NE(Frame().listView, nullptr);
+    QTreeWidgetItem* header = Frame().listView->headerItem();
+    EXPECT_EQ(Frame().listView->columnCount(), 15);
+    EXPECT_EQ(header->text(14), "TransID");
+    EXPECT_EQ(Frame().listView->columnWidth(4), 40);
+    EXPECT_TRUE(Qt::Alignment(header->textAlignment(1)) & Qt::AlignLeft);
+    // The columns keep what they were given at creation.
+    Frame().Execute(cmd::TvChannelList);
+    EXPECT_EQ(Frame().listView->columnWidth(4), 40);
+}
+
+TEST_F(FrameCommandsTest, ListViewCreatedByTvListHasItsOwnWidths) {
+    StartApp();
+    Frame().Execute(cmd::TvChannelList);
+    QTreeWidgetItem* header = Frame().listView->headerItem();
+    EXPECT_EQ(Frame().listView->columnWidth(4), 50);
+    EXPECT_EQ(Frame().listView->columnWidth(13), 70);
+    EXPECT_TRUE(Qt::Alignment(header->textAlignment(0)) & Qt::AlignLeft);
+    EXPECT_TRUE(Qt::Alignment(header->textAlignment(1)) & Qt::AlignRight);
+}
+
+}  // namespace

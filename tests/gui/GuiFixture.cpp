@@ -1,0 +1,83 @@
+#include "GuiFixture.h"
+
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+// One QApplication for the whole test program; settings go to a private directory.
+class QtEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("XDG_CONFIG_HOME", QDir(configDir_.path()).filePath("config").toLocal8Bit());
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+    }
+    void TearDown() override { app_.reset(); }
+
+  private:
+    QTemporaryDir configDir_;
+    int argc_ = 1;
+    char name_[8] = "zevgui";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+}  // namespace
+
+void GuiFixture::SetUp() {
+    ASSERT_TRUE(dir_.isValid());
+    previousDir_ = QDir::currentPath();
+    QDir::setCurrent(dir_.path());
+}
+
+void GuiFixture::TearDown() {
+    app_.reset();
+    QDir::setCurrent(previousDir_);
+}
+
+void GuiFixture::StartApp() {
+    app_ = std::make_unique<CZevApp>(prompts_);
+    ASSERT_TRUE(app_->Start({}));
+}
+
+QByteArray GuiFixture::ReadFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+void GuiFixture::WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+PseudoTerminal::PseudoTerminal() {
+    char name[256] = {};
+    if (openpty(&master_, &slave_, name, nullptr, nullptr) == 0) {
+        slavePath_ = name;
+        termios raw{};
+        tcgetattr(slave_, &raw);
+        cfmakeraw(&raw);
+        tcsetattr(slave_, TCSANOW, &raw);
+    }
+}
+
+PseudoTerminal::~PseudoTerminal() {
+    if (slave_ >= 0) close(slave_);
+    if (master_ >= 0) close(master_);
+}
+
+void PseudoTerminal::Write(const QByteArray& bytes) const {
+    ASSERT_EQ(write(master_, bytes.constData(), static_cast<size_t>(bytes.size())), bytes.size());
+}

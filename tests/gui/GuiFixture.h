@@ -1,0 +1,54 @@
+// A whole desktop program per test, in a fresh working directory, answering through
+// scripted prompts.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+
+#include "ScriptedPrompts.h"
+#include "app/CMainFrame.h"
+#include "app/CZevApp.h"
+#include "app/CZevDoc.h"
+#include "app/CZevView.h"
+
+class GuiFixture : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the program (after the test may have written default.dat).
+    void StartApp();
+
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+    static QByteArray ReadFile(const QString& path);
+    static void WriteFile(const QString& path, const QByteArray& bytes);
+
+    CMainFrame& Frame() { return app_->Frame(); }
+    CZevView& View() { return *app_->Frame().terminalView; }
+    CZevDoc& Doc() { return app_->Doc(); }
+
+    ScriptedPrompts prompts_;
+    std::unique_ptr<CZevApp> app_;
+
+  private:
+    QTemporaryDir dir_;
+    QString previousDir_;
+};
+
+// A pseudo-terminal whose slave stands in for a serial port.
+class PseudoTerminal {
+  public:
+    PseudoTerminal();
+    ~PseudoTerminal();
+    std::string SlavePath() const { return slavePath_; }
+    void Write(const QByteArray& bytes) const;
+
+  private:
+    int master_ = -1;
+    int slave_ = -1;
+    std::string slavePath_;
+};

@@ -1,0 +1,54 @@
+// Answers the program's questions from a script and records what was asked.
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "app/UiPrompts.h"
+
+struct AskedMessage {
+    QString text;
+    QString caption;
+    zev::MsgButtons buttons;
+};
+
+class ScriptedPrompts : public UiPrompts {
+  public:
+    std::deque<zev::MsgAnswer> answers;  // for questions; OK boxes need none
+    QStringList fileNames;               // an empty name cancels
+    std::optional<QFont> font;           // nullopt = cancelled
+    std::vector<AskedMessage> messages;
+    QStringList fileDialogTitles;
+    QStringList fileDialogFilters;
+
+    zev::MsgAnswer Message(const QString& text, const QString& caption, zev::MsgIcon,
+                           zev::MsgButtons buttons, zev::MsgAnswer defaultAnswer) override {
+        messages.push_back({text, caption, buttons});
+        if (buttons == zev::MsgButtons::Ok || answers.empty()) return defaultAnswer;
+        const zev::MsgAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::optional<QString> OpenFileName(const QString& title, const QString& filter,
+                                        const QString&) override {
+        return NextFile(title, filter);
+    }
+    std::optional<QString> SaveFileName(const QString& title, const QString& filter,
+                                        const QString&) override {
+        return NextFile(title, filter);
+    }
+    std::optional<QFont> ChooseFont(const QFont&) override { return font; }
+
+  private:
+    std::optional<QString> NextFile(const QString& title, const QString& filter) {
+        fileDialogTitles << title;
+        fileDialogFilters << filter;
+        const QString name = fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+        if (name.isEmpty()) return std::nullopt;
+        return name;
+    }
+};
