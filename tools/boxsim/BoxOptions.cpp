@@ -10,6 +10,8 @@ namespace zev::boxsim {
 namespace {
 
 constexpr int kDefaultResetOnOpenMs = 300;
+// The sample's records need a user block of at least one 64 KB sector.
+constexpr std::uint32_t kSmallestSampleBlock = 0x10000;
 
 // Decimal, or hexadecimal with a 0x prefix.
 std::optional<std::uint64_t> parseNumber(const std::string& text) {
@@ -144,6 +146,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     }
     if (options.userSize == 0 || !FlashMemory().fits(options.userAddress, options.userSize)) {
         return fail("the user block given by --user-address and --user-size must lie in the flash");
+    }
+    if (options.sample && options.userSize < kSmallestSampleBlock) {
+        return fail("--sample needs a user block of at least 0x10000 bytes");
     }
     return result;
 }
