@@ -105,7 +105,7 @@ class ReceiverBench {
     ~ReceiverBench() {
         session_.CloseHeldFile();
         link_.ClosePort();
-        terminal_.Flush();
+        terminal_.Finish();
     }
 
     int Run() {

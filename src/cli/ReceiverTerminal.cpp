@@ -23,8 +23,10 @@ const char* AnswerName(MsgAnswer answer) {
 }  // namespace
 
 void TerminalStream::Append(const std::string& text) {
+    if (text.empty()) return;
     if (interactive_) {
         out_ << text << std::flush;
+        atLineStart_ = text.back() == '\n';
         return;
     }
     unfinishedLine_ += text;
@@ -32,21 +34,27 @@ void TerminalStream::Append(const std::string& text) {
     if (lastLineEnd == std::string::npos) return;
     out_.write(unfinishedLine_.data(), static_cast<std::streamsize>(lastLineEnd + 1));
     out_.flush();
+    atLineStart_ = true;
     unfinishedLine_.erase(0, lastLineEnd + 1);
 }
 
 void TerminalStream::DeleteLastChar() {
     if (interactive_) {
         out_ << "\b \b" << std::flush;
+        atLineStart_ = false;
     } else if (!unfinishedLine_.empty()) {
         unfinishedLine_.pop_back();
     }
     // A line end already written stays: the lines before it are out of reach.
 }
 
-void TerminalStream::Flush() {
-    out_ << unfinishedLine_ << std::flush;
+void TerminalStream::Finish() {
+    if (!unfinishedLine_.empty()) atLineStart_ = false;
+    out_ << unfinishedLine_;
     unfinishedLine_.clear();
+    if (!atLineStart_) out_ << '\n';
+    out_.flush();
+    atLineStart_ = true;
 }
 
 MsgAnswer ReceiverHost::Message(const std::string& text, const std::string& caption,

@@ -23,12 +23,15 @@ class TerminalStream {
     TerminalStream(std::ostream& out, bool interactive) : out_(out), interactive_(interactive) {}
     void Append(const std::string& text);
     void DeleteLastChar();
-    void Flush();
+    // Writes what is held back and ends the text with a line feed, as command-line output
+    // ends, when it does not already end with one.
+    void Finish();
 
   private:
     std::ostream& out_;
     bool interactive_;
     std::string unfinishedLine_;
+    bool atLineStart_ = true;  // nothing written yet, or the last character was a line feed
 };
 
 class ReceiverHost : public LinkRunHost, public EchoSink {
