@@ -1,0 +1,142 @@
+// The Com Setting and Setting Flash dialogs through the document's commands.
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+#include "GuiFixture.h"
+#include "app/CommandIds.h"
+#include "database/ChannelDatabase.h"
+#include "serial/CComSettingDlg.h"
+#include "serial/CFlashSettingDlg.h"
+
+namespace {
+
+const QByteArray kCustomSettings = "9600,8,Even,COM2,2,Hardware,3,4,";
+
+QByteArray Record(const QByteArray& text) { return text + QByteArray(50 - text.size(), '\0'); }
+
+class SettingsDialogsTest : public GuiFixture {
+  protected:
+    // Runs `act` on the modal dialog of type T once it is shown.
+    template <typename T>
+    void WhenShown(std::function<void(T&)> act) {
+        QTimer::singleShot(0, [act] {
+            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            act(*dialog);
+        });
+    }
+};
+
+TEST_F(SettingsDialogsTest, RestoreDefaultsThenCancelWritesTheFileOnly) {
+    WriteFile("default.dat", Record(kCustomSettings));
+    StartApp();
+    WhenShown<CComSettingDlg>([](CComSettingDlg& dlg) {
+        EXPECT_EQ(dlg.PortBox()->currentText(), "COM2");
+        EXPECT_EQ(dlg.BaudBox()->currentText(), "9600");
+        dlg.RestoreDefaultsButton()->click();
+        EXPECT_EQ(dlg.PortBox()->currentText(), "COM1");
+        EXPECT_EQ(dlg.BaudBox()->currentText(), "115200");
+        dlg.reject();
+    });
+    Frame().Execute(cmd::ComSetup);
+    // The port defaults with the flash indices the program runs with.
+    EXPECT_EQ(ReadFile("default.dat"), Record("115200,8,None,COM1,1,None,3,4,"));
+    EXPECT_EQ(Doc().Settings().portName, "COM2");
+    EXPECT_EQ(Doc().Settings().baudRate, 9600);
+}
+
+TEST_F(SettingsDialogsTest, ComSetupOkTakesTypedValuesAndKeepsTheFlashIndices) {
+    WriteFile("default.dat", Record(kCustomSettings));
+    StartApp();
+    WhenShown<CComSettingDlg>([](CComSettingDlg& dlg) {
+        dlg.BaudBox()->setEditText("250000");
+        dlg.accept();
+    });
+    Frame().Execute(cmd::ComSetup);
+    EXPECT_EQ(Doc().Settings().baudRate, 250000);
+    EXPECT_EQ(ReadFile("default.dat"), Record("250000,8,Even,COM2,2,Hardware,3,4,"));
+}
+
+TEST_F(SettingsDialogsTest, PortBoxIsGreyedWhileConnected) {
+    PseudoTerminal pty;
+    StartApp();
+    Doc().Settings().portName = pty.SlavePath();
+    Frame().Execute(cmd::ComConnect);
+    ASSERT_TRUE(Doc().PortConnected());
+    bool portEnabled = true;
+    WhenShown<CComSettingDlg>([&portEnabled](CComSettingDlg& dlg) {
+        portEnabled = dlg.PortBox()->isEnabled();
+        dlg.BaudBox()->setCurrentText("9600");
+        dlg.accept();
+    });
+    Frame().Execute(cmd::ComSetup);
+    EXPECT_FALSE(portEnabled);
+    // The new speed went to the open port without complaint.
+    EXPECT_TRUE(Doc().PortConnected());
+    EXPECT_EQ(Doc().Settings().baudRate, 9600);
+    EXPECT_TRUE(prompts_.messages.empty());
+}
+
+TEST_F(SettingsDialogsTest, FlashSelectOkGivesTheLayoutAtOnce) {
+    StartApp();
+    WhenShown<CFlashSettingDlg>([](CFlashSettingDlg& dlg) {
+        ASSERT_EQ(dlg.FlashBox()->count(), 3);
+        EXPECT_EQ(dlg.FlashBox()->itemText(0), "16M bits");
+        EXPECT_EQ(dlg.FlashBox()->itemText(1), "4M bits");
+        EXPECT_EQ(dlg.FlashBox()->itemText(2), "8M bits");
+        EXPECT_EQ(dlg.FlashBox()->currentText(), "8M bits");
+        EXPECT_EQ(dlg.UserBox()->currentText(), "2 Sectors");
+        dlg.FlashBox()->setCurrentText("16M bits");
+        dlg.UserBox()->setCurrentText("4 Sectors");
+        dlg.accept();
+    });
+    Frame().Execute(cmd::FlashSelect);
+    const zev::DatabaseHeader& h = app_->Database().header;
+    EXPECT_EQ(h.SatCapacity, 160);
+    EXPECT_EQ(h.TpCapacity, 4000);
+    EXPECT_EQ(h.ChannelCapacity, 8000);
+    EXPECT_EQ(h.DefaultBlockAddress, 0x100000u);
+    EXPECT_EQ(h.UserBlockAddress, 0x110000u);
+    EXPECT_EQ(h.UserBlockSize, 0x40000u);
+    EXPECT_EQ(ReadFile("default.dat"), Record("115200,8,None,COM1,1,None,3,4,"));
+}
+
+TEST_F(SettingsDialogsTest, FlashSelectCancelRecomputesFromUnchangedIndices) {
+    StartApp();
+    app_->Database().header.UserBlockSize = 0;
+    app_->Database().header.ChannelCapacity = 7;
+    WhenShown<CFlashSettingDlg>([](CFlashSettingDlg& dlg) {
+        dlg.DefaultsButton()->click();
+        dlg.FlashBox()->setCurrentText("16M bits");
+        dlg.reject();
+    });
+    Frame().Execute(cmd::FlashSelect);
+    EXPECT_EQ(app_->Database().header.UserBlockSize, 0x20000u);
+    EXPECT_EQ(app_->Database().header.ChannelCapacity, 4000);
+    EXPECT_EQ(Doc().Settings().flashSizeIndex, 2);
+}
+
+TEST_F(SettingsDialogsTest, OpeningMatchesTextPrefixesIgnoringCase) {
+    zev::LinkSettings settings;
+    CComSettingDlg dlg(settings);
+    dlg.portName = "com3";
+    dlg.parity = "mas";
+    dlg.flowControl = "RTS/CTS";
+    dlg.baudRate = "";
+    QTimer::singleShot(0, &dlg, [&dlg] {
+        EXPECT_EQ(dlg.PortBox()->currentText(), "COM3");
+        EXPECT_EQ(dlg.findChildren<QComboBox*>().at(3)->currentText(), "Mask");
+        EXPECT_EQ(dlg.findChildren<QComboBox*>().at(5)->currentText(), "RTS/CTS");
+        // An empty text picks nothing.
+        EXPECT_EQ(dlg.BaudBox()->currentText(), "");
+        dlg.reject();
+    });
+    dlg.exec();
+    // The port box also offers what the system reports, after COM1 to COM4.
+    EXPECT_EQ(dlg.PortBox()->itemText(3), "COM4");
+}
+
+}  // namespace
