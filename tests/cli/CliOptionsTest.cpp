@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include "CliTestSupport.h"
+#include "cli/CliOptions.h"
+
+namespace zev::cli {
+namespace {
+
+TEST(CliOptions, OptionsMayStandBeforeOrAfterTheCommand) {
+    const CliParse parse = ParseCliOptions({"--port", "/dev/ttyUSB0", "send", "--baud=57600",
+                                            "in.stc", "--default", "--timeout", "0"});
+    ASSERT_EQ(parse.error, "");
+    const CliOptions& o = parse.options;
+    EXPECT_EQ(o.command, "send");
+    EXPECT_EQ(o.args, std::vector<std::string>{"in.stc"});
+    EXPECT_EQ(o.port, "/dev/ttyUSB0");
+    EXPECT_EQ(o.baud, 57600);
+    EXPECT_EQ(o.timeoutSeconds, 0);
+    EXPECT_TRUE(o.modifyDefault);
+    EXPECT_FALSE(o.json);
+    EXPECT_FALSE(o.flash.has_value());
+}
+
+TEST(CliOptions, DoubleDashEndsOptions) {
+    const CliParse parse = ParseCliOptions({"dump", "--json", "--", "--odd-name.stc"});
+    ASSERT_EQ(parse.error, "");
+    EXPECT_TRUE(parse.options.json);
+    EXPECT_EQ(parse.options.args, std::vector<std::string>{"--odd-name.stc"});
+    EXPECT_EQ(parse.options.timeoutSeconds, 60);
+}
+
+TEST(CliOptions, MalformedOptionsAreNamed) {
+    struct Case {
+        std::vector<std::string> arguments;
+        const char* message;
+    };
+    for (const Case& c :
+         {Case{{"dump", "--color"}, "unknown option --color"},
+          Case{{"load", "--port"}, "option --port needs a value"},
+          Case{{"build", "--flash", "4"}, "--flash takes a whole number from 1 to 3"},
+          Case{{"build", "--user=0"}, "--user takes a whole number from 1 to 4"},
+          Case{{"load", "--baud", "fast"}, "not \"fast\""},
+          Case{{"load", "--timeout", "-1"}, "--timeout takes"},
+          Case{{"dump", "--json=yes"}, "--json takes no value"}}) {
+        EXPECT_NE(ParseCliOptions(c.arguments).error.find(c.message), std::string::npos)
+            << c.message << " got: " << ParseCliOptions(c.arguments).error;
+    }
+}
+
+TEST(CliMain, HelpDescribesEveryCommandAndOption) {
+    const auto run = testing::RunCliWith({"--help"});
+    EXPECT_EQ(run.status, kExitOk);
+    for (const char* text :
+         {"dump FILE [--json]", "build IN.json OUT", "convert IN OUT", "monitor",
+          "update-params DATAFILE", "update-software FILE.cus", "update-image DATAFILE OUT",
+          "load OUT.stc", "send IN.stc [--default]", "ota FILE.sgn", "--port NAME", "--baud N",
+          "--timeout S", "default 60", "--flash N", "--user N", "--json"}) {
+        EXPECT_NE(run.out.find(text), std::string::npos) << text;
+    }
+}
+
+TEST(CliMain, UsageErrorsExitWithTwo) {
+    EXPECT_EQ(testing::RunCliWith({}).status, kExitUsage);
+    EXPECT_EQ(testing::RunCliWith({"frobnicate"}).status, kExitUsage);
+    EXPECT_EQ(testing::RunCliWith({"dump"}).status, kExitUsage);
+    EXPECT_EQ(testing::RunCliWith({"build", "only.json"}).status, kExitUsage);
+    const auto run = testing::RunCliWith({"convert", "a", "b", "c"});
+    EXPECT_EQ(run.status, kExitUsage);
+    EXPECT_NE(run.err.find("usage: zev-cli convert IN OUT"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zev::cli
