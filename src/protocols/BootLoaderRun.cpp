@@ -125,7 +125,7 @@ void ReceiverSession::StartBootLoaderData() {
     if (heldFile_ != nullptr && std::fseek(heldFile_, 0, SEEK_END) == 0) {
         size = std::ftell(heldFile_);
     }
-    if (size <= 0 || BlockCountFor(static_cast<uint32_t>(size)) > kMaxBlocks) {
+    if (size <= 0 || static_cast<unsigned long>(size) > kMaxBlocks * kBlockSize) {
         host_.AppendText("\n  !Error: The software file can't be read or has changed, exit!");
         CloseHeldFile();
         EndRun(false);

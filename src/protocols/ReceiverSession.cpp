@@ -191,8 +191,7 @@ void ReceiverSession::UpdateSoftware() {
         CloseHeldFile();
         return;
     }
-    if (BlockCountFor(static_cast<uint32_t>(size)) > kMaxBlocks ||
-        static_cast<unsigned long>(size) > 0xFFFFFFFFul) {
+    if (static_cast<unsigned long>(size) > kMaxBlocks * kBlockSize) {
         Refuse(
             Format("The software file '%s' has %ld bytes; at most %u blocks (%u bytes) "
                    "can be sent.",
