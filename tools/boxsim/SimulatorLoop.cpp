@@ -11,6 +11,7 @@
 
 #include "BoxSimulator.h"
 #include "LineBuffer.h"
+#include "OpenCloseWatcher.h"
 #include "OutputScheduler.h"
 #include "PseudoTerminal.h"
 #include "SignalPipe.h"
@@ -24,7 +25,7 @@ using Clock = OutputScheduler::Clock;
 using std::chrono::milliseconds;
 
 // While no program has the line open the master cannot be polled (it reports a hang-up at
-// once), so the simulator looks for a new client this often.
+// once), so without inotify the simulator looks for a new client this often.
 constexpr milliseconds kOpenCheckInterval{20};
 constexpr std::size_t kReadChunk = 65536;
 
@@ -59,6 +60,9 @@ class SimulatorLoop {
         }
     }
     void checkConnection(Clock::time_point now);
+    void handleOpenCloseEvents(Clock::time_point now);
+    void lineOpened(Clock::time_point now);
+    void lineClosed();
     void handleSignals(Clock::time_point now);
     void handleStandardInput(Clock::time_point now);
     void handleCommand(const std::string& line, Clock::time_point now);
@@ -68,6 +72,8 @@ class SimulatorLoop {
     const BoxOptions& options_;
     SignalPipe signals_;
     PseudoTerminal pty_;
+    OpenCloseWatcher watcher_;
+    int openDescriptors_ = 0;  // the clients' descriptors of the slave, while watched
     BoxSimulator box_;
     OutputScheduler output_;
     LineBuffer commands_;
@@ -84,19 +90,23 @@ int SimulatorLoop::run() {
         std::cerr << "zev-boxsim: " << error << std::endl;
         return 1;
     }
-    std::cout << pty_.slavePath() << std::endl;
+    // Watch before the path is made known, so that no client's open goes unseen.
+    if (!watcher_.start(pty_.slavePath())) {
+        log("cannot watch the line with inotify; looking at its hang-up state instead");
+    }
     SymbolicLink link;
     if (!options_.linkPath.empty() && !link.create(options_.linkPath, pty_.slavePath(), error)) {
         std::cerr << "zev-boxsim: " << error << std::endl;
         return 1;
     }
+    std::cout << pty_.slavePath() << std::endl;
     log("receiver on " + pty_.slavePath());
     box_.powerOn();
     takeOutput(Clock::now());
 
     while (running_) {
         Clock::time_point now = Clock::now();
-        checkConnection(now);
+        if (!watcher_.active()) checkConnection(now);
         if (resetDue_ && now >= *resetDue_) {
             resetDue_.reset();
             if (box_.requestCount() == requestsAtOpen_) {
@@ -114,9 +124,11 @@ int SimulatorLoop::run() {
             log("write to the line failed");
         }
 
-        std::array<pollfd, 3> fds{};
+        std::array<pollfd, 4> fds{};
         nfds_t count = 0;
         fds[count++] = {signals_.readFd(), POLLIN, 0};
+        const nfds_t watchIndex = watcher_.active() ? count++ : 0;
+        if (watcher_.active()) fds[watchIndex] = {watcher_.fd(), POLLIN, 0};
         const nfds_t stdinIndex = stdinOpen_ ? count++ : 0;
         if (stdinOpen_) fds[stdinIndex] = {STDIN_FILENO, POLLIN, 0};
         const nfds_t lineIndex = connected_ ? count++ : 0;
@@ -132,8 +144,15 @@ int SimulatorLoop::run() {
         }
         now = Clock::now();
         if (fds[0].revents != 0) handleSignals(now);
+        // Opens and closes before the line's bytes, so that bytes of a new client find it known.
+        if (watcher_.active() && fds[watchIndex].revents != 0) handleOpenCloseEvents(now);
         if (stdinOpen_ && fds[stdinIndex].revents != 0) handleStandardInput(now);
         if (connected_ && (fds[lineIndex].revents & POLLIN) != 0) readLine(now);
+        // A program may close the line and another open it before the next look at the line:
+        // the hang-up reported meanwhile still counts as a close.
+        if (!watcher_.active() && connected_ && (fds[lineIndex].revents & POLLHUP) != 0) {
+            lineClosed();
+        }
     }
     log("ending");
     return 0;
@@ -145,19 +164,38 @@ void SimulatorLoop::checkConnection(Clock::time_point now) {
     if (connected == connected_) {
         return;
     }
-    connected_ = connected;
     if (connected) {
-        log("a program opened the line");
-        if (options_.resetOnOpenMs) {
-            resetDue_ = now + milliseconds(*options_.resetOnOpenMs);
-            requestsAtOpen_ = box_.requestCount();
-        }
+        lineOpened(now);
     } else {
-        log("the program closed the line");
-        box_.clientDisconnected();
-        output_.clear();
-        resetDue_.reset();
+        lineClosed();
     }
+}
+
+void SimulatorLoop::handleOpenCloseEvents(Clock::time_point now) {
+    for (const auto event : watcher_.drain()) {
+        if (event == OpenCloseWatcher::Event::Opened) {
+            if (openDescriptors_++ == 0) lineOpened(now);
+        } else if (openDescriptors_ > 0 && --openDescriptors_ == 0) {
+            lineClosed();
+        }
+    }
+}
+
+void SimulatorLoop::lineOpened(Clock::time_point now) {
+    connected_ = true;
+    log("a program opened the line");
+    if (options_.resetOnOpenMs) {
+        resetDue_ = now + milliseconds(*options_.resetOnOpenMs);
+        requestsAtOpen_ = box_.requestCount();
+    }
+}
+
+void SimulatorLoop::lineClosed() {
+    connected_ = false;
+    log("the program closed the line");
+    box_.clientDisconnected();
+    output_.clear();
+    resetDue_.reset();
 }
 
 void SimulatorLoop::handleSignals(Clock::time_point now) {
@@ -217,7 +255,7 @@ void SimulatorLoop::readLine(Clock::time_point now) {
     for (;;) {
         const long count = pty_.read(buffer.data(), buffer.size());
         if (count <= 0) {
-            break;
+            break;  // nothing more now, or the slave side went away (its close is seen apart)
         }
         box_.receive(std::span<const std::uint8_t>(buffer.data(), static_cast<std::size_t>(count)));
         if (box_.vanished()) {
@@ -235,7 +273,7 @@ int SimulatorLoop::pollTimeoutMs(Clock::time_point now) const {
     const auto earliest = [&wake](Clock::time_point t) {
         if (!wake || t < *wake) wake = t;
     };
-    if (!connected_) earliest(now + kOpenCheckInterval);
+    if (!connected_ && !watcher_.active()) earliest(now + kOpenCheckInterval);
     if (resetDue_) earliest(*resetDue_);
     if (connected_) {
         if (const auto next = output_.nextWriteTime(); next && *next > now) earliest(*next);
