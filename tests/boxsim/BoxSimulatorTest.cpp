@@ -22,6 +22,7 @@ TEST(BoxSimulator, ChatterHasBellBackspaceAndCrLfAndEndsInTheSign) {
     pc.box.reset();
     const Bytes reset = pc.received();
     EXPECT_TRUE(contains(reset, 0x07));
+    EXPECT_TRUE(contains(reset, 0x08));
     EXPECT_EQ(reset.back(), 0x0F);
     // Every line end is CR LF.
     for (const Bytes* text : {&banner, &reset}) {

@@ -13,7 +13,7 @@ std::string powerOnText() {
 }
 
 std::string resetText(std::uint8_t sign) {
-    std::string text = "\a\r\n*** RESET ***\r\n";
+    std::string text = "\a\r\n*** RESET ***\r\nChecking flash -\b\\\b|\b/\bok\r\n";
     if (sign == kSignOta) {
         text += "Boot loader V3.0 (OTA loader)\r\nWaiting for the PC...\r\n";
     } else {

@@ -1,5 +1,5 @@
 // Texts the receiver prints on its console, with CR LF line ends as a real set-top box sends
-// them. The start-up text holds a backspace spinner and the reset text a bell.
+// them, with a backspace spinner; the reset text begins with a bell.
 #pragma once
 
 #include <cstdint>
