@@ -1,0 +1,39 @@
+// The one entry through which the fuzzer and the corpus test feed bytes to UnpackImage. Beyond
+// "no crash, no out-of-bounds access" (the sanitizers' part) it checks what must hold for any
+// input: a refusal says why, and an accepted image packs again to a user block that reads back
+// and packs to the very same bytes.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "database/ParameterImage.h"
+
+namespace zev::fuzz {
+
+inline bool CheckUnpackImage(std::span<const uint8_t> bytes) {
+    // Reused across calls: the database is large, and stale records beyond the counts are
+    // exactly what a real program carries from one image to the next.
+    static const auto first = std::make_unique<ChannelDatabase>();
+    static const auto second = std::make_unique<ChannelDatabase>();
+    static std::vector<uint8_t> packed(kOutputImageSize);
+    static std::vector<uint8_t> repacked(kOutputImageSize);
+
+    const ImageResult unpacked =
+        UnpackImage(*first, bytes.first(std::min(bytes.size(), kInputImageSize)));
+    if (!unpacked.ok) return !unpacked.error.empty();
+
+    const ImageResult pack = PackImage(*first, ImageKind::User, packed);
+    if (!pack.ok || pack.size != unpacked.size) return false;
+    const auto block = std::span<const uint8_t>(packed).first(pack.size);
+    if (!UnpackImage(*second, block).ok) return false;
+    const ImageResult repack = PackImage(*second, ImageKind::User, repacked);
+    return repack.ok && std::equal(block.begin(), block.end(), repacked.begin(),
+                                   repacked.begin() + static_cast<long>(repack.size));
+}
+
+}  // namespace zev::fuzz
