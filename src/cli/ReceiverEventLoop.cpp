@@ -11,8 +11,8 @@ namespace zev::cli {
 
 namespace {
 
-// How often the loop looks at the interrupt flag and the run's outcome.
-constexpr int kCheckMilliseconds = 20;
+// How often the loop looks at the interrupt flag.
+constexpr int kCheckMilliseconds = 50;
 
 volatile std::sig_atomic_t gInterrupted = 0;
 
@@ -40,7 +40,7 @@ class InterruptGuard {
 
 }  // namespace
 
-LoopEnd RunReceiverLoop(SerialLink& link, const ReceiverHost& host, int silenceSeconds,
+LoopEnd RunReceiverLoop(SerialLink& link, ReceiverHost& host, int silenceSeconds,
                         bool untilRunFinished) {
     InterruptGuard interrupts;
     QEventLoop loop;
@@ -56,7 +56,15 @@ LoopEnd RunReceiverLoop(SerialLink& link, const ReceiverHost& host, int silenceS
         QObject::connect(&link, &SerialLink::Notify, &silence, [&] { silence.start(); });
     }
     // Connected after the notification pump, so the session has handled the loss first.
-    QObject::connect(&link, &SerialLink::LinkLost, &loop, [&] { lost = true; });
+    QObject::connect(&link, &SerialLink::LinkLost, &loop, [&] {
+        lost = true;
+        loop.quit();
+    });
+    // Queued, so the session finishes the byte that ended the run before the loop returns.
+    if (untilRunFinished) {
+        host.OnRunFinished(
+            [&loop] { QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection); });
+    }
 
     const auto ended = [&]() -> bool {
         if (untilRunFinished && host.RunOutcome().has_value()) {
@@ -78,6 +86,8 @@ LoopEnd RunReceiverLoop(SerialLink& link, const ReceiverHost& host, int silenceS
     });
     check.start(kCheckMilliseconds);
     if (!ended()) loop.exec();
+    host.OnRunFinished(nullptr);
+    ended();
     return end;
 }
 

@@ -14,7 +14,7 @@ enum class LoopEnd { RunFinished, TimedOut, Interrupted, LinkLost };
 
 // `silenceSeconds`: give up after that long without a byte from the receiver; 0 waits for
 // ever. With `untilRunFinished` false (monitor) only the other three end the loop.
-LoopEnd RunReceiverLoop(SerialLink& link, const ReceiverHost& host, int silenceSeconds,
+LoopEnd RunReceiverLoop(SerialLink& link, ReceiverHost& host, int silenceSeconds,
                         bool untilRunFinished);
 
 }  // namespace zev::cli

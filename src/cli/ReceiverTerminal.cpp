@@ -78,6 +78,9 @@ bool ReceiverHost::OpenLink() {
     return opened;
 }
 
-void ReceiverHost::RunFinished(ProtocolMode /*mode*/, bool success) { outcome_ = success; }
+void ReceiverHost::RunFinished(ProtocolMode /*mode*/, bool success) {
+    outcome_ = success;
+    if (onRunFinished_) onRunFinished_();
+}
 
 }  // namespace zev::cli

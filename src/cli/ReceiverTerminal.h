@@ -3,6 +3,7 @@
 // table (a command line cannot ask), and the serial half comes from LinkRunHost.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <map>
 #include <optional>
@@ -59,6 +60,8 @@ class ReceiverHost : public LinkRunHost, public EchoSink {
     int MessagesShown() const { return messagesShown_; }
     bool WasAsked(const std::string& text) const { return asked_.count(text) != 0; }
     std::optional<bool> RunOutcome() const { return outcome_; }
+    // Called once the active run has ended.
+    void OnRunFinished(std::function<void()> callback) { onRunFinished_ = std::move(callback); }
 
   private:
     TerminalStream& terminal_;
@@ -68,6 +71,7 @@ class ReceiverHost : public LinkRunHost, public EchoSink {
     bool linkOpenFailed_ = false;
     int messagesShown_ = 0;
     std::optional<bool> outcome_;
+    std::function<void()> onRunFinished_;
 };
 
 }  // namespace zev::cli

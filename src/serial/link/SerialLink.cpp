@@ -57,15 +57,16 @@ bool SerialLink::OpenPort() {
 
 void SerialLink::ClosePort() {
     if (!connected_) return;
+    FlushPendingWrites();
     connected_ = false;
     inFlight_ = false;
-    FlushPendingWrites();
     port_->close();
 }
 
 void SerialLink::FlushPendingWrites() {
     // Bytes written just before a close (a run's last acknowledgement) must still go out; a
     // device that takes nothing more ends the wait.
+    HandOverWrites();
     while (port_->isOpen() && port_->bytesToWrite() > 0) {
         if (!port_->waitForBytesWritten(kCloseFlushMilliseconds)) break;
     }
@@ -119,10 +120,21 @@ int SerialLink::ReadBytes(uint8_t* buffer, int maximum) {
 
 int SerialLink::WriteBytes(const uint8_t* bytes, int count) {
     if (!connected_ || count <= 0) return 0;
-    // Appends to Qt's write buffer; the event loop hands it to the device in large pieces,
-    // so a block sent byte by byte costs no system call per byte.
-    const qint64 written = port_->write(reinterpret_cast<const char*>(bytes), count);
-    return written > 0 ? static_cast<int>(written) : 0;
+    // Collected here and handed to the port when control returns to the event loop, so a
+    // block sent byte by byte costs neither a system call nor a Qt buffer call per byte.
+    outgoing_.insert(outgoing_.end(), bytes, bytes + count);
+    if (!handOverQueued_) {
+        handOverQueued_ = true;
+        QMetaObject::invokeMethod(this, &SerialLink::HandOverWrites, Qt::QueuedConnection);
+    }
+    return count;
+}
+
+void SerialLink::HandOverWrites() {
+    handOverQueued_ = false;
+    if (outgoing_.empty()) return;
+    if (connected_) port_->write(outgoing_.data(), static_cast<qint64>(outgoing_.size()));
+    outgoing_.clear();
 }
 
 void SerialLink::SetNotifyPermit() {
@@ -165,6 +177,7 @@ void SerialLink::HandleLoss(const QString& why) {
     if (!connected_) return;
     connected_ = false;
     inFlight_ = false;
+    outgoing_.clear();
     port_->close();
     emit LinkLost(why);
 }

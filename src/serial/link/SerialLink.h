@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/settings/LinkSettings.h"
 
@@ -49,6 +50,7 @@ class SerialLink : public QObject {
     void DeliverNotify();
     void OnPortError(int error);
     void HandleLoss(const QString& why);
+    void HandOverWrites();
     void FlushPendingWrites();
 
     LinkSettings& settings_;
@@ -59,6 +61,10 @@ class SerialLink : public QObject {
     bool inFlight_ = false;  // a Notify was emitted and its permit has not come back
     bool posted_ = false;    // a Notify is queued in the event loop
     bool lossQueued_ = false;
+    // Bytes written since control last returned to the event loop; handed to the port in
+    // one piece, since a run writes whole blocks one byte at a time.
+    std::vector<char> outgoing_;
+    bool handOverQueued_ = false;
 };
 
 }  // namespace zev

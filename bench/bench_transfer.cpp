@@ -1,0 +1,136 @@
+// Throughput of a software update over a pseudo-terminal against zev-boxsim, beside a raw
+// copy of the same bytes through a pseudo-terminal. The protocol must not be the bottleneck:
+// the update should reach at least a quarter of the raw throughput.
+//
+// Usage: bench_transfer [BYTES]   (default 2,000,000; zev-boxsim is looked for beside it).
+// Each figure is the best of five runs.
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+#include "cli/CliOptions.h"
+#include "cli/ReceiverCommands.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kRuns = 5;
+
+double Seconds(Clock::time_point since) {
+    return std::chrono::duration<double>(Clock::now() - since).count();
+}
+
+std::vector<char> Payload(std::size_t size) {
+    std::vector<char> bytes(size);
+    uint32_t state = 12345;
+    for (char& byte : bytes) {
+        state = state * 1103515245u + 12345u;
+        byte = static_cast<char>(state >> 16);
+    }
+    return bytes;
+}
+
+// Copies the bytes from the master to the slave end of a fresh pseudo-terminal in raw mode.
+double RawCopySeconds(const std::vector<char>& payload) {
+    int master = -1;
+    int slave = -1;
+    if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return -1;
+    termios raw{};
+    tcgetattr(slave, &raw);
+    cfmakeraw(&raw);
+    tcsetattr(slave, TCSANOW, &raw);
+    const auto start = Clock::now();
+    std::thread writer([&] {
+        std::size_t done = 0;
+        while (done < payload.size()) {
+            const ssize_t n = write(master, payload.data() + done, payload.size() - done);
+            if (n <= 0) break;
+            done += static_cast<std::size_t>(n);
+        }
+    });
+    std::vector<char> buffer(65536);
+    std::size_t received = 0;
+    while (received < payload.size()) {
+        const ssize_t n = read(slave, buffer.data(), buffer.size());
+        if (n <= 0) break;
+        received += static_cast<std::size_t>(n);
+    }
+    const double seconds = Seconds(start);
+    writer.join();
+    close(master);
+    close(slave);
+    return received == payload.size() ? seconds : -1;
+}
+
+// Runs zev-cli's update-software in this process against a simulated receiver.
+double UpdateSeconds(const std::vector<char>& payload, const QString& boxsim, int& status) {
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("bench.cus").toStdString();
+    std::ofstream(file, std::ios::binary).write(payload.data(), static_cast<long>(payload.size()));
+
+    QProcess box;
+    box.setStandardInputFile(QProcess::nullDevice());
+    box.setStandardErrorFile(QProcess::nullDevice());
+    box.start(boxsim, {"--quiet", "--sign", "0f", "--reset-on-open=1"});
+    if (!box.waitForStarted(10000) || !box.waitForReadyRead(10000)) return -1;
+    const std::string pty = box.readLine().trimmed().toStdString();
+
+    zev::cli::CliOptions options;
+    options.command = "update-software";
+    options.args = {file};
+    options.port = pty;
+    options.timeoutSeconds = 30;
+    std::ostringstream out;
+    std::ostringstream err;
+    const auto start = Clock::now();
+    status = zev::cli::RunReceiverCommand(options, out, err);
+    const double seconds = Seconds(start);
+    box.terminate();
+    box.waitForFinished(5000);
+    if (status != 0) std::fprintf(stderr, "%s%s\n", out.str().c_str(), err.str().c_str());
+    return seconds;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const std::size_t size = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 2000000;
+    const QString boxsim = QDir(QCoreApplication::applicationDirPath()).filePath("zev-boxsim");
+    const auto payload = Payload(size);
+
+    // Best of several runs: single runs on a busy machine vary a lot.
+    double raw = -1;
+    double update = -1;
+    int status = 0;
+    for (int run = 0; run < kRuns && status == 0; ++run) {
+        const double rawRun = RawCopySeconds(payload);
+        const double updateRun = UpdateSeconds(payload, boxsim, status);
+        if (rawRun > 0 && (raw < 0 || rawRun < raw)) raw = rawRun;
+        if (updateRun > 0 && (update < 0 || updateRun < update)) update = updateRun;
+    }
+    if (raw <= 0 || update <= 0 || status != 0) {
+        std::fprintf(stderr, "bench_transfer: a transfer failed (update exit %d)\n", status);
+        return 1;
+    }
+    const double rawRate = size / raw / 1e6;
+    const double updateRate = size / update / 1e6;
+    std::printf("raw pty copy:     %zu bytes in %.3f s = %.2f MB/s\n", size, raw, rawRate);
+    std::printf("update-software:  %zu bytes in %.3f s = %.2f MB/s (%.0f%% of raw)\n", size, update,
+                updateRate, 100.0 * updateRate / rawRate);
+    return 0;
+}
