@@ -1,16 +1,16 @@
 #include "app/CAboutDlg.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
+
+#include "app/ToolbarIcons.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle("About Zev");
     auto* icon = new QLabel(this);
-    icon->setPixmap(windowIcon().pixmap(32, 32));
+    icon->setPixmap(ProgramIcon().pixmap(32, 32));
     auto* text = new QLabel("Zev Version 5.0", this);
     auto* ok = new QPushButton("OK", this);
     ok->setDefault(true);

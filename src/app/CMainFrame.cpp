@@ -38,6 +38,7 @@ CMainFrame::CMainFrame(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers
                        UiPrompts& prompts, RecentFileList& recent)
     : doc_(doc), db_(db), prompts_(prompts), recent_(recent) {
     resize(800, 600);
+    setWindowIcon(ProgramIcon());
     prompts_.SetParentWindow(this);
 
     stack_ = new QStackedWidget(this);

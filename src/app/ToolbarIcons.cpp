@@ -62,3 +62,5 @@ QIcon ToolbarIcon(int commandId) {
     }
     return QIcon();
 }
+
+QIcon ProgramIcon() { return LetterIcon(QStringLiteral("Z"), QColor(0x1565c0)); }

@@ -4,3 +4,6 @@
 #include <QIcon>
 
 QIcon ToolbarIcon(int commandId);
+
+// The program's own icon (window and About box).
+QIcon ProgramIcon();
