@@ -19,7 +19,8 @@ QString BoxSimulator::Start(QString* error) {
     process_ = new QProcess(this);
     process_->setProcessChannelMode(QProcess::SeparateChannels);
     process_->setReadChannel(QProcess::StandardOutput);
-    process_->start(program, {"--sample"});
+    // --exit-on-eof: the simulator ends with us even if we end abruptly (its input closes).
+    process_->start(program, {"--sample", "--exit-on-eof"});
     if (!process_->waitForStarted(kStartTimeoutMs)) {
         *error = QStringLiteral("Can't start %1: %2").arg(program, process_->errorString());
         Stop();
