@@ -44,21 +44,5 @@ TEST_F(CliTest, ProgramReportsRefusedImagesOnStandardError) {
     EXPECT_NE(help.out.find("update-image DATAFILE OUT"), std::string::npos);
 }
 
-TEST_F(CliTest, ProgramBuildsAndDumps) {
-    const ProgramRun build =
-        RunProgram({QString::fromStdString(DataFile("worked_database.json")), "build", "w.all"});
-    // The command comes first among the positional arguments: this is "worked.json build".
-    EXPECT_EQ(build.status, 2);
-
-    ASSERT_EQ(
-        RunProgram({"build", QString::fromStdString(DataFile("worked_database.json")), "w.all"})
-            .status,
-        0);
-    EXPECT_EQ(std::filesystem::file_size("w.all"), 0x30000u);
-    const ProgramRun dump = RunProgram({"--json", "dump", "w.all"});
-    EXPECT_EQ(dump.status, 0);
-    EXPECT_NE(dump.out.find("\"DefaultBlockSize\": 65536"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace zev::cli
