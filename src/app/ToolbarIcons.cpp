@@ -27,14 +27,14 @@ QIcon LetterIcon(const QString& letters, const QColor& tile) {
     return QIcon(pixmap);
 }
 
-struct IconSpec {
+struct IconEntry {
     int id;
     const char* themeName;
     const char* letters;
     QRgb colour;
 };
 
-const IconSpec kIcons[] = {
+const IconEntry kIcons[] = {
     {cmd::FileNew, "document-new", "N", 0x607d8b},
     {cmd::FileOpen, "document-open", "O", 0x8d6e63},
     {cmd::FileSave, "document-save", "S", 0x3f51b5},
@@ -55,10 +55,10 @@ const IconSpec kIcons[] = {
 }  // namespace
 
 QIcon ToolbarIcon(int commandId) {
-    for (const IconSpec& spec : kIcons) {
-        if (spec.id != commandId) continue;
-        const QIcon drawn = LetterIcon(QString::fromLatin1(spec.letters), QColor(spec.colour));
-        return spec.themeName != nullptr ? QIcon::fromTheme(spec.themeName, drawn) : drawn;
+    for (const IconEntry& icon : kIcons) {
+        if (icon.id != commandId) continue;
+        const QIcon drawn = LetterIcon(QString::fromLatin1(icon.letters), QColor(icon.colour));
+        return icon.themeName != nullptr ? QIcon::fromTheme(icon.themeName, drawn) : drawn;
     }
     return QIcon();
 }

@@ -104,7 +104,7 @@ struct ChannelEntry {
 // One instance per program, owned by whoever starts the program and handed on by reference.
 // It is large (about 450 KB), so create it on the heap.
 class ChannelDatabase {
-public:
+  public:
     DatabaseHeader header;
     std::array<SatelliteEntry, kMaxSatellites> satellites{};
     std::array<TransponderEntry, kMaxTransponders> transponders{};

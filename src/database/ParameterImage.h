@@ -26,8 +26,8 @@ struct ImageBuffers {
 
 struct ImageResult {
     bool ok = true;
-    std::string error;    // a sentence for the user when !ok
-    std::size_t size = 0; // PackImage: bytes built
+    std::string error;     // a sentence for the user when !ok
+    std::size_t size = 0;  // PackImage: bytes built
 };
 
 // Size in bytes of the image PackImage builds for that kind from the header.

@@ -8,13 +8,13 @@
 
 namespace {
 
-struct ColumnSpec {
+struct ColumnInfo {
     const char* heading;
     int width;
     Qt::AlignmentFlag align;
 };
 
-const std::array<ColumnSpec, CZuzeListViewView::kColumnCount> kColumns = {{
+const std::array<ColumnInfo, CZuzeListViewView::kColumnCount> kColumns = {{
     {"No.", 40, Qt::AlignLeft},
     {"Name", 90, Qt::AlignRight},
     {"Sat", 40, Qt::AlignRight},
@@ -57,9 +57,9 @@ CZuzeListViewView::CZuzeListViewView(zev::ChannelDatabase& db, bool leftAligned,
 
     auto* headerItem = new QTreeWidgetItem;
     for (int c = 0; c < kColumnCount; ++c) {
-        const ColumnSpec& spec = kColumns[static_cast<std::size_t>(c)];
-        const Qt::Alignment align = leftAligned ? Qt::AlignLeft : spec.align;
-        headerItem->setText(c, QString::fromLatin1(spec.heading));
+        const ColumnInfo& column = kColumns[static_cast<std::size_t>(c)];
+        const Qt::Alignment align = leftAligned ? Qt::AlignLeft : column.align;
+        headerItem->setText(c, QString::fromLatin1(column.heading));
         headerItem->setTextAlignment(c, align | Qt::AlignVCenter);
     }
     setHeaderItem(headerItem);

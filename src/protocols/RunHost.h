@@ -23,7 +23,7 @@ enum class MsgButtons { Ok, YesNo, YesNoCancel };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 class RunHost {
-public:
+  public:
     virtual ~RunHost() = default;
 
     // Appends text at the end of the terminal; "\n" starts a new line.

@@ -16,10 +16,10 @@ inline constexpr std::size_t kMaxBytesPerNotification = 100;
 
 // Where echoed bytes go. Text uses "\n" as its line end.
 class EchoSink {
-public:
+  public:
     virtual ~EchoSink() = default;
     virtual void InsertText(const std::string& text) = 0;  // at the end of the terminal
-    virtual void DeleteLastChar() = 0;                      // of the whole terminal text
+    virtual void DeleteLastChar() = 0;                     // of the whole terminal text
     virtual void Beep() = 0;
 };
 
