@@ -28,10 +28,10 @@ BlockOutcome BlockSender::SendNextBlock(RunHost& host, BlockSource& source, Word
         return BlockOutcome::ReadFailed;
     }
     for (uint32_t i = 0; i < count; ++i) {
-        host.SendByte(block[i]);
-        checksum.Add(position_, block[i]);
-        ++position_;
+        checksum.Add(position_ + i, block[i]);
     }
+    host.SendBytes(block.data(), count);
+    position_ += count;
     if (position_ == total_ && total_ % 2 == 1) {
         checksum.AddOddTail();
     }

@@ -3,6 +3,7 @@
 // conversations with the receiver are written once.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <ctime>
 #include <string>
@@ -41,6 +42,15 @@ class RunHost {
     virtual std::string PortName() const = 0;
     // Sends one byte; 1 when it went, 0 on failure.
     virtual int SendByte(uint8_t value) = 0;
+    // Sends a run of bytes in order, as SendByte would one by one; returns how many went.
+    // A link that buffers its writes overrides it so a block costs one call, not thousands.
+    virtual std::size_t SendBytes(const uint8_t* bytes, std::size_t count) {
+        std::size_t sent = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            sent += static_cast<std::size_t>(SendByte(bytes[i]));
+        }
+        return sent;
+    }
 
     // Views: show the terminal (Edit Text); build the channel list view anew and show the TV
     // list (after a successful load).

@@ -163,11 +163,12 @@ void ReceiverSession::HandleSendByte(uint8_t value) {
 void ReceiverSession::SendSettingsBlock() {
     Impl& s = *impl_;
     const uint32_t end = std::min(s.readPosition + kBlockSize, s.sendLength);
-    for (; s.readPosition < end; ++s.readPosition) {
-        const uint8_t byte = images_.output[s.readPosition];
-        host_.SendByte(byte);
-        s.checksum.Add(s.readPosition, byte);
+    const uint8_t* block = images_.output.data() + s.readPosition;
+    for (uint32_t position = s.readPosition; position < end; ++position) {
+        s.checksum.Add(position, images_.output[position]);
     }
+    host_.SendBytes(block, end - s.readPosition);
+    s.readPosition = end;
     s.frame.Clear();
     host_.AppendText("...");
     ++s.sendBlocksSent;

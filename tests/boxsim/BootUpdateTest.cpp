@@ -189,3 +189,34 @@ TEST(BootUpdate, WrongHelloAnswerAbandonsTheUpdate) {
 
 }  // namespace
 }  // namespace zev::boxsim::test
+
+namespace zev::boxsim::test {
+namespace {
+
+// The box takes plain data in bulk; however the line splits the bytes, each block must end,
+// and release the next, exactly where its 8192th byte arrives.
+TEST(BootUpdate, DataSplitAnyWayAcrossReadsIsStoredTheSame) {
+    SimulatedPc pc(quietOptions(kSignSoftware));
+    pc.box.reset();
+    pc.received();
+    pc.greetBootLoader(0x0F);
+    const Bytes software = patternData(2 * 8192 + 77);
+    pc.send(concat({le32(static_cast<std::uint32_t>(software.size())), le32(0x10000)}));
+    // First block a byte at a time, the second in uneven pieces, the rest with the checksum.
+    for (std::size_t i = 0; i < 8192; ++i) pc.send({software[i]});
+    EXPECT_EQ(pc.received(), kSync);
+    for (std::size_t offset = 8192; offset < 2 * 8192; offset += 1000) {
+        const std::size_t end = std::min<std::size_t>(offset + 1000, 2 * 8192);
+        pc.send(Bytes(software.begin() + static_cast<long>(offset),
+                      software.begin() + static_cast<long>(end)));
+    }
+    EXPECT_EQ(pc.received(), kSync);
+    pc.send(
+        concat({Bytes(software.begin() + 2 * 8192, software.end()), le32(dataChecksum(software))}));
+    EXPECT_EQ(pc.received(), (Bytes{kEnd, kStx, 0x05, kEtx}));
+    const auto stored = pc.flash.read(0x10000, software.size());
+    EXPECT_TRUE(std::equal(stored.begin(), stored.end(), software.begin()));
+}
+
+}  // namespace
+}  // namespace zev::boxsim::test

@@ -1,5 +1,7 @@
 #include "BlockReceiver.h"
 
+#include <algorithm>
+
 namespace zev::boxsim {
 
 BlockReceiver::BlockReceiver(BoxContext& context, std::uint8_t syncCommand,
@@ -38,6 +40,22 @@ BlockReceiver::Progress BlockReceiver::receive(std::uint8_t byte) {
         return Progress::Receiving;
     }
     return checksum_.add(byte) ? Progress::Complete : Progress::Receiving;
+}
+
+std::size_t BlockReceiver::dataWanted() const {
+    if (received_ >= length_) {
+        return 0;
+    }
+    const std::size_t nextBoundary = (received_ / kBlockSize + 1) * kBlockSize;
+    const std::size_t blockEnd = std::min<std::size_t>(length_, nextBoundary);
+    return blockEnd - received_ - 1;
+}
+
+void BlockReceiver::receiveData(std::span<const std::uint8_t> bytes) {
+    if (keepData_) {
+        data_.insert(data_.end(), bytes.begin(), bytes.end());
+    }
+    received_ += static_cast<std::uint32_t>(bytes.size());
 }
 
 bool BlockReceiver::releaseBlock() {

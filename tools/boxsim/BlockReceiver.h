@@ -2,7 +2,9 @@
 // SYNC frame, then the 4-byte checksum that follows the last data byte.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "BoxContext.h"
 #include "ByteCollector.h"
@@ -22,6 +24,11 @@ class BlockReceiver {
     // SyncRefused when the first block is asked for with the no-sync fault's wrong frame.
     Progress start(std::uint32_t length, bool keepData);
     Progress receive(std::uint8_t byte);
+
+    // Data bytes that can be taken at once: all but the last of the current block, whose
+    // arrival releases the next block through receive().
+    std::size_t dataWanted() const;
+    void receiveData(std::span<const std::uint8_t> bytes);
 
     const Bytes& data() const { return data_; }
     bool checksumMatches() const;

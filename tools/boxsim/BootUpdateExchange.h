@@ -21,6 +21,10 @@ class BootUpdateExchange : public Exchange {
 
     void start() override;
     void receive(std::uint8_t byte) override;
+    std::size_t dataWanted() const override {
+        return step_ == Step::Data ? blocks_.dataWanted() : 0;
+    }
+    void receiveData(std::span<const std::uint8_t> bytes) override { blocks_.receiveData(bytes); }
 
   private:
     enum class Step { Handshake, Header, Data };

@@ -1,5 +1,7 @@
 #include "BoxSimulator.h"
 
+#include <algorithm>
+
 #include "BootUpdateExchange.h"
 #include "ConsoleChatter.h"
 #include "LoadExchange.h"
@@ -53,10 +55,22 @@ void BoxSimulator::reset() {
 }
 
 void BoxSimulator::receive(std::span<const std::uint8_t> bytes) {
-    for (const std::uint8_t byte : bytes) {
+    for (std::size_t index = 0; index < bytes.size(); ++index) {
         if (vanished_) {
             return;
         }
+        // Plain transfer data go to the exchange in one piece (not when counting bytes
+        // towards a vanish).
+        if (mode_ == Mode::Exchange && !options_.vanishAfter) {
+            const std::size_t bulk = std::min(exchange_->dataWanted(), bytes.size() - index);
+            if (bulk > 0) {
+                exchange_->receiveData(bytes.subspan(index, bulk));
+                receivedInSession_ += bulk;
+                index += bulk - 1;
+                continue;
+            }
+        }
+        const std::uint8_t byte = bytes[index];
         if (startsRequest(byte)) {
             receivedInSession_ = 0;
         }

@@ -2,7 +2,9 @@
 // byte by byte.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "BoxContext.h"
@@ -18,6 +20,12 @@ class Exchange {
 
     virtual void start() = 0;
     virtual void receive(std::uint8_t byte) = 0;
+
+    // Bulk data: how many of the next bytes are plain transfer data that receiveData may take
+    // in one go (0 when the next byte needs receive()). Keeps a 2 MB update from being
+    // handled one virtual call per byte.
+    virtual std::size_t dataWanted() const { return 0; }
+    virtual void receiveData(std::span<const std::uint8_t> /*bytes*/) {}
 
     bool finished() const { return finished_; }
 

@@ -20,6 +20,10 @@ class SendExchange : public Exchange {
 
     void start() override;
     void receive(std::uint8_t byte) override;
+    std::size_t dataWanted() const override {
+        return step_ == Step::Data ? blocks_.dataWanted() : 0;
+    }
+    void receiveData(std::span<const std::uint8_t> bytes) override { blocks_.receiveData(bytes); }
 
   private:
     enum class Step { SignAnswer, Handshake, WriteRequest, Header, Data, Acknowledge };

@@ -17,6 +17,7 @@ class LinkRunHost : public RunHost {
     bool LinkOpen() const override;
     std::string PortName() const override;
     int SendByte(uint8_t value) override;
+    std::size_t SendBytes(const uint8_t* bytes, std::size_t count) override;
 
     SerialLink& Link() { return link_; }
 

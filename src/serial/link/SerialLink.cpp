@@ -2,12 +2,21 @@
 
 #include <QSerialPort>
 
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
 namespace zev {
 
 namespace {
 
 // How long closing the port may wait for bytes still in the write buffer.
 constexpr int kCloseFlushMilliseconds = 2000;
+// A write of at least this many bytes (a data block) is handed over at once instead of
+// waiting for the event loop.
+constexpr std::size_t kImmediateHandOver = 512;
 
 }  // namespace
 
@@ -123,7 +132,9 @@ int SerialLink::WriteBytes(const uint8_t* bytes, int count) {
     // Collected here and handed to the port when control returns to the event loop, so a
     // block sent byte by byte costs neither a system call nor a Qt buffer call per byte.
     outgoing_.insert(outgoing_.end(), bytes, bytes + count);
-    if (!handOverQueued_) {
+    if (outgoing_.size() >= kImmediateHandOver) {
+        HandOverWrites();
+    } else if (!handOverQueued_) {
         handOverQueued_ = true;
         QMetaObject::invokeMethod(this, &SerialLink::HandOverWrites, Qt::QueuedConnection);
     }
@@ -133,8 +144,39 @@ int SerialLink::WriteBytes(const uint8_t* bytes, int count) {
 void SerialLink::HandOverWrites() {
     handOverQueued_ = false;
     if (outgoing_.empty()) return;
-    if (connected_) port_->write(outgoing_.data(), static_cast<qint64>(outgoing_.size()));
+    if (connected_) {
+        const std::size_t direct = WriteDirectly(outgoing_.data(), outgoing_.size());
+        if (direct < outgoing_.size()) {
+            port_->write(outgoing_.data() + direct, static_cast<qint64>(outgoing_.size() - direct));
+        }
+    }
     outgoing_.clear();
+}
+
+std::size_t SerialLink::WriteDirectly(const char* bytes, std::size_t count) {
+#if defined(Q_OS_UNIX)
+    // What the driver takes at once goes straight in, without a round through the event loop
+    // per chunk; the rest waits in Qt's buffer, so the user interface never blocks on a slow
+    // line. Only while Qt holds nothing back, or bytes would overtake each other.
+    if (port_->bytesToWrite() > 0) return 0;
+    const int fd = static_cast<int>(port_->handle());
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t written = ::write(fd, bytes + done, count - done);
+        if (written > 0) {
+            done += static_cast<std::size_t>(written);
+        } else if (written < 0 && errno == EINTR) {
+            continue;
+        } else {
+            break;  // full for now, or failing: Qt takes the rest and reports any error
+        }
+    }
+    return done;
+#else
+    (void)bytes;
+    (void)count;
+    return 0;
+#endif
 }
 
 void SerialLink::SetNotifyPermit() {

@@ -51,6 +51,7 @@ class SerialLink : public QObject {
     void OnPortError(int error);
     void HandleLoss(const QString& why);
     void HandOverWrites();
+    std::size_t WriteDirectly(const char* bytes, std::size_t count);
     void FlushPendingWrites();
 
     LinkSettings& settings_;
