@@ -37,9 +37,9 @@ QString BoxSimulator::Start(QString* error) {
     return QString::fromLocal8Bit(process_->readLine()).trimmed();
 }
 
-void BoxSimulator::Reset() {
+void BoxSimulator::Reset(bool otaLoader) {
     if (process_ != nullptr && process_->state() == QProcess::Running) {
-        process_->write("reset\n");
+        process_->write(otaLoader ? "sign b0\nreset\n" : "sign aa\nreset\n");
     }
 }
 

@@ -16,8 +16,9 @@ class BoxSimulator : public QObject {
     // Starts the simulator; returns the pseudo-terminal it serves, or an empty text with
     // `error` set.
     QString Start(QString* error);
-    // Presses the simulated receiver's reset button.
-    void Reset();
+    // Presses the simulated receiver's reset button; it then answers as the OTA loader or as
+    // the boot loader (general sign 0xAA, which both boot-loader updates accept).
+    void Reset(bool otaLoader);
     void Stop();
 
   private:

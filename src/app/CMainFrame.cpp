@@ -37,7 +37,8 @@ const char* const kDefaultDocumentTitle = "ZEV";
 CMainFrame::CMainFrame(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers& images,
                        UiPrompts& prompts, RecentFileList& recent)
     : doc_(doc), db_(db), prompts_(prompts), recent_(recent) {
-    resize(800, 600);
+    // Wide enough for the channel list's columns and a full port text in the status bar.
+    resize(1040, 680);
     setWindowIcon(ProgramIcon());
     prompts_.SetParentWindow(this);
 

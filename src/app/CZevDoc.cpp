@@ -82,16 +82,18 @@ void CZevDoc::OnComSetup() {
     dlg.stopBits = QString::fromStdString(settings_.stopBits);
     dlg.flowControl = QString::fromStdString(settings_.flowControl);
     dlg.portLocked = link_->portConnected();
+    if (filePortName_) dlg.temporaryPort = dlg.portName;
     if (dlg.exec() != QDialog::Accepted) return;
 
     const zev::LinkSettings chosen = dlg.Chosen();
+    // The file now names the port in use, unless the run's temporary port stays chosen.
+    if (chosen.portName != settings_.portName) filePortName_.reset();
     settings_.portName = chosen.portName;
     settings_.baudRate = chosen.baudRate;
     settings_.dataBits = chosen.dataBits;
     settings_.parity = chosen.parity;
     settings_.stopBits = chosen.stopBits;
     settings_.flowControl = chosen.flowControl;
-    filePortName_.reset();  // the file now names the port in use
     if (link_->portConnected() && !link_->ApplyPortSettings()) {
         prompts_.Inform("Can't realize the settings!", "zev");
     }

@@ -142,7 +142,9 @@ void CZevView::ShowTerminal() { emit ShowTerminalRequested(); }
 
 void CZevView::ShowLoadedTvList() { emit LoadedTvListRequested(); }
 
-void CZevView::WaitingForReset() { emit ResetWanted(); }
+void CZevView::WaitingForReset() {
+    emit ResetWanted(session_.Mode() == zev::ProtocolMode::OtaUpdate);
+}
 
 void CZevView::TransferProgress(unsigned done, unsigned total) {
     emit ProgressChanged(done, total);

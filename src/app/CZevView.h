@@ -88,7 +88,8 @@ class CZevView : public QPlainTextEdit, public zev::LinkRunHost, public zev::Ech
     void TvListRequested();        // TV Channel List
     void LoadedTvListRequested();  // a new list view with the loaded TV channels
     void ProgressChanged(unsigned done, unsigned total);
-    void ResetWanted();  // a run waits for the receiver's reset
+    // A run waits for the receiver's reset; `otaLoader` when it waits for the OTA loader.
+    void ResetWanted(bool otaLoader);
 
   private:
     void InsertAtEnd(const QString& text);

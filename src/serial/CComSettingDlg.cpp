@@ -108,12 +108,18 @@ void CComSettingDlg::OnRestoreDefaults() {
     parity = QString::fromStdString(defaults.parity);
     stopBits = QString::fromStdString(defaults.stopBits);
     flowControl = QString::fromStdString(defaults.flowControl);
-    zev::SaveSettingsFile(Chosen());
+    SaveFile();
     ShowMembers();
 }
 
 void CComSettingDlg::accept() {
     TakeMembers();
-    zev::SaveSettingsFile(Chosen());
+    SaveFile();
     QDialog::accept();
+}
+
+void CComSettingDlg::SaveFile() const {
+    zev::LinkSettings out = Chosen();
+    if (!temporaryPort.isEmpty() && portName == temporaryPort) out.portName = current_.portName;
+    zev::SaveSettingsFile(out);
 }

@@ -25,6 +25,9 @@ class CComSettingDlg : public QDialog {
     QString stopBits;
     QString flowControl;
     bool portLocked = false;  // the port is open: its name cannot change
+    // A port used for this run only (the simulated receiver's): while it stays chosen, the
+    // file keeps the port it named before.
+    QString temporaryPort;
 
     // The members as settings (numbers converted as default.dat reads them).
     zev::LinkSettings Chosen() const;
@@ -42,6 +45,7 @@ class CComSettingDlg : public QDialog {
   private:
     void ShowMembers();
     void TakeMembers();
+    void SaveFile() const;
 
     zev::LinkSettings current_;
     QComboBox* portBox_;

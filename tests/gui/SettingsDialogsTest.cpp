@@ -60,6 +60,29 @@ TEST_F(SettingsDialogsTest, ComSetupOkTakesTypedValuesAndKeepsTheFlashIndices) {
     EXPECT_EQ(ReadFile("default.dat"), Record("250000,8,Even,COM2,2,Hardware,3,4,"));
 }
 
+// The simulated receiver's port is for one run: a Com Setup that keeps it writes the other
+// values but leaves the port the file named; choosing another port writes that one.
+TEST_F(SettingsDialogsTest, ComSetupKeepsARunsTemporaryPortOutOfTheFile) {
+    WriteFile("default.dat", Record(kCustomSettings));
+    StartApp();
+    Doc().SetPortOverride("/dev/pts/77");
+    WhenShown<CComSettingDlg>([](CComSettingDlg& dlg) {
+        EXPECT_EQ(dlg.PortBox()->currentText(), "/dev/pts/77");
+        dlg.BaudBox()->setEditText("57600");
+        dlg.accept();
+    });
+    Frame().Execute(cmd::ComSetup);
+    EXPECT_EQ(Doc().Settings().portName, "/dev/pts/77");
+    EXPECT_EQ(ReadFile("default.dat"), Record("57600,8,Even,COM2,2,Hardware,3,4,"));
+
+    WhenShown<CComSettingDlg>([](CComSettingDlg& dlg) {
+        dlg.PortBox()->setEditText("COM3");
+        dlg.accept();
+    });
+    Frame().Execute(cmd::ComSetup);
+    EXPECT_EQ(ReadFile("default.dat"), Record("57600,8,Even,COM3,2,Hardware,3,4,"));
+}
+
 TEST_F(SettingsDialogsTest, PortBoxIsGreyedWhileConnected) {
     PseudoTerminal pty;
     StartApp();

@@ -8,7 +8,38 @@
 
 namespace {
 
-class SimulateTest : public GuiFixture {};
+class SimulateTest : public GuiFixture {
+  protected:
+    bool StartSimulated() {
+        if (!QFile::exists(QStringLiteral(ZEV_BIN_DIR "/zev-boxsim"))) return false;
+        app_ = std::make_unique<CZevApp>(prompts_);
+        return app_->Start({"--simulate"});
+    }
+    void OpenFile(const QString& path) {
+        prompts_.fileNames << path;
+        Frame().Execute(cmd::FileOpen);
+    }
+    static void Write(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+};
+
+// An OTA file: the information at offset 16, its length value at 16 + 22.
+QByteArray OtaFile(int size) {
+    QByteArray bytes(size, '\x5A');
+    const auto put32 = [&bytes](int at, uint32_t value) {
+        for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
+    };
+    put32(0, 16);
+    bytes[20] = 7;  // software ID
+    bytes[21] = 2;  // hardware version
+    bytes[22] = 1;  // software type
+    bytes[23] = 9;  // software version
+    put32(16 + 22, static_cast<uint32_t>(size - 8));
+    return bytes;
+}
 
 TEST_F(SimulateTest, LoadSettingFromTheSimulatedBoxShowsItsChannels) {
     if (!QFile::exists(QStringLiteral(ZEV_BIN_DIR "/zev-boxsim"))) {
@@ -31,6 +62,25 @@ TEST_F(SimulateTest, LoadSettingFromTheSimulatedBoxShowsItsChannels) {
 
     // The simulator's port is for this run only.
     EXPECT_EQ(ReadFile("default.dat"), fileBefore);
+}
+
+// The program presses the simulated receiver's reset button itself, and the receiver answers
+// with the loader each update waits for.
+TEST_F(SimulateTest, SoftwareAndOtaUpdatesRunAgainstTheSimulatedBox) {
+    if (!StartSimulated()) GTEST_SKIP() << "zev-boxsim not built";
+    Write(Path("new.cus"), QByteArray(20001, '\x33'));
+    OpenFile(Path("new.cus"));
+    Frame().Execute(cmd::UpdateSoftware);
+    QTRY_VERIFY_WITH_TIMEOUT(View().toPlainText().contains("<<Update Over!>>"), 60000);
+    EXPECT_TRUE(View().toPlainText().contains("END Sent Data: [3/3]"));
+    Frame().Execute(cmd::StopUpdate);
+
+    Write(Path("new.sgn"), OtaFile(30000));
+    OpenFile(Path("new.sgn"));
+    View().clear();
+    Frame().Execute(cmd::OtaSoftwareUpdate);
+    QTRY_VERIFY_WITH_TIMEOUT(View().toPlainText().contains("<<Update Over!>>"), 60000);
+    EXPECT_TRUE(View().toPlainText().contains("Start update OTA software ... "));
 }
 
 }  // namespace
