@@ -18,8 +18,7 @@ Bytes sendUpdate(SimulatedPc& pc, std::uint32_t address, const Bytes& data,
     Bytes answers;
     for (std::size_t offset = 0; offset < data.size(); offset += kBlockSize) {
         const std::size_t length = std::min(kBlockSize, data.size() - offset);
-        pc.send(Bytes(data.begin() + static_cast<long>(offset),
-                      data.begin() + static_cast<long>(offset + length)));
+        pc.send(slice(data, offset, length));
         const Bytes answer = pc.received();
         answers.insert(answers.end(), answer.begin(), answer.end());
         if (offset + length < data.size() && answer != kSync) {
@@ -60,18 +59,14 @@ TEST(BootUpdate, SoftwareOfOddLengthGoesInThreeBlocksAndIsStored) {
 
 TEST(BootUpdate, ImageOfExactlyOneBlockNeedsNoSync) {
     SimulatedPc pc(quietOptions(kSignParameters));
-    pc.box.reset();
-    pc.received();
-    pc.greetBootLoader(0x0E);
+    pc.resetAndGreetBootLoader(0x0E);
     const Bytes image = patternData(8192);
     EXPECT_EQ(sendUpdate(pc, 0x6000, image, dataChecksum(image)), (Bytes{kEnd, kStx, 0x05, kEtx}));
 }
 
 TEST(BootUpdate, WrongChecksumIsReportedWithTheAddressAndLeavesTheFlashAlone) {
     SimulatedPc pc(quietOptions(kSignParameters));
-    pc.box.reset();
-    pc.received();
-    pc.greetBootLoader(0x0E);
+    pc.resetAndGreetBootLoader(0x0E);
     const Bytes image = patternData(300);
     EXPECT_EQ(sendUpdate(pc, 0xD0000, image, dataChecksum(image) + 1),
               (Bytes{kEnd, kStx, 0x07, 0x00, 0x00, 0x0D, 0x00, kEtx}));
@@ -81,9 +76,7 @@ TEST(BootUpdate, WrongChecksumIsReportedWithTheAddressAndLeavesTheFlashAlone) {
 TEST(BootUpdate, AddressesAreCheckedAgainstTheSign) {
     {  // the parameter sign does not take software
         SimulatedPc pc(quietOptions(kSignParameters));
-        pc.box.reset();
-        pc.received();
-        pc.greetBootLoader(0x0E);
+        pc.resetAndGreetBootLoader(0x0E);
         const Bytes data = patternData(100);
         EXPECT_EQ(sendUpdate(pc, 0x10000, data, dataChecksum(data)),
                   (Bytes{kEnd, kStx, 0x08, 0x00, 0x00, 0x01, 0x00, kEtx}));
@@ -103,29 +96,18 @@ TEST(BootUpdate, AddressesAreCheckedAgainstTheSign) {
 
 TEST(BootUpdate, DataThatWouldRunPastTheFlashIsALengthError) {
     SimulatedPc pc(quietOptions(kSignSoftware));
-    pc.box.reset();
-    pc.received();
-    pc.greetBootLoader(0x0F);
+    pc.resetAndGreetBootLoader(0x0F);
     const Bytes data = patternData(FlashMemory::kSize - 0x10000 + 1);
     const Bytes answers = sendUpdate(pc, 0x10000, data, dataChecksum(data));
     ASSERT_GE(answers.size(), 4u);
     EXPECT_EQ(Bytes(answers.end() - 4, answers.end()), (Bytes{kEnd, kStx, 0x09, kEtx}));
 }
 
-struct ResultFault {
-    Fault fault;
-    Bytes result;
-};
-
 class BootResultFaults : public testing::TestWithParam<ResultFault> {};
 
 TEST_P(BootResultFaults, ReplaceTheResultAndKeepTheFlash) {
-    BoxOptions options = quietOptions(kSignSoftware);
-    options.faults.add(GetParam().fault);
-    SimulatedPc pc(options);
-    pc.box.reset();
-    pc.received();
-    pc.greetBootLoader(0x0F);
+    SimulatedPc pc(optionsWithFault(GetParam().fault, kSignSoftware));
+    pc.resetAndGreetBootLoader(0x0F);
     const Bytes data = patternData(10);
     EXPECT_EQ(sendUpdate(pc, 0x10000, data, dataChecksum(data)),
               concat({{kEnd}, GetParam().result}));
@@ -140,12 +122,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ResultFault{Fault::BootUnknown, {kStx, 0x0C, kEtx}}));
 
 TEST(BootUpdate, NoSyncFaultStopsTheTransferWithALengthError) {
-    BoxOptions options = quietOptions(kSignSoftware);
-    options.faults.add(Fault::NoSync);
-    SimulatedPc pc(options);
-    pc.box.reset();
-    pc.received();
-    pc.greetBootLoader(0x0F);
+    SimulatedPc pc(optionsWithFault(Fault::NoSync, kSignSoftware));
+    pc.resetAndGreetBootLoader(0x0F);
     const Bytes data = patternData(9000);
     EXPECT_EQ(sendUpdate(pc, 0x10000, data, dataChecksum(data)),
               (Bytes{kStx, 0x17, kEtx, kEnd, kStx, 0x09, kEtx}));
@@ -153,18 +131,14 @@ TEST(BootUpdate, NoSyncFaultStopsTheTransferWithALengthError) {
 
 TEST(BootUpdate, MalformedOpeningFramesOnRequest) {
     {
-        BoxOptions options = quietOptions(kSignSoftware);
-        options.faults.add(Fault::BadHello);
-        SimulatedPc pc(options);
+        SimulatedPc pc(optionsWithFault(Fault::BadHello, kSignSoftware));
         pc.box.reset();
         pc.received();
         pc.send({0x0F});
         EXPECT_EQ(pc.received(), (Bytes{kStx, 0x01, 0x04}));
     }
     for (const Fault fault : {Fault::BadReadyStx, Fault::BadReadyEtx, Fault::BadReadyCommand}) {
-        BoxOptions options = quietOptions(kSignSoftware);
-        options.faults.add(fault);
-        SimulatedPc pc(options);
+        SimulatedPc pc(optionsWithFault(fault, kSignSoftware));
         pc.box.reset();
         pc.received();
         pc.send({0x0F});
@@ -197,9 +171,7 @@ namespace {
 // and release the next, exactly where its 8192th byte arrives.
 TEST(BootUpdate, DataSplitAnyWayAcrossReadsIsStoredTheSame) {
     SimulatedPc pc(quietOptions(kSignSoftware));
-    pc.box.reset();
-    pc.received();
-    pc.greetBootLoader(0x0F);
+    pc.resetAndGreetBootLoader(0x0F);
     const Bytes software = patternData(2 * 8192 + 77);
     pc.send(concat({le32(static_cast<std::uint32_t>(software.size())), le32(0x10000)}));
     // First block a byte at a time, the second in uneven pieces, the rest with the checksum.
@@ -207,8 +179,7 @@ TEST(BootUpdate, DataSplitAnyWayAcrossReadsIsStoredTheSame) {
     EXPECT_EQ(pc.received(), kSync);
     for (std::size_t offset = 8192; offset < 2 * 8192; offset += 1000) {
         const std::size_t end = std::min<std::size_t>(offset + 1000, 2 * 8192);
-        pc.send(Bytes(software.begin() + static_cast<long>(offset),
-                      software.begin() + static_cast<long>(end)));
+        pc.send(slice(software, offset, end - offset));
     }
     EXPECT_EQ(pc.received(), kSync);
     pc.send(

@@ -38,8 +38,7 @@ TEST(OtaUpdate, SoftwareIsStoredAt0x10000) {
     int syncs = 0;
     for (std::size_t offset = 0; offset < software.size(); offset += kBlockSize) {
         const std::size_t length = std::min(kBlockSize, software.size() - offset);
-        pc.send(Bytes(software.begin() + static_cast<long>(offset),
-                      software.begin() + static_cast<long>(offset + length)));
+        pc.send(slice(software, offset, length));
         if (offset + length < software.size()) {
             ASSERT_EQ(pc.received(), (Bytes{kStx, 0xB2, kEtx}));
             ++syncs;
@@ -86,25 +85,16 @@ TEST(OtaUpdate, RefusedInformationEndsTheExchange) {
 }
 
 TEST(OtaUpdate, VersionRefusalSendsNoDataRequest) {
-    BoxOptions options = quietOptions(kSignOta);
-    options.faults.add(Fault::OtaRefuseVersion);
-    SimulatedPc pc(options);
+    SimulatedPc pc(optionsWithFault(Fault::OtaRefuseVersion, kSignOta));
     greetOtaLoader(pc);
     EXPECT_EQ(sendInfo(pc, infoBlock(1000)),
               (Bytes{kStx, 0xC2, kEtx, 0xB3, kStx, 0xC2, 0x00, 0x00, 0x01, 0x00, kEtx}));
 }
 
-struct OtaFault {
-    Fault fault;
-    Bytes result;
-};
-
-class OtaResultFaults : public testing::TestWithParam<OtaFault> {};
+class OtaResultFaults : public testing::TestWithParam<ResultFault> {};
 
 TEST_P(OtaResultFaults, ReplaceTheResult) {
-    BoxOptions options = quietOptions(kSignOta);
-    options.faults.add(GetParam().fault);
-    SimulatedPc pc(options);
+    SimulatedPc pc(optionsWithFault(GetParam().fault, kSignOta));
     greetOtaLoader(pc);
     const Bytes software = patternData(99);
     sendInfo(pc, infoBlock(99));
@@ -115,12 +105,12 @@ TEST_P(OtaResultFaults, ReplaceTheResult) {
 
 INSTANTIATE_TEST_SUITE_P(
     EachError, OtaResultFaults,
-    testing::Values(OtaFault{Fault::OtaLength, {kStx, 0xC3, kEtx}},
-                    OtaFault{Fault::OtaChecksum, {kStx, 0xC4, 0x00, 0x00, 0x01, 0x00, kEtx}},
-                    OtaFault{Fault::OtaErase, {kStx, 0xC5, 0x00, 0x00, 0x01, 0x00, kEtx}},
-                    OtaFault{Fault::OtaWrite, {kStx, 0xC6, 0x00, 0x00, 0x01, 0x00, kEtx}},
-                    OtaFault{Fault::OtaVersion, {kStx, 0xC2, 0x00, 0x00, 0x01, 0x00, kEtx}},
-                    OtaFault{Fault::OtaUnknown, {kStx, 0xCF, kEtx}}));
+    testing::Values(ResultFault{Fault::OtaLength, {kStx, 0xC3, kEtx}},
+                    ResultFault{Fault::OtaChecksum, {kStx, 0xC4, 0x00, 0x00, 0x01, 0x00, kEtx}},
+                    ResultFault{Fault::OtaErase, {kStx, 0xC5, 0x00, 0x00, 0x01, 0x00, kEtx}},
+                    ResultFault{Fault::OtaWrite, {kStx, 0xC6, 0x00, 0x00, 0x01, 0x00, kEtx}},
+                    ResultFault{Fault::OtaVersion, {kStx, 0xC2, 0x00, 0x00, 0x01, 0x00, kEtx}},
+                    ResultFault{Fault::OtaUnknown, {kStx, 0xCF, kEtx}}));
 
 }  // namespace
 }  // namespace zev::boxsim::test

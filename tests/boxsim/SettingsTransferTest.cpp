@@ -32,8 +32,7 @@ Bytes sendImage(SimulatedPc& pc, std::uint32_t address, const Bytes& image, std:
         {{kStx}, le32(address), le32(static_cast<std::uint32_t>(image.size())), {kind, kEtx}}));
     for (std::size_t offset = 0; offset < image.size(); offset += kBlockSize) {
         EXPECT_EQ(pc.received(), kSync) << "before the block at " << offset;
-        pc.send(Bytes(image.begin() + static_cast<long>(offset),
-                      image.begin() + static_cast<long>(offset + kBlockSize)));
+        pc.send(slice(image, offset, kBlockSize));
     }
     pc.send(le32(dataChecksum(image)));
     return pc.received();
@@ -119,16 +118,12 @@ TEST(SettingsTransfer, DefaultAndUserBlocksTogetherLoadBackTheUserBlock) {
 
 TEST(SettingsTransfer, SendFaultsRefuseAndKeepTheFlash) {
     {
-        BoxOptions options = quietOptions();
-        options.faults.add(Fault::SendChecksum);
-        SimulatedPc pc(options);
+        SimulatedPc pc(optionsWithFault(Fault::SendChecksum));
         EXPECT_EQ(sendImage(pc, 0xE0000, userImage(0xE0000, 0x20000), kKindUser), Bytes{0x07});
         EXPECT_FALSE(pc.box.exchangeActive());
     }
     {
-        BoxOptions options = quietOptions();
-        options.faults.add(Fault::SendFlash);
-        SimulatedPc pc(options);
+        SimulatedPc pc(optionsWithFault(Fault::SendFlash));
         EXPECT_EQ(sendImage(pc, 0xE0000, userImage(0xE0000, 0x20000), kKindUser),
                   (Bytes{0x1B, kStx, 0x05, kEtx}));
         pc.send({0x1B});
@@ -148,9 +143,7 @@ TEST(SettingsTransfer, HeaderThatDoesNotFitIsRefusedWithoutSync) {
 }
 
 TEST(SettingsTransfer, LoadChecksumFaultAndRefusal) {
-    BoxOptions options = quietOptions();
-    options.faults.add(Fault::LoadChecksum);
-    SimulatedPc pc(options);
+    SimulatedPc pc(optionsWithFault(Fault::LoadChecksum));
     const LoadedBlock block = loadUserBlock(pc);
     EXPECT_NE(block.checksum, dataChecksum(block.data));
     pc.send({0x07});

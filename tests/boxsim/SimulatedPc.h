@@ -19,6 +19,18 @@ inline BoxOptions quietOptions(std::uint8_t sign = kSignGeneral) {
     return options;
 }
 
+inline BoxOptions optionsWithFault(Fault fault, std::uint8_t sign = kSignGeneral) {
+    BoxOptions options = quietOptions(sign);
+    options.faults.add(fault);
+    return options;
+}
+
+// A fault and the result frame it puts in place of the real one (after the end marker).
+struct ResultFault {
+    Fault fault;
+    Bytes result;
+};
+
 class SimulatedPc {
   public:
     explicit SimulatedPc(const BoxOptions& options)
@@ -44,6 +56,13 @@ class SimulatedPc {
         received();
     }
 
+    // Reset, then the boot loader's opening up to its ready frame.
+    void resetAndGreetBootLoader(std::uint8_t signAnswer) {
+        box.reset();
+        received();
+        greetBootLoader(signAnswer);
+    }
+
     FlashMemory flash;
     std::vector<std::string> log;
     BoxSimulator box;
@@ -59,6 +78,11 @@ inline Bytes concat(std::initializer_list<Bytes> parts) {
     Bytes all;
     for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
     return all;
+}
+
+inline Bytes slice(const Bytes& data, std::size_t offset, std::size_t length) {
+    const auto begin = data.begin() + static_cast<long>(offset);
+    return Bytes(begin, begin + static_cast<long>(length));
 }
 
 // Deterministic filler data that is not all one value.

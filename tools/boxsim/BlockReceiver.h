@@ -26,7 +26,8 @@ class BlockReceiver {
     Progress receive(std::uint8_t byte);
 
     // Data bytes that can be taken at once: all but the last of the current block, whose
-    // arrival releases the next block through receive().
+    // arrival releases the next block through receive(). None before start() and none once
+    // the data are in, so an exchange may ask in any of its steps.
     std::size_t dataWanted() const;
     void receiveData(std::span<const std::uint8_t> bytes);
 

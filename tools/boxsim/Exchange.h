@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "BoxContext.h"
+#include "Handshake.h"
 
 namespace zev::boxsim {
 
@@ -33,6 +35,16 @@ class Exchange {
     void finish(const std::string& why) {
         finished_ = true;
         context_.log(why);
+    }
+
+    // Passes a byte to the exchange's opening. True once the opening is done; a wrong hello
+    // answer ends the exchange, `what` naming it in the log.
+    bool opened(Handshake& handshake, std::uint8_t byte, std::string_view what) {
+        const Handshake::Progress progress = handshake.receive(byte);
+        if (progress == Handshake::Progress::Failed) {
+            finish(std::string(what) + " abandoned after a wrong hello answer");
+        }
+        return progress == Handshake::Progress::Ready;
     }
 
     BoxContext& context_;

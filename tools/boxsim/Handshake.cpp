@@ -4,6 +4,12 @@
 
 namespace zev::boxsim {
 
+namespace {
+
+constexpr std::uint8_t kSignAnswer = 0x55;
+
+}  // namespace
+
 Handshake::Handshake(BoxContext& context, std::uint8_t helloCommand, std::uint8_t readyCommand,
                      std::uint8_t versionMajor)
     : context_(context),
@@ -20,7 +26,20 @@ void Handshake::start() {
     answer_.expect(4);
 }
 
+void Handshake::startWithSign(std::uint8_t sign) {
+    context_.out.send(sign);
+    awaitingSignAnswer_ = true;
+}
+
 Handshake::Progress Handshake::receive(std::uint8_t byte) {
+    if (awaitingSignAnswer_) {
+        // Anything before the sign answer is ignored.
+        if (byte == kSignAnswer) {
+            awaitingSignAnswer_ = false;
+            start();
+        }
+        return Progress::Pending;
+    }
     if (!answer_.add(byte)) {
         return Progress::Pending;
     }

@@ -1,5 +1,7 @@
 // The opening common to all the receiver's exchanges: hello frame, the PC's hello answer
-// 02 01 0A 03, then the ready frame (boot loader) or information request (OTA loader).
+// 02 01 0A 03, then the ready frame (boot loader) or information request (OTA loader). The
+// settings exchanges open earlier: the receiver echoes the request as its sign and sends the
+// hello frame only after the PC's sign answer 0x55.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +20,8 @@ class Handshake {
     Handshake(BoxContext& context, std::uint8_t helloCommand, std::uint8_t readyCommand,
               std::uint8_t versionMajor);
 
-    void start();  // sends the hello frame
+    void start();                           // sends the hello frame
+    void startWithSign(std::uint8_t sign);  // sends the sign; the hello frame follows its answer
     // Ready: the hello answer was right and the ready frame has gone out.
     Progress receive(std::uint8_t byte);
 
@@ -29,6 +32,7 @@ class Handshake {
     std::uint8_t helloCommand_;
     std::uint8_t readyCommand_;
     std::uint8_t versionMajor_;
+    bool awaitingSignAnswer_ = false;
     ByteCollector answer_;
 };
 

@@ -7,7 +7,6 @@ namespace zev::boxsim {
 namespace {
 
 constexpr std::uint8_t kRequestSign = 0xBB;
-constexpr std::uint8_t kSignAnswer = 0x55;
 constexpr std::uint8_t kReadRequest = 0xBC;
 constexpr std::uint8_t kAccepted = 0x1B;
 constexpr std::uint8_t kRefused = 0x07;
@@ -23,27 +22,14 @@ void LoadExchange::start() {
     data_.assign(stored.begin(), stored.end());
     context_.log("settings load of " + hexText(userBlock_.size) + " bytes from " +
                  hexText(userBlock_.address));
-    context_.out.send(kRequestSign);
+    handshake_.startWithSign(kRequestSign);
 }
 
 void LoadExchange::receive(std::uint8_t byte) {
     switch (step_) {
-        case Step::SignAnswer:
-            if (byte == kSignAnswer) {
-                step_ = Step::Handshake;
-                handshake_.start();
-            }
-            break;
-        case Step::Handshake:
-            switch (handshake_.receive(byte)) {
-                case Handshake::Progress::Pending:
-                    break;
-                case Handshake::Progress::Failed:
-                    finish("settings load abandoned after a wrong hello answer");
-                    break;
-                case Handshake::Progress::Ready:
-                    step_ = Step::ReadRequest;
-                    break;
+        case Step::Opening:
+            if (opened(handshake_, byte, "settings load")) {
+                step_ = Step::ReadRequest;
             }
             break;
         case Step::ReadRequest:

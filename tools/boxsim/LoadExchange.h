@@ -17,14 +17,14 @@ class LoadExchange : public Exchange {
     void receive(std::uint8_t byte) override;
 
   private:
-    enum class Step { SignAnswer, Handshake, ReadRequest, Sync, Verdict };
+    enum class Step { Opening, ReadRequest, Sync, Verdict };
 
     void sendHeader();
     void sendNextBlock();
 
     BlockPlace userBlock_;
     Bytes data_;
-    Step step_ = Step::SignAnswer;
+    Step step_ = Step::Opening;
     Handshake handshake_;
     ByteCollector sync_;
     std::size_t sentBytes_ = 0;

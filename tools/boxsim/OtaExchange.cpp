@@ -1,5 +1,7 @@
 #include "OtaExchange.h"
 
+#include <array>
+
 #include "BootUpdateExchange.h"
 
 namespace zev::boxsim {
@@ -7,7 +9,6 @@ namespace zev::boxsim {
 namespace {
 
 constexpr std::size_t kInfoSize = 15;
-constexpr std::uint8_t kEndMarker = 0xB3;
 constexpr std::uint8_t kInfoAccepted = 0xB5;
 constexpr std::uint8_t kSuccess = 0xC0;
 constexpr std::uint8_t kInfoRefused = 0xC1;
@@ -22,6 +23,27 @@ constexpr std::uint8_t kUnknownError = 0xCF;
 // two-digit years can name.
 constexpr unsigned kEarliestMjd = 40587;
 constexpr unsigned kLatestMjd = 73415;
+
+constexpr UpdateExchange::Loader kOtaLoader{
+    .name = "OTA update",
+    .helloCommand = 0xB1,
+    .readyCommand = 0xB4,
+    .versionMajor = 3,
+    .syncCommand = 0xB2,
+    .endMarker = 0xB3,
+    .lengthError = kLengthError,
+    .syncRefusedWhy = "OTA transfer stopped without SYNC",
+    .descriptionSize = kInfoSize + 2,  // framed by STX and ETX
+};
+
+constexpr std::array kFaultResults{
+    FaultResult{Fault::OtaLength, kLengthError, false, "LOADER_LENGTH_ERR (fault)"},
+    FaultResult{Fault::OtaChecksum, kChecksumError, true, "LOADER_CHECKSUM_ERR (fault)"},
+    FaultResult{Fault::OtaErase, kEraseError, true, "LOADER_ERASEFLASH_ERR (fault)"},
+    FaultResult{Fault::OtaWrite, kWriteError, true, "LOADER_WRITEFLASH_ERR (fault)"},
+    FaultResult{Fault::OtaVersion, kVersionError, true, "LOADER_VERSION_ERR (fault)"},
+    FaultResult{Fault::OtaUnknown, kUnknownError, false, "unknown OTA error (fault)"},
+};
 
 bool isBcd(std::uint8_t value, unsigned limit) {
     const unsigned tens = value >> 4;
@@ -52,48 +74,9 @@ std::optional<InfoProblem> checkSoftwareInfo(std::span<const std::uint8_t> info,
     return std::nullopt;
 }
 
-OtaExchange::OtaExchange(BoxContext& context)
-    : Exchange(context), handshake_(context, 0xB1, 0xB4, 3), blocks_(context, 0xB2, false) {}
+OtaExchange::OtaExchange(BoxContext& context) : UpdateExchange(context, kOtaLoader) {}
 
-void OtaExchange::start() { handshake_.start(); }
-
-void OtaExchange::receive(std::uint8_t byte) {
-    switch (step_) {
-        case Step::Handshake:
-            switch (handshake_.receive(byte)) {
-                case Handshake::Progress::Pending:
-                    break;
-                case Handshake::Progress::Failed:
-                    finish("OTA update abandoned after a wrong hello answer");
-                    break;
-                case Handshake::Progress::Ready:
-                    step_ = Step::Info;
-                    info_.expect(kInfoSize + 2);
-                    break;
-            }
-            break;
-        case Step::Info:
-            if (info_.add(byte)) {
-                takeInfo();
-            }
-            break;
-        case Step::Data:
-            switch (blocks_.receive(byte)) {
-                case BlockReceiver::Progress::Receiving:
-                    break;
-                case BlockReceiver::Progress::SyncRefused:
-                    sendResult(frame(kLengthError), "OTA transfer stopped without SYNC");
-                    break;
-                case BlockReceiver::Progress::Complete:
-                    concludeTransfer();
-                    break;
-            }
-            break;
-    }
-}
-
-void OtaExchange::takeInfo() {
-    const Bytes& framed = info_.bytes();
+void OtaExchange::takeDescription(const Bytes& framed) {
     if (framed.front() != kStx || framed.back() != kEtx) {
         context_.out.send(frame(kInfoRefused));
         finish("OTA information block is not framed by STX and ETX");
@@ -116,44 +99,22 @@ void OtaExchange::takeInfo() {
     context_.log("OTA update of " + std::to_string(length) + " bytes, software ID " +
                  std::to_string(info[0]) + ", hardware " + std::to_string(info[1]));
     context_.out.send(frame(kInfoAccepted));
-    step_ = Step::Data;
     blocks_.start(length, true);
 }
 
 void OtaExchange::concludeTransfer() {
-    const std::uint32_t address = kSoftwareAddress;
-    if (context_.fault(Fault::OtaLength)) {
-        return sendResult(frame(kLengthError), "LOADER_LENGTH_ERR (fault)");
-    }
-    if (context_.fault(Fault::OtaChecksum)) {
-        return sendResult(frameWithAddress(kChecksumError, address), "LOADER_CHECKSUM_ERR (fault)");
-    }
-    if (context_.fault(Fault::OtaErase)) {
-        return sendResult(frameWithAddress(kEraseError, address), "LOADER_ERASEFLASH_ERR (fault)");
-    }
-    if (context_.fault(Fault::OtaWrite)) {
-        return sendResult(frameWithAddress(kWriteError, address), "LOADER_WRITEFLASH_ERR (fault)");
-    }
-    if (context_.fault(Fault::OtaVersion)) {
-        return sendResult(frameWithAddress(kVersionError, address), "LOADER_VERSION_ERR (fault)");
-    }
-    if (context_.fault(Fault::OtaUnknown)) {
-        return sendResult(frame(kUnknownError), "unknown OTA error (fault)");
+    if (sendFaultResult(kFaultResults, kSoftwareAddress)) {
+        return;
     }
     if (!blocks_.checksumMatches()) {
-        return sendResult(frameWithAddress(kChecksumError, address), "LOADER_CHECKSUM_ERR");
+        return sendResult(frameWithAddress(kChecksumError, kSoftwareAddress),
+                          "LOADER_CHECKSUM_ERR");
     }
-    if (!context_.flash.write(address, blocks_.data())) {
-        return sendResult(frameWithAddress(kWriteError, address),
+    if (!context_.flash.write(kSoftwareAddress, blocks_.data())) {
+        return sendResult(frameWithAddress(kWriteError, kSoftwareAddress),
                           "LOADER_WRITEFLASH_ERR: flash file not written");
     }
     sendResult(frame(kSuccess), "OTA software stored at 0x10000");
-}
-
-void OtaExchange::sendResult(Bytes result, const std::string& why) {
-    context_.out.send(kEndMarker);
-    context_.out.send(std::move(result));
-    finish(why);
 }
 
 }  // namespace zev::boxsim

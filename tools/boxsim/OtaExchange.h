@@ -5,10 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "BlockReceiver.h"
-#include "ByteCollector.h"
-#include "Exchange.h"
-#include "Handshake.h"
+#include "UpdateExchange.h"
 
 namespace zev::boxsim {
 
@@ -21,28 +18,13 @@ struct InfoProblem {
 std::optional<InfoProblem> checkSoftwareInfo(std::span<const std::uint8_t> info,
                                              const FlashMemory& flash);
 
-class OtaExchange : public Exchange {
+class OtaExchange : public UpdateExchange {
   public:
     explicit OtaExchange(BoxContext& context);
 
-    void start() override;
-    void receive(std::uint8_t byte) override;
-    std::size_t dataWanted() const override {
-        return step_ == Step::Data ? blocks_.dataWanted() : 0;
-    }
-    void receiveData(std::span<const std::uint8_t> bytes) override { blocks_.receiveData(bytes); }
-
   private:
-    enum class Step { Handshake, Info, Data };
-
-    void takeInfo();
-    void concludeTransfer();
-    void sendResult(Bytes result, const std::string& why);
-
-    Step step_ = Step::Handshake;
-    Handshake handshake_;
-    ByteCollector info_;
-    BlockReceiver blocks_;
+    void takeDescription(const Bytes& framed) override;
+    void concludeTransfer() override;
 };
 
 }  // namespace zev::boxsim

@@ -7,7 +7,6 @@ namespace zev::boxsim {
 namespace {
 
 constexpr std::uint8_t kRequestSign = 0xCC;
-constexpr std::uint8_t kSignAnswer = 0x55;
 constexpr std::uint8_t kWriteRequest = 0xCD;
 constexpr std::uint8_t kChecksumAccepted = 0x1B;
 constexpr std::uint8_t kChecksumRefused = 0x07;
@@ -26,26 +25,13 @@ SendExchange::SendExchange(BoxContext& context, UserBlockMoved userBlockMoved)
       blocks_(context, 0x16, true),
       userBlockMoved_(std::move(userBlockMoved)) {}
 
-void SendExchange::start() { context_.out.send(kRequestSign); }
+void SendExchange::start() { handshake_.startWithSign(kRequestSign); }
 
 void SendExchange::receive(std::uint8_t byte) {
     switch (step_) {
-        case Step::SignAnswer:
-            if (byte == kSignAnswer) {
-                step_ = Step::Handshake;
-                handshake_.start();
-            }
-            break;
-        case Step::Handshake:
-            switch (handshake_.receive(byte)) {
-                case Handshake::Progress::Pending:
-                    break;
-                case Handshake::Progress::Failed:
-                    finish("settings send abandoned after a wrong hello answer");
-                    break;
-                case Handshake::Progress::Ready:
-                    step_ = Step::WriteRequest;
-                    break;
+        case Step::Opening:
+            if (opened(handshake_, byte, "settings send")) {
+                step_ = Step::WriteRequest;
             }
             break;
         case Step::WriteRequest:
@@ -63,16 +49,7 @@ void SendExchange::receive(std::uint8_t byte) {
             }
             break;
         case Step::Data:
-            switch (blocks_.receive(byte)) {
-                case BlockReceiver::Progress::Receiving:
-                    break;
-                case BlockReceiver::Progress::SyncRefused:
-                    finish("settings send stopped without SYNC");
-                    break;
-                case BlockReceiver::Progress::Complete:
-                    concludeTransfer();
-                    break;
-            }
+            followBlocks(blocks_.receive(byte));
             break;
         case Step::Acknowledge:
             if (byte == kAcknowledge) {
@@ -103,8 +80,14 @@ void SendExchange::takeHeader() {
     context_.log("settings send of " + hexText(length_) + " bytes to " + hexText(address_) +
                  ", kind " + std::to_string(kind_));
     step_ = Step::Data;
-    if (blocks_.start(length_, true) == BlockReceiver::Progress::SyncRefused) {
+    followBlocks(blocks_.start(length_, true));
+}
+
+void SendExchange::followBlocks(BlockReceiver::Progress progress) {
+    if (progress == BlockReceiver::Progress::SyncRefused) {
         finish("settings send stopped without SYNC");
+    } else if (progress == BlockReceiver::Progress::Complete) {
+        concludeTransfer();
     }
 }
 

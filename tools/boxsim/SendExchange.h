@@ -20,19 +20,18 @@ class SendExchange : public Exchange {
 
     void start() override;
     void receive(std::uint8_t byte) override;
-    std::size_t dataWanted() const override {
-        return step_ == Step::Data ? blocks_.dataWanted() : 0;
-    }
+    std::size_t dataWanted() const override { return blocks_.dataWanted(); }
     void receiveData(std::span<const std::uint8_t> bytes) override { blocks_.receiveData(bytes); }
 
   private:
-    enum class Step { SignAnswer, Handshake, WriteRequest, Header, Data, Acknowledge };
+    enum class Step { Opening, WriteRequest, Header, Data, Acknowledge };
 
     void takeHeader();
+    void followBlocks(BlockReceiver::Progress progress);
     void concludeTransfer();
     void writeFlash();
 
-    Step step_ = Step::SignAnswer;
+    Step step_ = Step::Opening;
     Handshake handshake_;
     ByteCollector header_;
     BlockReceiver blocks_;
