@@ -1,28 +1,30 @@
 // The byte handler of Load Setting from Box: the box sends its user block in 8192-byte
 // blocks, each asked for with SYNC, into the input image buffer; a checked result replaces
 // the channel database.
+#include "protocols/FrameStep.h"
 #include "protocols/LineConventions.h"
 #include "protocols/ReceiverSession.h"
 #include "protocols/SessionState.h"
 #include "protocols/TextFormat.h"
 
 namespace zev {
+namespace {
+
+// STX, length, address, two spare values, ETX.
+constexpr uint8_t kHeaderFrameLength = 18;
+
+}  // namespace
 
 void ReceiverSession::HandleLoadByte(uint8_t value) {
+    if (HandleSettingsHandshake(value)) {
+        return;
+    }
     Impl& s = *impl_;
     FrameBuffer& frame = s.frame;
     switch (step_) {
-        case 0:
-        case 1:
-        case 2:
-            HandleSettingsHandshake(value);
-            return;
         case 3:
-            frame.Collect(value);
-            if (frame.Count() == 1 && frame[0] != kStx) {
-                host_.AppendText("\nCommand format STX1");
-                EndRun(false);
-            } else if (frame.Count() == 18) {
+            if (CollectCheckedFrame(value, kHeaderFrameLength, "\nCommand format STX1",
+                                    "\nCommand format ETX1!")) {
                 HandleLoadHeader();
             }
             return;
@@ -49,8 +51,7 @@ void ReceiverSession::HandleLoadByte(uint8_t value) {
             return;
         }
         case 5:
-            frame.Collect(value);
-            if (frame.Count() < 4) {
+            if (!CollectWhole(frame, value, 4)) {
                 return;
             }
             if (s.loadLength % 2 == 1) {
@@ -74,11 +75,10 @@ void ReceiverSession::HandleLoadByte(uint8_t value) {
             }
             return;
         case 7:
-            frame.Collect(value);
-            if (frame.Count() < 3) {
+            if (!CollectWhole(frame, value, 3)) {
                 return;
             }
-            if (frame[0] == kStx && frame[1] == 0x05 && frame[2] == kEtx) {
+            if (IsFrame(frame, 0x05)) {
                 FinishLoad();
             } else {
                 EndRun(false);
@@ -92,11 +92,6 @@ void ReceiverSession::HandleLoadByte(uint8_t value) {
 void ReceiverSession::HandleLoadHeader() {
     Impl& s = *impl_;
     const FrameBuffer& frame = s.frame;
-    if (frame[17] != kEtx) {
-        host_.AppendText("\nCommand format ETX1!");
-        EndRun(false);
-        return;
-    }
     s.loadLength = ReadLe32(frame.Data() + 1);
     s.loadAddress = ReadLe32(frame.Data() + 5);
     s.loadSpareA = ReadLe32(frame.Data() + 9);

@@ -1,6 +1,9 @@
 // OTA Software Update: the information printed from the .sgn file, and the byte handler that
-// hands the OTA loader the SoftwareInfoBlock, then the file in blocks, and reads its result.
+// hands the OTA loader the SoftwareInfoBlock, then the file in the shared data steps.
+#include "protocols/FrameStep.h"
 #include "protocols/LineConventions.h"
+#include "protocols/LoaderHandshake.h"
+#include "protocols/LoaderTransfer.h"
 #include "protocols/ReceiverSession.h"
 #include "protocols/SessionState.h"
 #include "protocols/TextFormat.h"
@@ -8,9 +11,47 @@
 namespace zev {
 namespace {
 
-bool IsFrame(const FrameBuffer& frame, uint8_t command) {
-    return frame[0] == kStx && frame[1] == command && frame[2] == kEtx;
-}
+constexpr uint8_t kVersionError = 0xC2;
+
+constexpr Handshake kOtaHandshake = {
+    .sign = 0xB0,
+    .signAnswer = 0xB6,
+    .takesGeneralSign = false,
+    .hello = 0xB1,
+    .startText = "\nStart update OTA software ... ",
+    .helloError = "\nError Connect!",
+    .ready = 0xB4,  // the request for the information block
+    .readyErrors = kLoaderFrameErrors,
+};
+
+// The step that waits for the loader's answer to the information block.
+constexpr uint8_t kInfoAnswerStep = kHandshakeSteps;
+
+// The erase and version errors carry an address that is not printed.
+constexpr ResultCode kOtaFailures[] = {
+    {0xC3, FailureFrame::Short, "\n !Error: LOADER_LENGTH_ERR"},
+    {0xC4, FailureFrame::LongWithAddress, "\n !Error: LOADER_CHECKSUM_ERR"},
+    {0xC5, FailureFrame::Long, "\n !Error: LOADER_ERASEFLASH_ERR"},
+    {0xC6, FailureFrame::LongWithAddress, "\n !Error: LOADER_WRITEFLASH_ERR"},
+    {kVersionError, FailureFrame::Long, "\n !Error: LOADER_VERSION_ERR"},
+};
+
+constexpr LoaderResults kOtaResults = {
+    .success = 0xC0,
+    .failure = "\n <<Update Failure!>>",
+    .failures = kOtaFailures,
+    .unknown = "\n !Error: UNKNOWN_ERR",
+    .addressFormat = " --0x%08x",
+};
+
+constexpr LoaderTransfer kOtaTransfer = {
+    .sync = 0xB2,
+    .endMarker = 0xB3,
+    .syncStep = 4,
+    .endStep = 5,
+    .resultStep = 6,
+    .results = kOtaResults,
+};
 
 std::string TimeText(const std::tm& local, const char* format) {
     char text[32];
@@ -35,144 +76,41 @@ void ReceiverSession::PrintOtaInformation() {
 }
 
 void ReceiverSession::HandleOtaByte(uint8_t value) {
-    Impl& s = *impl_;
-    FrameBuffer& frame = s.frame;
-    switch (step_) {
-        case 0:
-            if (value == 0xB0) {
-                host_.SendByte(0xB6);
-                step_ = 1;
-                frame.Clear();
-                s.checksum.Reset();
+    if (step_ < kHandshakeSteps) {
+        if (HandleHandshake(kOtaHandshake, value)) {
+            // The information request: the SoftwareInfoBlock goes out as one frame.
+            host_.SendByte(kStx);
+            for (uint8_t byte : impl_->otaBlock) {
+                host_.SendByte(byte);
             }
-            return;
-        case 1:
-            frame.Collect(value);
-            if (frame.Count() < 3) {
-                return;
-            }
-            if (IsFrame(frame, 0xB1)) {
-                SendHelloAnswer(host_);
-                host_.AppendText("\nStart update OTA software ... ");
-                step_ = 2;
-                frame.Clear();
-            } else {
-                host_.AppendText("\nError Connect!");
-                EndRun(false);
-            }
-            return;
-        case 2:
-            frame.Collect(value);
-            if (frame.Count() == 1 && frame[0] != kStx) {
-                host_.AppendText("\n  Command format STX!");
-                EndRun(false);
-            } else if (frame.Count() == 11) {
-                if (frame[10] != kEtx) {
-                    host_.AppendText("\nCommand format ETX!");
-                    EndRun(false);
-                } else if (frame[1] == 0xB4) {
-                    host_.SendByte(kStx);
-                    for (uint8_t byte : s.otaBlock) {
-                        host_.SendByte(byte);
-                    }
-                    host_.SendByte(kEtx);
-                    step_ = 3;
-                    frame.Clear();
-                } else {
-                    host_.AppendText("\nNot Expected Command!");
-                    EndRun(false);
-                }
-            }
-            return;
-        case 3:
-            frame.Collect(value);
-            if (frame.Count() < 3) {
-                return;
-            }
-            frame.Clear();
-            if (IsFrame(frame, 0xB5)) {
-                s.sender.Start(s.otaInfo.length);
-                SendNextDataBlock(true);
-            } else if (frame[1] == 0xC2) {
-                host_.AppendText("\n Software Version Info Error!");
-                step_ = 5;
-            } else {
-                host_.AppendText("\n Error INFO Connect!");
-                EndRun(false);
-            }
-            return;
-        case 4:
-            frame.Collect(value);
-            if (frame.Count() == 1 && frame[0] != kStx) {
-                host_.AppendText("\n  Command format Error2!");
-                EndRun(false);
-            } else if (frame.Count() == 3) {
-                if (frame[2] != kEtx) {
-                    host_.AppendText("\n  Command format Error3!");
-                    EndRun(false);
-                    return;
-                }
-                frame.Clear();
-                if (frame[1] == 0xB2) {
-                    SendNextDataBlock(false);
-                } else {
-                    host_.AppendText("\n  !Error: No SYNC Command!");
-                    CloseHeldFile();
-                    step_ = 5;
-                }
-            }
-            return;
-        case 5:
-            if (value == 0xB3) {
-                step_ = 6;
-                frame.Clear();
-            }
-            return;
-        case 6:
-            HandleOtaResult(value);
-            return;
-        default:
-            return;
+            host_.SendByte(kEtx);
+            step_ = kInfoAnswerStep;
+        }
+    } else if (step_ == kInfoAnswerStep) {
+        HandleOtaInfoAnswer(value);
+    } else {
+        HandleTransferByte(kOtaTransfer, value);
     }
 }
 
-void ReceiverSession::HandleOtaResult(uint8_t value) {
-    FrameBuffer& frame = impl_->frame;
-    frame.Collect(value);
-    if (frame.Count() == 3) {
-        if (IsFrame(frame, 0xC0)) {
-            host_.AppendText("\n<<Update Over!>>");
-            EndRun(true);
-            return;
-        }
-        host_.AppendText("\n <<Update Failure!>>");
-        switch (frame[1]) {
-            case 0xC3:
-                host_.AppendText("\n !Error: LOADER_LENGTH_ERR");
-                EndRun(false);
-                return;
-            case 0xC4:
-                host_.AppendText("\n !Error: LOADER_CHECKSUM_ERR");
-                return;
-            case 0xC5:
-                host_.AppendText("\n !Error: LOADER_ERASEFLASH_ERR");
-                return;
-            case 0xC6:
-                host_.AppendText("\n !Error: LOADER_WRITEFLASH_ERR");
-                return;
-            case 0xC2:
-                host_.AppendText("\n !Error: LOADER_VERSION_ERR");
-                return;
-            default:
-                host_.AppendText("\n !Error: UNKNOWN_ERR");
-                EndRun(false);
-                return;
-        }
+void ReceiverSession::HandleOtaInfoAnswer(uint8_t value) {
+    Impl& s = *impl_;
+    FrameBuffer& frame = s.frame;
+    if (!CollectWhole(frame, value, 3)) {
+        return;
     }
-    if (frame.Count() == 7) {
-        if (frame[0] == kStx && frame[6] == kEtx && (frame[1] == 0xC4 || frame[1] == 0xC6)) {
-            host_.AppendText(Format(" --0x%08x", ReadLe32(frame.Data() + 2)));
-        }
+    const bool accepted = IsFrame(frame, 0xB5);
+    const uint8_t command = frame[1];
+    frame.Clear();
+    if (accepted) {
+        s.sender.Start(s.otaInfo.length);
+        SendNextDataBlock(kOtaTransfer, true);
+    } else if (command == kVersionError) {
+        // The loader refuses the version: no data, its result follows the end marker.
+        host_.AppendText("\n Software Version Info Error!");
+        step_ = kOtaTransfer.endStep;
+    } else {
+        host_.AppendText("\n Error INFO Connect!");
         EndRun(false);
     }
 }

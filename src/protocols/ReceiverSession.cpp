@@ -1,6 +1,7 @@
 // The commands that start the receiver runs, Stop Update, and the run bookkeeping they share.
 #include "protocols/ReceiverSession.h"
 
+#include "protocols/FrameStep.h"
 #include "protocols/LineConventions.h"
 #include "protocols/SessionState.h"
 #include "protocols/TextFormat.h"
@@ -11,6 +12,10 @@ namespace {
 constexpr const char* kAppTitle = "zev";
 constexpr const char* kNoFile = "*.*";
 constexpr const char* kCantOpenLink = "\nCan't open connection, maybe COM has been opened!";
+// The lines of the software and OTA runs.
+constexpr const char* kFailedOpen = "\nFailed to open %s.";
+constexpr const char* kFileOpen = "\nFile '%s' is open!";
+constexpr const char* kPortOpen = " %s is open!\n";
 constexpr const char* kWaitBootLoader =
     "\nPlease reset ZEV. Waiting for sign from 'Boot loader' =>";
 
@@ -41,7 +46,24 @@ void ReceiverSession::HoldFile(std::FILE* file, OpenFile state) {
 
 void ReceiverSession::CloseHeldFile() { HoldFile(nullptr, OpenFile::None); }
 
-void ReceiverSession::PrintBanner(bool otaLoader) {
+bool ReceiverSession::HasCurrentFile(const char* missing) {
+    if (currentFileName == kNoFile) {
+        host_.Message(missing, "Warning", MsgIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+bool ReceiverSession::HasExtension(const std::string& extension) {
+    if (FileExtension() != extension) {
+        host_.AppendText("\nOpen file is invalid, exit!");
+        return false;
+    }
+    return true;
+}
+
+void ReceiverSession::PrepareRun(bool otaLoader) {
+    statusConnected_ = false;
     host_.AppendText("\n*****************************************************");
     host_.AppendText("\n** ZEV Management Utility for Orvane-Settop Box **");
     if (otaLoader) {
@@ -52,6 +74,18 @@ void ReceiverSession::PrintBanner(bool otaLoader) {
         host_.AppendText("\n**          Version 2.0   (serial download)        **");
     }
     host_.AppendText("\n*****************************************************");
+}
+
+bool ReceiverSession::OpenRunFile(const char* mode, OpenFile state, const char* failedFormat,
+                                  const char* openedFormat) {
+    std::FILE* file = std::fopen(currentFileName.c_str(), mode);
+    if (file == nullptr) {
+        ReportFailedOpen(failedFormat);
+        return false;
+    }
+    host_.AppendText(Format(openedFormat, currentFileName.c_str()));
+    HoldFile(file, state);
+    return true;
 }
 
 bool ReceiverSession::OpenLinkForRun() {
@@ -71,6 +105,12 @@ void ReceiverSession::BeginRun(ProtocolMode mode) {
     runStart_ = host_.Now();
 }
 
+void ReceiverSession::AnnounceRun(ProtocolMode mode, const char* portFormat, const char* waiting) {
+    BeginRun(mode);
+    host_.AppendText(Format(portFormat, host_.PortName().c_str()));
+    host_.AppendText(waiting);
+}
+
 ProtocolMode ReceiverSession::LeaveRun() {
     const ProtocolMode left = mode_;
     mode_ = ProtocolMode::Idle;
@@ -88,6 +128,25 @@ void ReceiverSession::ReportRunEnd(ProtocolMode mode, bool success) {
 }
 
 void ReceiverSession::EndRun(bool success) { ReportRunEnd(LeaveRun(), success); }
+
+bool ReceiverSession::CollectCheckedFrame(uint8_t value, uint8_t length, const char* badStx,
+                                          const char* badEtx) {
+    switch (CollectFrame(impl_->frame, value, length)) {
+        case FrameStep::Incomplete:
+            return false;
+        case FrameStep::BadStx:
+            host_.AppendText(badStx);
+            EndRun(false);
+            return false;
+        case FrameStep::BadEtx:
+            host_.AppendText(badEtx);
+            EndRun(false);
+            return false;
+        case FrameStep::Complete:
+            return true;
+    }
+    return false;
+}
 
 void ReceiverSession::Refuse(const std::string& sentence) {
     host_.Message(sentence, "Warning", MsgIcon::Exclamation);
@@ -127,20 +186,14 @@ void ReceiverSession::HandleByte(uint8_t value) {
 }
 
 void ReceiverSession::UpdateParameters() {
-    if (currentFileName == kNoFile) {
-        host_.Message("Please open params data file!", "Warning", MsgIcon::Exclamation);
+    if (!HasCurrentFile("Please open params data file!")) {
         return;
     }
-    statusConnected_ = false;
-    PrintBanner(false);
-    std::FILE* file = std::fopen(currentFileName.c_str(), "r");
-    if (file == nullptr) {
-        ReportFailedOpen("\nFailed to open %s. ");
+    PrepareRun(false);
+    if (!OpenRunFile("r", OpenFile::ParameterFile, "\nFailed to open %s. ", "\nFile '%s' Open! ")) {
         host_.CloseLink();
         return;
     }
-    host_.AppendText(Format("\nFile '%s' Open! ", currentFileName.c_str()));
-    HoldFile(file, OpenFile::ParameterFile);
     ParameterDataFile& data = impl_->dataFile;
     if (!data.Parse(currentFileName)) {
         host_.Message("Input file is invalid !", kAppTitle, MsgIcon::Exclamation);
@@ -159,32 +212,20 @@ void ReceiverSession::UpdateParameters() {
     if (!OpenLinkForRun()) {
         return;
     }
-    BeginRun(ProtocolMode::UpdateParameters);
-    host_.AppendText(Format("\n %s is open!", host_.PortName().c_str()));
-    host_.AppendText(kWaitBootLoader);
+    AnnounceRun(ProtocolMode::UpdateParameters, "\n %s is open!", kWaitBootLoader);
     host_.WaitingForReset();
 }
 
 void ReceiverSession::UpdateSoftware() {
-    if (currentFileName == kNoFile) {
-        host_.Message("Please open software data file!", "Warning", MsgIcon::Exclamation);
+    if (!HasCurrentFile("Please open software data file!") || !HasExtension("cus")) {
         return;
     }
-    if (FileExtension() != "cus") {
-        host_.AppendText("\nOpen file is invalid, exit!");
+    PrepareRun(false);
+    if (!OpenRunFile("rb", OpenFile::SoftwareFile, kFailedOpen, kFileOpen)) {
         return;
     }
-    statusConnected_ = false;
-    PrintBanner(false);
-    std::FILE* file = std::fopen(currentFileName.c_str(), "rb");
-    if (file == nullptr) {
-        ReportFailedOpen("\nFailed to open %s.");
-        return;
-    }
-    host_.AppendText(Format("\nFile '%s' is open!", currentFileName.c_str()));
-    HoldFile(file, OpenFile::SoftwareFile);
     // The loader counts blocks in 8 bits and needs at least one.
-    const long size = FileSize(file);
+    const long size = FileSize(heldFile_);
     if (size <= 0) {
         Refuse(
             Format("The software file '%s' is empty; nothing is sent.", currentFileName.c_str()));
@@ -202,21 +243,16 @@ void ReceiverSession::UpdateSoftware() {
     if (!OpenLinkForRun()) {
         return;
     }
-    BeginRun(ProtocolMode::UpdateSoftware);
-    host_.AppendText(Format(" %s is open!\n", host_.PortName().c_str()));
-    host_.AppendText(kWaitBootLoader);
+    AnnounceRun(ProtocolMode::UpdateSoftware, kPortOpen, kWaitBootLoader);
     host_.WaitingForReset();
 }
 
 void ReceiverSession::LoadSettingFromBox() {
-    statusConnected_ = false;
-    PrintBanner(false);
+    PrepareRun(false);
     if (!OpenLinkForRun()) {
         return;
     }
-    BeginRun(ProtocolMode::LoadSettings);
-    host_.AppendText(Format("\n%s is open!", host_.PortName().c_str()));
-    host_.AppendText("\nWait for starting get box data =>");
+    AnnounceRun(ProtocolMode::LoadSettings, "\n%s is open!", "\nWait for starting get box data =>");
     host_.SendByte(0xBB);
 }
 
@@ -239,37 +275,25 @@ void ReceiverSession::SendSettingToBox() {
     if (!PrepareSendImage(modifyDefault)) {
         return;
     }
-    statusConnected_ = false;
-    PrintBanner(false);
+    PrepareRun(false);
     if (!OpenLinkForRun()) {
         return;
     }
-    BeginRun(ProtocolMode::SendSettings);
-    host_.AppendText(Format("\n%s is open!", host_.PortName().c_str()));
-    host_.AppendText("\nWait for starting send data to box =>");
+    AnnounceRun(ProtocolMode::SendSettings, "\n%s is open!",
+                "\nWait for starting send data to box =>");
     host_.SendByte(0xCC);
 }
 
 void ReceiverSession::OtaSoftwareUpdate() {
-    if (currentFileName == kNoFile) {
-        host_.Message("Please open ota software data file!", "Warning", MsgIcon::Exclamation);
+    if (!HasCurrentFile("Please open ota software data file!") || !HasExtension("sgn")) {
         return;
     }
-    if (FileExtension() != "sgn") {
-        host_.AppendText("\nOpen file is invalid, exit!");
+    PrepareRun(true);
+    if (!OpenRunFile("rb", OpenFile::OtaFile, kFailedOpen, kFileOpen)) {
         return;
     }
-    statusConnected_ = false;
-    PrintBanner(true);
-    std::FILE* file = std::fopen(currentFileName.c_str(), "rb");
-    if (file == nullptr) {
-        ReportFailedOpen("\nFailed to open %s.");
-        return;
-    }
-    host_.AppendText(Format("\nFile '%s' is open!", currentFileName.c_str()));
-    HoldFile(file, OpenFile::OtaFile);
     // The offsets and the length come from the file: check them before anything is sent.
-    const OtaFileCheck check = ReadOtaFileInfo(file);
+    const OtaFileCheck check = ReadOtaFileInfo(heldFile_);
     if (!check.ok) {
         Refuse(check.error + " Nothing is sent.");
         CloseHeldFile();
@@ -280,9 +304,8 @@ void ReceiverSession::OtaSoftwareUpdate() {
         return;
     }
     PrintOtaInformation();
-    BeginRun(ProtocolMode::OtaUpdate);
-    host_.AppendText(Format(" %s is open!\n", host_.PortName().c_str()));
-    host_.AppendText("\nPlease reset ZEV. Waiting for sign from 'loader' =>");
+    AnnounceRun(ProtocolMode::OtaUpdate, kPortOpen,
+                "\nPlease reset ZEV. Waiting for sign from 'loader' =>");
     host_.WaitingForReset();
 }
 

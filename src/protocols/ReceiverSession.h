@@ -15,6 +15,9 @@
 
 namespace zev {
 
+struct Handshake;
+struct LoaderTransfer;
+
 // Which data file the terminal holds open (OpenFileState).
 enum class OpenFile : int {
     None = 0,
@@ -74,10 +77,21 @@ class ReceiverSession {
   private:
     struct Impl;
 
-    // Every run's start: banner, link, run state.
-    void PrintBanner(bool otaLoader);
+    // Every command's checks and its run's start: file, banner, link, run state.
+
+    // A command that needs the current file: false, after a warning box, when there is none.
+    bool HasCurrentFile(const char* missing);
+    // False, after a terminal line, when the current file has another extension.
+    bool HasExtension(const std::string& extension);
+    // The status shows no connection until the run begins; the banner names the loader.
+    void PrepareRun(bool otaLoader);
+    // Opens the current file with fopen's mode and holds it, with a terminal line either way.
+    bool OpenRunFile(const char* mode, OpenFile state, const char* failedFormat,
+                     const char* openedFormat);
     bool OpenLinkForRun();
     void BeginRun(ProtocolMode mode);
+    // Begins the run and tells which port it uses and what it waits for.
+    void AnnounceRun(ProtocolMode mode, const char* portFormat, const char* waiting);
     // Leaves the active run (mode Idle, step 0) and returns the mode it had.
     ProtocolMode LeaveRun();
     void ReportRunEnd(ProtocolMode mode, bool success);
@@ -88,13 +102,25 @@ class ReceiverSession {
     void ReportFailedOpen(const char* format);
     std::string FileExtension() const;
 
-    void HandleBootLoaderByte(uint8_t value);
-    void HandleBootResult(uint8_t value);
-    void StartBootLoaderData();
+    // Collects one byte of a `length`-byte frame; true once it is complete. A frame without
+    // its STX or ETX ends the run with the given line.
+    bool CollectCheckedFrame(uint8_t value, uint8_t length, const char* badStx, const char* badEtx);
+    // Steps 0 to 2 of every run but Stop Update; true once the ready frame is in and the
+    // run's own part begins.
+    bool HandleHandshake(const Handshake& handshake, uint8_t value);
+    // The data steps of the boot loader and OTA loader runs.
+    void HandleTransferByte(const LoaderTransfer& transfer, uint8_t value);
+    void HandleSyncByte(const LoaderTransfer& transfer, uint8_t value);
     // Sends the next block of the parameter image or the held file; on the last one the
     // checksum follows.
-    void SendNextDataBlock(bool restart);
-    void HandleSettingsHandshake(uint8_t value);
+    void SendNextDataBlock(const LoaderTransfer& transfer, bool restart);
+    // Update Parameters sends the image built from its file, the other loader runs the file.
+    bool SendsImage() const;
+
+    void HandleBootLoaderByte(uint8_t value);
+    void StartBootLoaderData();
+    // Steps 0 to 2 of both settings runs; false when the run is past them.
+    bool HandleSettingsHandshake(uint8_t value);
     void HandleLoadByte(uint8_t value);
     void HandleLoadHeader();
     void FinishLoad();
@@ -102,7 +128,7 @@ class ReceiverSession {
     void SendSettingsBlock();
     bool PrepareSendImage(MsgAnswer modifyDefault);
     void HandleOtaByte(uint8_t value);
-    void HandleOtaResult(uint8_t value);
+    void HandleOtaInfoAnswer(uint8_t value);
     void PrintOtaInformation();
 
     RunHost& host_;

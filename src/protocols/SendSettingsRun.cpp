@@ -3,6 +3,7 @@
 // each SYNC of the box.
 #include <algorithm>
 
+#include "protocols/FrameStep.h"
 #include "protocols/LineConventions.h"
 #include "protocols/ReceiverSession.h"
 #include "protocols/SessionState.h"
@@ -86,14 +87,12 @@ bool ReceiverSession::PrepareSendImage(MsgAnswer modifyDefault) {
 }
 
 void ReceiverSession::HandleSendByte(uint8_t value) {
+    if (HandleSettingsHandshake(value)) {
+        return;
+    }
     Impl& s = *impl_;
     FrameBuffer& frame = s.frame;
     switch (step_) {
-        case 0:
-        case 1:
-        case 2:
-            HandleSettingsHandshake(value);
-            return;
         case 3:
             if (value != 0xCD) {
                 return;
@@ -111,11 +110,10 @@ void ReceiverSession::HandleSendByte(uint8_t value) {
             step_ = 4;
             return;
         case 4:
-            frame.Collect(value);
-            if (frame.Count() < 3) {
+            if (!CollectWhole(frame, value, 3)) {
                 return;
             }
-            if (frame[0] != kStx || frame[1] != 0x16 || frame[2] != kEtx) {
+            if (!IsFrame(frame, 0x16)) {
                 host_.AppendText("\nError Connect!");
                 EndRun(false);
                 return;
@@ -132,11 +130,10 @@ void ReceiverSession::HandleSendByte(uint8_t value) {
             }
             return;
         case 6:
-            frame.Collect(value);
-            if (frame.Count() < 3) {
+            if (!CollectWhole(frame, value, 3)) {
                 return;
             }
-            if (frame[0] == kStx && frame[1] == 0x05 && frame[2] == kEtx) {
+            if (IsFrame(frame, 0x05)) {
                 host_.SendByte(0x1B);
                 step_ = 7;
             } else {
