@@ -123,7 +123,8 @@ int openLine(const std::string& path) {
 }
 
 TEST(SimulatorProcess, ResetsOnEveryOpenAndServesASettingsLoad) {
-    const std::string link = testing::TempDir() + "zev-boxsim-test-link";
+    const std::string link =
+        testing::TempDir() + "zev-boxsim-test-link-" + std::to_string(getpid());
     SimulatorProcess simulator(
         {"--quiet", "--sample", "--reset-on-open=50", "--sign", "0e", "--link", link});
     ASSERT_FALSE(simulator.ptyPath().empty());

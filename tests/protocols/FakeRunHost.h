@@ -3,10 +3,12 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <ctime>
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -141,8 +143,26 @@ inline std::size_t CountOf(const std::string& haystack, const std::string& needl
 }
 
 // A file in the test's temporary folder.
+// A folder of this test process's own, removed when the process ends: ctest runs tests in
+// parallel processes that would otherwise overwrite each other's files.
+inline const std::string& ProcessTempDir() {
+    struct Folder {
+        std::string path;
+        Folder() : path(::testing::TempDir() + "zev-protocols-" + std::to_string(getpid())) {
+            std::filesystem::create_directories(path);
+            path += "/";
+        }
+        ~Folder() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    };
+    static const Folder folder;
+    return folder.path;
+}
+
 inline std::string WriteTempFile(const std::string& name, const std::string& bytes) {
-    const std::string path = ::testing::TempDir() + name;
+    const std::string path = ProcessTempDir() + name;
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
 }
