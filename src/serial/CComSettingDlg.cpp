@@ -1,15 +1,12 @@
 #include "serial/CComSettingDlg.h"
 
 #include <QComboBox>
-#include <QFormLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QSerialPortInfo>
-#include <QVBoxLayout>
 
 #include "app/settings/SettingsFile.h"
 #include "serial/ComboText.h"
+#include "serial/SettingsDialogLayout.h"
 
 namespace {
 
@@ -38,31 +35,15 @@ CComSettingDlg::CComSettingDlg(const zev::LinkSettings& current, QWidget* parent
     stopBitsBox_ = combo_text::Make({"1", "1.5", "2"}, this);
     flowBox_ = combo_text::Make({"None", "Hardware", "Xon/Xoff"}, this);
 
-    auto* group = new QGroupBox("COM Setup", this);
-    auto* form = new QFormLayout(group);
-    form->addRow("Port", portBox_);
-    form->addRow("Bits per second", baudBox_);
-    form->addRow("Data bits", dataBitsBox_);
-    form->addRow("Parity", parityBox_);
-    form->addRow("Stop bits", stopBitsBox_);
-    form->addRow("Flow control", flowBox_);
-
-    restoreButton_ = new QPushButton("Restore Defaults", this);
-    auto* okButton = new QPushButton("OK", this);
-    auto* cancelButton = new QPushButton("Cancel", this);
-    okButton->setDefault(true);
+    restoreButton_ = LayOutSettingsDialog(this, "COM Setup",
+                                          {{"Port", portBox_},
+                                           {"Bits per second", baudBox_},
+                                           {"Data bits", dataBitsBox_},
+                                           {"Parity", parityBox_},
+                                           {"Stop bits", stopBitsBox_},
+                                           {"Flow control", flowBox_}},
+                                          "Restore Defaults");
     connect(restoreButton_, &QPushButton::clicked, this, &CComSettingDlg::OnRestoreDefaults);
-    connect(okButton, &QPushButton::clicked, this, &CComSettingDlg::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &CComSettingDlg::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(restoreButton_);
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addLayout(buttons);
 }
 
 int CComSettingDlg::exec() {

@@ -1,15 +1,12 @@
 #include "serial/CFlashSettingDlg.h"
 
 #include <QComboBox>
-#include <QFormLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <array>
 
 #include "app/settings/SettingsFile.h"
 #include "serial/ComboText.h"
+#include "serial/SettingsDialogLayout.h"
 
 namespace {
 
@@ -49,27 +46,9 @@ CFlashSettingDlg::CFlashSettingDlg(const zev::LinkSettings& current, QWidget* pa
     flashBox_ = combo_text::Make(SortedItems(kFlashSizes), this);
     userBox_ = combo_text::Make(SortedItems(kUserSizes), this);
 
-    auto* group = new QGroupBox("FLASH", this);
-    auto* form = new QFormLayout(group);
-    form->addRow("Flash Size", flashBox_);
-    form->addRow("UserPara Size", userBox_);
-
-    defaultsButton_ = new QPushButton("Defaults", this);
-    auto* okButton = new QPushButton("OK", this);
-    auto* cancelButton = new QPushButton("Cancel", this);
-    okButton->setDefault(true);
+    defaultsButton_ = LayOutSettingsDialog(
+        this, "FLASH", {{"Flash Size", flashBox_}, {"UserPara Size", userBox_}}, "Defaults");
     connect(defaultsButton_, &QPushButton::clicked, this, &CFlashSettingDlg::OnDefaults);
-    connect(okButton, &QPushButton::clicked, this, &CFlashSettingDlg::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &CFlashSettingDlg::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(defaultsButton_);
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addLayout(buttons);
 }
 
 QString CFlashSettingDlg::FlashSizeText(int index) { return TextFor(kFlashSizes, index); }
