@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "app/settings/SettingsFile.h"
+#include "cli/CommandTable.h"
 #include "cli/DatabaseJson.h"
 #include "cli/DatabaseText.h"
 #include "cli/ImageFiles.h"
@@ -15,24 +16,11 @@ namespace zev::cli {
 
 namespace {
 
-struct Command {
-    const char* name;
-    std::size_t argumentCount;
-    const char* usage;
-};
-
-constexpr Command kCommands[] = {
+constexpr CommandUsage kCommands[] = {
     {"dump", 1, "zev-cli dump FILE [--json]"},
     {"build", 2, "zev-cli build IN.json OUT"},
     {"convert", 2, "zev-cli convert IN OUT"},
 };
-
-const Command* FindCommand(const std::string& name) {
-    for (const Command& command : kCommands) {
-        if (name == command.name) return &command;
-    }
-    return nullptr;
-}
 
 // The program's database and image buffers, on the heap because they are large.
 struct Workspace {
@@ -136,15 +124,14 @@ int Convert(const CliOptions& options, std::ostream& err) {
 
 }  // namespace
 
-bool IsFileCommand(const std::string& command) { return FindCommand(command) != nullptr; }
+bool IsFileCommand(const std::string& command) {
+    return FindCommand(kCommands, command) != nullptr;
+}
 
 int RunFileCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
-    const Command* command = FindCommand(options.command);
+    const CommandUsage* command = FindCommand(kCommands, options.command);
     if (command == nullptr) return FileError(err, "unknown command \"" + options.command + "\"");
-    if (options.args.size() != command->argumentCount) {
-        err << "usage: " << command->usage << '\n';
-        return kExitUsage;
-    }
+    if (!ArgumentsFit(*command, options, err)) return kExitUsage;
     if (options.command == "dump") return Dump(options, out, err);
     if (options.command == "build") return Build(options, err);
     return Convert(options, err);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/settings/SettingsFile.h"
+#include "cli/CommandTable.h"
 #include "cli/ImageFiles.h"
 #include "cli/ReceiverEventLoop.h"
 #include "cli/ReceiverTerminal.h"
@@ -32,28 +33,16 @@ namespace {
 constexpr const char* kModifyDefaultQuestion = "Modify Default Channels the same?";
 constexpr const char* kTooManyQuestion = "Too much channels, cancel modify default channels ?";
 
-struct CommandShape {
-    const char* name;
-    std::size_t arguments;
-    const char* usage;
+constexpr CommandUsage kCommands[] = {
+    {"monitor", 0, "zev-cli [--port NAME] [--baud N] [--timeout S] monitor"},
+    {"update-params", 1, "zev-cli [--port NAME] [--baud N] [--timeout S] update-params DATAFILE"},
+    {"update-software", 1,
+     "zev-cli [--port NAME] [--baud N] [--timeout S] update-software FILE.cus"},
+    {"load", 1, "zev-cli [--port NAME] [--baud N] [--timeout S] load OUT.stc"},
+    {"send", 1, "zev-cli [--port NAME] [--baud N] [--timeout S] send IN.stc [--default]"},
+    {"ota", 1, "zev-cli [--port NAME] [--baud N] [--timeout S] ota FILE.sgn"},
+    {"update-image", 2, "zev-cli update-image DATAFILE OUT"},
 };
-
-constexpr CommandShape kCommands[] = {
-    {"monitor", 0, "monitor"},
-    {"update-params", 1, "update-params DATAFILE"},
-    {"update-software", 1, "update-software FILE.cus"},
-    {"load", 1, "load OUT.stc"},
-    {"send", 1, "send IN.stc [--default]"},
-    {"ota", 1, "ota FILE.sgn"},
-    {"update-image", 2, "update-image DATAFILE OUT"},
-};
-
-const CommandShape* FindCommand(const std::string& name) {
-    for (const CommandShape& shape : kCommands) {
-        if (name == shape.name) return &shape;
-    }
-    return nullptr;
-}
 
 // default.dat of the working directory when there is one; a command line does not create it.
 LinkSettings SettingsFor(const CliOptions& options) {
@@ -245,19 +234,17 @@ class ReceiverBench {
 
 }  // namespace
 
-bool IsReceiverCommand(const std::string& command) { return FindCommand(command) != nullptr; }
+bool IsReceiverCommand(const std::string& command) {
+    return FindCommand(kCommands, command) != nullptr;
+}
 
 int RunReceiverCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
-    const CommandShape* shape = FindCommand(options.command);
-    if (shape == nullptr) {
+    const CommandUsage* command = FindCommand(kCommands, options.command);
+    if (command == nullptr) {
         err << "zev-cli: unknown command " << options.command << std::endl;
         return kExitUsage;
     }
-    if (options.args.size() != shape->arguments) {
-        err << "usage: zev-cli [--port NAME] [--baud N] [--timeout S] " << shape->usage
-            << std::endl;
-        return kExitUsage;
-    }
+    if (!ArgumentsFit(*command, options, err)) return kExitUsage;
     if (options.timeoutSeconds < 0) {
         err << "zev-cli: --timeout must be 0 or more seconds" << std::endl;
         return kExitUsage;

@@ -1,0 +1,35 @@
+// The commands of zev-cli as tables: a name, the number of arguments and the usage line.
+#pragma once
+
+#include <cstddef>
+#include <ostream>
+#include <span>
+#include <string>
+
+#include "cli/CliOptions.h"
+
+namespace zev::cli {
+
+struct CommandUsage {
+    const char* name;
+    std::size_t arguments;
+    const char* usage;  // the whole usage line
+};
+
+inline const CommandUsage* FindCommand(std::span<const CommandUsage> table,
+                                       const std::string& name) {
+    for (const CommandUsage& command : table) {
+        if (name == command.name) return &command;
+    }
+    return nullptr;
+}
+
+// False (with the usage line on `err`) when the command got the wrong number of arguments.
+inline bool ArgumentsFit(const CommandUsage& command, const CliOptions& options,
+                         std::ostream& err) {
+    if (options.args.size() == command.arguments) return true;
+    err << "usage: " << command.usage << '\n';
+    return false;
+}
+
+}  // namespace zev::cli
