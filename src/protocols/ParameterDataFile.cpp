@@ -99,8 +99,16 @@ int LsrmValue(char c) {
     }
 }
 
-void ReportLineError(char kind, std::size_t index) {
+// A line whose comma columns do not all hold ',' is malformed: its error is printed and
+// flagged, and the caller leaves its record as it was.
+bool WellFormed(const LineFields& f, std::initializer_list<std::size_t> commas, char kind,
+                std::size_t index, bool& lineError) {
+    if (f.CommasAt(commas)) {
+        return true;
+    }
+    lineError = true;
     std::cout << "\n " << kind << ": " << index << " line error!" << std::flush;
+    return false;
 }
 
 }  // namespace
@@ -161,9 +169,7 @@ void ParameterDataFile::ParseLine(const std::string& line) {
 
 void ParameterDataFile::ParseSatellite(const std::string& line, std::size_t index) {
     const LineFields f(line);
-    if (!f.CommasAt({7, 9, 11, 17, 19, 21, 23, 25})) {
-        satLineError_ = true;
-        ReportLineError('S', index);
+    if (!WellFormed(f, {7, 9, 11, 17, 19, 21, 23, 25}, 'S', index, satLineError_)) {
         return;
     }
     if (index * kUpdateSatelliteSize >= satellites_.size()) {
@@ -178,9 +184,7 @@ void ParameterDataFile::ParseSatellite(const std::string& line, std::size_t inde
 
 void ParameterDataFile::ParseTransponder(const std::string& line, std::size_t index) {
     const LineFields f(line);
-    if (!f.CommasAt({7, 9, 11, 14, 18, 24})) {
-        tpLineError_ = true;
-        ReportLineError('T', index);
+    if (!WellFormed(f, {7, 9, 11, 14, 18, 24}, 'T', index, tpLineError_)) {
         return;
     }
     if (index >= kMaxUpdateTransponders) {
@@ -195,9 +199,7 @@ void ParameterDataFile::ParseTransponder(const std::string& line, std::size_t in
 
 void ParameterDataFile::ParseFullChannel(const std::string& line, std::size_t index) {
     const LineFields f(line);
-    if (!f.CommasAt({6, 11, 16, 21, 26, 28, 30, 32, 34, 40, 46, 52})) {
-        chLineError_ = true;
-        ReportLineError('C', index);
+    if (!WellFormed(f, {6, 11, 16, 21, 26, 28, 30, 32, 34, 40, 46, 52}, 'C', index, chLineError_)) {
         return;
     }
     if (index >= kMaxUpdateChannels) {
@@ -217,10 +219,9 @@ void ParameterDataFile::ParseFullChannel(const std::string& line, std::size_t in
 
 void ParameterDataFile::ParseListChannel(const std::string& line, std::size_t index) {
     const LineFields f(line);
-    if (!f.CommasAt({7,  9,  11, 17, 19, 21, 24, 28, 30, 32, 34, 39, 41,
-                     43, 48, 50, 52, 57, 59, 61, 66, 68, 74, 76, 78, 80})) {
-        chLineError_ = true;
-        ReportLineError('C', index);
+    if (!WellFormed(f, {7,  9,  11, 17, 19, 21, 24, 28, 30, 32, 34, 39, 41,
+                        43, 48, 50, 52, 57, 59, 61, 66, 68, 74, 76, 78, 80},
+                    'C', index, chLineError_)) {
         return;
     }
     if (index >= kMaxUpdateChannels) {
