@@ -1,5 +1,6 @@
 #include "app/UiPrompts.h"
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -100,3 +101,5 @@ std::optional<QFont> QtUiPrompts::ChooseFont(const QFont& current) {
     if (!ok) return std::nullopt;
     return chosen;
 }
+
+int QtUiPrompts::RunDialog(QDialog& dialog) { return dialog.exec(); }

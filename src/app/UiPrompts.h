@@ -9,6 +9,7 @@
 
 #include "protocols/RunHost.h"
 
+class QDialog;
 class QWidget;
 
 class UiPrompts {
@@ -23,6 +24,10 @@ class UiPrompts {
     virtual std::optional<QString> SaveFileName(const QString& title, const QString& filter,
                                                 const QString& defaultSuffix) = 0;
     virtual std::optional<QFont> ChooseFont(const QFont& current) = 0;
+    // Runs one of the program's own modal dialogs (Channel Edit, Satellite List, ...) and
+    // returns QDialog::Accepted or QDialog::Rejected. Tests fill in and close the dialog
+    // from a script instead of an event loop.
+    virtual int RunDialog(QDialog& dialog) = 0;
 
     // A plain message box with an OK button.
     void Inform(const QString& text, const QString& caption,
@@ -48,4 +53,5 @@ class QtUiPrompts : public UiPrompts {
     std::optional<QString> SaveFileName(const QString& title, const QString& filter,
                                         const QString& defaultSuffix) override;
     std::optional<QFont> ChooseFont(const QFont& current) override;
+    int RunDialog(QDialog& dialog) override;
 };

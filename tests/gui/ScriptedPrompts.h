@@ -1,10 +1,12 @@
 // Answers the program's questions from a script and records what was asked.
 #pragma once
 
+#include <QDialog>
 #include <QFont>
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -24,6 +26,11 @@ class ScriptedPrompts : public UiPrompts {
     std::vector<AskedMessage> messages;
     QStringList fileDialogTitles;
     QStringList fileDialogFilters;
+    // One script per modal dialog the program runs, in order: it fills in the dialog's
+    // controls and returns its result (usually by calling accept() or reject() on it and
+    // returning dialog.result()). A dialog with no script left is cancelled.
+    std::deque<std::function<int(QDialog&)>> dialogScripts;
+    QStringList dialogTitles;  // window titles of the dialogs run, in order
 
     zev::MsgAnswer Message(const QString& text, const QString& caption, zev::MsgIcon,
                            zev::MsgButtons buttons, zev::MsgAnswer defaultAnswer) override {
@@ -42,6 +49,14 @@ class ScriptedPrompts : public UiPrompts {
         return NextFile(title, filter);
     }
     std::optional<QFont> ChooseFont(const QFont&) override { return font; }
+    int RunDialog(QDialog& dialog) override {
+        dialogTitles << dialog.windowTitle();
+        if (dialogScripts.empty()) return QDialog::Rejected;
+        // Taken off the queue first: the script may run nested dialogs of its own.
+        const auto script = std::move(dialogScripts.front());
+        dialogScripts.pop_front();
+        return script(dialog);
+    }
 
   private:
     std::optional<QString> NextFile(const QString& title, const QString& filter) {
