@@ -6,7 +6,7 @@
 
 #include "app/CZevView.h"
 #include "app/TerminalLog.h"
-#include "app/UiPrompts.h"
+#include "ui/UiPrompts.h"
 #include "database/ParameterImage.h"
 #include "protocols/ReceiverSession.h"
 

@@ -22,7 +22,7 @@
 #include "app/StatusPanes.h"
 #include "app/TerminalPrinter.h"
 #include "app/ToolbarIcons.h"
-#include "app/UiPrompts.h"
+#include "ui/UiPrompts.h"
 #include "lists/CZuzeListViewView.h"
 #include "serial/link/SerialLink.h"
 

@@ -7,7 +7,7 @@
 #include "app/CZevDoc.h"
 #include "app/CZevView.h"
 #include "app/RecentFileList.h"
-#include "app/UiPrompts.h"
+#include "ui/UiPrompts.h"
 #include "database/ChannelDatabase.h"
 #include "database/ParameterImage.h"
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "app/CZevView.h"
-#include "app/UiPrompts.h"
+#include "ui/UiPrompts.h"
 #include "app/settings/SettingsFile.h"
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"

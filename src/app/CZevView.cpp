@@ -10,7 +10,7 @@
 
 #include "app/CDataFileCommands.h"
 #include "app/CZevDoc.h"
-#include "app/UiPrompts.h"
+#include "ui/UiPrompts.h"
 #include "database/ChannelDatabase.h"
 #include "serial/link/NotificationPump.h"
 #include "serial/link/SerialLink.h"

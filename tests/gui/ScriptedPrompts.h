@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/UiPrompts.h"
+#include "ui/UiPrompts.h"
 
 struct AskedMessage {
     QString text;

@@ -3,7 +3,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CZevApp.h"
-#include "app/UiPrompts.h"
+#include "ui/UiPrompts.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -1,4 +1,4 @@
-#include "lists/NameField.h"
+#include "ui/NameField.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>

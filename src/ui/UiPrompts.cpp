@@ -1,4 +1,4 @@
-#include "app/UiPrompts.h"
+#include "ui/UiPrompts.h"
 
 #include <QDialog>
 #include <QFileDialog>
