@@ -1,0 +1,19 @@
+// Rebuilding the transponder or satellite table after its rows were dragged into a new order,
+// with the references other tables hold renumbered to match.
+#pragma once
+
+#include <span>
+
+#include "database/ChannelDatabase.h"
+
+namespace zev {
+
+// `previousNumbers[a]` is the 1-based number that the record now shown in row a had before
+// the drag (the number at the start of the row's text). The table takes the rows' order and
+// every channel's TpNumber follows its transponder.
+void RebuildTransponderTable(ChannelDatabase& db, std::span<const int> previousNumbers);
+
+// The same for satellites; every transponder's Sat follows its satellite.
+void RebuildSatelliteTable(ChannelDatabase& db, std::span<const int> previousNumbers);
+
+}  // namespace zev
