@@ -4,11 +4,12 @@
 #include <algorithm>
 #include <span>
 
+#include "app/CZevDoc.h"
 #include "app/CZevView.h"
 #include "app/TerminalLog.h"
-#include "ui/UiPrompts.h"
 #include "database/ParameterImage.h"
 #include "protocols/ReceiverSession.h"
+#include "ui/UiPrompts.h"
 
 namespace {
 
@@ -47,9 +48,11 @@ void CDataFileCommands::Open() {
         prompts_.OpenFileName(kOpenTitle, list ? kOpenFilterList : kOpenFilterTerminal,
                               list ? QStringLiteral("stc") : QStringLiteral("cus"));
     if (!path) return;
+    const QString extension = ExtensionOf(*path);
+    // Opening an image replaces the channels: changed ones are saved first if wanted.
+    if (extension == QLatin1String("stc") && !SaveChangedChannelList()) return;
     session_.currentFileName = Local8Bit(*path);
 
-    const QString extension = ExtensionOf(*path);
     if (extension == QLatin1String("stc")) {
         OpenImage(*path);
     } else if (extension == QLatin1String("cus") || extension == QLatin1String("txt") ||
@@ -83,6 +86,7 @@ void CDataFileCommands::OpenImage(const QString& path) {
         Warn(QString::fromStdString(result.error));
         return;
     }
+    view_.Doc().Changes().Clear();
     emit view_.TvListRequested();
 }
 
@@ -102,6 +106,22 @@ void CDataFileCommands::SaveAs() {
     }
 }
 
+bool CDataFileCommands::SaveChangedChannelList() {
+    DatabaseChanges& changes = view_.Doc().Changes();
+    if (!changes.Changed()) return true;
+    const zev::MsgAnswer answer = prompts_.Message(
+        QStringLiteral("Save changes to the channel list?"), QStringLiteral("zev"),
+        zev::MsgIcon::Exclamation, zev::MsgButtons::YesNoCancel, zev::MsgAnswer::Yes);
+    if (answer == zev::MsgAnswer::Cancel) return false;
+    if (answer == zev::MsgAnswer::No) return true;
+    const QString current = QString::fromLocal8Bit(session_.currentFileName.c_str());
+    const QString extension = ExtensionOf(current);
+    const bool named = session_.currentFileName != kNoFile &&
+                       (extension == QLatin1String("stc") || extension == QLatin1String("def") ||
+                        extension == QLatin1String("all"));
+    return SaveImage(!named);
+}
+
 void CDataFileCommands::SaveText(bool askForName) {
     if (askForName) {
         const std::optional<QString> path =
@@ -117,20 +137,22 @@ void CDataFileCommands::SaveText(bool askForName) {
     }
 }
 
-void CDataFileCommands::SaveImage(bool askForName) {
+bool CDataFileCommands::SaveImage(bool askForName) {
     if (askForName) {
         const std::optional<QString> path =
             prompts_.SaveFileName(kSaveTitle, kSaveFilterImage, QStringLiteral("stc"));
-        if (!path) return;
-        if (!CreateImageFile(*path)) return;
+        if (!path) return false;
+        if (!CreateImageFile(*path)) return false;
     }
     const QString extension = ExtensionOf(QString::fromLocal8Bit(session_.currentFileName.c_str()));
     if (extension != QLatin1String("def") && extension != QLatin1String("stc") &&
         extension != QLatin1String("all")) {
-        return;
+        return false;
     }
-    if (!askForName && !EnsureImageFileHeld()) return;
-    WriteImage(session_.HeldFile(), extension);
+    if (!askForName && !EnsureImageFileHeld()) return false;
+    if (!WriteImage(session_.HeldFile(), extension)) return false;
+    view_.Doc().Changes().Clear();
+    return true;
 }
 
 bool CDataFileCommands::CreateImageFile(const QString& path) {
@@ -159,7 +181,7 @@ bool CDataFileCommands::EnsureImageFileHeld() {
     return true;
 }
 
-void CDataFileCommands::WriteImage(std::FILE* file, const QString& extension) {
+bool CDataFileCommands::WriteImage(std::FILE* file, const QString& extension) {
     const zev::ImageKind kind = extension == QLatin1String("stc")   ? zev::ImageKind::User
                                 : extension == QLatin1String("all") ? zev::ImageKind::All
                                                                     : zev::ImageKind::Default;
@@ -168,7 +190,7 @@ void CDataFileCommands::WriteImage(std::FILE* file, const QString& extension) {
         zev::PackImage(session_.Database(), kind, std::span<uint8_t>(output));
     if (!packed.ok) {
         Warn(QString::fromStdString(packed.error));
-        return;
+        return false;
     }
     const std::size_t length =
         std::min(zev::ImageSize(session_.Database().header, kind), output.size());
@@ -181,5 +203,7 @@ void CDataFileCommands::WriteImage(std::FILE* file, const QString& extension) {
         std::clearerr(file);
         Warn(QStringLiteral("Could not write %1 completely; the file may be damaged.")
                  .arg(QString::fromLocal8Bit(session_.currentFileName.c_str())));
+        return false;
     }
+    return true;
 }

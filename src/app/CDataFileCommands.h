@@ -20,6 +20,9 @@ class CDataFileCommands {
     void Open();
     void Save();
     void SaveAs();
+    // Asks whether to save the changed channel list (Yes / No / Cancel); Yes saves it as Save
+    // would, asking for a name when no image file is named. False on Cancel or a failed save.
+    bool SaveChangedChannelList();
 
     // The text after the last "." of the file name, or the whole name without a dot.
     static QString ExtensionOf(const QString& path);
@@ -27,11 +30,11 @@ class CDataFileCommands {
   private:
     void OpenImage(const QString& path);
     void SaveText(bool askForName);
-    void SaveImage(bool askForName);
+    bool SaveImage(bool askForName);
     // Closes the held file and creates `path` as the new held image file.
     bool CreateImageFile(const QString& path);
     bool EnsureImageFileHeld();
-    void WriteImage(std::FILE* file, const QString& extension);
+    bool WriteImage(std::FILE* file, const QString& extension);
     void Warn(const QString& text);
 
     CZevView& view_;

@@ -22,9 +22,9 @@
 #include "app/StatusPanes.h"
 #include "app/TerminalPrinter.h"
 #include "app/ToolbarIcons.h"
-#include "ui/UiPrompts.h"
 #include "lists/CZuzeListViewView.h"
 #include "serial/link/SerialLink.h"
+#include "ui/UiPrompts.h"
 
 namespace {
 
@@ -261,9 +261,16 @@ void CMainFrame::SetDocumentTitle(const QString& title) {
 
 void CMainFrame::EnsureListView(bool leftAligned) {
     if (listView == nullptr) {
-        listView = new CZuzeListViewView(db_, leftAligned, stack_);
+        listView = new CZuzeListViewView(db_, leftAligned, prompts_, stack_);
+        listView->SetRecordDialogs(recordDialogs_);
+        listView->SetChangeSink(&doc_.Changes());
         stack_->addWidget(listView);
     }
+}
+
+void CMainFrame::SetRecordDialogs(RecordDialogs* dialogs) {
+    recordDialogs_ = dialogs;
+    if (listView != nullptr) listView->SetRecordDialogs(dialogs);
 }
 
 void CMainFrame::OnEditText() {
@@ -287,7 +294,8 @@ void CMainFrame::ShowList(int tvMode) {
 }
 
 void CMainFrame::OnShowLoadedTvList() {
-    // The loaded channels get a fresh list view.
+    // The loaded channels replace any edits, and get a fresh list view.
+    doc_.Changes().Clear();
     if (listView != nullptr) {
         stack_->removeWidget(listView);
         listView->deleteLater();
@@ -297,6 +305,8 @@ void CMainFrame::OnShowLoadedTvList() {
 }
 
 void CMainFrame::OnLoadSettingFromBox() {
+    // A successful load replaces the channels: changed ones are saved first if wanted.
+    if (!terminalView->SaveChangedChannelList()) return;
     if (listShown != 0) OnEditText();
     terminalView->OnLoadSettingFromBox();
 }
@@ -348,8 +358,13 @@ bool CMainFrame::event(QEvent* e) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* e) {
+    // The terminal text is not asked about; changed channels are.
+    if (!terminalView->SaveChangedChannelList()) {
+        e->ignore();
+        return;
+    }
     statusTimer_->stop();
-    // Closing asks nothing; an open port is closed on the way out.
+    // An open port is closed on the way out.
     if (doc_.PortConnected()) doc_.Link().ClosePort();
     e->accept();
 }

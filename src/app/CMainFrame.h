@@ -22,6 +22,7 @@ class QStackedWidget;
 class QTimer;
 class QToolBar;
 class RecentFileList;
+class RecordDialogs;
 class StatusPanes;
 class TerminalPrinter;
 class UiPrompts;
@@ -60,6 +61,10 @@ class CMainFrame : public QMainWindow {
     // File New: asks to save a changed terminal text; false when cancelled.
     bool NewDocument();
 
+    // The satellite and transponder dialogs the channel list opens (none: F11, F12 and the
+    // Channel Edit dialog's transponder pick do nothing).
+    void SetRecordDialogs(RecordDialogs* dialogs);
+
     // The title reads "<document> - Management V5.0".
     void SetDocumentTitle(const QString& title);
 
@@ -95,6 +100,7 @@ class CMainFrame : public QMainWindow {
     std::unique_ptr<TerminalPrinter> printer_;
     QHash<int, QAction*> actions_;
     QHash<int, std::function<void()>> handlers_;
+    RecordDialogs* recordDialogs_ = nullptr;
     bool undoAvailable_ = false;
     bool copyAvailable_ = false;
 };

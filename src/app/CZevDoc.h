@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "app/DatabaseChanges.h"
 #include "app/settings/LinkSettings.h"
 
 namespace zev {
@@ -38,6 +39,9 @@ class CZevDoc : public QObject {
     // The settings as default.dat should hold them (without a port override).
     zev::LinkSettings SettingsForFile() const;
 
+    // Edits of the channel database that no file holds yet.
+    DatabaseChanges& Changes() { return changes_; }
+
     // Capacities and block addresses from the two flash indices.
     void UpdateFlashLayout();
 
@@ -65,6 +69,7 @@ class CZevDoc : public QObject {
     std::optional<std::string> filePortName_;  // set while a port override is in force
     std::unique_ptr<zev::SerialLink> link_;
     CZevView* terminal_ = nullptr;
+    DatabaseChanges changes_;
     QString elapsedText_ = QStringLiteral("00:00:00");
     QString clockText_ = QStringLiteral("00:00:00");
 };

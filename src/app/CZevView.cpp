@@ -10,10 +10,10 @@
 
 #include "app/CDataFileCommands.h"
 #include "app/CZevDoc.h"
-#include "ui/UiPrompts.h"
 #include "database/ChannelDatabase.h"
 #include "serial/link/NotificationPump.h"
 #include "serial/link/SerialLink.h"
+#include "ui/UiPrompts.h"
 
 CZevView::CZevView(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers& images,
                    UiPrompts& prompts, QWidget* parent)
@@ -163,6 +163,8 @@ void CZevView::OnFileOpen() {
 }
 
 void CZevView::OnFileSave() { files_->Save(); }
+
+bool CZevView::SaveChangedChannelList() { return files_->SaveChangedChannelList(); }
 
 void CZevView::OnFileSaveAs() { files_->SaveAs(); }
 

@@ -48,6 +48,10 @@ class CZevView : public QPlainTextEdit, public zev::LinkRunHost, public zev::Ech
     QString ConnectionPaneText() const;
     QString PortPaneText() const;
 
+    // Before the channel database is replaced or the program ends: asks whether to save
+    // changed channels. False when the person cancels or the save fails.
+    bool SaveChangedChannelList();
+
     // File New: clears the text while the terminal is shown.
     void NewDocument();
     // A file named on the command line or picked from the recent files, shown as text.

@@ -1,124 +1,363 @@
 #include "lists/CZuzeListViewView.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
-#include <algorithm>
-#include <array>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QToolTip>
 
 #include "database/ChannelDatabase.h"
+#include "editing/ChangeSink.h"
+#include "editing/ChannelSlots.h"
+#include "lists/CChannelEditDlg.h"
+#include "lists/DragEngine.h"
+#include "lists/RecordDialogs.h"
+#include "ui/UiPrompts.h"
+
+const QString CZuzeListViewView::kToolTip = QStringLiteral(
+    "Double-click to edit, right-click for the menu, drag selected rows to reorder.");
 
 namespace {
 
-struct ColumnInfo {
-    const char* heading;
-    int width;
-    Qt::AlignmentFlag align;
-};
-
-const std::array<ColumnInfo, CZuzeListViewView::kColumnCount> kColumns = {{
-    {"No.", 40, Qt::AlignLeft},
-    {"Name", 90, Qt::AlignRight},
-    {"Sat", 40, Qt::AlignRight},
-    {"SatName", 90, Qt::AlignRight},
-    {"Fre", 50, Qt::AlignRight},
-    {"Pol", 40, Qt::AlignRight},
-    {"Symbol", 50, Qt::AlignRight},
-    {"VPID", 40, Qt::AlignRight},
-    {"APID", 40, Qt::AlignRight},
-    {"PCRPID", 50, Qt::AlignRight},
-    {"TTXPID", 60, Qt::AlignRight},
-    {"AC3PID", 60, Qt::AlignRight},
-    {"ServiceID", 60, Qt::AlignRight},
-    {"NetworkID", 70, Qt::AlignRight},
-    {"TransID", 60, Qt::AlignRight},
-}};
-
-constexpr int kFrequencyColumn = 4;
-
-template <std::size_t N>
-QString NameText(const std::array<char, N>& name) {
-    const auto end = std::find(name.begin(), name.end(), '\0');
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(end - name.begin()));
-}
-
-QString Number(unsigned value, bool hex) {
-    return hex ? QString::number(value, 16).toUpper() : QString::number(value);
-}
+const QString kInformation = QStringLiteral("Information");
+const QString kAppTitle = QStringLiteral("zev");
 
 }  // namespace
 
-CZuzeListViewView::CZuzeListViewView(zev::ChannelDatabase& db, bool leftAligned, QWidget* parent)
-    : QTreeWidget(parent), db_(db) {
-    setRootIsDecorated(false);
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
-    setSelectionMode(QAbstractItemView::ExtendedSelection);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setColumnCount(kColumnCount);
+// The rows as the channel editor sees them.
+class CZuzeListViewView::EditorRows : public zev::ChannelRows {
+  public:
+    explicit EditorRows(CZuzeListViewView& view) : view_(view) {}
 
-    auto* headerItem = new QTreeWidgetItem;
-    for (int c = 0; c < kColumnCount; ++c) {
-        const ColumnInfo& column = kColumns[static_cast<std::size_t>(c)];
-        const Qt::Alignment align = leftAligned ? Qt::AlignLeft : column.align;
-        headerItem->setText(c, QString::fromLatin1(column.heading));
-        headerItem->setTextAlignment(c, align | Qt::AlignVCenter);
+    bool ShowsTv() const override { return view_.channels_->TvList(); }
+    std::size_t RowCount() const override {
+        return static_cast<std::size_t>(view_.channels_->RowCount());
     }
-    setHeaderItem(headerItem);
-    header()->setStretchLastSection(false);
-    for (int c = 0; c < kColumnCount; ++c) {
-        int width = kColumns[static_cast<std::size_t>(c)].width;
-        if (leftAligned && c == kFrequencyColumn) width = 40;
-        setColumnWidth(c, width);
+    int RowNumber(std::size_t row) const override {
+        return view_.channels_->Row(static_cast<int>(row)).number;
     }
+    void RewriteRows(std::size_t first, std::size_t last) override {
+        view_.channels_->MarkDecimal(static_cast<int>(first), static_cast<int>(last));
+    }
+    void RemoveRows(std::span<const std::size_t> rows) override { view_.RemoveRows(rows); }
+    void RenumberRows() override { view_.channels_->Renumber(); }
+
+  private:
+    CZuzeListViewView& view_;
+};
+
+CZuzeListViewView::CZuzeListViewView(zev::ChannelDatabase& db, bool leftAligned, UiPrompts& prompts,
+                                     QWidget* parent)
+    : ListControl(new ChannelListModel(db, leftAligned), parent),
+      db_(db),
+      prompts_(prompts),
+      channels_(static_cast<ChannelListModel*>(&ListControl::Rows())),
+      editorRows_(std::make_unique<EditorRows>(*this)),
+      editor_(db) {
+    ApplyColumns();
+    BuildPopupMenu();
+    Drag().SetAfterDrop([this](const zev::DropResult& drop) { AfterDrop(drop); });
 }
+
+CZuzeListViewView::~CZuzeListViewView() = default;
+
+void CZuzeListViewView::BuildPopupMenu() {
+    popup_ = new QMenu(this);
+    const auto add = [this](int id, const char* text) {
+        QAction* action = popup_->addAction(QString::fromLatin1(text));
+        action->setData(id);
+        connect(action, &QAction::triggered, this, [this, id] { OnPopupCommand(id); });
+    };
+    add(kEditChannel, "&Edit Channel...       Enter");
+    add(kNewChannel, "New Channel...");
+    popup_->addSeparator();
+    add(kMoveChannel, "&Move Channel");
+    add(kDeleteChannel, "&Delete Channel");
+    popup_->addSeparator();
+    add(kTransponderList, "&Transponder List      F11");
+    add(kSatelliteList, "&Satellite List        F12");
+}
+
+// ---- filling ----------------------------------------------------------------------------
 
 void CZuzeListViewView::Refill(bool tvListMode, bool hexMode) {
-    clear();
-    const zev::DatabaseHeader& h = db_.header;
-    const std::size_t capacity = std::min<std::size_t>(h.ChannelCapacity, zev::kMaxChannelSlots);
-    const std::size_t count =
-        std::min<std::size_t>(tvListMode ? h.TvCount : h.RadioCount, capacity);
-    QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(count));
-    for (std::size_t row = 0; row < count; ++row) {
-        auto* item = new QTreeWidgetItem;
-        FillRow(item, row, tvListMode ? db_.TvSlot(row) : db_.RadioSlot(row), hexMode);
-        items.append(item);
-    }
-    addTopLevelItems(items);
+    // The rows a pending Move Channel collected may no longer be these rows.
+    CancelPendingMove();
+    // The same list keeps its place (a hex toggle, a refill after New); the other list starts
+    // at the top.
+    const bool sameList = filled_ && channels_->TvList() == tvListMode;
+    channels_->SetModes(tvListMode, hexMode);
+    const zev::ChannelListShape shape = zev::ShapeOf(db_.header, tvListMode);
+    std::vector<ListRow> rows(shape.rows);
+    for (std::size_t r = 0; r < shape.rows; ++r) rows[r].number = static_cast<int>(r + 1);
+    ReplaceRows(std::move(rows), sameList);
+    filled_ = true;
 }
 
-void CZuzeListViewView::FillRow(QTreeWidgetItem* item, std::size_t row, std::size_t slot,
-                                bool hexMode) const {
-    for (int c = 0; c < kColumnCount; ++c) {
-        item->setTextAlignment(c, Qt::Alignment(headerItem()->textAlignment(c)));
-    }
-    const zev::ChannelEntry& channel = db_.channels[slot];
-    item->setText(0, QString::number(row + 1));
-    item->setText(1, NameText(channel.Name));
+// ---- commands ---------------------------------------------------------------------------
 
-    // A channel whose transponder or satellite number names no record shows blanks there.
-    if (channel.TpNumber >= 1 && channel.TpNumber <= zev::kMaxTransponders) {
-        const zev::TransponderEntry& tp = db_.transponders[channel.TpNumber - 1u];
-        item->setText(2, QString::number(tp.Sat));
-        if (tp.Sat >= 1) item->setText(3, NameText(db_.satellites[tp.Sat - 1u].Name));
-        item->setText(4, QString::number(tp.Frequency));
-        item->setText(5, tp.Polarization == 0 ? QStringLiteral("H") : QStringLiteral("V"));
-        item->setText(6, QString::number(tp.Symbol));
-        item->setText(14, Number(tp.TransID, hexMode));
+bool CZuzeListViewView::PassesChecks(int id) {
+    const zev::DatabaseHeader& h = db_.header;
+    if (h.SatCount == 0 && id != kSatelliteList) {
+        prompts_.Inform(QStringLiteral("You must add a satellite first!"), kInformation);
+        return false;
     }
-    item->setText(7, Number(channel.VPID, hexMode));
-    item->setText(8, Number(channel.APID, hexMode));
-    item->setText(9, Number(channel.PCRPID, hexMode));
-    item->setText(10, Number(channel.TTXPID, hexMode));
-    item->setText(11, Number(channel.AC3PID, hexMode));
-    item->setText(12, Number(channel.ServiceID, hexMode));
-    item->setText(13, Number(channel.NetworkID, hexMode));
+    if (h.TpCount == 0 && id != kTransponderList && id != kSatelliteList) {
+        prompts_.Inform(QStringLiteral("You must add a tp first!"), kInformation);
+        return false;
+    }
+    if (id != kNewChannel && id != kTransponderList && id != kSatelliteList && RowCount() == 0) {
+        prompts_.Inform(channels_->TvList() ? QStringLiteral("No Tv channel")
+                                            : QStringLiteral("No Radio channel"),
+                        kInformation);
+        return false;
+    }
+    return true;
+}
+
+void CZuzeListViewView::OnPopupCommand(int id) {
+    if (id < kFirstPopupCommand || id > kLastPopupCommand) return;
+    if (!PassesChecks(id)) return;
+    switch (id) {
+        case kEditChannel:
+            OnEditChannel();
+            break;
+        case kNewChannel:
+            OnNewChannel();
+            break;
+        case kMoveChannel:
+            OnMoveChannel();
+            break;
+        case kDeleteChannel:
+            OnDeleteChannel();
+            break;
+        case kTransponderList:
+            OnTransponderList();
+            break;
+        case kSatelliteList:
+            OnSatelliteList();
+            break;
+        default:
+            break;  // ids without a command
+    }
+}
+
+bool CZuzeListViewView::RunEditDialog(zev::ChannelEntry& record) {
+    CChannelEditDlg dialog(db_, record, prompts_, recordDialogs_, this);
+    const bool ok = prompts_.RunDialog(dialog) == QDialog::Accepted;
+    if (ok) record = dialog.Record();
+    // The Transponder Pick may have edited a transponder that other rows show.
+    viewport()->update();
+    return ok;
+}
+
+void CZuzeListViewView::OnEditChannel() { EditRow(FirstSelectedRow()); }
+
+void CZuzeListViewView::EditRow(int row) {
+    const zev::ChannelListShape shape = zev::ShapeOf(db_.header, channels_->TvList());
+    if (row < 0 || row >= RowCount() || !shape.ValidRow(static_cast<std::size_t>(row))) return;
+    const std::size_t slot = shape.Slot(static_cast<std::size_t>(row));
+    zev::ChannelEntry record = db_.channels[slot];
+    if (!RunEditDialog(record)) return;
+    const bool changed = !(record == db_.channels[slot]);
+    editor_.Store(*editorRows_, slot, record, static_cast<std::size_t>(row));
+    if (changed) Report(QStringLiteral("Edit Channel"));
+}
+
+void CZuzeListViewView::OnNewChannel() {
+    const zev::DatabaseHeader& h = db_.header;
+    if (zev::ChannelSlotsFull(h)) {
+        prompts_.Message(
+            QStringLiteral("There's only %1 Channel can be add!").arg(h.ChannelCapacity), kAppTitle,
+            zev::MsgIcon::None, zev::MsgButtons::Ok, zev::MsgAnswer::Ok);
+        return;
+    }
+    const bool tv = channels_->TvList();
+    const zev::ChannelListShape shape = zev::ShapeOf(h, tv);
+    const int selected = FirstSelectedRow();
+    const bool empty = RowCount() == 0 || shape.rows == 0;
+
+    zev::ChannelEntry record;
+    if (empty) {
+        record.TpNumber = 1;
+    } else {
+        const std::size_t templateRow =
+            selected >= 0 ? static_cast<std::size_t>(selected) : shape.rows - 1;
+        record = db_.channels[shape.Slot(templateRow)];
+    }
+    const bool ok = RunEditDialog(record);
+
+    int row = -1;  // the row that shows the new channel, or the template after Cancel
+    if (ok) {
+        record.RadioFlag = tv ? 0 : 1;
+        const std::size_t insertRow =
+            selected >= 0 ? static_cast<std::size_t>(selected) : shape.rows;
+        const std::size_t slot = tv ? insertRow : shape.capacity - 1 - insertRow;
+        if (editor_.Insert(record, slot) == 0) {
+            Refill(tv, channels_->HexMode());
+            Report(QStringLiteral("New Channel"));
+            row = static_cast<int>(insertRow);
+        }
+    } else if (!empty) {
+        row = selected >= 0 ? selected : RowCount() - 1;
+    }
+    if (row < 0 || row >= RowCount()) return;
+    SetRowSelected(row, false);
+    if (FocusedRow() == row) SetFocusedRow(-1);
+    setFocus();
+    SetRowSelected(row, true);
+    scrollTo(channels_->index(row, 0));
+}
+
+void CZuzeListViewView::OnMoveChannel() {
+    std::vector<std::size_t> selected = SelectedRows();
+    if (selected.empty()) return;
+    collected_ = std::move(selected);
+    movePending_ = true;
+    SetCursorState(1);
+}
+
+void CZuzeListViewView::EndPendingMove(QPoint pos) {
+    SetCursorState(0);
+    if (!movePending_) return;
+    movePending_ = false;
+    const std::vector<std::size_t> collected = std::move(collected_);
+    collected_.clear();
+    // A click beside the rows names no target: the move ends without moving anything.
+    const int target = RowAt(pos);
+    if (target < 0) return;
+    std::size_t moving = 0;
+    for (std::size_t row : collected) {
+        if (row < static_cast<std::size_t>(RowCount()) && row != static_cast<std::size_t>(target)) {
+            ++moving;
+        }
+    }
+    if (editor_.MoveChannels(*editorRows_, collected, static_cast<std::size_t>(target))) {
+        Report(Counted("Move", moving));
+    }
+}
+
+void CZuzeListViewView::CancelPendingMove() {
+    movePending_ = false;
+    collected_.clear();
+    SetCursorState(0);
+}
+
+void CZuzeListViewView::OnDeleteChannel() {
+    CancelPendingMove();
+    const std::vector<std::size_t> collected = SelectedRows();
+    const std::size_t deleted = editor_.DeleteChannels(*editorRows_, collected);
+    if (deleted > 0) Report(Counted("Delete", deleted));
 }
 
 void CZuzeListViewView::OnTransponderList() {
-    // The transponder dialog comes with the satellite and transponder editors.
+    if (recordDialogs_ == nullptr) return;
+    if (recordDialogs_->RunTransponderList(this)) {
+        Refill(channels_->TvList(), channels_->HexMode());
+    } else {
+        viewport()->update();  // edited transponders show at once
+    }
 }
 
 void CZuzeListViewView::OnSatelliteList() {
-    // The satellite dialog comes with the satellite and transponder editors.
+    if (recordDialogs_ == nullptr) return;
+    if (recordDialogs_->RunSatelliteList(this)) {
+        Refill(channels_->TvList(), channels_->HexMode());
+    } else {
+        viewport()->update();
+    }
+}
+
+void CZuzeListViewView::AfterDrop(const zev::DropResult& drop) {
+    CancelPendingMove();
+    const bool moved = editor_.RebuildFromList(*editorRows_);
+    viewport()->repaint();
+    if (moved) Report(Counted("Drag", drop.movedCount));
+}
+
+void CZuzeListViewView::Report(const QString& description) {
+    if (changes_ != nullptr) changes_->DatabaseChanged(description.toStdString());
+}
+
+QString CZuzeListViewView::Counted(const char* verb, std::size_t count) {
+    return QStringLiteral("%1 %2 %3")
+        .arg(QString::fromLatin1(verb))
+        .arg(count)
+        .arg(count == 1 ? QStringLiteral("Channel") : QStringLiteral("Channels"));
+}
+
+// ---- mouse, keys, cursor, tool tips ---------------------------------------------------------
+
+void CZuzeListViewView::SetCursorState(int state) {
+    if (state == cursorState_) return;
+    cursorState_ = state;
+    // The move cursor shows over every part of the view while a move waits for its target.
+    for (QWidget* part : {static_cast<QWidget*>(this), viewport(), static_cast<QWidget*>(header()),
+                          header()->viewport()}) {
+        if (state == 1) {
+            part->setCursor(Qt::SizeAllCursor);
+        } else {
+            part->unsetCursor();
+        }
+    }
+}
+
+void CZuzeListViewView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) EndPendingMove(event->position().toPoint());
+    ListControl::mousePressEvent(event);
+}
+
+void CZuzeListViewView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const int row = RowAt(event->position().toPoint());
+    if (row >= 0) EditRow(row);
+}
+
+void CZuzeListViewView::ShowPopupMenu(QPoint globalPos) { popup_->popup(globalPos); }
+
+QPoint CZuzeListViewView::KeyboardMenuPoint() const {
+    const int row = FocusedRow() >= 0 ? FocusedRow() : FirstSelectedRow();
+    QRect rect = row >= 0 ? RowRect(row) : QRect();
+    if (!rect.isValid() || !viewport()->rect().intersects(rect)) {
+        return viewport()->mapToGlobal(QPoint(0, 0));
+    }
+    return viewport()->mapToGlobal(QPoint(std::max(rect.left(), 0) + 8, rect.bottom()));
+}
+
+void CZuzeListViewView::contextMenuEvent(QContextMenuEvent* event) {
+    ShowPopupMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                              : KeyboardMenuPoint());
+    event->accept();
+}
+
+void CZuzeListViewView::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) ||
+        event->key() == Qt::Key_Menu) {
+        ShowPopupMenu(KeyboardMenuPoint());
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && movePending_) {
+        CancelPendingMove();
+        event->accept();
+        return;
+    }
+    ListControl::keyPressEvent(event);
+}
+
+bool CZuzeListViewView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = indexAt(help->pos());
+        if (index.isValid()) {
+            QRect cell = visualRect(index).intersected(viewport()->rect());
+            QToolTip::showText(help->globalPos(), kToolTip, viewport(), cell);
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return ListControl::viewportEvent(event);
 }

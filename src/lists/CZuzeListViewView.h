@@ -1,32 +1,112 @@
-// The channel list: TV or radio channels of the database as a report-style table, one row
-// per channel in the receiver's order.
+// The channel list: the TV or the radio channels of the database, one row per channel in the
+// receiver's order. Its popup menu and double click edit channels, a Move Channel waits for
+// the click that names the target row, rows are reordered by dragging them, and F11 and F12
+// open the transponder and satellite lists.
 #pragma once
 
-#include <QTreeWidget>
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "editing/ChannelListEditor.h"
+#include "editing/RowMoves.h"
+#include "lists/ChannelListModel.h"
+#include "lists/ListControl.h"
 
 namespace zev {
+class ChangeSink;
 class ChannelDatabase;
-}
+}  // namespace zev
 
-class CZuzeListViewView : public QTreeWidget {
+class QMenu;
+class RecordDialogs;
+class UiPrompts;
+
+class CZuzeListViewView : public ListControl {
     Q_OBJECT
   public:
-    static constexpr int kColumnCount = 15;
+    static constexpr int kColumnCount = ChannelListModel::kColumnCount;
+    // Popup menu commands; 9002 to 9102 all reach OnPopupCommand.
+    static constexpr int kFirstPopupCommand = 9002;
+    static constexpr int kLastPopupCommand = 9102;
+    static constexpr int kEditChannel = 9003;
+    static constexpr int kNewChannel = 9004;
+    static constexpr int kMoveChannel = 9005;
+    static constexpr int kDeleteChannel = 9006;
+    static constexpr int kTransponderList = 9007;
+    static constexpr int kSatelliteList = 9008;
+    // The tool tip over every cell.
+    static const QString kToolTip;
 
     // `leftAligned`: the view was first wanted by Edit Text, which gives every column left
     // alignment and the frequency column 40 pixels; the columns keep this for the whole run.
-    CZuzeListViewView(zev::ChannelDatabase& db, bool leftAligned, QWidget* parent = nullptr);
+    CZuzeListViewView(zev::ChannelDatabase& db, bool leftAligned, UiPrompts& prompts,
+                      QWidget* parent = nullptr);
+    ~CZuzeListViewView() override;
+
+    // The satellite and transponder dialogs; null leaves F11, F12 and the Channel Edit
+    // dialog's "&Transponderlist" without effect.
+    void SetRecordDialogs(RecordDialogs* dialogs) { recordDialogs_ = dialogs; }
+    // Told once per command that changed the database.
+    void SetChangeSink(zev::ChangeSink* sink) { changes_ = sink; }
 
     // Rebuilds all rows: TV channels when `tvListMode`, else radio; numbers in hexadecimal
-    // when `hexMode`.
+    // when `hexMode`. Nothing is selected afterwards.
     void Refill(bool tvListMode, bool hexMode);
 
     // The frame's Transponder List (F11) and Satellite List (F12).
     void OnTransponderList();
     void OnSatelliteList();
+    // A popup menu command, after the checks every one of them passes first.
+    void OnPopupCommand(int id);
+    // Edits the channel of a row, as a double click on it does.
+    void EditRow(int row);
+
+    ChannelListModel& Channels() const { return *channels_; }
+    QString CellText(int row, int column) const { return channels_->CellText(row, column); }
+    QMenu& PopupMenu() const { return *popup_; }
+    bool MovePending() const { return movePending_; }
+    int CursorState() const { return cursorState_; }
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
   private:
-    void FillRow(QTreeWidgetItem* item, std::size_t row, std::size_t slot, bool hexMode) const;
+    class EditorRows;
+
+    void BuildPopupMenu();
+    void ShowPopupMenu(QPoint globalPos);
+    QPoint KeyboardMenuPoint() const;
+    bool PassesChecks(int id);
+    void OnEditChannel();
+    void OnNewChannel();
+    void OnMoveChannel();
+    void OnDeleteChannel();
+    // Runs the Channel Edit dialog on `record`; true on OK.
+    bool RunEditDialog(zev::ChannelEntry& record);
+    // The left button went down at `pos`: a pending Move Channel ends, moving the collected
+    // channels to the row clicked (none when the click hits no row).
+    void EndPendingMove(QPoint pos);
+    void CancelPendingMove();
+    void SetCursorState(int state);
+    void AfterDrop(const zev::DropResult& drop);
+    void Report(const QString& description);
+    static QString Counted(const char* verb, std::size_t count);
 
     zev::ChannelDatabase& db_;
+    UiPrompts& prompts_;
+    ChannelListModel* channels_;
+    std::unique_ptr<EditorRows> editorRows_;
+    zev::ChannelListEditor editor_;
+    RecordDialogs* recordDialogs_ = nullptr;
+    zev::ChangeSink* changes_ = nullptr;
+    QMenu* popup_ = nullptr;
+    bool filled_ = false;
+    int cursorState_ = 0;
+    bool movePending_ = false;
+    std::vector<std::size_t> collected_;
 };

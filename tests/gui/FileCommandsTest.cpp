@@ -62,9 +62,9 @@ TEST_F(FileCommandsTest, OpenedImageShowsTheTvListAndSaveRewritesItInPlace) {
     EXPECT_EQ(prompts_.fileDialogTitles.at(0), "Open File");
     EXPECT_EQ(Frame().listShown, 1);
     EXPECT_EQ(Frame().tvListShown, 1);
-    ASSERT_EQ(Frame().listView->topLevelItemCount(), 1);
-    EXPECT_EQ(Frame().listView->topLevelItem(0)->text(1), "Das Erste");
-    EXPECT_EQ(Frame().listView->topLevelItem(0)->text(3), "ASTRA");
+    ASSERT_EQ(Frame().listView->RowCount(), 1);
+    EXPECT_EQ(Frame().listView->CellText(0, 1), "Das Erste");
+    EXPECT_EQ(Frame().listView->CellText(0, 3), "ASTRA");
     EXPECT_EQ(View().Session().OpenFileState(), zev::OpenFile::ImageFile);
     EXPECT_EQ(CurrentFile(), Path("box.stc"));
 

@@ -169,11 +169,12 @@ TEST_F(FrameCommandsTest, ListViewCreatedByEditTextIsLeftAligned) {
     StartApp();
     Frame().Execute(cmd::EditText);
     ASSERT_NE(Frame().listView, nullptr);
-    QTreeWidgetItem* header = Frame().listView->headerItem();
-    EXPECT_EQ(Frame().listView->columnCount(), 15);
-    EXPECT_EQ(header->text(14), "TransID");
+    const QAbstractItemModel* model = Frame().listView->model();
+    EXPECT_EQ(model->columnCount(), 15);
+    EXPECT_EQ(model->headerData(14, Qt::Horizontal).toString(), "TransID");
     EXPECT_EQ(Frame().listView->columnWidth(4), 40);
-    EXPECT_TRUE(Qt::Alignment(header->textAlignment(1)) & Qt::AlignLeft);
+    EXPECT_TRUE(model->headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                Qt::AlignLeft);
     // The columns keep what they were given at creation.
     Frame().Execute(cmd::TvChannelList);
     EXPECT_EQ(Frame().listView->columnWidth(4), 40);
@@ -182,11 +183,13 @@ TEST_F(FrameCommandsTest, ListViewCreatedByEditTextIsLeftAligned) {
 TEST_F(FrameCommandsTest, ListViewCreatedByTvListHasItsOwnWidths) {
     StartApp();
     Frame().Execute(cmd::TvChannelList);
-    QTreeWidgetItem* header = Frame().listView->headerItem();
+    const QAbstractItemModel* model = Frame().listView->model();
     EXPECT_EQ(Frame().listView->columnWidth(4), 50);
     EXPECT_EQ(Frame().listView->columnWidth(13), 70);
-    EXPECT_TRUE(Qt::Alignment(header->textAlignment(0)) & Qt::AlignLeft);
-    EXPECT_TRUE(Qt::Alignment(header->textAlignment(1)) & Qt::AlignRight);
+    EXPECT_TRUE(model->headerData(0, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                Qt::AlignLeft);
+    EXPECT_TRUE(model->headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                Qt::AlignRight);
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ TEST_F(SimulateTest, LoadSettingFromTheSimulatedBoxShowsItsChannels) {
     QTRY_VERIFY_WITH_TIMEOUT(Frame().listShown == 1, 60000);
     EXPECT_TRUE(View().toPlainText().contains("Get Data Success!"));
     ASSERT_NE(Frame().listView, nullptr);
-    EXPECT_GT(Frame().listView->topLevelItemCount(), 0);
+    EXPECT_GT(Frame().listView->RowCount(), 0);
     EXPECT_FALSE(Doc().PortConnected());
 
     // The simulator's port is for this run only.

@@ -1,0 +1,188 @@
+#include "lists/CChannelEditDlg.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
+
+#include "lists/RecordDialogs.h"
+#include "ui/NameField.h"
+#include "ui/UiPrompts.h"
+
+namespace {
+
+// The digits of a number box as the 16-bit value the record keeps: the number's low 16 bits,
+// worked out digit by digit so that no number is too long. Nothing when the box is empty.
+std::optional<uint16_t> Low16Bits(const QString& text) {
+    if (text.isEmpty()) return std::nullopt;
+    unsigned value = 0;
+    for (QChar c : text) {
+        if (!c.isDigit() || c.unicode() > '9') return std::nullopt;
+        value = (value * 10 + static_cast<unsigned>(c.unicode() - '0')) % 65536u;
+    }
+    return static_cast<uint16_t>(value);
+}
+
+QString Id(int id) { return QString::number(id); }
+
+}  // namespace
+
+CChannelEditDlg::CChannelEditDlg(const zev::ChannelDatabase& db, const zev::ChannelEntry& record,
+                                 UiPrompts& prompts, RecordDialogs* records, QWidget* parent)
+    : QDialog(parent), db_(db), record_(record), prompts_(prompts), records_(records) {
+    setWindowTitle(QStringLiteral("Channel Edit"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* nameForm = new QFormLayout;
+    name_ = AddBox(*nameForm, kName, "Name:");
+    SetUpNameBox(*name_);
+    layout->addLayout(nameForm);
+
+    auto* group = new QGroupBox(QStringLiteral("Transponder Data"), this);
+    auto* tpForm = new QFormLayout(group);
+    tpNumber_ = new QComboBox(group);
+    tpNumber_->setObjectName(Id(kTpNumber));
+    auto* numberLabel = new QLabel(QStringLiteral("Number:"), group);
+    numberLabel->setBuddy(tpNumber_);
+    tpForm->addRow(numberLabel, tpNumber_);
+    satellite_ = AddBox(*tpForm, kSatellite, "Satellite:");
+    frequency_ = AddBox(*tpForm, kFrequency, "Frequency:");
+    polarisation_ = AddBox(*tpForm, kPolarisation, "Polarisation:");
+    symbolRate_ = AddBox(*tpForm, kSymbolRate, "Symbolrate:");
+    transId_ = AddBox(*tpForm, kTransId, "TransID:");
+    for (QLineEdit* box : {satellite_, frequency_, polarisation_, symbolRate_, transId_}) {
+        box->setEnabled(false);
+    }
+    auto* pick = new QPushButton(QStringLiteral("&Transponderlist"), group);
+    pick->setObjectName(Id(kTransponderList));
+    pick->setAutoDefault(false);
+    tpForm->addRow(pick);
+    layout->addWidget(group);
+
+    auto* pidForm = new QFormLayout;
+    const std::array<std::pair<int, const char*>, kPidBoxes> pidBoxes = {{
+        {kVideoPid, "Video PID:"},
+        {kAudioPid, "Audio PID:"},
+        {kPcrPid, "PCR PID:"},
+        {kTtxPid, "TTX PID:"},
+        {kAc3Pid, "AC3 PID:"},
+        {kServiceId, "Service ID:"},
+        {kNetworkId, "Network ID:"},
+    }};
+    static const QRegularExpression kDigits(QStringLiteral("[0-9]*"));
+    for (std::size_t i = 0; i < kPidBoxes; ++i) {
+        pids_[i] = AddBox(*pidForm, pidBoxes[i].first, pidBoxes[i].second);
+        pids_[i]->setValidator(new QRegularExpressionValidator(kDigits, pids_[i]));
+    }
+    layout->addLayout(pidForm);
+
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(Id(1));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(Id(2));
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+
+    // The record's values into the boxes.
+    name_->setText(NameFieldText(record_.Name));
+    const std::array<uint16_t*, kPidBoxes> fields = PidFields();
+    for (std::size_t i = 0; i < kPidBoxes; ++i) pids_[i]->setText(QString::number(*fields[i]));
+    const int tpCount = std::min<int>(db_.header.TpCount, static_cast<int>(zev::kMaxTransponders));
+    QStringList numbers;
+    numbers.reserve(tpCount);
+    for (int n = 1; n <= tpCount; ++n) numbers << QString::number(n);
+    tpNumber_->addItems(numbers);
+    // A channel on a transponder that does not exist shows no selection and keeps its number
+    // unless the person picks one.
+    const int selection =
+        record_.TpNumber >= 1 && record_.TpNumber <= tpCount ? record_.TpNumber - 1 : -1;
+    tpNumber_->setCurrentIndex(selection);
+    ShowTransponder();
+
+    connect(tpNumber_, &QComboBox::currentIndexChanged, this,
+            &CChannelEditDlg::OnTransponderChanged);
+    connect(pick, &QPushButton::clicked, this, &CChannelEditDlg::OnTransponderList);
+    connect(ok, &QPushButton::clicked, this, &CChannelEditDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CChannelEditDlg::reject);
+}
+
+QLineEdit* CChannelEditDlg::AddBox(QFormLayout& form, int id, const char* label) {
+    auto* box = new QLineEdit(form.parentWidget() != nullptr ? form.parentWidget() : this);
+    box->setObjectName(Id(id));
+    auto* text = new QLabel(QString::fromLatin1(label), box->parentWidget());
+    text->setBuddy(box);
+    form.addRow(text, box);
+    return box;
+}
+
+std::array<uint16_t*, CChannelEditDlg::kPidBoxes> CChannelEditDlg::PidFields() {
+    return {&record_.VPID,   &record_.APID,      &record_.PCRPID,   &record_.TTXPID,
+            &record_.AC3PID, &record_.ServiceID, &record_.NetworkID};
+}
+
+void CChannelEditDlg::ShowTransponder() {
+    const int selection = tpNumber_->currentIndex();
+    const int tpCount = std::min<int>(db_.header.TpCount, static_cast<int>(zev::kMaxTransponders));
+    if (selection < 0 || selection >= tpCount) {
+        for (QLineEdit* box : {satellite_, frequency_, polarisation_, symbolRate_, transId_}) {
+            box->clear();
+        }
+        return;
+    }
+    const zev::TransponderEntry& tp = db_.transponders[static_cast<std::size_t>(selection)];
+    const bool satelliteExists = tp.Sat >= 1 && tp.Sat <= db_.header.SatCount;
+    satellite_->setText(satelliteExists ? NameFieldText(db_.satellites[tp.Sat - 1u].Name)
+                                        : QString());
+    frequency_->setText(QString::number(tp.Frequency));
+    polarisation_->setText(QString::number(tp.Polarization));
+    symbolRate_->setText(QString::number(tp.Symbol));
+    transId_->setText(QString::number(tp.TransID));
+}
+
+void CChannelEditDlg::OnTransponderChanged(int index) {
+    if (index >= 0) record_.TpNumber = static_cast<uint16_t>(index + 1);
+    // Only the transponder's boxes change: what was typed into the others stays.
+    ShowTransponder();
+}
+
+void CChannelEditDlg::OnTransponderList() {
+    if (records_ == nullptr) return;
+    int choice = tpNumber_->currentIndex();
+    if (records_->PickTransponder(this, choice) && choice >= 0 && choice < tpNumber_->count()) {
+        tpNumber_->setCurrentIndex(choice);
+    }
+    // The pick may have edited the transponder shown.
+    ShowTransponder();
+}
+
+void CChannelEditDlg::accept() {
+    std::array<uint16_t, kPidBoxes> values{};
+    for (std::size_t i = 0; i < kPidBoxes; ++i) {
+        const std::optional<uint16_t> value = Low16Bits(pids_[i]->text());
+        if (!value) {
+            prompts_.Inform(QStringLiteral("Please enter an integer."), QStringLiteral("zev"));
+            pids_[i]->setFocus();
+            pids_[i]->selectAll();
+            return;
+        }
+        values[i] = *value;
+    }
+    const std::array<uint16_t*, kPidBoxes> fields = PidFields();
+    for (std::size_t i = 0; i < kPidBoxes; ++i) *fields[i] = values[i];
+    if (tpNumber_->currentIndex() >= 0) {
+        record_.TpNumber = static_cast<uint16_t>(tpNumber_->currentIndex() + 1);
+    }
+    StoreNameField(record_.Name, name_->text());
+    QDialog::accept();
+}
