@@ -45,8 +45,9 @@ DragPicture::DragPicture(QPixmap pixmap, const QRegion& shape, QPoint hotSpot)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     resize(pixmap_.size());
-    // Only the rows are part of the picture; the gaps between them show what lies below.
-    setMask(shape);
+    // Only the rows are part of the picture; the gaps between rows that are not next to each
+    // other show what lies below.
+    if (shape != QRegion(rect())) setMask(shape);
     setWindowOpacity(0.75);
 }
 
