@@ -1,6 +1,8 @@
 // The Channel Edit dialog: its controls, what OK stores, number boxes that hold no integer,
 // names, and the transponder it shows.
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -105,7 +107,12 @@ TEST_F(ChannelEditDialog, NumberBoxesTakeDigitsAndTheNameBoxLatin1Only) {
 
     QLineEdit* name = Box(*dialog, CChannelEditDlg::kName);
     name->clear();
-    QTest::keyClicks(name, QString::fromUtf8("Caf\u00e9 \u03a9\u20ac"));
+    QTest::keyClicks(name, "Caf");
+    for (const char* typed : {"\u00e9", " ", "\u03a9", "\u20ac"}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                        QString::fromUtf8(typed));
+        QApplication::sendEvent(name, &press);
+    }
     EXPECT_EQ(name->text(), QString::fromUtf8("Caf\u00e9 "));
 
     // Whatever reaches storage outside Latin-1 becomes '?'.
