@@ -1,5 +1,7 @@
 // zev --simulate: a settings load from the simulated receiver, through the whole program.
+#include <QDialog>
 #include <QFile>
+#include <QLineEdit>
 #include <QTest>
 
 #include "GuiFixture.h"
@@ -62,6 +64,42 @@ TEST_F(SimulateTest, LoadSettingFromTheSimulatedBoxShowsItsChannels) {
 
     // The simulator's port is for this run only.
     EXPECT_EQ(ReadFile("default.dat"), fileBefore);
+}
+
+// Load, an edit in the list, Send: the next load brings the edit back from the box.
+TEST_F(SimulateTest, AnEditSentToTheBoxComesBackWithTheNextLoad) {
+    if (!StartSimulated()) GTEST_SKIP() << "zev-boxsim not built";
+    Frame().Execute(cmd::LoadSettingFromBox);
+    QTRY_VERIFY_WITH_TIMEOUT(Frame().listShown == 1, 60000);
+    ASSERT_EQ(Frame().listShown, 1);
+    const int rows = Frame().listView->RowCount();
+    ASSERT_GT(rows, 2);
+
+    prompts_.dialogScripts.push_back([](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>("1019")->setText("Round trip");
+        dialog.accept();
+        return dialog.result();
+    });
+    Frame().listView->EditRow(1);
+    ASSERT_TRUE(Doc().Changes().Changed());
+
+    // Not the default channels too; the run goes on once the terminal is shown.
+    prompts_.answers = {zev::MsgAnswer::No};
+    Frame().Execute(cmd::SendSettingToBox);
+    Frame().Execute(cmd::EditText);
+    QTRY_VERIFY_WITH_TIMEOUT(View().toPlainText().contains("Send Param Data Success!"), 60000);
+    ASSERT_TRUE(View().toPlainText().contains("Send Param Data Success!"));
+
+    // The edit was not saved to a file: the load asks first.
+    prompts_.answers = {zev::MsgAnswer::No};
+    View().clear();
+    Frame().Execute(cmd::LoadSettingFromBox);
+    QTRY_VERIFY_WITH_TIMEOUT(Frame().listShown == 1, 60000);
+    ASSERT_EQ(Frame().listShown, 1);
+    EXPECT_EQ(prompts_.messages.back().text, "Save changes to the channel list?");
+    EXPECT_EQ(Frame().listView->RowCount(), rows);
+    EXPECT_EQ(Frame().listView->CellText(1, 1), "Round trip");
+    EXPECT_FALSE(Doc().Changes().Changed());
 }
 
 // The program presses the simulated receiver's reset button itself, and the receiver answers
