@@ -69,6 +69,9 @@ class CZuzeListViewView : public ListControl {
     int CursorState() const { return cursorState_; }
 
   protected:
+    // Runs the Channel Edit dialog on `record`; true, with the record changed, on OK.
+    virtual bool RunEditDialog(zev::ChannelEntry& record);
+
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -86,8 +89,6 @@ class CZuzeListViewView : public ListControl {
     void OnNewChannel();
     void OnMoveChannel();
     void OnDeleteChannel();
-    // Runs the Channel Edit dialog on `record`; true on OK.
-    bool RunEditDialog(zev::ChannelEntry& record);
     // The left button went down at `pos`: a pending Move Channel ends, moving the collected
     // channels to the row clicked (none when the click hits no row).
     void EndPendingMove(QPoint pos);

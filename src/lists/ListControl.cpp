@@ -196,6 +196,24 @@ void ListControl::RenderRow(QPainter& painter, int row, QPoint offset) const {
     painter.restore();
 }
 
+void ListControl::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                              const QList<int>& roles) {
+    // Every row has the same height and no children, so a row out of sight keeps nothing that
+    // a change could make stale. Only the rows in sight are passed on: the tree view does work
+    // for every row of a range, which a change of thousands of rows would feel.
+    if (topLeft.isValid() && bottomRight.isValid() && topLeft.row() != bottomRight.row()) {
+        const int top = RowAt(QPoint(0, 0));
+        const int bottom = RowAt(QPoint(0, viewport()->height() - 1));
+        const int first = std::max(topLeft.row(), top < 0 ? 0 : top);
+        const int last = std::min(bottomRight.row(), bottom < 0 ? RowCount() - 1 : bottom);
+        if (first > last) return;
+        QTreeView::dataChanged(rows_->index(first, topLeft.column()),
+                               rows_->index(last, bottomRight.column()), roles);
+        return;
+    }
+    QTreeView::dataChanged(topLeft, bottomRight, roles);
+}
+
 void ListControl::mousePressEvent(QMouseEvent* event) {
     if (drag_->MousePress(event)) return;
     QTreeView::mousePressEvent(event);

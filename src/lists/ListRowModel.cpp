@@ -88,7 +88,7 @@ void ListRowModel::MarkDecimal(int first, int last) {
     last = std::min(last, RowCount() - 1);
     if (first > last) return;
     for (int r = first; r <= last; ++r) rows_[static_cast<std::size_t>(r)].decimal = true;
-    emit dataChanged(index(first, 0), index(last, columnCount() - 1));
+    emit dataChanged(index(first, 0), index(last, columnCount() - 1), {Qt::DisplayRole});
 }
 
 void ListRowModel::Renumber() {
