@@ -182,17 +182,6 @@ TEST(ChannelListEditor, MoveChannelWithoutAValidTargetMovesNothing) {
     EXPECT_FALSE(again.rows[3].decimal);
 }
 
-TEST(ChannelListEditor, DeleteChannelLeavesTheListNumberedWithoutGaps) {
-    auto db = MakeDatabase(7, 0);
-    ChannelListEditor editor(*db);
-    FakeChannelRows rows(true, 7);
-    const std::vector<std::size_t> collected{2, 5};
-    EXPECT_EQ(editor.DeleteChannels(rows, collected), 2u);
-    EXPECT_EQ(Ids(*db, true), (std::vector<int>{0, 1, 3, 4, 6}));
-    EXPECT_EQ(Numbers(rows), Range(1, 5));
-    EXPECT_EQ(db->header.TvCount, 5);
-}
-
 TEST(ChannelListEditor, RebuildFromListPutsTheChannelsInTheRowsOrder) {
     // The last of four radio rows dragged to just after row 0.
     auto db = MakeDatabase(0, 4);

@@ -100,13 +100,5 @@ TEST(DropRows, TheOnePassOrderEqualsMovingTheRowsOneByOne) {
     }
 }
 
-TEST(MoveChannelOrder, LeavesRowsOutsideTheRewrittenRangeInPlace) {
-    const MoveResult move = MoveChannelOrder(10, std::vector<std::size_t>{3, 7}, 5);
-    EXPECT_EQ(move.order, (std::vector<std::size_t>{0, 1, 2, 4, 5, 7, 3, 6, 8, 9}));
-    EXPECT_TRUE(move.rewritten);
-    EXPECT_EQ(move.first, 3u);
-    EXPECT_EQ(move.last, 7u);
-}
-
 }  // namespace
 }  // namespace zev
