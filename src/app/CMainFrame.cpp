@@ -22,15 +22,23 @@
 #include "app/StatusPanes.h"
 #include "app/TerminalPrinter.h"
 #include "app/ToolbarIcons.h"
-#include "ui/UiPrompts.h"
+#include "editing/ChangeSink.h"
 #include "lists/CZuzeListViewView.h"
+#include "satellites/SatelliteDialogs.h"
 #include "serial/link/SerialLink.h"
+#include "ui/UiPrompts.h"
 
 namespace {
 
 constexpr int kStatusTimerMs = 1000;
 const char* const kWindowTitle = "Management V5.0";
 const char* const kDefaultDocumentTitle = "ZEV";
+
+// Reports of database edits have no listener yet.
+class UntrackedChanges : public zev::ChangeSink {
+  public:
+    void DatabaseChanged(const std::string&) override {}
+};
 
 }  // namespace
 
@@ -41,6 +49,8 @@ CMainFrame::CMainFrame(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers
     resize(1040, 680);
     setWindowIcon(ProgramIcon());
     prompts_.SetParentWindow(this);
+    changes_ = std::make_unique<UntrackedChanges>();
+    recordDialogs_ = std::make_unique<SatelliteDialogs>(db_, prompts_, *changes_);
 
     stack_ = new QStackedWidget(this);
     setCentralWidget(stack_);
@@ -262,6 +272,7 @@ void CMainFrame::SetDocumentTitle(const QString& title) {
 void CMainFrame::EnsureListView(bool leftAligned) {
     if (listView == nullptr) {
         listView = new CZuzeListViewView(db_, leftAligned, stack_);
+        listView->SetRecordDialogs(recordDialogs_.get());
         stack_->addWidget(listView);
     }
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 namespace zev {
+class ChangeSink;
 class ChannelDatabase;
 struct ImageBuffers;
 }  // namespace zev
@@ -22,6 +23,7 @@ class QStackedWidget;
 class QTimer;
 class QToolBar;
 class RecentFileList;
+class SatelliteDialogs;
 class StatusPanes;
 class TerminalPrinter;
 class UiPrompts;
@@ -93,6 +95,8 @@ class CMainFrame : public QMainWindow {
     QTimer* statusTimer_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     std::unique_ptr<TerminalPrinter> printer_;
+    std::unique_ptr<zev::ChangeSink> changes_;
+    std::unique_ptr<SatelliteDialogs> recordDialogs_;
     QHash<int, QAction*> actions_;
     QHash<int, std::function<void()>> handlers_;
     bool undoAvailable_ = false;

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "database/ChannelDatabase.h"
+#include "lists/RecordDialogs.h"
 
 namespace {
 
@@ -72,6 +73,8 @@ CZuzeListViewView::CZuzeListViewView(zev::ChannelDatabase& db, bool leftAligned,
 }
 
 void CZuzeListViewView::Refill(bool tvListMode, bool hexMode) {
+    tvListMode_ = tvListMode;
+    hexMode_ = hexMode;
     clear();
     const zev::DatabaseHeader& h = db_.header;
     const std::size_t capacity = std::min<std::size_t>(h.ChannelCapacity, zev::kMaxChannelSlots);
@@ -116,9 +119,13 @@ void CZuzeListViewView::FillRow(QTreeWidgetItem* item, std::size_t row, std::siz
 }
 
 void CZuzeListViewView::OnTransponderList() {
-    // The transponder dialog comes with the satellite and transponder editors.
+    if (recordDialogs_ != nullptr && recordDialogs_->RunTransponderList(this)) {
+        Refill(tvListMode_, hexMode_);
+    }
 }
 
 void CZuzeListViewView::OnSatelliteList() {
-    // The satellite dialog comes with the satellite and transponder editors.
+    if (recordDialogs_ != nullptr && recordDialogs_->RunSatelliteList(this)) {
+        Refill(tvListMode_, hexMode_);
+    }
 }

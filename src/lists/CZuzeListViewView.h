@@ -7,6 +7,7 @@
 namespace zev {
 class ChannelDatabase;
 }
+class RecordDialogs;
 
 class CZuzeListViewView : public QTreeWidget {
     Q_OBJECT
@@ -21,12 +22,17 @@ class CZuzeListViewView : public QTreeWidget {
     // when `hexMode`.
     void Refill(bool tvListMode, bool hexMode);
 
-    // The frame's Transponder List (F11) and Satellite List (F12).
+    // The frame's Transponder List (F11) and Satellite List (F12); the list refills when the
+    // dialog changed the database.
     void OnTransponderList();
     void OnSatelliteList();
+    void SetRecordDialogs(RecordDialogs* dialogs) { recordDialogs_ = dialogs; }
 
   private:
     void FillRow(QTreeWidgetItem* item, std::size_t row, std::size_t slot, bool hexMode) const;
 
     zev::ChannelDatabase& db_;
+    RecordDialogs* recordDialogs_ = nullptr;
+    bool tvListMode_ = true;
+    bool hexMode_ = false;
 };
