@@ -36,7 +36,12 @@ void LineListBox::InsertRow(int row, const QString& text) {
     SetRowText(row, text);
 }
 
-void LineListBox::RemoveRow(int row) { model_->removeRows(row, 1); }
+void LineListBox::RemoveRow(int row) {
+    const bool wasSelected = row == SelectedRow();
+    model_->removeRows(row, 1);
+    // The selection goes with its row; no other row is selected in its place.
+    if (wasSelected) selectionModel()->clearSelection();
+}
 
 int LineListBox::SelectedRow() const {
     const QModelIndexList rows = selectionModel()->selectedRows();

@@ -17,6 +17,7 @@ class LineListBox : public QListView {
     void SetRowText(int row, const QString& text);
     void SetRows(const QStringList& lines);
     void InsertRow(int row, const QString& text);
+    // Removing the selected row leaves no row selected.
     void RemoveRow(int row);
 
     // The selected row, or -1.
