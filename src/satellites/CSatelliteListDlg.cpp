@@ -17,6 +17,7 @@
 namespace {
 
 constexpr int kRowWidthInCharacters = 72;
+constexpr int kVisibleRows = 16;
 const char* const kSelectFirst = "You have to select a Satellite first!";
 
 }  // namespace
@@ -30,7 +31,7 @@ CSatelliteListDlg::CSatelliteListDlg(zev::ChannelDatabase& db, UiPrompts& prompt
 
     list_ = record_list::Make(record_list::ListType::Satellites, this);
     list_->setObjectName("1029");
-    list_->SetWidthInCharacters(kRowWidthInCharacters);
+    list_->SetSizeInCharacters(kRowWidthInCharacters, kVisibleRows);
     auto* edit = MakeIdButton("&Edit", "1030", this);
     auto* add = MakeIdButton("&New", "1031", this);
     auto* transponders = MakeIdButton("&Tranponders", "1025", this);

@@ -10,6 +10,7 @@
 namespace {
 
 constexpr int kListWidthInCharacters = 36;
+constexpr int kVisibleRows = 10;
 
 }  // namespace
 
@@ -17,7 +18,7 @@ CTpchListDlg::CTpchListDlg(zev::ChannelDatabase& db, QWidget* parent) : QDialog(
     setWindowTitle("TPCHLIST");
     list_ = new LineListBox(this);
     list_->setObjectName("1011");
-    list_->SetWidthInCharacters(kListWidthInCharacters);
+    list_->SetSizeInCharacters(kListWidthInCharacters, kVisibleRows);
     auto* deleteAll = MakeIdButton("&Delete All", "3", this);
     auto* close = MakeIdButton("&Close", "2", this);
     LayOutListDialog(this, nullptr, list_, {deleteAll, close});

@@ -18,6 +18,7 @@
 namespace {
 
 constexpr std::size_t kRowWidth = 73;
+constexpr int kVisibleRows = 16;
 const char* const kSelectFirst = "You must select a Transponder first!";
 
 }  // namespace
@@ -31,7 +32,7 @@ CTransponderListDlg::CTransponderListDlg(zev::ChannelDatabase& db, UiPrompts& pr
 
     list_ = record_list::Make(record_list::ListType::Transponders, this);
     list_->setObjectName("1010");
-    list_->SetWidthInCharacters(static_cast<int>(kRowWidth));
+    list_->SetSizeInCharacters(static_cast<int>(kRowWidth), kVisibleRows);
     auto* edit = MakeIdButton("&Edit", "1030", this);
     auto* add = MakeIdButton("&New", "1031", this);
     auto* channels = MakeIdButton("&Channels", "1011", this);

@@ -17,6 +17,7 @@ namespace {
 constexpr std::size_t kLineWidth = 80;
 // The lines' text ends by column 73; the rest of the 80 is spaces.
 constexpr int kListWidthInCharacters = 73;
+constexpr int kVisibleRows = 16;
 
 QString Line(const zev::ChannelDatabase& db, int position) {
     return QString::fromLatin1(
@@ -32,7 +33,7 @@ CTransponderPickDlg::CTransponderPickDlg(zev::ChannelDatabase& db, UiPrompts& pr
     editDlg_ = new CTransponderEditDlg(db_, prompts_, this);
     list_ = new LineListBox(this);
     list_->setObjectName("1010");
-    list_->SetWidthInCharacters(kListWidthInCharacters);
+    list_->SetSizeInCharacters(kListWidthInCharacters, kVisibleRows);
     auto* edit = MakeIdButton("&Edit", "1030", this);
     auto* close = MakeIdButton("Close", "2", this);
     LayOutListDialog(this, MakeListHeader(kTransponderListHeader, this), list_, {edit, close});

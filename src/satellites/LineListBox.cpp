@@ -58,7 +58,8 @@ void LineListBox::SelectRow(int row) {
     scrollTo(index);
 }
 
-void LineListBox::SetWidthInCharacters(int characters) {
-    const int text = fontMetrics().horizontalAdvance(QString(characters, QLatin1Char('0')));
-    setMinimumWidth(text + 2 * frameWidth() + verticalScrollBar()->sizeHint().width() + 8);
+void LineListBox::SetSizeInCharacters(int characters, int lines) {
+    const int width = fontMetrics().horizontalAdvance(QString(characters, QLatin1Char('0')));
+    setMinimumWidth(width + 2 * frameWidth() + verticalScrollBar()->sizeHint().width() + 8);
+    setMinimumHeight(lines * (fontMetrics().lineSpacing() + 2) + 2 * frameWidth());
 }

@@ -25,8 +25,8 @@ class LineListBox : public QListView {
     // Selects `row` and makes it current; a row outside the list clears the selection.
     void SelectRow(int row);
 
-    // Wide enough for `characters` characters of the list's font.
-    void SetWidthInCharacters(int characters);
+    // Room for `lines` lines of `characters` characters in the list's font.
+    void SetSizeInCharacters(int characters, int lines);
 
   signals:
     void RowDoubleClicked(int row);
