@@ -29,9 +29,9 @@ CSatelliteListDlg::CSatelliteListDlg(zev::ChannelDatabase& db, UiPrompts& prompt
     editDlg_ = new CSatelliteEditDlg(prompts_, this);
     transpondersDlg_ = new CSttpListDlg(db_, this);
 
-    list_ = record_list::Make(record_list::ListType::Satellites, this);
+    list_ = record_list::Make(record_list::ListType::Satellites, kRowWidthInCharacters,
+                              kVisibleRows, this);
     list_->setObjectName("1029");
-    list_->SetSizeInCharacters(kRowWidthInCharacters, kVisibleRows);
     auto* edit = MakeIdButton("&Edit", "1030", this);
     auto* add = MakeIdButton("&New", "1031", this);
     auto* transponders = MakeIdButton("&Tranponders", "1025", this);

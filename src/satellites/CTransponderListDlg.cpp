@@ -30,9 +30,9 @@ CTransponderListDlg::CTransponderListDlg(zev::ChannelDatabase& db, UiPrompts& pr
     editDlg_ = new CTransponderEditDlg(db_, prompts_, this);
     channelsDlg_ = new CTpchListDlg(db_, this);
 
-    list_ = record_list::Make(record_list::ListType::Transponders, this);
+    list_ = record_list::Make(record_list::ListType::Transponders, static_cast<int>(kRowWidth),
+                              kVisibleRows, this);
     list_->setObjectName("1010");
-    list_->SetSizeInCharacters(static_cast<int>(kRowWidth), kVisibleRows);
     auto* edit = MakeIdButton("&Edit", "1030", this);
     auto* add = MakeIdButton("&New", "1031", this);
     auto* channels = MakeIdButton("&Channels", "1011", this);

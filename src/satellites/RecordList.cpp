@@ -2,7 +2,11 @@
 
 namespace record_list {
 
-RecordListControl* Make(ListType, QWidget* parent) { return new LineListBox(parent); }
+RecordListControl* Make(ListType, int characters, int visibleRows, QWidget* parent) {
+    auto* list = new LineListBox(parent);
+    list->SetSizeInCharacters(characters, visibleRows);
+    return list;
+}
 
 int RowCount(const RecordListControl& list) { return list.RowCount(); }
 

@@ -20,7 +20,9 @@ namespace record_list {
 // What the list shows and so which table a drop rebuilds.
 enum class ListType { Transponders = 1, Satellites = 2 };
 
-RecordListControl* Make(ListType type, QWidget* parent);
+// The list in the dialogs' fixed-pitch font, with room for `visibleRows` rows of
+// `characters` characters.
+RecordListControl* Make(ListType type, int characters, int visibleRows, QWidget* parent);
 
 int RowCount(const RecordListControl& list);
 QString RowText(const RecordListControl& list, int row);
