@@ -23,6 +23,7 @@
 #include "app/TerminalPrinter.h"
 #include "app/ToolbarIcons.h"
 #include "lists/CZuzeListViewView.h"
+#include "satellites/SatelliteDialogs.h"
 #include "serial/link/SerialLink.h"
 #include "ui/UiPrompts.h"
 
@@ -41,6 +42,8 @@ CMainFrame::CMainFrame(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers
     resize(1040, 680);
     setWindowIcon(ProgramIcon());
     prompts_.SetParentWindow(this);
+    satelliteDialogs_ = std::make_unique<SatelliteDialogs>(db_, prompts_, doc_.Changes());
+    recordDialogs_ = satelliteDialogs_.get();
 
     stack_ = new QStackedWidget(this);
     setCentralWidget(stack_);

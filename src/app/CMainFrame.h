@@ -9,6 +9,7 @@
 #include <memory>
 
 namespace zev {
+class ChangeSink;
 class ChannelDatabase;
 struct ImageBuffers;
 }  // namespace zev
@@ -23,6 +24,7 @@ class QTimer;
 class QToolBar;
 class RecentFileList;
 class RecordDialogs;
+class SatelliteDialogs;
 class StatusPanes;
 class TerminalPrinter;
 class UiPrompts;
@@ -98,6 +100,9 @@ class CMainFrame : public QMainWindow {
     QTimer* statusTimer_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     std::unique_ptr<TerminalPrinter> printer_;
+    // The satellite and transponder dialogs the channel list opens; tests may hand the view
+    // others through SetRecordDialogs.
+    std::unique_ptr<SatelliteDialogs> satelliteDialogs_;
     QHash<int, QAction*> actions_;
     QHash<int, std::function<void()>> handlers_;
     RecordDialogs* recordDialogs_ = nullptr;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editing/ChangeSink.h"
+#include "editing/RecordLinks.h"
 #include "editing/ReferenceRenumbering.h"
 #include "editing/RowTexts.h"
 #include "lists/DragEngine.h"
@@ -18,6 +19,8 @@ CDragListCtrl::CDragListCtrl(QWidget* parent) : ListControl(new ListRowModel, pa
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     SetColumn(QStringLiteral("No."), 450);
     Drag().SetAfterDrop([this](const zev::DropResult& drop) { AfterDrop(drop); });
+    connect(this, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { emit RowDoubleClicked(index.row()); });
 }
 
 void CDragListCtrl::Attach(zev::ChannelDatabase& db, UiPrompts& prompts, zev::ChangeSink* changes) {
@@ -58,25 +61,16 @@ void CDragListCtrl::SelectRow(int row) {
         Rows().index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-int CDragListCtrl::LeadingNumber(const QString& text) {
-    const std::string head = text.left(4).toStdString();
-    std::size_t i = 0;
-    while (i < head.size() && (head[i] == ' ' || head[i] == '\t')) ++i;
-    bool negative = false;
-    if (i < head.size() && (head[i] == '-' || head[i] == '+')) negative = head[i++] == '-';
-    int value = 0;
-    for (; i < head.size() && head[i] >= '0' && head[i] <= '9'; ++i)
-        value = value * 10 + (head[i] - '0');
-    return negative ? -value : value;
-}
-
 void CDragListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const int row = RowAt(event->position().toPoint());
-    if (row >= 0) emit RowDoubleClicked(row);
+    if (row >= 0) emit doubleClicked(Rows().index(row, 0));
 }
 
-void CDragListCtrl::AfterDrop(const zev::DropResult& drop) {
+void CDragListCtrl::AfterDrop(const zev::DropResult& drop) { ApplyDrop(drop.movedCount); }
+
+void CDragListCtrl::ApplyDrop(std::size_t movedCount) {
+    bool tableChanged = false;
     if (ListType == kNotSet) {
         // The rows stay in their new order; no table changes.
         if (prompts_ != nullptr) {
@@ -85,33 +79,35 @@ void CDragListCtrl::AfterDrop(const zev::DropResult& drop) {
                               zev::MsgAnswer::Ok);
         }
     } else if ((ListType == kTransponders || ListType == kSatellites) && db_ != nullptr) {
+        const bool transponders = ListType == kTransponders;
+        const std::size_t count =
+            transponders ? zev::TranspondersInUse(*db_) : zev::SatellitesInUse(*db_);
         std::vector<int> numbers;
         numbers.reserve(static_cast<std::size_t>(RowCount()));
-        bool moved = false;
         for (int row = 0; row < RowCount(); ++row) {
-            numbers.push_back(LeadingNumber(Rows().Row(row).text));
-            moved = moved || numbers.back() != row + 1;
+            numbers.push_back(zev::RowNumberOf(Rows().Row(row).text.toStdString()));
         }
-        const bool transponders = ListType == kTransponders;
+        tableChanged = zev::IsNewOrder(numbers, count);
         if (transponders) {
             zev::RebuildTransponderTable(*db_, numbers);
         } else {
             zev::RebuildSatelliteTable(*db_, numbers);
         }
-        for (int row = 0; row < RowCount(); ++row) {
+        // Rows renumbered; a list out of step with the table shows the table again.
+        for (int row = 0; row < RowCount() && static_cast<std::size_t>(row) < count; ++row) {
             const std::size_t position = static_cast<std::size_t>(row);
             const std::string text =
                 transponders ? zev::TransponderRowText(*db_, position, kTransponderRowWidth)
                              : zev::SatelliteRowText(*db_, position);
             SetRowText(row, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
         }
-        if (moved && changes_ != nullptr) {
-            const std::size_t n = drop.movedCount;
+        if (tableChanged && changes_ != nullptr) {
+            const std::size_t n = movedCount;
             const char* noun = transponders ? (n == 1 ? "Transponder" : "Transponders")
                                             : (n == 1 ? "Satellite" : "Satellites");
             changes_->DatabaseChanged("Drag " + std::to_string(n) + " " + noun);
         }
     }
     viewport()->repaint();
-    emit RowsDropped();
+    emit RowsDropped(tableChanged);
 }

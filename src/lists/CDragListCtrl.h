@@ -49,13 +49,16 @@ class CDragListCtrl : public ListControl {
     // Selects `row` alone and makes it the current row.
     void SelectRow(int row);
 
-    // The number at the start of a row's text: its first 4 characters read as an integer.
-    static int LeadingNumber(const QString& text);
+    // The after-drop action, run when dragged rows were dropped (`movedCount` of them):
+    // ListType 1 or 2 puts the table into the rows' order, renumbers the references to it and
+    // writes every row again with its new number; 0 says the list has no type.
+    void ApplyDrop(std::size_t movedCount);
 
   signals:
     void RowDoubleClicked(int row);
-    // The rows were dropped and the after-drop action has run.
-    void RowsDropped();
+    // The rows were dropped and the after-drop action has run; `tableChanged` when it put
+    // the table into a new order.
+    void RowsDropped(bool tableChanged);
 
   protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;

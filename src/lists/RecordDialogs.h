@@ -9,8 +9,9 @@ class RecordDialogs {
   public:
     virtual ~RecordDialogs() = default;
 
-    // Run the Transponder List or the Satellite List modally; true when it ended with Close
-    // and something was deleted through its sub-lists, so the channel list must refill.
+    // Run the Transponder List or the Satellite List modally; true when it changed the
+    // database (the channel list shows satellite and transponder values), so the channel
+    // list must refill.
     virtual bool RunTransponderList(QWidget* parent) = 0;
     virtual bool RunSatelliteList(QWidget* parent) = 0;
 

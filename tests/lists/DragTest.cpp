@@ -220,12 +220,5 @@ TEST_F(DragList, TransponderAndSatelliteDropsWriteEveryRowAgainWithItsNewNumber)
     EXPECT_EQ(sink_.changes.back(), "Drag 1 Satellite");
 }
 
-TEST(DragListNumbers, TheLeadingNumberIsReadFromTheFirstFourCharacters) {
-    EXPECT_EQ(CDragListCtrl::LeadingNumber("12     SAT1"), 12);
-    EXPECT_EQ(CDragListCtrl::LeadingNumber("  7"), 7);
-    EXPECT_EQ(CDragListCtrl::LeadingNumber("123456"), 1234);
-    EXPECT_EQ(CDragListCtrl::LeadingNumber("x1"), 0);
-}
-
 }  // namespace
 }  // namespace lists_test

@@ -192,7 +192,7 @@ Figures Run(int rows) {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    // "bench_lists N" measures only lists of N rows (for profiling).
+    // "bench_gui_lists N" measures only lists of N rows (for profiling).
     if (argc > 1) {
         const Figures f = Run(std::atoi(argv[1]));
         std::printf("move one %.2f, drag 500 %.2f\n", f.moveOne.median, f.dragMany.median);

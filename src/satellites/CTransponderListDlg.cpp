@@ -1,0 +1,168 @@
+#include "satellites/CTransponderListDlg.h"
+
+#include <QPushButton>
+#include <vector>
+
+#include "database/ChannelDatabase.h"
+#include "editing/ChangeSink.h"
+#include "editing/ListEditRules.h"
+#include "editing/RecordLinks.h"
+#include "editing/ReferenceRenumbering.h"
+#include "editing/RowTexts.h"
+#include "satellites/CTpchListDlg.h"
+#include "satellites/CTransponderEditDlg.h"
+#include "satellites/DialogControls.h"
+#include "satellites/TransponderListHeader.h"
+#include "ui/UiPrompts.h"
+
+namespace {
+
+constexpr std::size_t kRowWidth = 73;
+constexpr int kVisibleRows = 16;
+const char* const kSelectFirst = "You must select a Transponder first!";
+
+}  // namespace
+
+CTransponderListDlg::CTransponderListDlg(zev::ChannelDatabase& db, UiPrompts& prompts,
+                                         zev::ChangeSink& changes, QWidget* parent)
+    : QDialog(parent), db_(db), prompts_(prompts), changes_(changes) {
+    setWindowTitle("Transponder List");
+    editDlg_ = new CTransponderEditDlg(db_, prompts_, this);
+    channelsDlg_ = new CTpchListDlg(db_, this);
+
+    list_ = record_list::Make(record_list::ListType::Transponders, static_cast<int>(kRowWidth),
+                              kVisibleRows, db_, prompts_, changes_, this);
+    list_->setObjectName("1010");
+    auto* edit = MakeIdButton("&Edit", "1030", this);
+    auto* add = MakeIdButton("&New", "1031", this);
+    auto* channels = MakeIdButton("&Channels", "1011", this);
+    auto* remove = MakeIdButton("&Delete", "1012", this);
+    auto* close = MakeIdButton("Close", "2", this);
+    LayOutListDialog(this, MakeListHeader(kTransponderListHeader, this), list_,
+                     {edit, add, channels, remove, close});
+    connect(edit, &QPushButton::clicked, this, &CTransponderListDlg::OnEdit);
+    connect(add, &QPushButton::clicked, this, &CTransponderListDlg::OnNew);
+    connect(channels, &QPushButton::clicked, this, &CTransponderListDlg::OnChannels);
+    connect(remove, &QPushButton::clicked, this, &CTransponderListDlg::OnDelete);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    record_list::OnDoubleClick(*list_, this, [this](int) { OnEdit(); });
+    record_list::OnRowsDropped(*list_, this, [this] { OnRowsDropped(); });
+
+    QStringList rows;
+    const std::size_t count = zev::TranspondersInUse(db_);
+    rows.reserve(static_cast<qsizetype>(count));
+    for (std::size_t i = 0; i < count; ++i) {
+        rows << QString::fromLatin1(zev::TransponderRowText(db_, i, kRowWidth));
+    }
+    record_list::SetRows(*list_, rows);
+}
+
+CTransponderListDlg::~CTransponderListDlg() = default;
+
+bool CTransponderListDlg::ListChanged() const { return channelsDlg_->listChanged; }
+
+void CTransponderListDlg::WriteRow(int position) {
+    record_list::SetRowText(*list_, position,
+                            QString::fromLatin1(zev::TransponderRowText(
+                                db_, static_cast<std::size_t>(position), kRowWidth)));
+}
+
+void CTransponderListDlg::ReportChange(const QString& description) {
+    databaseChanged_ = true;
+    changes_.DatabaseChanged(description.toStdString());
+}
+
+void CTransponderListDlg::OnEdit() {
+    if (db_.header.TpCount == 0) return;
+    const int row = record_list::SelectedRow(*list_);
+    if (row < 0) {
+        prompts_.Inform(kSelectFirst, "Information");
+        return;
+    }
+    zev::TransponderEntry& transponder = db_.transponders[static_cast<std::size_t>(row)];
+    editDlg_->Load(transponder, row + 1);
+    if (prompts_.RunDialog(*editDlg_) != QDialog::Accepted) return;
+    if (editDlg_->Record() == transponder) return;
+    transponder = editDlg_->Record();
+    WriteRow(row);
+    ReportChange("Edit Transponder");
+}
+
+void CTransponderListDlg::OnNew() {
+    if (db_.header.SatCount == 0) {
+        prompts_.Inform("You must add a satellite first!", "Information");
+        return;
+    }
+    const std::size_t limit = zev::TransponderLimit(db_.header);
+    if (db_.header.TpCount >= limit) {
+        prompts_.Inform(QStringLiteral("There's only %1 Transponder can be add!").arg(limit), "zev",
+                        zev::MsgIcon::None);
+        return;
+    }
+    const std::size_t p = zev::InsertPositionFor(record_list::SelectedRow(*list_));
+    const int row = static_cast<int>(p);
+    editDlg_->Load(zev::NewTransponderTemplate(db_, p), row + 1);
+    if (prompts_.RunDialog(*editDlg_) == QDialog::Accepted) {
+        db_.InsertTransponder(p, editDlg_->Record());
+        // The rows from p on move down one place: each takes its new transponder and number.
+        record_list::InsertRow(*list_, row, QString());
+        const int count = db_.header.TpCount;
+        for (int i = row; i < count; ++i) WriteRow(i);
+        ReportChange("New Transponder");
+    }
+    list_->setFocus();
+    record_list::SelectRow(*list_, row);
+}
+
+void CTransponderListDlg::OnChannels() {
+    if (db_.header.TpCount == 0) return;
+    const int row = record_list::SelectedRow(*list_);
+    if (row < 0) {
+        prompts_.Inform(kSelectFirst, "Information");
+        return;
+    }
+    const std::size_t count = zev::ChannelsOfTransponder(db_, static_cast<std::size_t>(row)).size();
+    if (count == 0) {
+        prompts_.Inform("There's No channel belong to this Transponder!", "Information");
+        return;
+    }
+    channelsDlg_->position = row;
+    channelsDlg_->count = static_cast<int>(count);
+    channelsDlg_->Load();
+    if (prompts_.RunDialog(*channelsDlg_) == QDialog::Accepted) {
+        ReportChange(QStringLiteral("Delete All Channels of Transponder %1").arg(row + 1));
+    }
+}
+
+void CTransponderListDlg::OnDelete() {
+    if (db_.header.TpCount == 0) return;
+    const int row = record_list::SelectedRow(*list_);
+    if (row < 0) {
+        prompts_.Inform(kSelectFirst, "Information");
+        return;
+    }
+    const auto position = static_cast<std::size_t>(row);
+    const std::size_t channels = zev::ChannelsOfTransponder(db_, position).size();
+    if (channels > 0) {
+        prompts_.Inform("There are channel(s) belong to this Transponder!", "Information");
+        channelsDlg_->position = row;
+        channelsDlg_->count = static_cast<int>(channels);
+        channelsDlg_->Load();
+        // Only a list emptied with Delete All lets the transponder go.
+        if (prompts_.RunDialog(*channelsDlg_) != QDialog::Accepted) return;
+    }
+    const std::size_t countBefore = db_.header.TpCount;
+    record_list::RemoveRow(*list_, row);
+    db_.DeleteTransponder(position);
+    for (int i = row; i < db_.header.TpCount; ++i) WriteRow(i);
+    if (const auto next = zev::SelectionAfterDelete(position, countBefore)) {
+        list_->setFocus();
+        record_list::SelectRow(*list_, static_cast<int>(*next));
+    }
+    ReportChange("Delete Transponder");
+}
+
+void CTransponderListDlg::OnRowsDropped() {
+    // The list control has put the table into the rows' order and reported the change.
+    databaseChanged_ = true;
+}

@@ -1,0 +1,38 @@
+// Building blocks the satellite and transponder dialogs share: controls named by their ids,
+// the two dialog layouts, and number fields read as integers.
+#pragma once
+
+#include <QString>
+#include <initializer_list>
+#include <optional>
+#include <utility>
+#include <vector>
+
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+class UiPrompts;
+
+// A push button whose objectName is its control id; Enter never presses it.
+QPushButton* MakeIdButton(const QString& text, const QString& id, QWidget* parent);
+
+// A text box whose objectName is its control id.
+QLineEdit* MakeIdEdit(const QString& id, QWidget* parent);
+
+// The header text above a list of fixed-column lines, in the list's font.
+QLabel* MakeListHeader(const QString& text, QWidget* parent);
+
+// A list (with its header text above it, when there is one) and a row of buttons below.
+void LayOutListDialog(QDialog* dialog, QLabel* header, QWidget* list,
+                      std::initializer_list<QPushButton*> buttons);
+
+// Labelled fields above OK (id 1, the default button, connected to accept) and Cancel (id 2,
+// connected to reject).
+void LayOutEditDialog(QDialog* dialog, const std::vector<std::pair<QString, QWidget*>>& rows);
+
+// The field's text as an integer (surrounding spaces allowed, optional sign). When it is not
+// one, says "Please enter an integer.", makes the field active with its text selected and
+// returns nullopt.
+std::optional<int> ReadIntegerField(QLineEdit& field, UiPrompts& prompts);

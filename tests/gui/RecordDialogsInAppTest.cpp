@@ -1,0 +1,52 @@
+// F11 and F12 from the channel list, as the program runs them.
+
+#include "GuiFixture.h"
+#include "RecordDialogsFixture.h"
+#include "app/CommandIds.h"
+#include "lists/CZuzeListViewView.h"
+
+namespace {
+
+class RecordDialogsInAppTest : public GuiFixture {};
+
+// The channel list shows satellite numbers and names: a satellite inserted before the
+// channel's own must show in the list once the Satellite List closes.
+TEST_F(RecordDialogsInAppTest, TheChannelListRefillsAfterTheSatelliteListChangedIt) {
+    StartApp();
+    zev::ChannelDatabase& db = app_->Database();
+    db.header.SatCount = 1;
+    db.satellites[0].Name = {'O', 'L', 'D'};
+    db.header.TpCount = 1;
+    db.transponders[0].Sat = 1;
+    db.header.TvCount = 1;
+    db.Tv(0).TpNumber = 1;
+    Frame().Execute(cmd::TvChannelList);
+    ASSERT_EQ(Frame().listView->RowCount(), 1);
+    EXPECT_EQ(Frame().listView->CellText(0, 2), "1");
+
+    prompts_.dialogScripts.push_back([](QDialog& list) {
+        record_list::SelectRow(Control<RecordListControl>(list, "1029"), 0);
+        Click(list, "1031");
+        list.reject();
+        return list.result();
+    });
+    prompts_.dialogScripts.push_back([](QDialog& edit) {
+        Type(edit, "1019", "NEW");
+        Click(edit, "1");
+        return edit.result();
+    });
+    Frame().Execute(cmd::SatelliteList);
+    EXPECT_EQ(Frame().listView->CellText(0, 2), "2");
+    EXPECT_EQ(Frame().listView->CellText(0, 3), "OLD");
+
+    prompts_.dialogScripts.push_back([](QDialog& list) {
+        EXPECT_EQ(record_list::RowCount(Control<RecordListControl>(list, "1010")), 1);
+        list.reject();
+        return list.result();
+    });
+    Frame().Execute(cmd::TransponderList);
+    EXPECT_EQ(prompts_.dialogTitles,
+              QStringList({"Satellite List", "Satellite Edit", "Transponder List"}));
+}
+
+}  // namespace
