@@ -6,9 +6,9 @@
 
 #include "app/CZevView.h"
 #include "app/TerminalLog.h"
-#include "ui/UiPrompts.h"
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
 #include "protocols/ReceiverSession.h"
+#include "ui/UiPrompts.h"
 
 namespace {
 

@@ -3,13 +3,13 @@
 #include <QDialog>
 
 #include "app/CZevView.h"
-#include "ui/UiPrompts.h"
-#include "app/settings/SettingsFile.h"
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"
-#include "serial/CComSettingDlg.h"
-#include "serial/CFlashSettingDlg.h"
-#include "serial/link/SerialLink.h"
+#include "link/SerialLink.h"
+#include "settings/SettingsFile.h"
+#include "settingsdialogs/CComSettingDlg.h"
+#include "settingsdialogs/CFlashSettingDlg.h"
+#include "ui/UiPrompts.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "app/settings/LinkSettings.h"
+#include "settings/LinkSettings.h"
 
 namespace zev {
 class ChannelDatabase;

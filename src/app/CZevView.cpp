@@ -10,10 +10,10 @@
 
 #include "app/CDataFileCommands.h"
 #include "app/CZevDoc.h"
-#include "ui/UiPrompts.h"
 #include "database/ChannelDatabase.h"
-#include "serial/link/NotificationPump.h"
-#include "serial/link/SerialLink.h"
+#include "link/NotificationPump.h"
+#include "link/SerialLink.h"
+#include "ui/UiPrompts.h"
 
 CZevView::CZevView(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers& images,
                    UiPrompts& prompts, QWidget* parent)

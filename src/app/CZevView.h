@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
+#include "link/LinkRunHost.h"
 #include "protocols/ReceiverSession.h"
 #include "protocols/RunHost.h"
 #include "protocols/TerminalFeed.h"
-#include "serial/link/LinkRunHost.h"
 
 namespace zev {
 class ChannelDatabase;

@@ -4,13 +4,13 @@
 #include <optional>
 #include <ostream>
 
-#include "app/settings/SettingsFile.h"
 #include "cli/CommandTable.h"
 #include "cli/DatabaseJson.h"
 #include "cli/DatabaseText.h"
 #include "cli/ImageFiles.h"
 #include "database/FlashLayout.h"
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
+#include "settings/SettingsFile.h"
 
 namespace zev::cli {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
 
 namespace zev::cli {
 

@@ -14,17 +14,17 @@
 #include <ostream>
 #include <vector>
 
-#include "app/settings/SettingsFile.h"
 #include "cli/CommandTable.h"
 #include "cli/ImageFiles.h"
 #include "cli/ReceiverEventLoop.h"
 #include "cli/ReceiverTerminal.h"
 #include "database/FlashLayout.h"
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
+#include "link/NotificationPump.h"
+#include "link/SerialLink.h"
 #include "protocols/ParameterDataFile.h"
 #include "protocols/ReceiverSession.h"
-#include "serial/link/NotificationPump.h"
-#include "serial/link/SerialLink.h"
+#include "settings/SettingsFile.h"
 
 namespace zev::cli {
 

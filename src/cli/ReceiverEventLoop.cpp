@@ -5,7 +5,7 @@
 #include <csignal>
 
 #include "cli/ReceiverTerminal.h"
-#include "serial/link/SerialLink.h"
+#include "link/SerialLink.h"
 
 namespace zev::cli {
 

@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "link/LinkRunHost.h"
 #include "protocols/TerminalFeed.h"
-#include "serial/link/LinkRunHost.h"
 
 namespace zev::cli {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "core/TextFormat.h"
 #include "protocols/LineConventions.h"
-#include "protocols/TextFormat.h"
 
 namespace zev {
 

@@ -1,11 +1,11 @@
 // The byte handler of Load Setting from Box: the box sends its user block in 8192-byte
 // blocks, each asked for with SYNC, into the input image buffer; a checked result replaces
 // the channel database.
+#include "core/TextFormat.h"
 #include "protocols/FrameStep.h"
 #include "protocols/LineConventions.h"
 #include "protocols/ReceiverSession.h"
 #include "protocols/SessionState.h"
-#include "protocols/TextFormat.h"
 
 namespace zev {
 namespace {

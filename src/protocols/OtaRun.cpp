@@ -1,12 +1,12 @@
 // OTA Software Update: the information printed from the .sgn file, and the byte handler that
 // hands the OTA loader the SoftwareInfoBlock, then the file in the shared data steps.
+#include "core/TextFormat.h"
 #include "protocols/FrameStep.h"
 #include "protocols/LineConventions.h"
 #include "protocols/LoaderHandshake.h"
 #include "protocols/LoaderTransfer.h"
 #include "protocols/ReceiverSession.h"
 #include "protocols/SessionState.h"
-#include "protocols/TextFormat.h"
 
 namespace zev {
 namespace {

@@ -7,8 +7,8 @@
 #include <iostream>
 #include <memory>
 
+#include "core/TextFormat.h"
 #include "protocols/RunHost.h"
-#include "protocols/TextFormat.h"
 
 namespace zev {
 namespace {

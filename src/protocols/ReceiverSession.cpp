@@ -1,10 +1,10 @@
 // The commands that start the receiver runs, Stop Update, and the run bookkeeping they share.
 #include "protocols/ReceiverSession.h"
 
+#include "core/TextFormat.h"
 #include "protocols/FrameStep.h"
 #include "protocols/LineConventions.h"
 #include "protocols/SessionState.h"
-#include "protocols/TextFormat.h"
 
 namespace zev {
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "database/ChannelDatabase.h"
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
 #include "protocols/RunHost.h"
 
 namespace zev {

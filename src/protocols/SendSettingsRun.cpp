@@ -3,11 +3,11 @@
 // each SYNC of the box.
 #include <algorithm>
 
+#include "core/TextFormat.h"
 #include "protocols/FrameStep.h"
 #include "protocols/LineConventions.h"
 #include "protocols/ReceiverSession.h"
 #include "protocols/SessionState.h"
-#include "protocols/TextFormat.h"
 
 namespace zev {
 namespace {

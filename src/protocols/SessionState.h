@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
 #include "protocols/BlockSender.h"
 #include "protocols/FrameBuffer.h"
 #include "protocols/ParameterDataFile.h"

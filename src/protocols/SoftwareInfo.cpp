@@ -1,7 +1,7 @@
 #include "protocols/SoftwareInfo.h"
 
+#include "core/TextFormat.h"
 #include "protocols/LineConventions.h"
-#include "protocols/TextFormat.h"
 
 namespace zev {
 namespace {

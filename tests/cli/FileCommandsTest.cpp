@@ -4,7 +4,7 @@
 
 #include "CliTestSupport.h"
 #include "cli/CliOptions.h"
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
 
 namespace zev::cli {
 namespace {

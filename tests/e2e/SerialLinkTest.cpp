@@ -4,7 +4,7 @@
 #include <numeric>
 
 #include "e2e/PtyPair.h"
-#include "serial/link/SerialLink.h"
+#include "link/SerialLink.h"
 
 namespace zev {
 namespace {

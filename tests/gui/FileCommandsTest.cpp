@@ -7,7 +7,7 @@
 #include "app/CommandIds.h"
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
 #include "lists/CZuzeListViewView.h"
 
 namespace {

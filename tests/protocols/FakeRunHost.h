@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "database/ChannelDatabase.h"
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
 #include "protocols/ReceiverSession.h"
 #include "protocols/RunHost.h"
 

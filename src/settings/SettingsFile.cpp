@@ -1,4 +1,4 @@
-#include "app/settings/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <cctype>
 #include <climits>

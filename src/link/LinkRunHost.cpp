@@ -1,8 +1,8 @@
-#include "serial/link/LinkRunHost.h"
+#include "link/LinkRunHost.h"
 
 #include <algorithm>
 
-#include "serial/link/SerialLink.h"
+#include "link/SerialLink.h"
 
 namespace zev {
 

@@ -1,4 +1,4 @@
-#include "serial/link/SerialLink.h"
+#include "link/SerialLink.h"
 
 #include <QSerialPort>
 

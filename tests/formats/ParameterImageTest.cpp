@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ImageTestSupport.h"
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
 
 namespace zev {
 namespace {

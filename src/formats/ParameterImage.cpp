@@ -1,11 +1,11 @@
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <string>
 
-#include "database/ImageLayout.h"
-#include "database/ImageRecords.h"
+#include "formats/ImageLayout.h"
+#include "formats/ImageRecords.h"
 
 namespace zev {
 

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "app/settings/LinkSettings.h"
+#include "settings/LinkSettings.h"
 
 class QComboBox;
 class QPushButton;

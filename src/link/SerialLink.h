@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings/LinkSettings.h"
+#include "settings/LinkSettings.h"
 
 class QSerialPort;
 

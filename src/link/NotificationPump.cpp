@@ -1,10 +1,10 @@
-#include "serial/link/NotificationPump.h"
+#include "link/NotificationPump.h"
 
 #include <array>
 #include <cstdint>
 
+#include "link/SerialLink.h"
 #include "protocols/ReceiverSession.h"
-#include "serial/link/SerialLink.h"
 
 namespace zev {
 

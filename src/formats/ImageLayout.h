@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "database/ChannelDatabase.h"
-#include "database/ImageRecords.h"
+#include "formats/ImageRecords.h"
 
 namespace zev::image {
 

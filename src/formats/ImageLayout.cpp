@@ -1,4 +1,4 @@
-#include "database/ImageLayout.h"
+#include "formats/ImageLayout.h"
 
 #include <cstdio>
 #include <string>

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <string>
 
-#include "app/settings/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 namespace zev {
 namespace {

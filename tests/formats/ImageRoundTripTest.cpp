@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ImageTestSupport.h"
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
 
 namespace zev {
 namespace {

@@ -1,4 +1,4 @@
-#include "serial/ComboText.h"
+#include "settingsdialogs/ComboText.h"
 
 #include <QComboBox>
 

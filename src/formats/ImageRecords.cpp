@@ -1,6 +1,6 @@
-#include "database/ImageRecords.h"
+#include "formats/ImageRecords.h"
 
-#include "database/ImageWords.h"
+#include "formats/ImageWords.h"
 
 namespace zev::image {
 

@@ -1,4 +1,4 @@
-#include "serial/SettingsDialogLayout.h"
+#include "settingsdialogs/SettingsDialogLayout.h"
 
 #include <QDialog>
 #include <QFormLayout>

@@ -1,12 +1,12 @@
-#include "serial/CFlashSettingDlg.h"
+#include "settingsdialogs/CFlashSettingDlg.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <array>
 
-#include "app/settings/SettingsFile.h"
-#include "serial/ComboText.h"
-#include "serial/SettingsDialogLayout.h"
+#include "settings/SettingsFile.h"
+#include "settingsdialogs/ComboText.h"
+#include "settingsdialogs/SettingsDialogLayout.h"
 
 namespace {
 
