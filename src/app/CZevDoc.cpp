@@ -6,6 +6,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"
 #include "link/SerialLink.h"
+#include "settings/PortChoiceText.h"
 #include "settings/SettingsFile.h"
 #include "settingsdialogs/CComSettingDlg.h"
 #include "settingsdialogs/CFlashSettingDlg.h"
@@ -78,9 +79,9 @@ void CZevDoc::OnComSetup() {
     dlg.portName = QString::fromStdString(settings_.portName);
     dlg.baudRate = QString::number(settings_.baudRate);
     dlg.dataBits = QString::number(settings_.dataBits);
-    dlg.parity = QString::fromStdString(settings_.parity);
-    dlg.stopBits = QString::fromStdString(settings_.stopBits);
-    dlg.flowControl = QString::fromStdString(settings_.flowControl);
+    dlg.parity = QString::fromStdString(zev::ChoiceText(settings_.parity));
+    dlg.stopBits = QString::fromStdString(zev::ChoiceText(settings_.stopBits));
+    dlg.flowControl = QString::fromStdString(zev::ChoiceText(settings_.flowControl));
     dlg.portLocked = link_->portConnected();
     if (filePortName_) dlg.temporaryPort = dlg.portName;
     if (dlg.exec() != QDialog::Accepted) return;
@@ -135,7 +136,7 @@ QString CZevDoc::PortSettingsText() const {
     return QStringLiteral("%1-%2-%3-%4-%5")
         .arg(QString::fromStdString(settings_.portName))
         .arg(settings_.baudRate)
-        .arg(QString::fromStdString(settings_.parity))
+        .arg(QString::fromStdString(zev::ChoiceText(settings_.parity)))
         .arg(settings_.dataBits)
-        .arg(QString::fromStdString(settings_.stopBits));
+        .arg(QString::fromStdString(zev::ChoiceText(settings_.stopBits)));
 }

@@ -18,6 +18,34 @@ constexpr int kCloseFlushMilliseconds = 2000;
 // waiting for the event loop.
 constexpr std::size_t kImmediateHandOver = 512;
 
+QSerialPort::Parity QtParity(Parity parity) {
+    switch (parity) {
+        case Parity::None:
+            return QSerialPort::NoParity;
+        case Parity::Odd:
+            return QSerialPort::OddParity;
+        case Parity::Even:
+            return QSerialPort::EvenParity;
+        case Parity::Mark:
+            return QSerialPort::MarkParity;
+        case Parity::Space:
+            return QSerialPort::SpaceParity;
+    }
+    return QSerialPort::NoParity;
+}
+
+QSerialPort::StopBits QtStopBits(StopBits stopBits) {
+    switch (stopBits) {
+        case StopBits::One:
+            return QSerialPort::OneStop;
+        case StopBits::OneAndHalf:
+            return QSerialPort::OneAndHalfStop;
+        case StopBits::Two:
+            return QSerialPort::TwoStop;
+    }
+    return QSerialPort::OneStop;
+}
+
 }  // namespace
 
 SerialLink::SerialLink(LinkSettings& settings, QObject* parent)
@@ -89,33 +117,18 @@ bool SerialLink::ApplyPortSettings() {
     if (s.dataBits < 5 || s.dataBits > 8) return false;
     if (!port_->setDataBits(static_cast<QSerialPort::DataBits>(s.dataBits))) return false;
 
-    bool ok = true;
-    if (s.parity == "None") {
-        ok = port_->setParity(QSerialPort::NoParity);
-    } else if (s.parity == "Odd") {
-        ok = port_->setParity(QSerialPort::OddParity);
-    } else if (s.parity == "Even") {
-        ok = port_->setParity(QSerialPort::EvenParity);
-    } else if (s.parity == "Mask") {
-        ok = port_->setParity(QSerialPort::MarkParity);
-    } else if (s.parity == "Space") {
-        ok = port_->setParity(QSerialPort::SpaceParity);
+    // A text that names no value leaves that setting as the port has it.
+    if (const auto parity = s.parity.Known(); parity && !port_->setParity(QtParity(*parity))) {
+        return false;
     }
-    if (!ok) return false;
-
-    if (s.stopBits == "1") {
-        ok = port_->setStopBits(QSerialPort::OneStop);
-    } else if (s.stopBits == "1.5") {
-        ok = port_->setStopBits(QSerialPort::OneAndHalfStop);
-    } else if (s.stopBits == "2") {
-        ok = port_->setStopBits(QSerialPort::TwoStop);
+    if (const auto stop = s.stopBits.Known(); stop && !port_->setStopBits(QtStopBits(*stop))) {
+        return false;
     }
-    if (!ok) return false;
-
     // "None" and unknown texts keep whatever flow control the port already has.
-    if (s.flowControl == "Hardware") {
+    bool ok = true;
+    if (s.flowControl == FlowControl::Hardware) {
         ok = port_->setFlowControl(QSerialPort::HardwareControl);
-    } else if (s.flowControl == "Xon/Xoff") {
+    } else if (s.flowControl == FlowControl::XonXoff) {
         ok = port_->setFlowControl(QSerialPort::SoftwareControl);
     }
     return ok;

@@ -3,15 +3,17 @@
 
 #include <string>
 
+#include "settings/PortChoice.h"
+
 namespace zev {
 
 struct LinkSettings {
     int baudRate = 115200;
     int dataBits = 8;
-    std::string parity = "None";
+    PortChoice<Parity> parity = Parity::None;
     std::string portName = "COM1";
-    std::string stopBits = "1";
-    std::string flowControl = "None";
+    PortChoice<StopBits> stopBits = StopBits::One;
+    PortChoice<FlowControl> flowControl = FlowControl::None;
     int flashSizeIndex = 2;
     int userSizeIndex = 2;
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/PortChoiceText.h"
+
 namespace zev {
 
 namespace {
@@ -21,8 +23,9 @@ constexpr std::size_t kMaxReadSize = 64 * 1024;
 std::string SettingsText(const LinkSettings& s) {
     std::string text;
     for (const std::string& field :
-         {std::to_string(s.baudRate), std::to_string(s.dataBits), s.parity, s.portName, s.stopBits,
-          s.flowControl, std::to_string(s.flashSizeIndex), std::to_string(s.userSizeIndex)}) {
+         {std::to_string(s.baudRate), std::to_string(s.dataBits), ChoiceText(s.parity), s.portName,
+          ChoiceText(s.stopBits), ChoiceText(s.flowControl), std::to_string(s.flashSizeIndex),
+          std::to_string(s.userSizeIndex)}) {
         text += field;
         text += ',';
     }
@@ -38,16 +41,16 @@ void StoreField(LinkSettings& s, int index, const std::string& field) {
             s.dataBits = ParseSettingsInt(field);
             break;
         case 2:
-            s.parity = field;
+            s.parity = ChoiceFromText<Parity>(field);
             break;
         case 3:
             s.portName = field;
             break;
         case 4:
-            s.stopBits = field;
+            s.stopBits = ChoiceFromText<StopBits>(field);
             break;
         case 5:
-            s.flowControl = field;
+            s.flowControl = ChoiceFromText<FlowControl>(field);
             break;
         case 6:
             s.flashSizeIndex = ParseSettingsInt(field);

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QSerialPortInfo>
 
+#include "settings/PortChoiceText.h"
 #include "settings/SettingsFile.h"
 #include "settingsdialogs/ComboText.h"
 #include "settingsdialogs/SettingsDialogLayout.h"
@@ -20,6 +21,19 @@ QStringList PortChoices() {
     return ports;
 }
 
+// The texts of a port choice's values, in their order.
+template <typename Value>
+QStringList ChoiceItems() {
+    QStringList items;
+    for (const zev::ChoiceName<Value>& name : zev::ChoiceNames<Value>()) items << name.text;
+    return items;
+}
+
+template <typename Value>
+QString Text(const zev::PortChoice<Value>& choice) {
+    return QString::fromStdString(zev::ChoiceText(choice));
+}
+
 }  // namespace
 
 CComSettingDlg::CComSettingDlg(const zev::LinkSettings& current, QWidget* parent)
@@ -31,9 +45,9 @@ CComSettingDlg::CComSettingDlg(const zev::LinkSettings& current, QWidget* parent
                                  "19200", "38400", "57600", "115200", "230400", "460800", "921600"},
                                 this);
     dataBitsBox_ = combo_text::Make({"4", "5", "6", "7", "8"}, this);
-    parityBox_ = combo_text::Make({"None", "Odd", "Even", "Mask", "Space"}, this);
-    stopBitsBox_ = combo_text::Make({"1", "1.5", "2"}, this);
-    flowBox_ = combo_text::Make({"None", "Hardware", "Xon/Xoff"}, this);
+    parityBox_ = combo_text::Make(ChoiceItems<zev::Parity>(), this);
+    stopBitsBox_ = combo_text::Make(ChoiceItems<zev::StopBits>(), this);
+    flowBox_ = combo_text::Make(ChoiceItems<zev::FlowControl>(), this);
 
     restoreButton_ = LayOutSettingsDialog(this, "COM Setup",
                                           {{"Port", portBox_},
@@ -75,9 +89,9 @@ zev::LinkSettings CComSettingDlg::Chosen() const {
     out.portName = portName.toStdString();
     out.baudRate = zev::ParseSettingsInt(baudRate.toStdString());
     out.dataBits = zev::ParseSettingsInt(dataBits.toStdString());
-    out.parity = parity.toStdString();
-    out.stopBits = stopBits.toStdString();
-    out.flowControl = flowControl.toStdString();
+    out.parity = zev::ChoiceFromText<zev::Parity>(parity.toStdString());
+    out.stopBits = zev::ChoiceFromText<zev::StopBits>(stopBits.toStdString());
+    out.flowControl = zev::ChoiceFromText<zev::FlowControl>(flowControl.toStdString());
     return out;
 }
 
@@ -86,9 +100,9 @@ void CComSettingDlg::OnRestoreDefaults() {
     portName = QString::fromStdString(defaults.portName);
     baudRate = QString::number(defaults.baudRate);
     dataBits = QString::number(defaults.dataBits);
-    parity = QString::fromStdString(defaults.parity);
-    stopBits = QString::fromStdString(defaults.stopBits);
-    flowControl = QString::fromStdString(defaults.flowControl);
+    parity = Text(defaults.parity);
+    stopBits = Text(defaults.stopBits);
+    flowControl = Text(defaults.flowControl);
     SaveFile();
     ShowMembers();
 }

@@ -51,12 +51,34 @@ TEST_F(SettingsFileTest, ReadsAllEightFields) {
     const LinkSettings s = LoadSettingsFile(path_);
     EXPECT_EQ(s.baudRate, 9600);
     EXPECT_EQ(s.dataBits, 8);
-    EXPECT_EQ(s.parity, "Even");
+    EXPECT_EQ(s.parity, Parity::Even);
     EXPECT_EQ(s.portName, "COM2");
-    EXPECT_EQ(s.stopBits, "2");
-    EXPECT_EQ(s.flowControl, "Hardware");
+    EXPECT_EQ(s.stopBits, StopBits::Two);
+    EXPECT_EQ(s.flowControl, FlowControl::Hardware);
     EXPECT_EQ(s.flashSizeIndex, 3);
     EXPECT_EQ(s.userSizeIndex, 4);
+}
+
+TEST_F(SettingsFileTest, ChoiceTextsBecomeValuesAndGoBackByteForByte) {
+    const auto record = [](const std::string& text) {
+        return text + std::string(50 - text.size(), '\0');
+    };
+    Write(record("9600,8,Mask,COM1,1.5,Xon/Xoff,2,2,"));
+    LinkSettings s = LoadSettingsFile(path_);
+    EXPECT_EQ(s.parity, Parity::Mark);  // "Mask" is mark parity
+    EXPECT_EQ(s.stopBits, StopBits::OneAndHalf);
+    EXPECT_EQ(s.flowControl, FlowControl::XonXoff);
+    ASSERT_TRUE(SaveSettingsFile(s, path_));
+    EXPECT_EQ(Contents(), record("9600,8,Mask,COM1,1.5,Xon/Xoff,2,2,"));
+
+    // Typed texts that name no value (case counts) stay exactly as they were typed.
+    Write(record("9600,8,mark,COM1,1.25,RTS/CTS,2,2,"));
+    s = LoadSettingsFile(path_);
+    EXPECT_FALSE(s.parity.Known().has_value());
+    EXPECT_FALSE(s.stopBits.Known().has_value());
+    EXPECT_EQ(s.flowControl.UnlistedText(), "RTS/CTS");
+    ASSERT_TRUE(SaveSettingsFile(s, path_));
+    EXPECT_EQ(Contents(), record("9600,8,mark,COM1,1.25,RTS/CTS,2,2,"));
 }
 
 TEST_F(SettingsFileTest, FewerThanEightCommasKeepDefaultsForFieldsNotReached) {
@@ -64,7 +86,7 @@ TEST_F(SettingsFileTest, FewerThanEightCommasKeepDefaultsForFieldsNotReached) {
     const LinkSettings s = LoadSettingsFile(path_);
     EXPECT_EQ(s.baudRate, 9600);
     EXPECT_EQ(s.dataBits, 7);
-    EXPECT_EQ(s.parity, "Odd");
+    EXPECT_EQ(s.parity, Parity::Odd);
     EXPECT_EQ(s.portName, "COM1");
     EXPECT_EQ(s.userSizeIndex, 2);
 
