@@ -1,11 +1,11 @@
 #include "app/CDataFileCommands.h"
 
-#include <QFileInfo>
 #include <algorithm>
 #include <span>
 
 #include "app/CZevView.h"
 #include "app/TerminalLog.h"
+#include "core/FileName.h"
 #include "formats/ParameterImage.h"
 #include "protocols/ReceiverSession.h"
 #include "ui/UiPrompts.h"
@@ -31,12 +31,6 @@ CDataFileCommands::CDataFileCommands(CZevView& view, zev::ReceiverSession& sessi
                                      UiPrompts& prompts)
     : view_(view), session_(session), prompts_(prompts) {}
 
-QString CDataFileCommands::ExtensionOf(const QString& path) {
-    const QString name = QFileInfo(path).fileName();
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? name : name.mid(dot + 1);
-}
-
 void CDataFileCommands::Warn(const QString& text) {
     prompts_.Inform(text, QStringLiteral("Warning"), zev::MsgIcon::Exclamation);
 }
@@ -49,11 +43,10 @@ void CDataFileCommands::Open() {
     if (!path) return;
     session_.currentFileName = Local8Bit(*path);
 
-    const QString extension = ExtensionOf(*path);
-    if (extension == QLatin1String("stc")) {
+    const std::string extension = zev::FileExtension(session_.currentFileName);
+    if (extension == "stc") {
         OpenImage(*path);
-    } else if (extension == QLatin1String("cus") || extension == QLatin1String("txt") ||
-               extension == QLatin1String("sgn")) {
+    } else if (extension == "cus" || extension == "txt" || extension == "sgn") {
         // Now the input of the update commands.
     } else {
         Warn(QStringLiteral("\n Wrong File: %1").arg(*path));
@@ -110,7 +103,7 @@ void CDataFileCommands::SaveText(bool askForName) {
         session_.currentFileName = Local8Bit(*path);
     }
     const QString path = QString::fromLocal8Bit(session_.currentFileName.c_str());
-    if (ExtensionOf(path) != QLatin1String("txt")) return;
+    if (zev::FileExtension(session_.currentFileName) != "txt") return;
     if (!terminal_log::Write(view_, path)) {
         Warn(QStringLiteral("Could not write %1 completely; the terminal text was not saved.")
                  .arg(path));
@@ -124,11 +117,8 @@ void CDataFileCommands::SaveImage(bool askForName) {
         if (!path) return;
         if (!CreateImageFile(*path)) return;
     }
-    const QString extension = ExtensionOf(QString::fromLocal8Bit(session_.currentFileName.c_str()));
-    if (extension != QLatin1String("def") && extension != QLatin1String("stc") &&
-        extension != QLatin1String("all")) {
-        return;
-    }
+    const std::string extension = zev::FileExtension(session_.currentFileName);
+    if (extension != "def" && extension != "stc" && extension != "all") return;
     if (!askForName && !EnsureImageFileHeld()) return;
     WriteImage(session_.HeldFile(), extension);
 }
@@ -159,10 +149,10 @@ bool CDataFileCommands::EnsureImageFileHeld() {
     return true;
 }
 
-void CDataFileCommands::WriteImage(std::FILE* file, const QString& extension) {
-    const zev::ImageKind kind = extension == QLatin1String("stc")   ? zev::ImageKind::User
-                                : extension == QLatin1String("all") ? zev::ImageKind::All
-                                                                    : zev::ImageKind::Default;
+void CDataFileCommands::WriteImage(std::FILE* file, const std::string& extension) {
+    const zev::ImageKind kind = extension == "stc"   ? zev::ImageKind::User
+                                : extension == "all" ? zev::ImageKind::All
+                                                     : zev::ImageKind::Default;
     std::vector<uint8_t>& output = session_.Images().output;
     const zev::ImageResult packed =
         zev::PackImage(session_.Database(), kind, std::span<uint8_t>(output));

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdio>
+#include <string>
 
 namespace zev {
 class ReceiverSession;
@@ -21,9 +22,6 @@ class CDataFileCommands {
     void Save();
     void SaveAs();
 
-    // The text after the last "." of the file name, or the whole name without a dot.
-    static QString ExtensionOf(const QString& path);
-
   private:
     void OpenImage(const QString& path);
     void SaveText(bool askForName);
@@ -31,7 +29,7 @@ class CDataFileCommands {
     // Closes the held file and creates `path` as the new held image file.
     bool CreateImageFile(const QString& path);
     bool EnsureImageFileHeld();
-    void WriteImage(std::FILE* file, const QString& extension);
+    void WriteImage(std::FILE* file, const std::string& extension);
     void Warn(const QString& text);
 
     CZevView& view_;

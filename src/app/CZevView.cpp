@@ -11,6 +11,7 @@
 #include "app/CDataFileCommands.h"
 #include "app/CZevDoc.h"
 #include "database/ChannelDatabase.h"
+#include "database/StartupHeader.h"
 #include "link/NotificationPump.h"
 #include "link/SerialLink.h"
 #include "ui/UiPrompts.h"
@@ -26,11 +27,9 @@ CZevView::CZevView(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers& im
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    db.header.MarkerA = 0xFA;
-    db.header.MarkerB = 0xFC;
-    db.header.MarkerC = 0xFE;
     doc_.AttachTerminal(this);
-    doc_.UpdateFlashLayout();
+    zev::ApplyStartupHeader(db.header, doc_.Settings().flashSizeIndex,
+                            doc_.Settings().userSizeIndex);
     SetTerminalFont();
 
     files_ = std::make_unique<CDataFileCommands>(*this, session_, prompts_);

@@ -8,7 +8,8 @@
 #include "cli/DatabaseJson.h"
 #include "cli/DatabaseText.h"
 #include "cli/ImageFiles.h"
-#include "database/FlashLayout.h"
+#include "core/FileName.h"
+#include "database/StartupHeader.h"
 #include "formats/ParameterImage.h"
 #include "settings/SettingsFile.h"
 
@@ -80,11 +81,8 @@ void StartupHeader(const CliOptions& options, DatabaseHeader& header) {
         }
     }
     header = DatabaseHeader{};
-    header.MarkerA = 0xFA;
-    header.MarkerB = 0xFC;
-    header.MarkerC = 0xFE;
-    UpdateFlashLayout(header, options.flash.value_or(settings.flashSizeIndex),
-                      options.user.value_or(settings.userSizeIndex));
+    ApplyStartupHeader(header, options.flash.value_or(settings.flashSizeIndex),
+                       options.user.value_or(settings.userSizeIndex));
 }
 
 int Dump(const CliOptions& options, std::ostream& out, std::ostream& err) {

@@ -20,13 +20,6 @@ std::string Describe(const std::string& path, const QString& reason) {
 
 }  // namespace
 
-std::string FileExtension(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const std::size_t dot = name.rfind('.');
-    return dot == std::string::npos ? name : name.substr(dot + 1);
-}
-
 std::optional<ImageKind> ImageKindForExtension(const std::string& extension) {
     if (extension == "stc") return ImageKind::User;
     if (extension == "def") return ImageKind::Default;

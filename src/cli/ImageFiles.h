@@ -13,9 +13,6 @@
 
 namespace zev::cli {
 
-// The text after the last "." of the file name; the whole name when it has no ".".
-std::string FileExtension(const std::string& path);
-
 // "stc" user block, "def" default-channel block, "all" both; compared case-sensitively.
 std::optional<ImageKind> ImageKindForExtension(const std::string& extension);
 

@@ -18,7 +18,7 @@
 #include "cli/ImageFiles.h"
 #include "cli/ReceiverEventLoop.h"
 #include "cli/ReceiverTerminal.h"
-#include "database/FlashLayout.h"
+#include "database/StartupHeader.h"
 #include "formats/ParameterImage.h"
 #include "link/NotificationPump.h"
 #include "link/SerialLink.h"
@@ -85,10 +85,7 @@ class ReceiverBench {
           host_(link_, terminal_, err),
           session_(host_, *db_, *images_),
           pump_(link_, session_, host_) {
-        db_->header.MarkerA = 0xFA;
-        db_->header.MarkerB = 0xFC;
-        db_->header.MarkerC = 0xFE;
-        UpdateFlashLayout(db_->header, settings_.flashSizeIndex, settings_.userSizeIndex);
+        ApplyStartupHeader(db_->header, settings_.flashSizeIndex, settings_.userSizeIndex);
     }
 
     ~ReceiverBench() {

@@ -1,4 +1,5 @@
-// printf-style formatting into a std::string for terminal lines and messages.
+// printf-style formatting into a std::string for terminal lines and messages; the text is never
+// cut, however long.
 #pragma once
 
 #include <string>

@@ -1,20 +1,10 @@
 #include "formats/ImageLayout.h"
 
-#include <cstdio>
 #include <string>
 
+#include "core/TextFormat.h"
+
 namespace zev::image {
-
-namespace {
-
-template <typename... Args>
-std::string Format(const char* format, Args... args) {
-    char text[256];
-    std::snprintf(text, sizeof text, format, args...);
-    return text;
-}
-
-}  // namespace
 
 std::string CheckCapacitiesAndCounts(const DatabaseHeader& h, std::string_view blockName) {
     const std::string block(blockName);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <span>
 
+#include "core/ByteOrder.h"
 #include "database/ChannelDatabase.h"
 
 namespace zev::image {
@@ -15,12 +16,11 @@ namespace zev::image {
 inline constexpr std::size_t kNameBytes = 12;
 
 inline uint16_t ReadWord(std::span<const uint8_t> bytes, std::size_t offset) {
-    return static_cast<uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
+    return ReadLe16(bytes.data() + offset);
 }
 
 inline void WriteWord(std::span<uint8_t> bytes, std::size_t offset, uint16_t value) {
-    bytes[offset] = static_cast<uint8_t>(value & 0xFF);
-    bytes[offset + 1] = static_cast<uint8_t>(value >> 8);
+    WriteLe16(bytes.data() + offset, value);
 }
 
 inline uint32_t ReadLong(std::span<const uint8_t> bytes, std::size_t offset) {
@@ -35,17 +35,13 @@ inline void WriteLong(std::span<uint8_t> bytes, std::size_t offset, uint32_t val
 // Image byte 2k holds character 2k + 1 and image byte 2k + 1 holds character 2k.
 inline void ReadName(std::span<const uint8_t> bytes, std::size_t offset,
                      std::array<char, kNameFieldSize>& name) {
-    for (std::size_t i = 0; i < kNameBytes; ++i) {
-        name[i ^ 1] = static_cast<char>(bytes[offset + i]);
-    }
+    SwapPairs(bytes.data() + offset, reinterpret_cast<uint8_t*>(name.data()), kNameBytes);
     name[kNameBytes] = '\0';
 }
 
 inline void WriteName(std::span<uint8_t> bytes, std::size_t offset,
                       const std::array<char, kNameFieldSize>& name) {
-    for (std::size_t i = 0; i < kNameBytes; ++i) {
-        bytes[offset + i] = static_cast<uint8_t>(name[i ^ 1]);
-    }
+    SwapPairs(reinterpret_cast<const uint8_t*>(name.data()), bytes.data() + offset, kNameBytes);
 }
 
 }  // namespace zev::image

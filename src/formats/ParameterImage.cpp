@@ -1,9 +1,9 @@
 #include "formats/ParameterImage.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
+#include "core/TextFormat.h"
 #include "formats/ImageLayout.h"
 #include "formats/ImageRecords.h"
 
@@ -22,13 +22,6 @@ ImageResult Refused(std::string message) {
     result.ok = false;
     result.error = std::move(message);
     return result;
-}
-
-template <typename... Args>
-std::string Format(const char* format, Args... args) {
-    char text[320];
-    std::snprintf(text, sizeof text, format, args...);
-    return text;
 }
 
 // The name as the user sees it: up to the first NUL of its 12 characters.

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "core/ByteOrder.h"
 #include "protocols/RunHost.h"
 
 namespace zev {
@@ -20,14 +21,11 @@ inline uint32_t BlockCountFor(uint32_t length) {
 
 // Numbers of more than one byte travel least significant byte first.
 inline void SendLe32(RunHost& host, uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        host.SendByte(static_cast<uint8_t>(value >> shift));
+    uint8_t bytes[4];
+    WriteLe32(bytes, value);
+    for (uint8_t b : bytes) {
+        host.SendByte(b);
     }
-}
-
-inline uint32_t ReadLe32(const uint8_t* bytes) {
-    return static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
-           static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
 }
 
 // The boot loader's hello answer, also used by the OTA loader.

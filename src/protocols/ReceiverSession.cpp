@@ -1,6 +1,7 @@
 // The commands that start the receiver runs, Stop Update, and the run bookkeeping they share.
 #include "protocols/ReceiverSession.h"
 
+#include "core/FileName.h"
 #include "core/TextFormat.h"
 #include "protocols/FrameStep.h"
 #include "protocols/LineConventions.h"
@@ -55,7 +56,7 @@ bool ReceiverSession::HasCurrentFile(const char* missing) {
 }
 
 bool ReceiverSession::HasExtension(const std::string& extension) {
-    if (FileExtension() != extension) {
+    if (FileExtension(currentFileName) != extension) {
         host_.AppendText("\nOpen file is invalid, exit!");
         return false;
     }
@@ -160,11 +161,6 @@ void ReceiverSession::ReportFailedOpen(const char* format) {
     CloseHeldFile();
 }
 
-std::string ReceiverSession::FileExtension() const {
-    const auto dot = currentFileName.rfind('.');
-    return dot == std::string::npos ? std::string() : currentFileName.substr(dot + 1);
-}
-
 void ReceiverSession::HandleByte(uint8_t value) {
     switch (mode_) {
         case ProtocolMode::UpdateParameters:
@@ -262,7 +258,7 @@ void ReceiverSession::SendSettingToBox() {
         host_.Message("Please open transfer data file!", "Warning", MsgIcon::Exclamation);
         return;
     }
-    if (!(FileExtension() == "stc" || (noFile && db_.Loaded))) {
+    if (!(FileExtension(currentFileName) == "stc" || (noFile && db_.Loaded))) {
         host_.Message("Input file is invalid, exit!", "Warning", MsgIcon::Exclamation);
         return;
     }

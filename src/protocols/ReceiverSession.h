@@ -100,7 +100,6 @@ class ReceiverSession {
     // A check that failed before anything was sent: message box and terminal line.
     void Refuse(const std::string& sentence);
     void ReportFailedOpen(const char* format);
-    std::string FileExtension() const;
 
     // Collects one byte of a `length`-byte frame; true once it is complete. A frame without
     // its STX or ETX ends the run with the given line.

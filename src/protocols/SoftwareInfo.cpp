@@ -71,9 +71,7 @@ SoftwareInfoBlock MakeSoftwareInfoBlock(const OtaFileInfo& info, const std::tm& 
     SoftwareInfoBlock block{};
     block[0] = info.softwareId;
     block[1] = info.hardwareVersion;
-    for (int i = 0; i < 4; ++i) {
-        block[2 + i] = static_cast<uint8_t>(info.length >> (8 * i));
-    }
+    WriteLe32(&block[2], info.length);
     block[6] = 0;
     block[7] = 0;
     block[8] = 3;
