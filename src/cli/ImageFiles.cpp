@@ -8,9 +8,9 @@ namespace zev::cli {
 
 namespace {
 
-// Large enough for the JSON of any database the tables can hold, small enough to refuse
-// something that is plainly not one.
-constexpr qint64 kMaxJsonFileSize = 256LL * 1024 * 1024;
+// Large enough for the JSON of any database the tables can hold, and far more than any
+// parameter data file; small enough to refuse something that is plainly neither.
+constexpr qint64 kMaxWholeFileSize = 256LL * 1024 * 1024;
 
 QString Path(const std::string& path) { return QString::fromStdString(path); }
 
@@ -54,8 +54,8 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::
         error = "cannot open " + Describe(path, file.errorString());
         return std::nullopt;
     }
-    if (file.size() > kMaxJsonFileSize) {
-        error = "\"" + path + "\" is too large to be a database description";
+    if (file.size() > kMaxWholeFileSize) {
+        error = "\"" + path + "\" is too large (more than 256 MB)";
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();

@@ -22,7 +22,6 @@
 #include "formats/ParameterImage.h"
 #include "link/NotificationPump.h"
 #include "link/SerialLink.h"
-#include "protocols/ParameterDataFile.h"
 #include "protocols/ReceiverSession.h"
 #include "settings/SettingsFile.h"
 
@@ -41,7 +40,6 @@ constexpr CommandUsage kCommands[] = {
     {"load", 1, "zev-cli [--port NAME] [--baud N] [--timeout S] load OUT.stc"},
     {"send", 1, "zev-cli [--port NAME] [--baud N] [--timeout S] send IN.stc [--default]"},
     {"ota", 1, "zev-cli [--port NAME] [--baud N] [--timeout S] ota FILE.sgn"},
-    {"update-image", 2, "zev-cli update-image DATAFILE OUT"},
 };
 
 // default.dat of the working directory when there is one; a command line does not create it.
@@ -97,7 +95,6 @@ class ReceiverBench {
     int Run() {
         const std::string& command = options_.command;
         if (command == "monitor") return Monitor();
-        if (command == "update-image") return BuildUpdateImage();
         const std::string& path = options_.args[0];
         if (command == "load") return LoadFromBox(path);
         if (!InputReadable(path, err_)) return kExitUsage;
@@ -192,29 +189,6 @@ class ReceiverBench {
         host_.Answer(kTooManyQuestion, MsgAnswer::No);
         session_.SendSettingToBox();
         return AwaitRun();
-    }
-
-    int BuildUpdateImage() {
-        const std::string& dataPath = options_.args[0];
-        if (!InputReadable(dataPath, err_)) return kExitUsage;
-        ParameterDataFile data;
-        if (!data.Parse(dataPath)) {
-            err_ << "zev-cli: " << dataPath << ": Input file is invalid !" << std::endl;
-            return kExitUsage;
-        }
-        data.BuildHeader();
-        if (const std::string problem = data.CapacityProblem(kInputImageSize); !problem.empty()) {
-            err_ << "zev-cli: " << dataPath << ": " << problem << std::endl;
-            return kExitUsage;
-        }
-        std::vector<uint8_t> image(data.TotalLength());
-        data.BuildImage(image, host_);
-        std::string error;
-        if (!WriteFileAtomically(options_.args[1], image, error)) {
-            err_ << "zev-cli: " << error << std::endl;
-            return kExitUsage;
-        }
-        return kExitOk;
     }
 
     const CliOptions& options_;

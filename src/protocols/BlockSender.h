@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "protocols/BlockSource.h"
+#include "core/ByteSource.h"
 #include "protocols/RunHost.h"
 #include "protocols/WordChecksum.h"
 
@@ -23,7 +23,7 @@ class BlockSender {
 
     // Sends the next block; `restart` begins at the data's first byte. A block the source
     // cannot supply in full is not sent at all.
-    BlockOutcome SendNextBlock(RunHost& host, BlockSource& source, WordChecksum& checksum,
+    BlockOutcome SendNextBlock(RunHost& host, ByteSource& source, WordChecksum& checksum,
                                bool restart);
 
   private:

@@ -1,5 +1,8 @@
 // The byte handler of Update Parameters and Update Software: the boot loader's handshake,
 // the start of the data, and the boot loader's bytes for the shared data steps.
+#include "formats/ParameterUpdateImage.h"
+#include "formats/SoftwareFile.h"
+#include "protocols/FileByteSource.h"
 #include "protocols/LineConventions.h"
 #include "protocols/LoaderHandshake.h"
 #include "protocols/LoaderTransfer.h"
@@ -78,24 +81,22 @@ void ReceiverSession::StartBootLoaderData() {
         ParameterDataFile& data = impl_->dataFile;
         SendLe32(host_, impl_->updateLength);
         SendLe32(host_, data.FullDatabase() ? kFullDatabaseAddress : kChannelListAddress);
-        data.BuildImage(images_.input, host_);
+        BuildUpdateImage(data, images_.input);
+        host_.AppendText(UpdateImageCountsText(data));
         impl_->sender.Start(impl_->updateLength);
         SendNextDataBlock(kBootTransfer, true);
         return;
     }
     // The file may have changed since the command checked it: check again before its length
     // goes out.
-    long size = -1;
-    if (heldFile_ != nullptr && std::fseek(heldFile_, 0, SEEK_END) == 0) {
-        size = std::ftell(heldFile_);
-    }
-    if (size <= 0 || static_cast<unsigned long>(size) > kMaxBlocks * kBlockSize) {
+    const std::optional<uint64_t> size = FileByteSource(heldFile_).Size();
+    if (!size || !SoftwareFileProblem(currentFileName, *size).empty()) {
         host_.AppendText("\n  !Error: The software file can't be read or has changed, exit!");
         CloseHeldFile();
         EndRun(false);
         return;
     }
-    const auto length = static_cast<uint32_t>(size);
+    const auto length = static_cast<uint32_t>(*size);
     SendLe32(host_, length);
     SendLe32(host_, kSoftwareAddress);
     impl_->sender.Start(length);

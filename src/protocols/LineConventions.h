@@ -1,24 +1,17 @@
 // Conventions of the serial line shared by every receiver run: frame bytes, little-endian
-// numbers and the 8192-byte blocks.
+// numbers and the 8192-byte blocks (formats/TransferBlocks.h).
 #pragma once
 
 #include <cstdint>
 
 #include "core/ByteOrder.h"
+#include "formats/TransferBlocks.h"
 #include "protocols/RunHost.h"
 
 namespace zev {
 
 inline constexpr uint8_t kStx = 0x02;
 inline constexpr uint8_t kEtx = 0x03;
-inline constexpr uint32_t kBlockSize = 0x2000;
-// The count of blocks sent is 8 bits wide on both ends of the line.
-inline constexpr uint32_t kMaxBlocks = 255;
-
-inline uint32_t BlockCountFor(uint32_t length) {
-    return static_cast<uint32_t>((static_cast<uint64_t>(length) + kBlockSize - 1) / kBlockSize);
-}
-
 // Numbers of more than one byte travel least significant byte first.
 inline void SendLe32(RunHost& host, uint32_t value) {
     uint8_t bytes[4];

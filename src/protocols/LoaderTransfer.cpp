@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "protocols/FileByteSource.h"
 #include "protocols/FrameStep.h"
 #include "protocols/LineConventions.h"
 #include "protocols/ReceiverSession.h"
@@ -22,9 +23,9 @@ void ReceiverSession::SendNextDataBlock(const LoaderTransfer& transfer, bool res
     const bool fromImage = SendsImage();
     BlockSender& sender = impl_->sender;
     const std::span<const uint8_t> input(images_.input);
-    MemoryBlockSource image(input.first(std::min<std::size_t>(sender.TotalLength(), input.size())));
-    FileBlockSource file(heldFile_);
-    BlockSource& source = fromImage ? static_cast<BlockSource&>(image) : file;
+    MemoryByteSource image(input.first(std::min<std::size_t>(sender.TotalLength(), input.size())));
+    FileByteSource file(heldFile_);
+    ByteSource& source = fromImage ? static_cast<ByteSource&>(image) : file;
     switch (sender.SendNextBlock(host_, source, impl_->checksum, restart)) {
         case BlockOutcome::MoreBlocks:
             step_ = transfer.syncStep;

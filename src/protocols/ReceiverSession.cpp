@@ -3,6 +3,9 @@
 
 #include "core/FileName.h"
 #include "core/TextFormat.h"
+#include "formats/ParameterUpdateImage.h"
+#include "formats/SoftwareFile.h"
+#include "protocols/FileByteSource.h"
 #include "protocols/FrameStep.h"
 #include "protocols/LineConventions.h"
 #include "protocols/SessionState.h"
@@ -20,14 +23,17 @@ constexpr const char* kPortOpen = " %s is open!\n";
 constexpr const char* kWaitBootLoader =
     "\nPlease reset ZEV. Waiting for sign from 'Boot loader' =>";
 
-// Size of an open file, or -1 when it cannot be told.
-long FileSize(std::FILE* file) {
-    if (file == nullptr || std::fseek(file, 0, SEEK_END) != 0) {
-        return -1;
+// The whole of an open file, read once from its start.
+bool ReadWhole(std::FILE* file, std::vector<uint8_t>& bytes) {
+    if (file == nullptr || std::fseek(file, 0, SEEK_SET) != 0) {
+        return false;
     }
-    const long size = std::ftell(file);
-    std::fseek(file, 0, SEEK_SET);
-    return size;
+    uint8_t chunk[8192];
+    std::size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    }
+    return std::ferror(file) == 0;
 }
 
 }  // namespace
@@ -191,15 +197,20 @@ void ReceiverSession::UpdateParameters() {
         return;
     }
     ParameterDataFile& data = impl_->dataFile;
-    if (!data.Parse(currentFileName)) {
+    std::vector<uint8_t> bytes;
+    if (!ReadWhole(heldFile_, bytes) || !data.Parse(bytes)) {
         host_.Message("Input file is invalid !", kAppTitle, MsgIcon::Exclamation);
         CloseHeldFile();
         host_.CloseLink();
         return;
     }
-    impl_->updateLength = data.BuildHeader();
+    for (const MalformedLine& line : data.MalformedLines()) {
+        host_.AppendText("\n" + MalformedLineText(line));
+    }
+    impl_->updateLength = UpdateImageLength(data);
     // The tables and the image buffer have fixed sizes: refuse what they cannot hold.
-    if (const std::string problem = data.CapacityProblem(images_.input.size()); !problem.empty()) {
+    if (const std::string problem = UpdateImageProblem(data, images_.input.size());
+        !problem.empty()) {
         Refuse(problem + " Nothing is sent.");
         CloseHeldFile();
         host_.CloseLink();
@@ -221,18 +232,10 @@ void ReceiverSession::UpdateSoftware() {
         return;
     }
     // The loader counts blocks in 8 bits and needs at least one.
-    const long size = FileSize(heldFile_);
-    if (size <= 0) {
-        Refuse(
-            Format("The software file '%s' is empty; nothing is sent.", currentFileName.c_str()));
-        CloseHeldFile();
-        return;
-    }
-    if (static_cast<unsigned long>(size) > kMaxBlocks * kBlockSize) {
-        Refuse(
-            Format("The software file '%s' has %ld bytes; at most %u blocks (%u bytes) "
-                   "can be sent.",
-                   currentFileName.c_str(), size, kMaxBlocks, kMaxBlocks * kBlockSize));
+    FileByteSource file(heldFile_);
+    if (const std::string problem = SoftwareFileProblem(currentFileName, file.Size().value_or(0));
+        !problem.empty()) {
+        Refuse(problem);
         CloseHeldFile();
         return;
     }
@@ -289,7 +292,8 @@ void ReceiverSession::OtaSoftwareUpdate() {
         return;
     }
     // The offsets and the length come from the file: check them before anything is sent.
-    const OtaFileCheck check = ReadOtaFileInfo(heldFile_);
+    FileByteSource file(heldFile_);
+    const OtaFileCheck check = CheckOtaFile(file);
     if (!check.ok) {
         Refuse(check.error + " Nothing is sent.");
         CloseHeldFile();

@@ -3,12 +3,12 @@
 
 #include <cstdint>
 
+#include "formats/ParameterDataFile.h"
 #include "formats/ParameterImage.h"
+#include "formats/SoftwareInfo.h"
 #include "protocols/BlockSender.h"
 #include "protocols/FrameBuffer.h"
-#include "protocols/ParameterDataFile.h"
 #include "protocols/ReceiverSession.h"
-#include "protocols/SoftwareInfo.h"
 #include "protocols/WordChecksum.h"
 
 namespace zev {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeRunHost.h"
-#include "protocols/SoftwareInfo.h"
+#include "formats/SoftwareInfo.h"
 
 namespace zev::test {
 namespace {

@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
+#include <vector>
 
-#include "FakeRunHost.h"
-#include "protocols/ParameterDataFile.h"
+#include "formats/ParameterDataFile.h"
+#include "formats/ParameterImage.h"
+#include "formats/ParameterUpdateImage.h"
 
 namespace zev::test {
 namespace {
+
+std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
 const std::string kSatLine = "S:09750,U,0,10600,0,0,0,2,SAT1\n";
 const std::string kTpLine = "T:11778,V,0,00,001,27500,01070\n";
@@ -39,10 +44,11 @@ class ParameterDataFileTest : public ::testing::Test {
   protected:
     // Parses `content` and builds the image into `image`.
     void Build(const std::string& content) {
-        ASSERT_TRUE(file.Parse(WriteTempFile("params.txt", content)));
-        length = file.BuildHeader();
+        ASSERT_TRUE(file.Parse(Bytes(content)));
+        length = UpdateImageLength(file);
         image.assign(length, 0xEE);
-        file.BuildImage(image, host);
+        BuildUpdateImage(file, image);
+        counts = UpdateImageCountsText(file);
     }
     std::vector<uint8_t> At(std::size_t offset, std::size_t count) const {
         return {image.begin() + offset, image.begin() + offset + count};
@@ -53,7 +59,7 @@ class ParameterDataFileTest : public ::testing::Test {
     }
 
     ParameterDataFile file;
-    FakeRunHost host;
+    std::string counts;
     uint32_t length = 0;
     std::vector<uint8_t> image;
 };
@@ -79,7 +85,7 @@ TEST_F(ParameterDataFileTest, FullDatabaseFileGivesHeaderAndPackedRecords) {
     EXPECT_EQ(At(80, 28),
               (std::vector<uint8_t>{'H',  'C',  '\n', '1',  0, 0, 0,    0, 0, 0, 0, 0, 0x00, 0x10,
                                     0x50, 0x14, 0xF0, 0xFF, 0, 0, 0x20, 0, 1, 0, 1, 0, 0,    0}));
-    EXPECT_EQ(host.text, "\n  S:[1]\n  T:[1]\n  C:[1]");
+    EXPECT_EQ(counts, "\n  S:[1]\n  T:[1]\n  C:[1]");
 }
 
 TEST_F(ParameterDataFileTest, ChannelListFileHoldsOnlyChannelRecords) {
@@ -87,7 +93,7 @@ TEST_F(ParameterDataFileTest, ChannelListFileHoldsOnlyChannelRecords) {
     Build(Repeat(line, 3));
     EXPECT_FALSE(file.FullDatabase());
     EXPECT_EQ(length, 54u + 34 * 3);
-    EXPECT_EQ(host.text, "C:[3]");
+    EXPECT_EQ(counts, "C:[3]");
     const std::size_t r = 54 + 34;  // the second record
     EXPECT_EQ(At(r, 10), (std::vector<uint8_t>{'B', 'A', 'D', 'C', 0, '\n', 0, 0, 0, 0}));
     EXPECT_EQ(At(r + 12, 2), (std::vector<uint8_t>{2, 0}));  // polarisation V
@@ -131,11 +137,9 @@ TEST_F(ParameterDataFileTest, LettersOutsideTheirSetsTakeFixedValues) {
     EXPECT_EQ(At(108 + 12, 2), (std::vector<uint8_t>{0x00, 0x10}));  // 'X' at 29 gives 0
     // Unknown letters of the channel-list layout follow the same rule.
     ParameterDataFile list;
-    ASSERT_TRUE(list.Parse(
-        WriteTempFile("list.txt", ListChannelLine({{18, 'x'}, {40, 'x'}, {58, 'x'}}, "A"))));
-    list.BuildHeader();
-    std::vector<uint8_t> out(list.TotalLength());
-    list.BuildImage(out, host);
+    ASSERT_TRUE(list.Parse(Bytes(ListChannelLine({{18, 'x'}, {40, 'x'}, {58, 'x'}}, "A"))));
+    std::vector<uint8_t> out(UpdateImageLength(list));
+    BuildUpdateImage(list, out);
     EXPECT_EQ(out[54 + 12], 0);
     EXPECT_EQ(out[54 + 18], 0);
     EXPECT_EQ(out[54 + 22], 2);
@@ -148,7 +152,10 @@ TEST_F(ParameterDataFileTest, MalformedLineIsReportedKeepsItsRecordAndStillCount
     bad[2] = '1';
     testing::internal::CaptureStdout();
     Build(bad + bad + kTpLine);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "\n S: 0 line error!\n S: 1 line error!");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");  // the parse prints nothing
+    EXPECT_EQ(file.MalformedLines(),
+              (std::vector<MalformedLine>{{.kind = 'S', .index = 0}, {.kind = 'S', .index = 1}}));
+    EXPECT_EQ(MalformedLineText(file.MalformedLines()[1]), " S: 1 line error!");
     EXPECT_EQ(file.SatelliteCount(), 2u);
     EXPECT_EQ(At(54, 2), (std::vector<uint8_t>{0x5A, 0x98}));  // what the first parse put there
 }
@@ -163,23 +170,35 @@ TEST_F(ParameterDataFileTest, OnlyTheFirstPieceOfALongLineIsRead) {
     EXPECT_EQ(At(54 + 8, 4), (std::vector<uint8_t>{'H', 'C', '\n', '1'}));
 }
 
-TEST_F(ParameterDataFileTest, FileWithoutRecordLinesOrMissingFails) {
-    EXPECT_FALSE(file.Parse(WriteTempFile("empty.txt", "hello\nX:1\n")));
-    EXPECT_FALSE(file.Parse(::testing::TempDir() + "no-such-file.txt"));
+TEST_F(ParameterDataFileTest, LineHoldingANulEndsAtItsLineFeedAndNameStopsAtTheNul) {
+    // The NUL used to end the line early, so the line after it was taken for its rest and lost.
+    const std::string named = ListChannelLine({}, "AB");
+    std::string nul = ListChannelLine({}, "XY");
+    nul[82] = '\0';
+    Build(nul + named + named);
+    EXPECT_EQ(file.ChannelCount(), 3u);
+    EXPECT_EQ(counts, "C:[3]");
+    EXPECT_EQ(length, 54u + 34 * 3);
+    EXPECT_EQ(At(54, 10), (std::vector<uint8_t>{0, 'X', 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(At(54 + 34 * 2, 4), (std::vector<uint8_t>{'B', 'A', 0, '\n'}));
+}
+
+TEST_F(ParameterDataFileTest, FileWithoutRecordLinesFails) {
+    EXPECT_FALSE(file.Parse(Bytes("hello\nX:1\n")));
+    EXPECT_FALSE(file.Parse({}));
 }
 
 TEST_F(ParameterDataFileTest, MoreLinesThanTablesOrBufferHoldAreNamed) {
-    ASSERT_TRUE(file.Parse(WriteTempFile("many-s.txt", Repeat(kSatLine, 256))));
-    EXPECT_NE(file.CapacityProblem(kInputImageSize), "");
-    ASSERT_TRUE(file.Parse(WriteTempFile("ok-s.txt", Repeat(kSatLine, 255))));
-    EXPECT_EQ(file.CapacityProblem(kInputImageSize), "");
-    ASSERT_TRUE(file.Parse(WriteTempFile("many-t.txt", Repeat(kTpLine, 5001))));
-    EXPECT_NE(file.CapacityProblem(kInputImageSize), "");
+    ASSERT_TRUE(file.Parse(Bytes(Repeat(kSatLine, 256))));
+    EXPECT_NE(UpdateImageProblem(file, kInputImageSize), "");
+    ASSERT_TRUE(file.Parse(Bytes(Repeat(kSatLine, 255))));
+    EXPECT_EQ(UpdateImageProblem(file, kInputImageSize), "");
+    ASSERT_TRUE(file.Parse(Bytes(Repeat(kTpLine, 5001))));
+    EXPECT_NE(UpdateImageProblem(file, kInputImageSize), "");
     // 7800 channel-list records are 265,254 bytes: within the table, beyond the buffer.
-    ASSERT_TRUE(file.Parse(WriteTempFile("big.txt", Repeat(ListChannelLine({}, "A"), 7800))));
-    file.BuildHeader();
-    EXPECT_GT(file.TotalLength(), kInputImageSize);
-    EXPECT_NE(file.CapacityProblem(kInputImageSize), "");
+    ASSERT_TRUE(file.Parse(Bytes(Repeat(ListChannelLine({}, "A"), 7800))));
+    EXPECT_GT(UpdateImageLength(file), kInputImageSize);
+    EXPECT_NE(UpdateImageProblem(file, kInputImageSize), "");
 }
 
 }  // namespace

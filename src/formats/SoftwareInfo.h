@@ -4,9 +4,10 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <ctime>
 #include <string>
+
+#include "core/ByteSource.h"
 
 namespace zev {
 
@@ -26,9 +27,9 @@ struct OtaFileCheck {
     OtaFileInfo info;
 };
 
-// Reads the offset at 0 and the information at P + 4 and P + 22, refusing a file too short
-// for them, a length beyond the file's end, and a length of 0 or more than 255 blocks.
-OtaFileCheck ReadOtaFileInfo(std::FILE* file);
+// Reads the offset at 0 and the information at P + 4 and P + 22 of the .sgn file, refusing a
+// file too short for them, a length beyond the file's end, and more than 255 blocks.
+OtaFileCheck CheckOtaFile(ByteSource& file);
 
 // Modified Julian Date of a local date (years since 1900, month 1-12, day 1-31).
 uint16_t ModifiedJulianDate(const std::tm& local);

@@ -1,45 +1,39 @@
-#include "protocols/SoftwareInfo.h"
+#include "formats/SoftwareInfo.h"
 
+#include "core/ByteOrder.h"
 #include "core/TextFormat.h"
-#include "protocols/LineConventions.h"
+#include "formats/TransferBlocks.h"
 
 namespace zev {
-namespace {
 
-bool ReadAt(std::FILE* file, uint64_t position, uint8_t* out, std::size_t count) {
-    return std::fseek(file, static_cast<long>(position), SEEK_SET) == 0 &&
-           std::fread(out, 1, count, file) == count;
-}
-
-}  // namespace
-
-OtaFileCheck ReadOtaFileInfo(std::FILE* file) {
+OtaFileCheck CheckOtaFile(ByteSource& file) {
     OtaFileCheck check;
-    if (file == nullptr || std::fseek(file, 0, SEEK_END) != 0) {
+    const std::optional<uint64_t> fileSize = file.Size();
+    if (!fileSize) {
         check.error = "The OTA software file cannot be read.";
         return check;
     }
-    const long size = std::ftell(file);
+    const uint64_t size = *fileSize;
     uint8_t word[4];
-    if (size < 4 || !ReadAt(file, 0, word, 4)) {
+    if (size < 4 || !file.ReadAt(0, word, 4)) {
         check.error = "The OTA software file is too short to hold its information offset.";
         return check;
     }
     const uint64_t p = ReadLe32(word);
     uint8_t info[4];
     uint8_t lengthValue[4];
-    if (p + 26 > static_cast<uint64_t>(size) || !ReadAt(file, p + 4, info, 4) ||
-        !ReadAt(file, p + 22, lengthValue, 4)) {
+    if (p + 26 > size || !file.ReadAt(p + 4, info, 4) || !file.ReadAt(p + 22, lengthValue, 4)) {
         check.error = Format(
             "The OTA software file's information at offset 0x%llx lies beyond its end "
-            "(%ld bytes).",
-            static_cast<unsigned long long>(p), size);
+            "(%llu bytes).",
+            static_cast<unsigned long long>(p), static_cast<unsigned long long>(size));
         return check;
     }
     const uint64_t length = uint64_t{ReadLe32(lengthValue)} + 8;
-    if (length > static_cast<uint64_t>(size)) {
-        check.error = Format("The OTA software length 0x%llx is larger than the file (%ld bytes).",
-                             static_cast<unsigned long long>(length), size);
+    if (length > size) {
+        check.error =
+            Format("The OTA software length 0x%llx is larger than the file (%llu bytes).",
+                   static_cast<unsigned long long>(length), static_cast<unsigned long long>(size));
         return check;
     }
     if (BlockCountFor(static_cast<uint32_t>(length)) > kMaxBlocks) {
@@ -47,7 +41,6 @@ OtaFileCheck ReadOtaFileInfo(std::FILE* file) {
                              static_cast<unsigned long long>(length), kMaxBlocks);
         return check;
     }
-    std::fseek(file, 0, SEEK_SET);
     check.ok = true;
     check.info = {info[0], info[1], info[2], info[3], static_cast<uint32_t>(length)};
     return check;
