@@ -4,10 +4,11 @@
 #include <span>
 
 #include "app/CZevView.h"
+#include "app/DataFileState.h"
 #include "app/TerminalLog.h"
 #include "core/FileName.h"
+#include "database/ChannelDatabase.h"
 #include "formats/ParameterImage.h"
-#include "protocols/ReceiverSession.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -21,15 +22,13 @@ const char* const kOpenFilterList =
 const char* const kSaveFilterText = "txt files (*.txt);;All Files (*.*)";
 const char* const kSaveFilterImage =
     "stc files (*.stc);;def files (*.def);;all files (*.all);;All Files (*.*)";
-const char* const kNoFile = "*.*";
-
 std::string Local8Bit(const QString& path) { return path.toLocal8Bit().toStdString(); }
 
 }  // namespace
 
-CDataFileCommands::CDataFileCommands(CZevView& view, zev::ReceiverSession& session,
-                                     UiPrompts& prompts)
-    : view_(view), session_(session), prompts_(prompts) {}
+CDataFileCommands::CDataFileCommands(CZevView& view, DataFileState& files, zev::ChannelDatabase& db,
+                                     zev::ImageBuffers& images, UiPrompts& prompts)
+    : view_(view), files_(files), db_(db), images_(images), prompts_(prompts) {}
 
 void CDataFileCommands::Warn(const QString& text) {
     prompts_.Inform(text, QStringLiteral("Warning"), zev::MsgIcon::Exclamation);
@@ -41,38 +40,37 @@ void CDataFileCommands::Open() {
         prompts_.OpenFileName(kOpenTitle, list ? kOpenFilterList : kOpenFilterTerminal,
                               list ? QStringLiteral("stc") : QStringLiteral("cus"));
     if (!path) return;
-    session_.currentFileName = Local8Bit(*path);
+    files_.SetCurrentFile(Local8Bit(*path));
 
-    const std::string extension = zev::FileExtension(session_.currentFileName);
+    const std::string extension = zev::FileExtension(files_.CurrentFile());
     if (extension == "stc") {
         OpenImage(*path);
     } else if (extension == "cus" || extension == "txt" || extension == "sgn") {
         // Now the input of the update commands.
     } else {
         Warn(QStringLiteral("\n Wrong File: %1").arg(*path));
-        session_.currentFileName = kNoFile;
+        files_.SetCurrentFile(DataFileState::kNoFile);
     }
 }
 
 void CDataFileCommands::OpenImage(const QString& path) {
     std::FILE* file = std::fopen(Local8Bit(path).c_str(), "r+b");
     if (file == nullptr) {
-        session_.CloseHeldFile();
+        files_.CloseHeldFile();
         Warn(QStringLiteral("Creat File Error!"));
         return;
     }
-    session_.HoldFile(file, zev::OpenFile::ImageFile);
+    files_.HoldFile(file);
 
-    std::vector<uint8_t>& input = session_.Images().input;
+    std::vector<uint8_t>& input = images_.input;
     std::rewind(file);
     const std::size_t read = std::fread(input.data(), 1, input.size(), file);
     const zev::ImageResult result =
-        zev::UnpackImage(session_.Database(), std::span<const uint8_t>(input.data(), read));
+        zev::UnpackImage(db_, std::span<const uint8_t>(input.data(), read));
     if (!result.ok) {
         // The database keeps what it held. The file is let go so that a later Save cannot
         // overwrite the file that could not be read with unrelated channels.
-        session_.CloseHeldFile();
-        session_.currentFileName = kNoFile;
+        files_.Forget();
         Warn(QString::fromStdString(result.error));
         return;
     }
@@ -81,9 +79,9 @@ void CDataFileCommands::OpenImage(const QString& path) {
 
 void CDataFileCommands::Save() {
     if (view_.ListShown()) {
-        SaveImage(session_.currentFileName == kNoFile);
+        SaveImage(!files_.HasCurrentFile());
     } else {
-        SaveText(session_.currentFileName == kNoFile);
+        SaveText(!files_.HasCurrentFile());
     }
 }
 
@@ -100,10 +98,10 @@ void CDataFileCommands::SaveText(bool askForName) {
         const std::optional<QString> path =
             prompts_.SaveFileName(kSaveTitle, kSaveFilterText, QStringLiteral("txt"));
         if (!path) return;
-        session_.currentFileName = Local8Bit(*path);
+        files_.SetCurrentFile(Local8Bit(*path));
     }
-    const QString path = QString::fromLocal8Bit(session_.currentFileName.c_str());
-    if (zev::FileExtension(session_.currentFileName) != "txt") return;
+    const QString path = QString::fromLocal8Bit(files_.CurrentFile().c_str());
+    if (zev::FileExtension(files_.CurrentFile()) != "txt") return;
     if (!terminal_log::Write(view_, path)) {
         Warn(QStringLiteral("Could not write %1 completely; the terminal text was not saved.")
                  .arg(path));
@@ -117,35 +115,33 @@ void CDataFileCommands::SaveImage(bool askForName) {
         if (!path) return;
         if (!CreateImageFile(*path)) return;
     }
-    const std::string extension = zev::FileExtension(session_.currentFileName);
+    const std::string extension = zev::FileExtension(files_.CurrentFile());
     if (extension != "def" && extension != "stc" && extension != "all") return;
     if (!askForName && !EnsureImageFileHeld()) return;
-    WriteImage(session_.HeldFile(), extension);
+    WriteImage(files_.HeldFile(), extension);
 }
 
 bool CDataFileCommands::CreateImageFile(const QString& path) {
-    session_.CloseHeldFile();
-    session_.currentFileName = Local8Bit(path);
-    std::FILE* file = std::fopen(session_.currentFileName.c_str(), "w+b");
+    files_.CloseHeldFile();
+    files_.SetCurrentFile(Local8Bit(path));
+    std::FILE* file = std::fopen(files_.CurrentFile().c_str(), "w+b");
     if (file == nullptr) {
         Warn(QStringLiteral("Creat File Error!"));
         return false;
     }
-    session_.HoldFile(file, zev::OpenFile::ImageFile);
+    files_.HoldFile(file);
     return true;
 }
 
 bool CDataFileCommands::EnsureImageFileHeld() {
-    if (session_.OpenFileState() == zev::OpenFile::ImageFile && session_.HeldFile() != nullptr) {
-        return true;
-    }
-    std::FILE* file = std::fopen(session_.currentFileName.c_str(), "r+b");
+    if (files_.HeldFile() != nullptr) return true;
+    std::FILE* file = std::fopen(files_.CurrentFile().c_str(), "r+b");
     if (file == nullptr) {
-        session_.CloseHeldFile();
+        files_.CloseHeldFile();
         Warn(QStringLiteral("Creat File Error!"));
         return false;
     }
-    session_.HoldFile(file, zev::OpenFile::ImageFile);
+    files_.HoldFile(file);
     return true;
 }
 
@@ -153,15 +149,13 @@ void CDataFileCommands::WriteImage(std::FILE* file, const std::string& extension
     const zev::ImageKind kind = extension == "stc"   ? zev::ImageKind::User
                                 : extension == "all" ? zev::ImageKind::All
                                                      : zev::ImageKind::Default;
-    std::vector<uint8_t>& output = session_.Images().output;
-    const zev::ImageResult packed =
-        zev::PackImage(session_.Database(), kind, std::span<uint8_t>(output));
+    std::vector<uint8_t>& output = images_.output;
+    const zev::ImageResult packed = zev::PackImage(db_, kind, std::span<uint8_t>(output));
     if (!packed.ok) {
         Warn(QString::fromStdString(packed.error));
         return;
     }
-    const std::size_t length =
-        std::min(zev::ImageSize(session_.Database().header, kind), output.size());
+    const std::size_t length = std::min(zev::ImageSize(db_.header, kind), output.size());
 
     // Rewritten in place from the start: a longer file keeps its tail.
     std::rewind(file);
@@ -170,6 +164,6 @@ void CDataFileCommands::WriteImage(std::FILE* file, const std::string& extension
     if (written != length || !flushed) {
         std::clearerr(file);
         Warn(QStringLiteral("Could not write %1 completely; the file may be damaged.")
-                 .arg(QString::fromLocal8Bit(session_.currentFileName.c_str())));
+                 .arg(QString::fromLocal8Bit(files_.CurrentFile().c_str())));
     }
 }

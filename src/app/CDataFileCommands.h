@@ -1,6 +1,6 @@
 // File Open, Save and Save As. With the terminal shown they deal with update files and text
-// logs, with a channel list shown with parameter images. All of them work on the session's
-// current file name and held file.
+// logs, with a channel list shown with parameter images. All of them work on the program's
+// current file and held image file.
 #pragma once
 
 #include <QString>
@@ -8,15 +8,18 @@
 #include <string>
 
 namespace zev {
-class ReceiverSession;
-}
+class ChannelDatabase;
+struct ImageBuffers;
+}  // namespace zev
 
 class CZevView;
+class DataFileState;
 class UiPrompts;
 
 class CDataFileCommands {
   public:
-    CDataFileCommands(CZevView& view, zev::ReceiverSession& session, UiPrompts& prompts);
+    CDataFileCommands(CZevView& view, DataFileState& files, zev::ChannelDatabase& db,
+                      zev::ImageBuffers& images, UiPrompts& prompts);
 
     void Open();
     void Save();
@@ -33,6 +36,8 @@ class CDataFileCommands {
     void Warn(const QString& text);
 
     CZevView& view_;
-    zev::ReceiverSession& session_;
+    DataFileState& files_;
+    zev::ChannelDatabase& db_;
+    zev::ImageBuffers& images_;
     UiPrompts& prompts_;
 };

@@ -59,7 +59,7 @@ void CZevDoc::OnComConnect() {
     if (link_->portConnected()) {
         terminal_->Session().OnLinkConnected();
     } else {
-        terminal_->Session().SetStatusConnected(false);
+        terminal_->ShowConnected(false, false);
     }
     emit StateChanged();
 }
@@ -118,9 +118,9 @@ void CZevDoc::RefreshClock(std::time_t now) {
     localtime_r(&now, &local);
     clockText_ = TimeText(local);
 
-    if (terminal_ != nullptr && terminal_->Session().StatusConnected()) {
+    if (terminal_ != nullptr && terminal_->StatusConnected()) {
         // Hours wrap at a day, as a time of day would.
-        long long elapsed = static_cast<long long>(now - terminal_->Session().RunStart());
+        long long elapsed = static_cast<long long>(now - terminal_->RunStart());
         if (elapsed < 0) elapsed = 0;
         std::tm span{};
         span.tm_hour = static_cast<int>((elapsed / 3600) % 24);

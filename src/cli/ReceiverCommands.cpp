@@ -29,9 +29,6 @@ namespace zev::cli {
 
 namespace {
 
-constexpr const char* kModifyDefaultQuestion = "Modify Default Channels the same?";
-constexpr const char* kTooManyQuestion = "Too much channels, cancel modify default channels ?";
-
 constexpr CommandUsage kCommands[] = {
     {"monitor", 0, "zev-cli [--port NAME] [--baud N] [--timeout S] monitor"},
     {"update-params", 1, "zev-cli [--port NAME] [--baud N] [--timeout S] update-params DATAFILE"},
@@ -87,7 +84,6 @@ class ReceiverBench {
     }
 
     ~ReceiverBench() {
-        session_.CloseHeldFile();
         link_.ClosePort();
         terminal_.Finish();
     }
@@ -98,13 +94,12 @@ class ReceiverBench {
         const std::string& path = options_.args[0];
         if (command == "load") return LoadFromBox(path);
         if (!InputReadable(path, err_)) return kExitUsage;
-        session_.currentFileName = path;
         if (command == "update-params") {
-            session_.UpdateParameters();
+            session_.UpdateParameters(path);
         } else if (command == "update-software") {
-            session_.UpdateSoftware();
+            session_.UpdateSoftware(path);
         } else if (command == "ota") {
-            session_.OtaSoftwareUpdate();
+            session_.OtaSoftwareUpdate(path);
         } else {
             return SendToBox(path);
         }
@@ -114,7 +109,13 @@ class ReceiverBench {
   private:
     // Waits for the started run; the exit status tells how it ended.
     int AwaitRun() {
-        if (session_.Mode() == ProtocolMode::Idle) return NotStarted();
+        if (session_.Mode() != ProtocolMode::Idle) {
+            WaitForRunEnd();
+        }
+        return host_.Outcome() ? ExitStatusFor(*host_.Outcome()) : kExitFailed;
+    }
+
+    void WaitForRunEnd() {
         const LoopEnd end = RunReceiverLoop(link_, host_, options_.timeoutSeconds, true);
         if (end == LoopEnd::TimedOut) {
             err_ << "zev-cli: no answer from the receiver for " << options_.timeoutSeconds
@@ -125,15 +126,6 @@ class ReceiverBench {
         if (end == LoopEnd::TimedOut || end == LoopEnd::Interrupted) {
             session_.StopUpdate();
         }
-        return host_.RunOutcome().value_or(false) ? kExitOk : kExitFailed;
-    }
-
-    // A command that did not start its run refused its file, unless the port would not open
-    // or the database did not fit the default area.
-    int NotStarted() const {
-        if (host_.LinkOpenFailed() || host_.WasAsked(kTooManyQuestion)) return kExitFailed;
-        return host_.MessagesShown() > 0 || options_.command != "monitor" ? kExitUsage
-                                                                          : kExitFailed;
     }
 
     int Monitor() {
@@ -184,10 +176,8 @@ class ReceiverBench {
             err_ << "zev-cli: " << inPath << ": " << unpacked.error << std::endl;
             return kExitUsage;
         }
-        host_.Answer(kModifyDefaultQuestion,
-                     options_.modifyDefault ? MsgAnswer::Yes : MsgAnswer::No);
-        host_.Answer(kTooManyQuestion, MsgAnswer::No);
-        session_.SendSettingToBox();
+        host_.SetModifyDefault(options_.modifyDefault);
+        session_.SendSettingToBox(inPath);
         return AwaitRun();
     }
 
@@ -204,6 +194,24 @@ class ReceiverBench {
 };
 
 }  // namespace
+
+int ExitStatusFor(const RunOutcome& outcome) {
+    switch (outcome.end) {
+        case RunEnd::Succeeded:
+            return kExitOk;
+        case RunEnd::Refused:
+            // The receiver's side could not be reached, or the database does not fit it; every
+            // other refusal is about the file or the command line.
+            return outcome.reason == RunReason::LinkUnavailable ||
+                           outcome.reason == RunReason::DefaultAreaTooSmall
+                       ? kExitFailed
+                       : kExitUsage;
+        case RunEnd::Failed:
+        case RunEnd::Stopped:
+            return kExitFailed;
+    }
+    return kExitFailed;
+}
 
 bool IsReceiverCommand(const std::string& command) {
     return FindCommand(kCommands, command) != nullptr;

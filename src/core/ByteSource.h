@@ -17,6 +17,8 @@ class ByteSource {
     virtual std::optional<uint64_t> Size() = 0;
     // `count` bytes from `position`; false when they are not all there.
     virtual bool ReadAt(uint64_t position, uint8_t* out, std::size_t count) = 0;
+    // Nothing more will be read: a file may be closed now.
+    virtual void Release() {}
 };
 
 class MemoryByteSource : public ByteSource {

@@ -5,6 +5,10 @@
 
 namespace zev {
 
+bool SoftwareSizeSendable(uint64_t size) {
+    return size > 0 && size <= uint64_t{kMaxBlocks} * kBlockSize;
+}
+
 std::string SoftwareFileProblem(const std::string& path, uint64_t size) {
     if (size == 0) {
         return Format("The software file '%s' is empty; nothing is sent.", path.c_str());
