@@ -66,6 +66,26 @@ bool InputReadable(const std::string& path, std::ostream& err) {
 
 bool IsConsole(const std::ostream& out) { return &out == &std::cout && isatty(STDOUT_FILENO) == 1; }
 
+// The exit status of a receiver command that ended with `outcome`: 0 success, 1 a run that did
+// not succeed or a receiver that cannot take it, 2 a file the command refused.
+int ExitStatusFor(const RunOutcome& outcome) {
+    switch (outcome.end) {
+        case RunEnd::Succeeded:
+            return kExitOk;
+        case RunEnd::Refused:
+            // The receiver's side could not be reached, or the database does not fit it; every
+            // other refusal is about the file or the command line.
+            return outcome.reason == RunReason::LinkUnavailable ||
+                           outcome.reason == RunReason::DefaultAreaTooSmall
+                       ? kExitFailed
+                       : kExitUsage;
+        case RunEnd::Failed:
+        case RunEnd::Stopped:
+            return kExitFailed;
+    }
+    return kExitFailed;
+}
+
 // Everything the terminal view holds for a run, wired as the desktop program wires it.
 class ReceiverBench {
   public:
@@ -194,24 +214,6 @@ class ReceiverBench {
 };
 
 }  // namespace
-
-int ExitStatusFor(const RunOutcome& outcome) {
-    switch (outcome.end) {
-        case RunEnd::Succeeded:
-            return kExitOk;
-        case RunEnd::Refused:
-            // The receiver's side could not be reached, or the database does not fit it; every
-            // other refusal is about the file or the command line.
-            return outcome.reason == RunReason::LinkUnavailable ||
-                           outcome.reason == RunReason::DefaultAreaTooSmall
-                       ? kExitFailed
-                       : kExitUsage;
-        case RunEnd::Failed:
-        case RunEnd::Stopped:
-            return kExitFailed;
-    }
-    return kExitFailed;
-}
 
 bool IsReceiverCommand(const std::string& command) {
     return FindCommand(kCommands, command) != nullptr;

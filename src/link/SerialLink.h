@@ -63,7 +63,7 @@ class SerialLink : public QObject {
     bool posted_ = false;    // a Notify is queued in the event loop
     bool lossQueued_ = false;
     // Bytes written since control last returned to the event loop; handed to the port in
-    // one piece, since a run writes whole blocks one byte at a time.
+    // one piece, since a run writes its frames and numbers one byte at a time.
     std::vector<char> outgoing_;
     bool handOverQueued_ = false;
 };
