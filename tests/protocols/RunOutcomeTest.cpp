@@ -2,6 +2,8 @@
 // outcome and by the identity of the questions, never by the texts shown.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "FakeRunHost.h"
 #include "database/FlashLayout.h"
 
