@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "database/FlashLayout.h"
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <span>
 #include <vector>
 
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
 
 namespace zev::fuzz {
 

@@ -1,14 +1,15 @@
 #include "app/CDataFileCommands.h"
 
-#include <QFileInfo>
 #include <algorithm>
 #include <span>
 
 #include "app/CZevDoc.h"
 #include "app/CZevView.h"
+#include "app/DataFileState.h"
 #include "app/TerminalLog.h"
-#include "database/ParameterImage.h"
-#include "protocols/ReceiverSession.h"
+#include "core/FileName.h"
+#include "database/ChannelDatabase.h"
+#include "formats/ParameterImage.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -22,21 +23,13 @@ const char* const kOpenFilterList =
 const char* const kSaveFilterText = "txt files (*.txt);;All Files (*.*)";
 const char* const kSaveFilterImage =
     "stc files (*.stc);;def files (*.def);;all files (*.all);;All Files (*.*)";
-const char* const kNoFile = "*.*";
-
 std::string Local8Bit(const QString& path) { return path.toLocal8Bit().toStdString(); }
 
 }  // namespace
 
-CDataFileCommands::CDataFileCommands(CZevView& view, zev::ReceiverSession& session,
-                                     UiPrompts& prompts)
-    : view_(view), session_(session), prompts_(prompts) {}
-
-QString CDataFileCommands::ExtensionOf(const QString& path) {
-    const QString name = QFileInfo(path).fileName();
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? name : name.mid(dot + 1);
-}
+CDataFileCommands::CDataFileCommands(CZevView& view, DataFileState& files, zev::ChannelDatabase& db,
+                                     zev::ImageBuffers& images, UiPrompts& prompts)
+    : view_(view), files_(files), db_(db), images_(images), prompts_(prompts) {}
 
 void CDataFileCommands::Warn(const QString& text) {
     prompts_.Inform(text, QStringLiteral("Warning"), zev::MsgIcon::Exclamation);
@@ -48,41 +41,39 @@ void CDataFileCommands::Open() {
         prompts_.OpenFileName(kOpenTitle, list ? kOpenFilterList : kOpenFilterTerminal,
                               list ? QStringLiteral("stc") : QStringLiteral("cus"));
     if (!path) return;
-    const QString extension = ExtensionOf(*path);
+    const std::string extension = zev::FileExtension(Local8Bit(*path));
     // Opening an image replaces the channels: changed ones are saved first if wanted.
-    if (extension == QLatin1String("stc") && !SaveChangedChannelList()) return;
-    session_.currentFileName = Local8Bit(*path);
+    if (extension == "stc" && !SaveChangedChannelList()) return;
+    files_.SetCurrentFile(Local8Bit(*path));
 
-    if (extension == QLatin1String("stc")) {
+    if (extension == "stc") {
         OpenImage(*path);
-    } else if (extension == QLatin1String("cus") || extension == QLatin1String("txt") ||
-               extension == QLatin1String("sgn")) {
+    } else if (extension == "cus" || extension == "txt" || extension == "sgn") {
         // Now the input of the update commands.
     } else {
         Warn(QStringLiteral("\n Wrong File: %1").arg(*path));
-        session_.currentFileName = kNoFile;
+        files_.SetCurrentFile(DataFileState::kNoFile);
     }
 }
 
 void CDataFileCommands::OpenImage(const QString& path) {
     std::FILE* file = std::fopen(Local8Bit(path).c_str(), "r+b");
     if (file == nullptr) {
-        session_.CloseHeldFile();
+        files_.CloseHeldFile();
         Warn(QStringLiteral("Creat File Error!"));
         return;
     }
-    session_.HoldFile(file, zev::OpenFile::ImageFile);
+    files_.HoldFile(file);
 
-    std::vector<uint8_t>& input = session_.Images().input;
+    std::vector<uint8_t>& input = images_.input;
     std::rewind(file);
     const std::size_t read = std::fread(input.data(), 1, input.size(), file);
     const zev::ImageResult result =
-        zev::UnpackImage(session_.Database(), std::span<const uint8_t>(input.data(), read));
+        zev::UnpackImage(db_, std::span<const uint8_t>(input.data(), read));
     if (!result.ok) {
         // The database keeps what it held. The file is let go so that a later Save cannot
         // overwrite the file that could not be read with unrelated channels.
-        session_.CloseHeldFile();
-        session_.currentFileName = kNoFile;
+        files_.Forget();
         Warn(QString::fromStdString(result.error));
         return;
     }
@@ -92,9 +83,9 @@ void CDataFileCommands::OpenImage(const QString& path) {
 
 void CDataFileCommands::Save() {
     if (view_.ListShown()) {
-        SaveImage(session_.currentFileName == kNoFile);
+        SaveImage(!files_.HasCurrentFile());
     } else {
-        SaveText(session_.currentFileName == kNoFile);
+        SaveText(!files_.HasCurrentFile());
     }
 }
 
@@ -114,11 +105,9 @@ bool CDataFileCommands::SaveChangedChannelList() {
         zev::MsgIcon::Exclamation, zev::MsgButtons::YesNoCancel, zev::MsgAnswer::Yes);
     if (answer == zev::MsgAnswer::Cancel) return false;
     if (answer == zev::MsgAnswer::No) return true;
-    const QString current = QString::fromLocal8Bit(session_.currentFileName.c_str());
-    const QString extension = ExtensionOf(current);
-    const bool named = session_.currentFileName != kNoFile &&
-                       (extension == QLatin1String("stc") || extension == QLatin1String("def") ||
-                        extension == QLatin1String("all"));
+    const std::string extension = zev::FileExtension(files_.CurrentFile());
+    const bool named = files_.HasCurrentFile() &&
+                       (extension == "stc" || extension == "def" || extension == "all");
     return SaveImage(!named);
 }
 
@@ -127,10 +116,10 @@ void CDataFileCommands::SaveText(bool askForName) {
         const std::optional<QString> path =
             prompts_.SaveFileName(kSaveTitle, kSaveFilterText, QStringLiteral("txt"));
         if (!path) return;
-        session_.currentFileName = Local8Bit(*path);
+        files_.SetCurrentFile(Local8Bit(*path));
     }
-    const QString path = QString::fromLocal8Bit(session_.currentFileName.c_str());
-    if (ExtensionOf(path) != QLatin1String("txt")) return;
+    const QString path = QString::fromLocal8Bit(files_.CurrentFile().c_str());
+    if (zev::FileExtension(files_.CurrentFile()) != "txt") return;
     if (!terminal_log::Write(view_, path)) {
         Warn(QStringLiteral("Could not write %1 completely; the terminal text was not saved.")
                  .arg(path));
@@ -144,56 +133,49 @@ bool CDataFileCommands::SaveImage(bool askForName) {
         if (!path) return false;
         if (!CreateImageFile(*path)) return false;
     }
-    const QString extension = ExtensionOf(QString::fromLocal8Bit(session_.currentFileName.c_str()));
-    if (extension != QLatin1String("def") && extension != QLatin1String("stc") &&
-        extension != QLatin1String("all")) {
-        return false;
-    }
+    const std::string extension = zev::FileExtension(files_.CurrentFile());
+    if (extension != "def" && extension != "stc" && extension != "all") return false;
     if (!askForName && !EnsureImageFileHeld()) return false;
-    if (!WriteImage(session_.HeldFile(), extension)) return false;
+    if (!WriteImage(files_.HeldFile(), extension)) return false;
     view_.Doc().Changes().Clear();
     return true;
 }
 
 bool CDataFileCommands::CreateImageFile(const QString& path) {
-    session_.CloseHeldFile();
-    session_.currentFileName = Local8Bit(path);
-    std::FILE* file = std::fopen(session_.currentFileName.c_str(), "w+b");
+    files_.CloseHeldFile();
+    files_.SetCurrentFile(Local8Bit(path));
+    std::FILE* file = std::fopen(files_.CurrentFile().c_str(), "w+b");
     if (file == nullptr) {
         Warn(QStringLiteral("Creat File Error!"));
         return false;
     }
-    session_.HoldFile(file, zev::OpenFile::ImageFile);
+    files_.HoldFile(file);
     return true;
 }
 
 bool CDataFileCommands::EnsureImageFileHeld() {
-    if (session_.OpenFileState() == zev::OpenFile::ImageFile && session_.HeldFile() != nullptr) {
-        return true;
-    }
-    std::FILE* file = std::fopen(session_.currentFileName.c_str(), "r+b");
+    if (files_.HeldFile() != nullptr) return true;
+    std::FILE* file = std::fopen(files_.CurrentFile().c_str(), "r+b");
     if (file == nullptr) {
-        session_.CloseHeldFile();
+        files_.CloseHeldFile();
         Warn(QStringLiteral("Creat File Error!"));
         return false;
     }
-    session_.HoldFile(file, zev::OpenFile::ImageFile);
+    files_.HoldFile(file);
     return true;
 }
 
-bool CDataFileCommands::WriteImage(std::FILE* file, const QString& extension) {
-    const zev::ImageKind kind = extension == QLatin1String("stc")   ? zev::ImageKind::User
-                                : extension == QLatin1String("all") ? zev::ImageKind::All
-                                                                    : zev::ImageKind::Default;
-    std::vector<uint8_t>& output = session_.Images().output;
-    const zev::ImageResult packed =
-        zev::PackImage(session_.Database(), kind, std::span<uint8_t>(output));
+bool CDataFileCommands::WriteImage(std::FILE* file, const std::string& extension) {
+    const zev::ImageKind kind = extension == "stc"   ? zev::ImageKind::User
+                                : extension == "all" ? zev::ImageKind::All
+                                                     : zev::ImageKind::Default;
+    std::vector<uint8_t>& output = images_.output;
+    const zev::ImageResult packed = zev::PackImage(db_, kind, std::span<uint8_t>(output));
     if (!packed.ok) {
         Warn(QString::fromStdString(packed.error));
         return false;
     }
-    const std::size_t length =
-        std::min(zev::ImageSize(session_.Database().header, kind), output.size());
+    const std::size_t length = std::min(zev::ImageSize(db_.header, kind), output.size());
 
     // Rewritten in place from the start: a longer file keeps its tail.
     std::rewind(file);
@@ -202,7 +184,7 @@ bool CDataFileCommands::WriteImage(std::FILE* file, const QString& extension) {
     if (written != length || !flushed) {
         std::clearerr(file);
         Warn(QStringLiteral("Could not write %1 completely; the file may be damaged.")
-                 .arg(QString::fromLocal8Bit(session_.currentFileName.c_str())));
+                 .arg(QString::fromLocal8Bit(files_.CurrentFile().c_str())));
         return false;
     }
     return true;

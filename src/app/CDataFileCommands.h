@@ -1,21 +1,25 @@
 // File Open, Save and Save As. With the terminal shown they deal with update files and text
-// logs, with a channel list shown with parameter images. All of them work on the session's
-// current file name and held file.
+// logs, with a channel list shown with parameter images. All of them work on the program's
+// current file and held image file.
 #pragma once
 
 #include <QString>
 #include <cstdio>
+#include <string>
 
 namespace zev {
-class ReceiverSession;
-}
+class ChannelDatabase;
+struct ImageBuffers;
+}  // namespace zev
 
 class CZevView;
+class DataFileState;
 class UiPrompts;
 
 class CDataFileCommands {
   public:
-    CDataFileCommands(CZevView& view, zev::ReceiverSession& session, UiPrompts& prompts);
+    CDataFileCommands(CZevView& view, DataFileState& files, zev::ChannelDatabase& db,
+                      zev::ImageBuffers& images, UiPrompts& prompts);
 
     void Open();
     void Save();
@@ -24,9 +28,6 @@ class CDataFileCommands {
     // would, asking for a name when no image file is named. False on Cancel or a failed save.
     bool SaveChangedChannelList();
 
-    // The text after the last "." of the file name, or the whole name without a dot.
-    static QString ExtensionOf(const QString& path);
-
   private:
     void OpenImage(const QString& path);
     void SaveText(bool askForName);
@@ -34,10 +35,12 @@ class CDataFileCommands {
     // Closes the held file and creates `path` as the new held image file.
     bool CreateImageFile(const QString& path);
     bool EnsureImageFileHeld();
-    bool WriteImage(std::FILE* file, const QString& extension);
+    bool WriteImage(std::FILE* file, const std::string& extension);
     void Warn(const QString& text);
 
     CZevView& view_;
-    zev::ReceiverSession& session_;
+    DataFileState& files_;
+    zev::ChannelDatabase& db_;
+    zev::ImageBuffers& images_;
     UiPrompts& prompts_;
 };

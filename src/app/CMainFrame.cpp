@@ -22,9 +22,9 @@
 #include "app/StatusPanes.h"
 #include "app/TerminalPrinter.h"
 #include "app/ToolbarIcons.h"
+#include "link/SerialLink.h"
 #include "lists/CZuzeListViewView.h"
 #include "satellites/SatelliteDialogs.h"
-#include "serial/link/SerialLink.h"
 #include "ui/UiPrompts.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include "app/CZevDoc.h"
 #include "app/CZevView.h"
 #include "app/RecentFileList.h"
-#include "ui/UiPrompts.h"
 #include "database/ChannelDatabase.h"
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
+#include "ui/UiPrompts.h"
 
 CZevApp::CZevApp(UiPrompts& prompts) : prompts_(prompts) {
     QCoreApplication::setOrganizationName("Local AppWizard-Generated Applications");

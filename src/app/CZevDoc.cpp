@@ -3,13 +3,14 @@
 #include <QDialog>
 
 #include "app/CZevView.h"
-#include "ui/UiPrompts.h"
-#include "app/settings/SettingsFile.h"
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"
-#include "serial/CComSettingDlg.h"
-#include "serial/CFlashSettingDlg.h"
-#include "serial/link/SerialLink.h"
+#include "link/SerialLink.h"
+#include "settings/PortChoiceText.h"
+#include "settings/SettingsFile.h"
+#include "settingsdialogs/CComSettingDlg.h"
+#include "settingsdialogs/CFlashSettingDlg.h"
+#include "ui/UiPrompts.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ void CZevDoc::OnComConnect() {
     if (link_->portConnected()) {
         terminal_->Session().OnLinkConnected();
     } else {
-        terminal_->Session().SetStatusConnected(false);
+        terminal_->ShowConnected(false, false);
     }
     emit StateChanged();
 }
@@ -78,9 +79,9 @@ void CZevDoc::OnComSetup() {
     dlg.portName = QString::fromStdString(settings_.portName);
     dlg.baudRate = QString::number(settings_.baudRate);
     dlg.dataBits = QString::number(settings_.dataBits);
-    dlg.parity = QString::fromStdString(settings_.parity);
-    dlg.stopBits = QString::fromStdString(settings_.stopBits);
-    dlg.flowControl = QString::fromStdString(settings_.flowControl);
+    dlg.parity = QString::fromStdString(zev::ChoiceText(settings_.parity));
+    dlg.stopBits = QString::fromStdString(zev::ChoiceText(settings_.stopBits));
+    dlg.flowControl = QString::fromStdString(zev::ChoiceText(settings_.flowControl));
     dlg.portLocked = link_->portConnected();
     if (filePortName_) dlg.temporaryPort = dlg.portName;
     if (dlg.exec() != QDialog::Accepted) return;
@@ -117,9 +118,9 @@ void CZevDoc::RefreshClock(std::time_t now) {
     localtime_r(&now, &local);
     clockText_ = TimeText(local);
 
-    if (terminal_ != nullptr && terminal_->Session().StatusConnected()) {
+    if (terminal_ != nullptr && terminal_->StatusConnected()) {
         // Hours wrap at a day, as a time of day would.
-        long long elapsed = static_cast<long long>(now - terminal_->Session().RunStart());
+        long long elapsed = static_cast<long long>(now - terminal_->RunStart());
         if (elapsed < 0) elapsed = 0;
         std::tm span{};
         span.tm_hour = static_cast<int>((elapsed / 3600) % 24);
@@ -135,7 +136,7 @@ QString CZevDoc::PortSettingsText() const {
     return QStringLiteral("%1-%2-%3-%4-%5")
         .arg(QString::fromStdString(settings_.portName))
         .arg(settings_.baudRate)
-        .arg(QString::fromStdString(settings_.parity))
+        .arg(QString::fromStdString(zev::ChoiceText(settings_.parity)))
         .arg(settings_.dataBits)
-        .arg(QString::fromStdString(settings_.stopBits));
+        .arg(QString::fromStdString(zev::ChoiceText(settings_.stopBits)));
 }

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/DatabaseChanges.h"
-#include "app/settings/LinkSettings.h"
+#include "settings/LinkSettings.h"
 
 namespace zev {
 class ChannelDatabase;

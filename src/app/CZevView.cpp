@@ -11,8 +11,9 @@
 #include "app/CDataFileCommands.h"
 #include "app/CZevDoc.h"
 #include "database/ChannelDatabase.h"
-#include "serial/link/NotificationPump.h"
-#include "serial/link/SerialLink.h"
+#include "database/StartupHeader.h"
+#include "link/NotificationPump.h"
+#include "link/SerialLink.h"
 #include "ui/UiPrompts.h"
 
 CZevView::CZevView(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers& images,
@@ -26,14 +27,12 @@ CZevView::CZevView(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers& im
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    db.header.MarkerA = 0xFA;
-    db.header.MarkerB = 0xFC;
-    db.header.MarkerC = 0xFE;
     doc_.AttachTerminal(this);
-    doc_.UpdateFlashLayout();
+    zev::ApplyStartupHeader(db.header, doc_.Settings().flashSizeIndex,
+                            doc_.Settings().userSizeIndex);
     SetTerminalFont();
 
-    files_ = std::make_unique<CDataFileCommands>(*this, session_, prompts_);
+    files_ = std::make_unique<CDataFileCommands>(*this, dataFile_, db, images, prompts_);
 
     pump_ = std::make_unique<zev::NotificationPump>(doc_.Link(), session_, *this);
     pump_->SetPausedWhen([this] { return ListShown(); });
@@ -56,7 +55,7 @@ void CZevView::ResumeEcho() { pump_->Resume(); }
 
 QString CZevView::ConnectionPaneText() const {
     if (ListShown()) return QString();
-    return session_.StatusConnected() ? QStringLiteral("Connect:") : QStringLiteral("Disconnect:");
+    return statusConnected_ ? QStringLiteral("Connect:") : QStringLiteral("Disconnect:");
 }
 
 QString CZevView::PortPaneText() const {
@@ -142,6 +141,11 @@ void CZevView::ShowTerminal() { emit ShowTerminalRequested(); }
 
 void CZevView::ShowLoadedTvList() { emit LoadedTvListRequested(); }
 
+void CZevView::ShowConnected(bool connected, bool startClock) {
+    statusConnected_ = connected;
+    if (startClock) runStart_ = Now();
+}
+
 void CZevView::WaitingForReset() {
     emit ResetWanted(session_.Mode() == zev::ProtocolMode::OtaUpdate);
 }
@@ -150,8 +154,9 @@ void CZevView::TransferProgress(unsigned done, unsigned total) {
     emit ProgressChanged(done, total);
 }
 
-void CZevView::RunFinished(zev::ProtocolMode, bool) {
-    emit ProgressChanged(0, 0);
+void CZevView::RunFinished(const zev::RunOutcome& outcome) {
+    // A refused command leaves a run that is still active as it was.
+    if (outcome.end != zev::RunEnd::Refused) emit ProgressChanged(0, 0);
     emit StateChanged();
 }
 
@@ -173,17 +178,17 @@ void CZevView::OnFont() {
 }
 
 void CZevView::OnUpdateParameters() {
-    session_.UpdateParameters();
+    session_.UpdateParameters(dataFile_.CurrentFile());
     emit StateChanged();
 }
 
 void CZevView::OnUpdateSoftware() {
-    session_.UpdateSoftware();
+    session_.UpdateSoftware(dataFile_.CurrentFile());
     emit StateChanged();
 }
 
 void CZevView::OnOtaSoftwareUpdate() {
-    session_.OtaSoftwareUpdate();
+    session_.OtaSoftwareUpdate(dataFile_.CurrentFile());
     emit StateChanged();
 }
 
@@ -199,6 +204,6 @@ void CZevView::OnLoadSettingFromBox() {
 }
 
 void CZevView::OnSendSettingToBox() {
-    session_.SendSettingToBox();
+    session_.SendSettingToBox(dataFile_.CurrentFile());
     emit StateChanged();
 }

@@ -4,14 +4,16 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "app/DataFileState.h"
+#include "link/LinkRunHost.h"
 #include "protocols/ReceiverSession.h"
 #include "protocols/RunHost.h"
 #include "protocols/TerminalFeed.h"
-#include "serial/link/LinkRunHost.h"
 
 namespace zev {
 class ChannelDatabase;
@@ -37,6 +39,12 @@ class CZevView : public QPlainTextEdit, public zev::LinkRunHost, public zev::Ech
 
     zev::ReceiverSession& Session() { return session_; }
     CZevDoc& Doc() { return doc_; }
+    // The current file and the held image file.
+    DataFileState& DataFile() { return dataFile_; }
+
+    // The status bar's connection state and the start of the time shown beside it.
+    bool StatusConnected() const { return statusConnected_; }
+    std::time_t RunStart() const { return runStart_; }
 
     // How the view learns whether a channel list is shown instead of it.
     void SetListShownQuery(std::function<bool()> query) { listShown_ = std::move(query); }
@@ -65,9 +73,11 @@ class CZevView : public QPlainTextEdit, public zev::LinkRunHost, public zev::Ech
     void CloseLink() override;
     void ShowTerminal() override;
     void ShowLoadedTvList() override;
+    void ShowConnected(bool connected, bool startClock) override;
+    void ForgetDataFile() override { dataFile_.Forget(); }
     void WaitingForReset() override;
     void TransferProgress(unsigned done, unsigned total) override;
-    void RunFinished(zev::ProtocolMode mode, bool success) override;
+    void RunFinished(const zev::RunOutcome& outcome) override;
 
     // EchoSink.
     void InsertText(const std::string& text) override;
@@ -102,6 +112,9 @@ class CZevView : public QPlainTextEdit, public zev::LinkRunHost, public zev::Ech
 
     CZevDoc& doc_;
     UiPrompts& prompts_;
+    DataFileState dataFile_;
+    bool statusConnected_ = false;
+    std::time_t runStart_ = 0;
     zev::ReceiverSession session_;
     std::unique_ptr<zev::NotificationPump> pump_;
     std::unique_ptr<CDataFileCommands> files_;

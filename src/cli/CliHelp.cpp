@@ -16,13 +16,16 @@ Parameter image files (.stc user block, .def default-channel block, .all both):
   convert IN OUT            Read IN as a user block and write it as the image named by
                             OUT's extension (stc, def or all).
 
+Parameter data files (S, T and C lines):
+  update-image DATAFILE OUT Build the parameter update image that update-params sends from
+                            DATAFILE and write it to OUT; malformed lines are named on
+                            standard error.
+
 Receiver commands (over the serial port):
   monitor                   Show what the receiver sends until interrupted or timed out.
   update-params DATAFILE    Update the receiver's parameter area from a parameter data file
                             of S, T and C lines through its boot loader.
   update-software FILE.cus  Update the receiver's software through its boot loader.
-  update-image DATAFILE OUT Build the parameter update image from DATAFILE and write it to
-                            OUT, without a receiver.
   load OUT.stc              Load the receiver's user block and save it as OUT.stc.
   send IN.stc [--default]   Send IN.stc into the receiver's user block; with --default also
                             replace its default channels.

@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "cli/RecordFields.h"
-#include "database/ImageLayout.h"
+#include "formats/ImageLayout.h"
 
 namespace zev::cli {
 

@@ -4,13 +4,16 @@
 #include <optional>
 #include <ostream>
 
-#include "app/settings/SettingsFile.h"
 #include "cli/CommandTable.h"
 #include "cli/DatabaseJson.h"
 #include "cli/DatabaseText.h"
 #include "cli/ImageFiles.h"
-#include "database/FlashLayout.h"
-#include "database/ParameterImage.h"
+#include "core/FileName.h"
+#include "database/StartupHeader.h"
+#include "formats/ParameterDataFile.h"
+#include "formats/ParameterImage.h"
+#include "formats/ParameterUpdateImage.h"
+#include "settings/SettingsFile.h"
 
 namespace zev::cli {
 
@@ -20,6 +23,7 @@ constexpr CommandUsage kCommands[] = {
     {"dump", 1, "zev-cli dump FILE [--json]"},
     {"build", 2, "zev-cli build IN.json OUT"},
     {"convert", 2, "zev-cli convert IN OUT"},
+    {"update-image", 2, "zev-cli update-image DATAFILE OUT"},
 };
 
 // The program's database and image buffers, on the heap because they are large.
@@ -80,11 +84,8 @@ void StartupHeader(const CliOptions& options, DatabaseHeader& header) {
         }
     }
     header = DatabaseHeader{};
-    header.MarkerA = 0xFA;
-    header.MarkerB = 0xFC;
-    header.MarkerC = 0xFE;
-    UpdateFlashLayout(header, options.flash.value_or(settings.flashSizeIndex),
-                      options.user.value_or(settings.userSizeIndex));
+    ApplyStartupHeader(header, options.flash.value_or(settings.flashSizeIndex),
+                       options.user.value_or(settings.userSizeIndex));
 }
 
 int Dump(const CliOptions& options, std::ostream& out, std::ostream& err) {
@@ -122,6 +123,28 @@ int Convert(const CliOptions& options, std::ostream& err) {
     return PackAndWrite(options.args[1], *kind, work, err);
 }
 
+// Builds the image Update Parameters would send. `out` gets the record counts as the terminal
+// shows them, `err` every malformed line.
+int UpdateImage(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    const std::string& dataPath = options.args[0];
+    std::string error;
+    const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(dataPath, error);
+    if (!bytes) return FileError(err, error);
+    const auto data = std::make_unique<ParameterDataFile>();
+    if (!data->Parse(*bytes)) return FileError(err, dataPath + ": Input file is invalid !");
+    for (const MalformedLine& line : data->MalformedLines()) {
+        err << "zev-cli: " << dataPath << ":" << MalformedLineText(line) << '\n';
+    }
+    if (const std::string problem = UpdateImageProblem(*data, kInputImageSize); !problem.empty()) {
+        return FileError(err, dataPath + ": " + problem);
+    }
+    std::vector<uint8_t> image(UpdateImageLength(*data));
+    BuildUpdateImage(*data, image);
+    out << UpdateImageCountsText(*data) << '\n';
+    if (!WriteFileAtomically(options.args[1], image, error)) return FileError(err, error);
+    return kExitOk;
+}
+
 }  // namespace
 
 bool IsFileCommand(const std::string& command) {
@@ -134,6 +157,7 @@ int RunFileCommand(const CliOptions& options, std::ostream& out, std::ostream& e
     if (!ArgumentsFit(*command, options, err)) return kExitUsage;
     if (options.command == "dump") return Dump(options, out, err);
     if (options.command == "build") return Build(options, err);
+    if (options.command == "update-image") return UpdateImage(options, out, err);
     return Convert(options, err);
 }
 

@@ -1,4 +1,5 @@
-// zev-cli's commands on parameter image files: dump, build and convert.
+// zev-cli's commands on files, without a receiver: dump, build and convert for parameter
+// images, update-image for parameter data files.
 #pragma once
 
 #include <iosfwd>

@@ -8,9 +8,9 @@ namespace zev::cli {
 
 namespace {
 
-// Large enough for the JSON of any database the tables can hold, small enough to refuse
-// something that is plainly not one.
-constexpr qint64 kMaxJsonFileSize = 256LL * 1024 * 1024;
+// Large enough for the JSON of any database the tables can hold, and far more than any
+// parameter data file; small enough to refuse something that is plainly neither.
+constexpr qint64 kMaxWholeFileSize = 256LL * 1024 * 1024;
 
 QString Path(const std::string& path) { return QString::fromStdString(path); }
 
@@ -19,13 +19,6 @@ std::string Describe(const std::string& path, const QString& reason) {
 }
 
 }  // namespace
-
-std::string FileExtension(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const std::size_t dot = name.rfind('.');
-    return dot == std::string::npos ? name : name.substr(dot + 1);
-}
 
 std::optional<ImageKind> ImageKindForExtension(const std::string& extension) {
     if (extension == "stc") return ImageKind::User;
@@ -61,8 +54,8 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::
         error = "cannot open " + Describe(path, file.errorString());
         return std::nullopt;
     }
-    if (file.size() > kMaxJsonFileSize) {
-        error = "\"" + path + "\" is too large to be a database description";
+    if (file.size() > kMaxWholeFileSize) {
+        error = "\"" + path + "\" is too large (more than 256 MB)";
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();

@@ -9,12 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
 
 namespace zev::cli {
-
-// The text after the last "." of the file name; the whole name when it has no ".".
-std::string FileExtension(const std::string& path);
 
 // "stc" user block, "def" default-channel block, "all" both; compared case-sensitively.
 std::optional<ImageKind> ImageKindForExtension(const std::string& extension);
@@ -25,7 +22,8 @@ std::optional<ImageKind> ImageKindForExtension(const std::string& extension);
 std::optional<std::size_t> ReadImageFile(const std::string& path, std::span<uint8_t> input,
                                          std::string& error);
 
-// Reads a whole file (the JSON of `build`). nullopt (and `error`) when it cannot be read.
+// Reads a whole file (the JSON of `build`, the data file of `update-image`) of at most 256 MB.
+// nullopt (and `error`) when it cannot be read.
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::string& error);
 
 // Writes `bytes` to a temporary file beside `path` and renames it over `path` only when every

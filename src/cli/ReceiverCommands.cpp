@@ -14,24 +14,20 @@
 #include <ostream>
 #include <vector>
 
-#include "app/settings/SettingsFile.h"
 #include "cli/CommandTable.h"
 #include "cli/ImageFiles.h"
 #include "cli/ReceiverEventLoop.h"
 #include "cli/ReceiverTerminal.h"
-#include "database/FlashLayout.h"
-#include "database/ParameterImage.h"
-#include "protocols/ParameterDataFile.h"
+#include "database/StartupHeader.h"
+#include "formats/ParameterImage.h"
+#include "link/NotificationPump.h"
+#include "link/SerialLink.h"
 #include "protocols/ReceiverSession.h"
-#include "serial/link/NotificationPump.h"
-#include "serial/link/SerialLink.h"
+#include "settings/SettingsFile.h"
 
 namespace zev::cli {
 
 namespace {
-
-constexpr const char* kModifyDefaultQuestion = "Modify Default Channels the same?";
-constexpr const char* kTooManyQuestion = "Too much channels, cancel modify default channels ?";
 
 constexpr CommandUsage kCommands[] = {
     {"monitor", 0, "zev-cli [--port NAME] [--baud N] [--timeout S] monitor"},
@@ -41,7 +37,6 @@ constexpr CommandUsage kCommands[] = {
     {"load", 1, "zev-cli [--port NAME] [--baud N] [--timeout S] load OUT.stc"},
     {"send", 1, "zev-cli [--port NAME] [--baud N] [--timeout S] send IN.stc [--default]"},
     {"ota", 1, "zev-cli [--port NAME] [--baud N] [--timeout S] ota FILE.sgn"},
-    {"update-image", 2, "zev-cli update-image DATAFILE OUT"},
 };
 
 // default.dat of the working directory when there is one; a command line does not create it.
@@ -71,6 +66,26 @@ bool InputReadable(const std::string& path, std::ostream& err) {
 
 bool IsConsole(const std::ostream& out) { return &out == &std::cout && isatty(STDOUT_FILENO) == 1; }
 
+// The exit status of a receiver command that ended with `outcome`: 0 success, 1 a run that did
+// not succeed or a receiver that cannot take it, 2 a file the command refused.
+int ExitStatusFor(const RunOutcome& outcome) {
+    switch (outcome.end) {
+        case RunEnd::Succeeded:
+            return kExitOk;
+        case RunEnd::Refused:
+            // The receiver's side could not be reached, or the database does not fit it; every
+            // other refusal is about the file or the command line.
+            return outcome.reason == RunReason::LinkUnavailable ||
+                           outcome.reason == RunReason::DefaultAreaTooSmall
+                       ? kExitFailed
+                       : kExitUsage;
+        case RunEnd::Failed:
+        case RunEnd::Stopped:
+            return kExitFailed;
+    }
+    return kExitFailed;
+}
+
 // Everything the terminal view holds for a run, wired as the desktop program wires it.
 class ReceiverBench {
   public:
@@ -85,14 +100,10 @@ class ReceiverBench {
           host_(link_, terminal_, err),
           session_(host_, *db_, *images_),
           pump_(link_, session_, host_) {
-        db_->header.MarkerA = 0xFA;
-        db_->header.MarkerB = 0xFC;
-        db_->header.MarkerC = 0xFE;
-        UpdateFlashLayout(db_->header, settings_.flashSizeIndex, settings_.userSizeIndex);
+        ApplyStartupHeader(db_->header, settings_.flashSizeIndex, settings_.userSizeIndex);
     }
 
     ~ReceiverBench() {
-        session_.CloseHeldFile();
         link_.ClosePort();
         terminal_.Finish();
     }
@@ -100,17 +111,15 @@ class ReceiverBench {
     int Run() {
         const std::string& command = options_.command;
         if (command == "monitor") return Monitor();
-        if (command == "update-image") return BuildUpdateImage();
         const std::string& path = options_.args[0];
         if (command == "load") return LoadFromBox(path);
         if (!InputReadable(path, err_)) return kExitUsage;
-        session_.currentFileName = path;
         if (command == "update-params") {
-            session_.UpdateParameters();
+            session_.UpdateParameters(path);
         } else if (command == "update-software") {
-            session_.UpdateSoftware();
+            session_.UpdateSoftware(path);
         } else if (command == "ota") {
-            session_.OtaSoftwareUpdate();
+            session_.OtaSoftwareUpdate(path);
         } else {
             return SendToBox(path);
         }
@@ -120,7 +129,13 @@ class ReceiverBench {
   private:
     // Waits for the started run; the exit status tells how it ended.
     int AwaitRun() {
-        if (session_.Mode() == ProtocolMode::Idle) return NotStarted();
+        if (session_.Mode() != ProtocolMode::Idle) {
+            WaitForRunEnd();
+        }
+        return host_.Outcome() ? ExitStatusFor(*host_.Outcome()) : kExitFailed;
+    }
+
+    void WaitForRunEnd() {
         const LoopEnd end = RunReceiverLoop(link_, host_, options_.timeoutSeconds, true);
         if (end == LoopEnd::TimedOut) {
             err_ << "zev-cli: no answer from the receiver for " << options_.timeoutSeconds
@@ -131,15 +146,6 @@ class ReceiverBench {
         if (end == LoopEnd::TimedOut || end == LoopEnd::Interrupted) {
             session_.StopUpdate();
         }
-        return host_.RunOutcome().value_or(false) ? kExitOk : kExitFailed;
-    }
-
-    // A command that did not start its run refused its file, unless the port would not open
-    // or the database did not fit the default area.
-    int NotStarted() const {
-        if (host_.LinkOpenFailed() || host_.WasAsked(kTooManyQuestion)) return kExitFailed;
-        return host_.MessagesShown() > 0 || options_.command != "monitor" ? kExitUsage
-                                                                          : kExitFailed;
     }
 
     int Monitor() {
@@ -190,34 +196,9 @@ class ReceiverBench {
             err_ << "zev-cli: " << inPath << ": " << unpacked.error << std::endl;
             return kExitUsage;
         }
-        host_.Answer(kModifyDefaultQuestion,
-                     options_.modifyDefault ? MsgAnswer::Yes : MsgAnswer::No);
-        host_.Answer(kTooManyQuestion, MsgAnswer::No);
-        session_.SendSettingToBox();
+        host_.SetModifyDefault(options_.modifyDefault);
+        session_.SendSettingToBox(inPath);
         return AwaitRun();
-    }
-
-    int BuildUpdateImage() {
-        const std::string& dataPath = options_.args[0];
-        if (!InputReadable(dataPath, err_)) return kExitUsage;
-        ParameterDataFile data;
-        if (!data.Parse(dataPath)) {
-            err_ << "zev-cli: " << dataPath << ": Input file is invalid !" << std::endl;
-            return kExitUsage;
-        }
-        data.BuildHeader();
-        if (const std::string problem = data.CapacityProblem(kInputImageSize); !problem.empty()) {
-            err_ << "zev-cli: " << dataPath << ": " << problem << std::endl;
-            return kExitUsage;
-        }
-        std::vector<uint8_t> image(data.TotalLength());
-        data.BuildImage(image, host_);
-        std::string error;
-        if (!WriteFileAtomically(options_.args[1], image, error)) {
-            err_ << "zev-cli: " << error << std::endl;
-            return kExitUsage;
-        }
-        return kExitOk;
     }
 
     const CliOptions& options_;

@@ -1,5 +1,5 @@
-// zev-cli's commands that talk to a receiver (monitor, update-params, update-software, load,
-// send, ota) and update-image, which builds the parameter update image without one.
+// zev-cli's commands that talk to a receiver: monitor, update-params, update-software, load,
+// send and ota.
 #pragma once
 
 #include <iosfwd>

@@ -5,7 +5,7 @@
 #include <csignal>
 
 #include "cli/ReceiverTerminal.h"
-#include "serial/link/SerialLink.h"
+#include "link/SerialLink.h"
 
 namespace zev::cli {
 
@@ -67,7 +67,7 @@ LoopEnd RunReceiverLoop(SerialLink& link, ReceiverHost& host, int silenceSeconds
     }
 
     const auto ended = [&]() -> bool {
-        if (untilRunFinished && host.RunOutcome().has_value()) {
+        if (untilRunFinished && host.Outcome().has_value()) {
             end = LoopEnd::RunFinished;
         } else if (lost) {
             end = LoopEnd::LinkLost;

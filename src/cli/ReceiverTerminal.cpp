@@ -57,29 +57,38 @@ void TerminalStream::Finish() {
     atLineStart_ = true;
 }
 
+// A box the runs show (never a question: those come through Ask), with its default answer.
 MsgAnswer ReceiverHost::Message(const std::string& text, const std::string& caption,
                                 MsgIcon /*icon*/, MsgButtons buttons, MsgAnswer defaultAnswer) {
-    ++messagesShown_;
-    MsgAnswer answer = MsgAnswer::Ok;
-    if (buttons != MsgButtons::Ok) {
-        const auto given = answers_.find(text);
-        answer = given != answers_.end() ? given->second : defaultAnswer;
-    }
-    asked_[text] = answer;
     err_ << caption << ": " << text;
-    if (buttons != MsgButtons::Ok) err_ << " [" << AnswerName(answer) << "]";
+    if (buttons != MsgButtons::Ok) err_ << " [" << AnswerName(defaultAnswer) << "]";
     err_ << std::endl;
+    return buttons == MsgButtons::Ok ? MsgAnswer::Ok : defaultAnswer;
+}
+
+MsgAnswer ReceiverHost::Ask(RunQuestion question) {
+    MsgAnswer answer = MsgAnswer::No;
+    switch (question) {
+        case RunQuestion::ModifyDefaultChannels:
+            answer = modifyDefault_ ? MsgAnswer::Yes : MsgAnswer::No;
+            break;
+        case RunQuestion::TooManyChannels:
+            // The user area alone is not what --default asked for: the send is refused.
+            answer = MsgAnswer::No;
+            break;
+    }
+    const QuestionWording wording = WordingOf(question);
+    err_ << wording.caption << ": " << wording.text << " [" << AnswerName(answer) << "]"
+         << std::endl;
     return answer;
 }
 
-bool ReceiverHost::OpenLink() {
-    const bool opened = LinkRunHost::OpenLink();
-    if (!opened && !LinkOpen()) linkOpenFailed_ = true;
-    return opened;
+void ReceiverHost::MalformedDataLine(const std::string& path, const MalformedLine& line) {
+    err_ << "zev-cli: " << path << ":" << MalformedLineText(line) << std::endl;
 }
 
-void ReceiverHost::RunFinished(ProtocolMode /*mode*/, bool success) {
-    outcome_ = success;
+void ReceiverHost::RunFinished(const RunOutcome& outcome) {
+    outcome_ = outcome;
     if (onRunFinished_) onRunFinished_();
 }
 

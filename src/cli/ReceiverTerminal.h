@@ -1,16 +1,16 @@
 // zev-cli's stand-in for the terminal view: the run's terminal text goes to standard output
-// with plain line feeds, message boxes go to standard error and are answered from a fixed
-// table (a command line cannot ask), and the serial half comes from LinkRunHost.
+// with plain line feeds, message boxes go to standard error, the runs' questions are answered
+// from the command line's options (a command line cannot ask), and the serial half comes from
+// LinkRunHost.
 #pragma once
 
 #include <functional>
 #include <iosfwd>
-#include <map>
 #include <optional>
 #include <string>
 
+#include "link/LinkRunHost.h"
 #include "protocols/TerminalFeed.h"
-#include "serial/link/LinkRunHost.h"
 
 namespace zev::cli {
 
@@ -40,37 +40,32 @@ class ReceiverHost : public LinkRunHost, public EchoSink {
     ReceiverHost(SerialLink& link, TerminalStream& terminal, std::ostream& err)
         : LinkRunHost(link), terminal_(terminal), err_(err) {}
 
-    // The answer given to the question `text`; questions without one get their default.
-    void Answer(const std::string& text, MsgAnswer answer) { answers_[text] = answer; }
+    // send --default: the default channels are rewritten as well, unless they do not fit.
+    void SetModifyDefault(bool modify) { modifyDefault_ = modify; }
 
     // RunHost
     void AppendText(const std::string& text) override { terminal_.Append(text); }
     MsgAnswer Message(const std::string& text, const std::string& caption, MsgIcon icon,
                       MsgButtons buttons, MsgAnswer defaultAnswer) override;
-    bool OpenLink() override;
-    void RunFinished(ProtocolMode mode, bool success) override;
+    MsgAnswer Ask(RunQuestion question) override;
+    void MalformedDataLine(const std::string& path, const MalformedLine& line) override;
+    void RunFinished(const RunOutcome& outcome) override;
 
     // EchoSink
     void InsertText(const std::string& text) override { terminal_.Append(text); }
     void DeleteLastChar() override { terminal_.DeleteLastChar(); }
     void Beep() override {}
 
-    // What happened, for the exit status.
-    bool LinkOpenFailed() const { return linkOpenFailed_; }
-    int MessagesShown() const { return messagesShown_; }
-    bool WasAsked(const std::string& text) const { return asked_.count(text) != 0; }
-    std::optional<bool> RunOutcome() const { return outcome_; }
+    // How the command ended, once it has.
+    const std::optional<zev::RunOutcome>& Outcome() const { return outcome_; }
     // Called once the active run has ended.
     void OnRunFinished(std::function<void()> callback) { onRunFinished_ = std::move(callback); }
 
   private:
     TerminalStream& terminal_;
     std::ostream& err_;
-    std::map<std::string, MsgAnswer> answers_;
-    std::map<std::string, MsgAnswer> asked_;
-    bool linkOpenFailed_ = false;
-    int messagesShown_ = 0;
-    std::optional<bool> outcome_;
+    bool modifyDefault_ = false;
+    std::optional<zev::RunOutcome> outcome_;
     std::function<void()> onRunFinished_;
 };
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "core/TextFormat.h"
 #include "protocols/LineConventions.h"
-#include "protocols/TextFormat.h"
 
 namespace zev {
 
@@ -15,7 +15,7 @@ void BlockSender::Start(uint32_t totalLength) {
     blocksSent_ = 0;
 }
 
-BlockOutcome BlockSender::SendNextBlock(RunHost& host, BlockSource& source, WordChecksum& checksum,
+BlockOutcome BlockSender::SendNextBlock(RunHost& host, ByteSource& source, WordChecksum& checksum,
                                         bool restart) {
     if (restart) {
         position_ = 0;

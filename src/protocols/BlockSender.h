@@ -1,11 +1,11 @@
-// Sends a transfer's data in 8192-byte blocks, one write per byte, summing the checksum and
-// printing a progress line per block. One implementation serves the parameter image, the
-// software file and the OTA file.
+// Sends a transfer's data in 8192-byte blocks, each handed to the link in one piece, summing the
+// checksum and printing a progress line per block. One implementation serves the parameter
+// image, the software file and the OTA file.
 #pragma once
 
 #include <cstdint>
 
-#include "protocols/BlockSource.h"
+#include "core/ByteSource.h"
 #include "protocols/RunHost.h"
 #include "protocols/WordChecksum.h"
 
@@ -17,13 +17,10 @@ class BlockSender {
   public:
     // A new transfer of `totalLength` bytes (1 to 255 blocks; callers check that).
     void Start(uint32_t totalLength);
-    uint32_t TotalLength() const { return total_; }
-    uint32_t BlockCount() const { return blockCount_; }
-    uint8_t BlocksSent() const { return blocksSent_; }
 
     // Sends the next block; `restart` begins at the data's first byte. A block the source
     // cannot supply in full is not sent at all.
-    BlockOutcome SendNextBlock(RunHost& host, BlockSource& source, WordChecksum& checksum,
+    BlockOutcome SendNextBlock(RunHost& host, ByteSource& source, WordChecksum& checksum,
                                bool restart);
 
   private:

@@ -6,6 +6,7 @@
 
 #include "protocols/FrameBuffer.h"
 #include "protocols/LineConventions.h"
+#include "protocols/RunHost.h"
 
 namespace zev {
 
@@ -28,6 +29,22 @@ inline FrameStep CollectFrame(FrameBuffer& frame, uint8_t value, uint8_t length)
         return FrameStep::Incomplete;
     }
     return frame[length - 1] == kEtx ? FrameStep::Complete : FrameStep::BadEtx;
+}
+
+// CollectFrame that also prints `badStx` or `badEtx` when the frame turns out broken.
+inline FrameStep CollectReportedFrame(FrameBuffer& frame, uint8_t value, uint8_t length,
+                                      RunHost& host, const char* badStx, const char* badEtx) {
+    const FrameStep step = CollectFrame(frame, value, length);
+    if (step == FrameStep::BadStx) {
+        host.AppendText(badStx);
+    } else if (step == FrameStep::BadEtx) {
+        host.AppendText(badEtx);
+    }
+    return step;
+}
+
+inline bool IsBroken(FrameStep step) {
+    return step == FrameStep::BadStx || step == FrameStep::BadEtx;
 }
 
 // Collects one byte; true once `length` bytes are in, which the caller then checks as a whole.

@@ -1,33 +1,24 @@
 // Conventions of the serial line shared by every receiver run: frame bytes, little-endian
-// numbers and the 8192-byte blocks.
+// numbers and the 8192-byte blocks (formats/TransferBlocks.h).
 #pragma once
 
 #include <cstdint>
 
+#include "core/ByteOrder.h"
+#include "formats/TransferBlocks.h"
 #include "protocols/RunHost.h"
 
 namespace zev {
 
 inline constexpr uint8_t kStx = 0x02;
 inline constexpr uint8_t kEtx = 0x03;
-inline constexpr uint32_t kBlockSize = 0x2000;
-// The count of blocks sent is 8 bits wide on both ends of the line.
-inline constexpr uint32_t kMaxBlocks = 255;
-
-inline uint32_t BlockCountFor(uint32_t length) {
-    return static_cast<uint32_t>((static_cast<uint64_t>(length) + kBlockSize - 1) / kBlockSize);
-}
-
 // Numbers of more than one byte travel least significant byte first.
 inline void SendLe32(RunHost& host, uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        host.SendByte(static_cast<uint8_t>(value >> shift));
+    uint8_t bytes[4];
+    WriteLe32(bytes, value);
+    for (uint8_t b : bytes) {
+        host.SendByte(b);
     }
-}
-
-inline uint32_t ReadLe32(const uint8_t* bytes) {
-    return static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
-           static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
 }
 
 // The boot loader's hello answer, also used by the OTA loader.

@@ -1,87 +1,83 @@
-// The byte handler of Load Setting from Box: the box sends its user block in 8192-byte
-// blocks, each asked for with SYNC, into the input image buffer; a checked result replaces
-// the channel database.
+#include "protocols/LoadSettingsRun.h"
+
+#include "core/TextFormat.h"
 #include "protocols/FrameStep.h"
 #include "protocols/LineConventions.h"
-#include "protocols/ReceiverSession.h"
-#include "protocols/SessionState.h"
-#include "protocols/TextFormat.h"
+#include "protocols/SettingsHandshake.h"
 
 namespace zev {
 namespace {
 
-// STX, length, address, two spare values, ETX.
+constexpr uint8_t kReadRequest = 0xBC;
+// STX, length, address, two more values the program does not use, ETX.
 constexpr uint8_t kHeaderFrameLength = 18;
+constexpr uint8_t kChecksumAccepted = 0x1B;
+constexpr uint8_t kChecksumRefused = 0x07;
+constexpr uint8_t kEndMarker = 0x1B;
+constexpr uint8_t kSuccess = 0x05;
 
 }  // namespace
 
-void ReceiverSession::HandleLoadByte(uint8_t value) {
-    if (HandleSettingsHandshake(value)) {
+LoadSettingsRun::LoadSettingsRun(RunHost& host, RunControl& control, ChannelDatabase& db,
+                                 ImageBuffers& images)
+    : ReceiverRun(host, control), db_(db), images_(images), handshake_(host, kLoadHandshake) {}
+
+LoadSettingsRun::Step LoadSettingsRun::CurrentStep() const {
+    return handshakeDone_ ? step_ : static_cast<Step>(handshake_.CurrentStep());
+}
+
+void LoadSettingsRun::HandleByte(uint8_t value) {
+    if (!handshakeDone_) {
+        switch (handshake_.Feed(value)) {
+            case LoaderHandshake::Progress::Waiting:
+                return;
+            case LoaderHandshake::Progress::Failed:
+                Fail(RunReason::BadFrame);
+                return;
+            case LoaderHandshake::Progress::Done:
+                host_.SendByte(kReadRequest);
+                handshakeDone_ = true;
+                step_ = Step::Header;
+                return;
+        }
         return;
     }
-    Impl& s = *impl_;
-    FrameBuffer& frame = s.frame;
     switch (step_) {
-        case 3:
-            if (CollectCheckedFrame(value, kHeaderFrameLength, "\nCommand format STX1",
-                                    "\nCommand format ETX1!")) {
-                HandleLoadHeader();
-            }
-            return;
-        case 4: {
-            // The header check keeps the write position inside the buffer.
-            images_.input[s.writePosition] = value;
-            s.checksum.Add(s.writePosition, value);
-            ++s.writePosition;
-            ++s.blockByteCount;
-            const unsigned blocks = BlockCountFor(s.loadLength);
-            if (s.blockByteCount == kBlockSize && s.writePosition < s.loadLength) {
-                SendSync(host_);
-                s.blockByteCount = 0;
-                host_.AppendText("...");
-                host_.TransferProgress(s.writePosition / kBlockSize, blocks);
-            }
-            if (s.writePosition == s.loadLength) {
-                host_.AppendText("...");
-                host_.TransferProgress(blocks, blocks);
-                step_ = 5;
-                s.writePosition = 0;
-                frame.Clear();
+        case Step::Header: {
+            const FrameStep frame =
+                CollectReportedFrame(frame_, value, kHeaderFrameLength, host_,
+                                     "\nCommand format STX1", "\nCommand format ETX1!");
+            if (IsBroken(frame)) {
+                Fail(RunReason::BadFrame);
+            } else if (frame == FrameStep::Complete) {
+                HandleHeader();
             }
             return;
         }
-        case 5:
-            if (!CollectWhole(frame, value, 4)) {
-                return;
-            }
-            if (s.loadLength % 2 == 1) {
-                s.checksum.AddOddTail();
-            }
-            if (ReadLe32(frame.Data()) == s.checksum.Sum()) {
-                host_.SendByte(0x1B);
-                step_ = 6;
-                frame.Clear();
-            } else {
-                host_.SendByte(0x07);
-                EndRun(false);
+        case Step::Data:
+            StoreDataByte(value);
+            return;
+        case Step::Checksum:
+            if (CollectWhole(frame_, value, 4)) {
+                CheckChecksum();
             }
             return;
-        case 6:
-            if (value == 0x1B) {
-                step_ = 7;
-                frame.Clear();
-            } else {
-                EndRun(false);
-            }
-            return;
-        case 7:
-            if (!CollectWhole(frame, value, 3)) {
+        case Step::EndMarker:
+            if (value != kEndMarker) {
+                Fail(RunReason::BadFrame);
                 return;
             }
-            if (IsFrame(frame, 0x05)) {
-                FinishLoad();
+            step_ = Step::Result;
+            frame_.Clear();
+            return;
+        case Step::Result:
+            if (!CollectWhole(frame_, value, 3)) {
+                return;
+            }
+            if (IsFrame(frame_, kSuccess)) {
+                Finish();
             } else {
-                EndRun(false);
+                Fail(RunReason::ReceiverError);
             }
             return;
         default:
@@ -89,47 +85,78 @@ void ReceiverSession::HandleLoadByte(uint8_t value) {
     }
 }
 
-void ReceiverSession::HandleLoadHeader() {
-    Impl& s = *impl_;
-    const FrameBuffer& frame = s.frame;
-    s.loadLength = ReadLe32(frame.Data() + 1);
-    s.loadAddress = ReadLe32(frame.Data() + 5);
-    s.loadSpareA = ReadLe32(frame.Data() + 9);
-    s.loadSpareB = ReadLe32(frame.Data() + 13);
-    host_.AppendText(Format("\nLength: 0x%x Address: 0x%x\n", s.loadLength, s.loadAddress));
+void LoadSettingsRun::HandleHeader() {
+    length_ = ReadLe32(frame_.Data() + 1);
+    address_ = ReadLe32(frame_.Data() + 5);
+    host_.AppendText(Format("\nLength: 0x%x Address: 0x%x\n", length_, address_));
     // Received bytes go into the input buffer: a length it cannot hold is refused.
-    if (s.loadLength == 0 || s.loadLength > images_.input.size()) {
+    if (length_ == 0 || length_ > images_.input.size()) {
         host_.AppendText(Format("\nLength 0x%x doesn't fit the input buffer (0x%zx bytes), exit!",
-                                s.loadLength, images_.input.size()));
-        EndRun(false);
+                                length_, images_.input.size()));
+        Fail(RunReason::LengthRefused);
         return;
     }
     SendSync(host_);
-    s.frame.Clear();
-    s.writePosition = 0;
-    s.blockByteCount = 0;
-    s.checksum.ResetPending();
-    host_.TransferProgress(0, BlockCountFor(s.loadLength));
-    step_ = 4;
+    frame_.Clear();
+    writePosition_ = 0;
+    blockByteCount_ = 0;
+    checksum_.Reset();
+    host_.TransferProgress(0, BlockCountFor(length_));
+    step_ = Step::Data;
 }
 
-void ReceiverSession::FinishLoad() {
-    const ProtocolMode finished = LeaveRun();
-    impl_->checksum.Reset();
-    host_.AppendText("\nGet Data Success!");
-    StopUpdate();
-    bool converted = false;
-    if (!host_.LinkOpen()) {
-        const ImageResult result =
-            UnpackImage(db_, std::span<const uint8_t>(images_.input).first(impl_->loadLength));
-        if (result.ok) {
-            host_.ShowLoadedTvList();
-            converted = true;
-        } else {
-            host_.AppendText("\n" + result.error);
-        }
+void LoadSettingsRun::StoreDataByte(uint8_t value) {
+    // The header check keeps the write position inside the buffer.
+    images_.input[writePosition_] = value;
+    checksum_.Add(writePosition_, value);
+    ++writePosition_;
+    ++blockByteCount_;
+    const unsigned blocks = BlockCountFor(length_);
+    if (blockByteCount_ == kBlockSize && writePosition_ < length_) {
+        SendSync(host_);
+        blockByteCount_ = 0;
+        host_.AppendText("...");
+        host_.TransferProgress(writePosition_ / kBlockSize, blocks);
     }
-    ReportRunEnd(finished, converted);
+    if (writePosition_ == length_) {
+        host_.AppendText("...");
+        host_.TransferProgress(blocks, blocks);
+        step_ = Step::Checksum;
+        frame_.Clear();
+    }
+}
+
+void LoadSettingsRun::CheckChecksum() {
+    if (length_ % 2 == 1) {
+        checksum_.AddOddTail();
+    }
+    if (ReadLe32(frame_.Data()) != checksum_.Sum()) {
+        // The box hears of it; the bytes stay in the buffer, the database is not touched.
+        host_.SendByte(kChecksumRefused);
+        Fail(RunReason::ChecksumRefused);
+        return;
+    }
+    host_.SendByte(kChecksumAccepted);
+    step_ = Step::EndMarker;
+    frame_.Clear();
+}
+
+void LoadSettingsRun::Finish() {
+    host_.AppendText("\nGet Data Success!");
+    control_.EndRunWithStopUpdate([this] {
+        // Only a closed link lets the received block replace the database.
+        if (host_.LinkOpen()) {
+            return RunReason::LinkStillOpen;
+        }
+        const ImageResult result =
+            UnpackImage(db_, std::span<const uint8_t>(images_.input).first(length_));
+        if (!result.ok) {
+            host_.AppendText("\n" + result.error);
+            return RunReason::ImageRefused;
+        }
+        host_.ShowLoadedTvList();
+        return RunReason::None;
+    });
 }
 
 }  // namespace zev

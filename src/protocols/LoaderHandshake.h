@@ -1,9 +1,12 @@
 // The handshake every loader run starts with (steps 0 to 2): the loader's sign and its
 // answer, the 3-byte hello frame, then the 11-byte ready frame whose command says what the
-// loader wants. The runs differ only in the bytes and texts described here.
+// loader wants. The runs differ only in the bytes and texts of their HandshakeWording.
 #pragma once
 
 #include <cstdint>
+
+#include "protocols/FrameBuffer.h"
+#include "protocols/RunHost.h"
 
 namespace zev {
 
@@ -21,7 +24,7 @@ inline constexpr FrameErrorTexts kLoaderFrameErrors = {
     .unexpected = "\nNot Expected Command!",
 };
 
-struct Handshake {
+struct HandshakeWording {
     uint8_t sign;
     uint8_t signAnswer;
     bool takesGeneralSign;  // the general sign 0xAA is answered with 0x55 as well
@@ -32,7 +35,31 @@ struct Handshake {
     const FrameErrorTexts& readyErrors;
 };
 
-// Steps taken by the handshake; the run's own steps follow.
-inline constexpr uint8_t kHandshakeSteps = 3;
+class LoaderHandshake {
+  public:
+    // Steps 0, 1 and 2 of every run; the run's own steps follow.
+    enum class Step : uint8_t { Sign = 0, Hello = 1, Ready = 2 };
+    enum class Progress {
+        Waiting,  // more bytes to come
+        Done,     // the ready frame is in: the run's own part begins
+        Failed,   // a wrong frame; its line is printed
+    };
+
+    LoaderHandshake(RunHost& host, const HandshakeWording& wording)
+        : host_(host), wording_(wording) {}
+
+    Progress Feed(uint8_t value);
+    Step CurrentStep() const { return step_; }
+
+  private:
+    Progress FeedSign(uint8_t value);
+    Progress FeedHello(uint8_t value);
+    Progress FeedReady(uint8_t value);
+
+    RunHost& host_;
+    const HandshakeWording& wording_;
+    Step step_ = Step::Sign;
+    FrameBuffer frame_;
+};
 
 }  // namespace zev

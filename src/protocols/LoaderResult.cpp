@@ -1,8 +1,8 @@
 #include "protocols/LoaderResult.h"
 
+#include "core/TextFormat.h"
 #include "protocols/FrameStep.h"
 #include "protocols/LineConventions.h"
-#include "protocols/TextFormat.h"
 
 namespace zev {
 namespace {

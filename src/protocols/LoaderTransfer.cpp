@@ -1,13 +1,7 @@
-// The data steps shared by Update Parameters, Update Software and OTA Software Update: the
-// blocks, the SYNC frames between them, the end marker and the result.
 #include "protocols/LoaderTransfer.h"
-
-#include <algorithm>
 
 #include "protocols/FrameStep.h"
 #include "protocols/LineConventions.h"
-#include "protocols/ReceiverSession.h"
-#include "protocols/SessionState.h"
 
 namespace zev {
 namespace {
@@ -16,71 +10,93 @@ constexpr uint8_t kSyncFrameLength = 3;
 
 }  // namespace
 
-bool ReceiverSession::SendsImage() const { return mode_ == ProtocolMode::UpdateParameters; }
+LoaderTransfer::Progress LoaderTransfer::Start(ByteSource& source, uint32_t length) {
+    source_ = &source;
+    sender_.Start(length);
+    return SendNextBlock(true);
+}
 
-void ReceiverSession::SendNextDataBlock(const LoaderTransfer& transfer, bool restart) {
-    const bool fromImage = SendsImage();
-    BlockSender& sender = impl_->sender;
-    const std::span<const uint8_t> input(images_.input);
-    MemoryBlockSource image(input.first(std::min<std::size_t>(sender.TotalLength(), input.size())));
-    FileBlockSource file(heldFile_);
-    BlockSource& source = fromImage ? static_cast<BlockSource&>(image) : file;
-    switch (sender.SendNextBlock(host_, source, impl_->checksum, restart)) {
-        case BlockOutcome::MoreBlocks:
-            step_ = transfer.syncStep;
-            return;
-        case BlockOutcome::LastBlockSent:
-            if (!fromImage) {
-                CloseHeldFile();
+void LoaderTransfer::SkipToResult(RunReason reason) {
+    reason_ = reason;
+    step_ = Step::EndMarker;
+    frame_.Clear();
+}
+
+LoaderTransfer::Progress LoaderTransfer::Feed(uint8_t value) {
+    switch (step_) {
+        case Step::Blocks:
+            return FeedSync(value);
+        case Step::EndMarker:
+            // Other bytes before the end marker are ignored.
+            if (value == wording_.endMarker) {
+                step_ = Step::Result;
+                frame_.Clear();
             }
-            SendLe32(host_, impl_->checksum.Sum());
-            step_ = transfer.endStep;
-            impl_->frame.Clear();
-            return;
+            return Progress::Waiting;
+        case Step::Result:
+            return FeedResult(value);
+    }
+    return Progress::Waiting;
+}
+
+LoaderTransfer::Progress LoaderTransfer::Fail(RunReason reason) {
+    reason_ = reason;
+    return Progress::Failed;
+}
+
+LoaderTransfer::Progress LoaderTransfer::SendNextBlock(bool restart) {
+    switch (sender_.SendNextBlock(host_, *source_, checksum_, restart)) {
+        case BlockOutcome::MoreBlocks:
+            step_ = Step::Blocks;
+            return Progress::Waiting;
+        case BlockOutcome::LastBlockSent:
+            source_->Release();
+            SendLe32(host_, checksum_.Sum());
+            step_ = Step::EndMarker;
+            frame_.Clear();
+            return Progress::Waiting;
         case BlockOutcome::ReadFailed:
             // Nothing of this block went out; the box waits until it is reset.
             host_.AppendText("\n  !Error: The data file can't be read, transfer stopped!");
-            CloseHeldFile();
-            EndRun(false);
-            return;
+            source_->Release();
+            return Fail(RunReason::DataUnreadable);
     }
+    return Progress::Waiting;
 }
 
-void ReceiverSession::HandleTransferByte(const LoaderTransfer& transfer, uint8_t value) {
-    FrameBuffer& frame = impl_->frame;
-    if (step_ == transfer.syncStep) {
-        HandleSyncByte(transfer, value);
-    } else if (step_ == transfer.endStep) {
-        if (value == transfer.endMarker) {
-            step_ = transfer.resultStep;
-            frame.Clear();
-        }
-    } else if (step_ == transfer.resultStep) {
-        const ResultOutcome outcome = CollectResult(transfer.results, frame, value, host_);
-        if (outcome != ResultOutcome::Waiting) {
-            EndRun(outcome == ResultOutcome::Succeeded);
-        }
+LoaderTransfer::Progress LoaderTransfer::FeedSync(uint8_t value) {
+    const FrameStep frame =
+        CollectReportedFrame(frame_, value, kSyncFrameLength, host_, "\n  Command format Error2!",
+                             "\n  Command format Error3!");
+    if (frame == FrameStep::Incomplete) {
+        return Progress::Waiting;
     }
-}
-
-void ReceiverSession::HandleSyncByte(const LoaderTransfer& transfer, uint8_t value) {
-    if (!CollectCheckedFrame(value, kSyncFrameLength, "\n  Command format Error2!",
-                             "\n  Command format Error3!")) {
-        return;
+    if (IsBroken(frame)) {
+        return Fail(RunReason::BadFrame);
     }
-    FrameBuffer& frame = impl_->frame;
-    const uint8_t command = frame[1];
-    frame.Clear();
-    if (command == transfer.sync) {
-        SendNextDataBlock(transfer, false);
-        return;
+    const uint8_t command = frame_[1];
+    frame_.Clear();
+    if (command == wording_.sync) {
+        return SendNextBlock(false);
     }
     // No more blocks go out; the loader reports its result after the end marker.
     host_.AppendText("\n  !Error: No SYNC Command!");
-    if (!SendsImage()) {
-        CloseHeldFile();
+    source_->Release();
+    SkipToResult(RunReason::NoSync);
+    return Progress::Waiting;
+}
+
+LoaderTransfer::Progress LoaderTransfer::FeedResult(uint8_t value) {
+    switch (CollectResult(wording_.results, frame_, value, host_)) {
+        case ResultOutcome::Waiting:
+            return Progress::Waiting;
+        case ResultOutcome::Succeeded:
+            // "<<Update Over!>>" after an error line of the run's own is no success.
+            return reason_ == RunReason::None ? Progress::Succeeded : Progress::Failed;
+        case ResultOutcome::Failed:
+            return Fail(RunReason::ReceiverError);
     }
-    step_ = transfer.endStep;
+    return Progress::Waiting;
 }
 
 }  // namespace zev

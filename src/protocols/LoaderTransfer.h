@@ -1,21 +1,61 @@
-// The data part of a loader run, after its handshake: blocks released one at a time by a
-// 3-byte SYNC frame, the checksum after the last one, then the loader's end marker and its
-// result. The boot loader and the OTA loader differ only in what is described here.
+// The data part of a loader update, after its handshake: the blocks, each after the first
+// released by a 3-byte SYNC frame, the checksum after the last one, then the loader's end
+// marker and its result. The boot loader and the OTA loader differ only in their
+// TransferWording.
 #pragma once
 
 #include <cstdint>
 
+#include "core/ByteSource.h"
+#include "protocols/BlockSender.h"
+#include "protocols/FrameBuffer.h"
 #include "protocols/LoaderResult.h"
+#include "protocols/RunHost.h"
+#include "protocols/WordChecksum.h"
 
 namespace zev {
 
-struct LoaderTransfer {
-    uint8_t sync;        // command of the frame that asks for the next block
-    uint8_t endMarker;   // byte that announces the result
-    uint8_t syncStep;    // step that waits for SYNC between blocks
-    uint8_t endStep;     // step that waits for the end marker
-    uint8_t resultStep;  // step that reads the result
+struct TransferWording {
+    uint8_t sync;       // command of the frame that asks for the next block
+    uint8_t endMarker;  // byte that announces the result
     const LoaderResults& results;
+};
+
+class LoaderTransfer {
+  public:
+    // In this order; the run counts them after its own steps.
+    enum class Step : uint8_t { Blocks, EndMarker, Result };
+    enum class Progress { Waiting, Succeeded, Failed };
+
+    LoaderTransfer(RunHost& host, const TransferWording& wording)
+        : host_(host), wording_(wording) {}
+
+    // Sends the first block of the `length` bytes of `source`, which stays the caller's. The
+    // source is released as soon as no more of it will be read.
+    Progress Start(ByteSource& source, uint32_t length);
+    // No data goes out: the run has printed why, and the loader's result follows its end
+    // marker. The run fails whatever the result.
+    void SkipToResult(RunReason reason);
+    Progress Feed(uint8_t value);
+
+    Step CurrentStep() const { return step_; }
+    // Why the transfer failed.
+    RunReason Reason() const { return reason_; }
+
+  private:
+    Progress SendNextBlock(bool restart);
+    Progress FeedSync(uint8_t value);
+    Progress FeedResult(uint8_t value);
+    Progress Fail(RunReason reason);
+
+    RunHost& host_;
+    const TransferWording& wording_;
+    ByteSource* source_ = nullptr;
+    BlockSender sender_;
+    WordChecksum checksum_;
+    FrameBuffer frame_;
+    Step step_ = Step::Blocks;
+    RunReason reason_ = RunReason::None;  // set by an error line before the result
 };
 
 }  // namespace zev

@@ -1,10 +1,15 @@
-// The commands that start the receiver runs, Stop Update, and the run bookkeeping they share.
 #include "protocols/ReceiverSession.h"
 
-#include "protocols/FrameStep.h"
-#include "protocols/LineConventions.h"
-#include "protocols/SessionState.h"
-#include "protocols/TextFormat.h"
+#include "core/FileName.h"
+#include "core/TextFormat.h"
+#include "formats/ParameterUpdateImage.h"
+#include "formats/SoftwareFile.h"
+#include "formats/SoftwareInfo.h"
+#include "protocols/LoadSettingsRun.h"
+#include "protocols/OtaUpdateRun.h"
+#include "protocols/ParameterUpdateRun.h"
+#include "protocols/SendSettingsRun.h"
+#include "protocols/SoftwareUpdateRun.h"
 
 namespace zev {
 namespace {
@@ -12,58 +17,231 @@ namespace {
 constexpr const char* kAppTitle = "zev";
 constexpr const char* kNoFile = "*.*";
 constexpr const char* kCantOpenLink = "\nCan't open connection, maybe COM has been opened!";
-// The lines of the software and OTA runs.
+// The lines of the software and OTA commands.
 constexpr const char* kFailedOpen = "\nFailed to open %s.";
 constexpr const char* kFileOpen = "\nFile '%s' is open!";
 constexpr const char* kPortOpen = " %s is open!\n";
 constexpr const char* kWaitBootLoader =
     "\nPlease reset ZEV. Waiting for sign from 'Boot loader' =>";
 
-// Size of an open file, or -1 when it cannot be told.
-long FileSize(std::FILE* file) {
-    if (file == nullptr || std::fseek(file, 0, SEEK_END) != 0) {
-        return -1;
-    }
-    const long size = std::ftell(file);
-    std::fseek(file, 0, SEEK_SET);
-    return size;
-}
-
 }  // namespace
 
 ReceiverSession::ReceiverSession(RunHost& host, ChannelDatabase& db, ImageBuffers& images)
-    : host_(host), db_(db), images_(images), impl_(std::make_unique<Impl>()) {}
+    : host_(host), db_(db), images_(images), dataFile_(std::make_unique<ParameterDataFile>()) {}
 
-ReceiverSession::~ReceiverSession() { CloseHeldFile(); }
+ReceiverSession::~ReceiverSession() = default;
 
-void ReceiverSession::HoldFile(std::FILE* file, OpenFile state) {
-    if (heldFile_ != nullptr && heldFile_ != file) {
-        std::fclose(heldFile_);
+ProtocolMode ReceiverSession::Mode() const { return run_ ? run_->Mode() : ProtocolMode::Idle; }
+
+uint8_t ReceiverSession::ProtocolStep() const { return run_ ? run_->StepNumber() : 0; }
+
+OpenFile ReceiverSession::OpenFileState() const { return run_ ? run_->HeldFile() : OpenFile::None; }
+
+void ReceiverSession::HandleByte(uint8_t value) {
+    if (!run_) {
+        return;
     }
-    heldFile_ = file;
-    openFileState_ = file != nullptr ? state : OpenFile::None;
+    // The run may end with this byte; it stays alive until the byte is handled.
+    ReceiverRun* run = run_.get();
+    dispatching_ = true;
+    run->HandleByte(value);
+    dispatching_ = false;
+    endedRun_.reset();
 }
 
-void ReceiverSession::CloseHeldFile() { HoldFile(nullptr, OpenFile::None); }
+// ---- commands -------------------------------------------------------------------------------
 
-bool ReceiverSession::HasCurrentFile(const char* missing) {
-    if (currentFileName == kNoFile) {
-        host_.Message(missing, "Warning", MsgIcon::Exclamation);
-        return false;
+void ReceiverSession::UpdateParameters(const std::string& dataFile) {
+    constexpr ProtocolMode mode = ProtocolMode::UpdateParameters;
+    if (!HasDataFile(mode, dataFile, "Please open params data file!")) {
+        return;
     }
-    return true;
+    PrepareRun(false);
+    const std::unique_ptr<RunFile> file =
+        OpenDataFile(mode, dataFile, "\nFailed to open %s. ", "\nFile '%s' Open! ");
+    if (!file) {
+        host_.CloseLink();
+        return;
+    }
+    // The file is read once, here; the image is built from what the parse kept.
+    const std::optional<std::vector<uint8_t>> bytes = file->ReadAll();
+    if (!bytes || !dataFile_->Parse(*bytes)) {
+        host_.Message("Input file is invalid !", kAppTitle, MsgIcon::Exclamation);
+        host_.CloseLink();
+        ReportRefused(mode, RunReason::FileInvalid);
+        return;
+    }
+    // Malformed lines are not packed: the person sees which before anything is sent.
+    for (const MalformedLine& line : dataFile_->MalformedLines()) {
+        host_.AppendText("\n" + MalformedLineText(line));
+        host_.MalformedDataLine(dataFile, line);
+    }
+    // The tables and the image buffer have fixed sizes: refuse what they cannot hold.
+    if (const std::string problem = UpdateImageProblem(*dataFile_, images_.input.size());
+        !problem.empty()) {
+        Refuse(mode, RunReason::FileInvalid, problem + " Nothing is sent.");
+        host_.CloseLink();
+        return;
+    }
+    if (!OpenLinkForRun(mode)) {
+        return;
+    }
+    BeginRun(std::make_unique<ParameterUpdateRun>(host_, Control(), *dataFile_, images_),
+             "\n %s is open!", kWaitBootLoader);
+    host_.WaitingForReset();
 }
 
-bool ReceiverSession::HasExtension(const std::string& extension) {
-    if (FileExtension() != extension) {
-        host_.AppendText("\nOpen file is invalid, exit!");
-        return false;
+void ReceiverSession::UpdateSoftware(const std::string& dataFile) {
+    constexpr ProtocolMode mode = ProtocolMode::UpdateSoftware;
+    if (!HasDataFile(mode, dataFile, "Please open software data file!") ||
+        !HasExtension(mode, dataFile, "cus")) {
+        return;
     }
-    return true;
+    PrepareRun(false);
+    std::unique_ptr<RunFile> file = OpenDataFile(mode, dataFile, kFailedOpen, kFileOpen);
+    if (!file) {
+        return;
+    }
+    // The loader counts blocks in 8 bits and needs at least one.
+    if (const std::string problem = SoftwareFileProblem(dataFile, file->Size().value_or(0));
+        !problem.empty()) {
+        Refuse(mode, RunReason::FileInvalid, problem);
+        return;
+    }
+    if (!OpenLinkForRun(mode)) {
+        return;
+    }
+    BeginRun(std::make_unique<SoftwareUpdateRun>(host_, Control(), std::move(file)), kPortOpen,
+             kWaitBootLoader);
+    host_.WaitingForReset();
+}
+
+void ReceiverSession::LoadSettingFromBox() {
+    PrepareRun(false);
+    if (!OpenLinkForRun(ProtocolMode::LoadSettings)) {
+        return;
+    }
+    BeginRun(std::make_unique<LoadSettingsRun>(host_, Control(), db_, images_), "\n%s is open!",
+             "\nWait for starting get box data =>");
+    host_.SendByte(LoadSettingsRun::kRequest);
+}
+
+void ReceiverSession::SendSettingToBox(const std::string& dataFile) {
+    constexpr ProtocolMode mode = ProtocolMode::SendSettings;
+    const bool noFile = dataFile == kNoFile;
+    if (noFile && !db_.Loaded) {
+        host_.Message("Please open transfer data file!", "Warning", MsgIcon::Exclamation);
+        ReportRefused(mode, RunReason::NoFileChosen);
+        return;
+    }
+    if (!(FileExtension(dataFile) == "stc" || (noFile && db_.Loaded))) {
+        host_.Message("Input file is invalid, exit!", "Warning", MsgIcon::Exclamation);
+        ReportRefused(mode, RunReason::WrongExtension);
+        return;
+    }
+    RunReason refusal = RunReason::None;
+    const std::optional<SendTarget> target = PrepareSendTarget(host_, db_, images_, refusal);
+    if (!target) {
+        ReportRefused(mode, refusal);
+        return;
+    }
+    PrepareRun(false);
+    if (!OpenLinkForRun(mode)) {
+        return;
+    }
+    BeginRun(std::make_unique<SendSettingsRun>(host_, Control(), images_, *target), "\n%s is open!",
+             "\nWait for starting send data to box =>");
+    host_.SendByte(SendSettingsRun::kRequest);
+}
+
+void ReceiverSession::OtaSoftwareUpdate(const std::string& dataFile) {
+    constexpr ProtocolMode mode = ProtocolMode::OtaUpdate;
+    if (!HasDataFile(mode, dataFile, "Please open ota software data file!") ||
+        !HasExtension(mode, dataFile, "sgn")) {
+        return;
+    }
+    PrepareRun(true);
+    std::unique_ptr<RunFile> file = OpenDataFile(mode, dataFile, kFailedOpen, kFileOpen);
+    if (!file) {
+        return;
+    }
+    // The offsets and the length come from the file: check them before anything is sent.
+    const OtaFileCheck check = CheckOtaFile(*file);
+    if (!check.ok) {
+        Refuse(mode, RunReason::FileInvalid, check.error + " Nothing is sent.");
+        return;
+    }
+    if (!OpenLinkForRun(mode)) {
+        return;
+    }
+    auto run = std::make_unique<OtaUpdateRun>(host_, Control(), std::move(file), check.info);
+    run->PrintInformation();
+    BeginRun(std::move(run), kPortOpen, "\nPlease reset ZEV. Waiting for sign from 'loader' =>");
+    host_.WaitingForReset();
+}
+
+void ReceiverSession::StopUpdate() {
+    if (run_) {
+        run_->CloseFile();
+    }
+    host_.ForgetDataFile();
+    const bool wasOpen = host_.LinkOpen();
+    host_.CloseLink();
+    const std::string port = host_.PortName();
+    if (host_.LinkOpen()) {
+        host_.ShowConnected(true, false);
+        host_.AppendText(Format("\nOh, %s can't close!", port.c_str()));
+        return;
+    }
+    const ProtocolMode stopped = LeaveRun();
+    host_.ShowConnected(false, false);
+    host_.AppendText(wasOpen ? Format("\n%s has been closed!", port.c_str())
+                             : Format("\nOh, maybe %s hasn't been opened!", port.c_str()));
+    ReportRunEnd(stopped, RunEnd::Stopped, RunReason::StopUpdate);
+}
+
+void ReceiverSession::OnLinkConnected() {
+    EndRun(RunEnd::Stopped, RunReason::LinkReset);
+    host_.ShowConnected(true, true);
+}
+
+void ReceiverSession::OnLinkDisconnected() {
+    EndRun(RunEnd::Stopped, RunReason::LinkReset);
+    host_.ShowConnected(false, false);
+}
+
+void ReceiverSession::OnLinkLost(const std::string& reason) {
+    host_.AppendText(
+        Format("\nThe connection to %s was lost: %s", host_.PortName().c_str(), reason.c_str()));
+    host_.CloseLink();
+    host_.ShowConnected(false, false);
+    EndRun(RunEnd::Failed, RunReason::LinkLost);
+}
+
+// ---- what the commands share ----------------------------------------------------------------
+
+bool ReceiverSession::HasDataFile(ProtocolMode mode, const std::string& dataFile,
+                                  const char* missing) {
+    if (dataFile != kNoFile) {
+        return true;
+    }
+    host_.Message(missing, "Warning", MsgIcon::Exclamation);
+    ReportRefused(mode, RunReason::NoFileChosen);
+    return false;
+}
+
+bool ReceiverSession::HasExtension(ProtocolMode mode, const std::string& dataFile,
+                                   const char* extension) {
+    if (FileExtension(dataFile) == extension) {
+        return true;
+    }
+    host_.AppendText("\nOpen file is invalid, exit!");
+    ReportRefused(mode, RunReason::WrongExtension);
+    return false;
 }
 
 void ReceiverSession::PrepareRun(bool otaLoader) {
-    statusConnected_ = false;
+    host_.ShowConnected(false, false);
     host_.AppendText("\n*****************************************************");
     host_.AppendText("\n** ZEV Management Utility for Orvane-Settop Box **");
     if (otaLoader) {
@@ -76,274 +254,84 @@ void ReceiverSession::PrepareRun(bool otaLoader) {
     host_.AppendText("\n*****************************************************");
 }
 
-bool ReceiverSession::OpenRunFile(const char* mode, OpenFile state, const char* failedFormat,
-                                  const char* openedFormat) {
-    std::FILE* file = std::fopen(currentFileName.c_str(), mode);
-    if (file == nullptr) {
-        ReportFailedOpen(failedFormat);
-        return false;
+std::unique_ptr<RunFile> ReceiverSession::OpenDataFile(ProtocolMode mode,
+                                                       const std::string& dataFile,
+                                                       const char* failedFormat,
+                                                       const char* openedFormat) {
+    std::unique_ptr<RunFile> file = RunFile::Open(dataFile);
+    if (!file) {
+        const std::string text = Format(failedFormat, dataFile.c_str());
+        host_.Message(text, kAppTitle, MsgIcon::Exclamation);
+        host_.AppendText(text);
+        ReportRefused(mode, RunReason::FileUnreadable);
+        return nullptr;
     }
-    host_.AppendText(Format(openedFormat, currentFileName.c_str()));
-    HoldFile(file, state);
-    return true;
+    host_.AppendText(Format(openedFormat, dataFile.c_str()));
+    return file;
 }
 
-bool ReceiverSession::OpenLinkForRun() {
+bool ReceiverSession::OpenLinkForRun(ProtocolMode mode) {
     if (!host_.OpenLink()) {
         host_.AppendText(kCantOpenLink);
     }
-    return host_.LinkOpen();
+    // The link may have been open already: the run goes ahead on it.
+    if (host_.LinkOpen()) {
+        return true;
+    }
+    ReportRefused(mode, RunReason::LinkUnavailable);
+    return false;
 }
 
-void ReceiverSession::BeginRun(ProtocolMode mode) {
+void ReceiverSession::BeginRun(std::unique_ptr<ReceiverRun> run, const char* portFormat,
+                               const char* waiting) {
     // A command given while another run is active starts over.
-    EndRun(false);
-    mode_ = mode;
-    step_ = 0;
-    impl_->frame.Clear();
-    statusConnected_ = true;
-    runStart_ = host_.Now();
-}
-
-void ReceiverSession::AnnounceRun(ProtocolMode mode, const char* portFormat, const char* waiting) {
-    BeginRun(mode);
+    EndRun(RunEnd::Stopped, RunReason::Restarted);
+    run_ = std::move(run);
+    host_.ShowConnected(true, true);
     host_.AppendText(Format(portFormat, host_.PortName().c_str()));
     host_.AppendText(waiting);
 }
 
 ProtocolMode ReceiverSession::LeaveRun() {
-    const ProtocolMode left = mode_;
-    mode_ = ProtocolMode::Idle;
-    step_ = 0;
-    impl_->frame.Clear();
+    if (!run_) {
+        return ProtocolMode::Idle;
+    }
+    const ProtocolMode left = run_->Mode();
+    if (dispatching_) {
+        endedRun_ = std::move(run_);
+    } else {
+        run_.reset();
+    }
     return left;
 }
 
-void ReceiverSession::ReportRunEnd(ProtocolMode mode, bool success) {
+void ReceiverSession::ReportRunEnd(ProtocolMode mode, RunEnd end, RunReason reason) {
     if (mode == ProtocolMode::Idle) {
         return;
     }
     host_.TransferProgress(0, 0);
-    host_.RunFinished(mode, success);
+    host_.RunFinished({.mode = mode, .end = end, .reason = reason});
 }
 
-void ReceiverSession::EndRun(bool success) { ReportRunEnd(LeaveRun(), success); }
-
-bool ReceiverSession::CollectCheckedFrame(uint8_t value, uint8_t length, const char* badStx,
-                                          const char* badEtx) {
-    switch (CollectFrame(impl_->frame, value, length)) {
-        case FrameStep::Incomplete:
-            return false;
-        case FrameStep::BadStx:
-            host_.AppendText(badStx);
-            EndRun(false);
-            return false;
-        case FrameStep::BadEtx:
-            host_.AppendText(badEtx);
-            EndRun(false);
-            return false;
-        case FrameStep::Complete:
-            return true;
-    }
-    return false;
+void ReceiverSession::EndRun(RunEnd end, RunReason reason) {
+    ReportRunEnd(LeaveRun(), end, reason);
 }
 
-void ReceiverSession::Refuse(const std::string& sentence) {
+void ReceiverSession::EndRunWithStopUpdate(const std::function<RunReason()>& verdict) {
+    const ProtocolMode finished = LeaveRun();
+    StopUpdate();
+    const RunReason reason = verdict();
+    ReportRunEnd(finished, reason == RunReason::None ? RunEnd::Succeeded : RunEnd::Failed, reason);
+}
+
+void ReceiverSession::Refuse(ProtocolMode mode, RunReason reason, const std::string& sentence) {
     host_.Message(sentence, "Warning", MsgIcon::Exclamation);
     host_.AppendText("\n" + sentence);
+    ReportRefused(mode, reason);
 }
 
-void ReceiverSession::ReportFailedOpen(const char* format) {
-    const std::string text = Format(format, currentFileName.c_str());
-    host_.Message(text, kAppTitle, MsgIcon::Exclamation);
-    host_.AppendText(text);
-    CloseHeldFile();
-}
-
-std::string ReceiverSession::FileExtension() const {
-    const auto dot = currentFileName.rfind('.');
-    return dot == std::string::npos ? std::string() : currentFileName.substr(dot + 1);
-}
-
-void ReceiverSession::HandleByte(uint8_t value) {
-    switch (mode_) {
-        case ProtocolMode::UpdateParameters:
-        case ProtocolMode::UpdateSoftware:
-            HandleBootLoaderByte(value);
-            break;
-        case ProtocolMode::LoadSettings:
-            HandleLoadByte(value);
-            break;
-        case ProtocolMode::SendSettings:
-            HandleSendByte(value);
-            break;
-        case ProtocolMode::OtaUpdate:
-            HandleOtaByte(value);
-            break;
-        case ProtocolMode::Idle:
-            break;
-    }
-}
-
-void ReceiverSession::UpdateParameters() {
-    if (!HasCurrentFile("Please open params data file!")) {
-        return;
-    }
-    PrepareRun(false);
-    if (!OpenRunFile("r", OpenFile::ParameterFile, "\nFailed to open %s. ", "\nFile '%s' Open! ")) {
-        host_.CloseLink();
-        return;
-    }
-    ParameterDataFile& data = impl_->dataFile;
-    if (!data.Parse(currentFileName)) {
-        host_.Message("Input file is invalid !", kAppTitle, MsgIcon::Exclamation);
-        CloseHeldFile();
-        host_.CloseLink();
-        return;
-    }
-    impl_->updateLength = data.BuildHeader();
-    // The tables and the image buffer have fixed sizes: refuse what they cannot hold.
-    if (const std::string problem = data.CapacityProblem(images_.input.size()); !problem.empty()) {
-        Refuse(problem + " Nothing is sent.");
-        CloseHeldFile();
-        host_.CloseLink();
-        return;
-    }
-    if (!OpenLinkForRun()) {
-        return;
-    }
-    AnnounceRun(ProtocolMode::UpdateParameters, "\n %s is open!", kWaitBootLoader);
-    host_.WaitingForReset();
-}
-
-void ReceiverSession::UpdateSoftware() {
-    if (!HasCurrentFile("Please open software data file!") || !HasExtension("cus")) {
-        return;
-    }
-    PrepareRun(false);
-    if (!OpenRunFile("rb", OpenFile::SoftwareFile, kFailedOpen, kFileOpen)) {
-        return;
-    }
-    // The loader counts blocks in 8 bits and needs at least one.
-    const long size = FileSize(heldFile_);
-    if (size <= 0) {
-        Refuse(
-            Format("The software file '%s' is empty; nothing is sent.", currentFileName.c_str()));
-        CloseHeldFile();
-        return;
-    }
-    if (static_cast<unsigned long>(size) > kMaxBlocks * kBlockSize) {
-        Refuse(
-            Format("The software file '%s' has %ld bytes; at most %u blocks (%u bytes) "
-                   "can be sent.",
-                   currentFileName.c_str(), size, kMaxBlocks, kMaxBlocks * kBlockSize));
-        CloseHeldFile();
-        return;
-    }
-    if (!OpenLinkForRun()) {
-        return;
-    }
-    AnnounceRun(ProtocolMode::UpdateSoftware, kPortOpen, kWaitBootLoader);
-    host_.WaitingForReset();
-}
-
-void ReceiverSession::LoadSettingFromBox() {
-    PrepareRun(false);
-    if (!OpenLinkForRun()) {
-        return;
-    }
-    AnnounceRun(ProtocolMode::LoadSettings, "\n%s is open!", "\nWait for starting get box data =>");
-    host_.SendByte(0xBB);
-}
-
-void ReceiverSession::SendSettingToBox() {
-    const bool noFile = currentFileName == kNoFile;
-    if (noFile && !db_.Loaded) {
-        host_.Message("Please open transfer data file!", "Warning", MsgIcon::Exclamation);
-        return;
-    }
-    if (!(FileExtension() == "stc" || (noFile && db_.Loaded))) {
-        host_.Message("Input file is invalid, exit!", "Warning", MsgIcon::Exclamation);
-        return;
-    }
-    const MsgAnswer modifyDefault =
-        host_.Message("Modify Default Channels the same?", "Send Channels Data", MsgIcon::Question,
-                      MsgButtons::YesNoCancel, MsgAnswer::Cancel);
-    if (modifyDefault != MsgAnswer::Yes && modifyDefault != MsgAnswer::No) {
-        return;
-    }
-    if (!PrepareSendImage(modifyDefault)) {
-        return;
-    }
-    PrepareRun(false);
-    if (!OpenLinkForRun()) {
-        return;
-    }
-    AnnounceRun(ProtocolMode::SendSettings, "\n%s is open!",
-                "\nWait for starting send data to box =>");
-    host_.SendByte(0xCC);
-}
-
-void ReceiverSession::OtaSoftwareUpdate() {
-    if (!HasCurrentFile("Please open ota software data file!") || !HasExtension("sgn")) {
-        return;
-    }
-    PrepareRun(true);
-    if (!OpenRunFile("rb", OpenFile::OtaFile, kFailedOpen, kFileOpen)) {
-        return;
-    }
-    // The offsets and the length come from the file: check them before anything is sent.
-    const OtaFileCheck check = ReadOtaFileInfo(heldFile_);
-    if (!check.ok) {
-        Refuse(check.error + " Nothing is sent.");
-        CloseHeldFile();
-        return;
-    }
-    impl_->otaInfo = check.info;
-    if (!OpenLinkForRun()) {
-        return;
-    }
-    PrintOtaInformation();
-    AnnounceRun(ProtocolMode::OtaUpdate, kPortOpen,
-                "\nPlease reset ZEV. Waiting for sign from 'loader' =>");
-    host_.WaitingForReset();
-}
-
-void ReceiverSession::StopUpdate() {
-    CloseHeldFile();
-    currentFileName = kNoFile;
-    const bool wasOpen = host_.LinkOpen();
-    host_.CloseLink();
-    const std::string port = host_.PortName();
-    if (host_.LinkOpen()) {
-        statusConnected_ = true;
-        host_.AppendText(Format("\nOh, %s can't close!", port.c_str()));
-        return;
-    }
-    const ProtocolMode stopped = LeaveRun();
-    statusConnected_ = false;
-    host_.AppendText(wasOpen ? Format("\n%s has been closed!", port.c_str())
-                             : Format("\nOh, maybe %s hasn't been opened!", port.c_str()));
-    ReportRunEnd(stopped, false);
-}
-
-void ReceiverSession::OnLinkConnected() {
-    EndRun(false);
-    runStart_ = host_.Now();
-    statusConnected_ = true;
-}
-
-void ReceiverSession::OnLinkDisconnected() {
-    EndRun(false);
-    statusConnected_ = false;
-}
-
-void ReceiverSession::OnLinkLost(const std::string& reason) {
-    host_.AppendText(
-        Format("\nThe connection to %s was lost: %s", host_.PortName().c_str(), reason.c_str()));
-    host_.CloseLink();
-    statusConnected_ = false;
-    EndRun(false);
+void ReceiverSession::ReportRefused(ProtocolMode mode, RunReason reason) {
+    host_.RunFinished({.mode = mode, .end = RunEnd::Refused, .reason = reason});
 }
 
 }  // namespace zev

@@ -1,6 +1,7 @@
-// What a receiver run needs from its surroundings: the terminal, message boxes, the serial
-// link, the views and the clock. The desktop program and zev-cli each provide one, so the
-// conversations with the receiver are written once.
+// What a receiver run needs from its surroundings: the terminal, message boxes and questions,
+// the serial link, the views, the status bar, the program's data file and the clock. The
+// desktop program and zev-cli each provide one, so the conversations with the receiver are
+// written once.
 #pragma once
 
 #include <cstddef>
@@ -8,20 +9,12 @@
 #include <ctime>
 #include <string>
 
+#include "formats/ParameterDataFile.h"
+#include "protocols/MessageBox.h"
+#include "protocols/RunOutcome.h"
+#include "protocols/RunQuestion.h"
+
 namespace zev {
-
-enum class ProtocolMode : int32_t {
-    Idle = 0,
-    UpdateParameters = 1,
-    UpdateSoftware = 2,
-    LoadSettings = 3,
-    SendSettings = 4,
-    OtaUpdate = 5,
-};
-
-enum class MsgIcon { None, Exclamation, Information, Question };
-enum class MsgButtons { Ok, YesNo, YesNoCancel };
-enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 class RunHost {
   public:
@@ -34,6 +27,12 @@ class RunHost {
     virtual MsgAnswer Message(const std::string& text, const std::string& caption, MsgIcon icon,
                               MsgButtons buttons = MsgButtons::Ok,
                               MsgAnswer defaultAnswer = MsgAnswer::Ok) = 0;
+    // One of the runs' questions; shown as its message box unless a host answers it otherwise.
+    virtual MsgAnswer Ask(RunQuestion question) {
+        const QuestionWording wording = WordingOf(question);
+        return Message(wording.text, wording.caption, MsgIcon::Question, wording.buttons,
+                       wording.defaultAnswer);
+    }
 
     // The serial link. OpenLink fails also when the link is already open.
     virtual bool OpenLink() = 0;
@@ -57,12 +56,22 @@ class RunHost {
     virtual void ShowTerminal() {}
     virtual void ShowLoadedTvList() {}
 
+    // The status bar's connection: "Connect:" or "Disconnect:"; `startClock` restarts the
+    // time shown beside it.
+    virtual void ShowConnected(bool /*connected*/, bool /*startClock*/) {}
+    // Stop Update lets go of the program's data file: the file the program holds open is
+    // closed and no file is current any more.
+    virtual void ForgetDataFile() {}
+    // A malformed line of the parameter data file at `path`, already shown in the terminal.
+    virtual void MalformedDataLine(const std::string& /*path*/, const MalformedLine& /*line*/) {}
+
     // A run now waits for the receiver's reset (the person presses its reset button).
     virtual void WaitingForReset() {}
     // Blocks of the current transfer sent or received so far; total 0 ends the display.
     virtual void TransferProgress(unsigned /*done*/, unsigned /*total*/) {}
-    // The active run has ended (mode back to Idle); success only with its success line.
-    virtual void RunFinished(ProtocolMode /*mode*/, bool /*success*/) {}
+    // A command has ended: refused before its run began, or its run is over (mode back to
+    // Idle).
+    virtual void RunFinished(const RunOutcome& /*outcome*/) {}
 
     // The clock; tests replace it.
     virtual std::time_t Now() { return std::time(nullptr); }

@@ -1,18 +1,25 @@
-// Send Setting to Box: the choice of target (user area, or default and user areas), the
-// packing of the database, and the byte handler that writes the image block by block after
-// each SYNC of the box.
+#include "protocols/SendSettingsRun.h"
+
 #include <algorithm>
 
+#include "core/TextFormat.h"
 #include "protocols/FrameStep.h"
 #include "protocols/LineConventions.h"
-#include "protocols/ReceiverSession.h"
-#include "protocols/SessionState.h"
-#include "protocols/TextFormat.h"
+#include "protocols/SettingsHandshake.h"
 
 namespace zev {
 namespace {
 
-constexpr const char* kSendCaption = "Send Channels Data";
+constexpr uint8_t kWriteRequest = 0xCD;
+constexpr uint8_t kGo = 0xCD;
+constexpr uint8_t kSync = 0x16;
+constexpr uint8_t kChecksumAccepted = 0x1B;
+constexpr uint8_t kChecksumRefused = 0x07;
+constexpr uint8_t kSuccess = 0x05;
+constexpr uint8_t kAcknowledge = 0x1B;
+constexpr uint8_t kWritten = 0xAA;
+constexpr uint8_t kWriteError = 0x08;
+
 // Header (72 bytes) and the 4 unused bytes at the end of a block.
 constexpr uint64_t kBlockOverhead = 72 + 4;
 constexpr uint64_t kChannelRecordSize = 28;
@@ -32,124 +39,148 @@ bool DefaultAreaHolds(const DatabaseHeader& h) {
            channels <= channelLimit;
 }
 
+// A refusal after the questions: message box and terminal line.
+void Refuse(RunHost& host, const std::string& sentence) {
+    host.Message(sentence, "Warning", MsgIcon::Exclamation);
+    host.AppendText("\n" + sentence);
+}
+
 }  // namespace
 
-bool ReceiverSession::PrepareSendImage(MsgAnswer modifyDefault) {
-    DatabaseHeader& h = db_.header;
+std::optional<SendTarget> PrepareSendTarget(RunHost& host, ChannelDatabase& db,
+                                            ImageBuffers& images, RunReason& refusal) {
+    const MsgAnswer modifyDefault = host.Ask(RunQuestion::ModifyDefaultChannels);
+    if (modifyDefault != MsgAnswer::Yes && modifyDefault != MsgAnswer::No) {
+        refusal = RunReason::Cancelled;
+        return std::nullopt;
+    }
+    DatabaseHeader& h = db.header;
     bool both = false;
     if (modifyDefault == MsgAnswer::Yes) {
         if (DefaultAreaHolds(h)) {
             both = true;
-        } else if (host_.Message("Too much channels, cancel modify default channels ?",
-                                 kSendCaption, MsgIcon::Question, MsgButtons::YesNo,
-                                 MsgAnswer::Yes) != MsgAnswer::Yes) {
-            host_.Message("Too much default chnnels, only cancel this SEND!", "zev",
-                          MsgIcon::Exclamation);
-            return false;
+        } else if (host.Ask(RunQuestion::TooManyChannels) != MsgAnswer::Yes) {
+            host.Message("Too much default chnnels, only cancel this SEND!", "zev",
+                         MsgIcon::Exclamation);
+            refusal = RunReason::DefaultAreaTooSmall;
+            return std::nullopt;
         }
     }
     const DatabaseHeader before = h;
-    Impl& s = *impl_;
+    SendTarget target;
     uint64_t length = 0;
     if (both) {
         h.DefaultSatCount = h.SatCount;
         h.DefaultTpCount = h.TpCount;
         h.DefaultTvCount = h.TvCount;
         h.DefaultRadioCount = h.RadioCount;
-        s.sendKind = ImageKind::All;
-        s.sendAddress = h.DefaultBlockAddress;
+        target.kind = ImageKind::All;
+        target.address = h.DefaultBlockAddress;
         length = uint64_t{h.DefaultBlockSize} + h.UserBlockSize;
     } else {
-        s.sendKind = ImageKind::User;
-        s.sendAddress = h.UserBlockAddress;
+        target.kind = ImageKind::User;
+        target.address = h.UserBlockAddress;
         length = h.UserBlockSize;
     }
-    host_.ShowTerminal();
+    host.ShowTerminal();
     // The sizes come from the flash settings or from an opened image: the box takes whole
     // blocks, and the image must fit the output buffer.
-    if (length == 0 || length % kBlockSize != 0 || length > images_.output.size()) {
+    if (length == 0 || length % kBlockSize != 0 || length > images.output.size()) {
         h = before;
-        Refuse(
-            Format("The flash area of %llu bytes can't be sent: it must be whole blocks of "
-                   "8192 bytes and at most %zu bytes.",
-                   static_cast<unsigned long long>(length), images_.output.size()));
-        return false;
+        Refuse(host, Format("The flash area of %llu bytes can't be sent: it must be whole blocks "
+                            "of 8192 bytes and at most %zu bytes.",
+                            static_cast<unsigned long long>(length), images.output.size()));
+        refusal = RunReason::ImageRefused;
+        return std::nullopt;
     }
     const ImageResult packed =
-        PackImage(db_, s.sendKind, std::span<uint8_t>(images_.output).first(length));
+        PackImage(db, target.kind, std::span<uint8_t>(images.output).first(length));
     if (!packed.ok) {
         h = before;
-        Refuse(packed.error);
-        return false;
+        Refuse(host, packed.error);
+        refusal = RunReason::ImageRefused;
+        return std::nullopt;
     }
-    s.sendLength = static_cast<uint32_t>(length);
-    return true;
+    target.length = static_cast<uint32_t>(length);
+    return target;
 }
 
-void ReceiverSession::HandleSendByte(uint8_t value) {
-    if (HandleSettingsHandshake(value)) {
+SendSettingsRun::SendSettingsRun(RunHost& host, RunControl& control, const ImageBuffers& images,
+                                 const SendTarget& target)
+    : ReceiverRun(host, control),
+      images_(images),
+      target_(target),
+      handshake_(host, kSendHandshake) {}
+
+SendSettingsRun::Step SendSettingsRun::CurrentStep() const {
+    return handshakeDone_ ? step_ : static_cast<Step>(handshake_.CurrentStep());
+}
+
+void SendSettingsRun::HandleByte(uint8_t value) {
+    if (!handshakeDone_) {
+        switch (handshake_.Feed(value)) {
+            case LoaderHandshake::Progress::Waiting:
+                return;
+            case LoaderHandshake::Progress::Failed:
+                Fail(RunReason::BadFrame);
+                return;
+            case LoaderHandshake::Progress::Done:
+                host_.SendByte(kWriteRequest);
+                handshakeDone_ = true;
+                step_ = Step::Go;
+                return;
+        }
         return;
     }
-    Impl& s = *impl_;
-    FrameBuffer& frame = s.frame;
     switch (step_) {
-        case 3:
-            if (value != 0xCD) {
-                return;
+        case Step::Go:
+            if (value == kGo) {
+                SendHeader();
             }
-            host_.SendByte(kStx);
-            SendLe32(host_, s.sendAddress);
-            SendLe32(host_, s.sendLength);
-            host_.SendByte(static_cast<uint8_t>(s.sendKind));
-            host_.SendByte(kEtx);
-            frame.Clear();
-            s.checksum.Reset();
-            s.readPosition = 0;
-            s.sendBlocksSent = 0;
-            host_.TransferProgress(0, s.sendLength / kBlockSize);
-            step_ = 4;
             return;
-        case 4:
-            if (!CollectWhole(frame, value, 3)) {
+        case Step::Blocks:
+            if (!CollectWhole(frame_, value, 3)) {
                 return;
             }
-            if (!IsFrame(frame, 0x16)) {
+            if (!IsFrame(frame_, kSync)) {
                 host_.AppendText("\nError Connect!");
-                EndRun(false);
+                Fail(RunReason::BadFrame);
                 return;
             }
-            SendSettingsBlock();
+            SendBlock();
             return;
-        case 5:
-            if (value == 0x1B) {
-                step_ = 6;
-                frame.Clear();
-            } else {
-                host_.AppendText(value == 0x07 ? "\nCHECKSUM Error!" : "\nTransfer Error!");
-                EndRun(false);
-            }
-            return;
-        case 6:
-            if (!CollectWhole(frame, value, 3)) {
-                return;
-            }
-            if (IsFrame(frame, 0x05)) {
-                host_.SendByte(0x1B);
-                step_ = 7;
+        case Step::Verdict:
+            if (value == kChecksumAccepted) {
+                step_ = Step::Result;
+                frame_.Clear();
+            } else if (value == kChecksumRefused) {
+                host_.AppendText("\nCHECKSUM Error!");
+                Fail(RunReason::ChecksumRefused);
             } else {
                 host_.AppendText("\nTransfer Error!");
-                EndRun(false);
+                Fail(RunReason::ReceiverError);
             }
             return;
-        case 7:
-            if (value == 0x08) {
+        case Step::Result:
+            if (!CollectWhole(frame_, value, 3)) {
+                return;
+            }
+            if (!IsFrame(frame_, kSuccess)) {
+                host_.AppendText("\nTransfer Error!");
+                Fail(RunReason::ReceiverError);
+                return;
+            }
+            host_.SendByte(kAcknowledge);
+            step_ = Step::FlashVerdict;
+            return;
+        case Step::FlashVerdict:
+            // Other bytes are ignored.
+            if (value == kWriteError) {
                 host_.AppendText("\nwrite flash error!");
-                EndRun(false);
-            } else if (value == 0xAA) {
-                const ProtocolMode finished = LeaveRun();
+                Fail(RunReason::ReceiverError);
+            } else if (value == kWritten) {
                 host_.AppendText("\nSend Param Data Success!");
-                StopUpdate();
-                ReportRunEnd(finished, true);
+                control_.EndRunWithStopUpdate([] { return RunReason::None; });
             }
             return;
         default:
@@ -157,23 +188,37 @@ void ReceiverSession::HandleSendByte(uint8_t value) {
     }
 }
 
-void ReceiverSession::SendSettingsBlock() {
-    Impl& s = *impl_;
-    const uint32_t end = std::min(s.readPosition + kBlockSize, s.sendLength);
-    const uint8_t* block = images_.output.data() + s.readPosition;
-    for (uint32_t position = s.readPosition; position < end; ++position) {
-        s.checksum.Add(position, images_.output[position]);
+// STX, flash address, length, image kind, ETX.
+void SendSettingsRun::SendHeader() {
+    host_.SendByte(kStx);
+    SendLe32(host_, target_.address);
+    SendLe32(host_, target_.length);
+    host_.SendByte(static_cast<uint8_t>(target_.kind));
+    host_.SendByte(kEtx);
+    frame_.Clear();
+    checksum_.Reset();
+    readPosition_ = 0;
+    blocksSent_ = 0;
+    host_.TransferProgress(0, target_.length / kBlockSize);
+    step_ = Step::Blocks;
+}
+
+void SendSettingsRun::SendBlock() {
+    const uint32_t end = std::min(readPosition_ + kBlockSize, target_.length);
+    const uint8_t* block = images_.output.data() + readPosition_;
+    for (uint32_t position = readPosition_; position < end; ++position) {
+        checksum_.Add(position, images_.output[position]);
     }
-    host_.SendBytes(block, end - s.readPosition);
-    s.readPosition = end;
-    s.frame.Clear();
+    host_.SendBytes(block, end - readPosition_);
+    readPosition_ = end;
+    frame_.Clear();
     host_.AppendText("...");
-    ++s.sendBlocksSent;
-    const uint32_t blocks = s.sendLength / kBlockSize;
-    host_.TransferProgress(s.sendBlocksSent, blocks);
-    if (s.sendBlocksSent >= blocks) {
-        step_ = 5;
-        SendLe32(host_, s.checksum.Sum());
+    ++blocksSent_;
+    const uint32_t blocks = target_.length / kBlockSize;
+    host_.TransferProgress(blocksSent_, blocks);
+    if (blocksSent_ >= blocks) {
+        step_ = Step::Verdict;
+        SendLe32(host_, checksum_.Sum());
     }
 }
 

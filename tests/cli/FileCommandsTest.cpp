@@ -4,7 +4,7 @@
 
 #include "CliTestSupport.h"
 #include "cli/CliOptions.h"
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
 
 namespace zev::cli {
 namespace {
@@ -219,6 +219,42 @@ TEST_F(CliTest, TruncatedAndRandomFilesNeverCrash) {
         }
         fs::remove("random.all");
     }
+}
+
+// A channel-list C line: digits, commas in their columns, then the name.
+std::string ListChannelLine(const std::string& name) {
+    std::string line(81, '0');
+    line[0] = 'C';
+    line[1] = ':';
+    for (std::size_t c : {7,  9,  11, 17, 19, 21, 24, 28, 30, 32, 34, 39, 41,
+                          43, 48, 50, 52, 57, 59, 61, 66, 68, 74, 76, 78, 80}) {
+        line[c] = ',';
+    }
+    return line + name + "\n";
+}
+
+TEST_F(CliTest, UpdateImageBuildsWithoutAReceiverAndKeepsLinesWithANul) {
+    std::string nul = ListChannelLine("XY");
+    nul[82] = '\0';
+    WriteText("list.txt", nul + ListChannelLine("AB") + ListChannelLine("CD"));
+    const auto run =
+        RunCliWith({"--port", "/nonexistent/tty", "update-image", "list.txt", "u.img"});
+    EXPECT_EQ(run.status, kExitOk) << run.err;
+    EXPECT_EQ(run.out, "C:[3]\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(ReadBytes("u.img").size(), 54u + 3 * 34);
+}
+
+TEST_F(CliTest, UpdateImageNamesMalformedLinesOnStandardErrorAndStillBuilds) {
+    const std::string sat = "S:09750,U,0,10600,0,0,0,2,SAT1\n";
+    std::string bad = sat;
+    bad[17] = '.';
+    WriteText("params.txt", sat + bad + "T:11778,V,0,00,001,27500,01070\n");
+    const auto run = RunCliWith({"update-image", "params.txt", "p.img"});
+    EXPECT_EQ(run.status, kExitOk);
+    EXPECT_EQ(run.err, "zev-cli: params.txt: S: 1 line error!\n");
+    EXPECT_EQ(run.out, "\n  S:[2]\n  T:[1]\n  C:[0]\n");
+    EXPECT_EQ(ReadBytes("p.img").size(), 54u + 2 * 18 + 8);
 }
 
 }  // namespace

@@ -155,6 +155,35 @@ TEST_F(BootLoaderE2e, FrameOtherThanSyncStopsSending) {
     EXPECT_FALSE(Contains(run.out, "[2/3]"));
 }
 
+TEST_F(BootLoaderE2e, ErrorLineBeforeASuccessfulResultStillFails) {
+    // The box stops the transfer after the first block, then reports success.
+    WriteFile(Path("soft.cus"), PatternBytes(20000));
+    BoxSim box(BoxArguments({"--fault", "no-sync-success"}));
+    ASSERT_TRUE(box.ok());
+    const CliResult run =
+        RunCliOn(box.PtyPath(), {"update-software", QPath("soft.cus")}, dir.path());
+    EXPECT_EQ(run.exitCode, 1);
+    const auto error = run.out.find("\n  !Error: No SYNC Command!");
+    ASSERT_NE(error, std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\n<<Update Over!>>", error), std::string::npos) << run.out;
+}
+
+TEST_F(BootLoaderE2e, MalformedLinesAreShownBeforeTheTransferAndOnStandardError) {
+    std::string text = ParameterDataText(2, 1, 1);
+    text[text.find('\n') + 1 + 17] = '.';  // the second S line loses a comma
+    WriteText(Path("params.txt"), text);
+    BoxSim box(BoxArguments());
+    ASSERT_TRUE(box.ok());
+    const CliResult run =
+        RunCliOn(box.PtyPath(), {"update-params", QPath("params.txt")}, dir.path());
+    EXPECT_EQ(run.exitCode, 0) << run.out << run.err;  // what is sent stays as it was
+    const auto shown = run.out.find("\n S: 1 line error!");
+    ASSERT_NE(shown, std::string::npos) << run.out;
+    EXPECT_LT(shown, run.out.find("\nPlease reset ZEV"));
+    EXPECT_TRUE(Contains(run.out, "\n  S:[2]\n  T:[1]\n  C:[1]"));
+    EXPECT_TRUE(Contains(run.err, "params.txt: S: 1 line error!")) << run.err;
+}
+
 TEST_F(BootLoaderE2e, ReceiverVanishingMidRunEndsTheRun) {
     WriteFile(Path("soft.cus"), PatternBytes(30000));
     BoxSim box(BoxArguments({"--vanish", "5000"}));

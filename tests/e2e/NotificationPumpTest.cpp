@@ -5,10 +5,10 @@
 #include <memory>
 
 #include "e2e/PtyPair.h"
+#include "link/LinkRunHost.h"
+#include "link/NotificationPump.h"
+#include "link/SerialLink.h"
 #include "protocols/ReceiverSession.h"
-#include "serial/link/LinkRunHost.h"
-#include "serial/link/NotificationPump.h"
-#include "serial/link/SerialLink.h"
 
 namespace zev {
 namespace {

@@ -62,6 +62,15 @@ TEST_F(OtaE2e, LoaderErrorsAreReportedAndFail) {
     }
 }
 
+TEST_F(OtaE2e, SuccessAfterTheLoaderStoppedTheTransferStillFails) {
+    const CliResult run = Ota({"--fault", "no-sync-success"});
+    EXPECT_EQ(run.exitCode, 1);
+    const auto error = run.out.find("\n  !Error: No SYNC Command!");
+    ASSERT_NE(error, std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\n<<Update Over!>>", error), std::string::npos);
+    EXPECT_FALSE(Contains(run.out, "[2/3]"));
+}
+
 TEST_F(OtaE2e, WrongExtensionIsRefused) {
     WriteFile(QPath("soft.cus").toStdString(), OtaFile(100));
     const CliResult run =

@@ -4,7 +4,8 @@
 #include <numeric>
 
 #include "e2e/PtyPair.h"
-#include "serial/link/SerialLink.h"
+#include "link/SerialLink.h"
+#include "settings/PortChoiceText.h"
 
 namespace zev {
 namespace {
@@ -123,7 +124,7 @@ TEST_F(SerialLinkTest, UsualSettingsWorkOnAPseudoTerminal) {
     // A pseudo-terminal refuses other byte sizes and parities on some kernels; 8N1 at the
     // usual rates, with or without a flow-control change, must work.
     for (const char* flow : {"None", "Hardware", "Xon/Xoff", "Something"}) {
-        settings.flowControl = flow;
+        settings.flowControl = ChoiceFromText<FlowControl>(flow);
         for (int baud : {9600, 38400, 115200}) {
             settings.baudRate = baud;
             ASSERT_TRUE(link.OpenPort()) << flow << " " << baud;
@@ -131,8 +132,8 @@ TEST_F(SerialLinkTest, UsualSettingsWorkOnAPseudoTerminal) {
             link.ClosePort();
         }
     }
-    settings.stopBits = "2";
-    settings.parity = "Unknown";  // leaves the parity as it is
+    settings.stopBits = StopBits::Two;
+    settings.parity = PortChoice<Parity>::Unlisted("Unknown");  // leaves the parity as it is
     EXPECT_TRUE(link.OpenPort());
 }
 

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "database/ChannelDatabase.h"
-#include "database/ParameterImage.h"
 #include "e2e/E2eHarness.h"
+#include "formats/ParameterImage.h"
 
 namespace zev::test {
 namespace {

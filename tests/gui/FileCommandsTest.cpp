@@ -7,7 +7,7 @@
 #include "app/CommandIds.h"
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
 #include "lists/CZuzeListViewView.h"
 
 namespace {
@@ -45,7 +45,7 @@ class FileCommandsTest : public GuiFixture {
         prompts_.fileNames = {path};
         Frame().Execute(cmd::FileSaveAs);
     }
-    QString CurrentFile() { return QString::fromStdString(View().Session().currentFileName); }
+    QString CurrentFile() { return QString::fromStdString(View().DataFile().CurrentFile()); }
     QString LastMessage() {
         return prompts_.messages.empty() ? QString() : prompts_.messages.back().text;
     }
@@ -65,7 +65,7 @@ TEST_F(FileCommandsTest, OpenedImageShowsTheTvListAndSaveRewritesItInPlace) {
     ASSERT_EQ(Frame().listView->RowCount(), 1);
     EXPECT_EQ(Frame().listView->CellText(0, 1), "Das Erste");
     EXPECT_EQ(Frame().listView->CellText(0, 3), "ASTRA");
-    EXPECT_EQ(View().Session().OpenFileState(), zev::OpenFile::ImageFile);
+    EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::ImageFile);
     EXPECT_EQ(CurrentFile(), Path("box.stc"));
 
     // Spoil the header on disk; Save writes the packed user block back from the start
@@ -118,12 +118,12 @@ TEST_F(FileCommandsTest, RefusedOrMissingImageLeavesTheDatabaseAlone) {
     EXPECT_EQ(app_->Database().header, before);
     EXPECT_EQ(Frame().listShown, 0);
     // The unreadable file is not held, so no later Save can overwrite it.
-    EXPECT_EQ(View().Session().OpenFileState(), zev::OpenFile::None);
+    EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::None);
     EXPECT_EQ(CurrentFile(), "*.*");
 
     OpenFile(Path("missing/none.stc"));
     EXPECT_EQ(LastMessage(), "Creat File Error!");
-    EXPECT_EQ(View().Session().OpenFileState(), zev::OpenFile::None);
+    EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::None);
 }
 
 TEST_F(FileCommandsTest, ImageSaveNeedsAKnownExtension) {

@@ -7,8 +7,8 @@
 #include "GuiFixture.h"
 #include "app/CommandIds.h"
 #include "app/StatusPanes.h"
+#include "link/SerialLink.h"
 #include "lists/CZuzeListViewView.h"
-#include "serial/link/SerialLink.h"
 
 namespace {
 

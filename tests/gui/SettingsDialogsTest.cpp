@@ -8,8 +8,8 @@
 #include "GuiFixture.h"
 #include "app/CommandIds.h"
 #include "database/ChannelDatabase.h"
-#include "serial/CComSettingDlg.h"
-#include "serial/CFlashSettingDlg.h"
+#include "settingsdialogs/CComSettingDlg.h"
+#include "settingsdialogs/CFlashSettingDlg.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "app/CommandIds.h"
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"
-#include "database/ParameterImage.h"
+#include "formats/ParameterImage.h"
 #include "lists/CZuzeListViewView.h"
 #include "protocols/ReceiverSession.h"
 
@@ -131,7 +131,7 @@ TEST_F(UnsavedChannelEdits, OpeningAnotherImageAsksFirst) {
     Open(Path("other.stc"));
     EXPECT_EQ(Questions().size(), 1);
     EXPECT_EQ(Frame().listView->CellText(0, 1), "Edited");
-    EXPECT_EQ(QString::fromStdString(View().Session().currentFileName), Path("box.stc"));
+    EXPECT_EQ(QString::fromStdString(View().DataFile().CurrentFile()), Path("box.stc"));
 
     prompts_.answers = {zev::MsgAnswer::No};
     Open(Path("other.stc"));

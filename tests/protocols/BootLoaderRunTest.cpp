@@ -22,16 +22,16 @@ std::string ParameterFile(int s, int t, int c) {
 class BootLoaderRunTest : public ::testing::Test {
   protected:
     void StartParameters(const std::string& content) {
-        rig.session.currentFileName = WriteTempFile("update.txt", content);
-        rig.session.UpdateParameters();
+        rig.file = WriteTempFile("update.txt", content);
+        rig.session.UpdateParameters(rig.file);
         ASSERT_EQ(rig.session.Mode(), ProtocolMode::UpdateParameters);
     }
     void StartSoftware(std::size_t size, const std::string& name = "soft.cus") {
         std::string bytes(size, '\0');
         for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7 + 3);
         software.assign(bytes.begin(), bytes.end());
-        rig.session.currentFileName = WriteTempFile(name, bytes);
-        rig.session.UpdateSoftware();
+        rig.file = WriteTempFile(name, bytes);
+        rig.session.UpdateSoftware(rig.file);
         ASSERT_EQ(rig.session.Mode(), ProtocolMode::UpdateSoftware);
     }
     // Sign, hello and ready frame: the first block goes out.
@@ -62,13 +62,13 @@ TEST_F(BootLoaderRunTest, CommandStartsTheRunAndWaitsForTheReset) {
                      "V2.0'      **\n**"),
               std::string::npos);
     EXPECT_NE(t.find("Version 2.0"), std::string::npos);
-    EXPECT_NE(t.find("\nFile '" + rig.session.currentFileName +
+    EXPECT_NE(t.find("\nFile '" + rig.file +
                      "' Open! \n COM1 is open!"
                      "\nPlease reset ZEV. Waiting for sign from 'Boot loader' =>"),
               std::string::npos);
     EXPECT_EQ(rig.host.waitingForReset, 1);
-    EXPECT_EQ(rig.session.OpenFileState(), OpenFile::ParameterFile);
-    EXPECT_TRUE(rig.session.StatusConnected());
+    EXPECT_EQ(rig.session.OpenFileState(), OpenFile::None);  // read once, by the command
+    EXPECT_TRUE(rig.host.statusConnected);
     EXPECT_TRUE(rig.host.sent.empty());
 }
 
@@ -168,8 +168,8 @@ TEST_F(BootLoaderRunTest, EveryMalformedFrameAndResultHasItsLine) {
     };
     for (const ErrorCase& c : cases) {
         SessionRig fresh;
-        fresh.session.currentFileName = WriteTempFile("big.cus", std::string(9000, 'x'));
-        fresh.session.UpdateSoftware();
+        fresh.file = WriteTempFile("big.cus", std::string(9000, 'x'));
+        fresh.session.UpdateSoftware(fresh.file);
         fresh.Feed({0x0F});
         fresh.host.TakeText();
         fresh.Feed(c.bytes);
@@ -189,28 +189,26 @@ TEST_F(BootLoaderRunTest, NoSyncStopsSendingAndClosesTheSoftwareFile) {
 }
 
 TEST_F(BootLoaderRunTest, CommandsRefuseWhatCannotBeSent) {
-    rig.session.UpdateParameters();
+    rig.session.UpdateParameters(rig.file);
     EXPECT_EQ(rig.host.messages.back().text, "Please open params data file!");
     EXPECT_EQ(rig.host.messages.back().caption, "Warning");
-    rig.session.UpdateSoftware();
+    rig.session.UpdateSoftware(rig.file);
     EXPECT_EQ(rig.host.messages.back().text, "Please open software data file!");
 
-    rig.session.currentFileName = ::testing::TempDir() + "missing.txt";
-    rig.session.UpdateParameters();
-    EXPECT_EQ(rig.host.messages.back().text,
-              "\nFailed to open " + rig.session.currentFileName + ". ");
-    rig.session.currentFileName = WriteTempFile("nothing.txt", "no records\n");
-    rig.session.UpdateParameters();
+    rig.file = ::testing::TempDir() + "missing.txt";
+    rig.session.UpdateParameters(rig.file);
+    EXPECT_EQ(rig.host.messages.back().text, "\nFailed to open " + rig.file + ". ");
+    rig.file = WriteTempFile("nothing.txt", "no records\n");
+    rig.session.UpdateParameters(rig.file);
     EXPECT_EQ(rig.host.messages.back().text, "Input file is invalid !");
     EXPECT_EQ(rig.host.messages.back().caption, "zev");
 
-    rig.session.currentFileName = WriteTempFile("soft.CUS", "abc");
-    rig.session.UpdateSoftware();
+    rig.file = WriteTempFile("soft.CUS", "abc");
+    rig.session.UpdateSoftware(rig.file);
     EXPECT_NE(rig.host.text.find("\nOpen file is invalid, exit!"), std::string::npos);
-    rig.session.currentFileName = ::testing::TempDir() + "missing.cus";
-    rig.session.UpdateSoftware();
-    EXPECT_EQ(rig.host.messages.back().text,
-              "\nFailed to open " + rig.session.currentFileName + ".");
+    rig.file = ::testing::TempDir() + "missing.cus";
+    rig.session.UpdateSoftware(rig.file);
+    EXPECT_EQ(rig.host.messages.back().text, "\nFailed to open " + rig.file + ".");
     EXPECT_EQ(rig.session.Mode(), ProtocolMode::Idle);
     EXPECT_FALSE(rig.host.linkOpen);
 }
@@ -219,12 +217,12 @@ TEST_F(BootLoaderRunTest, TooManyLinesOrAnEmptyOrHugeSoftwareFileStartNoRun) {
     const std::vector<std::string> refused = {
         WriteTempFile("many.txt", ParameterFile(256, 1, 1)),
     };
-    rig.session.currentFileName = refused[0];
-    rig.session.UpdateParameters();
-    rig.session.currentFileName = WriteTempFile("empty.cus", "");
-    rig.session.UpdateSoftware();
-    rig.session.currentFileName = WriteTempFile("huge.cus", std::string(255 * 8192 + 1, 'x'));
-    rig.session.UpdateSoftware();
+    rig.file = refused[0];
+    rig.session.UpdateParameters(rig.file);
+    rig.file = WriteTempFile("empty.cus", "");
+    rig.session.UpdateSoftware(rig.file);
+    rig.file = WriteTempFile("huge.cus", std::string(255 * 8192 + 1, 'x'));
+    rig.session.UpdateSoftware(rig.file);
     ASSERT_EQ(rig.host.messages.size(), 3u);
     for (const ShownMessage& m : rig.host.messages) {
         EXPECT_EQ(m.caption, "Warning");
@@ -240,7 +238,7 @@ TEST_F(BootLoaderRunTest, SoftwareFileThatShrinksMidTransferStopsTheRun) {
     StartSoftware(3 * 8192);
     ReachData(0x0F);
     rig.host.TakeSent();
-    std::filesystem::resize_file(rig.session.currentFileName, 8192 + 100);
+    std::filesystem::resize_file(rig.file, 8192 + 100);
     rig.Feed(kSync);
     EXPECT_TRUE(rig.host.sent.empty());  // nothing of the unreadable block went out
     EXPECT_NE(rig.host.text.find("can't be read"), std::string::npos);
@@ -250,8 +248,8 @@ TEST_F(BootLoaderRunTest, SoftwareFileThatShrinksMidTransferStopsTheRun) {
 
 TEST_F(BootLoaderRunTest, LinkThatCannotOpenStartsNoRun) {
     rig.host.openFails = true;
-    rig.session.currentFileName = WriteTempFile("a.cus", "abc");
-    rig.session.UpdateSoftware();
+    rig.file = WriteTempFile("a.cus", "abc");
+    rig.session.UpdateSoftware(rig.file);
     EXPECT_NE(rig.host.text.find("\nCan't open connection, maybe COM has been opened!"),
               std::string::npos);
     EXPECT_EQ(rig.session.Mode(), ProtocolMode::Idle);
@@ -262,10 +260,10 @@ TEST_F(BootLoaderRunTest, StopUpdateClosesFileAndLinkAndEndsTheRun) {
     rig.host.TakeText();
     rig.session.StopUpdate();
     EXPECT_EQ(rig.host.TakeText(), "\nCOM1 has been closed!");
-    EXPECT_EQ(rig.session.currentFileName, "*.*");
+    EXPECT_EQ(rig.host.dataFileForgotten, 1);
     EXPECT_EQ(rig.session.OpenFileState(), OpenFile::None);
     EXPECT_EQ(rig.session.Mode(), ProtocolMode::Idle);
-    EXPECT_FALSE(rig.session.StatusConnected());
+    EXPECT_FALSE(rig.host.statusConnected);
     EXPECT_EQ(rig.host.finished.back(), std::make_pair(ProtocolMode::UpdateSoftware, false));
     rig.session.StopUpdate();
     EXPECT_EQ(rig.host.text, "\nOh, maybe COM1 hasn't been opened!");

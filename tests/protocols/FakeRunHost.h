@@ -16,7 +16,8 @@
 #include <vector>
 
 #include "database/ChannelDatabase.h"
-#include "database/ParameterImage.h"
+#include "formats/ParameterDataFile.h"
+#include "formats/ParameterImage.h"
 #include "protocols/ReceiverSession.h"
 #include "protocols/RunHost.h"
 
@@ -40,7 +41,13 @@ class FakeRunHost : public RunHost {
     int waitingForReset = 0;
     int terminalShown = 0;
     int tvListShown = 0;
+    int dataFileForgotten = 0;
+    bool statusConnected = false;
+    std::time_t runStart = 0;
+    std::vector<std::pair<std::string, MalformedLine>> malformedLines;
+    // Runs that ended (mode, succeeded), and how every command ended.
     std::vector<std::pair<ProtocolMode, bool>> finished;
+    std::vector<RunOutcome> outcomes;
     std::tm clock{};
 
     FakeRunHost() {
@@ -82,9 +89,20 @@ class FakeRunHost : public RunHost {
     }
     void ShowTerminal() override { ++terminalShown; }
     void ShowLoadedTvList() override { ++tvListShown; }
+    void ShowConnected(bool connected, bool startClock) override {
+        statusConnected = connected;
+        if (startClock) runStart = Now();
+    }
+    void ForgetDataFile() override { ++dataFileForgotten; }
+    void MalformedDataLine(const std::string& path, const MalformedLine& line) override {
+        malformedLines.emplace_back(path, line);
+    }
     void WaitingForReset() override { ++waitingForReset; }
-    void RunFinished(ProtocolMode mode, bool success) override {
-        finished.emplace_back(mode, success);
+    void RunFinished(const RunOutcome& outcome) override {
+        outcomes.push_back(outcome);
+        if (outcome.end != RunEnd::Refused) {
+            finished.emplace_back(outcome.mode, outcome.end == RunEnd::Succeeded);
+        }
     }
     std::time_t Now() override { return 1173951667; }
     std::tm LocalTime(std::time_t) override { return clock; }
@@ -94,9 +112,10 @@ class FakeRunHost : public RunHost {
     std::string TakeText() { return std::exchange(text, {}); }
 };
 
-// A session with its own database and image buffers.
+// A session with its own database and image buffers, and the program's current file.
 struct SessionRig {
     FakeRunHost host;
+    std::string file = "*.*";
     std::unique_ptr<ChannelDatabase> db = std::make_unique<ChannelDatabase>();
     std::unique_ptr<ImageBuffers> images = std::make_unique<ImageBuffers>();
     ReceiverSession session{host, *db, *images};

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeRunHost.h"
-#include "protocols/SoftwareInfo.h"
+#include "formats/SoftwareInfo.h"
 
 namespace zev::test {
 namespace {
@@ -28,8 +28,8 @@ class OtaRunTest : public ::testing::Test {
   protected:
     void Start(const std::vector<uint8_t>& file) {
         content = file;
-        rig.session.currentFileName = WriteTempFile("soft.sgn", Bytes(file));
-        rig.session.OtaSoftwareUpdate();
+        rig.file = WriteTempFile("soft.sgn", Bytes(file));
+        rig.session.OtaSoftwareUpdate(rig.file);
     }
     // Sign, hello and information request: the information block is out.
     void ReachInfo() { rig.Feed(Concat({{0xB0}, {0x02, 0xB1, 0x03}, kInfoRequest})); }
@@ -134,8 +134,8 @@ TEST_F(OtaRunTest, EveryErrorHasItsLine) {
     };
     for (const auto& [bytes, line, ends] : cases) {
         SessionRig fresh;
-        fresh.session.currentFileName = WriteTempFile("two.sgn", Bytes(OtaFile(9000, 8992)));
-        fresh.session.OtaSoftwareUpdate();
+        fresh.file = WriteTempFile("two.sgn", Bytes(OtaFile(9000, 8992)));
+        fresh.session.OtaSoftwareUpdate(fresh.file);
         fresh.Feed({0xB0});
         fresh.host.TakeText();
         fresh.Feed(bytes);
@@ -156,8 +156,8 @@ TEST_F(OtaRunTest, FilesWhoseInformationDoesNotFitAreRefusedBeforeAnyByte) {
     };
     for (const auto& file : refused) {
         SessionRig fresh;
-        fresh.session.currentFileName = WriteTempFile("bad.sgn", Bytes(file));
-        fresh.session.OtaSoftwareUpdate();
+        fresh.file = WriteTempFile("bad.sgn", Bytes(file));
+        fresh.session.OtaSoftwareUpdate(fresh.file);
         ASSERT_EQ(fresh.host.messages.size(), 1u);
         EXPECT_EQ(fresh.host.messages[0].caption, "Warning");
         EXPECT_TRUE(fresh.host.sent.empty());
@@ -168,15 +168,14 @@ TEST_F(OtaRunTest, FilesWhoseInformationDoesNotFitAreRefusedBeforeAnyByte) {
 }
 
 TEST_F(OtaRunTest, WrongOrMissingFileStartsNoRun) {
-    rig.session.OtaSoftwareUpdate();
+    rig.session.OtaSoftwareUpdate(rig.file);
     EXPECT_EQ(rig.host.messages.back().text, "Please open ota software data file!");
-    rig.session.currentFileName = WriteTempFile("soft.cus", "abc");
-    rig.session.OtaSoftwareUpdate();
+    rig.file = WriteTempFile("soft.cus", "abc");
+    rig.session.OtaSoftwareUpdate(rig.file);
     EXPECT_EQ(rig.host.text, "\nOpen file is invalid, exit!");
-    rig.session.currentFileName = ::testing::TempDir() + "absent.sgn";
-    rig.session.OtaSoftwareUpdate();
-    EXPECT_EQ(rig.host.messages.back().text,
-              "\nFailed to open " + rig.session.currentFileName + ".");
+    rig.file = ::testing::TempDir() + "absent.sgn";
+    rig.session.OtaSoftwareUpdate(rig.file);
+    EXPECT_EQ(rig.host.messages.back().text, "\nFailed to open " + rig.file + ".");
     EXPECT_EQ(rig.session.Mode(), ProtocolMode::Idle);
 }
 

@@ -21,7 +21,7 @@ class SendSettingsRunTest : public ::testing::Test {
     }
     void Start(std::initializer_list<MsgAnswer> answers) {
         rig.host.answers.assign(answers);
-        rig.session.SendSettingToBox();
+        rig.session.SendSettingToBox(rig.file);
     }
     // Sign, hello, ready and go: the header is out, the box's first SYNC is next.
     void ReachData() { rig.Feed(Concat({{0xCC}, kHello, kReady, {0xCD}})); }
@@ -119,17 +119,17 @@ TEST_F(SendSettingsRunTest, DefaultBlockWithLessRoomThanItsLimitCountsAsTooMany)
 TEST_F(SendSettingsRunTest, CancelOrAMissingOrWrongFileSendsNothing) {
     Start({MsgAnswer::Cancel});
     EXPECT_EQ(rig.session.Mode(), ProtocolMode::Idle);
-    rig.session.currentFileName = "list.txt";
-    rig.session.SendSettingToBox();
+    rig.file = "list.txt";
+    rig.session.SendSettingToBox(rig.file);
     EXPECT_EQ(rig.host.messages.back().text, "Input file is invalid, exit!");
-    rig.session.currentFileName = "*.*";
+    rig.file = "*.*";
     rig.db->Loaded = false;
-    rig.session.SendSettingToBox();
+    rig.session.SendSettingToBox(rig.file);
     EXPECT_EQ(rig.host.messages.back().text, "Please open transfer data file!");
     EXPECT_EQ(rig.host.messages.back().caption, "Warning");
     EXPECT_TRUE(rig.host.sent.empty());
     EXPECT_FALSE(rig.host.linkOpen);
-    rig.session.currentFileName = "chosen.stc";
+    rig.file = "chosen.stc";
     Start({MsgAnswer::No});
     EXPECT_EQ(rig.session.Mode(), ProtocolMode::SendSettings);
 }
@@ -170,7 +170,7 @@ TEST_F(SendSettingsRunTest, BoxErrorsEndTheRunWithTheirLines) {
         fresh.db->header.UserBlockSize = 0x4000;  // two blocks
         fresh.db->Loaded = true;
         fresh.host.answers = {MsgAnswer::No};
-        fresh.session.SendSettingToBox();
+        fresh.session.SendSettingToBox(fresh.file);
         fresh.Feed(Concat({{0xCC}, kHello, kReady, {0xCD}}));
         fresh.host.TakeText();
         fresh.Feed(bytes);

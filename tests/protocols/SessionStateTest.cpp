@@ -23,7 +23,7 @@ TEST(SessionLinkTest, LostLinkEndsTheRunAndClosesTheLink) {
     EXPECT_NE(rig.host.text.find("device removed"), std::string::npos);
     EXPECT_FALSE(rig.host.linkOpen);
     EXPECT_EQ(rig.session.Mode(), ProtocolMode::Idle);
-    EXPECT_FALSE(rig.session.StatusConnected());
+    EXPECT_FALSE(rig.host.statusConnected);
     EXPECT_EQ(rig.host.finished.back(), std::make_pair(ProtocolMode::LoadSettings, false));
 }
 
@@ -34,9 +34,9 @@ TEST(SessionLinkTest, ConnectAndDisconnectResetTheRunState) {
     rig.session.OnLinkDisconnected();
     EXPECT_EQ(rig.session.Mode(), ProtocolMode::Idle);
     EXPECT_EQ(rig.session.ProtocolStep(), 0);
-    EXPECT_FALSE(rig.session.StatusConnected());
+    EXPECT_FALSE(rig.host.statusConnected);
     rig.session.OnLinkConnected();
-    EXPECT_TRUE(rig.session.StatusConnected());
+    EXPECT_TRUE(rig.host.statusConnected);
 }
 
 TEST(SessionLinkTest, LinkThatCannotCloseKeepsTheRun) {
@@ -52,7 +52,7 @@ TEST(SessionLinkTest, LinkThatCannotCloseKeepsTheRun) {
     session.StopUpdate();
     EXPECT_NE(host.text.find("\nOh, COM1 can't close!"), std::string::npos);
     EXPECT_EQ(session.Mode(), ProtocolMode::LoadSettings);
-    EXPECT_TRUE(session.StatusConnected());
+    EXPECT_TRUE(host.statusConnected);
 }
 
 }  // namespace

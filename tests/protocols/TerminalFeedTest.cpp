@@ -64,8 +64,8 @@ TEST_F(TerminalFeedTest, SettingsTransferBytesGoToTheRunAndAreNeverShown) {
 
 TEST_F(TerminalFeedTest, RunLinesComeBeforeTheEchoOfTheBytesThatCausedThem) {
     const std::string path = WriteTempFile("echo.cus", std::string(10, 'x'));
-    rig.session.currentFileName = path;
-    rig.session.UpdateSoftware();
+    rig.file = path;
+    rig.session.UpdateSoftware(rig.file);
     rig.host.TakeText();
     // Console text before the sign is echoed and does not disturb step 0.
     Feed({'b', 'o', 'o', 't', 0x0F});

@@ -59,7 +59,8 @@ void BlockReceiver::receiveData(std::span<const std::uint8_t> bytes) {
 }
 
 bool BlockReceiver::releaseBlock() {
-    const bool refuse = context_.fault(Fault::NoSync) && !syncSent_;
+    const bool refuse =
+        (context_.fault(Fault::NoSync) || context_.fault(Fault::NoSyncSuccess)) && !syncSent_;
     syncSent_ = true;
     context_.out.send(frame(refuse ? 0x17 : syncCommand_));
     if (refuse) {

@@ -19,6 +19,7 @@ constexpr UpdateExchange::Loader kBootLoader{
     .versionMajor = 2,
     .syncCommand = 0x16,
     .endMarker = 0x1B,
+    .success = kSuccess,
     .lengthError = kLengthError,
     .syncRefusedWhy = "transfer stopped without SYNC",
     .descriptionSize = 8,  // length and flash address

@@ -14,6 +14,8 @@ constexpr std::array kFaults{
               "ready / info-request frame carries command 0x03"},
     FaultInfo{Fault::NoSync, "no-sync",
               "sends 02 17 03 instead of the first SYNC (update, send and OTA)"},
+    FaultInfo{Fault::NoSyncSuccess, "no-sync-success",
+              "sends 02 17 03 instead of the first SYNC, then reports success (update and OTA)"},
     FaultInfo{Fault::BootLength, "boot-length", "update result BOOT_LENGTH_ERR (02 09 03)"},
     FaultInfo{Fault::BootChecksum, "boot-checksum",
               "update result BOOT_CHECKSUM_ERR (02 07 address 03)"},

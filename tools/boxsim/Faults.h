@@ -16,6 +16,7 @@ enum class Fault {
     BadReadyEtx,       // ready / info-request frame with a wrong end byte
     BadReadyCommand,   // ready / info-request frame with a wrong command byte
     NoSync,            // a frame other than SYNC where the first SYNC belongs
+    NoSyncSuccess,     // the same, then the update's success result all the same
     BootLength,        // boot loader result BOOT_LENGTH_ERR
     BootChecksum,      // boot loader result BOOT_CHECKSUM_ERR with the address
     BootFlash,         // boot loader result BOOT_FLASH_ERR with the address

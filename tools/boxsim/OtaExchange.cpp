@@ -31,6 +31,7 @@ constexpr UpdateExchange::Loader kOtaLoader{
     .versionMajor = 3,
     .syncCommand = 0xB2,
     .endMarker = 0xB3,
+    .success = kSuccess,
     .lengthError = kLengthError,
     .syncRefusedWhy = "OTA transfer stopped without SYNC",
     .descriptionSize = kInfoSize + 2,  // framed by STX and ETX

@@ -27,7 +27,11 @@ void UpdateExchange::receive(std::uint8_t byte) {
                 case BlockReceiver::Progress::Receiving:
                     break;
                 case BlockReceiver::Progress::SyncRefused:
-                    sendResult(frame(loader_.lengthError), loader_.syncRefusedWhy);
+                    if (context_.fault(Fault::NoSyncSuccess)) {
+                        sendResult(frame(loader_.success), "success without the data (fault)");
+                    } else {
+                        sendResult(frame(loader_.lengthError), loader_.syncRefusedWhy);
+                    }
                     break;
                 case BlockReceiver::Progress::Complete:
                     concludeTransfer();

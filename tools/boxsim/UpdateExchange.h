@@ -33,6 +33,7 @@ class UpdateExchange : public Exchange {
         std::uint8_t versionMajor;
         std::uint8_t syncCommand;
         std::uint8_t endMarker;
+        std::uint8_t success;
         std::uint8_t lengthError;  // also the result when a block is not released
         const char* syncRefusedWhy;
         std::size_t descriptionSize;

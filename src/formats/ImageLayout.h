@@ -1,0 +1,47 @@
+// Where the areas and records of one image block lie, and whether a header's capacities and
+// counts fit its block at all. Both conversions check a block with CheckBlockLayout before
+// they touch a byte, so the record offsets below always lie inside the block.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "database/ChannelDatabase.h"
+#include "formats/ImageRecords.h"
+
+namespace zev::image {
+
+inline constexpr std::size_t kTrailerBytes = 4;  // the block's last 4 bytes hold no record
+
+struct BlockLayout {
+    std::size_t blockSize = 0;
+    std::size_t transponderArea = 0;
+    std::size_t channelArea = 0;
+
+    BlockLayout(const DatabaseHeader& header, std::size_t size)
+        : blockSize(size),
+          transponderArea(kHeaderBytes + kSatelliteBytes * header.SatCapacity),
+          channelArea(transponderArea + kTransponderBytes * header.TpCapacity) {}
+
+    std::size_t Satellite(std::size_t i) const { return kHeaderBytes + kSatelliteBytes * i; }
+    std::size_t Transponder(std::size_t i) const { return transponderArea + kTransponderBytes * i; }
+    std::size_t Tv(std::size_t i) const { return channelArea + kChannelBytes * i; }
+    std::size_t Radio(std::size_t i) const {
+        return blockSize - kTrailerBytes - kChannelBytes * (i + 1);
+    }
+};
+
+// Empty when the capacities stay within the program's tables and the counts within the
+// capacities, so that every record lies inside the tables; otherwise a sentence naming the
+// problem. `blockName` says what the sentence is about ("user block", "image").
+std::string CheckCapacitiesAndCounts(const DatabaseHeader& header, std::string_view blockName);
+
+// Empty when a block of `blockSize` bytes laid out by `header` holds its header, both record
+// areas and every TV and radio record within the counts without overlap, and the capacities
+// and counts stay within the program's tables. Otherwise a sentence naming the problem;
+// `blockName` ("user block", "default-channel block") says which block it is about.
+std::string CheckBlockLayout(const DatabaseHeader& header, std::size_t blockSize,
+                             std::string_view blockName);
+
+}  // namespace zev::image

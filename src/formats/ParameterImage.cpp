@@ -1,0 +1,186 @@
+#include "formats/ParameterImage.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/TextFormat.h"
+#include "formats/ImageLayout.h"
+#include "formats/ImageRecords.h"
+
+namespace zev {
+
+namespace {
+
+using image::BlockLayout;
+using image::CheckBlockLayout;
+
+constexpr const char* kUserBlock = "user block";
+constexpr const char* kDefaultBlock = "default-channel block";
+
+ImageResult Refused(std::string message) {
+    ImageResult result;
+    result.ok = false;
+    result.error = std::move(message);
+    return result;
+}
+
+// The name as the user sees it: up to the first NUL of its 12 characters.
+std::string NameText(const ChannelEntry& channel) {
+    const auto end = std::find(channel.Name.begin(), channel.Name.begin() + 12, '\0');
+    return std::string(channel.Name.begin(), end);
+}
+
+// A TpNumber above 2047 would lose its high bits in the image and silently move the channel
+// to another transponder, so packing refuses it and names the channel.
+std::string CheckTransponderNumbers(const ChannelDatabase& db) {
+    const DatabaseHeader& h = db.header;
+    for (std::size_t row = 0; row < h.TvCount; ++row) {
+        const ChannelEntry& c = db.Tv(row);
+        if (c.TpNumber > image::kMaxTpNumber) {
+            return Format(
+                "TV channel %zu \"%s\" is on transponder %u; the image can hold "
+                "transponder numbers up to 2047 only.",
+                row + 1, NameText(c).c_str(), unsigned{c.TpNumber});
+        }
+    }
+    for (std::size_t row = 0; row < h.RadioCount; ++row) {
+        const ChannelEntry& c = db.Radio(row);
+        if (c.TpNumber > image::kMaxTpNumber) {
+            return Format(
+                "Radio channel %zu \"%s\" is on transponder %u; the image can hold "
+                "transponder numbers up to 2047 only.",
+                row + 1, NameText(c).c_str(), unsigned{c.TpNumber});
+        }
+    }
+    return {};
+}
+
+// Writes one block; the caller has checked the layout for this block size.
+void PackBlock(const ChannelDatabase& db, uint16_t magic, std::span<uint8_t> block) {
+    const DatabaseHeader& h = db.header;
+    const BlockLayout layout(h, block.size());
+    image::EncodeHeader(h, magic, block);
+    for (std::size_t i = 0; i < h.SatCount; ++i) {
+        image::EncodeSatellite(db.satellites[i], block, layout.Satellite(i));
+    }
+    for (std::size_t i = 0; i < h.TpCount; ++i) {
+        image::EncodeTransponder(db.transponders[i], block, layout.Transponder(i));
+    }
+    for (std::size_t i = 0; i < h.TvCount; ++i) {
+        image::EncodeChannel(db.Tv(i), block, layout.Tv(i));
+    }
+    for (std::size_t i = 0; i < h.RadioCount; ++i) {
+        image::EncodeChannel(db.Radio(i), block, layout.Radio(i));
+    }
+}
+
+}  // namespace
+
+std::size_t ImageSize(const DatabaseHeader& header, ImageKind kind) {
+    switch (kind) {
+        case ImageKind::User:
+            return header.UserBlockSize;
+        case ImageKind::Default:
+            return header.DefaultBlockSize;
+        case ImageKind::All:
+            return std::size_t{header.DefaultBlockSize} + header.UserBlockSize;
+    }
+    return 0;
+}
+
+ImageResult UnpackImage(ChannelDatabase& db, std::span<const uint8_t> image) {
+    if (image.size() < image::kHeaderBytes) {
+        return Refused(
+            Format("The image is %zu bytes long, too short for its 72-byte header.", image.size()));
+    }
+    const DatabaseHeader h = image::DecodeHeader(image);
+    const std::size_t blockSize = h.UserBlockSize;
+    if (blockSize > kInputImageSize) {
+        return Refused(
+            Format("The image's user block size of %zu bytes is larger than the "
+                   "largest user block (%zu bytes).",
+                   blockSize, kInputImageSize));
+    }
+    if (image.size() < blockSize) {
+        return Refused(
+            Format("The image is %zu bytes long, shorter than the %zu-byte user block "
+                   "its header describes.",
+                   image.size(), blockSize));
+    }
+    if (std::string problem = CheckBlockLayout(h, blockSize, kUserBlock); !problem.empty()) {
+        return Refused(std::move(problem));
+    }
+
+    // Everything below lies inside the block; only now is the database changed.
+    const auto block = image.first(blockSize);
+    const BlockLayout layout(h, blockSize);
+    db.header = h;
+    for (std::size_t i = 0; i < h.SatCount; ++i) {
+        db.satellites[i] = image::DecodeSatellite(block, layout.Satellite(i));
+    }
+    for (std::size_t i = 0; i < h.TpCount; ++i) {
+        db.transponders[i] = image::DecodeTransponder(block, layout.Transponder(i));
+    }
+    for (std::size_t i = 0; i < h.TvCount; ++i) {
+        db.Tv(i) = image::DecodeChannel(block, layout.Tv(i));
+    }
+    for (std::size_t i = 0; i < h.RadioCount; ++i) {
+        db.Radio(i) = image::DecodeChannel(block, layout.Radio(i));
+    }
+    db.Loaded = true;
+    ImageResult result;
+    result.size = blockSize;
+    return result;
+}
+
+ImageResult PackImage(const ChannelDatabase& db, ImageKind kind, std::span<uint8_t> out) {
+    const DatabaseHeader& h = db.header;
+    const std::size_t size = ImageSize(h, kind);
+    if (size > kOutputImageSize) {
+        return Refused(
+            Format("The image of %zu bytes is larger than the largest image "
+                   "(%zu bytes).",
+                   size, kOutputImageSize));
+    }
+    if (size > out.size()) {
+        return Refused(Format("The image of %zu bytes does not fit the %zu-byte output buffer.",
+                              size, out.size()));
+    }
+    const bool withDefault = kind == ImageKind::Default || kind == ImageKind::All;
+    const bool withUser = kind == ImageKind::User || kind == ImageKind::All;
+    if (withUser) {
+        if (h.UserBlockSize > kInputImageSize) {
+            return Refused(
+                Format("The user block size of %zu bytes is larger than the largest "
+                       "user block (%zu bytes).",
+                       std::size_t{h.UserBlockSize}, kInputImageSize));
+        }
+        if (std::string problem = CheckBlockLayout(h, h.UserBlockSize, kUserBlock);
+            !problem.empty()) {
+            return Refused(std::move(problem));
+        }
+    }
+    if (withDefault) {
+        if (std::string problem = CheckBlockLayout(h, h.DefaultBlockSize, kDefaultBlock);
+            !problem.empty()) {
+            return Refused(std::move(problem));
+        }
+    }
+    if (std::string problem = CheckTransponderNumbers(db); !problem.empty()) {
+        return Refused(std::move(problem));
+    }
+
+    const auto image = out.first(size);
+    std::fill(image.begin(), image.end(), uint8_t{0xFF});
+    if (kind == ImageKind::User) {
+        PackBlock(db, h.Magic, image);
+    } else {
+        PackBlock(db, image::kDefaultBlockMagic, image.first(h.DefaultBlockSize));
+        if (kind == ImageKind::All) PackBlock(db, h.Magic, image.subspan(h.DefaultBlockSize));
+    }
+    ImageResult result;
+    result.size = size;
+    return result;
+}
+
+}  // namespace zev

@@ -1,0 +1,240 @@
+#include "link/SerialLink.h"
+
+#include <QSerialPort>
+
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
+namespace zev {
+
+namespace {
+
+// How long closing the port may wait for bytes still in the write buffer.
+constexpr int kCloseFlushMilliseconds = 2000;
+// A write of at least this many bytes (a data block) is handed over at once instead of
+// waiting for the event loop.
+constexpr std::size_t kImmediateHandOver = 512;
+
+QSerialPort::Parity QtParity(Parity parity) {
+    switch (parity) {
+        case Parity::None:
+            return QSerialPort::NoParity;
+        case Parity::Odd:
+            return QSerialPort::OddParity;
+        case Parity::Even:
+            return QSerialPort::EvenParity;
+        case Parity::Mark:
+            return QSerialPort::MarkParity;
+        case Parity::Space:
+            return QSerialPort::SpaceParity;
+    }
+    return QSerialPort::NoParity;
+}
+
+QSerialPort::StopBits QtStopBits(StopBits stopBits) {
+    switch (stopBits) {
+        case StopBits::One:
+            return QSerialPort::OneStop;
+        case StopBits::OneAndHalf:
+            return QSerialPort::OneAndHalfStop;
+        case StopBits::Two:
+            return QSerialPort::TwoStop;
+    }
+    return QSerialPort::OneStop;
+}
+
+}  // namespace
+
+SerialLink::SerialLink(LinkSettings& settings, QObject* parent)
+    : QObject(parent), settings_(settings), port_(new QSerialPort(this)) {
+    connect(port_, &QSerialPort::readyRead, this, &SerialLink::PostNotifyIfWaiting);
+    connect(port_, &QSerialPort::errorOccurred, this,
+            [this](QSerialPort::SerialPortError error) { OnPortError(static_cast<int>(error)); });
+}
+
+SerialLink::~SerialLink() { ClosePort(); }
+
+QString SerialLink::DevicePathFor(const std::string& portName) {
+    static const char* const kComNames[] = {"COM1", "COM2", "COM3", "COM4"};
+    for (int index = 0; index < 4; ++index) {
+        if (portName != kComNames[index]) continue;
+#if defined(Q_OS_WIN)
+        return QString::fromStdString(portName);
+#elif defined(Q_OS_MACOS)
+        // macOS has no fixed names for serial ports; these are the usual call-out devices.
+        return QStringLiteral("/dev/cu.serial%1").arg(index + 1);
+#else
+        return QStringLiteral("/dev/ttyS%1").arg(index);
+#endif
+    }
+    return QString::fromStdString(portName);
+}
+
+bool SerialLink::OpenPort() {
+    if (connected_) return false;
+    port_->setPortName(DevicePathFor(settings_.portName));
+    // Qt's buffer stands for the driver's input queue: when it is full Qt stops reading and
+    // further bytes wait in the operating system.
+    port_->setReadBufferSize(kReadBufferSize);
+    if (!port_->open(QIODevice::ReadWrite)) return false;
+    if (!ApplyPortSettings()) {
+        port_->close();
+        return false;
+    }
+    connected_ = true;
+    inFlight_ = false;
+    posted_ = false;
+    lossQueued_ = false;
+    PostNotifyIfWaiting();
+    return true;
+}
+
+void SerialLink::ClosePort() {
+    if (!connected_) return;
+    FlushPendingWrites();
+    connected_ = false;
+    inFlight_ = false;
+    port_->close();
+}
+
+void SerialLink::FlushPendingWrites() {
+    // Bytes written just before a close (a run's last acknowledgement) must still go out; a
+    // device that takes nothing more ends the wait.
+    HandOverWrites();
+    while (port_->isOpen() && port_->bytesToWrite() > 0) {
+        if (!port_->waitForBytesWritten(kCloseFlushMilliseconds)) break;
+    }
+}
+
+bool SerialLink::ApplyPortSettings() {
+    if (!port_->isOpen()) return false;
+    const LinkSettings& s = settings_;
+    if (s.baudRate <= 0 || !port_->setBaudRate(s.baudRate)) return false;
+
+    if (s.dataBits < 5 || s.dataBits > 8) return false;
+    if (!port_->setDataBits(static_cast<QSerialPort::DataBits>(s.dataBits))) return false;
+
+    // A text that names no value leaves that setting as the port has it.
+    if (const auto parity = s.parity.Known(); parity && !port_->setParity(QtParity(*parity))) {
+        return false;
+    }
+    if (const auto stop = s.stopBits.Known(); stop && !port_->setStopBits(QtStopBits(*stop))) {
+        return false;
+    }
+    // "None" and unknown texts keep whatever flow control the port already has.
+    bool ok = true;
+    if (s.flowControl == FlowControl::Hardware) {
+        ok = port_->setFlowControl(QSerialPort::HardwareControl);
+    } else if (s.flowControl == FlowControl::XonXoff) {
+        ok = port_->setFlowControl(QSerialPort::SoftwareControl);
+    }
+    return ok;
+}
+
+int SerialLink::ReadBytes(uint8_t* buffer, int maximum) {
+    if (!connected_ || maximum <= 0) return 0;
+    const qint64 got = port_->read(reinterpret_cast<char*>(buffer), maximum);
+    return got > 0 ? static_cast<int>(got) : 0;
+}
+
+int SerialLink::WriteBytes(const uint8_t* bytes, int count) {
+    if (!connected_ || count <= 0) return 0;
+    // Collected here and handed to the port when control returns to the event loop, so a
+    // block sent byte by byte costs neither a system call nor a Qt buffer call per byte.
+    outgoing_.insert(outgoing_.end(), bytes, bytes + count);
+    if (outgoing_.size() >= kImmediateHandOver) {
+        HandOverWrites();
+    } else if (!handOverQueued_) {
+        handOverQueued_ = true;
+        QMetaObject::invokeMethod(this, &SerialLink::HandOverWrites, Qt::QueuedConnection);
+    }
+    return count;
+}
+
+void SerialLink::HandOverWrites() {
+    handOverQueued_ = false;
+    if (outgoing_.empty()) return;
+    if (connected_) {
+        const std::size_t direct = WriteDirectly(outgoing_.data(), outgoing_.size());
+        if (direct < outgoing_.size()) {
+            port_->write(outgoing_.data() + direct, static_cast<qint64>(outgoing_.size() - direct));
+        }
+    }
+    outgoing_.clear();
+}
+
+std::size_t SerialLink::WriteDirectly(const char* bytes, std::size_t count) {
+#if defined(Q_OS_UNIX)
+    // What the driver takes at once goes straight in, without a round through the event loop
+    // per chunk; the rest waits in Qt's buffer, so the user interface never blocks on a slow
+    // line. Only while Qt holds nothing back, or bytes would overtake each other.
+    if (port_->bytesToWrite() > 0) return 0;
+    const int fd = static_cast<int>(port_->handle());
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t written = ::write(fd, bytes + done, count - done);
+        if (written > 0) {
+            done += static_cast<std::size_t>(written);
+        } else if (written < 0 && errno == EINTR) {
+            continue;
+        } else {
+            break;  // full for now, or failing: Qt takes the rest and reports any error
+        }
+    }
+    return done;
+#else
+    (void)bytes;
+    (void)count;
+    return 0;
+#endif
+}
+
+void SerialLink::SetNotifyPermit() {
+    inFlight_ = false;
+    PostNotifyIfWaiting();
+}
+
+void SerialLink::SetNotifyPermitForNewBytes() { inFlight_ = false; }
+
+void SerialLink::PostNotifyIfWaiting() {
+    if (!connected_ || inFlight_ || posted_ || port_->bytesAvailable() <= 0) return;
+    // Queued, so a notification never starts inside another one or inside a write.
+    posted_ = true;
+    QMetaObject::invokeMethod(this, &SerialLink::DeliverNotify, Qt::QueuedConnection);
+}
+
+void SerialLink::DeliverNotify() {
+    posted_ = false;
+    if (!connected_ || inFlight_ || port_->bytesAvailable() <= 0) return;
+    inFlight_ = true;
+    emit Notify();
+}
+
+void SerialLink::OnPortError(int error) {
+    // A device that went away shows as a resource error (USB adapter pulled) or as reads and
+    // writes that keep failing (the far end of a pseudo-terminal closed); Qt would report the
+    // latter again on every poll, so any of them ends the link.
+    const bool fatal = error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
+                       error == QSerialPort::WriteError;
+    if (!fatal || !connected_ || lossQueued_) return;
+    // Reported from inside QSerialPort's own handling; the port is closed afterwards.
+    lossQueued_ = true;
+    const QString why = port_->errorString();
+    QMetaObject::invokeMethod(
+        this, [this, why] { HandleLoss(why); }, Qt::QueuedConnection);
+}
+
+void SerialLink::HandleLoss(const QString& why) {
+    lossQueued_ = false;
+    if (!connected_) return;
+    connected_ = false;
+    inFlight_ = false;
+    outgoing_.clear();
+    port_->close();
+    emit LinkLost(why);
+}
+
+}  // namespace zev

@@ -1,0 +1,152 @@
+#include "settings/SettingsFile.h"
+
+#include <cctype>
+#include <climits>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "settings/PortChoiceText.h"
+
+namespace zev {
+
+namespace {
+
+constexpr std::size_t kRecordSize = 50;
+constexpr int kFieldCount = 8;
+// Far more than any settings text; keeps a stray huge file from being read whole.
+constexpr std::size_t kMaxReadSize = 64 * 1024;
+
+std::string SettingsText(const LinkSettings& s) {
+    std::string text;
+    for (const std::string& field :
+         {std::to_string(s.baudRate), std::to_string(s.dataBits), ChoiceText(s.parity), s.portName,
+          ChoiceText(s.stopBits), ChoiceText(s.flowControl), std::to_string(s.flashSizeIndex),
+          std::to_string(s.userSizeIndex)}) {
+        text += field;
+        text += ',';
+    }
+    return text;
+}
+
+void StoreField(LinkSettings& s, int index, const std::string& field) {
+    switch (index) {
+        case 0:
+            s.baudRate = ParseSettingsInt(field);
+            break;
+        case 1:
+            s.dataBits = ParseSettingsInt(field);
+            break;
+        case 2:
+            s.parity = ChoiceFromText<Parity>(field);
+            break;
+        case 3:
+            s.portName = field;
+            break;
+        case 4:
+            s.stopBits = ChoiceFromText<StopBits>(field);
+            break;
+        case 5:
+            s.flowControl = ChoiceFromText<FlowControl>(field);
+            break;
+        case 6:
+            s.flashSizeIndex = ParseSettingsInt(field);
+            break;
+        case 7:
+            s.userSizeIndex = ParseSettingsInt(field);
+            break;
+        default:
+            break;
+    }
+}
+
+// Fields complete with their comma replace the defaults; a field cut off by the end of the
+// bytes (no comma) is ignored, and fields never reached keep their defaults.
+LinkSettings ParseSettingsText(const std::string& bytes) {
+    LinkSettings settings;
+    std::string field;
+    int index = 0;
+    for (char c : bytes) {
+        if (c != ',') {
+            field += c;
+            continue;
+        }
+        StoreField(settings, index, field);
+        field.clear();
+        if (++index == kFieldCount) break;
+    }
+    return settings;
+}
+
+// Writes the record into an already open stream positioned at the start.
+bool WriteRecord(std::ostream& file, const std::string& text) {
+    std::string record = text;
+    if (record.size() < kRecordSize) record.resize(kRecordSize, '\0');
+    file.write(record.data(), static_cast<std::streamsize>(record.size()));
+    file.flush();
+    return static_cast<bool>(file);
+}
+
+// Creates the file only if it does not exist yet ("x": fail when it does).
+bool CreateWithDefaults(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "wbx");
+    if (file == nullptr) return false;
+    std::string record = SettingsText(LinkSettings{});
+    record.resize(kRecordSize, '\0');
+    std::fwrite(record.data(), 1, record.size(), file);
+    std::fclose(file);
+    return true;
+}
+
+}  // namespace
+
+int ParseSettingsInt(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    long long value = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > INT_MAX) value = INT_MAX + 1LL;  // saturate instead of overflowing
+    }
+    if (negative) value = -value;
+    if (value > INT_MAX) value = INT_MAX;
+    return static_cast<int>(value);
+}
+
+std::optional<LinkSettings> ReadSettingsFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::string bytes(kMaxReadSize, '\0');
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    return ParseSettingsText(bytes);
+}
+
+LinkSettings LoadSettingsFile(const std::string& path) {
+    if (CreateWithDefaults(path)) return LinkSettings{};
+    if (std::optional<LinkSettings> settings = ReadSettingsFile(path)) return *settings;
+    // The file vanished between the two steps: create it once more, else run on defaults.
+    CreateWithDefaults(path);
+    return LinkSettings{};
+}
+
+bool SaveSettingsFile(const LinkSettings& settings, const std::string& path) {
+    const std::string text = SettingsText(settings);
+    if (text.size() > kRecordSize) {
+        // Too long for the record: write the whole text so nothing is cut, and drop whatever
+        // an earlier, longer text left behind it.
+        std::ofstream file(path, std::ios::binary | std::ios::trunc);
+        return file && WriteRecord(file, text);
+    }
+    // The usual case: overwrite the 50-byte record in place without truncating the file.
+    std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
+    if (!file) file.open(path, std::ios::binary | std::ios::out);
+    return file && WriteRecord(file, text);
+}
+
+}  // namespace zev

@@ -1,0 +1,120 @@
+#include "settingsdialogs/CComSettingDlg.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QSerialPortInfo>
+
+#include "settings/PortChoiceText.h"
+#include "settings/SettingsFile.h"
+#include "settingsdialogs/ComboText.h"
+#include "settingsdialogs/SettingsDialogLayout.h"
+
+namespace {
+
+// COM1 to COM4 first, then whatever serial ports the system reports.
+QStringList PortChoices() {
+    QStringList ports = {"COM1", "COM2", "COM3", "COM4"};
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const QString location = info.systemLocation();
+        if (!location.isEmpty() && !ports.contains(location)) ports << location;
+    }
+    return ports;
+}
+
+// The texts of a port choice's values, in their order.
+template <typename Value>
+QStringList ChoiceItems() {
+    QStringList items;
+    for (const zev::ChoiceName<Value>& name : zev::ChoiceNames<Value>()) items << name.text;
+    return items;
+}
+
+template <typename Value>
+QString Text(const zev::PortChoice<Value>& choice) {
+    return QString::fromStdString(zev::ChoiceText(choice));
+}
+
+}  // namespace
+
+CComSettingDlg::CComSettingDlg(const zev::LinkSettings& current, QWidget* parent)
+    : QDialog(parent), current_(current) {
+    setWindowTitle("Com Setting");
+
+    portBox_ = combo_text::Make(PortChoices(), this);
+    baudBox_ = combo_text::Make({"110", "300", "600", "1200", "2400", "4800", "9600", "14400",
+                                 "19200", "38400", "57600", "115200", "230400", "460800", "921600"},
+                                this);
+    dataBitsBox_ = combo_text::Make({"4", "5", "6", "7", "8"}, this);
+    parityBox_ = combo_text::Make(ChoiceItems<zev::Parity>(), this);
+    stopBitsBox_ = combo_text::Make(ChoiceItems<zev::StopBits>(), this);
+    flowBox_ = combo_text::Make(ChoiceItems<zev::FlowControl>(), this);
+
+    restoreButton_ = LayOutSettingsDialog(this, "COM Setup",
+                                          {{"Port", portBox_},
+                                           {"Bits per second", baudBox_},
+                                           {"Data bits", dataBitsBox_},
+                                           {"Parity", parityBox_},
+                                           {"Stop bits", stopBitsBox_},
+                                           {"Flow control", flowBox_}},
+                                          "Restore Defaults");
+    connect(restoreButton_, &QPushButton::clicked, this, &CComSettingDlg::OnRestoreDefaults);
+}
+
+int CComSettingDlg::exec() {
+    ShowMembers();
+    return QDialog::exec();
+}
+
+void CComSettingDlg::ShowMembers() {
+    combo_text::Show(portBox_, portName);
+    combo_text::Show(baudBox_, baudRate);
+    combo_text::Show(dataBitsBox_, dataBits);
+    combo_text::Show(parityBox_, parity);
+    combo_text::Show(stopBitsBox_, stopBits);
+    combo_text::Show(flowBox_, flowControl);
+    portBox_->setEnabled(!portLocked);
+}
+
+void CComSettingDlg::TakeMembers() {
+    portName = combo_text::Take(portBox_);
+    baudRate = combo_text::Take(baudBox_);
+    dataBits = combo_text::Take(dataBitsBox_);
+    parity = combo_text::Take(parityBox_);
+    stopBits = combo_text::Take(stopBitsBox_);
+    flowControl = combo_text::Take(flowBox_);
+}
+
+zev::LinkSettings CComSettingDlg::Chosen() const {
+    zev::LinkSettings out = current_;
+    out.portName = portName.toStdString();
+    out.baudRate = zev::ParseSettingsInt(baudRate.toStdString());
+    out.dataBits = zev::ParseSettingsInt(dataBits.toStdString());
+    out.parity = zev::ChoiceFromText<zev::Parity>(parity.toStdString());
+    out.stopBits = zev::ChoiceFromText<zev::StopBits>(stopBits.toStdString());
+    out.flowControl = zev::ChoiceFromText<zev::FlowControl>(flowControl.toStdString());
+    return out;
+}
+
+void CComSettingDlg::OnRestoreDefaults() {
+    const zev::LinkSettings defaults;
+    portName = QString::fromStdString(defaults.portName);
+    baudRate = QString::number(defaults.baudRate);
+    dataBits = QString::number(defaults.dataBits);
+    parity = Text(defaults.parity);
+    stopBits = Text(defaults.stopBits);
+    flowControl = Text(defaults.flowControl);
+    SaveFile();
+    ShowMembers();
+}
+
+void CComSettingDlg::accept() {
+    TakeMembers();
+    SaveFile();
+    QDialog::accept();
+}
+
+void CComSettingDlg::SaveFile() const {
+    zev::LinkSettings out = Chosen();
+    if (!temporaryPort.isEmpty() && portName == temporaryPort) out.portName = current_.portName;
+    zev::SaveSettingsFile(out);
+}

@@ -1,0 +1,58 @@
+// "Com Setting": the six port values, typed or picked, written to default.dat on OK and on
+// Restore Defaults.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include "settings/LinkSettings.h"
+
+class QComboBox;
+class QPushButton;
+
+class CComSettingDlg : public QDialog {
+    Q_OBJECT
+  public:
+    // `current` supplies the fields the dialog does not edit (the flash indices) when it
+    // writes default.dat.
+    explicit CComSettingDlg(const zev::LinkSettings& current, QWidget* parent = nullptr);
+
+    // The dialog's texts; fill them before exec(), read them after OK.
+    QString portName;
+    QString baudRate;
+    QString dataBits;
+    QString parity;
+    QString stopBits;
+    QString flowControl;
+    bool portLocked = false;  // the port is open: its name cannot change
+    // A port used for this run only (the simulated receiver's): while it stays chosen, the
+    // file keeps the port it named before.
+    QString temporaryPort;
+
+    // The members as settings (numbers converted as default.dat reads them).
+    zev::LinkSettings Chosen() const;
+
+    QComboBox* PortBox() const { return portBox_; }
+    QComboBox* BaudBox() const { return baudBox_; }
+    QPushButton* RestoreDefaultsButton() const { return restoreButton_; }
+
+    int exec() override;
+
+  public slots:
+    void OnRestoreDefaults();
+    void accept() override;
+
+  private:
+    void ShowMembers();
+    void TakeMembers();
+    void SaveFile() const;
+
+    zev::LinkSettings current_;
+    QComboBox* portBox_;
+    QComboBox* baudBox_;
+    QComboBox* dataBitsBox_;
+    QComboBox* parityBox_;
+    QComboBox* stopBitsBox_;
+    QComboBox* flowBox_;
+    QPushButton* restoreButton_;
+};
