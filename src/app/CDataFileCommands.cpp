@@ -6,9 +6,9 @@
 
 #include "app/CZevView.h"
 #include "app/TerminalLog.h"
-#include "ui/UiPrompts.h"
 #include "database/ParameterImage.h"
 #include "protocols/ReceiverSession.h"
+#include "ui/UiPrompts.h"
 
 namespace {
 
@@ -46,17 +46,20 @@ void CDataFileCommands::Open() {
     const std::optional<QString> path =
         prompts_.OpenFileName(kOpenTitle, list ? kOpenFilterList : kOpenFilterTerminal,
                               list ? QStringLiteral("stc") : QStringLiteral("cus"));
-    if (!path) return;
-    session_.currentFileName = Local8Bit(*path);
+    if (path) OpenPath(*path);
+}
 
-    const QString extension = ExtensionOf(*path);
+void CDataFileCommands::OpenPath(const QString& path) {
+    session_.currentFileName = Local8Bit(path);
+
+    const QString extension = ExtensionOf(path);
     if (extension == QLatin1String("stc")) {
-        OpenImage(*path);
+        OpenImage(path);
     } else if (extension == QLatin1String("cus") || extension == QLatin1String("txt") ||
                extension == QLatin1String("sgn")) {
         // Now the input of the update commands.
     } else {
-        Warn(QStringLiteral("\n Wrong File: %1").arg(*path));
+        Warn(QStringLiteral("\n Wrong File: %1").arg(path));
         session_.currentFileName = kNoFile;
     }
 }

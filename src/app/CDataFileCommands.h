@@ -18,6 +18,8 @@ class CDataFileCommands {
     CDataFileCommands(CZevView& view, zev::ReceiverSession& session, UiPrompts& prompts);
 
     void Open();
+    // Open without the dialog, for a file named with --open on the command line.
+    void OpenPath(const QString& path);
     void Save();
     void SaveAs();
 

@@ -13,6 +13,7 @@
 #include <QToolBar>
 #include <ctime>
 
+#include "ZevVersion.h"
 #include "app/CAboutDlg.h"
 #include "app/CZevDoc.h"
 #include "app/CZevView.h"
@@ -22,14 +23,14 @@
 #include "app/StatusPanes.h"
 #include "app/TerminalPrinter.h"
 #include "app/ToolbarIcons.h"
-#include "ui/UiPrompts.h"
+#include "app/WindowPlacement.h"
 #include "lists/CZuzeListViewView.h"
 #include "serial/link/SerialLink.h"
+#include "ui/UiPrompts.h"
 
 namespace {
 
 constexpr int kStatusTimerMs = 1000;
-const char* const kWindowTitle = "Management V5.0";
 const char* const kDefaultDocumentTitle = "ZEV";
 
 }  // namespace
@@ -37,8 +38,6 @@ const char* const kDefaultDocumentTitle = "ZEV";
 CMainFrame::CMainFrame(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers& images,
                        UiPrompts& prompts, RecentFileList& recent)
     : doc_(doc), db_(db), prompts_(prompts), recent_(recent) {
-    // Wide enough for the channel list's columns and a full port text in the status bar.
-    resize(1040, 680);
     setWindowIcon(ProgramIcon());
     prompts_.SetParentWindow(this);
 
@@ -79,6 +78,9 @@ CMainFrame::CMainFrame(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers
     SetDocumentTitle(kDefaultDocumentTitle);
     terminalView->NewDocument();
     UpdateCommandUI();
+    // Wide enough for the channel list's columns and a full port text in the status bar, as
+    // far as the screen allows.
+    PlaceOnScreen(*this, QSize(1040, 680));
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -254,7 +256,7 @@ QWidget* CMainFrame::SwitchToView(QWidget* view) {
 
 void CMainFrame::SetDocumentTitle(const QString& title) {
     documentTitle_ = title;
-    setWindowTitle(QStringLiteral("%1 - %2").arg(title, kWindowTitle));
+    setWindowTitle(QStringLiteral("%1 - Management V%2").arg(title, QLatin1String(zev::kVersion)));
 }
 
 // ---- view switching ------------------------------------------------------------------------

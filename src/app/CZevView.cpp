@@ -10,10 +10,10 @@
 
 #include "app/CDataFileCommands.h"
 #include "app/CZevDoc.h"
-#include "ui/UiPrompts.h"
 #include "database/ChannelDatabase.h"
 #include "serial/link/NotificationPump.h"
 #include "serial/link/SerialLink.h"
+#include "ui/UiPrompts.h"
 
 CZevView::CZevView(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers& images,
                    UiPrompts& prompts, QWidget* parent)
@@ -159,6 +159,11 @@ void CZevView::RunFinished(zev::ProtocolMode, bool) {
 
 void CZevView::OnFileOpen() {
     files_->Open();
+    emit StateChanged();
+}
+
+void CZevView::OpenFile(const QString& path) {
+    files_->OpenPath(path);
     emit StateChanged();
 }
 
