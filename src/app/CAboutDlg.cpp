@@ -5,13 +5,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ZevVersion.h"
 #include "app/ToolbarIcons.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle("About Zev");
     auto* icon = new QLabel(this);
     icon->setPixmap(ProgramIcon().pixmap(32, 32));
-    auto* text = new QLabel("Zev Version 5.0", this);
+    auto* text = new QLabel(QStringLiteral("Zev Version %1").arg(zev::kVersion), this);
     auto* ok = new QPushButton("OK", this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

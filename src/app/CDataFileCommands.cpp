@@ -40,18 +40,21 @@ void CDataFileCommands::Open() {
     const std::optional<QString> path =
         prompts_.OpenFileName(kOpenTitle, list ? kOpenFilterList : kOpenFilterTerminal,
                               list ? QStringLiteral("stc") : QStringLiteral("cus"));
-    if (!path) return;
-    const std::string extension = zev::FileExtension(Local8Bit(*path));
+    if (path) OpenPath(*path);
+}
+
+void CDataFileCommands::OpenPath(const QString& path) {
+    const std::string extension = zev::FileExtension(Local8Bit(path));
     // Opening an image replaces the channels: changed ones are saved first if wanted.
     if (extension == "stc" && !SaveChangedChannelList()) return;
-    files_.SetCurrentFile(Local8Bit(*path));
+    files_.SetCurrentFile(Local8Bit(path));
 
     if (extension == "stc") {
-        OpenImage(*path);
+        OpenImage(path);
     } else if (extension == "cus" || extension == "txt" || extension == "sgn") {
         // Now the input of the update commands.
     } else {
-        Warn(QStringLiteral("\n Wrong File: %1").arg(*path));
+        Warn(QStringLiteral("\n Wrong File: %1").arg(path));
         files_.SetCurrentFile(DataFileState::kNoFile);
     }
 }

@@ -22,6 +22,8 @@ class CDataFileCommands {
                       zev::ImageBuffers& images, UiPrompts& prompts);
 
     void Open();
+    // Open without the dialog, for a file named with --open on the command line.
+    void OpenPath(const QString& path);
     void Save();
     void SaveAs();
     // Asks whether to save the changed channel list (Yes / No / Cancel); Yes saves it as Save

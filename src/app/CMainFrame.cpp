@@ -13,6 +13,7 @@
 #include <QToolBar>
 #include <ctime>
 
+#include "ZevVersion.h"
 #include "app/CAboutDlg.h"
 #include "app/CZevDoc.h"
 #include "app/CZevView.h"
@@ -22,6 +23,7 @@
 #include "app/StatusPanes.h"
 #include "app/TerminalPrinter.h"
 #include "app/ToolbarIcons.h"
+#include "app/WindowPlacement.h"
 #include "link/SerialLink.h"
 #include "lists/CZuzeListViewView.h"
 #include "satellites/SatelliteDialogs.h"
@@ -30,7 +32,6 @@
 namespace {
 
 constexpr int kStatusTimerMs = 1000;
-const char* const kWindowTitle = "Management V5.0";
 const char* const kDefaultDocumentTitle = "ZEV";
 
 }  // namespace
@@ -38,8 +39,6 @@ const char* const kDefaultDocumentTitle = "ZEV";
 CMainFrame::CMainFrame(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers& images,
                        UiPrompts& prompts, RecentFileList& recent)
     : doc_(doc), db_(db), prompts_(prompts), recent_(recent) {
-    // Wide enough for the channel list's columns and a full port text in the status bar.
-    resize(1040, 680);
     setWindowIcon(ProgramIcon());
     prompts_.SetParentWindow(this);
     satelliteDialogs_ = std::make_unique<SatelliteDialogs>(db_, prompts_, doc_.Changes());
@@ -82,6 +81,9 @@ CMainFrame::CMainFrame(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers
     SetDocumentTitle(kDefaultDocumentTitle);
     terminalView->NewDocument();
     UpdateCommandUI();
+    // Wide enough for the channel list's columns and a full port text in the status bar, as
+    // far as the screen allows.
+    PlaceOnScreen(*this, QSize(1040, 680));
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -257,7 +259,7 @@ QWidget* CMainFrame::SwitchToView(QWidget* view) {
 
 void CMainFrame::SetDocumentTitle(const QString& title) {
     documentTitle_ = title;
-    setWindowTitle(QStringLiteral("%1 - %2").arg(title, kWindowTitle));
+    setWindowTitle(QStringLiteral("%1 - Management V%2").arg(title, QLatin1String(zev::kVersion)));
 }
 
 // ---- view switching ------------------------------------------------------------------------

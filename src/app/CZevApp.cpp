@@ -1,7 +1,10 @@
 #include "app/CZevApp.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
+#include "ZevVersion.h"
 #include "app/BoxSimulator.h"
 #include "app/CMainFrame.h"
 #include "app/CZevDoc.h"
@@ -11,9 +14,31 @@
 #include "formats/ParameterImage.h"
 #include "ui/UiPrompts.h"
 
+namespace {
+
+const char* const kSimulateOption = "simulate";
+const char* const kOpenOption = "open";
+
+}  // namespace
+
 CZevApp::CZevApp(UiPrompts& prompts) : prompts_(prompts) {
     QCoreApplication::setOrganizationName("Local AppWizard-Generated Applications");
     QCoreApplication::setApplicationName("zev");
+    QCoreApplication::setApplicationVersion(zev::kVersion);
+    QGuiApplication::setDesktopFileName(zev::kDesktopId);
+}
+
+void CZevApp::DescribeCommandLine(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        "ZEV Management: edits a satellite receiver's channel database and talks to the "
+        "receiver over a serial port.");
+    parser.addOption({kSimulateOption,
+                      "Run against a simulated receiver (zev-boxsim) instead of the serial port."});
+    parser.addOption({kOpenOption,
+                      "Open FILE as File Open does: a parameter image (.stc) shows its channel "
+                      "list, an update file (.cus, .sgn, .txt) becomes the current file.",
+                      "FILE"});
+    parser.addPositionalArgument("file", "A file to show as terminal text.", "[file]");
 }
 
 CZevApp::~CZevApp() {
@@ -30,17 +55,16 @@ bool CZevApp::Start(const QStringList& arguments) {
     doc_ = std::make_unique<CZevDoc>(*db_, prompts_);
     frame_ = std::make_unique<CMainFrame>(*doc_, *db_, *images_, prompts_, *recent_);
 
-    QString fileName;
-    bool simulate = false;
-    for (const QString& argument : arguments) {
-        if (argument == QLatin1String("--simulate")) {
-            simulate = true;
-        } else if (fileName.isEmpty()) {
-            fileName = argument;
-        }
+    QCommandLineParser parser;
+    DescribeCommandLine(parser);
+    if (!parser.parse(QStringList(QCoreApplication::applicationName()) + arguments)) {
+        prompts_.Inform(parser.errorText(), "zev");
+        return false;
     }
-    if (simulate && !StartSimulator()) return false;
-    if (!fileName.isEmpty() && !frame_->OpenDocumentFile(fileName)) return false;
+    const QStringList files = parser.positionalArguments();
+    if (parser.isSet(kSimulateOption) && !StartSimulator()) return false;
+    if (!files.isEmpty() && !frame_->OpenDocumentFile(files.front())) return false;
+    if (parser.isSet(kOpenOption)) frame_->terminalView->OpenFile(parser.value(kOpenOption));
     return true;
 }
 

@@ -12,19 +12,25 @@ struct ImageBuffers;
 
 class BoxSimulator;
 class CMainFrame;
+class QCommandLineParser;
 class CZevDoc;
 class RecentFileList;
 class UiPrompts;
 
 class CZevApp {
   public:
-    // Sets the organisation under which the recent-file list is kept; call after the
-    // QApplication exists.
+    // Sets the program's name and version and the organisation under which the recent-file
+    // list is kept; call after the QApplication exists.
     explicit CZevApp(UiPrompts& prompts);
     ~CZevApp();
 
+    // The program's options and its file argument, for main's parser (which also answers
+    // --help and --version) and for Start.
+    static void DescribeCommandLine(QCommandLineParser& parser);
+
     // Processes the command line (without the program name): a file name opens that file as
-    // terminal text; --simulate runs against a simulated receiver. Returns false when
+    // terminal text; --open FILE opens it as File Open would (a parameter image shows its
+    // channel list); --simulate runs against a simulated receiver. Returns false when
     // start-up cannot continue.
     bool Start(const QStringList& arguments);
 

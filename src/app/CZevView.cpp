@@ -167,6 +167,11 @@ void CZevView::OnFileOpen() {
     emit StateChanged();
 }
 
+void CZevView::OpenFile(const QString& path) {
+    files_->OpenPath(path);
+    emit StateChanged();
+}
+
 void CZevView::OnFileSave() { files_->Save(); }
 
 bool CZevView::SaveChangedChannelList() { return files_->SaveChangedChannelList(); }

@@ -86,6 +86,8 @@ class CZevView : public QPlainTextEdit, public zev::LinkRunHost, public zev::Ech
 
   public slots:
     void OnFileOpen();
+    // File Open of `path` without the dialog (the command line's --open).
+    void OpenFile(const QString& path);
     void OnFileSave();
     void OnFileSaveAs();
     void OnFont();

@@ -1,66 +1,55 @@
 #include "app/ToolbarIcons.h"
 
-#include <QPainter>
-#include <QPixmap>
+#include <QString>
 
 #include "app/CommandIds.h"
 
+// The icons are compiled into a static library, whose resources are registered only when
+// asked for (the macro must stand outside any namespace).
+static void RegisterIconResources() { Q_INIT_RESOURCE(zev_icons); }
+
 namespace {
-
-constexpr int kSize = 16;
-
-// A drawing of letters on a coloured tile for commands without a theme icon.
-QIcon LetterIcon(const QString& letters, const QColor& tile) {
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(tile.darker(150));
-    p.setBrush(tile);
-    p.drawRoundedRect(QRectF(0.5, 0.5, kSize - 1, kSize - 1), 3, 3);
-    QFont font = p.font();
-    font.setPixelSize(letters.size() > 1 ? 7 : 10);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, kSize, kSize), Qt::AlignCenter, letters);
-    return QIcon(pixmap);
-}
 
 struct IconEntry {
     int id;
-    const char* themeName;
-    const char* letters;
-    QRgb colour;
+    const char* themeName;  // nullptr: the desktop theme has no icon for it
+    const char* drawing;    // file in the resources' icons folder, without ".svg"
 };
 
 const IconEntry kIcons[] = {
-    {cmd::FileNew, "document-new", "N", 0x607d8b},
-    {cmd::FileOpen, "document-open", "O", 0x8d6e63},
-    {cmd::FileSave, "document-save", "S", 0x3f51b5},
-    {cmd::EditCut, "edit-cut", "X", 0x9e9e9e},
-    {cmd::EditCopy, "edit-copy", "C", 0x9e9e9e},
-    {cmd::EditPaste, "edit-paste", "V", 0x9e9e9e},
-    {cmd::UpdateParameters, nullptr, "UP", 0x2e7d32},
-    {cmd::UpdateSoftware, nullptr, "US", 0x1565c0},
-    {cmd::OtaSoftwareUpdate, nullptr, "OTA", 0x6a1b9a},
-    {cmd::StopUpdate, "process-stop", "ST", 0xc62828},
-    {cmd::EditText, nullptr, "T", 0x455a64},
-    {cmd::TvChannelList, nullptr, "TV", 0xef6c00},
-    {cmd::RadioChannelList, nullptr, "R", 0x00838f},
-    {cmd::ToggleHexMode, nullptr, "0x", 0x5d4037},
-    {cmd::AppAbout, "help-about", "?", 0x0277bd},
+    {cmd::FileNew, "document-new", "document-new"},
+    {cmd::FileOpen, "document-open", "document-open"},
+    {cmd::FileSave, "document-save", "document-save"},
+    {cmd::EditCut, "edit-cut", "edit-cut"},
+    {cmd::EditCopy, "edit-copy", "edit-copy"},
+    {cmd::EditPaste, "edit-paste", "edit-paste"},
+    {cmd::Help, "help-contents", "help"},
+    {cmd::AppAbout, "help-about", "about"},
+    {cmd::UpdateParameters, nullptr, "update-parameters"},
+    {cmd::UpdateSoftware, nullptr, "update-software"},
+    {cmd::OtaSoftwareUpdate, nullptr, "ota-update"},
+    {cmd::StopUpdate, nullptr, "stop-update"},
+    {cmd::EditText, nullptr, "edit-text"},
+    {cmd::TvChannelList, nullptr, "tv-list"},
+    {cmd::RadioChannelList, nullptr, "radio-list"},
+    {cmd::ToggleHexMode, nullptr, "hex-mode"},
 };
+
+QIcon Drawing(const char* name) {
+    static const bool registered = (RegisterIconResources(), true);
+    Q_UNUSED(registered);
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
+}
 
 }  // namespace
 
 QIcon ToolbarIcon(int commandId) {
     for (const IconEntry& icon : kIcons) {
         if (icon.id != commandId) continue;
-        const QIcon drawn = LetterIcon(QString::fromLatin1(icon.letters), QColor(icon.colour));
+        const QIcon drawn = Drawing(icon.drawing);
         return icon.themeName != nullptr ? QIcon::fromTheme(icon.themeName, drawn) : drawn;
     }
     return QIcon();
 }
 
-QIcon ProgramIcon() { return LetterIcon(QStringLiteral("Z"), QColor(0x1565c0)); }
+QIcon ProgramIcon() { return Drawing("zev"); }

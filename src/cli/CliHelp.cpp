@@ -41,6 +41,7 @@ Options (before or after the command):
   --user N       user-parameter size in sectors: 1 to 4
   --json         dump: print the JSON form
   --help         show this text
+  --version      show the program's version
 
 Exit status: 0 success, 1 refused image or unsuccessful run, 2 usage or file error.
 )";

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "ZevVersion.h"
 #include "cli/CliOptions.h"
 #include "cli/FileCommands.h"
 #include "cli/ReceiverCommands.h"
@@ -23,6 +24,10 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     const CliOptions& options = parse.options;
     if (options.help) {
         out << CliHelpText();
+        return kExitOk;
+    }
+    if (options.version) {
+        out << "zev-cli " << kVersion << '\n';
         return kExitOk;
     }
     if (options.command.empty()) return UsageError(err, "no command given");

@@ -1,5 +1,5 @@
 // zev-cli as a function, so that tests can run it in-process: parses the command line,
-// prints help, and hands the command to the file or the receiver commands.
+// prints help or the version, and hands the command to the file or the receiver commands.
 #pragma once
 
 #include <iosfwd>

@@ -80,6 +80,8 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
 
         if (name == "--help" || name == "-h") {
             flag(o.help);
+        } else if (name == "--version") {
+            flag(o.version);
         } else if (name == "--json") {
             flag(o.json);
         } else if (name == "--default") {

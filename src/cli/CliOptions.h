@@ -18,6 +18,7 @@ struct CliOptions {
     int timeoutSeconds = 60;          // --timeout S; 0 waits for ever
     bool modifyDefault = false;       // send --default
     bool help = false;                // --help
+    bool version = false;             // --version
 };
 
 struct CliParse {

@@ -13,10 +13,10 @@ namespace zev::cli {
 
 namespace {
 
-// The name's bytes without the NUL padding at its end: printable ASCII as it is, any other byte
-// as \xNN, so that every byte shows and the table stays one line per record.
-std::string NameText(const std::array<char, kNameFieldSize>& name) {
-    std::string text;
+// The name's bytes without the NUL padding at its end, in double quotes: printable ASCII as it
+// is, any other byte as \xNN, so that every byte shows and the table stays one line per record.
+std::string QuotedName(const std::array<char, kNameFieldSize>& name) {
+    std::string text = "\"";
     auto end = name.begin() + 12;
     while (end != name.begin() && *(end - 1) == '\0') --end;
     for (auto it = name.begin(); it != end; ++it) {
@@ -29,6 +29,7 @@ std::string NameText(const std::array<char, kNameFieldSize>& name) {
             text += escaped;
         }
     }
+    text += '"';
     return text;
 }
 
@@ -81,7 +82,7 @@ void WriteRecords(std::ostream& out, const char* title, std::size_t count,
     for (std::size_t i = 0; i < count; ++i) {
         const Record& record = at(i);
         std::vector<std::string> row{std::to_string(i + 1)};
-        if constexpr (kNamed) row.push_back("\"" + NameText(record.Name) + "\"");
+        if constexpr (kNamed) row.push_back(QuotedName(record.Name));
         for (const auto& field : fields) row.push_back(std::to_string(field.get(record)));
         table.Add(std::move(row));
     }

@@ -91,13 +91,16 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     while (!reader.done()) {
         reader.next();
         const std::string& name = reader.name;
-        const bool isFlag = name == "--help" || name == "-h" || name == "--sample" ||
-                            name == "--quiet" || name == "--verbose" || name == "--exit-on-eof";
+        const bool isFlag = name == "--help" || name == "-h" || name == "--version" ||
+                            name == "--sample" || name == "--quiet" || name == "--verbose" ||
+                            name == "--exit-on-eof";
         if (isFlag && reader.inlineValue) {
             return fail(name + " takes no value");
         }
         if (name == "--help" || name == "-h") {
             result.helpWanted = true;
+        } else if (name == "--version") {
+            result.versionWanted = true;
         } else if (name == "--sample") {
             options.sample = true;
         } else if (name == "--quiet") {
@@ -186,6 +189,7 @@ cleanly, as does "quit".
 
 Options:
   --help                 show this text and exit
+  --version              show the simulator's version and exit
   --link PATH            also make a symbolic link PATH to the pseudo-terminal (removed at exit)
   --flash FILE           keep the flash in FILE: loaded at start if present, written back after
                          every change

@@ -36,6 +36,7 @@ struct BoxOptions {
 struct ParsedCommandLine {
     BoxOptions options;
     bool helpWanted = false;
+    bool versionWanted = false;
     std::string error;  // empty when the command line was understood
 };
 

@@ -10,6 +10,7 @@
 #include "FlashMemory.h"
 #include "SampleUserBlock.h"
 #include "SimulatorLoop.h"
+#include "ZevVersion.h"
 
 namespace {
 
@@ -35,6 +36,10 @@ int main(int argc, char** argv) {
     const auto parsed = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (parsed.helpWanted) {
         std::cout << usageText();
+        return 0;
+    }
+    if (parsed.versionWanted) {
+        std::cout << "zev-boxsim " << zev::kVersion << '\n';
         return 0;
     }
     if (!parsed.error.empty()) {

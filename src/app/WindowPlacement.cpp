@@ -1,0 +1,32 @@
+#include "app/WindowPlacement.h"
+
+#include <QMargins>
+#include <QRect>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+
+void PlaceOnScreen(QWidget& window, QSize preferred) {
+    // With the native window created, platforms that know the frame (title bar and borders)
+    // in advance report it; others report none and leave the frame to the window manager.
+    window.winId();
+    const QScreen* screen = window.screen();
+    if (screen == nullptr) {
+        window.resize(preferred);
+        return;
+    }
+    const QMargins frame =
+        window.windowHandle() != nullptr ? window.windowHandle()->frameMargins() : QMargins();
+    const QRect area = screen->availableGeometry();
+    // The window cannot become smaller than its menus, toolbar and status bar need.
+    const QSize size =
+        preferred.boundedTo(area.size().shrunkBy(frame)).expandedTo(window.minimumSizeHint());
+    window.resize(size);
+    QRect placed(QPoint(0, 0), size.grownBy(frame));
+    placed.moveCenter(area.center());
+    // A window larger than the area keeps its top-left corner, and so its title bar, visible.
+    placed.moveTopLeft(
+        QPoint(std::max(placed.left(), area.left()), std::max(placed.top(), area.top())));
+    window.move(placed.topLeft());
+}

@@ -1,0 +1,95 @@
+// How the desktop program meets the desktop: the window's place on a small screen, files handed
+// over by a file manager (--open), and toolbar pictures that tell the commands apart.
+#include <QImage>
+#include <QScreen>
+#include <QTest>
+#include <cstring>
+#include <vector>
+
+#include "GuiFixture.h"
+#include "app/CommandTable.h"
+#include "app/ToolbarIcons.h"
+#include "database/ChannelDatabase.h"
+#include "database/FlashLayout.h"
+#include "formats/ParameterImage.h"
+#include "lists/CZuzeListViewView.h"
+
+namespace {
+
+class DesktopStartTest : public GuiFixture {};
+
+// A user block of the 8M bits / 2 sectors layout holding one TV channel.
+QByteArray OneChannelImage() {
+    auto db = std::make_unique<zev::ChannelDatabase>();
+    zev::UpdateFlashLayout(db->header, 2, 2);
+    db->header.SatCount = 1;
+    db->header.TpCount = 1;
+    db->transponders[0].Sat = 1;
+    db->header.TvCount = 1;
+    std::strcpy(db->channels[0].Name.data(), "Das Erste");
+    db->channels[0].TpNumber = 1;
+    std::vector<uint8_t> out(zev::kOutputImageSize);
+    EXPECT_TRUE(zev::PackImage(*db, zev::ImageKind::User, out).ok);
+    return QByteArray(reinterpret_cast<const char*>(out.data()),
+                      static_cast<qsizetype>(db->header.UserBlockSize));
+}
+
+TEST_F(DesktopStartTest, MainWindowOpensWithinTheAvailableAreaOfASmallScreen) {
+    StartApp();
+    Frame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    // The offscreen screen (800 wide, its windows with a 2-pixel frame) is narrower than the
+    // window's preferred 1040 x 680.
+    const QRect area = Frame().screen()->availableGeometry();
+    ASSERT_LT(area.width(), 1040);
+    EXPECT_TRUE(area.contains(Frame().frameGeometry()))
+        << "area " << area.width() << "x" << area.height() << "+" << area.x() << "+" << area.y()
+        << ", window " << Frame().frameGeometry().width() << "x" << Frame().frameGeometry().height()
+        << "+" << Frame().x() << "+" << Frame().y();
+    EXPECT_GT(Frame().width(), area.width() / 2);
+}
+
+TEST_F(DesktopStartTest, OpenOptionOpensAParameterImageAsFileOpenDoes) {
+    WriteFile(Path("box.stc"), OneChannelImage());
+    app_ = std::make_unique<CZevApp>(prompts_);
+    ASSERT_TRUE(app_->Start({"--open", Path("box.stc")}));
+    EXPECT_EQ(Frame().tvListShown, 1);
+    ASSERT_EQ(Frame().listView->RowCount(), 1);
+    EXPECT_EQ(Frame().listView->CellText(0, 1), "Das Erste");
+    EXPECT_EQ(View().DataFile().CurrentFile(), Path("box.stc").toStdString());
+    EXPECT_TRUE(View().toPlainText().isEmpty());  // not shown as terminal text
+}
+
+TEST_F(DesktopStartTest, OpenOptionAnswersAFileItCannotOpenAsFileOpenDoes) {
+    WriteFile(Path("box.def"), OneChannelImage());
+    app_ = std::make_unique<CZevApp>(prompts_);
+    ASSERT_TRUE(app_->Start({"--open", Path("box.def")}));
+    EXPECT_EQ(Frame().listShown, 0);
+    ASSERT_EQ(prompts_.messages.size(), 1u);
+    EXPECT_EQ(prompts_.messages[0].text, "\n Wrong File: " + Path("box.def"));
+    EXPECT_EQ(View().DataFile().CurrentFile(), "*.*");
+}
+
+TEST_F(DesktopStartTest, WrongCommandLineStopsStartUpWithAMessage) {
+    app_ = std::make_unique<CZevApp>(prompts_);
+    EXPECT_FALSE(app_->Start({"--bogus"}));
+    ASSERT_EQ(prompts_.messages.size(), 1u);
+    EXPECT_TRUE(prompts_.messages[0].text.contains("bogus"));
+}
+
+TEST_F(DesktopStartTest, EveryToolbarCommandHasAPictureOfItsOwn) {
+    StartApp();
+    std::vector<std::pair<int, QImage>> pictures;
+    for (int id : ToolbarLayout()) {
+        if (id == 0) continue;
+        const QImage picture = ToolbarIcon(id).pixmap(24, 24).toImage();
+        ASSERT_FALSE(picture.isNull()) << "command " << id << " has no picture";
+        for (const auto& [otherId, other] : pictures) {
+            EXPECT_NE(picture, other) << "commands " << otherId << " and " << id << " look alike";
+        }
+        pictures.emplace_back(id, picture);
+    }
+    EXPECT_FALSE(ProgramIcon().pixmap(48, 48).isNull());
+}
+
+}  // namespace
