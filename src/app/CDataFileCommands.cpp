@@ -109,8 +109,8 @@ bool CDataFileCommands::SaveChangedChannelList() {
     if (answer == zev::MsgAnswer::Cancel) return false;
     if (answer == zev::MsgAnswer::No) return true;
     const std::string extension = zev::FileExtension(files_.CurrentFile());
-    const bool named = files_.HasCurrentFile() &&
-                       (extension == "stc" || extension == "def" || extension == "all");
+    const bool named =
+        files_.HasCurrentFile() && (extension == "stc" || extension == "def" || extension == "all");
     return SaveImage(!named);
 }
 

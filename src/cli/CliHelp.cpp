@@ -6,15 +6,27 @@ const char* CliHelpText() {
     return R"(usage: zev-cli COMMAND [ARGUMENTS] [OPTIONS]
 
 Parameter image files (.stc user block, .def default-channel block, .all both):
-  dump FILE [--json]        Read FILE as a user block and print its header and every
-                            satellite, transponder, TV and radio channel; --json prints the
-                            JSON form that build reads.
+  dump FILE [--json]        Read FILE (a .def or .all as such, any other file as a user
+                            block) and print its header and every satellite, transponder,
+                            TV and radio channel; --json prints the JSON form that build
+                            reads.
   build IN.json OUT         Build a database from the JSON form and write it as the image
                             named by OUT's extension (stc, def or all). Header fields the
                             JSON leaves out take their start-up values and the flash layout
                             of --flash/--user, else of default.dat, else 8M bits, 2 sectors.
-  convert IN OUT            Read IN as a user block and write it as the image named by
-                            OUT's extension (stc, def or all).
+  convert IN OUT            Read IN as dump does and write it as the image named by OUT's
+                            extension (stc, def or all).
+
+Looking at a database (FILE, A, B: a .stc, .def or .all image, or the JSON form in a .json):
+  check FILE [--json]       List every problem, one per line: errors (the receiver would
+                            misread the image) first, then warnings. Exit status 1 when
+                            there are errors.
+  diff A B [--json]         Print the differences record by record: added, removed, moved
+                            and changed records with old and new values, and header fields.
+                            Exit status 0 when equal, 1 when not, 2 when a file is unusable.
+  export FILE OUT.csv       Write the channels of both lists to OUT.csv, the transponders to
+                            OUT-transponders.csv and the satellites to OUT-satellites.csv
+                            (CSV in UTF-8 for spreadsheets).
 
 Parameter data files (S, T and C lines):
   update-image DATAFILE OUT Build the parameter update image that update-params sends from
@@ -39,11 +51,12 @@ Options (before or after the command):
   --default      send: replace the default channels as well
   --flash N      flash size: 1 = 4M bits, 2 = 8M bits, 3 = 16M bits
   --user N       user-parameter size in sectors: 1 to 4
-  --json         dump: print the JSON form
+  --json         dump, check, diff: print the JSON form
   --help         show this text
   --version      show the program's version
 
-Exit status: 0 success, 1 refused image or unsuccessful run, 2 usage or file error.
+Exit status: 0 success, 1 refused image, unsuccessful run, errors found (check) or
+differences (diff), 2 usage or file error.
 )";
 }
 

@@ -4,6 +4,7 @@
 
 #include "ZevVersion.h"
 #include "cli/CliOptions.h"
+#include "cli/DatabaseCommands.h"
 #include "cli/FileCommands.h"
 #include "cli/ReceiverCommands.h"
 
@@ -32,6 +33,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     if (options.command.empty()) return UsageError(err, "no command given");
     if (IsFileCommand(options.command)) return RunFileCommand(options, out, err);
+    if (IsDatabaseCommand(options.command)) return RunDatabaseCommand(options, out, err);
     if (IsReceiverCommand(options.command)) return RunReceiverCommand(options, out, err);
     return UsageError(err, "unknown command \"" + options.command + "\"");
 }

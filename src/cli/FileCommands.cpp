@@ -5,15 +5,14 @@
 #include <ostream>
 
 #include "cli/CommandTable.h"
+#include "cli/DatabaseFiles.h"
 #include "cli/DatabaseJson.h"
 #include "cli/DatabaseText.h"
 #include "cli/ImageFiles.h"
 #include "core/FileName.h"
-#include "database/StartupHeader.h"
 #include "formats/ParameterDataFile.h"
 #include "formats/ParameterImage.h"
 #include "formats/ParameterUpdateImage.h"
-#include "settings/SettingsFile.h"
 
 namespace zev::cli {
 
@@ -52,15 +51,19 @@ std::optional<ImageKind> OutputKind(const std::string& path, std::ostream& err) 
     return kind;
 }
 
-// Reads the file into the input buffer and unpacks it as one user block, as File Open of a
-// .stc file does. Returns kExitOk or the exit status of the failure, already reported.
-int LoadUserBlock(const std::string& path, Workspace& work, std::ostream& err) {
-    std::string error;
-    const std::optional<std::size_t> size = ReadImageFile(path, work.buffers.input, error);
-    if (!size) return FileError(err, error);
-    const ImageResult result =
-        UnpackImage(*work.db, std::span<const uint8_t>(work.buffers.input).first(*size));
-    return result.ok ? kExitOk : Refused(err, result.error);
+// Reads an image file as its extension says (.def, .all, else a user block as File Open reads
+// a .stc). Returns kExitOk or the exit status of the failure, already reported.
+int LoadImage(const std::string& path, Workspace& work, std::ostream& err) {
+    const LoadResult result = LoadImageFile(path, *work.db);
+    switch (result.status) {
+        case LoadStatus::Ok:
+            return kExitOk;
+        case LoadStatus::FileError:
+            return FileError(err, result.error);
+        case LoadStatus::Refused:
+            break;
+    }
+    return Refused(err, result.error);
 }
 
 int PackAndWrite(const std::string& path, ImageKind kind, Workspace& work, std::ostream& err) {
@@ -74,23 +77,9 @@ int PackAndWrite(const std::string& path, ImageKind kind, Workspace& work, std::
     return kExitOk;
 }
 
-// The flash layout for header fields the JSON leaves out: the options, else default.dat in
-// the working directory (read, never created), else "8M bits" and "2 Sectors".
-void StartupHeader(const CliOptions& options, DatabaseHeader& header) {
-    LinkSettings settings;
-    if (!options.flash || !options.user) {
-        if (std::optional<LinkSettings> file = ReadSettingsFile(kSettingsFileName)) {
-            settings = *file;
-        }
-    }
-    header = DatabaseHeader{};
-    ApplyStartupHeader(header, options.flash.value_or(settings.flashSizeIndex),
-                       options.user.value_or(settings.userSizeIndex));
-}
-
 int Dump(const CliOptions& options, std::ostream& out, std::ostream& err) {
     Workspace work;
-    if (int status = LoadUserBlock(options.args[0], work, err); status != kExitOk) return status;
+    if (int status = LoadImage(options.args[0], work, err); status != kExitOk) return status;
     if (options.json) {
         out << DatabaseToJson(*work.db);
     } else {
@@ -106,7 +95,7 @@ int Build(const CliOptions& options, std::ostream& err) {
     const std::optional<std::vector<uint8_t>> json = ReadWholeFile(options.args[0], error);
     if (!json) return FileError(err, error);
     Workspace work;
-    StartupHeader(options, work.db->header);
+    ApplyCliStartupHeader(options, work.db->header);
     const JsonResult result = DatabaseFromJson(*json, *work.db);
     if (result.status == JsonStatus::Invalid) {
         return FileError(err, "\"" + options.args[0] + "\": " + result.error);
@@ -119,7 +108,7 @@ int Convert(const CliOptions& options, std::ostream& err) {
     const std::optional<ImageKind> kind = OutputKind(options.args[1], err);
     if (!kind) return kExitUsage;
     Workspace work;
-    if (int status = LoadUserBlock(options.args[0], work, err); status != kExitOk) return status;
+    if (int status = LoadImage(options.args[0], work, err); status != kExitOk) return status;
     return PackAndWrite(options.args[1], *kind, work, err);
 }
 

@@ -74,46 +74,35 @@ void PackBlock(const ChannelDatabase& db, uint16_t magic, std::span<uint8_t> blo
     }
 }
 
-}  // namespace
-
-std::size_t ImageSize(const DatabaseHeader& header, ImageKind kind) {
-    switch (kind) {
-        case ImageKind::User:
-            return header.UserBlockSize;
-        case ImageKind::Default:
-            return header.DefaultBlockSize;
-        case ImageKind::All:
-            return std::size_t{header.DefaultBlockSize} + header.UserBlockSize;
-    }
-    return 0;
-}
-
-ImageResult UnpackImage(ChannelDatabase& db, std::span<const uint8_t> image) {
+// Reads one block of `image` laid out by the header at its start; `blockSize` picks the
+// header's size field of that block.
+ImageResult UnpackBlock(ChannelDatabase& db, std::span<const uint8_t> image,
+                        uint32_t DatabaseHeader::*blockSize, const char* blockName) {
     if (image.size() < image::kHeaderBytes) {
         return Refused(
             Format("The image is %zu bytes long, too short for its 72-byte header.", image.size()));
     }
     const DatabaseHeader h = image::DecodeHeader(image);
-    const std::size_t blockSize = h.UserBlockSize;
-    if (blockSize > kInputImageSize) {
+    const std::size_t size = h.*blockSize;
+    if (size > kInputImageSize) {
         return Refused(
-            Format("The image's user block size of %zu bytes is larger than the "
+            Format("The image's %s size of %zu bytes is larger than the "
                    "largest user block (%zu bytes).",
-                   blockSize, kInputImageSize));
+                   blockName, size, kInputImageSize));
     }
-    if (image.size() < blockSize) {
+    if (image.size() < size) {
         return Refused(
-            Format("The image is %zu bytes long, shorter than the %zu-byte user block "
+            Format("The image is %zu bytes long, shorter than the %zu-byte %s "
                    "its header describes.",
-                   image.size(), blockSize));
+                   image.size(), size, blockName));
     }
-    if (std::string problem = CheckBlockLayout(h, blockSize, kUserBlock); !problem.empty()) {
+    if (std::string problem = CheckBlockLayout(h, size, blockName); !problem.empty()) {
         return Refused(std::move(problem));
     }
 
     // Everything below lies inside the block; only now is the database changed.
-    const auto block = image.first(blockSize);
-    const BlockLayout layout(h, blockSize);
+    const auto block = image.first(size);
+    const BlockLayout layout(h, size);
     db.header = h;
     for (std::size_t i = 0; i < h.SatCount; ++i) {
         db.satellites[i] = image::DecodeSatellite(block, layout.Satellite(i));
@@ -129,8 +118,48 @@ ImageResult UnpackImage(ChannelDatabase& db, std::span<const uint8_t> image) {
     }
     db.Loaded = true;
     ImageResult result;
-    result.size = blockSize;
+    result.size = size;
     return result;
+}
+
+}  // namespace
+
+std::size_t ImageSize(const DatabaseHeader& header, ImageKind kind) {
+    switch (kind) {
+        case ImageKind::User:
+            return header.UserBlockSize;
+        case ImageKind::Default:
+            return header.DefaultBlockSize;
+        case ImageKind::All:
+            return std::size_t{header.DefaultBlockSize} + header.UserBlockSize;
+    }
+    return 0;
+}
+
+ImageResult UnpackImage(ChannelDatabase& db, std::span<const uint8_t> image) {
+    return UnpackBlock(db, image, &DatabaseHeader::UserBlockSize, kUserBlock);
+}
+
+ImageResult UnpackImageOfKind(ChannelDatabase& db, std::span<const uint8_t> image, ImageKind kind) {
+    switch (kind) {
+        case ImageKind::User:
+            return UnpackImage(db, image);
+        case ImageKind::Default:
+            return UnpackBlock(db, image, &DatabaseHeader::DefaultBlockSize, kDefaultBlock);
+        case ImageKind::All:
+            break;
+    }
+    // Both blocks carry the same header apart from Magic, so the first one says where the
+    // user block begins.
+    if (image.size() < image::kHeaderBytes) return UnpackImage(db, image);
+    const std::size_t userStart = image::DecodeHeader(image).DefaultBlockSize;
+    if (image.size() < userStart + image::kHeaderBytes) {
+        return Refused(
+            Format("The image is %zu bytes long, too short for a %zu-byte default-channel "
+                   "block followed by a user block.",
+                   image.size(), userStart));
+    }
+    return UnpackImage(db, image.subspan(userStart));
 }
 
 ImageResult PackImage(const ChannelDatabase& db, ImageKind kind, std::span<uint8_t> out) {

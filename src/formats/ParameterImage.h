@@ -38,6 +38,11 @@ std::size_t ImageSize(const DatabaseHeader& header, ImageKind kind);
 // left exactly as it was.
 ImageResult UnpackImage(ChannelDatabase& db, std::span<const uint8_t> image);
 
+// Reads an image file of `kind` into the database: a user block (.stc) as UnpackImage does, a
+// default-channel block (.def) laid out within its own DefaultBlockSize, or the user block of
+// an .all image, which follows the default-channel block. Refuses as UnpackImage does.
+ImageResult UnpackImageOfKind(ChannelDatabase& db, std::span<const uint8_t> image, ImageKind kind);
+
 // Builds the image of `kind` into `out` (which must hold ImageSize bytes). Refuses (writing
 // nothing meaningful and saying why) what the image cannot hold.
 ImageResult PackImage(const ChannelDatabase& db, ImageKind kind, std::span<uint8_t> out);

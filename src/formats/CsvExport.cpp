@@ -1,0 +1,160 @@
+#include "formats/CsvExport.h"
+
+#include <initializer_list>
+
+#include "core/Latin1Text.h"
+#include "database/RecordName.h"
+#include "database/TableRanges.h"
+
+namespace zev {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kLineEnd = "\r\n";
+
+// Rows of fields, each written as it is added.
+class CsvText {
+  public:
+    explicit CsvText(std::initializer_list<const char*> heading) {
+        text_ = kByteOrderMark;
+        for (const char* title : heading) Add(title);
+        EndRow();
+    }
+    CsvText& Add(std::string_view field) {
+        if (!rowStarted_) {
+            rowStarted_ = true;
+        } else {
+            text_ += ',';
+        }
+        text_ += CsvField(field);
+        return *this;
+    }
+    CsvText& Add(unsigned number) { return Add(std::to_string(number)); }
+    CsvText& AddEmpty(int count) {
+        for (int i = 0; i < count; ++i) Add(std::string_view());
+        return *this;
+    }
+    void EndRow() {
+        text_ += kLineEnd;
+        rowStarted_ = false;
+    }
+    std::string Take() { return std::move(text_); }
+
+  private:
+    std::string text_;
+    bool rowStarted_ = false;
+};
+
+std::string NameText(const std::array<char, kNameFieldSize>& name) {
+    return Latin1ToUtf8(NameBytes(name));
+}
+
+const char* PolarizationText(uint8_t polarization) { return polarization != 0 ? "V" : "H"; }
+
+// The satellite list's texts for the LNB and DiSEqC settings.
+std::string DiseqcPortText(uint8_t port) {
+    static const char* const kPorts[] = {"Off", "A", "B", "C", "D"};
+    return port < 5 ? kPorts[port] : std::to_string(port);
+}
+
+class Exporter {
+  public:
+    explicit Exporter(const ChannelDatabase& db) : db_(db), ranges_(RangesInTables(db.header)) {}
+
+    std::string Channels() const {
+        CsvText csv({"List", "No.", "Name", "Tp", "Sat", "SatName", "Fre", "Pol", "Symbol", "VPID",
+                     "APID", "PCRPID", "TTXPID", "AC3PID", "ServiceID", "NetworkID", "TransID"});
+        for (std::size_t row = 0; row < ranges_.tvRows; ++row) {
+            ChannelRow(csv, "TV", row, db_.Tv(row));
+        }
+        for (std::size_t row = 0; row < ranges_.radioRows; ++row) {
+            ChannelRow(csv, "Radio", row, db_.Radio(row));
+        }
+        return csv.Take();
+    }
+
+    std::string Transponders() const {
+        CsvText csv({"No.", "Sat", "SatName", "Fre", "Pol", "Symbol", "TransID"});
+        for (std::size_t i = 0; i < ranges_.transponders; ++i) {
+            const TransponderEntry& t = db_.transponders[i];
+            csv.Add(static_cast<unsigned>(i + 1)).Add(t.Sat).Add(SatelliteName(t.Sat));
+            csv.Add(t.Frequency).Add(PolarizationText(t.Polarization)).Add(t.Symbol);
+            csv.Add(t.TransID).EndRow();
+        }
+        return csv.Take();
+    }
+
+    std::string Satellites() const {
+        CsvText csv({"No.", "Name", "LnbType", "Lnblow", "Lnbhigh", "Diseqc", "Diseqcport"});
+        for (std::size_t i = 0; i < ranges_.satellites; ++i) {
+            const SatelliteEntry& s = db_.satellites[i];
+            csv.Add(static_cast<unsigned>(i + 1)).Add(NameText(s.Name));
+            csv.Add(s.Lnbtype != 0 ? "universal" : "normal").Add(s.Lnblow).Add(s.Lnbhigh);
+            csv.Add(s.DiseqcType != 0 ? "Diseqc1.2" : "Diseqc1.0");
+            csv.Add(DiseqcPortText(s.DiseqcPort)).EndRow();
+        }
+        return csv.Take();
+    }
+
+  private:
+    // The name of satellite `number`, empty when no satellite has that number.
+    std::string SatelliteName(uint32_t number) const {
+        if (number < 1 || number > ranges_.satellites) return {};
+        return NameText(db_.satellites[number - 1].Name);
+    }
+
+    void ChannelRow(CsvText& csv, const char* list, std::size_t row, const ChannelEntry& c) const {
+        csv.Add(list).Add(static_cast<unsigned>(row + 1)).Add(NameText(c.Name)).Add(c.TpNumber);
+        // The transponder's columns stay empty when the channel names no transponder.
+        if (c.TpNumber >= 1 && c.TpNumber <= ranges_.transponders) {
+            const TransponderEntry& t = db_.transponders[c.TpNumber - 1];
+            csv.Add(t.Sat).Add(SatelliteName(t.Sat)).Add(t.Frequency);
+            csv.Add(PolarizationText(t.Polarization)).Add(t.Symbol);
+        } else {
+            csv.AddEmpty(5);
+        }
+        csv.Add(c.VPID).Add(c.APID).Add(c.PCRPID).Add(c.TTXPID).Add(c.AC3PID);
+        csv.Add(c.ServiceID).Add(c.NetworkID);
+        if (c.TpNumber >= 1 && c.TpNumber <= ranges_.transponders) {
+            csv.Add(db_.transponders[c.TpNumber - 1].TransID);
+        } else {
+            csv.AddEmpty(1);
+        }
+        csv.EndRow();
+    }
+
+    const ChannelDatabase& db_;
+    TableRanges ranges_;
+};
+
+}  // namespace
+
+CsvTables ExportCsv(const ChannelDatabase& db) {
+    const Exporter exporter(db);
+    return {exporter.Channels(), exporter.Transponders(), exporter.Satellites()};
+}
+
+CsvPaths CsvExportPaths(std::string_view path) {
+    constexpr std::string_view kExtension = ".csv";
+    std::string stem(path);
+    if (stem.size() > kExtension.size() &&
+        stem.compare(stem.size() - kExtension.size(), kExtension.size(), kExtension) == 0) {
+        stem.resize(stem.size() - kExtension.size());
+    }
+    return {std::string(path), stem + "-transponders.csv", stem + "-satellites.csv"};
+}
+
+std::string CsvField(std::string_view text) {
+    const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos ||
+                       (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+    if (!quote) return std::string(text);
+    std::string field = "\"";
+    for (const char c : text) {
+        if (c == '"') field += '"';
+        field += c;
+    }
+    return field + "\"";
+}
+
+}  // namespace zev

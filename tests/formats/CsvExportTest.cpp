@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ImageTestSupport.h"
+#include "formats/CsvExport.h"
+
+namespace zev {
+namespace {
+
+using testing::SetName;
+using testing::StartupDatabase;
+
+using Rows = std::vector<std::vector<std::string>>;
+
+// A strict RFC 4180 reader: the file starts with the UTF-8 byte-order mark, every record ends
+// with CRLF, a field is either plain (no comma, quote, CR or LF) or quoted with inner quotes
+// doubled. nullopt for anything else.
+std::optional<Rows> ReadCsv(const std::string& text) {
+    const std::string bom = "\xEF\xBB\xBF";
+    if (text.compare(0, bom.size(), bom) != 0) return std::nullopt;
+    Rows rows;
+    std::vector<std::string> row;
+    std::string field;
+    std::size_t i = bom.size();
+    while (i < text.size()) {
+        if (text[i] == '"') {
+            for (++i;; ++i) {
+                if (i >= text.size()) return std::nullopt;
+                if (text[i] != '"') {
+                    field += text[i];
+                } else if (i + 1 < text.size() && text[i + 1] == '"') {
+                    field += '"';
+                    ++i;
+                } else {
+                    ++i;
+                    break;
+                }
+            }
+        } else {
+            while (i < text.size() && text[i] != ',' && text[i] != '\r') {
+                if (text[i] == '"' || text[i] == '\n') return std::nullopt;
+                field += text[i++];
+            }
+        }
+        row.push_back(std::move(field));
+        field.clear();
+        if (i < text.size() && text[i] == ',') {
+            ++i;
+            continue;
+        }
+        if (text.compare(i, 2, "\r\n") != 0) return std::nullopt;
+        i += 2;
+        rows.push_back(std::move(row));
+        row.clear();
+    }
+    if (!row.empty()) return std::nullopt;
+    return rows;
+}
+
+// The Latin-1 bytes of a UTF-8 text that holds only U+0000..U+00FF.
+std::string Latin1(const std::string& utf8) {
+    std::string bytes;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x80) {
+            bytes += static_cast<char>(c);
+        } else {
+            EXPECT_TRUE(c == 0xC2 || c == 0xC3) << "not Latin-1: " << utf8;
+            bytes += static_cast<char>(((c & 0x03) << 6) | (utf8[++i] & 0x3F));
+        }
+    }
+    return bytes;
+}
+
+std::string Name(const std::array<char, kNameFieldSize>& name) {
+    return std::string(name.data(), std::find(name.begin(), name.begin() + 12, '\0'));
+}
+
+// A database whose names need every kind of quoting, and a channel on no transponder.
+std::unique_ptr<ChannelDatabase> AwkwardDatabase() {
+    auto db = StartupDatabase();
+    DatabaseHeader& h = db->header;
+    SetName(db->satellites[0].Name,
+            "Astra, 19\xB0"
+            "E");
+    db->satellites[0].Lnbtype = 1;
+    db->satellites[0].Lnblow = 9750;
+    db->satellites[0].Lnbhigh = 10600;
+    db->satellites[0].DiseqcPort = 2;
+    SetName(db->satellites[1].Name, "\"Hot\"bird");
+    db->satellites[1].DiseqcType = 1;
+    db->satellites[1].DiseqcPort = 7;  // only an image brings this
+    h.SatCount = 2;
+    db->transponders[0] = {11778, 1, 0, 1, 27500, 1070};
+    db->transponders[1] = {10971, 0, 0, 2, 29700, 300};
+    db->transponders[2] = {12000, 0, 0, 9, 22000, 5};  // on no satellite
+    h.TpCount = 3;
+    const char* names[] = {"Line\r\nBreak", " Spaced ", "Caf\xE9, Cr\xE8me", "=1+2", "", "Tab\tX"};
+    const uint16_t transponders[] = {1, 2, 3, 1, 0, 2};
+    for (std::size_t i = 0; i < 6; ++i) {
+        ChannelEntry& c = i < 4 ? db->Tv(i) : db->Radio(i - 4);
+        SetName(c.Name, names[i]);
+        c.TpNumber = transponders[i];
+        c.VPID = static_cast<uint16_t>(100 + i);
+        c.APID = static_cast<uint16_t>(200 + i);
+        c.PCRPID = static_cast<uint16_t>(300 + i);
+        c.TTXPID = static_cast<uint16_t>(400 + i);
+        c.AC3PID = static_cast<uint16_t>(500 + i);
+        c.ServiceID = static_cast<uint16_t>(60000 + i);
+        c.NetworkID = static_cast<uint16_t>(i);
+    }
+    h.TvCount = 4;
+    h.RadioCount = 2;
+    return db;
+}
+
+TEST(CsvExport, TablesReadBackAsTheDatabase) {
+    const auto db = AwkwardDatabase();
+    const CsvTables tables = ExportCsv(*db);
+
+    const auto satellites = ReadCsv(tables.satellites);
+    ASSERT_TRUE(satellites) << tables.satellites;
+    EXPECT_EQ(*satellites,
+              (Rows{{"No.", "Name", "LnbType", "Lnblow", "Lnbhigh", "Diseqc", "Diseqcport"},
+                    {"1",
+                     "Astra, 19\xC2\xB0"
+                     "E",
+                     "universal", "9750", "10600", "Diseqc1.0", "B"},
+                    {"2", "\"Hot\"bird", "normal", "0", "0", "Diseqc1.2", "7"}}));
+
+    const auto transponders = ReadCsv(tables.transponders);
+    ASSERT_TRUE(transponders) << tables.transponders;
+    EXPECT_EQ(*transponders, (Rows{{"No.", "Sat", "SatName", "Fre", "Pol", "Symbol", "TransID"},
+                                   {"1", "1",
+                                    "Astra, 19\xC2\xB0"
+                                    "E",
+                                    "11778", "V", "27500", "1070"},
+                                   {"2", "2", "\"Hot\"bird", "10971", "H", "29700", "300"},
+                                   {"3", "9", "", "12000", "H", "22000", "5"}}));
+
+    const auto channels = ReadCsv(tables.channels);
+    ASSERT_TRUE(channels) << tables.channels;
+    ASSERT_EQ(channels->size(), 7u);
+    EXPECT_EQ((*channels)[0],
+              (std::vector<std::string>{"List", "No.", "Name", "Tp", "Sat", "SatName", "Fre", "Pol",
+                                        "Symbol", "VPID", "APID", "PCRPID", "TTXPID", "AC3PID",
+                                        "ServiceID", "NetworkID", "TransID"}));
+    for (std::size_t i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        const bool tv = i < 4;
+        const std::size_t row = tv ? i : i - 4;
+        const ChannelEntry& c = tv ? db->Tv(row) : db->Radio(row);
+        const std::vector<std::string>& r = (*channels)[i + 1];
+        ASSERT_EQ(r.size(), 17u);
+        EXPECT_EQ(r[0], tv ? "TV" : "Radio");
+        EXPECT_EQ(r[1], std::to_string(row + 1));
+        EXPECT_EQ(Latin1(r[2]), Name(c.Name));
+        EXPECT_EQ(r[3], std::to_string(c.TpNumber));
+        const uint16_t pids[] = {c.VPID,   c.APID,      c.PCRPID,   c.TTXPID,
+                                 c.AC3PID, c.ServiceID, c.NetworkID};
+        for (std::size_t k = 0; k < 7; ++k) EXPECT_EQ(r[9 + k], std::to_string(pids[k]));
+        if (c.TpNumber >= 1 && c.TpNumber <= 3) {
+            const TransponderEntry& t = db->transponders[c.TpNumber - 1];
+            EXPECT_EQ(r[4], std::to_string(t.Sat));
+            EXPECT_EQ(r[5], t.Sat <= 2 ? (*transponders)[t.Sat][2] : "");
+            EXPECT_EQ(r[6], std::to_string(t.Frequency));
+            EXPECT_EQ(r[7], t.Polarization ? "V" : "H");
+            EXPECT_EQ(r[8], std::to_string(t.Symbol));
+            EXPECT_EQ(r[16], std::to_string(t.TransID));
+        } else {  // on no transponder: nothing to resolve
+            for (std::size_t k : {4, 5, 6, 7, 8, 16}) EXPECT_EQ(r[k], "");
+        }
+    }
+}
+
+TEST(CsvExport, FieldsAreQuotedOnlyWhenTheyNeedIt) {
+    EXPECT_EQ(CsvField("ZDF"), "ZDF");
+    EXPECT_EQ(CsvField(""), "");
+    EXPECT_EQ(CsvField("a,b"), "\"a,b\"");
+    EXPECT_EQ(CsvField("say \"hi\""), "\"say \"\"hi\"\"\"");
+    EXPECT_EQ(CsvField("two\nlines"), "\"two\nlines\"");
+    EXPECT_EQ(CsvField("cr\r"), "\"cr\r\"");
+    EXPECT_EQ(CsvField(" padded"), "\" padded\"");  // spreadsheets would trim it otherwise
+}
+
+TEST(CsvExport, EmptyDatabaseGivesHeadingsOnly) {
+    const CsvTables tables = ExportCsv(*StartupDatabase());
+    EXPECT_EQ(tables.satellites,
+              "\xEF\xBB\xBFNo.,Name,LnbType,Lnblow,Lnbhigh,Diseqc,Diseqcport\r\n");
+    EXPECT_EQ(ReadCsv(tables.channels)->size(), 1u);
+    EXPECT_EQ(ReadCsv(tables.transponders)->size(), 1u);
+}
+
+TEST(CsvExport, SiblingFilesAreNamedAfterTheChosenFile) {
+    const CsvPaths list = CsvExportPaths("out/list.csv");
+    EXPECT_EQ(list.channels, "out/list.csv");
+    EXPECT_EQ(list.transponders, "out/list-transponders.csv");
+    EXPECT_EQ(list.satellites, "out/list-satellites.csv");
+    EXPECT_EQ(CsvExportPaths("channels").transponders, "channels-transponders.csv");
+}
+
+}  // namespace
+}  // namespace zev
