@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QItemSelectionModel>
 #include <QScrollBar>
+#include <algorithm>
 #include <vector>
 
 #include "satellites/LineListBox.h"
@@ -18,6 +19,8 @@ RecordListControl* Make(ListType type, int characters, int visibleRows, zev::Cha
     list->setTextElideMode(Qt::ElideNone);
     const QFontMetrics metrics(list->font());
     const int width = metrics.horizontalAdvance(QString(characters, QLatin1Char('0')));
+    // The one column is 450 pixels, or wider where the font needs more for a whole line.
+    list->SetColumn(QStringLiteral("No."), std::max(450, width + 8));
     list->setMinimumWidth(width + 2 * list->frameWidth() +
                           list->verticalScrollBar()->sizeHint().width() + 8);
     list->setMinimumHeight(visibleRows * metrics.lineSpacing() + 2 * list->frameWidth());
