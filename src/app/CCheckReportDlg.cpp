@@ -1,6 +1,7 @@
 #include "app/CCheckReportDlg.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -45,12 +46,25 @@ std::vector<std::size_t> DuplicateChannelRows(const zev::CheckResult& result, bo
     return rows;  // the check reports channels in list order
 }
 
-CCheckReportDlg::CCheckReportDlg(zev::CheckResult result, const QString& checkedAs, QWidget* parent)
-    : QDialog(parent), model_(new CheckReportModel(std::move(result), this)) {
-    setWindowTitle(QStringLiteral("Check Database"));
-    const zev::CheckResult& checked = model_->Result();
+bool SameFindings(const zev::CheckResult& a, const zev::CheckResult& b) {
+    if (a.findings.size() != b.findings.size()) return false;
+    for (std::size_t i = 0; i < a.findings.size(); ++i) {
+        const zev::CheckFinding& x = a.findings[i];
+        const zev::CheckFinding& y = b.findings[i];
+        if (x.problem != y.problem || x.record != y.record || x.related != y.related ||
+            x.message != y.message) {
+            return false;
+        }
+    }
+    return true;
+}
 
-    summary_ = new QLabel(SummaryText(checked, checkedAs), this);
+CCheckReportDlg::CCheckReportDlg(QWidget* parent)
+    : QDialog(parent), model_(new CheckReportModel(zev::CheckResult{}, this)) {
+    setWindowTitle(QStringLiteral("Check Database"));
+    setModal(false);
+
+    summary_ = new QLabel(this);
     summary_->setWordWrap(true);
 
     findings_ = new QTreeView(this);
@@ -65,16 +79,12 @@ CCheckReportDlg::CCheckReportDlg(zev::CheckResult result, const QString& checked
     findings_->header()->setStretchLastSection(true);
     findings_->setColumnWidth(CheckReportModel::SeverityColumn, 90);
     findings_->setColumnWidth(CheckReportModel::RecordColumn, 130);
-    findings_->setVisible(!checked.findings.empty());
-    if (!checked.findings.empty()) findings_->setCurrentIndex(model_->index(0, 0));
     connect(findings_, &QTreeView::activated, this,
             [this](const QModelIndex& index) { ChooseFinding(index.row()); });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     selectDuplicates_ =
         buttons->addButton(QStringLiteral("Select &Duplicates"), QDialogButtonBox::ActionRole);
-    selectDuplicates_->setEnabled(!DuplicateChannelRows(checked, true).empty() ||
-                                  !DuplicateChannelRows(checked, false).empty());
     selectDuplicates_->setToolTip(
         QStringLiteral("Select every later copy of a channel in the list, so that Delete "
                        "Channel removes them and keeps the first of each"));
@@ -85,8 +95,20 @@ CCheckReportDlg::CCheckReportDlg(zev::CheckResult result, const QString& checked
     layout->addWidget(summary_);
     layout->addWidget(findings_, 1);
     layout->addWidget(buttons);
-    resize(checked.findings.empty() ? QSize(480, 120) : QSize(820, 440));
+    resize(820, 440);
 }
+
+void CCheckReportDlg::ShowResult(zev::CheckResult result, const QString& checkedAs) {
+    summary_->setText(SummaryText(result, checkedAs));
+    model_->SetResult(std::move(result));
+    const zev::CheckResult& shown = model_->Result();
+    findings_->setVisible(!shown.findings.empty());
+    if (!shown.findings.empty()) findings_->setCurrentIndex(model_->index(0, 0));
+    selectDuplicates_->setEnabled(!DuplicateChannelRows(shown, true).empty() ||
+                                  !DuplicateChannelRows(shown, false).empty());
+}
+
+const zev::CheckResult& CCheckReportDlg::Result() const { return model_->Result(); }
 
 void CCheckReportDlg::ChooseFinding(int row) {
     if (row < 0 || row >= model_->rowCount()) return;
@@ -96,7 +118,10 @@ void CCheckReportDlg::ChooseFinding(int row) {
 }
 
 void CCheckReportDlg::ChooseDuplicates() {
-    if (!selectDuplicates_->isEnabled()) return;
-    emit DuplicatesChosen();
-    accept();
+    if (selectDuplicates_->isEnabled()) emit DuplicatesChosen();
+}
+
+bool CCheckReportDlg::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) emit Activated();
+    return QDialog::event(e);
 }

@@ -1,7 +1,7 @@
 // The report of Data "Check Database": every finding, errors first, each naming its record.
-// Double-clicking (or Enter on) a channel's finding points the channel list at that channel;
-// "Select Duplicates" selects every later copy of a channel, so that Delete Channel removes
-// them and keeps the first of each group, and closes the report.
+// It stays open beside the channel list. Double-clicking (or Enter on) a channel's finding
+// points the list at that channel; "Select Duplicates" selects every later copy of a channel,
+// so that Delete Channel removes them and keeps the first of each group.
 #pragma once
 
 #include <QDialog>
@@ -19,11 +19,18 @@ class QTreeView;
 // ascending.
 std::vector<std::size_t> DuplicateChannelRows(const zev::CheckResult& result, bool tvList);
 
+// Whether two checks found the same: same problems of the same records, in the same order.
+bool SameFindings(const zev::CheckResult& a, const zev::CheckResult& b);
+
 class CCheckReportDlg : public QDialog {
     Q_OBJECT
   public:
-    // `checkedAs` names the image the database was checked for ("the user block (.stc)").
-    CCheckReportDlg(zev::CheckResult result, const QString& checkedAs, QWidget* parent = nullptr);
+    explicit CCheckReportDlg(QWidget* parent = nullptr);
+
+    // Shows `result`; `checkedAs` names the image the database was checked for ("the user
+    // block (.stc)").
+    void ShowResult(zev::CheckResult result, const QString& checkedAs);
+    const zev::CheckResult& Result() const;
 
     CheckReportModel& Model() const { return *model_; }
     QTreeView& Findings() const { return *findings_; }
@@ -37,6 +44,11 @@ class CCheckReportDlg : public QDialog {
   signals:
     void ChannelChosen(bool tvList, std::size_t row);
     void DuplicatesChosen();
+    // The person came back to the report: the channel list may have changed meanwhile.
+    void Activated();
+
+  protected:
+    bool event(QEvent* e) override;
 
   private:
     CheckReportModel* model_;

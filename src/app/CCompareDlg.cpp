@@ -34,6 +34,9 @@ CCompareDlg::CCompareDlg(zev::DatabaseDiff diff, const QString& fileName, QWidge
     tree_->header()->setStretchLastSection(true);
     tree_->setColumnWidth(DiffTreeModel::RecordColumn, 260);
     tree_->setColumnWidth(DiffTreeModel::ChangeColumn, 200);
+    for (int group = 0; group < model_->rowCount(); ++group) {
+        tree_->setFirstColumnSpanned(group, QModelIndex(), true);
+    }
     tree_->expandAll();
     tree_->setVisible(!equal);
 

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -44,6 +45,10 @@ CDatabaseCommands::CDatabaseCommands(CMainFrame& frame, const zev::ChannelDataba
                                      UiPrompts& prompts)
     : frame_(frame), db_(db), prompts_(prompts) {}
 
+CDatabaseCommands::~CDatabaseCommands() { delete report_; }
+
+CCheckReportDlg* CDatabaseCommands::Report() const { return report_; }
+
 void CDatabaseCommands::Warn(const QString& text) {
     prompts_.Inform(text, QStringLiteral("Warning"), zev::MsgIcon::Exclamation);
 }
@@ -56,16 +61,44 @@ zev::ImageKind CDatabaseCommands::CheckedKind() const {
 // ---- Check Database --------------------------------------------------------------------
 
 void CDatabaseCommands::CheckDatabase() {
+    if (report_ == nullptr) {
+        report_ = new CCheckReportDlg(&frame_);
+        // Every request of the report is checked against the channel list as it is now: the
+        // list may have been edited since the report was made.
+        QObject::connect(report_, &CCheckReportDlg::ChannelChosen, report_,
+                         [this](bool tvList, std::size_t row) {
+                             if (!ReportIsCurrent()) return;
+                             const std::size_t rows[] = {row};
+                             frame_.SelectChannels(tvList, rows);
+                         });
+        QObject::connect(report_, &CCheckReportDlg::DuplicatesChosen, report_, [this] {
+            if (ReportIsCurrent()) SelectDuplicates(report_->Result());
+        });
+        QObject::connect(report_, &CCheckReportDlg::Activated, report_,
+                         [this] { ReportIsCurrent(); });
+    }
     const zev::ImageKind kind = CheckedKind();
-    CCheckReportDlg dialog(zev::CheckDatabase(db_, kind), KindText(kind), &frame_);
-    QObject::connect(&dialog, &CCheckReportDlg::ChannelChosen, &frame_,
-                     [this](bool tvList, std::size_t row) {
-                         const std::size_t rows[] = {row};
-                         frame_.SelectChannels(tvList, rows);
-                     });
-    QObject::connect(&dialog, &CCheckReportDlg::DuplicatesChosen, &frame_,
-                     [this, &dialog] { SelectDuplicates(dialog.Model().Result()); });
-    prompts_.RunDialog(dialog);
+    report_->ShowResult(zev::CheckDatabase(db_, kind), KindText(kind));
+    if (!report_->isVisible()) PlaceReport();
+    report_->show();
+    report_->raise();
+    report_->activateWindow();
+}
+
+void CDatabaseCommands::PlaceReport() {
+    // Over the lower part of the window, as wide as it: the channels the report points at
+    // are scrolled to the top of the list, where they stay in sight.
+    const QRect frame = frame_.geometry();
+    const int height = std::min(report_->height(), frame.height() * 2 / 5);
+    report_->setGeometry(frame.left(), frame.bottom() - height, frame.width(), height);
+}
+
+bool CDatabaseCommands::ReportIsCurrent() {
+    const zev::ImageKind kind = CheckedKind();
+    zev::CheckResult now = zev::CheckDatabase(db_, kind);
+    if (SameFindings(now, report_->Result())) return true;
+    report_->ShowResult(std::move(now), KindText(kind));
+    return false;
 }
 
 void CDatabaseCommands::SelectDuplicates(const zev::CheckResult& result) {

@@ -51,6 +51,8 @@ class CMainFrame : public QMainWindow {
     // Runs a command as its menu item or shortcut would: only while it is enabled.
     void Execute(int commandId);
     StatusPanes& Panes() { return *panes_; }
+    // Check Database, Compare with File and Export List, with the check report.
+    CDatabaseCommands& DatabaseCommands() { return *databaseCommands_; }
     QToolBar* ToolBar() const { return toolBar_; }
 
     // Shows `view` in the client area; returns the view shown before, or nullptr when

@@ -19,6 +19,12 @@ CheckReportModel::CheckReportModel(zev::CheckResult result, QObject* parent)
     warningIcon_ = style->standardIcon(QStyle::SP_MessageBoxWarning);
 }
 
+void CheckReportModel::SetResult(zev::CheckResult result) {
+    beginResetModel();
+    result_ = std::move(result);
+    endResetModel();
+}
+
 int CheckReportModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(result_.findings.size());
 }

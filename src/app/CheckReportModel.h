@@ -16,6 +16,7 @@ class CheckReportModel : public QAbstractTableModel {
     explicit CheckReportModel(zev::CheckResult result, QObject* parent = nullptr);
 
     const zev::CheckResult& Result() const { return result_; }
+    void SetResult(zev::CheckResult result);
     const zev::CheckFinding& Finding(int row) const {
         return result_.findings[static_cast<std::size_t>(row)];
     }

@@ -202,10 +202,9 @@ QVariant DiffTreeModel::GroupData(const Group& group, int column, int role) cons
         bold.setBold(true);
         return bold;
     }
-    if (role != Qt::DisplayRole) return {};
-    if (column == RecordColumn) return group.title;
-    if (column == ChangeColumn) return group.summary;
-    return {};
+    // The title and the group's summary share the first column, which spans the row.
+    if (role != Qt::DisplayRole || column != RecordColumn) return {};
+    return QStringLiteral("%1: %2").arg(group.title, group.summary);
 }
 
 QVariant DiffTreeModel::HeaderFieldData(const zev::FieldChange& change, int column,

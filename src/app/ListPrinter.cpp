@@ -15,7 +15,7 @@ QString Today() { return QLocale().toString(QDate::currentDate(), QLocale::Short
 
 }  // namespace
 
-ListPrinter::ListPrinter(QWidget* parent) : parent_(parent) {
+ListPrinter::ListPrinter(QWidget* parent) : parent_(parent), printer_(QPrinter::HighResolution) {
     printer_.setPageOrientation(QPageLayout::Landscape);
 }
 

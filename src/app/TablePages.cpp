@@ -12,7 +12,8 @@
 
 namespace {
 
-constexpr double kBodyPoints = 8.0;
+constexpr double kBodyPoints = 10.0;
+constexpr double kMostSpread = 1.5;  // how far columns widen to fill the page
 constexpr double kSmallestPoints = 4.0;
 constexpr double kTitleScale = 1.4;
 constexpr double kRowSpacing = 1.35;  // row height as a multiple of the font's line height
@@ -96,12 +97,13 @@ Geometry Measure(QPaintDevice& device, const TableTexts& texts, double points) {
                 widest = std::max(widest, body.horizontalAdvance(text));
             }
         }
-        g.widths[column] = std::ceil(widest + 2 * g.padding);
+        g.widths[column] = std::ceil(widest + 2 * g.padding) + 1;
     }
     return g;
 }
 
-// The largest font (up to the normal size) at which the table fits `width`.
+// The largest font (up to the normal size) at which the table fits `width`; a narrower table
+// gets wider columns, up to the page's width.
 Geometry FitToWidth(QPaintDevice& device, const TableTexts& texts, double width) {
     Geometry g = Measure(device, texts, kBodyPoints);
     double points = kBodyPoints;
@@ -109,16 +111,23 @@ Geometry FitToWidth(QPaintDevice& device, const TableTexts& texts, double width)
         points = std::max(kSmallestPoints, std::floor(points * width / g.TableWidth() * 2) / 2);
         g = Measure(device, texts, points);
     }
+    const double total = g.TableWidth();
+    if (total > 0 && total < width) {
+        const double spread = std::min(width / total, kMostSpread);
+        for (double& w : g.widths) w = std::floor(w * spread);
+    }
     return g;
 }
 
 void PaintRow(QPainter& painter, const Geometry& g, const TableTexts& texts, double top,
               const std::function<const QString&(int)>& text) {
+    // Measured as the columns were: whole-pixel metrics would round every letter's width.
+    const QFontMetricsF metrics(painter.font(), painter.device());
     double left = 0;
     for (std::size_t c = 0; c < g.widths.size(); ++c) {
         const QRectF cell(left + g.padding, top, g.widths[c] - 2 * g.padding, g.rowHeight);
-        const QString elided = painter.fontMetrics().elidedText(
-            text(static_cast<int>(c)), Qt::ElideRight, static_cast<int>(cell.width()));
+        const QString elided =
+            metrics.elidedText(text(static_cast<int>(c)), Qt::ElideRight, cell.width());
         painter.drawText(cell, static_cast<int>(texts.alignments[c]), elided);
         left += g.widths[c];
     }

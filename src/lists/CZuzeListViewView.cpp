@@ -119,9 +119,12 @@ void CZuzeListViewView::SelectRows(std::span<const std::size_t> rows) {
     }
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     if (sorted.empty()) return;
-    const QModelIndex first = channels_->index(static_cast<int>(sorted.front()), 0);
+    const int firstRow = static_cast<int>(sorted.front());
+    const QModelIndex first = channels_->index(firstRow, 0);
     selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
-    scrollTo(first, QAbstractItemView::PositionAtCenter);
+    // Near the top, with two rows before it for context: a report over the lower part of the
+    // window leaves it in sight.
+    scrollTo(channels_->index(std::max(firstRow - 2, 0), 0), QAbstractItemView::PositionAtTop);
     setFocus();
 }
 

@@ -56,7 +56,8 @@ class CZuzeListViewView : public ListControl {
     void Refill(bool tvListMode, bool hexMode);
 
     // Selects exactly these rows (in any order; rows past the end are left out), makes the
-    // first of them the current row and scrolls to it: how a report points at channels.
+    // first of them the current row and scrolls it near the top: how a report points at
+    // channels.
     void SelectRows(std::span<const std::size_t> rows);
 
     // The frame's Transponder List (F11) and Satellite List (F12).
