@@ -1,7 +1,8 @@
 // A database comparison as a tree that reads at a glance: one group each for the header, the
 // satellites, the transponders and the TV and radio channels (only those with differences),
-// each titled with its own summary ("TV channels: 2 added, 1 changed"), and under each group one row per record that differs: what it is, how it changed (added,
-// removed, moved, changed; each with its colour) and the changed fields as old -> new.
+// each titled with its own summary ("TV channels: 2 added, 1 changed"), and under each group one
+// row per record that differs: what it is, how it changed (added, removed, moved, changed; each
+// with its colour) and the changed fields as old -> new.
 #pragma once
 
 #include <QAbstractItemModel>

@@ -155,48 +155,76 @@ QString PageNumberText(int page, int pageCount) {
     return QStringLiteral("Page %1 of %2").arg(page + 1).arg(pageCount);
 }
 
+struct TablePrint::Impl {
+    Impl(const ListRowModel& rows, QString titleText, QString dateText, QPaintDevice& device)
+        : texts(rows),
+          title(std::move(titleText)),
+          date(std::move(dateText)),
+          page(0, 0, device.width(), device.height()),
+          g(FitToWidth(device, texts, page.width())),
+          tableWidth(std::min(g.TableWidth(), page.width())),
+          bodyTop(g.titleHeight + g.rowHeight),
+          layout(
+              LayOutTablePages(texts.rows, page.height() - bodyTop - g.footHeight, g.rowHeight)) {}
+
+    const TableTexts texts;
+    const QString title;
+    const QString date;
+    const QRectF page;
+    const Geometry g;
+    const double tableWidth;
+    const double bodyTop;
+    const TablePageLayout layout;
+};
+
+TablePrint::TablePrint(const ListRowModel& rows, QString title, QString date, QPaintDevice& device)
+    : impl_(std::make_unique<Impl>(rows, std::move(title), std::move(date), device)) {}
+
+TablePrint::~TablePrint() = default;
+
+const TablePageLayout& TablePrint::Layout() const { return impl_->layout; }
+
+void TablePrint::PaintPage(QPainter& painter, int page) const {
+    const Impl& t = *impl_;
+    const Geometry& g = t.g;
+    painter.setPen(Qt::black);
+    painter.setFont(g.title);
+    const QRectF titleLine(0, 0, t.page.width(), g.titleHeight);
+    painter.drawText(titleLine, Qt::AlignLeft | Qt::AlignTop, t.title);
+    painter.setFont(g.body);
+    painter.drawText(titleLine, Qt::AlignRight | Qt::AlignTop, t.date);
+
+    // The column headings, on every page.
+    painter.fillRect(QRectF(0, g.titleHeight, t.tableWidth, g.rowHeight), kHeadingShade);
+    painter.setFont(g.bold);
+    PaintRow(painter, g, t.texts, g.titleHeight, [&](int c) -> const QString& {
+        return t.texts.headings[static_cast<std::size_t>(c)];
+    });
+    painter.drawLine(QPointF(0, t.bodyTop), QPointF(t.tableWidth, t.bodyTop));
+
+    painter.setFont(g.body);
+    const int first = t.layout.FirstRow(page);
+    const int count = t.layout.RowsOn(page, t.texts.rows);
+    for (int i = 0; i < count; ++i) {
+        const double top = t.bodyTop + i * g.rowHeight;
+        if (i % 2 == 1) painter.fillRect(QRectF(0, top, t.tableWidth, g.rowHeight), kRowShade);
+        PaintRow(painter, g, t.texts, top,
+                 [&](int c) -> const QString& { return t.texts.Cell(first + i, c); });
+    }
+
+    painter.drawText(QRectF(0, t.page.height() - g.footHeight, t.page.width(), g.footHeight),
+                     Qt::AlignHCenter | Qt::AlignBottom, PageNumberText(page, t.layout.pageCount));
+}
+
 int PaintTable(QPagedPaintDevice& device, const ListRowModel& rows, const QString& title,
                const QString& date) {
+    const TablePrint print(rows, title, date, device);
     QPainter painter;
     if (!painter.begin(&device)) return 0;
-    const TableTexts texts(rows);
-    const QRectF page(0, 0, device.width(), device.height());
-    const Geometry g = FitToWidth(device, texts, page.width());
-    const double tableWidth = std::min(g.TableWidth(), page.width());
-    const double bodyTop = g.titleHeight + g.rowHeight;
-    const TablePageLayout layout =
-        LayOutTablePages(texts.rows, page.height() - bodyTop - g.footHeight, g.rowHeight);
-
-    for (int p = 0; p < layout.pageCount; ++p) {
-        if (p > 0) device.newPage();
-        painter.setPen(Qt::black);
-        painter.setFont(g.title);
-        const QRectF titleLine(0, 0, page.width(), g.titleHeight);
-        painter.drawText(titleLine, Qt::AlignLeft | Qt::AlignTop, title);
-        painter.setFont(g.body);
-        painter.drawText(titleLine, Qt::AlignRight | Qt::AlignTop, date);
-
-        // The column headings, on every page.
-        painter.fillRect(QRectF(0, g.titleHeight, tableWidth, g.rowHeight), kHeadingShade);
-        painter.setFont(g.bold);
-        PaintRow(painter, g, texts, g.titleHeight, [&](int c) -> const QString& {
-            return texts.headings[static_cast<std::size_t>(c)];
-        });
-        painter.drawLine(QPointF(0, bodyTop), QPointF(tableWidth, bodyTop));
-
-        painter.setFont(g.body);
-        const int first = layout.FirstRow(p);
-        const int count = layout.RowsOn(p, texts.rows);
-        for (int i = 0; i < count; ++i) {
-            const double top = bodyTop + i * g.rowHeight;
-            if (i % 2 == 1) painter.fillRect(QRectF(0, top, tableWidth, g.rowHeight), kRowShade);
-            PaintRow(painter, g, texts, top,
-                     [&](int c) -> const QString& { return texts.Cell(first + i, c); });
-        }
-
-        painter.drawText(QRectF(0, page.height() - g.footHeight, page.width(), g.footHeight),
-                         Qt::AlignHCenter | Qt::AlignBottom, PageNumberText(p, layout.pageCount));
+    for (int page = 0; page < print.PageCount(); ++page) {
+        if (page > 0) device.newPage();
+        print.PaintPage(painter, page);
     }
     painter.end();
-    return layout.pageCount;
+    return print.PageCount();
 }

@@ -4,9 +4,12 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 class ListRowModel;
 class QPagedPaintDevice;
+class QPaintDevice;
+class QPainter;
 
 struct TablePageLayout {
     int rowsPerPage = 1;
@@ -24,6 +27,24 @@ TablePageLayout LayOutTablePages(int rowCount, double bodyHeight, double rowHeig
 
 // "Page 1 of 5" for the first of five pages (`page` is 0-based).
 QString PageNumberText(int page, int pageCount);
+
+// The rows of a list laid out on pages of one device.
+class TablePrint {
+  public:
+    // Reads the cell texts of `rows` (as the list shows them) and fits them to the pages of
+    // `device`, whose size and resolution the measures follow.
+    TablePrint(const ListRowModel& rows, QString title, QString date, QPaintDevice& device);
+    ~TablePrint();
+
+    const TablePageLayout& Layout() const;
+    int PageCount() const { return Layout().pageCount; }
+    // Title and date, the column headings, the page's rows and its number.
+    void PaintPage(QPainter& painter, int page) const;
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
 
 // Paints every row of `rows` (cell texts as the list shows them, columns aligned as in the
 // list) onto `device`, page after page, and returns the number of pages.
