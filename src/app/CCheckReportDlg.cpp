@@ -102,7 +102,6 @@ void CCheckReportDlg::ShowResult(zev::CheckResult result, const QString& checked
     summary_->setText(SummaryText(result, checkedAs));
     model_->SetResult(std::move(result));
     const zev::CheckResult& shown = model_->Result();
-    findings_->setVisible(!shown.findings.empty());
     if (!shown.findings.empty()) findings_->setCurrentIndex(model_->index(0, 0));
     selectDuplicates_->setEnabled(!DuplicateChannelRows(shown, true).empty() ||
                                   !DuplicateChannelRows(shown, false).empty());
