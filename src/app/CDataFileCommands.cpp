@@ -1,10 +1,12 @@
 #include "app/CDataFileCommands.h"
 
 #include <algorithm>
+#include <optional>
 #include <span>
 
 #include "app/CZevDoc.h"
 #include "app/CZevView.h"
+#include "app/CheckQuestion.h"
 #include "app/DataFileState.h"
 #include "app/TerminalLog.h"
 #include "core/FileName.h"
@@ -134,14 +136,23 @@ bool CDataFileCommands::SaveImage(bool askForName) {
         const std::optional<QString> path =
             prompts_.SaveFileName(kSaveTitle, kSaveFilterImage, QStringLiteral("stc"));
         if (!path) return false;
+        // Asked before the file is created, so that No leaves an existing file as it was.
+        if (!CheckBeforeSaving(zev::FileExtension(Local8Bit(*path)))) return false;
         if (!CreateImageFile(*path)) return false;
     }
     const std::string extension = zev::FileExtension(files_.CurrentFile());
-    if (extension != "def" && extension != "stc" && extension != "all") return false;
+    if (!ImageKindOfExtension(extension)) return false;
+    if (!askForName && !CheckBeforeSaving(extension)) return false;
     if (!askForName && !EnsureImageFileHeld()) return false;
     if (!WriteImage(files_.HeldFile(), extension)) return false;
     view_.Doc().Changes().Clear();
     return true;
+}
+
+bool CDataFileCommands::CheckBeforeSaving(const std::string& extension) {
+    const std::optional<zev::ImageKind> kind = ImageKindOfExtension(extension);
+    if (!kind) return true;  // nothing is written
+    return ConfirmDespiteCheckErrors(prompts_, db_, *kind, QStringLiteral("Save it anyway?"));
 }
 
 bool CDataFileCommands::CreateImageFile(const QString& path) {
@@ -169,9 +180,7 @@ bool CDataFileCommands::EnsureImageFileHeld() {
 }
 
 bool CDataFileCommands::WriteImage(std::FILE* file, const std::string& extension) {
-    const zev::ImageKind kind = extension == "stc"   ? zev::ImageKind::User
-                                : extension == "all" ? zev::ImageKind::All
-                                                     : zev::ImageKind::Default;
+    const zev::ImageKind kind = ImageKindOfExtension(extension).value_or(zev::ImageKind::Default);
     std::vector<uint8_t>& output = images_.output;
     const zev::ImageResult packed = zev::PackImage(db_, kind, std::span<uint8_t>(output));
     if (!packed.ok) {

@@ -34,6 +34,9 @@ class CDataFileCommands {
     void OpenImage(const QString& path);
     void SaveText(bool askForName);
     bool SaveImage(bool askForName);
+    // The check before an image of that extension is written: false when it has errors and
+    // the person does not want it saved.
+    bool CheckBeforeSaving(const std::string& extension);
     // Closes the held file and creates `path` as the new held image file.
     bool CreateImageFile(const QString& path);
     bool EnsureImageFileHeld();

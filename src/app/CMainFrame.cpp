@@ -15,15 +15,18 @@
 
 #include "ZevVersion.h"
 #include "app/CAboutDlg.h"
+#include "app/CDatabaseCommands.h"
 #include "app/CZevDoc.h"
 #include "app/CZevView.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
+#include "app/ListPrinter.h"
 #include "app/RecentFileList.h"
 #include "app/StatusPanes.h"
 #include "app/TerminalPrinter.h"
 #include "app/ToolbarIcons.h"
 #include "app/WindowPlacement.h"
+#include "core/FileName.h"
 #include "link/SerialLink.h"
 #include "lists/CZuzeListViewView.h"
 #include "satellites/SatelliteDialogs.h"
@@ -56,6 +59,8 @@ CMainFrame::CMainFrame(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers
     panes_ = new StatusPanes(statusBar());
     BindCommands();
     printer_ = std::make_unique<TerminalPrinter>(*terminalView, this);
+    listPrinter_ = std::make_unique<ListPrinter>(this);
+    databaseCommands_ = std::make_unique<CDatabaseCommands>(*this, db_, prompts_);
 
     connect(&doc_, &CZevDoc::StateChanged, this, &CMainFrame::UpdateCommandUI);
     connect(terminalView, &CZevView::StateChanged, this, &CMainFrame::UpdateCommandUI);
@@ -151,9 +156,11 @@ void CMainFrame::BindCommands() {
         {cmd::FileOpen, [view] { view->OnFileOpen(); }},
         {cmd::FileSave, [view] { view->OnFileSave(); }},
         {cmd::FileSaveAs, [view] { view->OnFileSaveAs(); }},
-        {cmd::FilePrint, [this] { printer_->Print(); }},
-        {cmd::FilePrintPreview, [this] { printer_->Preview(); }},
-        {cmd::FilePrintSetup, [this] { printer_->Setup(); }},
+        {cmd::FilePrint, [this] { OnPrint(false); }},
+        {cmd::FilePrintPreview, [this] { OnPrint(true); }},
+        {cmd::FilePrintSetup,
+         [this] { listShown != 0 ? listPrinter_->Setup() : printer_->Setup(); }},
+        {cmd::ExportList, [this] { databaseCommands_->ExportList(); }},
         {cmd::AppExit, [this] { close(); }},
         {cmd::EditUndo, [view] { view->undo(); }},
         {cmd::EditCut, [view] { view->cut(); }},
@@ -173,6 +180,8 @@ void CMainFrame::BindCommands() {
         {cmd::StopUpdate, [view] { view->OnStopUpdate(); }},
         {cmd::LoadSettingFromBox, [this] { OnLoadSettingFromBox(); }},
         {cmd::SendSettingToBox, [this] { OnSendSettingToBox(); }},
+        {cmd::CheckDatabase, [this] { databaseCommands_->CheckDatabase(); }},
+        {cmd::CompareWithFile, [this] { databaseCommands_->CompareWithFile(); }},
         {cmd::TransponderList, [this] { listView->OnTransponderList(); }},
         {cmd::SatelliteList, [this] { listView->OnSatelliteList(); }},
         {cmd::Help, [] {}},
@@ -317,6 +326,31 @@ void CMainFrame::OnLoadSettingFromBox() {
 }
 
 void CMainFrame::OnSendSettingToBox() { terminalView->OnSendSettingToBox(); }
+
+void CMainFrame::SelectChannels(bool tvList, std::span<const std::size_t> rows) {
+    const int tvMode = tvList ? 1 : 0;
+    if (listShown == 0 || tvListShown != tvMode) ShowList(tvMode);
+    listView->SelectRows(rows);
+}
+
+void CMainFrame::OnPrint(bool preview) {
+    if (listShown == 0) {
+        preview ? printer_->Preview() : printer_->Print();
+        return;
+    }
+    const QString title = ListPrintTitle();
+    preview ? listPrinter_->Preview(listView->Rows(), title)
+            : listPrinter_->Print(listView->Rows(), title);
+}
+
+QString CMainFrame::ListPrintTitle() const {
+    // The image file the list came from or went to, if the current file is one.
+    const std::string& file = terminalView->DataFile().CurrentFile();
+    const bool image = ImageKindOfExtension(zev::FileExtension(file)).has_value();
+    const QString name =
+        image ? QFileInfo(QString::fromLocal8Bit(file.c_str())).fileName() : QString();
+    return ListPrinter::Title(name, tvListShown != 0);
+}
 
 void CMainFrame::OnAbout() {
     CAboutDlg about(this);

@@ -5,8 +5,10 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QString>
+#include <cstddef>
 #include <functional>
 #include <memory>
+#include <span>
 
 namespace zev {
 class ChangeSink;
@@ -14,6 +16,7 @@ class ChannelDatabase;
 struct ImageBuffers;
 }  // namespace zev
 
+class CDatabaseCommands;
 class CZevDoc;
 class CZevView;
 class CZuzeListViewView;
@@ -26,6 +29,7 @@ class RecentFileList;
 class RecordDialogs;
 class SatelliteDialogs;
 class StatusPanes;
+class ListPrinter;
 class TerminalPrinter;
 class UiPrompts;
 
@@ -47,6 +51,8 @@ class CMainFrame : public QMainWindow {
     // Runs a command as its menu item or shortcut would: only while it is enabled.
     void Execute(int commandId);
     StatusPanes& Panes() { return *panes_; }
+    // Check Database, Compare with File and Export List, with the check report.
+    CDatabaseCommands& DatabaseCommands() { return *databaseCommands_; }
     QToolBar* ToolBar() const { return toolBar_; }
 
     // Shows `view` in the client area; returns the view shown before, or nullptr when
@@ -66,6 +72,9 @@ class CMainFrame : public QMainWindow {
     // The satellite and transponder dialogs the channel list opens (none: F11, F12 and the
     // Channel Edit dialog's transponder pick do nothing).
     void SetRecordDialogs(RecordDialogs* dialogs);
+
+    // Shows the TV (`tvList`) or radio list and selects exactly these rows in it.
+    void SelectChannels(bool tvList, std::span<const std::size_t> rows);
 
     // The title reads "<document> - Management V5.0".
     void SetDocumentTitle(const QString& title);
@@ -88,6 +97,9 @@ class CMainFrame : public QMainWindow {
     void OnSendSettingToBox();
     void OnShowLoadedTvList();
     void OnAbout();
+    // Print and Print Preview: the channel list while it is shown, else the terminal text.
+    void OnPrint(bool preview);
+    QString ListPrintTitle() const;
 
     CZevDoc& doc_;
     zev::ChannelDatabase& db_;
@@ -100,6 +112,8 @@ class CMainFrame : public QMainWindow {
     QTimer* statusTimer_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     std::unique_ptr<TerminalPrinter> printer_;
+    std::unique_ptr<ListPrinter> listPrinter_;
+    std::unique_ptr<CDatabaseCommands> databaseCommands_;
     // The satellite and transponder dialogs the channel list opens; tests may hand the view
     // others through SetRecordDialogs.
     std::unique_ptr<SatelliteDialogs> satelliteDialogs_;

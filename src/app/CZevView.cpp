@@ -10,6 +10,7 @@
 
 #include "app/CDataFileCommands.h"
 #include "app/CZevDoc.h"
+#include "app/CheckQuestion.h"
 #include "database/ChannelDatabase.h"
 #include "database/StartupHeader.h"
 #include "link/NotificationPump.h"
@@ -124,6 +125,10 @@ zev::MsgAnswer CZevView::Message(const std::string& text, const std::string& cap
                                  zev::MsgAnswer defaultAnswer) {
     return prompts_.Message(QString::fromStdString(text), QString::fromStdString(caption), icon,
                             buttons, defaultAnswer);
+}
+
+bool CZevView::ConfirmImage(const zev::ChannelDatabase& db, zev::ImageKind kind) {
+    return ConfirmDespiteCheckErrors(prompts_, db, kind, QStringLiteral("Send it anyway?"));
 }
 
 bool CZevView::OpenLink() {

@@ -69,6 +69,7 @@ class CZevView : public QPlainTextEdit, public zev::LinkRunHost, public zev::Ech
     void AppendText(const std::string& text) override;
     zev::MsgAnswer Message(const std::string& text, const std::string& caption, zev::MsgIcon icon,
                            zev::MsgButtons buttons, zev::MsgAnswer defaultAnswer) override;
+    bool ConfirmImage(const zev::ChannelDatabase& db, zev::ImageKind kind) override;
     bool OpenLink() override;
     void CloseLink() override;
     void ShowTerminal() override;

@@ -42,4 +42,9 @@ inline constexpr int Help = 32809;
 inline constexpr int OtaSoftwareUpdate = 32810;
 inline constexpr int FlashSelect = 32811;
 
+// Commands added since: the database check, the comparison with a file and the CSV export.
+inline constexpr int CheckDatabase = 32900;
+inline constexpr int CompareWithFile = 32901;
+inline constexpr int ExportList = 32902;
+
 }  // namespace cmd

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
+#include "formats/ParameterImage.h"
 #include "protocols/ReceiverRun.h"
 
 class DataFileState {
@@ -39,3 +41,7 @@ class DataFileState {
     std::string currentFile_ = kNoFile;
     std::FILE* held_ = nullptr;
 };
+
+// The image a file of that extension holds ("stc" user block, "def" default-channel block,
+// "all" both, compared case-sensitively); none for any other extension.
+std::optional<zev::ImageKind> ImageKindOfExtension(const std::string& extension);

@@ -3,10 +3,12 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QToolTip>
+#include <algorithm>
 
 #include "database/ChannelDatabase.h"
 #include "editing/ChangeSink.h"
@@ -94,6 +96,36 @@ void CZuzeListViewView::Refill(bool tvListMode, bool hexMode) {
     for (std::size_t r = 0; r < shape.rows; ++r) rows[r].number = static_cast<int>(r + 1);
     ReplaceRows(std::move(rows), sameList);
     filled_ = true;
+}
+
+void CZuzeListViewView::SelectRows(std::span<const std::size_t> rows) {
+    CancelPendingMove();
+    std::vector<std::size_t> sorted(rows.begin(), rows.end());
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    const auto count = static_cast<std::size_t>(RowCount());
+    sorted.erase(std::lower_bound(sorted.begin(), sorted.end(), count), sorted.end());
+
+    // One selection of runs of rows: thousands of rows are selected at once, not one by one.
+    QItemSelection selection;
+    const int lastColumn = channels_->columnCount() - 1;
+    for (std::size_t i = 0; i < sorted.size();) {
+        std::size_t last = i;
+        while (last + 1 < sorted.size() && sorted[last + 1] == sorted[last] + 1) ++last;
+        selection.append(
+            QItemSelectionRange(channels_->index(static_cast<int>(sorted[i]), 0),
+                                channels_->index(static_cast<int>(sorted[last]), lastColumn)));
+        i = last + 1;
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (sorted.empty()) return;
+    const int firstRow = static_cast<int>(sorted.front());
+    const QModelIndex first = channels_->index(firstRow, 0);
+    selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    // Near the top, with two rows before it for context: a report over the lower part of the
+    // window leaves it in sight.
+    scrollTo(channels_->index(std::max(firstRow - 2, 0), 0), QAbstractItemView::PositionAtTop);
+    setFocus();
 }
 
 // ---- commands ---------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "editing/ChannelListEditor.h"
@@ -53,6 +54,11 @@ class CZuzeListViewView : public ListControl {
     // Rebuilds all rows: TV channels when `tvListMode`, else radio; numbers in hexadecimal
     // when `hexMode`. Nothing is selected afterwards.
     void Refill(bool tvListMode, bool hexMode);
+
+    // Selects exactly these rows (in any order; rows past the end are left out), makes the
+    // first of them the current row and scrolls it near the top: how a report points at
+    // channels.
+    void SelectRows(std::span<const std::size_t> rows);
 
     // The frame's Transponder List (F11) and Satellite List (F12).
     void OnTransponderList();

@@ -9,7 +9,9 @@
 #include <ctime>
 #include <string>
 
+#include "database/ChannelDatabase.h"
 #include "formats/ParameterDataFile.h"
+#include "formats/ParameterImage.h"
 #include "protocols/MessageBox.h"
 #include "protocols/RunOutcome.h"
 #include "protocols/RunQuestion.h"
@@ -33,6 +35,11 @@ class RunHost {
         return Message(wording.text, wording.caption, MsgIcon::Question, wording.buttons,
                        wording.defaultAnswer);
     }
+
+    // Send Setting to Box is about to pack `db` as an image of `kind`; false stops the send
+    // before anything changes. The desktop program checks the database here and asks before
+    // sending one the box would misread.
+    virtual bool ConfirmImage(const ChannelDatabase& /*db*/, ImageKind /*kind*/) { return true; }
 
     // The serial link. OpenLink fails also when the link is already open.
     virtual bool OpenLink() = 0;

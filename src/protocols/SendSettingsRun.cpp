@@ -66,6 +66,10 @@ std::optional<SendTarget> PrepareSendTarget(RunHost& host, ChannelDatabase& db,
             return std::nullopt;
         }
     }
+    if (!host.ConfirmImage(db, both ? ImageKind::All : ImageKind::User)) {
+        refusal = RunReason::Cancelled;
+        return std::nullopt;
+    }
     const DatabaseHeader before = h;
     SendTarget target;
     uint64_t length = 0;

@@ -48,6 +48,9 @@ class FakeRunHost : public RunHost {
     // Runs that ended (mode, succeeded), and how every command ended.
     std::vector<std::pair<ProtocolMode, bool>> finished;
     std::vector<RunOutcome> outcomes;
+    // The image kinds Send Setting to Box asked to confirm; `declineImage` answers false.
+    std::vector<ImageKind> confirmedKinds;
+    bool declineImage = false;
     std::tm clock{};
 
     FakeRunHost() {
@@ -86,6 +89,10 @@ class FakeRunHost : public RunHost {
     int SendByte(uint8_t value) override {
         sent.push_back(value);
         return 1;
+    }
+    bool ConfirmImage(const ChannelDatabase&, ImageKind kind) override {
+        confirmedKinds.push_back(kind);
+        return !declineImage;
     }
     void ShowTerminal() override { ++terminalShown; }
     void ShowLoadedTvList() override { ++tvListShown; }

@@ -134,6 +134,34 @@ TEST_F(SendSettingsRunTest, CancelOrAMissingOrWrongFileSendsNothing) {
     EXPECT_EQ(rig.session.Mode(), ProtocolMode::SendSettings);
 }
 
+TEST_F(SendSettingsRunTest, HostConfirmsTheImageKindAfterTheQuestionsAndMayStopTheSend) {
+    Start({MsgAnswer::No});
+    rig.session.StopUpdate();
+    Start({MsgAnswer::Yes});
+    rig.session.StopUpdate();
+    rig.db->header.DefaultSatCapacity = 0;  // too many for the default area: user area alone
+    Start({MsgAnswer::Yes, MsgAnswer::Yes});
+    rig.session.StopUpdate();
+    EXPECT_EQ(rig.host.confirmedKinds,
+              (std::vector<ImageKind>{ImageKind::User, ImageKind::All, ImageKind::User}));
+
+    UpdateFlashLayout(rig.db->header, 2, 1);
+    rig.db->header.DefaultSatCount = rig.db->header.DefaultTvCount = 0;
+    const DatabaseHeader before = rig.db->header;
+    rig.host.TakeSent();
+    rig.host.outcomes.clear();
+    rig.host.declineImage = true;
+    const int terminalShown = rig.host.terminalShown;
+    Start({MsgAnswer::Yes});
+    EXPECT_EQ(rig.db->header, before);  // the default counts are not taken over
+    EXPECT_EQ(rig.host.terminalShown, terminalShown);
+    EXPECT_TRUE(rig.host.sent.empty());
+    EXPECT_EQ(rig.session.Mode(), ProtocolMode::Idle);
+    ASSERT_EQ(rig.host.outcomes.size(), 1u);
+    EXPECT_EQ(rig.host.outcomes[0].end, RunEnd::Refused);
+    EXPECT_EQ(rig.host.outcomes[0].reason, RunReason::Cancelled);
+}
+
 TEST_F(SendSettingsRunTest, DatabaseThatCannotBePackedIsRefusedBeforeAnythingIsSent) {
     rig.db->channels[1].TpNumber = 2048;
     const DatabaseHeader before = rig.db->header;

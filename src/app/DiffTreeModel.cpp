@@ -1,0 +1,256 @@
+#include "app/DiffTreeModel.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QStringList>
+#include <array>
+
+namespace {
+
+// Groups are top-level rows; a child row's internal id is its group's number plus one.
+constexpr quintptr kTopLevel = 0;
+
+enum class Look { Added, Removed, Changed, Moved };
+
+struct Colours {
+    QColor text;
+    QColor background;
+};
+
+Colours ColoursOf(Look look) {
+    switch (look) {
+        case Look::Added:
+            return {QColor(0x1B, 0x6E, 0x1B), QColor(0xE3, 0xF4, 0xE3)};
+        case Look::Removed:
+            return {QColor(0xB0, 0x00, 0x00), QColor(0xFB, 0xE4, 0xE4)};
+        case Look::Changed:
+            return {QColor(0x8A, 0x5A, 0x00), QColor(0xFF, 0xF3, 0xD6)};
+        case Look::Moved:
+            break;
+    }
+    return {QColor(0x1F, 0x4F, 0xA0), QColor(0xE6, 0xEE, 0xFA)};
+}
+
+Look LookOf(const zev::RecordDiff& record) {
+    switch (record.change) {
+        case zev::DiffChange::Added:
+            return Look::Added;
+        case zev::DiffChange::Removed:
+            return Look::Removed;
+        case zev::DiffChange::Kept:
+            break;
+    }
+    return record.fields.empty() ? Look::Moved : Look::Changed;
+}
+
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+
+QString ChangeText(const zev::FieldChange& change) {
+    const QString arrow = QStringLiteral(" \u2192 ");
+    if (change.field == "Name") {
+        return QStringLiteral("Name \"%1\"%2\"%3\"")
+            .arg(Utf8(change.before), arrow, Utf8(change.after));
+    }
+    return Utf8(change.field) + QLatin1Char(' ') + Utf8(change.before) + arrow + Utf8(change.after);
+}
+
+QString RecordTitle(const zev::RecordDiff& record) {
+    const bool removed = record.change == zev::DiffChange::Removed;
+    const std::size_t position = removed ? record.before.value_or(0) : record.after.value_or(0);
+    const QString label = Utf8(zev::RecordLabel(zev::RecordRef{record.kind, position, 0}));
+    if (record.kind == zev::RecordKind::Transponder) {
+        return QStringLiteral("%1 (%2)").arg(label, Utf8(record.name));
+    }
+    return QStringLiteral("%1 \"%2\"").arg(label, Utf8(record.name));
+}
+
+QString RecordChangeText(const zev::RecordDiff& record) {
+    switch (record.change) {
+        case zev::DiffChange::Added:
+            return QStringLiteral("added");
+        case zev::DiffChange::Removed:
+            return QStringLiteral("removed");
+        case zev::DiffChange::Kept:
+            break;
+    }
+    QStringList parts;
+    if (record.moved) parts << QStringLiteral("moved");
+    if (!record.fields.empty()) parts << QStringLiteral("changed");
+    return parts.join(QStringLiteral(", "));
+}
+
+QString RecordDetails(const zev::RecordDiff& record) {
+    QStringList parts;
+    if (record.change == zev::DiffChange::Kept && record.before && record.before != record.after) {
+        parts << QStringLiteral("was %1").arg(*record.before + 1);
+    }
+    for (const zev::FieldChange& change : record.fields) parts << ChangeText(change);
+    return parts.join(QStringLiteral("; "));
+}
+
+QString Counted(std::size_t count, const char* what) {
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(what));
+}
+
+}  // namespace
+
+void DiffCounts::Add(const zev::RecordDiff& record) {
+    switch (record.change) {
+        case zev::DiffChange::Added:
+            ++added;
+            break;
+        case zev::DiffChange::Removed:
+            ++removed;
+            break;
+        case zev::DiffChange::Kept:
+            if (record.moved) ++moved;
+            if (!record.fields.empty()) ++changed;
+            break;
+    }
+}
+
+DiffCounts CountDifferences(const zev::DatabaseDiff& diff) {
+    DiffCounts counts;
+    counts.headerFields = diff.header.size();
+    for (const zev::RecordDiff& record : diff.records) counts.Add(record);
+    return counts;
+}
+
+QString DiffSummaryText(const DiffCounts& counts, bool brief) {
+    if (counts.None()) return QStringLiteral("Equal");
+    QStringList parts;
+    const std::array<std::pair<std::size_t, const char*>, 4> kinds = {{
+        {counts.added, "added"},
+        {counts.removed, "removed"},
+        {counts.moved, "moved"},
+        {counts.changed, "changed"},
+    }};
+    for (const auto& [count, what] : kinds) {
+        if (count > 0 || !brief) parts << Counted(count, what);
+    }
+    QString text = parts.join(QStringLiteral(", "));
+    if (counts.headerFields > 0) {
+        if (!text.isEmpty()) text += QStringLiteral("; ");
+        text += counts.headerFields == 1
+                    ? QStringLiteral("1 header field differs")
+                    : QStringLiteral("%1 header fields differ").arg(counts.headerFields);
+    }
+    return text;
+}
+
+DiffTreeModel::DiffTreeModel(zev::DatabaseDiff diff, QObject* parent)
+    : QAbstractItemModel(parent), diff_(std::move(diff)) {
+    if (!diff_.header.empty()) {
+        groups_.push_back(
+            {QStringLiteral("Header"), Counted(diff_.header.size(), "changed"), true, {}});
+    }
+    const std::array<std::pair<zev::RecordKind, const char*>, 4> kinds = {{
+        {zev::RecordKind::Satellite, "Satellites"},
+        {zev::RecordKind::Transponder, "Transponders"},
+        {zev::RecordKind::TvChannel, "TV channels"},
+        {zev::RecordKind::RadioChannel, "Radio channels"},
+    }};
+    for (const auto& [kind, title] : kinds) {
+        Group group{QString::fromLatin1(title), QString(), false, {}};
+        DiffCounts counts;
+        for (std::size_t i = 0; i < diff_.records.size(); ++i) {
+            if (diff_.records[i].kind != kind) continue;
+            group.records.push_back(i);
+            counts.Add(diff_.records[i]);
+        }
+        if (group.records.empty()) continue;
+        group.summary = DiffSummaryText(counts, true);
+        groups_.push_back(std::move(group));
+    }
+}
+
+QModelIndex DiffTreeModel::index(int row, int column, const QModelIndex& parent) const {
+    if (!hasIndex(row, column, parent)) return {};
+    if (!parent.isValid()) return createIndex(row, column, kTopLevel);
+    return createIndex(row, column, static_cast<quintptr>(parent.row()) + 1);
+}
+
+QModelIndex DiffTreeModel::parent(const QModelIndex& child) const {
+    if (!child.isValid() || child.internalId() == kTopLevel) return {};
+    return createIndex(static_cast<int>(child.internalId() - 1), 0, kTopLevel);
+}
+
+int DiffTreeModel::rowCount(const QModelIndex& parent) const {
+    if (!parent.isValid()) return static_cast<int>(groups_.size());
+    if (parent.internalId() != kTopLevel || parent.column() != 0) return 0;
+    const Group& group = groups_[static_cast<std::size_t>(parent.row())];
+    return static_cast<int>(group.header ? diff_.header.size() : group.records.size());
+}
+
+int DiffTreeModel::columnCount(const QModelIndex&) const { return ColumnCount; }
+
+QVariant DiffTreeModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    if (index.internalId() == kTopLevel) {
+        return GroupData(groups_[static_cast<std::size_t>(index.row())], index.column(), role);
+    }
+    const Group& group = groups_[index.internalId() - 1];
+    const auto row = static_cast<std::size_t>(index.row());
+    if (group.header) return HeaderFieldData(diff_.header[row], index.column(), role);
+    return RecordData(diff_.records[group.records[row]], index.column(), role);
+}
+
+QVariant DiffTreeModel::GroupData(const Group& group, int column, int role) const {
+    if (role == Qt::FontRole) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+    // The title and the group's summary share the first column, which spans the row.
+    if (role != Qt::DisplayRole || column != RecordColumn) return {};
+    return QStringLiteral("%1: %2").arg(group.title, group.summary);
+}
+
+QVariant DiffTreeModel::HeaderFieldData(const zev::FieldChange& change, int column,
+                                        int role) const {
+    switch (role) {
+        case Qt::DisplayRole:
+            if (column == RecordColumn) return Utf8(change.field);
+            if (column == ChangeColumn) return QStringLiteral("changed");
+            return Utf8(change.before) + QStringLiteral(" \u2192 ") + Utf8(change.after);
+        case Qt::ForegroundRole:
+            return ColoursOf(Look::Changed).text;
+        case Qt::BackgroundRole:
+            return ColoursOf(Look::Changed).background;
+        default:
+            return {};
+    }
+}
+
+QVariant DiffTreeModel::RecordData(const zev::RecordDiff& record, int column, int role) const {
+    switch (role) {
+        case Qt::DisplayRole:
+            if (column == RecordColumn) return RecordTitle(record);
+            if (column == ChangeColumn) return RecordChangeText(record);
+            return RecordDetails(record);
+        case Qt::ToolTipRole:
+            return RecordDetails(record);
+        case Qt::ForegroundRole:
+            if (column == DetailsColumn) return {};
+            return ColoursOf(LookOf(record)).text;
+        case Qt::BackgroundRole:
+            return ColoursOf(LookOf(record)).background;
+        default:
+            return {};
+    }
+}
+
+QVariant DiffTreeModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    switch (section) {
+        case RecordColumn:
+            return QStringLiteral("Record");
+        case ChangeColumn:
+            return QStringLiteral("Change");
+        case DetailsColumn:
+            return QStringLiteral("Details");
+        default:
+            return {};
+    }
+}

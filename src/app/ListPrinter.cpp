@@ -1,0 +1,45 @@
+#include "app/ListPrinter.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+
+#include "app/TablePages.h"
+
+namespace {
+
+QString Today() { return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat); }
+
+}  // namespace
+
+ListPrinter::ListPrinter(QWidget* parent) : parent_(parent), printer_(QPrinter::HighResolution) {
+    printer_.setPageOrientation(QPageLayout::Landscape);
+}
+
+void ListPrinter::Print(const ListRowModel& rows, const QString& title) {
+    QPrintDialog dialog(&printer_, parent_);
+    if (dialog.exec() == QDialog::Accepted) PaintTable(printer_, rows, title, Today());
+}
+
+void ListPrinter::Preview(const ListRowModel& rows, const QString& title) {
+    QPrintPreviewDialog dialog(&printer_, parent_);
+    dialog.setWindowTitle(title);
+    QObject::connect(
+        &dialog, &QPrintPreviewDialog::paintRequested,
+        [&rows, &title](QPrinter* printer) { PaintTable(*printer, rows, title, Today()); });
+    dialog.exec();
+}
+
+void ListPrinter::Setup() {
+    QPageSetupDialog dialog(&printer_, parent_);
+    dialog.exec();
+}
+
+QString ListPrinter::Title(const QString& fileName, bool tvList) {
+    const QString list =
+        tvList ? QStringLiteral("TV Channel List") : QStringLiteral("Radio Channel List");
+    return fileName.isEmpty() ? list : fileName + QStringLiteral(" - ") + list;
+}
