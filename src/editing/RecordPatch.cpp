@@ -1,6 +1,7 @@
 #include "editing/RecordPatch.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <optional>
 
@@ -11,6 +12,9 @@ namespace {
 // and length, so a short equal stretch is cheaper to store than a split.
 constexpr std::size_t kSegmentJoinGap = 2;
 constexpr std::size_t kCompareBlock = 256;
+// A changed record that differs from an old record nearby in at most this many bytes is kept
+// as edits of it without looking for an equal record elsewhere (a renumbered reference).
+constexpr std::size_t kNearCopy = 4;
 
 std::size_t FirstDifference(const uint8_t* a, const uint8_t* b, std::size_t size) {
     std::size_t i = 0;
@@ -32,13 +36,12 @@ std::size_t LastDifferenceEnd(const uint8_t* a, const uint8_t* b, std::size_t si
     return end;
 }
 
-// The byte edits that make record `base` into `target`: a segment count, then each segment's
-// offset, length and bytes. Appended to `out` unless it is null; returns their size.
-std::size_t EncodeEdits(const uint8_t* base, const uint8_t* target, std::size_t size,
-                        std::vector<uint8_t>* out) {
-    const std::size_t countAt = out != nullptr ? out->size() : 0;
-    if (out != nullptr) out->push_back(0);
-    std::size_t bytes = 1;
+// Appends the byte edits that make record `base` into `target`: a segment count, then each
+// segment's offset, length and bytes.
+void EncodeEdits(const uint8_t* base, const uint8_t* target, std::size_t size,
+                 std::vector<uint8_t>& out) {
+    const std::size_t countAt = out.size();
+    out.push_back(0);
     uint8_t segments = 0;
     std::size_t i = 0;
     while (i < size) {
@@ -50,17 +53,34 @@ std::size_t EncodeEdits(const uint8_t* base, const uint8_t* target, std::size_t 
         for (std::size_t j = end; j < size && j <= end + kSegmentJoinGap; ++j) {
             if (base[j] != target[j]) end = j + 1;
         }
-        bytes += 2 + (end - i);
         ++segments;
-        if (out != nullptr) {
-            out->push_back(static_cast<uint8_t>(i));
-            out->push_back(static_cast<uint8_t>(end - i));
-            out->insert(out->end(), target + i, target + end);
-        }
+        out.push_back(static_cast<uint8_t>(i));
+        out.push_back(static_cast<uint8_t>(end - i));
+        out.insert(out.end(), target + i, target + end);
         i = end;
     }
-    if (out != nullptr) (*out)[countAt] = segments;
-    return bytes;
+    out[countAt] = segments;
+}
+
+// How many bytes of two records differ: a quick measure of which old record a changed record
+// is best kept as edits of.
+std::size_t DifferingBytes(const uint8_t* a, const uint8_t* b, std::size_t size) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < size; i += 8) {
+        const std::size_t n = std::min<std::size_t>(8, size - i);
+        uint64_t x = 0;
+        uint64_t y = 0;
+        std::memcpy(&x, a + i, n);
+        std::memcpy(&y, b + i, n);
+        uint64_t d = x ^ y;
+        // One bit per differing byte, then their sum in the top byte.
+        d |= d >> 4;
+        d |= d >> 2;
+        d |= d >> 1;
+        count +=
+            static_cast<std::size_t>(((d & 0x0101010101010101ull) * 0x0101010101010101ull) >> 56);
+    }
+    return count;
 }
 
 // Applies one record's edits; returns where the next record's edits start.
@@ -77,17 +97,15 @@ const uint8_t* ApplyEdits(const uint8_t* edits, uint8_t* record) {
 
 uint64_t HashRecord(const uint8_t* record, std::size_t size) {
     uint64_t hash = 0x9E3779B97F4A7C15ull ^ size;
-    std::size_t i = 0;
-    for (; i + 8 <= size; i += 8) {
+    for (std::size_t i = 0; i < size; i += 8) {
         uint64_t word = 0;
-        std::memcpy(&word, record + i, 8);
-        hash = (hash ^ word) * 0xFF51AFD7ED558CCDull;
-        hash ^= hash >> 32;
+        std::memcpy(&word, record + i, std::min<std::size_t>(8, size - i));
+        hash = std::rotl((hash ^ word) * 0xFF51AFD7ED558CCDull, 29);
     }
-    uint64_t tail = 0;
-    std::memcpy(&tail, record + i, size - i);
-    hash = (hash ^ tail) * 0xC4CEB9FE1A85EC53ull;
-    return hash ^ (hash >> 29);
+    // Every bit reaches the low bits that pick the index slot.
+    hash ^= hash >> 33;
+    hash *= 0xC4CEB9FE1A85EC53ull;
+    return hash ^ (hash >> 33);
 }
 
 // Finds, for a record, a record of the old table with the same bytes: where a shifted or
@@ -104,7 +122,7 @@ class SourceIndex {
     }
 
     std::optional<std::size_t> Find(const uint8_t* record) const {
-        const uint64_t hash = HashRecord(record, recordSize_);
+        const uint32_t hash = static_cast<uint32_t>(HashRecord(record, recordSize_));
         for (std::size_t s = hash & mask_; slots_[s].position != 0; s = (s + 1) & mask_) {
             if (slots_[s].hash == hash && Equal(slots_[s].position - 1, record)) {
                 return slots_[s].position - 1;
@@ -115,8 +133,8 @@ class SourceIndex {
 
   private:
     struct Slot {
-        uint64_t hash = 0;
-        std::size_t position = 0;  // position + 1; 0 marks a free slot
+        uint32_t hash = 0;      // the low half of the record's hash
+        uint32_t position = 0;  // position + 1; 0 marks a free slot
     };
 
     bool Equal(std::size_t position, const uint8_t* record) const {
@@ -125,12 +143,12 @@ class SourceIndex {
 
     void Insert(std::size_t position) {
         const uint8_t* record = table_ + position * recordSize_;
-        const uint64_t hash = HashRecord(record, recordSize_);
+        const uint32_t hash = static_cast<uint32_t>(HashRecord(record, recordSize_));
         std::size_t s = hash & mask_;
         for (; slots_[s].position != 0; s = (s + 1) & mask_) {
             if (slots_[s].hash == hash && Equal(slots_[s].position - 1, record)) return;
         }
-        slots_[s] = {hash, position + 1};
+        slots_[s] = {hash, static_cast<uint32_t>(position + 1)};
     }
 
     const uint8_t* table_;
@@ -178,23 +196,32 @@ RecordPatch RecordPatch::Between(std::span<const uint8_t> before, std::span<cons
             runs.push_back({static_cast<uint32_t>(i), static_cast<uint32_t>(i), 1, kCopied});
             continue;
         }
-        if (!index) index.emplace(old, count, r);
-        if (const std::optional<std::size_t> source = index->Find(record)) {
-            runs.push_back({static_cast<uint32_t>(i), static_cast<uint32_t>(*source), 1, kCopied});
-            continue;
-        }
-        // A changed record: kept as edits of the old record that needs the fewest bytes among
-        // the one in its place, the next one of the last run, and its neighbours (a shifted
-        // record whose reference was renumbered). The last run's next one wins a tie: the run
-        // then goes on.
+        // A changed record: kept as edits of the old record that differs least among the one
+        // in its place and its neighbours, and the next one of the last run and the records
+        // around it (shifted records whose references were renumbered, with a record or two
+        // deleted or inserted between them). The last run's next one wins a tie: the run then
+        // goes on.
         std::size_t base = i;
-        std::size_t fewest = EncodeEdits(oldRecord(i), record, r, nullptr);
-        for (const std::size_t candidate : {next, i + 1, i - 1}) {
+        std::size_t fewest = DifferingBytes(oldRecord(i), record, r);
+        for (const std::size_t candidate : {next, next + 1, next + 2, next - 1, i + 1, i - 1}) {
             if (candidate >= count || candidate == i) continue;
-            const std::size_t bytes = EncodeEdits(oldRecord(candidate), record, r, nullptr);
+            const std::size_t bytes = DifferingBytes(oldRecord(candidate), record, r);
             if (bytes < fewest || (bytes == fewest && candidate == next)) {
                 base = candidate;
                 fewest = bytes;
+            }
+        }
+        if (fewest == 0) {  // a neighbour's copy: the first of a shifted run
+            runs.push_back({static_cast<uint32_t>(i), static_cast<uint32_t>(base), 1, kCopied});
+            continue;
+        }
+        // Unless that is a near copy, the record may be one moved from farther away.
+        if (fewest > kNearCopy) {
+            if (!index) index.emplace(old, count, r);
+            if (const std::optional<std::size_t> source = index->Find(record)) {
+                runs.push_back(
+                    {static_cast<uint32_t>(i), static_cast<uint32_t>(*source), 1, kCopied});
+                continue;
             }
         }
         if (run != nullptr && base == next && run->edits != kCopied) {
@@ -203,7 +230,7 @@ RecordPatch RecordPatch::Between(std::span<const uint8_t> before, std::span<cons
             runs.push_back({static_cast<uint32_t>(i), static_cast<uint32_t>(base), 1,
                             static_cast<uint32_t>(edits.size())});
         }
-        EncodeEdits(oldRecord(base), record, r, &edits);
+        EncodeEdits(oldRecord(base), record, r, edits);
     }
 
     std::size_t sourceFirst = count;
