@@ -94,8 +94,10 @@ void CZuzeListViewView::Refill(bool tvListMode, bool hexMode) {
 
 void CZuzeListViewView::Fill(bool tvListMode, bool hexMode, bool keepScroll,
                              std::optional<std::size_t> pinned) {
-    // The rows a pending Move Channel collected may no longer be these rows.
+    // The rows a pending Move Channel collected or a drag picked up may no longer be these
+    // rows.
     CancelPendingMove();
+    Drag().Cancel();
     channels_->SetModes(tvListMode, hexMode);
     const zev::ChannelListShape shape = zev::ShapeOf(db_.header, tvListMode);
     std::vector<ListRow> rows;

@@ -66,8 +66,10 @@ class CZuzeListViewView : public ListControl {
     void SetFilterText(const QString& text);
     const QString& FilterText() const { return filterText_; }
     bool Filtered() const { return !filterText_.isEmpty(); }
-    // The list position (0-based) of the channel a row shows; none for no such row.
+    // The list position (0-based) of the channel a row shows; none for no such row. The row
+    // that shows a list position, or -1 (the filter may hide it).
     std::optional<std::size_t> PositionOfRow(int row) const;
+    int RowOfPosition(std::size_t position) const;
 
     // The frame's Transponder List (F11) and Satellite List (F12).
     void OnTransponderList();
@@ -106,8 +108,6 @@ class CZuzeListViewView : public ListControl {
     // even when the filter would hide it (a channel just added).
     void Fill(bool tvListMode, bool hexMode, bool keepScroll,
               std::optional<std::size_t> pinned = std::nullopt);
-    // The row that shows list position `position`, or -1.
-    int RowOfPosition(std::size_t position) const;
     void BuildPopupMenu();
     void ShowPopupMenu(QPoint globalPos);
     QPoint KeyboardMenuPoint() const;

@@ -19,7 +19,7 @@ ChannelListPane::ChannelListPane(QWidget* parent) : QWidget(parent) {
     count_ = new QLabel(this);
 
     auto* filterRow = new QHBoxLayout;
-    filterRow->setContentsMargins(2, 2, 2, 0);
+    filterRow->setContentsMargins(2, 2, 8, 0);
     filterRow->addWidget(box_, 1);
     filterRow->addWidget(count_);
     layout_ = new QVBoxLayout(this);

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "ListsFixture.h"
+#include "lists/DragEngine.h"
 
 namespace lists_test {
 namespace {
@@ -136,6 +137,22 @@ TEST_F(FilteredList, NewGoesToTheSelectedPlaceOrAfterTheLastShownAndStaysInSight
     EXPECT_EQ(ShownIds(), (Ids{8, 501}));
     EXPECT_EQ(SelectedRows(), (std::vector<int>{1}));
     EXPECT_EQ(NameOf(Db().Tv(9)), "Late");
+}
+
+// Undo and filter keystrokes refill the list: a drag running then ends without moving anything.
+TEST_F(FilteredList, ARefillWhileRowsAreDraggedEndsTheDragWithoutAMove) {
+    ClickRow(3);
+    QWidget* viewport = View().viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, RowPoint(3));
+    QTest::mouseMove(viewport, RowPoint(3) - QPoint(0, 12));
+    QTest::mouseMove(viewport, RowPoint(0));
+    ASSERT_TRUE(View().Drag().Dragging());
+    View().SetFilterText("tv");
+    EXPECT_FALSE(View().Drag().Dragging());
+    QTest::mouseMove(viewport, RowPoint(5));
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, RowPoint(5));
+    EXPECT_EQ(SlotIds(true), (Ids{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    EXPECT_TRUE(sink_.changes.empty());
 }
 
 TEST_F(FilteredList, CommandsSayWhenTheFilterHidesEveryChannel) {
