@@ -1,5 +1,6 @@
 #include "app/CDataFileCommands.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <optional>
 #include <span>
@@ -82,7 +83,9 @@ void CDataFileCommands::OpenImage(const QString& path) {
         Warn(QString::fromStdString(result.error));
         return;
     }
-    view_.Doc().Changes().Clear();
+    // The opened image can be undone; it is what the file holds, so nothing is unsaved.
+    view_.Doc().Changes().DatabaseReplaced(
+        (QStringLiteral("Open ") + QFileInfo(path).fileName()).toStdString());
     emit view_.TvListRequested();
 }
 

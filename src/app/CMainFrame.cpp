@@ -29,6 +29,7 @@
 #include "core/FileName.h"
 #include "link/SerialLink.h"
 #include "lists/CZuzeListViewView.h"
+#include "lists/ChannelListPane.h"
 #include "satellites/SatelliteDialogs.h"
 #include "ui/UiPrompts.h"
 
@@ -68,6 +69,11 @@ CMainFrame::CMainFrame(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers
         undoAvailable_ = on;
         UpdateCommandUI();
     });
+    connect(terminalView, &CZevView::redoAvailable, this, [this](bool on) {
+        redoAvailable_ = on;
+        UpdateCommandUI();
+    });
+    connect(&doc_.Changes(), &DatabaseChanges::HistoryChanged, this, &CMainFrame::UpdateCommandUI);
     connect(terminalView, &CZevView::copyAvailable, this, [this](bool on) {
         copyAvailable_ = on;
         UpdateCommandUI();
@@ -162,7 +168,23 @@ void CMainFrame::BindCommands() {
          [this] { listShown != 0 ? listPrinter_->Setup() : printer_->Setup(); }},
         {cmd::ExportList, [this] { databaseCommands_->ExportList(); }},
         {cmd::AppExit, [this] { close(); }},
-        {cmd::EditUndo, [view] { view->undo(); }},
+        {cmd::EditUndo,
+         [this, view] {
+             if (listShown != 0) {
+                 OnDatabaseUndo(false);
+             } else {
+                 view->undo();
+             }
+         }},
+        {cmd::EditRedo,
+         [this, view] {
+             if (listShown != 0) {
+                 OnDatabaseUndo(true);
+             } else {
+                 view->redo();
+             }
+         }},
+        {cmd::EditFind, [this] { listPane->FocusFilter(); }},
         {cmd::EditCut, [view] { view->cut(); }},
         {cmd::EditCopy, [view] { view->copy(); }},
         {cmd::EditPaste, [view] { view->paste(); }},
@@ -230,7 +252,24 @@ void CMainFrame::UpdateCommandUI() {
     const bool connected = doc_.PortConnected();
     const bool editable = terminal && !terminalView->isReadOnly();
 
-    Action(cmd::EditUndo)->setEnabled(terminal && undoAvailable_);
+    // Undo and Redo name the database change they would take back or do again while a list is
+    // shown, and edit the terminal text while the terminal is.
+    const DatabaseChanges& changes = doc_.Changes();
+    const auto caption = [](const char* verb, const std::string& change) {
+        if (change.empty()) return QString::fromLatin1(verb);
+        // A file name may hold '&', which a menu would take for a mnemonic.
+        return QStringLiteral("%1 %2").arg(
+            QString::fromLatin1(verb),
+            QString::fromStdString(change).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    };
+    const std::string none;
+    Action(cmd::EditUndo)
+        ->setText(caption("&Undo", terminal ? none : changes.History().UndoName()));
+    Action(cmd::EditRedo)
+        ->setText(caption("&Redo", terminal ? none : changes.History().RedoName()));
+    Action(cmd::EditUndo)->setEnabled(terminal ? undoAvailable_ : changes.History().CanUndo());
+    Action(cmd::EditRedo)->setEnabled(terminal ? redoAvailable_ : changes.History().CanRedo());
+    Action(cmd::EditFind)->setEnabled(listShown != 0);
     Action(cmd::EditCut)->setEnabled(editable && copyAvailable_);
     Action(cmd::EditCopy)->setEnabled(terminal && copyAvailable_);
     Action(cmd::EditPaste)->setEnabled(editable && terminalView->canPaste());
@@ -258,12 +297,14 @@ void CMainFrame::RefreshStatus() {
 }
 
 QWidget* CMainFrame::SwitchToView(QWidget* view) {
+    // The channel list is shown in its pane, below the filter box.
+    QWidget* page = view != nullptr && view == listView ? listPane : view;
     QWidget* old = stack_->currentWidget();
-    if (old == view) return nullptr;
-    if (stack_->indexOf(view) < 0) stack_->addWidget(view);
-    stack_->setCurrentWidget(view);
+    if (old == page) return nullptr;
+    if (stack_->indexOf(page) < 0) stack_->addWidget(page);
+    stack_->setCurrentWidget(page);
     view->setFocus();
-    return old;
+    return old != nullptr && old == listPane ? listView : old;
 }
 
 void CMainFrame::SetDocumentTitle(const QString& title) {
@@ -274,11 +315,15 @@ void CMainFrame::SetDocumentTitle(const QString& title) {
 // ---- view switching ------------------------------------------------------------------------
 
 void CMainFrame::EnsureListView(bool leftAligned) {
+    if (listPane == nullptr) {
+        listPane = new ChannelListPane(stack_);
+        stack_->addWidget(listPane);
+    }
     if (listView == nullptr) {
-        listView = new CZuzeListViewView(db_, leftAligned, prompts_, stack_);
+        listView = new CZuzeListViewView(db_, leftAligned, prompts_, listPane);
         listView->SetRecordDialogs(recordDialogs_);
         listView->SetChangeSink(&doc_.Changes());
-        stack_->addWidget(listView);
+        listPane->SetView(listView);
     }
 }
 
@@ -308,14 +353,20 @@ void CMainFrame::ShowList(int tvMode) {
 }
 
 void CMainFrame::OnShowLoadedTvList() {
-    // The loaded channels replace any edits, and get a fresh list view.
-    doc_.Changes().Clear();
+    // The loaded channels replace any edits (the load can be undone), and get a fresh list
+    // view.
+    doc_.Changes().DatabaseReplaced("Load Setting from Box");
     if (listView != nullptr) {
-        stack_->removeWidget(listView);
-        listView->deleteLater();
+        listPane->SetView(nullptr);
         listView = nullptr;
     }
     ShowList(1);
+}
+
+void CMainFrame::OnDatabaseUndo(bool redo) {
+    DatabaseChanges& changes = doc_.Changes();
+    if (!(redo ? changes.Redo() : changes.Undo())) return;
+    listView->Refill(TvListMode != 0, HexMode != 0);
 }
 
 void CMainFrame::OnLoadSettingFromBox() {

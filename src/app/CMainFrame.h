@@ -18,6 +18,7 @@ struct ImageBuffers;
 
 class CDatabaseCommands;
 class CZevDoc;
+class ChannelListPane;
 class CZevView;
 class CZuzeListViewView;
 class QAction;
@@ -42,6 +43,7 @@ class CMainFrame : public QMainWindow {
 
     CZevView* terminalView = nullptr;
     CZuzeListViewView* listView = nullptr;  // created on first need
+    ChannelListPane* listPane = nullptr;    // the list with its filter box, in the client area
     int tvListShown = 0;
     int listShown = 0;
     int HexMode = 0;
@@ -92,6 +94,9 @@ class CMainFrame : public QMainWindow {
     void EnsureListView(bool leftAligned);
     void ShowList(int tvMode);
 
+    // Edit Undo and Redo with a channel list shown: a step of the database's history, and the
+    // list refilled to show the result.
+    void OnDatabaseUndo(bool redo);
     void OnEditText();
     void OnLoadSettingFromBox();
     void OnSendSettingToBox();
@@ -121,5 +126,6 @@ class CMainFrame : public QMainWindow {
     QHash<int, std::function<void()>> handlers_;
     RecordDialogs* recordDialogs_ = nullptr;
     bool undoAvailable_ = false;
+    bool redoAvailable_ = false;
     bool copyAvailable_ = false;
 };

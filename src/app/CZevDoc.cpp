@@ -28,7 +28,8 @@ CZevDoc::CZevDoc(zev::ChannelDatabase& db, UiPrompts& prompts, QObject* parent)
       db_(db),
       prompts_(prompts),
       settings_(zev::LoadSettingsFile()),
-      link_(std::make_unique<zev::SerialLink>(settings_)) {}
+      link_(std::make_unique<zev::SerialLink>(settings_)),
+      changes_(db) {}
 
 CZevDoc::~CZevDoc() {
     // Exit while connected closes the port without asking.
@@ -50,6 +51,8 @@ zev::LinkSettings CZevDoc::SettingsForFile() const {
 
 void CZevDoc::UpdateFlashLayout() {
     zev::UpdateFlashLayout(db_.header, settings_.flashSizeIndex, settings_.userSizeIndex);
+    // Another flash setting is no edit: nothing to undo and nothing unsaved.
+    changes_.TakeAsIs();
 }
 
 void CZevDoc::OnComConnect() {

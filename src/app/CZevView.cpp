@@ -31,6 +31,8 @@ CZevView::CZevView(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers& im
     doc_.AttachTerminal(this);
     zev::ApplyStartupHeader(db.header, doc_.Settings().flashSizeIndex,
                             doc_.Settings().userSizeIndex);
+    // The start-up header is where the history begins.
+    doc_.Changes().TakeAsIs();
     SetTerminalFont();
 
     files_ = std::make_unique<CDataFileCommands>(*this, dataFile_, db, images, prompts_);
@@ -215,5 +217,7 @@ void CZevView::OnLoadSettingFromBox() {
 
 void CZevView::OnSendSettingToBox() {
     session_.SendSettingToBox(dataFile_.CurrentFile());
+    // The default counts a send may set are no edit of the channels.
+    doc_.Changes().TakeAsIs();
     emit StateChanged();
 }

@@ -34,6 +34,10 @@ std::vector<CommandEntry> BuildTable() {
          "&Undo",
          {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)},
          "Undo the last action\nUndo"},
+        // With a channel list shown, Undo and Redo take back and do again changes of the
+        // channel database; with the terminal shown they edit its text.
+        {cmd::EditRedo, "&Edit", "&Redo", key(Qt::CTRL | Qt::Key_Y),
+         "Redo the previously undone action\nRedo"},
         {cmd::EditCut,
          "&Edit",
          "Cu&t",
@@ -50,6 +54,9 @@ std::vector<CommandEntry> BuildTable() {
          "&Paste",
          {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)},
          "Insert Clipboard contents\nPaste"},
+        // The channel list's filter box.
+        {cmd::EditFind, "&Edit", "&Find Channels", key(Qt::CTRL | Qt::Key_F),
+         "Show only the channels whose name or numbers match a text\nFind Channels", true},
         {cmd::ViewToolbar, "&View", "&Toolbar", none, "Show or hide the toolbar\nToggle ToolBar"},
         {cmd::ViewStatusBar, "&View", "&Status Bar", none,
          "Show or hide the status bar\nToggle StatusBar"},

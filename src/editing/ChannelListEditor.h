@@ -3,10 +3,16 @@
 // Single-row operations follow the receiver list's rules one step at a time; the commands
 // (MoveChannels, DeleteChannels, RebuildFromList) give the same result as repeating them row
 // by row, with work that grows linearly with the list.
+//
+// The commands work on the positions the rows show, so they work on a filtered list too: Delete
+// removes the channels of the rows; Move Channel and a drag reorder the shown channels among the
+// places the shown channels hold, as they would reorder a list of those channels alone, while
+// the channels not shown keep their places.
 #pragma once
 
 #include <cstddef>
 #include <span>
+#include <vector>
 
 #include "database/ChannelDatabase.h"
 #include "editing/ChannelRows.h"
@@ -48,10 +54,13 @@ class ChannelListEditor {
 
   private:
     ChannelListShape Shape(const ChannelRows& rows) const;
-    // Puts the channels of the first order.size() rows into that order (row r takes the
-    // channel of row order[r]), touching only rows first to last.
-    void PermuteSlots(const ChannelListShape& shape, std::span<const std::size_t> order,
-                      std::size_t first, std::size_t last);
+    // The list positions of the leading rows that show channels of the list in rising order
+    // (all rows, unless rows and slots are out of step).
+    std::vector<std::size_t> Places(const ChannelRows& rows, const ChannelListShape& shape) const;
+    // The channel at places[r] takes the channel that was at places[order[r]], for rows first
+    // to last.
+    void PermuteSlots(const ChannelListShape& shape, std::span<const std::size_t> places,
+                      std::span<const std::size_t> order, std::size_t first, std::size_t last);
 
     ChannelDatabase& db_;
 };

@@ -1,5 +1,7 @@
 // What the channel editor needs of the list that shows the channels: the rows mirror the
-// channel slots, and every edit changes both in the same step.
+// channel slots, and every edit changes both in the same step. A row shows the channel at the
+// list position its column-0 number names; a filtered list shows only some of the positions,
+// in list order.
 #pragma once
 
 #include <cstddef>
@@ -18,11 +20,12 @@ class ChannelRows {
     virtual int RowNumber(std::size_t row) const = 0;
     // Columns 1 to 14 of rows first to last are written again from their slots, in decimal.
     virtual void RewriteRows(std::size_t first, std::size_t last) = 0;
-    // Removes the rows (ascending, distinct, valid); every row from the first removed one on
-    // is numbered by its new position.
+    // Removes the rows (ascending, distinct, valid); the number of every later row drops by
+    // the number of removed rows above it, so that it names its channel's new position.
     virtual void RemoveRows(std::span<const std::size_t> rows) = 0;
-    // Column 0 of every row becomes its position + 1.
-    virtual void RenumberRows() = 0;
+    // Row r now shows list position positions[r] (column 0 becomes positions[r] + 1); one
+    // position per row.
+    virtual void RenumberRows(std::span<const std::size_t> positions) = 0;
 };
 
 }  // namespace zev

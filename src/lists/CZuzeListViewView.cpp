@@ -12,6 +12,7 @@
 
 #include "database/ChannelDatabase.h"
 #include "editing/ChangeSink.h"
+#include "editing/ChannelFilter.h"
 #include "editing/ChannelSlots.h"
 #include "lists/CChannelEditDlg.h"
 #include "lists/DragEngine.h"
@@ -44,7 +45,9 @@ class CZuzeListViewView::EditorRows : public zev::ChannelRows {
         view_.channels_->MarkDecimal(static_cast<int>(first), static_cast<int>(last));
     }
     void RemoveRows(std::span<const std::size_t> rows) override { view_.RemoveRows(rows); }
-    void RenumberRows() override { view_.channels_->Renumber(); }
+    void RenumberRows(std::span<const std::size_t> positions) override {
+        view_.channels_->SetNumbers(positions);
+    }
 
   private:
     CZuzeListViewView& view_;
@@ -85,21 +88,80 @@ void CZuzeListViewView::BuildPopupMenu() {
 // ---- filling ----------------------------------------------------------------------------
 
 void CZuzeListViewView::Refill(bool tvListMode, bool hexMode) {
-    // The rows a pending Move Channel collected may no longer be these rows.
-    CancelPendingMove();
     // The same list keeps its place (a hex toggle, a refill after New); the other list starts
     // at the top.
-    const bool sameList = filled_ && channels_->TvList() == tvListMode;
+    Fill(tvListMode, hexMode, filled_ && channels_->TvList() == tvListMode);
+}
+
+void CZuzeListViewView::Fill(bool tvListMode, bool hexMode, bool keepScroll,
+                             std::optional<std::size_t> pinned) {
+    // The rows a pending Move Channel collected or a drag picked up may no longer be these
+    // rows.
+    CancelPendingMove();
+    Drag().Cancel();
     channels_->SetModes(tvListMode, hexMode);
     const zev::ChannelListShape shape = zev::ShapeOf(db_.header, tvListMode);
-    std::vector<ListRow> rows(shape.rows);
-    for (std::size_t r = 0; r < shape.rows; ++r) rows[r].number = static_cast<int>(r + 1);
-    ReplaceRows(std::move(rows), sameList);
+    std::vector<ListRow> rows;
+    if (filterText_.isEmpty()) {
+        rows.resize(shape.rows);
+        for (std::size_t r = 0; r < shape.rows; ++r) rows[r].number = static_cast<int>(r + 1);
+    } else {
+        // A name holds only Latin-1 characters: a text with others matches no name and no number.
+        const bool latin1 = std::all_of(filterText_.begin(), filterText_.end(),
+                                        [](QChar c) { return c.unicode() <= 0xFF; });
+        const zev::ChannelFilter filter =
+            latin1 ? zev::ChannelFilter(filterText_.toLatin1().toStdString(), hexMode)
+                   : zev::ChannelFilter::Nothing();
+        std::vector<std::size_t> positions = zev::FilteredPositions(db_, tvListMode, filter);
+        if (pinned && *pinned < shape.rows) {
+            const auto at = std::lower_bound(positions.begin(), positions.end(), *pinned);
+            if (at == positions.end() || *at != *pinned) positions.insert(at, *pinned);
+        }
+        rows.resize(positions.size());
+        for (std::size_t r = 0; r < positions.size(); ++r) {
+            rows[r].number = static_cast<int>(positions[r] + 1);
+        }
+    }
+    ReplaceRows(std::move(rows), keepScroll);
     filled_ = true;
+    emit RowsFilled(RowCount(), static_cast<int>(shape.rows));
+}
+
+void CZuzeListViewView::SetFilterText(const QString& text) {
+    if (text == filterText_) return;
+    filterText_ = text;
+    Fill(channels_->TvList(), channels_->HexMode(), false);
+    emit FilterTextChanged(text);
+}
+
+std::optional<std::size_t> CZuzeListViewView::PositionOfRow(int row) const {
+    if (row < 0 || row >= RowCount()) return std::nullopt;
+    const int number = channels_->Row(row).number;
+    const zev::ChannelListShape shape = zev::ShapeOf(db_.header, channels_->TvList());
+    if (number < 1 || static_cast<std::size_t>(number) > shape.rows) return std::nullopt;
+    return static_cast<std::size_t>(number - 1);
+}
+
+int CZuzeListViewView::RowOfPosition(std::size_t position) const {
+    // The rows show their positions in rising order.
+    int low = 0;
+    int high = RowCount();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (static_cast<std::size_t>(channels_->Row(middle).number) < position + 1) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    return low < RowCount() && channels_->Row(low).number == static_cast<int>(position + 1) ? low
+                                                                                            : -1;
 }
 
 void CZuzeListViewView::SelectRows(std::span<const std::size_t> rows) {
     CancelPendingMove();
+    // The rows are list positions: every channel is shown first, whatever the filter hid.
+    if (Filtered()) SetFilterText(QString());
     std::vector<std::size_t> sorted(rows.begin(), rows.end());
     std::sort(sorted.begin(), sorted.end());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
@@ -141,8 +203,10 @@ bool CZuzeListViewView::PassesChecks(int id) {
         return false;
     }
     if (id != kNewChannel && id != kTransponderList && id != kSatelliteList && RowCount() == 0) {
-        prompts_.Inform(channels_->TvList() ? QStringLiteral("No Tv channel")
-                                            : QStringLiteral("No Radio channel"),
+        const bool hiddenByFilter = Filtered() && zev::ShapeOf(h, channels_->TvList()).rows > 0;
+        prompts_.Inform(hiddenByFilter        ? QStringLiteral("No channel matches the filter.")
+                        : channels_->TvList() ? QStringLiteral("No Tv channel")
+                                              : QStringLiteral("No Radio channel"),
                         kInformation);
         return false;
     }
@@ -188,9 +252,10 @@ bool CZuzeListViewView::RunEditDialog(zev::ChannelEntry& record) {
 void CZuzeListViewView::OnEditChannel() { EditRow(FirstSelectedRow()); }
 
 void CZuzeListViewView::EditRow(int row) {
+    const std::optional<std::size_t> position = PositionOfRow(row);
+    if (!position) return;
     const zev::ChannelListShape shape = zev::ShapeOf(db_.header, channels_->TvList());
-    if (row < 0 || row >= RowCount() || !shape.ValidRow(static_cast<std::size_t>(row))) return;
-    const std::size_t slot = shape.Slot(static_cast<std::size_t>(row));
+    const std::size_t slot = shape.Slot(*position);
     zev::ChannelEntry record = db_.channels[slot];
     if (!RunEditDialog(record)) return;
     const bool changed = !(record == db_.channels[slot]);
@@ -209,28 +274,33 @@ void CZuzeListViewView::OnNewChannel() {
     const bool tv = channels_->TvList();
     const zev::ChannelListShape shape = zev::ShapeOf(h, tv);
     const int selected = FirstSelectedRow();
+    const std::optional<std::size_t> selectedPosition = PositionOfRow(selected);
     const bool empty = RowCount() == 0 || shape.rows == 0;
+    // Without a selection the new channel follows the last channel shown: the list's last, or
+    // the last one the filter lets through.
+    const std::size_t lastShown = Filtered() && !empty
+                                      ? PositionOfRow(RowCount() - 1).value_or(shape.rows - 1)
+                                      : shape.rows - 1;
 
     zev::ChannelEntry record;
     if (empty) {
         record.TpNumber = 1;
     } else {
-        const std::size_t templateRow =
-            selected >= 0 ? static_cast<std::size_t>(selected) : shape.rows - 1;
-        record = db_.channels[shape.Slot(templateRow)];
+        record = db_.channels[shape.Slot(selectedPosition.value_or(lastShown))];
     }
     const bool ok = RunEditDialog(record);
 
     int row = -1;  // the row that shows the new channel, or the template after Cancel
     if (ok) {
         record.RadioFlag = tv ? 0 : 1;
-        const std::size_t insertRow =
-            selected >= 0 ? static_cast<std::size_t>(selected) : shape.rows;
-        const std::size_t slot = tv ? insertRow : shape.capacity - 1 - insertRow;
+        const std::size_t insertPosition =
+            selectedPosition ? *selectedPosition : (empty ? shape.rows : lastShown + 1);
+        const std::size_t slot = tv ? insertPosition : shape.capacity - 1 - insertPosition;
         if (editor_.Insert(record, slot) == 0) {
-            Refill(tv, channels_->HexMode());
+            // The new channel stays in sight even where the filter would hide it.
+            Fill(tv, channels_->HexMode(), true, insertPosition);
             Report(QStringLiteral("New Channel"));
-            row = static_cast<int>(insertRow);
+            row = RowOfPosition(insertPosition);
         }
     } else if (!empty) {
         row = selected >= 0 ? selected : RowCount() - 1;
@@ -373,6 +443,11 @@ void CZuzeListViewView::keyPressEvent(QKeyEvent* event) {
     }
     if (event->key() == Qt::Key_Escape && movePending_) {
         CancelPendingMove();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && Filtered()) {
+        SetFilterText(QString());
         event->accept();
         return;
     }

@@ -2,10 +2,17 @@
 // receiver's order. Its popup menu and double click edit channels, a Move Channel waits for
 // the click that names the target row, rows are reordered by dragging them, and F11 and F12
 // open the transponder and satellite lists.
+//
+// A filter text narrows the rows to the channels that match it; each row still shows its list
+// position in "No.", and every command works on the channels the rows show: Edit and Delete on
+// them, New inserts at the selected channel's place (or after the last channel shown), and Move
+// Channel and drags reorder the shown channels among the places they hold, leaving the hidden
+// channels where they are.
 #pragma once
 
 #include <QString>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -52,13 +59,22 @@ class CZuzeListViewView : public ListControl {
     void SetChangeSink(zev::ChangeSink* sink) { changes_ = sink; }
 
     // Rebuilds all rows: TV channels when `tvListMode`, else radio; numbers in hexadecimal
-    // when `hexMode`. Nothing is selected afterwards.
+    // when `hexMode`; only the channels the filter text lets through. Nothing is selected
+    // afterwards.
     void Refill(bool tvListMode, bool hexMode);
 
-    // Selects exactly these rows (in any order; rows past the end are left out), makes the
-    // first of them the current row and scrolls it near the top: how a report points at
-    // channels.
+    // Selects exactly the channels at these list positions (in any order; positions past the
+    // end are left out), clearing any filter first, makes the first of them the current row
+    // and scrolls it near the top: how a report points at channels.
     void SelectRows(std::span<const std::size_t> rows);
+    // The filter text; empty shows every channel. Setting it refills the rows.
+    void SetFilterText(const QString& text);
+    const QString& FilterText() const { return filterText_; }
+    bool Filtered() const { return !filterText_.isEmpty(); }
+    // The list position (0-based) of the channel a row shows; none for no such row. The row
+    // that shows a list position, or -1 (the filter may hide it).
+    std::optional<std::size_t> PositionOfRow(int row) const;
+    int RowOfPosition(std::size_t position) const;
 
     // The frame's Transponder List (F11) and Satellite List (F12).
     void OnTransponderList();
@@ -74,6 +90,12 @@ class CZuzeListViewView : public ListControl {
     bool MovePending() const { return movePending_; }
     int CursorState() const { return cursorState_; }
 
+  signals:
+    // The filter text changed (Escape in the list clears it).
+    void FilterTextChanged(const QString& text);
+    // The rows were filled: `shown` of the list's `total` channels.
+    void RowsFilled(int shown, int total);
+
   protected:
     // Runs the Channel Edit dialog on `record`; true, with the record changed, on OK.
     virtual bool RunEditDialog(zev::ChannelEntry& record);
@@ -87,6 +109,10 @@ class CZuzeListViewView : public ListControl {
   private:
     class EditorRows;
 
+    // Refill, keeping the scroll position when `keepScroll`; the channel at `pinned` is shown
+    // even when the filter would hide it (a channel just added).
+    void Fill(bool tvListMode, bool hexMode, bool keepScroll,
+              std::optional<std::size_t> pinned = std::nullopt);
     void BuildPopupMenu();
     void ShowPopupMenu(QPoint globalPos);
     QPoint KeyboardMenuPoint() const;
@@ -113,6 +139,7 @@ class CZuzeListViewView : public ListControl {
     zev::ChangeSink* changes_ = nullptr;
     QMenu* popup_ = nullptr;
     bool filled_ = false;
+    QString filterText_;
     int cursorState_ = 0;
     bool movePending_ = false;
     std::vector<std::size_t> collected_;

@@ -161,6 +161,20 @@ void DragEngine::ScrollStep() {
     }
 }
 
+void DragEngine::Cancel() {
+    pressed_ = false;
+    deferredClickRow_ = -1;
+    if (!Dragging()) return;
+    StopTimer();
+    DiscardPicture();
+    highlighted_ = -1;  // the row whose selection was borrowed is gone too
+    dragged_.clear();
+    if (savedSingleSelection_) {
+        list_.setSelectionMode(QAbstractItemView::SingleSelection);
+        savedSingleSelection_ = false;
+    }
+}
+
 void DragEngine::EndDrag() {
     StopTimer();
     DiscardPicture();

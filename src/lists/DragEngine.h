@@ -44,6 +44,9 @@ class DragEngine : public QObject {
     bool BeginDrag(QPoint cursor);
     // One auto-scroll step.
     void ScrollStep();
+    // Ends a running drag without moving any row: the rows it picked up are gone (the list was
+    // filled again meanwhile, by an undo or a filter keystroke).
+    void Cancel();
 
     bool Dragging() const { return picture_ != nullptr; }
     int DropTarget() const { return dropTarget_; }

@@ -96,6 +96,14 @@ void ListRowModel::Renumber() {
     if (!rows_.empty()) emit dataChanged(index(0, 0), index(RowCount() - 1, 0));
 }
 
+void ListRowModel::SetNumbers(std::span<const std::size_t> positions) {
+    if (positions.size() != rows_.size()) return;
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        rows_[r].number = static_cast<int>(positions[r] + 1);
+    }
+    if (!rows_.empty()) emit dataChanged(index(0, 0), index(RowCount() - 1, 0));
+}
+
 void ListRowModel::CellsChanged() {
     if (!rows_.empty()) emit dataChanged(index(0, 0), index(RowCount() - 1, columnCount() - 1));
 }
@@ -125,8 +133,7 @@ void ListRowModel::RemoveRows(std::span<const std::size_t> rows) {
             continue;
         }
         kept.push_back(std::move(rows_[r]));
+        kept.back().number -= static_cast<int>(next - rows.begin());
     }
-    for (std::size_t r = rows.front(); r < kept.size(); ++r)
-        kept[r].number = static_cast<int>(r + 1);
     ResetRows(std::move(kept));
 }

@@ -52,6 +52,8 @@ class ListRowModel : public QAbstractTableModel {
     void MarkDecimal(int first, int last);
     // Column 0 of every row becomes its position + 1.
     void Renumber();
+    // Column 0 of row r becomes positions[r] + 1 (one position per row).
+    void SetNumbers(std::span<const std::size_t> positions);
     // Every cell may show something else now (the data behind the texts changed).
     void CellsChanged();
 
@@ -59,7 +61,8 @@ class ListRowModel : public QAbstractTableModel {
     void ResetRows(std::vector<ListRow> rows);
     // Row r takes the row that was at order[r].
     void PermuteRows(std::span<const std::size_t> order);
-    // Removes the rows (ascending, distinct) and numbers the rows after the first by position.
+    // Removes the rows (ascending, distinct); the number of every later row drops by the
+    // number of removed rows above it (rows numbered by position stay numbered by position).
     void RemoveRows(std::span<const std::size_t> rows);
 
   private:

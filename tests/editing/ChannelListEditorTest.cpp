@@ -11,11 +11,13 @@
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"
 #include "editing/ChannelListEditor.h"
+#include "editing/RowMoves.h"
 
 namespace zev {
 namespace {
 
 using test::FakeChannelRows;
+using test::FakeRow;
 
 // Channels are told apart by their ServiceID.
 std::unique_ptr<ChannelDatabase> MakeDatabase(std::size_t tv, std::size_t radio,
@@ -259,6 +261,95 @@ TEST(ChannelListEditor, CommandsGiveTheSameResultAsTheirRowByRowRules) {
         ASSERT_EQ(Ids(*fast, tv), Ids(*slow, tv));
         ASSERT_EQ(Ids(*fast, !tv), Ids(*slow, !tv));
         ASSERT_EQ(fastRows.rows, slowRows.rows);
+    }
+}
+
+// The channels a filtered list shows are the channels of a smaller list: any command on them
+// gives those channels the order (and the rows the flags) it gives that smaller list, and the
+// channels the filter hides keep their places (after a delete, their order).
+TEST(ChannelListEditor, CommandsOnAFilteredListActOnTheShownChannelsAlone) {
+    std::mt19937 random(31337);
+    for (int round = 0; round < 400; ++round) {
+        const bool tv = round % 2 == 0;
+        const std::size_t count = 2 + random() % 40;
+        auto db = MakeDatabase(tv ? count : 3, tv ? 2 : count, 100);
+        std::vector<std::size_t> shown;
+        for (std::size_t p = 0; p < count; ++p) {
+            if (random() % 3 != 0) shown.push_back(p);
+        }
+        if (shown.empty()) shown.push_back(random() % count);
+        const std::vector<int> before = Ids(*db, tv);
+
+        // The smaller list: just the shown channels, unfiltered.
+        auto alone = MakeDatabase(0, 0, 100);
+        for (std::size_t p : shown) {
+            ChannelEntry& c =
+                tv ? alone->Tv(alone->header.TvCount++) : alone->Radio(alone->header.RadioCount++);
+            c = db->channels[ShapeOf(db->header, tv).Slot(p)];
+        }
+        ChannelListEditor editor(*db);
+        ChannelListEditor aloneEditor(*alone);
+        FakeChannelRows rows(tv, shown);
+        FakeChannelRows aloneRows(tv, shown.size());
+        std::vector<std::size_t> collected;
+        for (std::size_t r = 0; r < shown.size(); ++r) {
+            if (random() % 3 == 0) collected.push_back(r);
+        }
+        SCOPED_TRACE(testing::Message() << "round " << round);
+
+        const unsigned command = random() % 3;
+        if (command == 0) {
+            const std::size_t target = random() % shown.size();
+            EXPECT_EQ(editor.MoveChannels(rows, collected, target),
+                      aloneEditor.MoveChannels(aloneRows, collected, target));
+        } else if (command == 1) {
+            std::vector<int> dragged(collected.begin(), collected.end());
+            const int dropTarget = static_cast<int>(random() % (shown.size() + 1)) - 1;
+            const DropResult drop = DropRows(shown.size(), dragged, dropTarget);
+            const std::vector<FakeRow> old = rows.rows;
+            const std::vector<FakeRow> aloneOld = aloneRows.rows;
+            for (std::size_t r = 0; r < shown.size(); ++r) {
+                rows.rows[r] = old[drop.order[r]];
+                aloneRows.rows[r] = aloneOld[drop.order[r]];
+            }
+            EXPECT_EQ(editor.RebuildFromList(rows), aloneEditor.RebuildFromList(aloneRows));
+        } else {
+            EXPECT_EQ(editor.DeleteChannels(rows, collected),
+                      aloneEditor.DeleteChannels(aloneRows, collected));
+        }
+
+        const std::vector<int> after = Ids(*db, tv);
+        const std::vector<int> aloneAfter = Ids(*alone, tv);
+        ASSERT_EQ(rows.rows.size(), aloneRows.rows.size());
+        for (std::size_t r = 0; r < rows.rows.size(); ++r) {
+            // Each row names the position of the channel the smaller list shows in that row.
+            const int number = rows.rows[r].number;
+            ASSERT_GE(number, 1);
+            ASSERT_LE(static_cast<std::size_t>(number), after.size());
+            EXPECT_EQ(after[static_cast<std::size_t>(number - 1)], aloneAfter[r]);
+            EXPECT_EQ(rows.rows[r].decimal, aloneRows.rows[r].decimal);
+        }
+        // The hidden channels: in place after a move or drag, in order after a delete.
+        std::vector<int> hiddenBefore;
+        std::vector<int> hiddenAfter;
+        for (std::size_t p = 0, s = 0; p < count; ++p) {
+            if (s < shown.size() && shown[s] == p) {
+                ++s;
+            } else {
+                hiddenBefore.push_back(before[p]);
+                if (command != 2) {
+                    EXPECT_EQ(after[p], before[p]);
+                }
+            }
+        }
+        for (int id : after) {
+            if (std::find(hiddenBefore.begin(), hiddenBefore.end(), id) != hiddenBefore.end()) {
+                hiddenAfter.push_back(id);
+            }
+        }
+        EXPECT_EQ(hiddenAfter, hiddenBefore);
+        EXPECT_EQ(after.size(), hiddenBefore.size() + aloneAfter.size());
+        EXPECT_EQ(Ids(*db, !tv).size(), tv ? 2u : 3u);
     }
 }
 

@@ -1,5 +1,6 @@
 // A list without a window for the channel editor: each row keeps its column-0 number and
-// whether it was written again in decimal.
+// whether it was written again in decimal. The rows may show every position of the list or,
+// like a filtered list, some of them.
 #pragma once
 
 #include <cstddef>
@@ -21,6 +22,10 @@ class FakeChannelRows : public ChannelRows {
     FakeChannelRows(bool tv, std::size_t count) : tv_(tv) {
         for (std::size_t r = 0; r < count; ++r) rows.push_back({static_cast<int>(r + 1), false});
     }
+    // Rows that show the given 0-based positions.
+    FakeChannelRows(bool tv, std::span<const std::size_t> positions) : tv_(tv) {
+        for (std::size_t p : positions) rows.push_back({static_cast<int>(p + 1), false});
+    }
 
     bool ShowsTv() const override { return tv_; }
     std::size_t RowCount() const override { return rows.size(); }
@@ -29,16 +34,22 @@ class FakeChannelRows : public ChannelRows {
         for (std::size_t r = first; r <= last; ++r) rows.at(r).decimal = true;
     }
     void RemoveRows(std::span<const std::size_t> removed) override {
-        for (auto it = removed.rbegin(); it != removed.rend(); ++it) {
-            rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(*it));
+        std::vector<FakeRow> kept;
+        auto next = removed.begin();
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            if (next != removed.end() && *next == r) {
+                ++next;
+                continue;
+            }
+            kept.push_back(rows[r]);
+            kept.back().number -= static_cast<int>(next - removed.begin());
         }
-        for (std::size_t r = removed.empty() ? rows.size() : removed.front(); r < rows.size();
-             ++r) {
-            rows[r].number = static_cast<int>(r + 1);
-        }
+        rows = std::move(kept);
     }
-    void RenumberRows() override {
-        for (std::size_t r = 0; r < rows.size(); ++r) rows[r].number = static_cast<int>(r + 1);
+    void RenumberRows(std::span<const std::size_t> positions) override {
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            rows[r].number = static_cast<int>(positions[r] + 1);
+        }
     }
 
     std::vector<FakeRow> rows;
