@@ -14,6 +14,7 @@ class ChannelDatabase;
 struct ImageBuffers;
 }  // namespace zev
 
+class CLineMonitorWnd;
 class CZevDoc;
 class CZevView;
 class CZuzeListViewView;
@@ -47,6 +48,8 @@ class CMainFrame : public QMainWindow {
     // Runs a command as its menu item or shortcut would: only while it is enabled.
     void Execute(int commandId);
     StatusPanes& Panes() { return *panes_; }
+    // The Line Monitor window, once View "Line Monitor" has opened it.
+    CLineMonitorWnd* LineMonitor() const { return lineMonitor_; }
     QToolBar* ToolBar() const { return toolBar_; }
 
     // Shows `view` in the client area; returns the view shown before, or nullptr when
@@ -86,6 +89,8 @@ class CMainFrame : public QMainWindow {
     void OnEditText();
     void OnLoadSettingFromBox();
     void OnSendSettingToBox();
+    void OnVerifyBoxSettings();
+    void OnLineMonitor(bool open);
     void OnShowLoadedTvList();
     void OnAbout();
 
@@ -106,6 +111,7 @@ class CMainFrame : public QMainWindow {
     QHash<int, QAction*> actions_;
     QHash<int, std::function<void()>> handlers_;
     RecordDialogs* recordDialogs_ = nullptr;
+    CLineMonitorWnd* lineMonitor_ = nullptr;
     bool undoAvailable_ = false;
     bool copyAvailable_ = false;
 };

@@ -42,4 +42,9 @@ inline constexpr int Help = 32809;
 inline constexpr int OtaSoftwareUpdate = 32810;
 inline constexpr int FlashSelect = 32811;
 
+// Commands the program gained later, numbered above the historical ones.
+inline constexpr int VerifyBoxSettings = 32840;
+inline constexpr int BackupBeforeSend = 32841;
+inline constexpr int LineMonitor = 32842;
+
 }  // namespace cmd
