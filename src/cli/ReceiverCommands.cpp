@@ -16,6 +16,7 @@
 #include "cli/CommandTable.h"
 #include "cli/ImageFiles.h"
 #include "cli/LineDumpStream.h"
+#include "cli/LineLogWriter.h"
 #include "cli/PortCommands.h"
 #include "cli/ReceiverEventLoop.h"
 #include "cli/ReceiverTerminal.h"
@@ -126,6 +127,8 @@ class ReceiverBench {
     ~ReceiverBench() {
         link_.ClosePort();
         terminal_.Finish();
+        link_.RemoveTap(logDump_.get());
+        logDump_.reset();  // everything the line carried is in the file
         if (logFile_.is_open()) {
             logFile_.close();
             if (logFile_.fail())
@@ -141,7 +144,7 @@ class ReceiverBench {
             err_ << "zev-cli: cannot write " << *options_.log << std::endl;
             return false;
         }
-        logDump_ = std::make_unique<LineDumpStream>(logFile_, true);
+        logDump_ = std::make_unique<LineLogWriter>(logFile_);
         link_.AddTap(logDump_.get());
         return true;
     }
@@ -270,7 +273,7 @@ class ReceiverBench {
     SettingsSafeguards safeguards_;
     std::unique_ptr<LineDumpStream> hexDump_;
     std::ofstream logFile_;
-    std::unique_ptr<LineDumpStream> logDump_;
+    std::unique_ptr<LineLogWriter> logDump_;
 };
 
 }  // namespace
