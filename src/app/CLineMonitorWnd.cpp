@@ -77,7 +77,7 @@ CLineMonitorWnd::CLineMonitorWnd(zev::SerialLink& link, UiPrompts& prompts, QWid
         return metrics.horizontalAdvance(QString(characters, QLatin1Char('0'))) + 12;
     };
     table_->setColumnWidth(zev::LineMonitorModel::TimeColumn, width(12));
-    table_->setColumnWidth(zev::LineMonitorModel::DirectionColumn, width(3));
+    table_->setColumnWidth(zev::LineMonitorModel::DirectionColumn, width(2));
     table_->setColumnWidth(zev::LineMonitorModel::HexColumn, width(47));
     table_->setColumnWidth(zev::LineMonitorModel::TextColumn, width(16));
 
@@ -116,6 +116,15 @@ CLineMonitorWnd::CLineMonitorWnd(zev::SerialLink& link, UiPrompts& prompts, QWid
 }
 
 CLineMonitorWnd::~CLineMonitorWnd() { link_.RemoveTap(log_.get()); }
+
+int CLineMonitorWnd::PreferredWidth() const {
+    int columns = 0;
+    for (int column = 0; column < zev::LineMonitorModel::ColumnCount; ++column) {
+        columns += table_->columnWidth(column);
+    }
+    // The last column stretches: give it its text, the scroll bar and the frames their room.
+    return columns + table_->verticalScrollBar()->sizeHint().width() + 32;
+}
 
 void CLineMonitorWnd::Open() {
     if (!listening_) {

@@ -46,6 +46,9 @@ class CLineMonitorWnd : public QDockWidget {
     // Brings the rows up to date now (the timer does it every kRefreshMs).
     void Refresh();
 
+    // Wide enough for every column without scrolling.
+    int PreferredWidth() const;
+
     const zev::LineLog& Log() const { return *log_; }
     const zev::LineMonitorModel& Model() const { return *model_; }
     QTableView* Table() const { return table_; }

@@ -11,6 +11,7 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <ctime>
 
 #include "ZevVersion.h"
@@ -348,7 +349,9 @@ void CMainFrame::OnLineMonitor(bool open) {
     if (lineMonitor_ == nullptr) {
         lineMonitor_ = new CLineMonitorWnd(doc_.Link(), prompts_, this);
         addDockWidget(Qt::RightDockWidgetArea, lineMonitor_);
-        resizeDocks({lineMonitor_}, {width() / 2}, Qt::Horizontal);
+        // As wide as its columns, leaving the terminal at least a third of the window.
+        resizeDocks({lineMonitor_}, {std::min(lineMonitor_->PreferredWidth(), width() * 2 / 3)},
+                    Qt::Horizontal);
         connect(lineMonitor_, &CLineMonitorWnd::Closed, this, [this] {
             const QSignalBlocker quiet(Action(cmd::LineMonitor));
             Action(cmd::LineMonitor)->setChecked(false);
