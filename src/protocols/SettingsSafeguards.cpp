@@ -1,5 +1,6 @@
 #include "protocols/SettingsSafeguards.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace zev {
@@ -72,21 +73,22 @@ void SettingsSafeguards::VerifySent() {
 }
 
 void SettingsSafeguards::VerifyBox(const ChannelDatabase& db) {
-    const RunOutcome refused{.mode = ProtocolMode::LoadSettings, .end = RunEnd::Refused};
+    const auto refuse = [this](RunReason reason) {
+        host_.RunFinished(
+            {.mode = ProtocolMode::LoadSettings, .end = RunEnd::Refused, .reason = reason});
+    };
     if (!db.Loaded) {
         host_.Message(
             "There are no channel settings to compare with: open a .stc file or load the "
             "box's settings first.",
             kVerifyCaption, MsgIcon::Information);
-        host_.RunFinished(
-            {.mode = refused.mode, .end = refused.end, .reason = RunReason::NoFileChosen});
+        refuse(RunReason::NoFileChosen);
         return;
     }
     expected_.assign(ImageSize(db.header, ImageKind::User), 0);
     if (const ImageResult packed = PackImage(db, ImageKind::User, expected_); !packed.ok) {
         host_.Message(packed.error, kVerifyCaption, MsgIcon::Exclamation);
-        host_.RunFinished(
-            {.mode = refused.mode, .end = refused.end, .reason = RunReason::ImageRefused});
+        refuse(RunReason::ImageRefused);
         return;
     }
     comparison_.reset();
@@ -100,7 +102,6 @@ void SettingsSafeguards::VerifyBox(const ChannelDatabase& db) {
         std::string text;
         MsgIcon icon = MsgIcon::Exclamation;
         if (!comparison_) {
-            if (outcome.end == RunEnd::Refused) return;
             text = "The box's settings could not be loaded; nothing was compared.";
         } else if (comparison_->equal) {
             text = "The box holds the same settings as the channel list.";
