@@ -11,20 +11,24 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <ctime>
 
 #include "ZevVersion.h"
 #include "app/CAboutDlg.h"
 #include "app/CDatabaseCommands.h"
+#include "app/CLineMonitorWnd.h"
 #include "app/CZevDoc.h"
 #include "app/CZevView.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
+#include "app/DeviceWatch.h"
 #include "app/ListPrinter.h"
 #include "app/RecentFileList.h"
 #include "app/StatusPanes.h"
 #include "app/TerminalPrinter.h"
 #include "app/ToolbarIcons.h"
+#include "app/TransferOptions.h"
 #include "app/WindowPlacement.h"
 #include "core/FileName.h"
 #include "link/SerialLink.h"
@@ -84,6 +88,7 @@ CMainFrame::CMainFrame(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers
     connect(terminalView, &CZevView::TvListRequested, this, [this] { ShowList(1); });
     connect(terminalView, &CZevView::LoadedTvListRequested, this, &CMainFrame::OnShowLoadedTvList);
     connect(terminalView, &CZevView::ProgressChanged, panes_, &StatusPanes::ShowProgress);
+    connect(&doc_.Watch(), &DeviceWatch::Notice, panes_, &StatusPanes::SetNotice);
 
     statusTimer_ = new QTimer(this);
     connect(statusTimer_, &QTimer::timeout, this, &CMainFrame::RefreshStatus);
@@ -119,6 +124,10 @@ void CMainFrame::BuildActions() {
     Action(cmd::ViewStatusBar)->setCheckable(true);
     Action(cmd::ViewToolbar)->setChecked(true);
     Action(cmd::ViewStatusBar)->setChecked(true);
+    Action(cmd::LineMonitor)->setCheckable(true);
+    Action(cmd::BackupBeforeSend)->setCheckable(true);
+    Action(cmd::BackupBeforeSend)->setChecked(transfer_options::BackupBeforeSend());
+    terminalView->SetBackupBeforeSend(transfer_options::BackupBeforeSend());
     Action(cmd::NextPane)->setEnabled(false);
     Action(cmd::PrevPane)->setEnabled(false);
 }
@@ -204,6 +213,14 @@ void CMainFrame::BindCommands() {
         {cmd::SendSettingToBox, [this] { OnSendSettingToBox(); }},
         {cmd::CheckDatabase, [this] { databaseCommands_->CheckDatabase(); }},
         {cmd::CompareWithFile, [this] { databaseCommands_->CompareWithFile(); }},
+        {cmd::VerifyBoxSettings, [this] { OnVerifyBoxSettings(); }},
+        {cmd::BackupBeforeSend,
+         [this] {
+             const bool on = Action(cmd::BackupBeforeSend)->isChecked();
+             transfer_options::SetBackupBeforeSend(on);
+             terminalView->SetBackupBeforeSend(on);
+         }},
+        {cmd::LineMonitor, [this] { OnLineMonitor(Action(cmd::LineMonitor)->isChecked()); }},
         {cmd::TransponderList, [this] { listView->OnTransponderList(); }},
         {cmd::SatelliteList, [this] { listView->OnSatelliteList(); }},
         {cmd::Help, [] {}},
@@ -401,6 +418,31 @@ QString CMainFrame::ListPrintTitle() const {
     const QString name =
         image ? QFileInfo(QString::fromLocal8Bit(file.c_str())).fileName() : QString();
     return ListPrinter::Title(name, tvListShown != 0);
+}
+
+void CMainFrame::OnVerifyBoxSettings() {
+    // As for a load: the terminal shows the run, and reads the box's bytes only when shown.
+    if (listShown != 0) OnEditText();
+    terminalView->OnVerifyBoxSettings();
+}
+
+void CMainFrame::OnLineMonitor(bool open) {
+    if (!open) {
+        if (lineMonitor_ != nullptr) lineMonitor_->close();
+        return;
+    }
+    if (lineMonitor_ == nullptr) {
+        lineMonitor_ = new CLineMonitorWnd(doc_.Link(), prompts_, this);
+        addDockWidget(Qt::RightDockWidgetArea, lineMonitor_);
+        // As wide as its columns, leaving the terminal at least a third of the window.
+        resizeDocks({lineMonitor_}, {std::min(lineMonitor_->PreferredWidth(), width() * 2 / 3)},
+                    Qt::Horizontal);
+        connect(lineMonitor_, &CLineMonitorWnd::Closed, this, [this] {
+            const QSignalBlocker quiet(Action(cmd::LineMonitor));
+            Action(cmd::LineMonitor)->setChecked(false);
+        });
+    }
+    lineMonitor_->Open();
 }
 
 void CMainFrame::OnAbout() {

@@ -17,6 +17,7 @@ struct ImageBuffers;
 }  // namespace zev
 
 class CDatabaseCommands;
+class CLineMonitorWnd;
 class CZevDoc;
 class ChannelListPane;
 class CZevView;
@@ -55,6 +56,8 @@ class CMainFrame : public QMainWindow {
     StatusPanes& Panes() { return *panes_; }
     // Check Database, Compare with File and Export List, with the check report.
     CDatabaseCommands& DatabaseCommands() { return *databaseCommands_; }
+    // The Line Monitor window, once View "Line Monitor" has opened it.
+    CLineMonitorWnd* LineMonitor() const { return lineMonitor_; }
     QToolBar* ToolBar() const { return toolBar_; }
 
     // Shows `view` in the client area; returns the view shown before, or nullptr when
@@ -100,6 +103,8 @@ class CMainFrame : public QMainWindow {
     void OnEditText();
     void OnLoadSettingFromBox();
     void OnSendSettingToBox();
+    void OnVerifyBoxSettings();
+    void OnLineMonitor(bool open);
     void OnShowLoadedTvList();
     void OnAbout();
     // Print and Print Preview: the channel list while it is shown, else the terminal text.
@@ -125,6 +130,7 @@ class CMainFrame : public QMainWindow {
     QHash<int, QAction*> actions_;
     QHash<int, std::function<void()>> handlers_;
     RecordDialogs* recordDialogs_ = nullptr;
+    CLineMonitorWnd* lineMonitor_ = nullptr;
     bool undoAvailable_ = false;
     bool redoAvailable_ = false;
     bool copyAvailable_ = false;

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "app/CZevView.h"
+#include "app/DeviceWatch.h"
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"
 #include "link/SerialLink.h"
@@ -29,7 +30,13 @@ CZevDoc::CZevDoc(zev::ChannelDatabase& db, UiPrompts& prompts, QObject* parent)
       prompts_(prompts),
       settings_(zev::LoadSettingsFile()),
       link_(std::make_unique<zev::SerialLink>(settings_)),
+      watch_(new DeviceWatch(*link_, systemPorts_, this)),
       changes_(db) {}
+
+void CZevDoc::SetPortLister(const zev::SerialPortLister& ports) {
+    ports_ = &ports;
+    watch_->SetPortLister(ports);
+}
 
 CZevDoc::~CZevDoc() {
     // Exit while connected closes the port without asking.
@@ -78,7 +85,7 @@ void CZevDoc::OnComDisconnect() {
 }
 
 void CZevDoc::OnComSetup() {
-    CComSettingDlg dlg(SettingsForFile(), prompts_.ParentWindow());
+    CComSettingDlg dlg(SettingsForFile(), *ports_, prompts_.ParentWindow());
     dlg.portName = QString::fromStdString(settings_.portName);
     dlg.baudRate = QString::number(settings_.baudRate);
     dlg.dataBits = QString::number(settings_.dataBits);

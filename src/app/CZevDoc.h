@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/DatabaseChanges.h"
+#include "link/SystemPortLister.h"
 #include "settings/LinkSettings.h"
 
 namespace zev {
@@ -18,6 +19,7 @@ class SerialLink;
 }  // namespace zev
 
 class CZevView;
+class DeviceWatch;
 class UiPrompts;
 
 class CZevDoc : public QObject {
@@ -38,6 +40,13 @@ class CZevDoc : public QObject {
     void SetPortOverride(const std::string& port);
     // The settings as default.dat should hold them (without a port override).
     zev::LinkSettings SettingsForFile() const;
+
+    // The serial ports the system reports (Com Setup's list, the device watch); tests give
+    // their own.
+    const zev::SerialPortLister& Ports() const { return *ports_; }
+    void SetPortLister(const zev::SerialPortLister& ports);
+    // Says when the link's device goes away and comes back.
+    DeviceWatch& Watch() { return *watch_; }
 
     // Edits of the channel database that no file holds yet.
     DatabaseChanges& Changes() { return changes_; }
@@ -68,6 +77,9 @@ class CZevDoc : public QObject {
     zev::LinkSettings settings_;
     std::optional<std::string> filePortName_;  // set while a port override is in force
     std::unique_ptr<zev::SerialLink> link_;
+    zev::SystemPortLister systemPorts_;
+    const zev::SerialPortLister* ports_ = &systemPorts_;
+    DeviceWatch* watch_;
     CZevView* terminal_ = nullptr;
     DatabaseChanges changes_;
     QString elapsedText_ = QStringLiteral("00:00:00");

@@ -8,6 +8,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "app/BoxBackupFile.h"
 #include "app/CDataFileCommands.h"
 #include "app/CZevDoc.h"
 #include "app/CheckQuestion.h"
@@ -22,8 +23,10 @@ CZevView::CZevView(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers& im
     : QPlainTextEdit(parent),
       zev::LinkRunHost(doc.Link()),
       doc_(doc),
+      db_(db),
       prompts_(prompts),
-      session_(*this, db, images) {
+      session_(*this, db, images),
+      safeguards_(session_, *this, images) {
     // Long lines wrap at the window's edge; there is no horizontal scrolling.
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -216,8 +219,36 @@ void CZevView::OnLoadSettingFromBox() {
 }
 
 void CZevView::OnSendSettingToBox() {
-    session_.SendSettingToBox(dataFile_.CurrentFile());
+    if (!backupBeforeSend_) {
+        session_.SendSettingToBox(dataFile_.CurrentFile());
+    } else {
+        // Named now: the load before the send does not keep the current file.
+        const QString path = BoxBackupPath(dataFile_.CurrentFile(), QDateTime::currentDateTime());
+        zev::SettingsSafeguards::SendChecks checks;
+        checks.backup = [this, path](std::span<const uint8_t> block) {
+            return SaveBoxBackup(path, block);
+        };
+        safeguards_.Send(dataFile_.CurrentFile(), std::move(checks));
+    }
     // The default counts a send may set are no edit of the channels.
     doc_.Changes().TakeAsIs();
+    emit StateChanged();
+}
+
+bool CZevView::SaveBoxBackup(const QString& path, std::span<const uint8_t> block) {
+    QString error;
+    if (!WriteBoxBackup(path, block, error)) {
+        prompts_.Inform(QStringLiteral("The box's settings could not be saved as %1 (%2), so "
+                                       "nothing is sent.")
+                            .arg(path, error),
+                        QStringLiteral("Warning"));
+        return false;
+    }
+    AppendText("\nThe box's settings were saved to " + path.toLocal8Bit().toStdString() + ".");
+    return true;
+}
+
+void CZevView::OnVerifyBoxSettings() {
+    safeguards_.VerifyBox(db_);
     emit StateChanged();
 }

@@ -7,12 +7,14 @@
 #include <ctime>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "app/DataFileState.h"
 #include "link/LinkRunHost.h"
 #include "protocols/ReceiverSession.h"
 #include "protocols/RunHost.h"
+#include "protocols/SettingsSafeguards.h"
 #include "protocols/TerminalFeed.h"
 
 namespace zev {
@@ -60,6 +62,10 @@ class CZevView : public QPlainTextEdit, public zev::LinkRunHost, public zev::Ech
     // changed channels. False when the person cancels or the save fails.
     bool SaveChangedChannelList();
 
+    // Send Setting to Box saves the box's settings first (beside the current file).
+    void SetBackupBeforeSend(bool on) { backupBeforeSend_ = on; }
+    bool BackupBeforeSend() const { return backupBeforeSend_; }
+
     // File New: clears the text while the terminal is shown.
     void NewDocument();
     // A file named on the command line or picked from the recent files, shown as text.
@@ -98,6 +104,8 @@ class CZevView : public QPlainTextEdit, public zev::LinkRunHost, public zev::Ech
     void OnStopUpdate();
     void OnLoadSettingFromBox();
     void OnSendSettingToBox();
+    // Loads the box's user block beside the database and says whether it is the same.
+    void OnVerifyBoxSettings();
 
   signals:
     void StateChanged();           // run state, connection or current file changed
@@ -113,12 +121,18 @@ class CZevView : public QPlainTextEdit, public zev::LinkRunHost, public zev::Ech
     void DropOldestLines();
     void SetTerminalFont();
 
+    // Saves the box's block to `path` before a send; says why not when it cannot.
+    bool SaveBoxBackup(const QString& path, std::span<const uint8_t> block);
+
     CZevDoc& doc_;
+    zev::ChannelDatabase& db_;
     UiPrompts& prompts_;
     DataFileState dataFile_;
     bool statusConnected_ = false;
     std::time_t runStart_ = 0;
     zev::ReceiverSession session_;
+    zev::SettingsSafeguards safeguards_;
+    bool backupBeforeSend_ = false;
     std::unique_ptr<zev::NotificationPump> pump_;
     std::unique_ptr<CDataFileCommands> files_;
     std::function<bool()> listShown_;

@@ -44,7 +44,10 @@ inline constexpr int Help = 32809;
 inline constexpr int OtaSoftwareUpdate = 32810;
 inline constexpr int FlashSelect = 32811;
 
-// Commands added since: the database check, the comparison with a file and the CSV export.
+// Commands the program gained later, numbered above the historical ones.
+inline constexpr int VerifyBoxSettings = 32840;
+inline constexpr int BackupBeforeSend = 32841;
+inline constexpr int LineMonitor = 32842;
 inline constexpr int CheckDatabase = 32900;
 inline constexpr int CompareWithFile = 32901;
 inline constexpr int ExportList = 32902;

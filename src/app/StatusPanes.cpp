@@ -57,7 +57,17 @@ void StatusPanes::SetText(Pane pane, const QString& text) {
 QString StatusPanes::Text(Pane pane) const { return panes_[pane]->text(); }
 
 void StatusPanes::ShowPrompt(const QString& prompt) {
-    SetText(MessageArea, prompt.isEmpty() ? QStringLiteral("Ready") : prompt);
+    prompt_ = prompt;
+    if (!prompt.isEmpty()) {
+        SetText(MessageArea, prompt);
+    } else {
+        SetText(MessageArea, notice_.isEmpty() ? QStringLiteral("Ready") : notice_);
+    }
+}
+
+void StatusPanes::SetNotice(const QString& notice) {
+    notice_ = notice;
+    ShowPrompt(prompt_);
 }
 
 void StatusPanes::ShowProgress(unsigned done, unsigned total) {

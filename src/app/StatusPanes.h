@@ -20,8 +20,11 @@ class StatusPanes : public QObject {
 
     void SetText(Pane pane, const QString& text);
     QString Text(Pane pane) const;
-    // The message pane: a prompt, or "Ready" when there is none.
+    // The message pane: a prompt, or when there is none the notice, or "Ready".
     void ShowPrompt(const QString& prompt);
+    // A notice that stays in the message pane while no prompt is shown ("" takes it away).
+    void SetNotice(const QString& notice);
+    QString Notice() const { return notice_; }
     // Blocks done of total; a total of 0 hides the bar.
     void ShowProgress(unsigned done, unsigned total);
     const QProgressBar* Progress() const { return progress_; }
@@ -29,4 +32,6 @@ class StatusPanes : public QObject {
   private:
     std::array<QLabel*, kPaneCount> panes_{};
     QProgressBar* progress_;
+    QString prompt_;
+    QString notice_;
 };

@@ -33,30 +33,51 @@ Parameter data files (S, T and C lines):
                             DATAFILE and write it to OUT; malformed lines are named on
                             standard error.
 
+Serial ports:
+  ports                     List the serial ports the system reports: device, description,
+                            manufacturer, serial number and USB vendor:product ids.
+
 Receiver commands (over the serial port):
-  monitor                   Show what the receiver sends until interrupted or timed out.
+  monitor [--hex [--timestamps]]
+                            Show what the receiver sends until interrupted or timed out;
+                            --hex shows the bytes in hexadecimal and as text instead (the
+                            terminal's text then goes to standard error).
   update-params DATAFILE    Update the receiver's parameter area from a parameter data file
                             of S, T and C lines through its boot loader.
   update-software FILE.cus  Update the receiver's software through its boot loader.
   load OUT.stc              Load the receiver's user block and save it as OUT.stc.
-  send IN.stc [--default]   Send IN.stc into the receiver's user block; with --default also
-                            replace its default channels.
+  send IN.stc [--default] [--verify] [--backup FILE]
+                            Send IN.stc into the receiver's user block; with --default also
+                            replace its default channels. --backup FILE first loads the
+                            receiver's user block into FILE and sends only when that worked;
+                            --verify loads the user block back afterwards and succeeds only
+                            when it equals what was sent, naming the records that differ.
   ota FILE.sgn              Update the receiver's software through its OTA loader.
 
 Options (before or after the command):
-  --port NAME    serial port (default: the port in default.dat)
+  --port NAME    serial port (default: the port in default.dat); "auto" takes the only
+                 USB serial adapter and refuses, listing the ports, when there are none
+                 or several
   --baud N       baud rate (default: the rate in default.dat)
   --timeout S    give up after S seconds without a byte from the receiver (default 60;
                  0 waits for ever)
   --default      send: replace the default channels as well
+  --verify       send: load the user block back and compare it with what was sent
+  --backup FILE  send: save the receiver's user block to FILE before sending
+  --log FILE     receiver commands: write every byte sent and received to FILE, in
+                 hexadecimal and as text, with the time of each piece
+  --hex          monitor: print the bytes received in hexadecimal and as text
+  --timestamps   with --hex: the time of each piece of bytes (--log always has it)
   --flash N      flash size: 1 = 4M bits, 2 = 8M bits, 3 = 16M bits
   --user N       user-parameter size in sectors: 1 to 4
   --json         dump, check, diff: print the JSON form
   --help         show this text
   --version      show the program's version
 
-Exit status: 0 success, 1 refused image, unsuccessful run, errors found (check) or
-differences (diff), 2 usage or file error.
+Exit status: 0 success, 1 refused image, unsuccessful run (also a transfer ended before
+its end, a --verify that found other settings in the receiver, or --port auto without a
+single adapter), errors found (check) or differences (diff), 2 usage or file error (also
+a backup that could not be written).
 )";
 }
 

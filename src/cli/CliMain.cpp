@@ -6,7 +6,9 @@
 #include "cli/CliOptions.h"
 #include "cli/DatabaseCommands.h"
 #include "cli/FileCommands.h"
+#include "cli/PortCommands.h"
 #include "cli/ReceiverCommands.h"
+#include "link/SystemPortLister.h"
 
 namespace zev::cli {
 
@@ -20,6 +22,12 @@ int UsageError(std::ostream& err, const std::string& message) {
 }  // namespace
 
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    const SystemPortLister systemPorts;
+    return RunCli(arguments, out, err, systemPorts);
+}
+
+int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+           const SerialPortLister& ports) {
     const CliParse parse = ParseCliOptions(arguments);
     if (!parse.error.empty()) return UsageError(err, parse.error);
     const CliOptions& options = parse.options;
@@ -34,7 +42,8 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (options.command.empty()) return UsageError(err, "no command given");
     if (IsFileCommand(options.command)) return RunFileCommand(options, out, err);
     if (IsDatabaseCommand(options.command)) return RunDatabaseCommand(options, out, err);
-    if (IsReceiverCommand(options.command)) return RunReceiverCommand(options, out, err);
+    if (IsPortCommand(options.command)) return RunPortCommand(options, out, err, ports);
+    if (IsReceiverCommand(options.command)) return RunReceiverCommand(options, out, err, ports);
     return UsageError(err, "unknown command \"" + options.command + "\"");
 }
 

@@ -6,12 +6,19 @@
 #include <string>
 #include <vector>
 
+namespace zev {
+class SerialPortLister;
+}
+
 namespace zev::cli {
 
 // The help text of --help: every command and option.
 const char* CliHelpText();
 
-// `arguments` are those after the program name. Returns the exit status.
+// `arguments` are those after the program name. Returns the exit status. `ports` answers
+// `ports` and `--port auto` (the system's ports when not given).
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+           const SerialPortLister& ports);
 
 }  // namespace zev::cli

@@ -86,6 +86,16 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
             flag(o.json);
         } else if (name == "--default") {
             flag(o.modifyDefault);
+        } else if (name == "--verify") {
+            flag(o.verify);
+        } else if (name == "--hex") {
+            flag(o.hex);
+        } else if (name == "--timestamps") {
+            flag(o.timestamps);
+        } else if (name == "--backup") {
+            if (auto value = takeValue()) o.backup = *value;
+        } else if (name == "--log") {
+            if (auto value = takeValue()) o.log = *value;
         } else if (name == "--port") {
             if (auto value = takeValue()) o.port = *value;
         } else if (name == kBaud.name) {

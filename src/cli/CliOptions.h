@@ -8,17 +8,22 @@
 namespace zev::cli {
 
 struct CliOptions {
-    std::string command;              // dump, build, convert, monitor, update-params, ...
-    std::vector<std::string> args;    // the command's positional arguments
-    bool json = false;                // dump --json
-    std::optional<int> flash;         // --flash N (flash size index of default.dat)
-    std::optional<int> user;          // --user N (user-parameter size index)
-    std::optional<std::string> port;  // --port NAME
-    std::optional<int> baud;          // --baud N
-    int timeoutSeconds = 60;          // --timeout S; 0 waits for ever
-    bool modifyDefault = false;       // send --default
-    bool help = false;                // --help
-    bool version = false;             // --version
+    std::string command;                // dump, build, convert, monitor, update-params, ...
+    std::vector<std::string> args;      // the command's positional arguments
+    bool json = false;                  // dump --json
+    std::optional<int> flash;           // --flash N (flash size index of default.dat)
+    std::optional<int> user;            // --user N (user-parameter size index)
+    std::optional<std::string> port;    // --port NAME
+    std::optional<int> baud;            // --baud N
+    int timeoutSeconds = 60;            // --timeout S; 0 waits for ever
+    bool modifyDefault = false;         // send --default
+    bool verify = false;                // send --verify
+    std::optional<std::string> backup;  // send --backup FILE
+    bool hex = false;                   // monitor --hex
+    bool timestamps = false;            // --timestamps (with --hex or --log)
+    std::optional<std::string> log;     // --log FILE (receiver commands)
+    bool help = false;                  // --help
+    bool version = false;               // --version
 };
 
 struct CliParse {

@@ -4,11 +4,10 @@
 // are ReceiverSession's.
 #include "cli/ReceiverCommands.h"
 
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <ostream>
@@ -16,28 +15,46 @@
 
 #include "cli/CommandTable.h"
 #include "cli/ImageFiles.h"
+#include "cli/LineDumpStream.h"
+#include "cli/LineLogWriter.h"
+#include "cli/PortCommands.h"
 #include "cli/ReceiverEventLoop.h"
 #include "cli/ReceiverTerminal.h"
 #include "database/StartupHeader.h"
 #include "formats/ParameterImage.h"
 #include "link/NotificationPump.h"
 #include "link/SerialLink.h"
+#include "link/SystemPortLister.h"
 #include "protocols/ReceiverSession.h"
+#include "protocols/SettingsSafeguards.h"
 #include "settings/SettingsFile.h"
 
 namespace zev::cli {
 
 namespace {
 
+#define ZEV_PORT_OPTIONS "zev-cli [--port NAME|auto] [--baud N] [--timeout S] [--log FILE] "
 constexpr CommandUsage kCommands[] = {
-    {"monitor", 0, "zev-cli [--port NAME] [--baud N] [--timeout S] monitor"},
-    {"update-params", 1, "zev-cli [--port NAME] [--baud N] [--timeout S] update-params DATAFILE"},
-    {"update-software", 1,
-     "zev-cli [--port NAME] [--baud N] [--timeout S] update-software FILE.cus"},
-    {"load", 1, "zev-cli [--port NAME] [--baud N] [--timeout S] load OUT.stc"},
-    {"send", 1, "zev-cli [--port NAME] [--baud N] [--timeout S] send IN.stc [--default]"},
-    {"ota", 1, "zev-cli [--port NAME] [--baud N] [--timeout S] ota FILE.sgn"},
+    {"monitor", 0, ZEV_PORT_OPTIONS "monitor [--hex [--timestamps]]"},
+    {"update-params", 1, ZEV_PORT_OPTIONS "update-params DATAFILE"},
+    {"update-software", 1, ZEV_PORT_OPTIONS "update-software FILE.cus"},
+    {"load", 1, ZEV_PORT_OPTIONS "load OUT.stc"},
+    {"send", 1, ZEV_PORT_OPTIONS "send IN.stc [--default] [--verify] [--backup FILE]"},
+    {"ota", 1, ZEV_PORT_OPTIONS "ota FILE.sgn"},
 };
+#undef ZEV_PORT_OPTIONS
+
+// Options that belong to one command only; a usage error elsewhere.
+std::string MisplacedOption(const CliOptions& options) {
+    if ((options.verify || options.backup) && options.command != "send") {
+        return "--verify and --backup belong to send";
+    }
+    if (options.hex && options.command != "monitor") return "--hex belongs to monitor";
+    if (options.timestamps && !options.hex && !options.log) {
+        return "--timestamps needs --hex or --log";
+    }
+    return "";
+}
 
 // default.dat of the working directory when there is one; a command line does not create it.
 LinkSettings SettingsFor(const CliOptions& options) {
@@ -64,8 +81,6 @@ bool InputReadable(const std::string& path, std::ostream& err) {
     return true;
 }
 
-bool IsConsole(const std::ostream& out) { return &out == &std::cout && isatty(STDOUT_FILENO) == 1; }
-
 // The exit status of a receiver command that ended with `outcome`: 0 success, 1 a run that did
 // not succeed or a receiver that cannot take it, 2 a file the command refused.
 int ExitStatusFor(const RunOutcome& outcome) {
@@ -78,7 +93,7 @@ int ExitStatusFor(const RunOutcome& outcome) {
             return outcome.reason == RunReason::LinkUnavailable ||
                            outcome.reason == RunReason::DefaultAreaTooSmall
                        ? kExitFailed
-                       : kExitUsage;
+                       : kExitUsage;  // also a backup that could not be written
         case RunEnd::Failed:
         case RunEnd::Stopped:
             return kExitFailed;
@@ -89,23 +104,49 @@ int ExitStatusFor(const RunOutcome& outcome) {
 // Everything the terminal view holds for a run, wired as the desktop program wires it.
 class ReceiverBench {
   public:
+    // With `monitor --hex` the line's bytes go to `out` and the terminal's text to `err`.
     ReceiverBench(const CliOptions& options, std::ostream& out, std::ostream& err)
         : options_(options),
           err_(err),
           settings_(SettingsFor(options)),
-          terminal_(out, IsConsole(out)),
+          terminal_(options.hex ? err : out),
           db_(std::make_unique<ChannelDatabase>()),
           images_(std::make_unique<ImageBuffers>()),
           link_(settings_),
           host_(link_, terminal_, err),
           session_(host_, *db_, *images_),
-          pump_(link_, session_, host_) {
+          pump_(link_, session_, host_),
+          safeguards_(session_, host_, *images_) {
         ApplyStartupHeader(db_->header, settings_.flashSizeIndex, settings_.userSizeIndex);
+        if (options.hex) {
+            hexDump_ = std::make_unique<LineDumpStream>(out, options.timestamps);
+            link_.AddTap(hexDump_.get());
+        }
     }
 
     ~ReceiverBench() {
         link_.ClosePort();
         terminal_.Finish();
+        link_.RemoveTap(logDump_.get());
+        logDump_.reset();  // everything the line carried is in the file
+        if (logFile_.is_open()) {
+            logFile_.close();
+            if (logFile_.fail())
+                err_ << "zev-cli: writing " << *options_.log << " failed" << std::endl;
+        }
+    }
+
+    // --log FILE: the line's bytes, in the monitor's form with their times, go to FILE.
+    bool OpenLog() {
+        if (!options_.log) return true;
+        logFile_.open(*options_.log, std::ios::binary | std::ios::trunc);
+        if (!logFile_) {
+            err_ << "zev-cli: cannot write " << *options_.log << std::endl;
+            return false;
+        }
+        logDump_ = std::make_unique<LineLogWriter>(logFile_);
+        link_.AddTap(logDump_.get());
+        return true;
     }
 
     int Run() {
@@ -197,7 +238,25 @@ class ReceiverBench {
             return kExitUsage;
         }
         host_.SetModifyDefault(options_.modifyDefault);
-        session_.SendSettingToBox(inPath);
+        if (!options_.verify && !options_.backup) {
+            session_.SendSettingToBox(inPath);
+            return AwaitRun();
+        }
+        SettingsSafeguards::SendChecks checks;
+        checks.verify = options_.verify;
+        if (options_.backup) {
+            // The box's block as it sent it, written as load writes its file.
+            checks.backup = [this, path = *options_.backup](std::span<const uint8_t> block) {
+                std::string error;
+                if (!WriteFileAtomically(path, block, error)) {
+                    err_ << "zev-cli: " << error << std::endl;
+                    return false;
+                }
+                host_.AppendText("\nThe box's settings were saved to " + path + ".");
+                return true;
+            };
+        }
+        safeguards_.Send(inPath, std::move(checks));
         return AwaitRun();
     }
 
@@ -211,6 +270,10 @@ class ReceiverBench {
     ReceiverHost host_;
     ReceiverSession session_;
     NotificationPump pump_;
+    SettingsSafeguards safeguards_;
+    std::unique_ptr<LineDumpStream> hexDump_;
+    std::ofstream logFile_;
+    std::unique_ptr<LineLogWriter> logDump_;
 };
 
 }  // namespace
@@ -220,15 +283,31 @@ bool IsReceiverCommand(const std::string& command) {
 }
 
 int RunReceiverCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
-    const CommandUsage* command = FindCommand(kCommands, options.command);
+    const SystemPortLister systemPorts;
+    return RunReceiverCommand(options, out, err, systemPorts);
+}
+
+int RunReceiverCommand(const CliOptions& given, std::ostream& out, std::ostream& err,
+                       const SerialPortLister& ports) {
+    const CommandUsage* command = FindCommand(kCommands, given.command);
     if (command == nullptr) {
-        err << "zev-cli: unknown command " << options.command << std::endl;
+        err << "zev-cli: unknown command " << given.command << std::endl;
         return kExitUsage;
     }
-    if (!ArgumentsFit(*command, options, err)) return kExitUsage;
-    if (options.timeoutSeconds < 0) {
+    if (!ArgumentsFit(*command, given, err)) return kExitUsage;
+    if (given.timeoutSeconds < 0) {
         err << "zev-cli: --timeout must be 0 or more seconds" << std::endl;
         return kExitUsage;
+    }
+    if (const std::string misplaced = MisplacedOption(given); !misplaced.empty()) {
+        err << "zev-cli: " << misplaced << std::endl;
+        return kExitUsage;
+    }
+    CliOptions options = given;
+    if (options.port == "auto") {
+        // No adapter, or several: the receiver cannot be reached without a choice.
+        options.port = ResolveAutoPort(ports, err);
+        if (!options.port) return kExitFailed;
     }
     // Qt's event loop carries the link's notifications; a caller without one gets one here.
     std::unique_ptr<QCoreApplication> ownApp;
@@ -239,6 +318,7 @@ int RunReceiverCommand(const CliOptions& options, std::ostream& out, std::ostrea
         ownApp = std::make_unique<QCoreApplication>(argc, argv);
     }
     ReceiverBench bench(options, out, err);
+    if (!bench.OpenLog()) return kExitUsage;
     return bench.Run();
 }
 

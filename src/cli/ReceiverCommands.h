@@ -5,13 +5,17 @@
 #include <iosfwd>
 
 #include "cli/CliOptions.h"
+#include "settings/SerialPortList.h"
 
 namespace zev::cli {
 
 bool IsReceiverCommand(const std::string& command);
 
-// Runs the command; `out` receives exactly the terminal's text of the run, `err` messages.
+// Runs the command; `out` receives exactly the terminal's text of the run (with `monitor
+// --hex`, the line's bytes instead), `err` messages. `--port auto` looks through `ports`.
 // Returns the exit status.
+int RunReceiverCommand(const CliOptions& options, std::ostream& out, std::ostream& err,
+                       const SerialPortLister& ports);
 int RunReceiverCommand(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace zev::cli

@@ -24,34 +24,17 @@ const char* AnswerName(MsgAnswer answer) {
 
 void TerminalStream::Append(const std::string& text) {
     if (text.empty()) return;
-    if (interactive_) {
-        out_ << text << std::flush;
-        atLineStart_ = text.back() == '\n';
-        return;
-    }
-    unfinishedLine_ += text;
-    const auto lastLineEnd = unfinishedLine_.rfind('\n');
-    if (lastLineEnd == std::string::npos) return;
-    out_.write(unfinishedLine_.data(), static_cast<std::streamsize>(lastLineEnd + 1));
-    out_.flush();
-    atLineStart_ = true;
-    unfinishedLine_.erase(0, lastLineEnd + 1);
+    out_ << text << std::flush;
+    atLineStart_ = text.back() == '\n';
 }
 
 void TerminalStream::DeleteLastChar() {
-    if (interactive_) {
-        out_ << "\b \b" << std::flush;
-        atLineStart_ = false;
-    } else if (!unfinishedLine_.empty()) {
-        unfinishedLine_.pop_back();
-    }
     // A line end already written stays: the lines before it are out of reach.
+    out_ << "\b \b" << std::flush;
+    atLineStart_ = false;
 }
 
 void TerminalStream::Finish() {
-    if (!unfinishedLine_.empty()) atLineStart_ = false;
-    out_ << unfinishedLine_;
-    unfinishedLine_.clear();
     if (!atLineStart_) out_ << '\n';
     out_.flush();
     atLineStart_ = true;

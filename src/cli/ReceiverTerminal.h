@@ -14,24 +14,20 @@
 
 namespace zev::cli {
 
-// Text appended at the end of a terminal that is a stream. A stream cannot take characters
-// back, so a backspace must reach the text before it is written: when `interactive` is false
-// the unfinished last line is held until its line feed (or Flush), which keeps the output
-// exactly the terminal's text; on a console text is shown at once and a backspace is drawn
-// as one.
+// Text appended at the end of a terminal that is a stream: written the moment it comes, so a
+// pipe or file sees the receiver's text as it arrives, line end or not. A stream cannot take
+// characters back, so a backspace is drawn as a console draws it ("\b \b").
 class TerminalStream {
   public:
-    TerminalStream(std::ostream& out, bool interactive) : out_(out), interactive_(interactive) {}
+    explicit TerminalStream(std::ostream& out) : out_(out) {}
     void Append(const std::string& text);
     void DeleteLastChar();
-    // Writes what is held back and ends the text with a line feed, as command-line output
-    // ends, when it does not already end with one.
+    // Ends the text with a line feed, as command-line output ends, when it does not already
+    // end with one.
     void Finish();
 
   private:
     std::ostream& out_;
-    bool interactive_;
-    std::string unfinishedLine_;
     bool atLineStart_ = true;  // nothing written yet, or the last character was a line feed
 };
 

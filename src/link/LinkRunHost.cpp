@@ -1,5 +1,6 @@
 #include "link/LinkRunHost.h"
 
+#include <QMetaObject>
 #include <algorithm>
 
 #include "link/SerialLink.h"
@@ -13,6 +14,10 @@ void LinkRunHost::CloseLink() { link_.ClosePort(); }
 bool LinkRunHost::LinkOpen() const { return link_.portConnected(); }
 
 std::string LinkRunHost::PortName() const { return link_.Settings().portName; }
+
+void LinkRunHost::RunLater(std::function<void()> step) {
+    QMetaObject::invokeMethod(&link_, std::move(step), Qt::QueuedConnection);
+}
 
 int LinkRunHost::SendByte(uint8_t value) { return link_.WriteBytes(&value, 1); }
 

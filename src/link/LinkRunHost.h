@@ -18,6 +18,8 @@ class LinkRunHost : public RunHost {
     std::string PortName() const override;
     int SendByte(uint8_t value) override;
     std::size_t SendBytes(const uint8_t* bytes, std::size_t count) override;
+    // Through Qt's event loop, after the notification being handled.
+    void RunLater(std::function<void()> step) override;
 
     SerialLink& Link() { return link_; }
 

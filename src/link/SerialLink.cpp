@@ -1,6 +1,7 @@
 #include "link/SerialLink.h"
 
 #include <QSerialPort>
+#include <algorithm>
 
 #if defined(Q_OS_UNIX)
 #include <unistd.h>
@@ -137,7 +138,24 @@ bool SerialLink::ApplyPortSettings() {
 int SerialLink::ReadBytes(uint8_t* buffer, int maximum) {
     if (!connected_ || maximum <= 0) return 0;
     const qint64 got = port_->read(reinterpret_cast<char*>(buffer), maximum);
-    return got > 0 ? static_cast<int>(got) : 0;
+    if (got <= 0) return 0;
+    if (!taps_.empty()) Tell(LineDirection::Received, buffer, static_cast<std::size_t>(got));
+    return static_cast<int>(got);
+}
+
+void SerialLink::AddTap(LineTap* tap) {
+    if (tap != nullptr && std::find(taps_.begin(), taps_.end(), tap) == taps_.end()) {
+        taps_.push_back(tap);
+    }
+}
+
+void SerialLink::RemoveTap(LineTap* tap) { std::erase(taps_, tap); }
+
+void SerialLink::Tell(LineDirection direction, const uint8_t* bytes, std::size_t count) {
+    const LineClock::time_point now = LineClock::now();
+    // A tap may remove itself while it hears.
+    const std::vector<LineTap*> taps = taps_;
+    for (LineTap* tap : taps) tap->OnLineChunk(direction, now, std::span(bytes, count));
 }
 
 int SerialLink::WriteBytes(const uint8_t* bytes, int count) {
@@ -158,6 +176,10 @@ void SerialLink::HandOverWrites() {
     handOverQueued_ = false;
     if (outgoing_.empty()) return;
     if (connected_) {
+        if (!taps_.empty()) {
+            Tell(LineDirection::Sent, reinterpret_cast<const uint8_t*>(outgoing_.data()),
+                 outgoing_.size());
+        }
         const std::size_t direct = WriteDirectly(outgoing_.data(), outgoing_.size());
         if (direct < outgoing_.size()) {
             port_->write(outgoing_.data() + direct, static_cast<qint64>(outgoing_.size() - direct));

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "link/LineTap.h"
 #include "settings/LinkSettings.h"
 
 class QSerialPort;
@@ -41,6 +42,12 @@ class SerialLink : public QObject {
     static QString DevicePathFor(const std::string& portName);
     LinkSettings& Settings() { return settings_; }
 
+    // Listeners on the line (the Line Monitor, zev-cli's --hex and --log): each hears the
+    // bytes read and the bytes handed to the port, piece by piece. With none the link does
+    // nothing more than without them.
+    void AddTap(LineTap* tap);
+    void RemoveTap(LineTap* tap);
+
   signals:
     void Notify();                      // bytes are waiting to be read
     void LinkLost(const QString& why);  // the device went away; the link is already closed
@@ -53,6 +60,7 @@ class SerialLink : public QObject {
     void HandOverWrites();
     std::size_t WriteDirectly(const char* bytes, std::size_t count);
     void FlushPendingWrites();
+    void Tell(LineDirection direction, const uint8_t* bytes, std::size_t count);
 
     LinkSettings& settings_;
     // Kept for the link's whole life so that the parity, stop-bit and flow settings that
@@ -66,6 +74,7 @@ class SerialLink : public QObject {
     // one piece, since a run writes its frames and numbers one byte at a time.
     std::vector<char> outgoing_;
     bool handOverQueued_ = false;
+    std::vector<LineTap*> taps_;
 };
 
 }  // namespace zev

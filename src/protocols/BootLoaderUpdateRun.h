@@ -22,6 +22,7 @@ class BootLoaderUpdateRun : public ReceiverRun {
     Step CurrentStep() const;
     uint8_t StepNumber() const override { return static_cast<uint8_t>(CurrentStep()); }
     void HandleByte(uint8_t value) override;
+    bool FirstBlockSent() const override { return transfer_.FirstBlockSent(); }
 
   protected:
     BootLoaderUpdateRun(RunHost& host, RunControl& control, const HandshakeWording& handshake);

@@ -18,9 +18,12 @@ constexpr uint8_t kSuccess = 0x05;
 
 }  // namespace
 
-LoadSettingsRun::LoadSettingsRun(RunHost& host, RunControl& control, ChannelDatabase& db,
-                                 ImageBuffers& images)
-    : ReceiverRun(host, control), db_(db), images_(images), handshake_(host, kLoadHandshake) {}
+LoadSettingsRun::LoadSettingsRun(RunHost& host, RunControl& control, ImageBuffers& images,
+                                 LoadDestination destination)
+    : ReceiverRun(host, control),
+      images_(images),
+      destination_(std::move(destination)),
+      handshake_(host, kLoadHandshake) {}
 
 LoadSettingsRun::Step LoadSettingsRun::CurrentStep() const {
     return handshakeDone_ ? step_ : static_cast<Step>(handshake_.CurrentStep());
@@ -144,18 +147,11 @@ void LoadSettingsRun::CheckChecksum() {
 void LoadSettingsRun::Finish() {
     host_.AppendText("\nGet Data Success!");
     control_.EndRunWithStopUpdate([this] {
-        // Only a closed link lets the received block replace the database.
+        // Only a closed link lets the received block go where it is wanted.
         if (host_.LinkOpen()) {
             return RunReason::LinkStillOpen;
         }
-        const ImageResult result =
-            UnpackImage(db_, std::span<const uint8_t>(images_.input).first(length_));
-        if (!result.ok) {
-            host_.AppendText("\n" + result.error);
-            return RunReason::ImageRefused;
-        }
-        host_.ShowLoadedTvList();
-        return RunReason::None;
+        return destination_.take(std::span<const uint8_t>(images_.input).first(length_));
     });
 }
 

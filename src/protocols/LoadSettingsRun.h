@@ -1,8 +1,11 @@
 // Load Setting from Box: the box sends its user block in 8192-byte blocks, each asked for with
-// SYNC, into the input image buffer; a checked block replaces the channel database.
+// SYNC, into the input image buffer; a checked block goes to the run's destination (the
+// channel database, or a comparison or backup beside it).
 #pragma once
 
-#include "database/ChannelDatabase.h"
+#include <functional>
+#include <span>
+
 #include "formats/ParameterImage.h"
 #include "protocols/FrameBuffer.h"
 #include "protocols/LoaderHandshake.h"
@@ -10,6 +13,15 @@
 #include "protocols/WordChecksum.h"
 
 namespace zev {
+
+// Where a loaded block goes once the box has confirmed it and the link is closed. Returns how
+// the run ended: RunReason::None for success; otherwise it has printed why.
+struct LoadDestination {
+    std::function<RunReason(std::span<const uint8_t> block)> take;
+    // The Stop Update at the end lets go of the program's data file, as Load Setting from Box
+    // always did; a load beside the database keeps it.
+    bool forgetsDataFile = true;
+};
 
 class LoadSettingsRun : public ReceiverRun {
   public:
@@ -24,7 +36,8 @@ class LoadSettingsRun : public ReceiverRun {
         Result = 7,
     };
 
-    LoadSettingsRun(RunHost& host, RunControl& control, ChannelDatabase& db, ImageBuffers& images);
+    LoadSettingsRun(RunHost& host, RunControl& control, ImageBuffers& images,
+                    LoadDestination destination);
 
     // The request that starts the box's part.
     static constexpr uint8_t kRequest = 0xBB;
@@ -33,6 +46,7 @@ class LoadSettingsRun : public ReceiverRun {
     Step CurrentStep() const;
     uint8_t StepNumber() const override { return static_cast<uint8_t>(CurrentStep()); }
     void HandleByte(uint8_t value) override;
+    bool ForgetsDataFile() const override { return destination_.forgetsDataFile; }
 
   private:
     void HandleHeader();
@@ -40,8 +54,8 @@ class LoadSettingsRun : public ReceiverRun {
     void CheckChecksum();
     void Finish();
 
-    ChannelDatabase& db_;
     ImageBuffers& images_;
+    LoadDestination destination_;
     LoaderHandshake handshake_;
     bool handshakeDone_ = false;
     Step step_ = Step::Header;  // once the handshake is done

@@ -47,9 +47,11 @@ LoaderTransfer::Progress LoaderTransfer::Fail(RunReason reason) {
 LoaderTransfer::Progress LoaderTransfer::SendNextBlock(bool restart) {
     switch (sender_.SendNextBlock(host_, *source_, checksum_, restart)) {
         case BlockOutcome::MoreBlocks:
+            firstBlockSent_ = true;
             step_ = Step::Blocks;
             return Progress::Waiting;
         case BlockOutcome::LastBlockSent:
+            firstBlockSent_ = true;
             source_->Release();
             SendLe32(host_, checksum_.Sum());
             step_ = Step::EndMarker;

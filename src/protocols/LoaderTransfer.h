@@ -39,6 +39,8 @@ class LoaderTransfer {
     Progress Feed(uint8_t value);
 
     Step CurrentStep() const { return step_; }
+    // At least one block of data has gone to the loader.
+    bool FirstBlockSent() const { return firstBlockSent_; }
     // Why the transfer failed.
     RunReason Reason() const { return reason_; }
 
@@ -56,6 +58,7 @@ class LoaderTransfer {
     FrameBuffer frame_;
     Step step_ = Step::Blocks;
     RunReason reason_ = RunReason::None;  // set by an error line before the result
+    bool firstBlockSent_ = false;
 };
 
 }  // namespace zev

@@ -39,6 +39,7 @@ class OtaUpdateRun : public ReceiverRun {
     void HandleByte(uint8_t value) override;
     OpenFile HeldFile() const override;
     void CloseFile() override { file_->Close(); }
+    bool FirstBlockSent() const override { return transfer_.FirstBlockSent(); }
 
   private:
     enum class Stage { Handshake, InfoAnswer, Transfer };

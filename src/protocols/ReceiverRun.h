@@ -45,6 +45,13 @@ class ReceiverRun {
     // The data file the run holds open, and closing it (Stop Update).
     virtual OpenFile HeldFile() const { return OpenFile::None; }
     virtual void CloseFile() {}
+    // Whether the Stop Update that ends a successful run lets go of the program's data file
+    // (a load of the box's block beside the database does not touch it).
+    virtual bool ForgetsDataFile() const { return true; }
+
+    // The run writes into the box's flash and its first data block has gone: ended now, the
+    // flash holds part of the new data.
+    virtual bool FirstBlockSent() const { return false; }
 
   protected:
     void Succeed() { control_.EndRun(RunEnd::Succeeded, RunReason::None); }

@@ -1,5 +1,7 @@
 #include "protocols/ReceiverSession.h"
 
+#include <utility>
+
 #include "core/FileName.h"
 #include "core/TextFormat.h"
 #include "formats/ParameterUpdateImage.h"
@@ -117,41 +119,70 @@ void ReceiverSession::UpdateSoftware(const std::string& dataFile) {
 }
 
 void ReceiverSession::LoadSettingFromBox() {
+    // A checked block replaces the database and shows its TV list.
+    auto intoDatabase = [this](std::span<const uint8_t> block) {
+        const ImageResult result = UnpackImage(db_, block);
+        if (!result.ok) {
+            host_.AppendText("\n" + result.error);
+            return RunReason::ImageRefused;
+        }
+        host_.ShowLoadedTvList();
+        return RunReason::None;
+    };
+    StartLoad({.take = intoDatabase, .forgetsDataFile = true}, nullptr);
+}
+
+bool ReceiverSession::LoadBoxBlock(BlockTaker take, RunFollowUp then) {
+    return StartLoad({.take = std::move(take), .forgetsDataFile = false}, std::move(then));
+}
+
+bool ReceiverSession::StartLoad(LoadDestination destination, RunFollowUp then) {
     PrepareRun(false);
     if (!OpenLinkForRun(ProtocolMode::LoadSettings)) {
-        return;
+        return false;
     }
-    BeginRun(std::make_unique<LoadSettingsRun>(host_, Control(), db_, images_), "\n%s is open!",
-             "\nWait for starting get box data =>");
+    BeginRun(std::make_unique<LoadSettingsRun>(host_, Control(), images_, std::move(destination)),
+             "\n%s is open!", "\nWait for starting get box data =>", std::move(then));
     host_.SendByte(LoadSettingsRun::kRequest);
+    return true;
 }
 
 void ReceiverSession::SendSettingToBox(const std::string& dataFile) {
+    if (const std::optional<SendTarget> target = PrepareSend(dataFile)) {
+        StartSend(*target);
+    }
+}
+
+std::optional<SendTarget> ReceiverSession::PrepareSend(const std::string& dataFile) {
     constexpr ProtocolMode mode = ProtocolMode::SendSettings;
     const bool noFile = dataFile == kNoFile;
     if (noFile && !db_.Loaded) {
         host_.Message("Please open transfer data file!", "Warning", MsgIcon::Exclamation);
         ReportRefused(mode, RunReason::NoFileChosen);
-        return;
+        return std::nullopt;
     }
     if (!(FileExtension(dataFile) == "stc" || (noFile && db_.Loaded))) {
         host_.Message("Input file is invalid, exit!", "Warning", MsgIcon::Exclamation);
         ReportRefused(mode, RunReason::WrongExtension);
-        return;
+        return std::nullopt;
     }
     RunReason refusal = RunReason::None;
-    const std::optional<SendTarget> target = PrepareSendTarget(host_, db_, images_, refusal);
+    std::optional<SendTarget> target = PrepareSendTarget(host_, db_, images_, refusal);
     if (!target) {
         ReportRefused(mode, refusal);
-        return;
     }
+    return target;
+}
+
+bool ReceiverSession::StartSend(const SendTarget& target, RunFollowUp then) {
     PrepareRun(false);
-    if (!OpenLinkForRun(mode)) {
-        return;
+    if (!OpenLinkForRun(ProtocolMode::SendSettings)) {
+        return false;
     }
-    BeginRun(std::make_unique<SendSettingsRun>(host_, Control(), images_, *target), "\n%s is open!",
-             "\nWait for starting send data to box =>");
+    BeginRun(std::make_unique<SendSettingsRun>(host_, Control(), images_, target), "\n%s is open!",
+             "\nWait for starting send data to box =>", std::move(then));
     host_.SendByte(SendSettingsRun::kRequest);
+    return true;
 }
 
 void ReceiverSession::OtaSoftwareUpdate(const std::string& dataFile) {
@@ -181,10 +212,17 @@ void ReceiverSession::OtaSoftwareUpdate(const std::string& dataFile) {
 }
 
 void ReceiverSession::StopUpdate() {
+    const bool forgetFile = !run_ || run_->ForgetsDataFile();
+    StopUpdate(forgetFile);
+}
+
+void ReceiverSession::StopUpdate(bool forgetDataFile) {
     if (run_) {
         run_->CloseFile();
     }
-    host_.ForgetDataFile();
+    if (forgetDataFile) {
+        host_.ForgetDataFile();
+    }
     const bool wasOpen = host_.LinkOpen();
     host_.CloseLink();
     const std::string port = host_.PortName();
@@ -193,11 +231,15 @@ void ReceiverSession::StopUpdate() {
         host_.AppendText(Format("\nOh, %s can't close!", port.c_str()));
         return;
     }
-    const ProtocolMode stopped = LeaveRun();
+    const bool cutShort = run_ && run_->FirstBlockSent();
+    LeftRun stopped = LeaveRun();
     host_.ShowConnected(false, false);
     host_.AppendText(wasOpen ? Format("\n%s has been closed!", port.c_str())
                              : Format("\nOh, maybe %s hasn't been opened!", port.c_str()));
-    ReportRunEnd(stopped, RunEnd::Stopped, RunReason::StopUpdate);
+    if (cutShort) {
+        host_.AppendText(kIncompleteUpdateLine);
+    }
+    ReportRunEnd(std::move(stopped), RunEnd::Stopped, RunReason::StopUpdate);
 }
 
 void ReceiverSession::OnLinkConnected() {
@@ -283,20 +325,21 @@ bool ReceiverSession::OpenLinkForRun(ProtocolMode mode) {
 }
 
 void ReceiverSession::BeginRun(std::unique_ptr<ReceiverRun> run, const char* portFormat,
-                               const char* waiting) {
+                               const char* waiting, RunFollowUp then) {
     // A command given while another run is active starts over.
     EndRun(RunEnd::Stopped, RunReason::Restarted);
     run_ = std::move(run);
+    followUp_ = std::move(then);
     host_.ShowConnected(true, true);
     host_.AppendText(Format(portFormat, host_.PortName().c_str()));
     host_.AppendText(waiting);
 }
 
-ProtocolMode ReceiverSession::LeaveRun() {
+ReceiverSession::LeftRun ReceiverSession::LeaveRun() {
     if (!run_) {
-        return ProtocolMode::Idle;
+        return {};
     }
-    const ProtocolMode left = run_->Mode();
+    LeftRun left{.mode = run_->Mode(), .then = std::exchange(followUp_, nullptr)};
     if (dispatching_) {
         endedRun_ = std::move(run_);
     } else {
@@ -305,23 +348,37 @@ ProtocolMode ReceiverSession::LeaveRun() {
     return left;
 }
 
-void ReceiverSession::ReportRunEnd(ProtocolMode mode, RunEnd end, RunReason reason) {
-    if (mode == ProtocolMode::Idle) {
+void ReceiverSession::ReportRunEnd(LeftRun left, RunEnd end, RunReason reason) {
+    if (left.mode == ProtocolMode::Idle) {
         return;
     }
     host_.TransferProgress(0, 0);
-    host_.RunFinished({.mode = mode, .end = end, .reason = reason});
+    const RunOutcome outcome{.mode = left.mode, .end = end, .reason = reason};
+    if (left.then) {
+        left.then(outcome);
+    } else {
+        host_.RunFinished(outcome);
+    }
 }
 
 void ReceiverSession::EndRun(RunEnd end, RunReason reason) {
-    ReportRunEnd(LeaveRun(), end, reason);
+    // Ended from outside after its first block, a transfer leaves the flash half written.
+    const bool cutShort =
+        run_ && run_->FirstBlockSent() && (end == RunEnd::Stopped || reason == RunReason::LinkLost);
+    LeftRun left = LeaveRun();
+    if (cutShort) {
+        host_.AppendText(kIncompleteUpdateLine);
+    }
+    ReportRunEnd(std::move(left), end, reason);
 }
 
 void ReceiverSession::EndRunWithStopUpdate(const std::function<RunReason()>& verdict) {
-    const ProtocolMode finished = LeaveRun();
-    StopUpdate();
+    const bool forgetFile = run_ && run_->ForgetsDataFile();
+    LeftRun finished = LeaveRun();
+    StopUpdate(forgetFile);
     const RunReason reason = verdict();
-    ReportRunEnd(finished, reason == RunReason::None ? RunEnd::Succeeded : RunEnd::Failed, reason);
+    ReportRunEnd(std::move(finished),
+                 reason == RunReason::None ? RunEnd::Succeeded : RunEnd::Failed, reason);
 }
 
 void ReceiverSession::Refuse(ProtocolMode mode, RunReason reason, const std::string& sentence) {

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <string>
 
 #include "database/ChannelDatabase.h"
@@ -79,6 +80,11 @@ class RunHost {
     // A command has ended: refused before its run began, or its run is over (mode back to
     // Idle).
     virtual void RunFinished(const RunOutcome& /*outcome*/) {}
+
+    // Runs `step` once the byte being handled and the command being given are done: one run
+    // that follows another starts from a clean slate. A host without an event loop runs it
+    // at once.
+    virtual void RunLater(std::function<void()> step) { step(); }
 
     // The clock; tests replace it.
     virtual std::time_t Now() { return std::time(nullptr); }

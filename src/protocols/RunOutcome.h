@@ -35,6 +35,7 @@ enum class RunReason {
     ImageRefused,         // the database cannot be packed into the flash area (also: a loaded
                           // block cannot be unpacked)
     LinkUnavailable,      // the serial link cannot be opened
+    BackupUnwritable,     // the box's settings were loaded but could not be saved: no send
 
     // Failed:
     BadFrame,         // a frame of the box's was malformed or not the one expected
@@ -46,6 +47,7 @@ enum class RunReason {
     LengthRefused,    // the box announced more settings than the input buffer holds
     LinkStillOpen,    // the loaded settings stay unconverted: Stop Update could not close
     LinkLost,         // the device went away
+    NotVerified,      // the box's settings differ from those sent (or from the database)
 
     // Stopped:
     StopUpdate,

@@ -106,6 +106,8 @@ std::optional<SendTarget> PrepareSendTarget(RunHost& host, ChannelDatabase& db,
         return std::nullopt;
     }
     target.length = static_cast<uint32_t>(length);
+    target.userOffset = both ? h.DefaultBlockSize : 0;
+    target.userLength = h.UserBlockSize;
     return target;
 }
 

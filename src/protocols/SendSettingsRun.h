@@ -19,6 +19,10 @@ struct SendTarget {
     uint32_t address = 0;
     uint32_t length = 0;  // whole blocks
     ImageKind kind = ImageKind::User;
+    // Where the user block lies within the packed image, and its size: what a load of the
+    // box's user block brings back after the send.
+    uint32_t userOffset = 0;
+    uint32_t userLength = 0;
 };
 
 // Asks whether the default channels are rewritten too (and, when they do not fit, whether the
@@ -50,6 +54,7 @@ class SendSettingsRun : public ReceiverRun {
     Step CurrentStep() const;
     uint8_t StepNumber() const override { return static_cast<uint8_t>(CurrentStep()); }
     void HandleByte(uint8_t value) override;
+    bool FirstBlockSent() const override { return blocksSent_ > 0; }
 
   private:
     void SendHeader();

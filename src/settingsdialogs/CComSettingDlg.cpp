@@ -1,8 +1,9 @@
 #include "settingsdialogs/CComSettingDlg.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QPushButton>
-#include <QSerialPortInfo>
+#include <QTimer>
 
 #include "settings/PortChoiceText.h"
 #include "settings/SettingsFile.h"
@@ -12,13 +13,22 @@
 namespace {
 
 // COM1 to COM4 first, then whatever serial ports the system reports.
-QStringList PortChoices() {
+QStringList PortChoices(const std::vector<zev::SerialPortInfo>& reported) {
     QStringList ports = {"COM1", "COM2", "COM3", "COM4"};
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        const QString location = info.systemLocation();
+    for (const zev::SerialPortInfo& info : reported) {
+        const QString location = QString::fromStdString(info.location);
         if (!location.isEmpty() && !ports.contains(location)) ports << location;
     }
     return ports;
+}
+
+// What the system says about a port, as the item's tool tip.
+QString PortToolTip(const zev::SerialPortInfo& info) {
+    QStringList parts;
+    for (const std::string& part : {info.description, info.manufacturer, zev::UsbIdText(info)}) {
+        if (!part.empty()) parts << QString::fromStdString(part);
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 // The texts of a port choice's values, in their order.
@@ -36,11 +46,13 @@ QString Text(const zev::PortChoice<Value>& choice) {
 
 }  // namespace
 
-CComSettingDlg::CComSettingDlg(const zev::LinkSettings& current, QWidget* parent)
-    : QDialog(parent), current_(current) {
+CComSettingDlg::CComSettingDlg(const zev::LinkSettings& current, const zev::SerialPortLister& ports,
+                               QWidget* parent)
+    : QDialog(parent), current_(current), ports_(ports) {
     setWindowTitle("Com Setting");
 
-    portBox_ = combo_text::Make(PortChoices(), this);
+    portBox_ = combo_text::Make({}, this);
+    RefreshPorts();
     baudBox_ = combo_text::Make({"110", "300", "600", "1200", "2400", "4800", "9600", "14400",
                                  "19200", "38400", "57600", "115200", "230400", "460800", "921600"},
                                 this);
@@ -58,6 +70,29 @@ CComSettingDlg::CComSettingDlg(const zev::LinkSettings& current, QWidget* parent
                                            {"Flow control", flowBox_}},
                                           "Restore Defaults");
     connect(restoreButton_, &QPushButton::clicked, this, &CComSettingDlg::OnRestoreDefaults);
+
+    portTimer_ = new QTimer(this);
+    connect(portTimer_, &QTimer::timeout, this, &CComSettingDlg::RefreshPorts);
+    portTimer_->start(kPortRefreshMs);
+}
+
+void CComSettingDlg::RefreshPorts() {
+    // Rebuilding the list under an open drop-down would close it; the next look will do.
+    if (portBox_->view()->isVisible()) return;
+    const std::vector<zev::SerialPortInfo> reported = ports_.Ports();
+    const QStringList choices = PortChoices(reported);
+    QStringList shown;
+    for (int i = 0; i < portBox_->count(); ++i) shown << portBox_->itemText(i);
+    if (choices == shown) return;
+    const QString text = portBox_->currentText();
+    const QSignalBlocker quiet(portBox_);
+    portBox_->clear();
+    portBox_->addItems(choices);
+    for (const zev::SerialPortInfo& info : reported) {
+        const int index = portBox_->findText(QString::fromStdString(info.location));
+        if (index >= 0) portBox_->setItemData(index, PortToolTip(info), Qt::ToolTipRole);
+    }
+    portBox_->setEditText(text);
 }
 
 int CComSettingDlg::exec() {

@@ -6,16 +6,22 @@
 #include <QString>
 
 #include "settings/LinkSettings.h"
+#include "settings/SerialPortList.h"
 
 class QComboBox;
 class QPushButton;
+class QTimer;
 
 class CComSettingDlg : public QDialog {
     Q_OBJECT
   public:
+    // How often the port list looks for adapters plugged in or pulled out.
+    static constexpr int kPortRefreshMs = 1000;
+
     // `current` supplies the fields the dialog does not edit (the flash indices) when it
-    // writes default.dat.
-    explicit CComSettingDlg(const zev::LinkSettings& current, QWidget* parent = nullptr);
+    // writes default.dat; `ports` tells which serial ports the system has.
+    CComSettingDlg(const zev::LinkSettings& current, const zev::SerialPortLister& ports,
+                   QWidget* parent = nullptr);
 
     // The dialog's texts; fill them before exec(), read them after OK.
     QString portName;
@@ -41,6 +47,8 @@ class CComSettingDlg : public QDialog {
   public slots:
     void OnRestoreDefaults();
     void accept() override;
+    // Takes in the ports the system has now; what the person typed or picked stays.
+    void RefreshPorts();
 
   private:
     void ShowMembers();
@@ -48,6 +56,8 @@ class CComSettingDlg : public QDialog {
     void SaveFile() const;
 
     zev::LinkSettings current_;
+    const zev::SerialPortLister& ports_;
+    QTimer* portTimer_;
     QComboBox* portBox_;
     QComboBox* baudBox_;
     QComboBox* dataBitsBox_;

@@ -50,11 +50,30 @@ TEST(CliOptions, MalformedOptionsAreNamed) {
 TEST(CliMain, HelpDescribesEveryCommandAndOption) {
     const auto run = testing::RunCliWith({"--help"});
     EXPECT_EQ(run.status, kExitOk);
-    for (const char* text :
-         {"dump FILE [--json]", "build IN.json OUT", "convert IN OUT", "monitor",
-          "update-params DATAFILE", "update-software FILE.cus", "update-image DATAFILE OUT",
-          "load OUT.stc", "send IN.stc [--default]", "ota FILE.sgn", "--port NAME", "--baud N",
-          "--timeout S", "default 60", "--flash N", "--user N", "--json"}) {
+    for (const char* text : {"dump FILE [--json]",
+                             "build IN.json OUT",
+                             "convert IN OUT",
+                             "monitor",
+                             "update-params DATAFILE",
+                             "update-software FILE.cus",
+                             "update-image DATAFILE OUT",
+                             "load OUT.stc",
+                             "send IN.stc [--default]",
+                             "ota FILE.sgn",
+                             "--port NAME",
+                             "--baud N",
+                             "--timeout S",
+                             "default 60",
+                             "--flash N",
+                             "--user N",
+                             "--json",
+                             "ports",
+                             "--verify",
+                             "--backup FILE",
+                             "--log FILE",
+                             "--hex",
+                             "--timestamps",
+                             "\"auto\""}) {
         EXPECT_NE(run.out.find(text), std::string::npos) << text;
     }
 }
@@ -67,6 +86,24 @@ TEST(CliMain, UsageErrorsExitWithTwo) {
     const auto run = testing::RunCliWith({"convert", "a", "b", "c"});
     EXPECT_EQ(run.status, kExitUsage);
     EXPECT_NE(run.err.find("usage: zev-cli convert IN OUT"), std::string::npos);
+}
+
+// Options that belong to one command are refused elsewhere, before any port is opened.
+TEST(CliMain, OptionsOfOneCommandAreUsageErrorsOnOthers) {
+    struct Case {
+        std::vector<std::string> arguments;
+        const char* message;
+    };
+    for (const Case& c :
+         {Case{{"load", "out.stc", "--verify"}, "--verify and --backup belong to send"},
+          Case{{"ota", "a.sgn", "--backup", "b.stc"}, "belong to send"},
+          Case{{"send", "in.stc", "--hex"}, "--hex belongs to monitor"},
+          Case{{"monitor", "--timestamps"}, "--timestamps needs --hex or --log"},
+          Case{{"ports", "extra"}, "usage: zev-cli ports"}}) {
+        const auto run = testing::RunCliWith(c.arguments);
+        EXPECT_EQ(run.status, kExitUsage) << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
 }
 
 }  // namespace

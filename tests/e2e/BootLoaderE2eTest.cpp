@@ -194,6 +194,11 @@ TEST_F(BootLoaderE2e, ReceiverVanishingMidRunEndsTheRun) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Contains(run.out, "was lost")) << run.out;
     EXPECT_FALSE(Contains(run.out, "<<Update Over!>>"));
+    // The first block had gone: the box's flash holds part of the software.
+    EXPECT_TRUE(Contains(run.out, "was lost: ")) << run.out;
+    EXPECT_TRUE(Contains(
+        run.out, "\nThe update is incomplete! Please reset ZEV and run the update again.\n"))
+        << run.out;
 }
 
 TEST_F(BootLoaderE2e, UnusableInputsAreUsageErrors) {

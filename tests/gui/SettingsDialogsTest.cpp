@@ -15,6 +15,13 @@ namespace {
 
 const QByteArray kCustomSettings = "9600,8,Even,COM2,2,Hardware,3,4,";
 
+// The ports the system "reports", changed by the test as adapters come and go.
+class FakePorts : public zev::SerialPortLister {
+  public:
+    std::vector<zev::SerialPortInfo> ports;
+    std::vector<zev::SerialPortInfo> Ports() const override { return ports; }
+};
+
 QByteArray Record(const QByteArray& text) { return text + QByteArray(50 - text.size(), '\0'); }
 
 class SettingsDialogsTest : public GuiFixture {
@@ -144,7 +151,8 @@ TEST_F(SettingsDialogsTest, FlashSelectCancelRecomputesFromUnchangedIndices) {
 
 TEST_F(SettingsDialogsTest, OpeningMatchesTextPrefixesIgnoringCase) {
     zev::LinkSettings settings;
-    CComSettingDlg dlg(settings);
+    FakePorts ports;
+    CComSettingDlg dlg(settings, ports);
     dlg.portName = "com3";
     dlg.parity = "mas";
     dlg.flowControl = "RTS/CTS";

@@ -178,6 +178,42 @@ TEST_F(BootLoaderRunTest, EveryMalformedFrameAndResultHasItsLine) {
     }
 }
 
+// Ended from outside after its first block, an update leaves the flash half written: the
+// terminal says so once, after the run's own lines. Before the first block, or when the box
+// ends the run itself, nothing is added.
+TEST_F(BootLoaderRunTest, UpdateEndedAfterItsFirstBlockSaysItIsIncomplete) {
+    const std::string line =
+        "\nThe update is incomplete! Please reset ZEV and run the update again.";
+    StartSoftware(20000);
+    rig.Feed({0x0F});
+    rig.session.StopUpdate();  // still in the handshake
+    EXPECT_EQ(rig.host.text.find(line), std::string::npos);
+
+    StartSoftware(20000);
+    ReachData(0x0F);
+    rig.host.TakeText();
+    rig.session.StopUpdate();
+    EXPECT_EQ(rig.host.text, "\nCOM1 has been closed!" + line);
+    EXPECT_EQ(rig.host.outcomes.back(),
+              (RunOutcome{ProtocolMode::UpdateSoftware, RunEnd::Stopped, RunReason::StopUpdate}));
+
+    StartSoftware(20000);
+    ReachData(0x0F);
+    rig.Feed(kSync);
+    rig.host.TakeText();
+    rig.session.OnLinkLost("device removed");
+    EXPECT_EQ(CountOf(rig.host.text, line), 1u);
+    EXPECT_EQ(rig.host.text.rfind(line), rig.host.text.size() - line.size());
+    EXPECT_EQ(rig.host.outcomes.back().reason, RunReason::LinkLost);
+
+    StartSoftware(10);
+    ReachData(0x0F);
+    rig.host.TakeText();
+    Finish({0x02, 0x08, 0, 0, 1, 0, 0x03});
+    rig.session.StopUpdate();  // the box ended the run: its own lines said what happened
+    EXPECT_EQ(rig.host.text.find(line), std::string::npos);
+}
+
 TEST_F(BootLoaderRunTest, NoSyncStopsSendingAndClosesTheSoftwareFile) {
     StartSoftware(9000);
     ReachData(0x0F);

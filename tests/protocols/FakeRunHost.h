@@ -6,10 +6,12 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstring>
 #include <ctime>
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -111,6 +113,16 @@ class FakeRunHost : public RunHost {
             finished.emplace_back(outcome.mode, outcome.end == RunEnd::Succeeded);
         }
     }
+    // Held, as an event loop would hold them, until the byte being handled is done.
+    void RunLater(std::function<void()> step) override { later.push_back(std::move(step)); }
+    void RunPending() {
+        while (!later.empty()) {
+            const std::function<void()> step = std::move(later.front());
+            later.erase(later.begin());
+            step();
+        }
+    }
+    std::vector<std::function<void()>> later;
     std::time_t Now() override { return 1173951667; }
     std::tm LocalTime(std::time_t) override { return clock; }
 
@@ -130,6 +142,7 @@ struct SessionRig {
     void Feed(const std::vector<uint8_t>& bytes) {
         for (uint8_t b : bytes) {
             session.HandleByte(b);
+            host.RunPending();
         }
     }
 };
@@ -197,9 +210,50 @@ inline std::string Bytes(const std::vector<uint8_t>& data) {
     return std::string(data.begin(), data.end());
 }
 
+// A small but complete user block: one satellite, one transponder, one TV channel.
+inline std::vector<uint8_t> SmallUserBlock(const char* channelName = "CH1") {
+    auto db = std::make_unique<ChannelDatabase>();
+    DatabaseHeader& h = db->header;
+    h.SatCapacity = 10;
+    h.TpCapacity = 20;
+    h.ChannelCapacity = 100;
+    h.UserBlockSize = 8192;
+    h.UserBlockAddress = 0xE0000;
+    h.SatCount = 1;
+    h.TpCount = 1;
+    h.TvCount = 1;
+    std::strcpy(db->satellites[0].Name.data(), "ASTRA");
+    db->transponders[0].Sat = 1;
+    db->transponders[0].Frequency = 11778;
+    db->channels[0].TpNumber = 1;
+    std::strcpy(db->channels[0].Name.data(), channelName);
+    std::vector<uint8_t> block(8192);
+    const ImageResult packed = PackImage(*db, ImageKind::User, block);
+    EXPECT_TRUE(packed.ok) << packed.error;
+    return block;
+}
+
+inline std::vector<uint8_t> HeaderFrame(uint32_t length, uint32_t address) {
+    return Concat(
+        {{0x02}, Le32(length), Le32(address), Le32(0x11111111), Le32(0x22222222), {0x03}});
+}
+
+// What a box says for Load Setting from Box when it holds `block`, after the request.
+inline std::vector<uint8_t> LoadConversation(const std::vector<uint8_t>& block);
+
 inline const std::vector<uint8_t> kHello = {0x02, 0x01, 0x03};
 inline const std::vector<uint8_t> kHelloAnswer = {0x02, 0x01, 0x0A, 0x03};
 inline const std::vector<uint8_t> kReady = {0x02, 0x02, 1, 2, 3, 4, 5, 6, 7, 8, 0x03};
 inline const std::vector<uint8_t> kSync = {0x02, 0x16, 0x03};
+
+inline std::vector<uint8_t> LoadConversation(const std::vector<uint8_t>& block) {
+    return Concat({{0xBB},
+                   kHello,
+                   kReady,
+                   HeaderFrame(static_cast<uint32_t>(block.size()), 0xE0000),
+                   block,
+                   Le32(WordSum(block)),
+                   {0x1B, 0x02, 0x05, 0x03}});
+}
 
 }  // namespace zev::test

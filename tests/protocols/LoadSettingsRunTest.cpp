@@ -1,39 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "FakeRunHost.h"
 
 namespace zev::test {
 namespace {
-
-// A small but complete user block: one satellite, one transponder, one TV channel.
-std::vector<uint8_t> SmallUserBlock() {
-    auto db = std::make_unique<ChannelDatabase>();
-    DatabaseHeader& h = db->header;
-    h.SatCapacity = 10;
-    h.TpCapacity = 20;
-    h.ChannelCapacity = 100;
-    h.UserBlockSize = 8192;
-    h.UserBlockAddress = 0xE0000;
-    h.SatCount = 1;
-    h.TpCount = 1;
-    h.TvCount = 1;
-    std::strcpy(db->satellites[0].Name.data(), "ASTRA");
-    db->transponders[0].Sat = 1;
-    db->transponders[0].Frequency = 11778;
-    db->channels[0].TpNumber = 1;
-    std::strcpy(db->channels[0].Name.data(), "CH1");
-    std::vector<uint8_t> block(8192);
-    const ImageResult packed = PackImage(*db, ImageKind::User, block);
-    EXPECT_TRUE(packed.ok) << packed.error;
-    return block;
-}
-
-std::vector<uint8_t> HeaderFrame(uint32_t length, uint32_t address) {
-    return Concat(
-        {{0x02}, Le32(length), Le32(address), Le32(0x11111111), Le32(0x22222222), {0x03}});
-}
 
 class LoadSettingsRunTest : public ::testing::Test {
   protected:

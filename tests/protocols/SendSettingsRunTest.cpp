@@ -68,6 +68,16 @@ TEST_F(SendSettingsRunTest, NoSendsTheUserAreaInBlocksEachAfterItsSync) {
     EXPECT_FALSE(rig.host.linkOpen);
 }
 
+TEST_F(SendSettingsRunTest, SendStoppedAfterItsFirstBlockSaysTheUpdateIsIncomplete) {
+    Start({MsgAnswer::No});
+    ReachData();
+    rig.Feed(kSync);
+    rig.host.TakeText();
+    rig.session.StopUpdate();
+    EXPECT_EQ(rig.host.text, std::string("\nCOM1 has been closed!") + kIncompleteUpdateLine);
+    EXPECT_EQ(rig.host.outcomes.back().end, RunEnd::Stopped);
+}
+
 TEST_F(SendSettingsRunTest, YesWithFittingChannelsSendsBothAreasAndCopiesTheCounts) {
     Start({MsgAnswer::Yes});
     ReachData();

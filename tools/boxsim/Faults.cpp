@@ -33,6 +33,9 @@ constexpr std::array kFaults{
               "OTA loader answers the information block with 02 C2 03"},
     FaultInfo{Fault::SendChecksum, "send-checksum", "settings send: checksum refused (0x07)"},
     FaultInfo{Fault::SendFlash, "send-flash", "settings send: flash write error (0x08)"},
+    FaultInfo{Fault::SendCorrupt, "send-corrupt",
+              "settings send: stores the user block with a bit of its first satellite "
+              "flipped, and reports success"},
     FaultInfo{Fault::LoadChecksum, "load-checksum", "settings load: sends a wrong checksum"},
 };
 static_assert(kFaults.size() == static_cast<std::size_t>(Fault::Count));

@@ -30,6 +30,7 @@ enum class Fault {
     OtaRefuseVersion,  // OTA loader refuses the information block (02 C2 03)
     SendChecksum,      // settings send: checksum refused with 0x07
     SendFlash,         // settings send: flash write error 0x08
+    SendCorrupt,       // settings send: stores a changed image and reports success
     LoadChecksum,      // settings load: the box sends a wrong checksum
     Count
 };

@@ -16,6 +16,10 @@ constexpr std::uint8_t kWriteError = 0x08;
 constexpr std::uint8_t kKindAll = 2;
 constexpr std::uint8_t kKindUser = 4;
 constexpr std::uint32_t kDefaultBlockSize = 0x10000;
+// The first byte after the header: the low byte of the first satellite's LNB frequency word,
+// whose bit 2 is the frequency's lowest bit.
+constexpr std::uint32_t kCorruptedByte = kHeaderSize;
+constexpr std::uint8_t kCorruptedBit = 0x04;
 
 }  // namespace
 
@@ -103,16 +107,22 @@ void SendExchange::concludeTransfer() {
 }
 
 void SendExchange::writeFlash() {
-    if (context_.fault(Fault::SendFlash) || !context_.flash.write(address_, blocks_.data())) {
-        context_.out.send(kWriteError);
-        finish("settings send: flash write error");
-        return;
-    }
     // An image of both blocks holds the default block first; its header tells how long it is.
     std::uint32_t userOffset = 0;
     if (kind_ == kKindAll) {
         const std::uint32_t defaultSize = readHeaderLong(blocks_.data(), kDefaultBlockSizeOffset);
         userOffset = defaultSize > 0 && defaultSize < length_ ? defaultSize : kDefaultBlockSize;
+    }
+    Bytes stored(blocks_.data().begin(), blocks_.data().end());
+    if (context_.fault(Fault::SendCorrupt) && userOffset + kCorruptedByte < stored.size()) {
+        // A flash that kept one bit wrong: the first satellite's LNB frequency changes.
+        stored[userOffset + kCorruptedByte] ^= kCorruptedBit;
+        context_.log("settings send: storing a corrupted user block");
+    }
+    if (context_.fault(Fault::SendFlash) || !context_.flash.write(address_, stored)) {
+        context_.out.send(kWriteError);
+        finish("settings send: flash write error");
+        return;
     }
     userBlockMoved_(address_ + userOffset);
     context_.out.send(kWritten);

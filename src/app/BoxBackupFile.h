@@ -1,0 +1,15 @@
+// Where and how Send Setting to Box saves the box's user block before it sends: beside the
+// current file as NAME-box-YYYYMMDD-HHMMSS.stc (in the working directory as
+// ZEV-box-YYYYMMDD-HHMMSS.stc when no file is current), written whole or not at all.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <cstdint>
+#include <span>
+#include <string>
+
+QString BoxBackupPath(const std::string& currentFile, const QDateTime& when);
+
+// False, with `error`, when the file could not be written; an existing file is then as it was.
+bool WriteBoxBackup(const QString& path, std::span<const uint8_t> block, QString& error);

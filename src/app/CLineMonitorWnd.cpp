@@ -1,0 +1,224 @@
+#include "app/CLineMonitorWnd.h"
+
+#include <QCloseEvent>
+#include <QColor>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "link/LineDumpText.h"
+#include "link/LineLog.h"
+#include "link/LineMonitorModel.h"
+#include "link/SerialLink.h"
+#include "ui/UiPrompts.h"
+
+namespace {
+
+// Sent bytes in blue, received ones in green.
+class DirectionColours : public QIdentityProxyModel {
+  public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::ForegroundRole) return QIdentityProxyModel::data(index, role);
+        const QVariant direction =
+            QIdentityProxyModel::data(index, zev::LineMonitorModel::DirectionRole);
+        if (!direction.isValid()) return QColor(Qt::gray);
+        return direction.toInt() == static_cast<int>(zev::LineDirection::Sent)
+                   ? QColor(0x1f, 0x4f, 0xbf)
+                   : QColor(0x1a, 0x7f, 0x37);
+    }
+};
+
+QString MiB(std::size_t bytes) {
+    return QString::number(static_cast<double>(bytes) / (1 << 20), 'f', 1);
+}
+
+}  // namespace
+
+CLineMonitorWnd::CLineMonitorWnd(zev::SerialLink& link, UiPrompts& prompts, QWidget* parent)
+    : QDockWidget(QStringLiteral("Line Monitor"), parent),
+      link_(link),
+      prompts_(prompts),
+      log_(std::make_unique<zev::LineLog>()) {
+    setObjectName(QStringLiteral("LineMonitor"));
+    model_ = new zev::LineMonitorModel(*log_, this);
+    auto* colours = new DirectionColours(this);
+    colours->setSourceModel(model_);
+
+    table_ = new QTableView;
+    table_->setModel(colours);
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    table_->setFont(fixed);
+    table_->setShowGrid(false);
+    table_->setWordWrap(false);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Rows of one height and columns of fixed width: the view never measures the rows.
+    QHeaderView* rows = table_->verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(QFontMetrics(fixed).height() + 2);
+    QHeaderView* columns = table_->horizontalHeader();
+    columns->setSectionResizeMode(QHeaderView::Fixed);
+    columns->setStretchLastSection(true);
+    const QFontMetrics metrics(fixed);
+    const auto width = [&metrics](int characters) {
+        return metrics.horizontalAdvance(QString(characters, QLatin1Char('0'))) + 12;
+    };
+    table_->setColumnWidth(zev::LineMonitorModel::TimeColumn, width(12));
+    table_->setColumnWidth(zev::LineMonitorModel::DirectionColumn, width(2));
+    table_->setColumnWidth(zev::LineMonitorModel::HexColumn, width(47));
+    table_->setColumnWidth(zev::LineMonitorModel::TextColumn, width(16));
+
+    pauseButton_ = new QPushButton(QStringLiteral("Pause"));
+    pauseButton_->setCheckable(true);
+    connect(pauseButton_, &QPushButton::toggled, this, &CLineMonitorWnd::SetPaused);
+    searchField_ = new QLineEdit;
+    searchField_->setPlaceholderText(QStringLiteral("Find bytes (02 16 03) or text"));
+    auto* findButton = new QPushButton(QStringLiteral("Find Next"));
+    const auto find = [this] { FindNext(searchField_->text()); };
+    connect(searchField_, &QLineEdit::returnPressed, this, find);
+    connect(findButton, &QPushButton::clicked, this, find);
+    auto* saveButton = new QPushButton(QStringLiteral("Save As..."));
+    connect(saveButton, &QPushButton::clicked, this, &CLineMonitorWnd::OnSaveAs);
+    auto* clearButton = new QPushButton(QStringLiteral("Clear"));
+    connect(clearButton, &QPushButton::clicked, this, &CLineMonitorWnd::Clear);
+    status_ = new QLabel;
+
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(pauseButton_);
+    controls->addWidget(searchField_, 1);
+    controls->addWidget(findButton);
+    controls->addWidget(saveButton);
+    controls->addWidget(clearButton);
+    auto* body = new QWidget;
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(controls);
+    layout->addWidget(table_, 1);
+    layout->addWidget(status_);
+    setWidget(body);
+
+    refresh_ = new QTimer(this);
+    connect(refresh_, &QTimer::timeout, this, &CLineMonitorWnd::Refresh);
+    ShowCounts();
+}
+
+CLineMonitorWnd::~CLineMonitorWnd() { link_.RemoveTap(log_.get()); }
+
+int CLineMonitorWnd::PreferredWidth() const {
+    int columns = 0;
+    for (int column = 0; column < zev::LineMonitorModel::ColumnCount; ++column) {
+        columns += table_->columnWidth(column);
+    }
+    // The last column stretches: give it its text, the scroll bar and the frames their room.
+    return columns + table_->verticalScrollBar()->sizeHint().width() + 32;
+}
+
+void CLineMonitorWnd::Open() {
+    if (!listening_) {
+        link_.AddTap(log_.get());
+        listening_ = true;
+    }
+    if (!Paused()) refresh_->start(kRefreshMs);
+    show();
+    raise();
+}
+
+void CLineMonitorWnd::closeEvent(QCloseEvent* event) {
+    link_.RemoveTap(log_.get());
+    listening_ = false;
+    refresh_->stop();
+    QDockWidget::closeEvent(event);
+    emit Closed();
+}
+
+void CLineMonitorWnd::SetPaused(bool paused) {
+    if (pauseButton_->isChecked() != paused) pauseButton_->setChecked(paused);
+    pauseButton_->setText(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    if (paused) {
+        refresh_->stop();
+    } else if (listening_) {
+        Refresh();
+        refresh_->start(kRefreshMs);
+    }
+}
+
+bool CLineMonitorWnd::Paused() const { return pauseButton_->isChecked(); }
+
+void CLineMonitorWnd::Refresh() {
+    QScrollBar* scroll = table_->verticalScrollBar();
+    const bool following = scroll->value() == scroll->maximum();
+    model_->Sync();
+    if (following) table_->scrollToBottom();
+    ShowCounts();
+}
+
+void CLineMonitorWnd::ShowCounts() {
+    QString text = QStringLiteral("%1 pieces, %2 bytes (at most %3 MiB)")
+                       .arg(log_->ChunksHeld())
+                       .arg(log_->BytesHeld())
+                       .arg(MiB(zev::LineLog::kDefaultByteCapacity));
+    if (log_->DroppedBytes() > 0) {
+        text += QStringLiteral("; %1 older bytes dropped").arg(log_->DroppedBytes());
+    }
+    if (Paused()) text += QStringLiteral("; paused");
+    status_->setText(text);
+}
+
+bool CLineMonitorWnd::FindNext(const QString& query) {
+    const QModelIndex current = table_->currentIndex();
+    const int from = current.isValid() ? current.row() + 1 : 0;
+    const std::optional<int> row = model_->FindNext(query, from);
+    if (!row) {
+        status_->setText(QStringLiteral("Not found: %1").arg(query));
+        return false;
+    }
+    const QModelIndex index = table_->model()->index(*row, zev::LineMonitorModel::HexColumn);
+    table_->setCurrentIndex(index);
+    table_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    return true;
+}
+
+void CLineMonitorWnd::Clear() {
+    log_->Clear();
+    model_->Sync();
+    ShowCounts();
+}
+
+void CLineMonitorWnd::OnSaveAs() {
+    const std::optional<QString> path = prompts_.SaveFileName(
+        QStringLiteral("Save Line Monitor"), QStringLiteral("txt files (*.txt);;All Files (*.*)"),
+        QStringLiteral("txt"));
+    if (path) SaveAs(*path);
+}
+
+bool CLineMonitorWnd::SaveAs(const QString& path) {
+    QSaveFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly);
+    std::vector<uint8_t> bytes;
+    for (uint64_t sequence = log_->FirstSequence(); ok && sequence < log_->EndSequence();
+         ++sequence) {
+        const zev::LineLog::Chunk chunk = log_->ChunkAt(sequence);
+        bytes.resize(chunk.size);
+        log_->CopyBytes(sequence, 0, bytes);
+        const std::string text = zev::DumpChunkText(chunk.direction, chunk.time, bytes, true);
+        ok = file.write(text.data(), static_cast<qint64>(text.size())) ==
+             static_cast<qint64>(text.size());
+    }
+    if (ok && file.commit()) return true;
+    prompts_.Inform(QStringLiteral("Could not write %1: %2").arg(path, file.errorString()),
+                    QStringLiteral("Warning"));
+    return false;
+}

@@ -1,0 +1,49 @@
+// zev-cli's --log FILE: every piece of bytes on the line, in the Line Monitor's text form with
+// its time, written to the file by a thread of its own. The line only hands over a copy of the
+// bytes, so formatting and the disk never hold up a transfer; at most kMaxQueuedBytes wait for
+// the writer (beyond that the line waits for it), and everything is written by the time the
+// writer is destroyed.
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <iosfwd>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "link/LineTap.h"
+
+namespace zev::cli {
+
+class LineLogWriter : public LineTap {
+  public:
+    static constexpr std::size_t kMaxQueuedBytes = std::size_t{8} << 20;
+
+    // `out` is used by the writer thread only, until the destructor returns.
+    explicit LineLogWriter(std::ostream& out);
+    ~LineLogWriter() override;
+    LineLogWriter(const LineLogWriter&) = delete;
+    LineLogWriter& operator=(const LineLogWriter&) = delete;
+
+    void OnLineChunk(LineDirection direction, LineClock::time_point time,
+                     std::span<const uint8_t> bytes) override;
+
+  private:
+    struct Piece {
+        LineDirection direction;
+        LineClock::time_point time;
+        std::vector<uint8_t> bytes;
+    };
+    void WriteLoop();
+
+    std::ostream& out_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<Piece> queue_;
+    std::size_t queuedBytes_ = 0;
+    bool done_ = false;
+    std::thread writer_;
+};
+
+}  // namespace zev::cli

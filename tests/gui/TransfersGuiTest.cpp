@@ -1,0 +1,227 @@
+// The program's transfers that prove themselves: Verify Box Settings and backups before a
+// send against the simulated receiver, the Line Monitor window, Com Setup's port list and the
+// status bar's word on a device that went away.
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include "GuiFixture.h"
+#include "app/CLineMonitorWnd.h"
+#include "app/CommandIds.h"
+#include "app/DeviceWatch.h"
+#include "app/StatusPanes.h"
+#include "app/TransferOptions.h"
+#include "link/LineLog.h"
+#include "link/LineMonitorModel.h"
+#include "lists/CZuzeListViewView.h"
+#include "settingsdialogs/CComSettingDlg.h"
+
+namespace {
+
+class FakePorts : public zev::SerialPortLister {
+  public:
+    std::vector<zev::SerialPortInfo> ports;
+    std::vector<zev::SerialPortInfo> Ports() const override { return ports; }
+};
+
+zev::SerialPortInfo Port(const std::string& location) {
+    zev::SerialPortInfo port;
+    port.location = location;
+    port.vendorId = 0x0403;
+    port.productId = 0x6001;
+    return port;
+}
+
+class TransfersGuiTest : public GuiFixture {
+  protected:
+    void TearDown() override {
+        transfer_options::SetBackupBeforeSend(false);
+        GuiFixture::TearDown();
+    }
+    bool StartSimulated() {
+        if (!QFile::exists(QStringLiteral(ZEV_BIN_DIR "/zev-boxsim"))) return false;
+        app_ = std::make_unique<CZevApp>(prompts_);
+        return app_->Start({"--simulate"});
+    }
+    // F9 and its channel list.
+    void LoadFromBox() {
+        Frame().Execute(cmd::LoadSettingFromBox);
+        QTRY_VERIFY_WITH_TIMEOUT(Frame().listShown == 1, 60000);
+    }
+    bool Idle() { return View().Session().Mode() == zev::ProtocolMode::Idle; }
+};
+
+TEST_F(TransfersGuiTest, VerifyBoxSettingsComparesWithoutReplacingTheChannels) {
+    if (!StartSimulated()) GTEST_SKIP() << "zev-boxsim not built";
+    LoadFromBox();
+    Frame().Execute(cmd::VerifyBoxSettings);
+    EXPECT_EQ(Frame().listShown, 0);  // the run is shown in the terminal
+    QTRY_VERIFY_WITH_TIMEOUT(!prompts_.messages.empty(), 60000);
+    EXPECT_EQ(prompts_.messages.back().text,
+              "The box holds the same settings as the channel list.");
+    EXPECT_EQ(prompts_.messages.back().caption, "Verify Box Settings");
+
+    // An edit that is not in the box yet is named, and stays in the channel list.
+    Frame().Execute(cmd::TvChannelList);
+    prompts_.dialogScripts.push_back([](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>("1019")->setText("Edited");
+        dialog.accept();
+        return dialog.result();
+    });
+    Frame().listView->EditRow(0);
+    ASSERT_TRUE(Doc().Changes().Changed());
+    prompts_.messages.clear();
+    Frame().Execute(cmd::VerifyBoxSettings);
+    QTRY_VERIFY_WITH_TIMEOUT(!prompts_.messages.empty(), 60000);
+    const QString verdict = prompts_.messages.back().text;
+    EXPECT_TRUE(verdict.startsWith("The box's settings differ from the channel list:"))
+        << verdict.toStdString();
+    // From the channel list in memory to what the box holds.
+    EXPECT_TRUE(verdict.contains("Name \"Edited\" -> \"")) << verdict.toStdString();
+    EXPECT_TRUE(View().toPlainText().contains("Name \"Edited\" -> \""));
+    EXPECT_TRUE(Doc().Changes().Changed());
+    EXPECT_EQ(Frame().listShown, 0);
+    Frame().Execute(cmd::TvChannelList);
+    EXPECT_EQ(Frame().listView->CellText(0, 1), "Edited");
+}
+
+TEST_F(TransfersGuiTest, BackupSettingSavesTheBoxsBlockBesideTheFileBeforeEachSend) {
+    if (!StartSimulated()) GTEST_SKIP() << "zev-boxsim not built";
+    QAction* backup = Frame().Action(cmd::BackupBeforeSend);
+    ASSERT_TRUE(backup->isCheckable());
+    EXPECT_FALSE(backup->isChecked());  // off until switched on
+    LoadFromBox();
+    prompts_.fileNames << Path("mine.stc");
+    Frame().Execute(cmd::FileSave);  // the loaded channels as a file of the person's
+    ASSERT_TRUE(QFile::exists(Path("mine.stc")));
+    const QByteArray boxBlock = ReadFile(Path("mine.stc"));
+
+    Frame().Execute(cmd::BackupBeforeSend);
+    EXPECT_TRUE(backup->isChecked());
+    EXPECT_TRUE(transfer_options::BackupBeforeSend());  // remembered for the next start
+    prompts_.answers = {zev::MsgAnswer::No};
+    Frame().Execute(cmd::SendSettingToBox);
+    QTRY_VERIFY_WITH_TIMEOUT(View().toPlainText().contains("Send Param Data Success!"), 60000);
+    const QStringList backups =
+        QDir(Path(".")).entryList({QStringLiteral("mine-box-*.stc")}, QDir::Files);
+    ASSERT_EQ(backups.size(), 1) << backups.join(' ').toStdString();
+    EXPECT_TRUE(QRegularExpression("^mine-box-\\d{8}-\\d{6}\\.stc$").match(backups[0]).hasMatch());
+    EXPECT_EQ(ReadFile(Path(backups[0])), boxBlock);
+    const QString text = View().toPlainText();
+    EXPECT_LT(text.indexOf("The box's settings were saved to"),
+              text.indexOf("Wait for starting send data to box"));
+}
+
+TEST_F(TransfersGuiTest, LineMonitorShowsTheTransferBesideAnUnchangedTerminal) {
+    if (!StartSimulated()) GTEST_SKIP() << "zev-boxsim not built";
+    LoadFromBox();
+    Frame().Execute(cmd::EditText);
+    const QString withoutMonitor = View().toPlainText();
+
+    Frame().Execute(cmd::LineMonitor);
+    CLineMonitorWnd* monitor = Frame().LineMonitor();
+    ASSERT_NE(monitor, nullptr);
+    EXPECT_TRUE(monitor->IsOpen());
+    EXPECT_FALSE(monitor->isHidden());
+    EXPECT_TRUE(Frame().Action(cmd::LineMonitor)->isChecked());
+    View().clear();
+    LoadFromBox();
+    Frame().Execute(cmd::EditText);
+    monitor->Refresh();
+    // The terminal shows the same run as without the monitor.
+    EXPECT_EQ(View().toPlainText(), withoutMonitor);
+    const zev::LineMonitorModel& model = monitor->Model();
+    ASSERT_GT(model.rowCount(), 0x20000 / 16);
+    EXPECT_EQ(model.data(model.index(0, zev::LineMonitorModel::DirectionColumn)).toString(), "TX");
+    EXPECT_EQ(model.data(model.index(0, zev::LineMonitorModel::HexColumn)).toString(), "BB");
+    EXPECT_NE(
+        monitor->Table()->model()->data(monitor->Table()->model()->index(0, 2), Qt::ForegroundRole),
+        monitor->Table()->model()->data(monitor->Table()->model()->index(1, 2),
+                                        Qt::ForegroundRole));  // sent and received
+
+    ASSERT_TRUE(monitor->FindNext("02 05 03"));  // the box's result frame
+    EXPECT_GT(monitor->Table()->currentIndex().row(), 0x20000 / 16);
+    ASSERT_TRUE(monitor->SaveAs(Path("line.txt")));
+    const QByteArray saved = ReadFile(Path("line.txt"));
+    EXPECT_TRUE(saved.contains(" TX BB ")) << saved.left(200).toStdString();
+    EXPECT_EQ(saved.count('\n'), model.rowCount());
+
+    // Paused, the rows stand still while the bytes are still recorded.
+    monitor->SetPaused(true);
+    const int rows = model.rowCount();
+    const uint64_t pieces = monitor->Log().EndSequence();
+    LoadFromBox();
+    QTest::qWait(3 * CLineMonitorWnd::kRefreshMs);
+    EXPECT_EQ(model.rowCount(), rows);
+    EXPECT_GT(monitor->Log().EndSequence(), pieces);
+    monitor->SetPaused(false);
+    EXPECT_GT(model.rowCount(), rows);
+
+    // Closed, it stops listening.
+    monitor->close();
+    EXPECT_FALSE(Frame().Action(cmd::LineMonitor)->isChecked());
+    const uint64_t closedAt = monitor->Log().EndSequence();
+    LoadFromBox();
+    EXPECT_EQ(monitor->Log().EndSequence(), closedAt);
+}
+
+TEST_F(TransfersGuiTest, ComSetupPortListFollowsAdaptersAndKeepsTheTypedPort) {
+    StartApp();
+    FakePorts ports;
+    ports.ports = {Port("/dev/ttyUSB0")};
+    Doc().SetPortLister(ports);
+    prompts_.messages.clear();
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<CComSettingDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        QComboBox* box = dlg->PortBox();
+        EXPECT_GE(box->findText("/dev/ttyUSB0"), 0);
+        box->setEditText("/dev/my-typed-port");
+        ports.ports = {Port("/dev/ttyUSB0"), Port("/dev/ttyUSB1")};  // plugged in
+        dlg->RefreshPorts();
+        EXPECT_GE(box->findText("/dev/ttyUSB1"), 0);
+        EXPECT_EQ(box->currentText(), "/dev/my-typed-port");
+        ports.ports = {Port("/dev/ttyUSB1")};                // the first pulled out
+        QTest::qWait(CComSettingDlg::kPortRefreshMs + 500);  // the dialog looks by itself
+        EXPECT_LT(box->findText("/dev/ttyUSB0"), 0);
+        EXPECT_EQ(box->currentText(), "/dev/my-typed-port");
+        checked = true;
+        dlg->reject();
+    });
+    Frame().Execute(cmd::ComSetup);
+    EXPECT_TRUE(checked);
+}
+
+TEST_F(TransfersGuiTest, StatusBarSaysWhenTheDeviceWentAwayAndWhenItIsBack) {
+    auto pty = std::make_unique<PseudoTerminal>();
+    const std::string device = pty->SlavePath();
+    ASSERT_FALSE(device.empty());
+    StartApp();
+    FakePorts ports;
+    Doc().SetPortLister(ports);
+    Doc().Settings().portName = device;
+    Frame().Execute(cmd::ComConnect);
+    ASSERT_TRUE(Doc().PortConnected());
+    const QString name = QString::fromStdString(device);
+
+    pty.reset();  // the device goes away under the open link
+    QTRY_VERIFY_WITH_TIMEOUT(!Doc().PortConnected(), 10000);
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea), name + " has gone away");
+    if (!QFile::exists(name)) {
+        Doc().Watch().Poll();
+        EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea), name + " has gone away");
+    }
+    ports.ports = {Port(device)};  // the system reports it again
+    Doc().Watch().Poll();
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea), name + " is back");
+}
+
+}  // namespace
