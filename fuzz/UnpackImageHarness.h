@@ -11,11 +11,12 @@
 #include <span>
 #include <vector>
 
+#include "FuzzFinding.h"
 #include "formats/ParameterImage.h"
 
 namespace zev::fuzz {
 
-inline bool CheckUnpackImage(std::span<const uint8_t> bytes) {
+inline Finding CheckUnpackImage(std::span<const uint8_t> bytes) {
     // Reused across calls: the database is large, and stale records beyond the counts are
     // exactly what a real program carries from one image to the next.
     static const auto first = std::make_unique<ChannelDatabase>();
@@ -25,15 +26,25 @@ inline bool CheckUnpackImage(std::span<const uint8_t> bytes) {
 
     const ImageResult unpacked =
         UnpackImage(*first, bytes.first(std::min(bytes.size(), kInputImageSize)));
-    if (!unpacked.ok) return !unpacked.error.empty();
+    if (!unpacked.ok) return unpacked.error.empty() ? "a refused image without a reason" : "";
 
     const ImageResult pack = PackImage(*first, ImageKind::User, packed);
-    if (!pack.ok || pack.size != unpacked.size) return false;
+    if (!pack.ok) return "an accepted image does not pack: " + pack.error;
+    if (pack.size != unpacked.size) return "the packed block has another size";
     const auto block = std::span<const uint8_t>(packed).first(pack.size);
-    if (!UnpackImage(*second, block).ok) return false;
+    if (const ImageResult again = UnpackImage(*second, block); !again.ok) {
+        return "the packed block does not read back: " + again.error;
+    }
     const ImageResult repack = PackImage(*second, ImageKind::User, repacked);
-    return repack.ok && std::equal(block.begin(), block.end(), repacked.begin(),
-                                   repacked.begin() + static_cast<long>(repack.size));
+    if (!repack.ok || !std::equal(block.begin(), block.end(), repacked.begin(),
+                                  repacked.begin() + static_cast<long>(repack.size))) {
+        return "the block read back packs to other bytes";
+    }
+    return {};
+}
+
+inline int FuzzUnpackImage(const uint8_t* data, std::size_t size) {
+    return AbortOnFinding(CheckUnpackImage({data, size}));
 }
 
 }  // namespace zev::fuzz

@@ -10,6 +10,7 @@
 
 #include "cli/RecordFields.h"
 #include "formats/ImageLayout.h"
+#include "formats/ImageRecords.h"
 
 namespace zev::cli {
 
@@ -42,6 +43,28 @@ QJsonObject RecordToJson(const Record& record, std::span<const NumberField<Recor
     return object;
 }
 
+// A record as the image gives it back after storing it. The image keeps several fields in
+// fewer bits than their type has (a PID in 13, a flag in 1).
+SatelliteEntry Stored(const SatelliteEntry& record) {
+    std::array<uint8_t, image::kSatelliteBytes> bytes{};
+    image::EncodeSatellite(record, bytes, 0);
+    return image::DecodeSatellite(bytes, 0);
+}
+TransponderEntry Stored(const TransponderEntry& record) {
+    std::array<uint8_t, image::kTransponderBytes> bytes{};
+    image::EncodeTransponder(record, bytes, 0);
+    return image::DecodeTransponder(bytes, 0);
+}
+ChannelEntry Stored(const ChannelEntry& record) {
+    std::array<uint8_t, image::kChannelBytes> bytes{};
+    image::EncodeChannel(record, bytes, 0);
+    ChannelEntry stored = image::DecodeChannel(bytes, 0);
+    // A transponder number beyond the image's is refused when the block is packed, with the
+    // channel's name.
+    stored.TpNumber = record.TpNumber;
+    return stored;
+}
+
 // Reads JSON input, remembering the first problem with the place it was found at.
 class Reader {
   public:
@@ -72,6 +95,28 @@ class Reader {
                 ReadNumber(it.value(), place, *field, record);
             }
         }
+        // The header's fields are stored whole; the records' are checked against the image.
+        if constexpr (requires { Stored(record); }) CheckStored(record, where, fields);
+    }
+
+    // A value that fits its field but not the image would be cut without a word when the
+    // database is packed: refused here, with the largest value the image holds.
+    template <typename Record>
+    void CheckStored(const Record& record, const QString& where,
+                     std::span<const NumberField<Record>> fields) {
+        if (failed()) return;
+        const Record stored = Stored(record);
+        if (stored == record) return;
+        for (const auto& field : fields) {
+            if (field.get(stored) == field.get(record)) continue;
+            Record widest{};
+            field.set(widest, field.most);
+            return Fail(where + "." + QLatin1String(field.name),
+                        std::to_string(field.get(record)) + " is out of range 0.." +
+                            std::to_string(field.get(Stored(widest))) +
+                            " (the image holds no more)");
+        }
+        Fail(where, "does not fit the image");
     }
 
   private:

@@ -123,6 +123,12 @@ TEST_F(CliTest, BadJsonIsAClearErrorAndWritesNothing) {
              Case{R"({"tv": [{"Vpid": 7}]})", kExitUsage, "unknown field \"Vpid\""},
              Case{R"({"tv": [7]})", kExitUsage, "tv[0]: expected an object"},
              Case{R"({"header": {"MarkerA": 256}})", kExitUsage, "header.MarkerA"},
+             // Values the image would cut: a flag is one bit, a PID 13, a frequency 14.
+             Case{R"({"tv": [{"TpFlagA": 9}]})", kExitUsage,
+                  "tv[0].TpFlagA: 9 is out of range 0..1"},
+             Case{R"({"radio": [{"AC3PID": 8192}]})", kExitUsage,
+                  "radio[0].AC3PID: 8192 is out of range 0..8191"},
+             Case{R"({"satellites": [{"Lnblow": 16384}]})", kExitUsage, "0..16383"},
              Case{R"({"satellites": [{"Name": "THIRTEEN CHAR"}]})", kExitUsage,
                   "longer than 12 characters"},
              Case{R"({"satellites": [{"Name": "\u0141"}]})", kExitUsage, "U+0141"},
