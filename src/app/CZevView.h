@@ -62,8 +62,10 @@ class CZevView : public QPlainTextEdit, public zev::LinkRunHost, public zev::Ech
 
     // File New: clears the text while the terminal is shown.
     void NewDocument();
-    // A file named on the command line or picked from the recent files, shown as text.
-    bool LoadTextFile(const QString& path);
+    // A file named on the command line or picked from the recent files, shown as text (lines
+    // longer than terminal_text::kMaxLineLength broken). False, with a sentence saying why in
+    // `error`, when it cannot be read, is no regular file or is too large.
+    bool LoadTextFile(const QString& path, QString& error);
 
     // RunHost.
     void AppendText(const std::string& text) override;
@@ -88,7 +90,8 @@ class CZevView : public QPlainTextEdit, public zev::LinkRunHost, public zev::Ech
     void OnFileOpen();
     // File Open of `path` without the dialog (the command line's --open).
     void OpenFile(const QString& path);
-    void OnFileSave();
+    // False when the save dialog was cancelled or the file could not be written.
+    bool OnFileSave();
     void OnFileSaveAs();
     void OnFont();
     void OnUpdateParameters();

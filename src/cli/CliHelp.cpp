@@ -47,7 +47,7 @@ Options (before or after the command):
   --port NAME    serial port (default: the port in default.dat)
   --baud N       baud rate (default: the rate in default.dat)
   --timeout S    give up after S seconds without a byte from the receiver (default 60;
-                 0 waits for ever)
+                 0 waits for ever; at most 2147483, about 24 days)
   --default      send: replace the default channels as well
   --flash N      flash size: 1 = 4M bits, 2 = 8M bits, 3 = 16M bits
   --user N       user-parameter size in sectors: 1 to 4
