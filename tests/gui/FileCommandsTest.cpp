@@ -129,6 +129,21 @@ TEST_F(FileCommandsTest, RefusedOrMissingImageLeavesTheDatabaseAlone) {
     EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::None);
 }
 
+TEST_F(FileCommandsTest, OpenRefusesAnImageNameThatIsNoRegularFile) {
+    ASSERT_TRUE(QFile::link("/dev/zero", Path("zero.stc")));
+    zev::testing::FeedingPipe pipe(Path("pipe.stc").toStdString(), "not an image");
+    ASSERT_TRUE(pipe.Made());
+    StartApp();
+    for (const QString name : {"zero.stc", "pipe.stc"}) {
+        prompts_.messages.clear();
+        OpenFile(Path(name));
+        ASSERT_EQ(prompts_.messages.size(), 1u) << name.toStdString();
+        EXPECT_EQ(LastMessage(), "\"" + Path(name) + "\" is not a regular file.");
+        EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::None);
+        EXPECT_EQ(Frame().listShown, 0);
+    }
+}
+
 TEST_F(FileCommandsTest, ImageSaveNeedsAKnownExtension) {
     StartApp();
     Frame().Execute(cmd::TvChannelList);

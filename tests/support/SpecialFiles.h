@@ -18,9 +18,9 @@
 
 namespace zev::testing {
 
-// A named pipe whose writer, once a reader opens it, writes `contents` and closes. A program
-// that never opens it leaves the writer waiting until the pipe is destroyed; one that reads it
-// wrongly gets `contents` instead of hanging.
+// A named pipe whose writer, each time a reader opens it, writes `contents` and closes. A
+// program that never opens it leaves the writer waiting until the pipe is destroyed; one that
+// reads it wrongly gets `contents` instead of hanging.
 class FeedingPipe {
   public:
     FeedingPipe(std::string path, std::string contents)
@@ -38,35 +38,35 @@ class FeedingPipe {
     FeedingPipe& operator=(const FeedingPipe&) = delete;
 
     bool Made() const { return made_; }
-    // Whether a reader ever opened the pipe.
-    bool Opened() const { return opened_; }
 
   private:
     void Feed() {
-        int fd = -1;
-        // Without a reader a non-blocking open fails at once: try until one comes or the end.
-        while (!stop_ && (fd = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK)) < 0) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        while (!stop_) {
+            // Without a reader a non-blocking open fails at once: look again shortly.
+            const int fd = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd < 0) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                continue;
+            }
+            ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+            const char* data = contents_.data();
+            std::size_t left = contents_.size();
+            while (left > 0) {
+                const ssize_t written = ::write(fd, data, left);
+                if (written <= 0) break;
+                data += written;
+                left -= static_cast<std::size_t>(written);
+            }
+            ::close(fd);
+            // Time for the reader to see the end before the pipe is offered again.
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
         }
-        if (fd < 0) return;
-        opened_ = true;
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-        const char* data = contents_.data();
-        std::size_t left = contents_.size();
-        while (left > 0) {
-            const ssize_t written = ::write(fd, data, left);
-            if (written <= 0) break;
-            data += written;
-            left -= static_cast<std::size_t>(written);
-        }
-        ::close(fd);
     }
 
     std::string path_;
     std::string contents_;
     bool made_ = false;
     std::atomic<bool> stop_{false};
-    std::atomic<bool> opened_{false};
     std::thread writer_;
 };
 
