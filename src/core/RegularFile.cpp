@@ -1,5 +1,6 @@
 #include "core/RegularFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -92,17 +93,21 @@ std::optional<std::vector<uint8_t>> ReadOpenFile(std::FILE* file, const std::str
     // With Refuse, one byte past the limit tells a file that goes on from one that ends there.
     const std::size_t wanted = overlong == Overlong::Refuse ? limit + 1 : limit;
     std::vector<uint8_t> bytes;
+    int code = 0;
     while (bytes.size() < wanted) {
         const std::size_t at = bytes.size();
         const std::size_t step = std::min(kChunk, wanted - at);
         bytes.resize(at + step);
         const std::size_t got = std::fread(bytes.data() + at, 1, step, file);
         bytes.resize(at + got);
-        if (got < step) break;
+        if (got < step) {
+            code = errno;
+            break;
+        }
     }
     if (std::ferror(file) != 0) {
         error = Problem(FileProblem::ReadFailed,
-                        "cannot read " + Quoted(path) + ": " + std::strerror(errno));
+                        "cannot read " + Quoted(path) + ": " + std::strerror(code));
         std::clearerr(file);
         return std::nullopt;
     }
