@@ -102,7 +102,9 @@ int main(int argc, char* argv[]) {
         if (!file.open(QIODevice::WriteOnly)) return 1;
         QByteArray line(99, 'y');
         line += '\n';
-        for (qsizetype written = 0; written < size; written += line.size()) file.write(line);
+        for (qsizetype written = 0; written + line.size() <= size; written += line.size()) {
+            file.write(line);
+        }
     }
     std::printf("%ld MB, milliseconds:\n", megabytes);
     if (only.isEmpty() || only == "one-line") Measure("one line", oneLine);
