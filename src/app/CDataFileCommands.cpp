@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <span>
 
@@ -11,6 +12,8 @@
 #include "app/DataFileState.h"
 #include "app/TerminalLog.h"
 #include "core/FileName.h"
+#include "core/FileReplacement.h"
+#include "core/RegularFile.h"
 #include "database/ChannelDatabase.h"
 #include "formats/ParameterImage.h"
 #include "ui/UiPrompts.h"
@@ -27,6 +30,10 @@ const char* const kSaveFilterText = "txt files (*.txt);;All Files (*.*)";
 const char* const kSaveFilterImage =
     "stc files (*.stc);;def files (*.def);;all files (*.all);;All Files (*.*)";
 std::string Local8Bit(const QString& path) { return path.toLocal8Bit().toStdString(); }
+
+bool IsImageExtension(const std::string& extension) {
+    return extension == "stc" || extension == "def" || extension == "all";
+}
 
 }  // namespace
 
@@ -63,10 +70,11 @@ void CDataFileCommands::OpenPath(const QString& path) {
 }
 
 void CDataFileCommands::OpenImage(const QString& path) {
-    std::FILE* file = std::fopen(Local8Bit(path).c_str(), "r+b");
+    zev::FileError error;
+    std::FILE* file = zev::OpenRegularFile(Local8Bit(path), true, error);
     if (file == nullptr) {
         files_.CloseHeldFile();
-        Warn(QStringLiteral("Creat File Error!"));
+        WarnNotOpened(error);
         return;
     }
     files_.HoldFile(file);
@@ -89,12 +97,9 @@ void CDataFileCommands::OpenImage(const QString& path) {
     emit view_.TvListRequested();
 }
 
-void CDataFileCommands::Save() {
-    if (view_.ListShown()) {
-        SaveImage(!files_.HasCurrentFile());
-    } else {
-        SaveText(!files_.HasCurrentFile());
-    }
+bool CDataFileCommands::Save() {
+    if (view_.ListShown()) return SaveImage(!files_.HasCurrentFile());
+    return SaveText(!files_.HasCurrentFile());
 }
 
 void CDataFileCommands::SaveAs() {
@@ -114,42 +119,39 @@ bool CDataFileCommands::SaveChangedChannelList() {
     if (answer == zev::MsgAnswer::Cancel) return false;
     if (answer == zev::MsgAnswer::No) return true;
     const std::string extension = zev::FileExtension(files_.CurrentFile());
-    const bool named =
-        files_.HasCurrentFile() && (extension == "stc" || extension == "def" || extension == "all");
+    const bool named = files_.HasCurrentFile() && IsImageExtension(extension);
     return SaveImage(!named);
 }
 
-void CDataFileCommands::SaveText(bool askForName) {
+bool CDataFileCommands::SaveTerminalText() {
+    const bool textFile =
+        files_.HasCurrentFile() && zev::FileExtension(files_.CurrentFile()) == "txt";
+    return SaveText(!textFile);
+}
+
+bool CDataFileCommands::SaveText(bool askForName) {
     if (askForName) {
         const std::optional<QString> path =
             prompts_.SaveFileName(kSaveTitle, kSaveFilterText, QStringLiteral("txt"));
-        if (!path) return;
+        if (!path) return false;
         files_.SetCurrentFile(Local8Bit(*path));
     }
-    const QString path = QString::fromLocal8Bit(files_.CurrentFile().c_str());
-    if (zev::FileExtension(files_.CurrentFile()) != "txt") return;
-    if (!terminal_log::Write(view_, path)) {
-        Warn(QStringLiteral("Could not write %1 completely; the terminal text was not saved.")
-                 .arg(path));
+    if (zev::FileExtension(files_.CurrentFile()) != "txt") return true;
+    zev::FileError error;
+    if (!terminal_log::Write(view_, files_.CurrentFile(), error)) {
+        Warn(QString::fromLocal8Bit(error.Sentence().c_str()) +
+             QStringLiteral(" The terminal text was not saved."));
+        return false;
     }
+    return true;
 }
 
 bool CDataFileCommands::SaveImage(bool askForName) {
-    if (askForName) {
-        const std::optional<QString> path =
-            prompts_.SaveFileName(kSaveTitle, kSaveFilterImage, QStringLiteral("stc"));
-        if (!path) return false;
-        // Asked before the file is created, so that No leaves an existing file as it was.
-        if (!CheckBeforeSaving(zev::FileExtension(Local8Bit(*path)))) return false;
-        if (!CreateImageFile(*path)) return false;
-    }
-    const std::string extension = zev::FileExtension(files_.CurrentFile());
-    if (!ImageKindOfExtension(extension)) return false;
-    if (!askForName && !CheckBeforeSaving(extension)) return false;
-    if (!askForName && !EnsureImageFileHeld()) return false;
-    if (!WriteImage(files_.HeldFile(), extension)) return false;
-    view_.Doc().Changes().Clear();
-    return true;
+    if (!askForName) return SaveImageInPlace();
+    const std::optional<QString> path =
+        prompts_.SaveFileName(kSaveTitle, kSaveFilterImage, QStringLiteral("stc"));
+    if (!path) return false;
+    return SaveImageAs(Local8Bit(*path));
 }
 
 bool CDataFileCommands::CheckBeforeSaving(const std::string& extension) {
@@ -158,49 +160,117 @@ bool CDataFileCommands::CheckBeforeSaving(const std::string& extension) {
     return ConfirmDespiteCheckErrors(prompts_, db_, *kind, QStringLiteral("Save it anyway?"));
 }
 
-bool CDataFileCommands::CreateImageFile(const QString& path) {
-    files_.CloseHeldFile();
-    files_.SetCurrentFile(Local8Bit(path));
-    std::FILE* file = std::fopen(files_.CurrentFile().c_str(), "w+b");
-    if (file == nullptr) {
-        Warn(QStringLiteral("Creat File Error!"));
-        return false;
-    }
-    files_.HoldFile(file);
-    return true;
-}
-
-bool CDataFileCommands::EnsureImageFileHeld() {
-    if (files_.HeldFile() != nullptr) return true;
-    std::FILE* file = std::fopen(files_.CurrentFile().c_str(), "r+b");
-    if (file == nullptr) {
-        files_.CloseHeldFile();
-        Warn(QStringLiteral("Creat File Error!"));
-        return false;
-    }
-    files_.HoldFile(file);
-    return true;
-}
-
-bool CDataFileCommands::WriteImage(std::FILE* file, const std::string& extension) {
+std::optional<std::span<const uint8_t>> CDataFileCommands::PackForExtension(
+    const std::string& extension) {
     const zev::ImageKind kind = ImageKindOfExtension(extension).value_or(zev::ImageKind::Default);
     std::vector<uint8_t>& output = images_.output;
     const zev::ImageResult packed = zev::PackImage(db_, kind, std::span<uint8_t>(output));
     if (!packed.ok) {
         Warn(QString::fromStdString(packed.error));
-        return false;
+        return std::nullopt;
     }
     const std::size_t length = std::min(zev::ImageSize(db_.header, kind), output.size());
+    return std::span<const uint8_t>(output.data(), length);
+}
+
+bool CDataFileCommands::SaveImageAs(const std::string& path) {
+    const std::string extension = zev::FileExtension(path);
+    zev::FileError error;
+    if (!IsImageExtension(extension)) {
+        // Nothing is written under a name of no image kind; the name is still created (empty)
+        // and held, but an existing file keeps what it holds.
+        if (!CreateOrKeepFile(path, error)) return WarnNotSaved(error);
+        HoldNewImageFile(path);
+        return false;
+    }
+    // Asked and packed first: No or a refused image leaves every file as it was.
+    if (!CheckBeforeSaving(extension)) return false;
+    const std::optional<std::span<const uint8_t>> image = PackForExtension(extension);
+    if (!image) return false;
+    // Written beside the file and renamed over it only when complete, so a failure part-way
+    // never damages a file that was there.
+    if (!zev::ReplaceFile(path, *image, error)) return WarnNotSaved(error);
+    if (!HoldNewImageFile(path)) return false;
+    view_.Doc().Changes().Clear();
+    return true;
+}
+
+bool CDataFileCommands::CreateOrKeepFile(const std::string& path, zev::FileError& error) {
+    std::error_code code;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(path, code))) {
+        return zev::ReplaceFile(path, {}, error);
+    }
+    std::FILE* file = zev::OpenRegularFile(path, true, error);
+    if (file == nullptr) return false;
+    std::fclose(file);
+    return true;
+}
+
+bool CDataFileCommands::HoldNewImageFile(const std::string& path) {
+    files_.CloseHeldFile();
+    files_.SetCurrentFile(path);
+    zev::FileError error;
+    std::FILE* file = zev::OpenRegularFile(path, true, error);
+    if (file == nullptr) {
+        Warn(QStringLiteral("Creat File Error!"));
+        return false;
+    }
+    files_.HoldFile(file);
+    return true;
+}
+
+bool CDataFileCommands::WarnNotSaved(const zev::FileError& error) {
+    if (error.problem == zev::FileProblem::CannotCreate) {
+        Warn(QStringLiteral("Creat File Error!"));
+    } else {
+        Warn(QString::fromLocal8Bit(error.Sentence().c_str()) +
+             QStringLiteral(" Nothing was saved."));
+    }
+    return false;
+}
+
+bool CDataFileCommands::SaveImageInPlace() {
+    const std::string extension = zev::FileExtension(files_.CurrentFile());
+    if (!IsImageExtension(extension)) return false;
+    // Asked and packed before the file is touched: No or a refused image leaves it as it was.
+    if (!CheckBeforeSaving(extension)) return false;
+    const std::optional<std::span<const uint8_t>> image = PackForExtension(extension);
+    if (!image) return false;
+    if (!EnsureImageFileHeld()) return false;
 
     // Rewritten in place from the start: a longer file keeps its tail.
+    std::FILE* file = files_.HeldFile();
     std::rewind(file);
-    const std::size_t written = std::fwrite(output.data(), 1, length, file);
+    const std::size_t written = std::fwrite(image->data(), 1, image->size(), file);
     const bool flushed = std::fflush(file) == 0;
-    if (written != length || !flushed) {
+    if (written != image->size() || !flushed) {
         std::clearerr(file);
         Warn(QStringLiteral("Could not write %1 completely; the file may be damaged.")
                  .arg(QString::fromLocal8Bit(files_.CurrentFile().c_str())));
         return false;
     }
+    view_.Doc().Changes().Clear();
     return true;
+}
+
+bool CDataFileCommands::EnsureImageFileHeld() {
+    if (files_.HeldFile() != nullptr) return true;
+    zev::FileError error;
+    std::FILE* file = zev::OpenRegularFile(files_.CurrentFile(), true, error);
+    if (file == nullptr) {
+        files_.CloseHeldFile();
+        WarnNotOpened(error);
+        return false;
+    }
+    files_.HoldFile(file);
+    return true;
+}
+
+void CDataFileCommands::WarnNotOpened(const zev::FileError& error) {
+    // A file that is there but no regular file is said so; otherwise the historical text.
+    if (error.problem == zev::FileProblem::NotRegular) {
+        Warn(QString::fromLocal8Bit(error.Sentence().c_str()));
+    } else {
+        Warn(QStringLiteral("Creat File Error!"));
+    }
 }

@@ -4,11 +4,14 @@
 #pragma once
 
 #include <QString>
-#include <cstdio>
+#include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 
 namespace zev {
 class ChannelDatabase;
+struct FileError;
 struct ImageBuffers;
 }  // namespace zev
 
@@ -24,23 +27,39 @@ class CDataFileCommands {
     void Open();
     // Open without the dialog, for a file named with --open on the command line.
     void OpenPath(const QString& path);
-    void Save();
+    // False when the save dialog was cancelled or nothing could be written; true also when the
+    // current file's extension says nothing is written.
+    bool Save();
     void SaveAs();
     // Asks whether to save the changed channel list (Yes / No / Cancel); Yes saves it as Save
     // would, asking for a name when no image file is named. False on Cancel or a failed save.
     bool SaveChangedChannelList();
+    // Saves the terminal text: into the current file when that is a .txt file, else under a
+    // name the person gives. False when nothing was saved.
+    bool SaveTerminalText();
 
   private:
     void OpenImage(const QString& path);
-    void SaveText(bool askForName);
+    bool SaveText(bool askForName);
     bool SaveImage(bool askForName);
     // The check before an image of that extension is written: false when it has errors and
     // the person does not want it saved.
     bool CheckBeforeSaving(const std::string& extension);
-    // Closes the held file and creates `path` as the new held image file.
-    bool CreateImageFile(const QString& path);
+    // Save As of the channels: packs the image, writes it as a new file that replaces `path`
+    // only once complete, and holds that file. A refused or failed save touches no file.
+    bool SaveImageAs(const std::string& path);
+    // Save into the held (or current) image file, in place from its start.
+    bool SaveImageInPlace();
+    // The image the extension names, packed into the output buffer; nullopt (after the
+    // warning) when the database does not fit it.
+    std::optional<std::span<const uint8_t>> PackForExtension(const std::string& extension);
+    // Creates `path` empty if it does not exist; an existing regular file is left as it is.
+    bool CreateOrKeepFile(const std::string& path, zev::FileError& error);
+    // Closes the held file and holds `path` instead, which becomes the current file.
+    bool HoldNewImageFile(const std::string& path);
     bool EnsureImageFileHeld();
-    bool WriteImage(std::FILE* file, const std::string& extension);
+    bool WarnNotSaved(const zev::FileError& error);
+    void WarnNotOpened(const zev::FileError& error);
     void Warn(const QString& text);
 
     CZevView& view_;

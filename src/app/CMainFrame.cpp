@@ -458,7 +458,9 @@ bool CMainFrame::NewDocument() {
             QStringLiteral("Save changes to %1?").arg(documentTitle_), QStringLiteral("zev"),
             zev::MsgIcon::Exclamation, zev::MsgButtons::YesNoCancel, zev::MsgAnswer::Yes);
         if (answer == zev::MsgAnswer::Cancel) return false;
-        if (answer == zev::MsgAnswer::Yes) terminalView->OnFileSave();
+        // The question is about the terminal text, whatever the current file is. A save that
+        // is cancelled or fails keeps the text: nothing is cleared.
+        if (answer == zev::MsgAnswer::Yes && !terminalView->SaveTerminalText()) return false;
     }
     terminalView->NewDocument();
     SetDocumentTitle(kDefaultDocumentTitle);
@@ -466,8 +468,10 @@ bool CMainFrame::NewDocument() {
 }
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {
-    if (!terminalView->LoadTextFile(path)) {
-        prompts_.Inform(QStringLiteral("Cannot open %1.").arg(path), QStringLiteral("zev"));
+    QString error;
+    if (!terminalView->LoadTextFile(path, error)) {
+        prompts_.Inform(QStringLiteral("Cannot open %1.\n%2").arg(path, error),
+                        QStringLiteral("zev"));
         recent_.Remove(path);
         RebuildRecentFileMenu();
         return false;

@@ -25,13 +25,18 @@ QString TimeText(const std::tm& t) {
 }  // namespace
 
 CZevDoc::CZevDoc(zev::ChannelDatabase& db, UiPrompts& prompts, QObject* parent)
-    : QObject(parent),
-      db_(db),
-      prompts_(prompts),
-      settings_(zev::LoadSettingsFile()),
-      link_(std::make_unique<zev::SerialLink>(settings_)),
-      watch_(new DeviceWatch(*link_, systemPorts_, this)),
-      changes_(db) {}
+    : QObject(parent), db_(db), prompts_(prompts), changes_(db) {
+    // A default.dat that is there but cannot be read (a pipe or device in its place, no
+    // permission) leaves the defaults, and the person is told.
+    std::string problem;
+    settings_ = zev::LoadSettingsFile(zev::kSettingsFileName, &problem);
+    if (!problem.empty()) {
+        prompts_.Inform(QString::fromLocal8Bit(problem.c_str()), QStringLiteral("Warning"),
+                        zev::MsgIcon::Exclamation);
+    }
+    link_ = std::make_unique<zev::SerialLink>(settings_);
+    watch_ = new DeviceWatch(*link_, systemPorts_, this);
+}
 
 void CZevDoc::SetPortLister(const zev::SerialPortLister& ports) {
     ports_ = &ports;

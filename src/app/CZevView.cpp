@@ -1,7 +1,6 @@
 #include "app/CZevView.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QScrollBar>
@@ -12,6 +11,7 @@
 #include "app/CDataFileCommands.h"
 #include "app/CZevDoc.h"
 #include "app/CheckQuestion.h"
+#include "app/TerminalTextFile.h"
 #include "database/ChannelDatabase.h"
 #include "database/StartupHeader.h"
 #include "link/NotificationPump.h"
@@ -74,12 +74,14 @@ void CZevView::NewDocument() {
     document()->setModified(false);
 }
 
-bool CZevView::LoadTextFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    QString text = QString::fromLocal8Bit(file.readAll());
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setPlainText(text);
+bool CZevView::LoadTextFile(const QString& path, QString& error) {
+    // A large file takes a moment or two: the wait cursor says so.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString text;
+    const bool read = terminal_text::Read(path, text, error);
+    if (read) setPlainText(text);
+    QApplication::restoreOverrideCursor();
+    if (!read) return false;
     document()->setModified(false);
     return true;
 }
@@ -98,12 +100,15 @@ void CZevView::InsertAtEnd(const QString& text) {
 void CZevView::DropOldestLines() {
     const int blocks = document()->blockCount();
     if (blocks <= kMaxLines) return;
+    // Undoing across dropped text would bring back a partial past; start afresh. Not recording
+    // the removal at all also keeps it quick when many lines go at once.
+    document()->setUndoRedoEnabled(false);
     QTextCursor cursor(document());
-    cursor.movePosition(QTextCursor::Start);
-    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor,
-                        blocks - kLinesKeptAfterTrim);
+    cursor.setPosition(0);
+    cursor.setPosition(document()->findBlockByNumber(blocks - kLinesKeptAfterTrim).position(),
+                       QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
-    // Undoing across dropped text would bring back a partial past; start afresh.
+    document()->setUndoRedoEnabled(true);
     document()->clearUndoRedoStacks();
     moveCursor(QTextCursor::End);
 }
@@ -182,7 +187,9 @@ void CZevView::OpenFile(const QString& path) {
     emit StateChanged();
 }
 
-void CZevView::OnFileSave() { files_->Save(); }
+bool CZevView::OnFileSave() { return files_->Save(); }
+
+bool CZevView::SaveTerminalText() { return files_->SaveTerminalText(); }
 
 bool CZevView::SaveChangedChannelList() { return files_->SaveChangedChannelList(); }
 

@@ -68,8 +68,10 @@ class CZevView : public QPlainTextEdit, public zev::LinkRunHost, public zev::Ech
 
     // File New: clears the text while the terminal is shown.
     void NewDocument();
-    // A file named on the command line or picked from the recent files, shown as text.
-    bool LoadTextFile(const QString& path);
+    // A file named on the command line or picked from the recent files, shown as text (lines
+    // longer than terminal_text::kMaxLineLength broken). False, with a sentence saying why in
+    // `error`, when it cannot be read, is no regular file or is too large.
+    bool LoadTextFile(const QString& path, QString& error);
 
     // RunHost.
     void AppendText(const std::string& text) override;
@@ -95,7 +97,11 @@ class CZevView : public QPlainTextEdit, public zev::LinkRunHost, public zev::Ech
     void OnFileOpen();
     // File Open of `path` without the dialog (the command line's --open).
     void OpenFile(const QString& path);
-    void OnFileSave();
+    // False when the save dialog was cancelled or the file could not be written.
+    bool OnFileSave();
+    // Saves the terminal text as File New's question means it: into the current .txt file, or
+    // under a name asked for (also while an image is the current file). False when not saved.
+    bool SaveTerminalText();
     void OnFileSaveAs();
     void OnFont();
     void OnUpdateParameters();

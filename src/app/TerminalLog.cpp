@@ -1,45 +1,46 @@
 #include "app/TerminalLog.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QFile>
+#include <QByteArray>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <span>
+
+#include "core/FileReplacement.h"
 
 namespace terminal_log {
 
 namespace {
 
-bool WriteLine(QFile& file, const QString& line) {
-    const QByteArray bytes = line.left(kMaxLineLength).toLocal8Bit() + "\r\n";
-    return file.write(bytes) == bytes.size();
+void AppendLine(QByteArray& log, const QString& line) {
+    log += line.left(kMaxLineLength).toLocal8Bit();
+    log += "\r\n";
 }
 
 }  // namespace
 
-bool Write(const QPlainTextEdit& view, const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-
+bool Write(const QPlainTextEdit& view, const std::string& path, zev::FileError& error) {
+    QByteArray log;
     QTextDocument* doc = view.document();
     QAbstractTextDocumentLayout* layout = doc->documentLayout();
-    bool ok = true;
-    for (QTextBlock block = doc->begin(); ok && block.isValid(); block = block.next()) {
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
         layout->blockBoundingRect(block);  // makes sure the block has been laid out
         const QString text = block.text();
         const QTextLayout* lines = block.layout();
         if (lines == nullptr || lines->lineCount() == 0) {
-            ok = WriteLine(file, text);
+            AppendLine(log, text);
             continue;
         }
-        for (int i = 0; ok && i < lines->lineCount(); ++i) {
+        for (int i = 0; i < lines->lineCount(); ++i) {
             const QTextLine line = lines->lineAt(i);
-            ok = WriteLine(file, text.mid(line.textStart(), line.textLength()));
+            AppendLine(log, text.mid(line.textStart(), line.textLength()));
         }
     }
-    ok = file.flush() && ok;
-    file.close();
-    return ok && file.error() == QFileDevice::NoError;
+    return zev::ReplaceFile(path,
+                            std::span(reinterpret_cast<const uint8_t*>(log.constData()),
+                                      static_cast<std::size_t>(log.size())),
+                            error);
 }
 
 }  // namespace terminal_log

@@ -2,16 +2,22 @@
 // the window's edge become several), CR LF line ends.
 #pragma once
 
-#include <QString>
+#include <string>
 
 class QPlainTextEdit;
+
+namespace zev {
+struct FileError;
+}
 
 namespace terminal_log {
 
 // The longest line written; longer displayed lines are cut.
 inline constexpr int kMaxLineLength = 2411;
 
-// Returns false when the file could not be created or not be written completely.
-bool Write(const QPlainTextEdit& view, const QString& path);
+// Writes the log as a new file that replaces `path` only once it is complete, so a failure
+// leaves an existing file as it was. False (and `error`) when it could not be written or
+// `path` may not be replaced (no regular file, read-only).
+bool Write(const QPlainTextEdit& view, const std::string& path, zev::FileError& error);
 
 }  // namespace terminal_log

@@ -60,7 +60,7 @@ Options (before or after the command):
                  or several
   --baud N       baud rate (default: the rate in default.dat)
   --timeout S    give up after S seconds without a byte from the receiver (default 60;
-                 0 waits for ever)
+                 0 waits for ever; at most 2147483, about 24 days)
   --default      send: replace the default channels as well
   --verify       send: load the user block back and compare it with what was sent
   --backup FILE  send: save the receiver's user block to FILE before sending

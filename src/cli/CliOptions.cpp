@@ -22,7 +22,7 @@ struct NumberOption {
 };
 
 constexpr NumberOption kBaud{"--baud", 1, INT_MAX};
-constexpr NumberOption kTimeout{"--timeout", 0, INT_MAX};
+constexpr NumberOption kTimeout{"--timeout", 0, kMaxTimeoutSeconds};
 constexpr NumberOption kFlash{"--flash", 1, 3};
 constexpr NumberOption kUser{"--user", 1, 4};
 

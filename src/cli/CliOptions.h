@@ -15,7 +15,7 @@ struct CliOptions {
     std::optional<int> user;            // --user N (user-parameter size index)
     std::optional<std::string> port;    // --port NAME
     std::optional<int> baud;            // --baud N
-    int timeoutSeconds = 60;            // --timeout S; 0 waits for ever
+    int timeoutSeconds = 60;            // --timeout S; 0 waits for ever, at most kMaxTimeoutSeconds
     bool modifyDefault = false;         // send --default
     bool verify = false;                // send --verify
     std::optional<std::string> backup;  // send --backup FILE
@@ -30,6 +30,10 @@ struct CliParse {
     CliOptions options;
     std::string error;  // empty when the command line is well formed
 };
+
+// The longest --timeout: the receiver loop's timer counts milliseconds in an int, so 2147483
+// seconds (about 24 days) is the most it can wait.
+inline constexpr int kMaxTimeoutSeconds = 2147483;
 
 // Parses the arguments after the program name. Options may stand anywhere; "--" ends them.
 CliParse ParseCliOptions(const std::vector<std::string>& arguments);

@@ -26,10 +26,18 @@ int FileError(std::ostream& err, const std::string& message) {
     return kExitUsage;
 }
 
+// Reads a database as LoadDatabaseFile does, showing its warning (an unreadable default.dat).
+LoadResult Load(const std::string& path, const CliOptions& options, ChannelDatabase& db,
+                std::ostream& err) {
+    LoadResult loaded = LoadDatabaseFile(path, options, db);
+    if (!loaded.warning.empty()) err << "zev-cli: " << loaded.warning << '\n';
+    return loaded;
+}
+
 int Check(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const std::string& path = options.args[0];
     const auto db = std::make_unique<ChannelDatabase>();
-    const LoadResult loaded = LoadDatabaseFile(path, options, *db);
+    const LoadResult loaded = Load(path, options, *db, err);
     if (loaded.status == LoadStatus::FileError) return FileError(err, loaded.error);
     // An image that does not fit its own layout is the worst finding there is, not a usage
     // error: the report says so and the exit status is that of any error.
@@ -46,7 +54,7 @@ int Diff(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const auto after = std::make_unique<ChannelDatabase>();
     for (const auto& [path, db] :
          {std::pair{options.args[0], before.get()}, std::pair{options.args[1], after.get()}}) {
-        const LoadResult loaded = LoadDatabaseFile(path, options, *db);
+        const LoadResult loaded = Load(path, options, *db, err);
         if (loaded.status == LoadStatus::FileError) return FileError(err, loaded.error);
         if (loaded.status == LoadStatus::Refused) {
             return FileError(err, "\"" + path + "\": " + loaded.error);
@@ -61,7 +69,7 @@ int Diff(const CliOptions& options, std::ostream& out, std::ostream& err) {
 
 int Export(const CliOptions& options, std::ostream& err) {
     const auto db = std::make_unique<ChannelDatabase>();
-    const LoadResult loaded = LoadDatabaseFile(options.args[0], options, *db);
+    const LoadResult loaded = Load(options.args[0], options, *db, err);
     if (loaded.status == LoadStatus::FileError) return FileError(err, loaded.error);
     if (loaded.status == LoadStatus::Refused) {
         err << loaded.error << '\n';

@@ -1,13 +1,11 @@
 #include "cli/DatabaseFiles.h"
 
-#include <QSaveFile>
-#include <QString>
-#include <memory>
 #include <optional>
 
 #include "cli/DatabaseJson.h"
 #include "cli/ImageFiles.h"
 #include "core/FileName.h"
+#include "core/FileReplacement.h"
 #include "database/StartupHeader.h"
 #include "settings/SettingsFile.h"
 
@@ -15,7 +13,7 @@ namespace zev::cli {
 
 namespace {
 
-LoadResult Failed(LoadStatus status, std::string error) { return {status, std::move(error)}; }
+LoadResult Failed(LoadStatus status, std::string error) { return {status, std::move(error), {}}; }
 
 }  // namespace
 
@@ -57,61 +55,50 @@ LoadResult LoadDatabaseFile(const std::string& path, const CliOptions& options,
                             ChannelDatabase& db) {
     if (SourceOfPath(path) != DatabaseSource::Json) return LoadImageFile(path, db);
     std::string error;
-    const std::optional<std::vector<uint8_t>> json = ReadWholeFile(path, error);
+    const std::optional<std::vector<uint8_t>> json = ReadWholeFile(path, kMaxJsonFileSize, error);
     if (!json) return Failed(LoadStatus::FileError, error);
-    ApplyCliStartupHeader(options, db.header);
+    const std::string warning = ApplyCliStartupHeader(options, db.header);
     const JsonResult result = DatabaseFromJson(*json, db);
+    LoadResult loaded;
     switch (result.status) {
         case JsonStatus::Ok:
-            return {};
+            break;
         case JsonStatus::Invalid:
-            return Failed(LoadStatus::FileError, "\"" + path + "\": " + result.error);
+            loaded = Failed(LoadStatus::FileError, "\"" + path + "\": " + result.error);
+            break;
         case JsonStatus::Refused:
+            loaded = Failed(LoadStatus::Refused, result.error);
             break;
     }
-    return Failed(LoadStatus::Refused, result.error);
+    loaded.warning = warning;
+    return loaded;
 }
 
-void ApplyCliStartupHeader(const CliOptions& options, DatabaseHeader& header) {
+std::string ApplyCliStartupHeader(const CliOptions& options, DatabaseHeader& header) {
     LinkSettings settings;
+    std::string problem;
     if (!options.flash || !options.user) {
-        if (std::optional<LinkSettings> file = ReadSettingsFile(kSettingsFileName)) {
+        if (std::optional<LinkSettings> file = ReadSettingsFile(kSettingsFileName, &problem)) {
             settings = *file;
         }
     }
     header = DatabaseHeader{};
     ApplyStartupHeader(header, options.flash.value_or(settings.flashSizeIndex),
                        options.user.value_or(settings.userSizeIndex));
+    return problem;
 }
 
 bool WriteFilesAtomically(const std::vector<OutputFile>& files, std::string& error) {
-    std::vector<std::unique_ptr<QSaveFile>> saves;
+    std::vector<FileContents> contents;
     for (const OutputFile& file : files) {
-        auto save = std::make_unique<QSaveFile>(QString::fromStdString(file.path));
-        const auto describe = [&](const char* what) {
-            return std::string(what) + " \"" + file.path +
-                   "\": " + save->errorString().toStdString();
-        };
-        if (!save->open(QIODevice::WriteOnly)) {
-            error = describe("cannot create");
-            return false;  // the QSaveFiles already open discard their temporary files
-        }
-        const auto size = static_cast<qint64>(file.bytes.size());
-        if (save->write(file.bytes.data(), size) != size) {
-            error = describe("cannot write");
-            save->cancelWriting();
-            return false;
-        }
-        saves.push_back(std::move(save));
+        contents.push_back(
+            {file.path,
+             std::span(reinterpret_cast<const uint8_t*>(file.bytes.data()), file.bytes.size())});
     }
-    for (std::size_t i = 0; i < saves.size(); ++i) {
-        if (!saves[i]->commit()) {
-            error =
-                "cannot write \"" + files[i].path + "\": " + saves[i]->errorString().toStdString();
-            return false;
-        }
-    }
-    return true;
+    FileError problem;
+    if (ReplaceFiles(contents, problem)) return true;
+    error = problem.text;
+    return false;
 }
 
 }  // namespace zev::cli

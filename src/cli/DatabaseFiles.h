@@ -35,6 +35,8 @@ enum class LoadStatus {
 struct LoadResult {
     LoadStatus status = LoadStatus::Ok;
     std::string error;
+    // A sentence to show even when the load succeeded (default.dat could not be read).
+    std::string warning;
 };
 
 // Reads `path` into `db` as its extension says. For the JSON form, header fields it leaves out
@@ -47,8 +49,9 @@ LoadResult LoadDatabaseFile(const std::string& path, const CliOptions& options,
 LoadResult LoadImageFile(const std::string& path, ChannelDatabase& db);
 
 // The flash layout for header fields the JSON leaves out: the options, else default.dat in the
-// working directory (read, never created), else "8M bits" and "2 Sectors".
-void ApplyCliStartupHeader(const CliOptions& options, DatabaseHeader& header);
+// working directory (read, never created), else "8M bits" and "2 Sectors". Returns a sentence
+// when default.dat is there but cannot be read (empty otherwise).
+std::string ApplyCliStartupHeader(const CliOptions& options, DatabaseHeader& header);
 
 struct OutputFile {
     std::string path;
@@ -56,8 +59,9 @@ struct OutputFile {
 };
 
 // Writes each file to a temporary file beside it and renames them over their paths only once
-// every one was written completely. False (and `error`) when one could not be written; no file
-// has been replaced unless renaming itself failed part-way.
+// every one was written completely. False (and `error`) when one could not be written or an
+// existing one may not be replaced (no regular file, read-only); no file has been replaced
+// unless renaming itself failed part-way.
 bool WriteFilesAtomically(const std::vector<OutputFile>& files, std::string& error);
 
 }  // namespace zev::cli

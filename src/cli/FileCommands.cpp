@@ -92,10 +92,14 @@ int Build(const CliOptions& options, std::ostream& err) {
     const std::optional<ImageKind> kind = OutputKind(options.args[1], err);
     if (!kind) return kExitUsage;
     std::string error;
-    const std::optional<std::vector<uint8_t>> json = ReadWholeFile(options.args[0], error);
+    const std::optional<std::vector<uint8_t>> json =
+        ReadWholeFile(options.args[0], kMaxJsonFileSize, error);
     if (!json) return FileError(err, error);
     Workspace work;
-    ApplyCliStartupHeader(options, work.db->header);
+    if (const std::string problem = ApplyCliStartupHeader(options, work.db->header);
+        !problem.empty()) {
+        err << "zev-cli: " << problem << '\n';
+    }
     const JsonResult result = DatabaseFromJson(*json, *work.db);
     if (result.status == JsonStatus::Invalid) {
         return FileError(err, "\"" + options.args[0] + "\": " + result.error);
@@ -117,7 +121,8 @@ int Convert(const CliOptions& options, std::ostream& err) {
 int UpdateImage(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const std::string& dataPath = options.args[0];
     std::string error;
-    const std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(dataPath, error);
+    const std::optional<std::vector<uint8_t>> bytes =
+        ReadWholeFile(dataPath, kMaxDataFileSize, error);
     if (!bytes) return FileError(err, error);
     const auto data = std::make_unique<ParameterDataFile>();
     if (!data->Parse(*bytes)) return FileError(err, dataPath + ": Input file is invalid !");

@@ -18,16 +18,22 @@ std::optional<ImageKind> ImageKindForExtension(const std::string& extension);
 
 // Reads at most `input.size()` bytes from the start of the file into `input` and returns how
 // many were read; a longer file's remaining bytes are ignored. nullopt (and `error`) when the
-// file cannot be read.
+// file cannot be read or is no regular file.
 std::optional<std::size_t> ReadImageFile(const std::string& path, std::span<uint8_t> input,
                                          std::string& error);
 
-// Reads a whole file (the JSON of `build`, the data file of `update-image`) of at most 256 MB.
-// nullopt (and `error`) when it cannot be read.
-std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::string& error);
+// The most `build`, `check` and `diff` read of a JSON file: far more than the JSON of the
+// fullest database, little enough to refuse something that is plainly no JSON of ours.
+inline constexpr std::size_t kMaxJsonFileSize = 256 * 1024 * 1024;
+
+// Reads a whole regular file of at most `limit` bytes. nullopt (and `error`) when it cannot be
+// read, is no regular file or is longer.
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::size_t limit,
+                                                  std::string& error);
 
 // Writes `bytes` to a temporary file beside `path` and renames it over `path` only when every
-// write succeeded, so a failure leaves any existing file untouched.
+// write succeeded, so a failure leaves any existing file untouched. An existing `path` must be
+// a regular file whose mode allows writing; it keeps its mode.
 bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
                          std::string& error);
 

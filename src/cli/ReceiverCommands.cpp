@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -20,6 +21,7 @@
 #include "cli/PortCommands.h"
 #include "cli/ReceiverEventLoop.h"
 #include "cli/ReceiverTerminal.h"
+#include "core/RegularFile.h"
 #include "database/StartupHeader.h"
 #include "formats/ParameterImage.h"
 #include "link/NotificationPump.h"
@@ -57,11 +59,13 @@ std::string MisplacedOption(const CliOptions& options) {
 }
 
 // default.dat of the working directory when there is one; a command line does not create it.
-LinkSettings SettingsFor(const CliOptions& options) {
+LinkSettings SettingsFor(const CliOptions& options, std::ostream& err) {
     LinkSettings settings;
-    std::error_code ignored;
-    if (std::filesystem::exists(kSettingsFileName, ignored)) {
-        settings = LoadSettingsFile(kSettingsFileName);
+    std::string problem;
+    if (std::optional<LinkSettings> file = ReadSettingsFile(kSettingsFileName, &problem)) {
+        settings = *file;
+    } else if (!problem.empty()) {
+        err << "zev-cli: " << problem << std::endl;
     }
     if (options.port) settings.portName = *options.port;
     if (options.baud) settings.baudRate = *options.baud;
@@ -70,11 +74,12 @@ LinkSettings SettingsFor(const CliOptions& options) {
     return settings;
 }
 
-// An input file must exist and be readable before a run is started for it.
+// An input file must be a regular file that can be read before a run is started for it.
 bool InputReadable(const std::string& path, std::ostream& err) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    FileError error;
+    std::FILE* file = OpenRegularFile(path, false, error);
     if (file == nullptr) {
-        err << "zev-cli: cannot read " << path << std::endl;
+        err << "zev-cli: " << error.text << std::endl;
         return false;
     }
     std::fclose(file);
@@ -108,7 +113,7 @@ class ReceiverBench {
     ReceiverBench(const CliOptions& options, std::ostream& out, std::ostream& err)
         : options_(options),
           err_(err),
-          settings_(SettingsFor(options)),
+          settings_(SettingsFor(options, err)),
           terminal_(options.hex ? err : out),
           db_(std::make_unique<ChannelDatabase>()),
           images_(std::make_unique<ImageBuffers>()),
@@ -295,8 +300,8 @@ int RunReceiverCommand(const CliOptions& given, std::ostream& out, std::ostream&
         return kExitUsage;
     }
     if (!ArgumentsFit(*command, given, err)) return kExitUsage;
-    if (given.timeoutSeconds < 0) {
-        err << "zev-cli: --timeout must be 0 or more seconds" << std::endl;
+    if (given.timeoutSeconds < 0 || given.timeoutSeconds > kMaxTimeoutSeconds) {
+        err << "zev-cli: --timeout must be 0 to " << kMaxTimeoutSeconds << " seconds" << std::endl;
         return kExitUsage;
     }
     if (const std::string misplaced = MisplacedOption(given); !misplaced.empty()) {

@@ -2,7 +2,9 @@
 
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
 #include <csignal>
+#include <limits>
 
 #include "cli/ReceiverTerminal.h"
 #include "link/SerialLink.h"
@@ -13,6 +15,8 @@ namespace {
 
 // How often the loop looks at the interrupt flag.
 constexpr int kCheckMilliseconds = 50;
+// The longest interval a QTimer takes.
+constexpr long long kMaxTimerMilliseconds = std::numeric_limits<int>::max();
 
 volatile std::sig_atomic_t gInterrupted = 0;
 
@@ -52,7 +56,11 @@ LoopEnd RunReceiverLoop(SerialLink& link, ReceiverHost& host, int silenceSeconds
     silence.setSingleShot(true);
     QObject::connect(&silence, &QTimer::timeout, [&] { silent = true; });
     if (silenceSeconds > 0) {
-        silence.start(silenceSeconds * 1000);
+        // Counted in 64 bits and held to what the timer takes (the command line allows no
+        // more), so that a long wait never wraps round into a short one.
+        const long long milliseconds =
+            std::min(static_cast<long long>(silenceSeconds) * 1000, kMaxTimerMilliseconds);
+        silence.start(static_cast<int>(milliseconds));
         QObject::connect(&link, &SerialLink::Notify, &silence, [&] { silence.start(); });
     }
     // Connected after the notification pump, so the session has handled the loss first.

@@ -19,6 +19,8 @@ inline constexpr std::size_t kUpdateListChannelSize = 34;  // also the size of a
 inline constexpr std::size_t kMaxUpdateSatellites = 255;
 inline constexpr std::size_t kMaxUpdateTransponders = 5000;
 inline constexpr std::size_t kMaxUpdateChannels = 10000;
+// The most of a data file that is read: a file that fills every table takes about 1.5 MB.
+inline constexpr std::size_t kMaxDataFileSize = 16 * 1024 * 1024;
 
 // A line whose comma columns do not all hold ','. It is not packed, but it counts.
 struct MalformedLine {

@@ -66,7 +66,9 @@ void ReceiverSession::UpdateParameters(const std::string& dataFile) {
         return;
     }
     // The file is read once, here; the image is built from what the parse kept.
-    const std::optional<std::vector<uint8_t>> bytes = file->ReadAll();
+    FileError readError;
+    const std::optional<std::vector<uint8_t>> bytes = file->ReadAll(kMaxDataFileSize, readError);
+    if (!bytes) host_.AppendText("\n" + readError.Sentence());
     if (!bytes || !dataFile_->Parse(*bytes)) {
         host_.Message("Input file is invalid !", kAppTitle, MsgIcon::Exclamation);
         host_.CloseLink();
@@ -300,11 +302,14 @@ std::unique_ptr<RunFile> ReceiverSession::OpenDataFile(ProtocolMode mode,
                                                        const std::string& dataFile,
                                                        const char* failedFormat,
                                                        const char* openedFormat) {
-    std::unique_ptr<RunFile> file = RunFile::Open(dataFile);
+    FileError error;
+    std::unique_ptr<RunFile> file = RunFile::Open(dataFile, error);
     if (!file) {
         const std::string text = Format(failedFormat, dataFile.c_str());
         host_.Message(text, kAppTitle, MsgIcon::Exclamation);
         host_.AppendText(text);
+        // Why, on a line of its own: a file that is not there, or one that is no regular file.
+        host_.AppendText("\n" + error.Sentence());
         ReportRefused(mode, RunReason::FileUnreadable);
         return nullptr;
     }

@@ -2,11 +2,13 @@
 
 #include <limits>
 
+#include "core/RegularFile.h"
+
 namespace zev {
 
-std::unique_ptr<RunFile> RunFile::Open(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    return file != nullptr ? std::unique_ptr<RunFile>(new RunFile(file)) : nullptr;
+std::unique_ptr<RunFile> RunFile::Open(const std::string& path, FileError& error) {
+    std::FILE* file = OpenRegularFile(path, false, error);
+    return file != nullptr ? std::unique_ptr<RunFile>(new RunFile(file, path)) : nullptr;
 }
 
 void RunFile::Close() {
@@ -34,20 +36,12 @@ bool RunFile::ReadAt(uint64_t position, uint8_t* out, std::size_t count) {
            std::fread(out, 1, count, file_) == count;
 }
 
-std::optional<std::vector<uint8_t>> RunFile::ReadAll() {
+std::optional<std::vector<uint8_t>> RunFile::ReadAll(std::size_t limit, FileError& error) {
     if (file_ == nullptr || std::fseek(file_, 0, SEEK_SET) != 0) {
+        error = {FileProblem::ReadFailed, "cannot read \"" + path_ + "\""};
         return std::nullopt;
     }
-    std::vector<uint8_t> bytes;
-    uint8_t chunk[8192];
-    std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file_)) > 0) {
-        bytes.insert(bytes.end(), chunk, chunk + got);
-    }
-    if (std::ferror(file_) != 0) {
-        return std::nullopt;
-    }
-    return bytes;
+    return ReadOpenFile(file_, path_, limit, Overlong::Refuse, error);
 }
 
 }  // namespace zev

@@ -3,12 +3,13 @@
 #include <cctype>
 #include <climits>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/RegularFile.h"
 #include "settings/PortChoiceText.h"
 
 namespace zev {
@@ -118,24 +119,44 @@ int ParseSettingsInt(const std::string& text) {
     return static_cast<int>(value);
 }
 
-std::optional<LinkSettings> ReadSettingsFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::string bytes(kMaxReadSize, '\0');
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
-    return ParseSettingsText(bytes);
+std::optional<LinkSettings> ReadSettingsFile(const std::string& path, std::string* problem) {
+    // Only a regular file is read, and only its beginning: a pipe or a device in its place
+    // must neither block the start nor feed it without end.
+    FileError error;
+    const std::optional<std::vector<uint8_t>> bytes =
+        ReadRegularFile(path, kMaxReadSize, Overlong::ReadPrefix, error);
+    if (!bytes) {
+        std::error_code code;
+        const bool there = std::filesystem::exists(std::filesystem::symlink_status(path, code));
+        if (problem != nullptr && there) {
+            *problem =
+                FileError{error.problem, error.text + "; the default settings are used"}.Sentence();
+        }
+        return std::nullopt;
+    }
+    return ParseSettingsText(std::string(bytes->begin(), bytes->end()));
 }
 
-LinkSettings LoadSettingsFile(const std::string& path) {
+LinkSettings LoadSettingsFile(const std::string& path, std::string* problem) {
     if (CreateWithDefaults(path)) return LinkSettings{};
-    if (std::optional<LinkSettings> settings = ReadSettingsFile(path)) return *settings;
+    std::string unreadable;
+    if (std::optional<LinkSettings> settings = ReadSettingsFile(path, &unreadable)) {
+        return *settings;
+    }
+    if (!unreadable.empty()) {
+        if (problem != nullptr) *problem = unreadable;
+        return LinkSettings{};
+    }
     // The file vanished between the two steps: create it once more, else run on defaults.
     CreateWithDefaults(path);
     return LinkSettings{};
 }
 
 bool SaveSettingsFile(const LinkSettings& settings, const std::string& path) {
+    // A pipe or device in the file's place is not written to: opening it could wait for ever.
+    std::error_code code;
+    const std::filesystem::file_status status = std::filesystem::status(path, code);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return false;
     const std::string text = SettingsText(settings);
     if (text.size() > kRecordSize) {
         // Too long for the record: write the whole text so nothing is cut, and drop whatever

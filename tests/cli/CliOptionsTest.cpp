@@ -47,6 +47,20 @@ TEST(CliOptions, MalformedOptionsAreNamed) {
     }
 }
 
+TEST(CliOptions, TimeoutIsRefusedBeyondWhatTheTimerCanWait) {
+    EXPECT_EQ(ParseCliOptions({"monitor", "--timeout", "2147483"}).options.timeoutSeconds,
+              kMaxTimeoutSeconds);
+    // Once multiplied into milliseconds these wrapped round: 4294968 s gave up after 0.7 s,
+    // and 2147484 s never did.
+    for (const char* seconds : {"2147484", "4294968", "2147483647"}) {
+        const CliParse parse = ParseCliOptions({"monitor", "--timeout", seconds});
+        EXPECT_NE(parse.error.find("--timeout takes a whole number from 0 to 2147483"),
+                  std::string::npos)
+            << seconds << ": " << parse.error;
+    }
+    EXPECT_NE(testing::RunCliWith({"--help"}).out.find("at most 2147483"), std::string::npos);
+}
+
 TEST(CliMain, HelpDescribesEveryCommandAndOption) {
     const auto run = testing::RunCliWith({"--help"});
     EXPECT_EQ(run.status, kExitOk);

@@ -13,6 +13,7 @@
 #include "database/FlashLayout.h"
 #include "formats/ParameterImage.h"
 #include "lists/CZuzeListViewView.h"
+#include "support/SpecialFiles.h"
 
 namespace {
 
@@ -75,6 +76,18 @@ TEST_F(DesktopStartTest, WrongCommandLineStopsStartUpWithAMessage) {
     EXPECT_FALSE(app_->Start({"--bogus"}));
     ASSERT_EQ(prompts_.messages.size(), 1u);
     EXPECT_TRUE(prompts_.messages[0].text.contains("bogus"));
+}
+
+TEST_F(DesktopStartTest, DefaultDatThatIsAPipeStartsWithTheDefaultsAndSaysSo) {
+    // Opened for reading, the pipe would hold start-up until something wrote to it.
+    zev::testing::FeedingPipe pipe("default.dat", "9600,8,Even,COM2,2,Hardware,3,4,");
+    ASSERT_TRUE(pipe.Made());
+    StartApp();
+    EXPECT_EQ(Doc().Settings(), zev::LinkSettings{});
+    ASSERT_EQ(prompts_.messages.size(), 1u);
+    EXPECT_EQ(prompts_.messages[0].text,
+              "\"default.dat\" is not a regular file; the default settings are used.");
+    EXPECT_EQ(prompts_.messages[0].caption, "Warning");
 }
 
 TEST_F(DesktopStartTest, EveryToolbarCommandHasAPictureOfItsOwn) {

@@ -1,7 +1,9 @@
 // Open, Save and Save As end to end, with scripted file dialogs.
+#include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <cstring>
+#include <filesystem>
 
 #include "GuiFixture.h"
 #include "app/CommandIds.h"
@@ -9,18 +11,19 @@
 #include "database/FlashLayout.h"
 #include "formats/ParameterImage.h"
 #include "lists/CZuzeListViewView.h"
+#include "support/SpecialFiles.h"
 
 namespace {
 
-// A user-block image of the 8M bits / 2 sectors layout with one satellite, transponder and
-// TV channel.
-QByteArray SampleImage() {
+// A user-block image of the 8M bits / 2 sectors layout with one transponder and TV channel,
+// and `satellites` satellites (the first one named ASTRA).
+QByteArray SampleImage(uint16_t satellites = 1) {
     auto db = std::make_unique<zev::ChannelDatabase>();
     zev::UpdateFlashLayout(db->header, 2, 2);
     db->header.MarkerA = 0xFA;
     db->header.MarkerB = 0xFC;
     db->header.MarkerC = 0xFE;
-    db->header.SatCount = 1;
+    db->header.SatCount = satellites;
     std::strcpy(db->satellites[0].Name.data(), "ASTRA");
     db->header.TpCount = 1;
     db->transponders[0].Sat = 1;
@@ -126,12 +129,33 @@ TEST_F(FileCommandsTest, RefusedOrMissingImageLeavesTheDatabaseAlone) {
     EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::None);
 }
 
+TEST_F(FileCommandsTest, OpenRefusesAnImageNameThatIsNoRegularFile) {
+    ASSERT_TRUE(QFile::link("/dev/zero", Path("zero.stc")));
+    zev::testing::FeedingPipe pipe(Path("pipe.stc").toStdString(), "not an image");
+    ASSERT_TRUE(pipe.Made());
+    StartApp();
+    for (const QString name : {"zero.stc", "pipe.stc"}) {
+        prompts_.messages.clear();
+        OpenFile(Path(name));
+        ASSERT_EQ(prompts_.messages.size(), 1u) << name.toStdString();
+        EXPECT_EQ(LastMessage(), "\"" + Path(name) + "\" is not a regular file.");
+        EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::None);
+        EXPECT_EQ(Frame().listShown, 0);
+    }
+}
+
 TEST_F(FileCommandsTest, ImageSaveNeedsAKnownExtension) {
     StartApp();
     Frame().Execute(cmd::TvChannelList);
     SaveAs(Path("nodot"));
     EXPECT_TRUE(QFile::exists(Path("nodot")));
     EXPECT_EQ(ReadFile(Path("nodot")).size(), 0);
+    EXPECT_TRUE(prompts_.messages.empty());
+    // Nothing is written under such a name, so a file that is there keeps what it holds.
+    WriteFile(Path("notes.txt"), "notes");
+    SaveAs(Path("notes.txt"));
+    EXPECT_EQ(ReadFile(Path("notes.txt")), "notes");
+    EXPECT_EQ(CurrentFile(), Path("notes.txt"));
     EXPECT_TRUE(prompts_.messages.empty());
 
     SaveAs(Path("fresh.stc"));
@@ -140,23 +164,130 @@ TEST_F(FileCommandsTest, ImageSaveNeedsAKnownExtension) {
               static_cast<qsizetype>(app_->Database().header.UserBlockSize));
 }
 
-TEST_F(FileCommandsTest, WriteFailuresAreReported) {
-    if (!QFile::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+TEST_F(FileCommandsTest, RefusedImageLeavesEveryFileAsItWas) {
+    // "4M bits" has no layout: every capacity is 0 and no channel list can be packed.
+    WriteFile("default.dat", "115200,8,None,COM1,1,None,1,2,");
+    WriteFile(Path("old.stc"), "the only copy");
+    StartApp();
+    Frame().Execute(cmd::TvChannelList);
+    // The check finds the layout wrong; saved anyway, packing refuses.
+    prompts_.answers.push_back(zev::MsgAnswer::Yes);
+    SaveAs(Path("old.stc"));
+    ASSERT_EQ(prompts_.messages.size(), 2u);
+    EXPECT_EQ(prompts_.messages[0].caption, "Check Database");
+    EXPECT_EQ(prompts_.messages[1].caption, "Warning");
+    EXPECT_EQ(ReadFile(Path("old.stc")), "the only copy");
+    EXPECT_EQ(CurrentFile(), "*.*");  // nothing was saved, so nothing changed
+}
+
+TEST_F(FileCommandsTest, ImageThatNoLongerFitsTouchesNeitherTheHeldNorAnotherFile) {
+    // 120 satellites fit two sectors (156) but not one (100).
+    const QByteArray image = SampleImage(120);
+    WriteFile(Path("box.stc"), image);
+    WriteFile(Path("other.stc"), "another file");
+    StartApp();
+    OpenFile(Path("box.stc"));
+    Doc().Settings().userSizeIndex = 1;  // as Flash Select with "1 Sector" leaves it
+    Doc().UpdateFlashLayout();
+
+    Frame().Execute(cmd::FileSave);
+    ASSERT_EQ(prompts_.messages.size(), 1u);
+    EXPECT_EQ(ReadFile(Path("box.stc")), image);
+    SaveAs(Path("other.stc"));
+    ASSERT_EQ(prompts_.messages.size(), 2u);
+    EXPECT_EQ(ReadFile(Path("other.stc")), "another file");
+    // The held file stays held: with a fitting layout again, Save writes it.
+    EXPECT_EQ(CurrentFile(), Path("box.stc"));
+    Doc().Settings().userSizeIndex = 2;
+    Doc().UpdateFlashLayout();
+    Frame().Execute(cmd::FileSave);
+    EXPECT_EQ(prompts_.messages.size(), 2u);
+}
+
+TEST_F(FileCommandsTest, SaveAsThatFailsPartWayLeavesTheOldFileWhole) {
+    WriteFile(Path("old.stc"), "old image");
+    WriteFile(Path("old.txt"), "old log");
+    StartApp();
+    for (int i = 0; i < 200; ++i) View().AppendText("\na line the receiver sent");
+    Frame().Execute(cmd::TvChannelList);
+    {
+        // Writes past 4 KB fail, as on a full disk (the image has 128 KB).
+        zev::testing::FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.Set());
+        SaveAs(Path("old.stc"));
+        Frame().Execute(cmd::EditText);
+        SaveAs(Path("old.txt"));
+    }
+    ASSERT_EQ(prompts_.messages.size(), 2u);
+    EXPECT_TRUE(prompts_.messages[0].text.startsWith("Cannot write \"" + Path("old.stc")))
+        << prompts_.messages[0].text.toStdString();
+    EXPECT_TRUE(prompts_.messages[0].text.endsWith("Nothing was saved."));
+    EXPECT_TRUE(prompts_.messages[1].text.endsWith("The terminal text was not saved."));
+    EXPECT_EQ(ReadFile(Path("old.stc")), "old image");
+    EXPECT_EQ(ReadFile(Path("old.txt")), "old log");
+    EXPECT_EQ(QDir(Path(".")).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"default.dat", "old.stc", "old.txt"}));
+}
+
+TEST_F(FileCommandsTest, SaveAsReplacesOnlyWritableRegularFilesAndKeepsTheirMode) {
+    namespace fs = std::filesystem;
     ASSERT_TRUE(QFile::link("/dev/full", Path("full.stc")));
     ASSERT_TRUE(QFile::link("/dev/full", Path("full.txt")));
+    WriteFile(Path("locked.stc"), "locked");
+    fs::permissions(Path("locked.stc").toStdString(), fs::perms::owner_read);
+    WriteFile(Path("group.stc"), "old");
+    fs::permissions(Path("group.stc").toStdString(),
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     StartApp();
 
     Frame().Execute(cmd::TvChannelList);
     SaveAs(Path("full.stc"));
     ASSERT_EQ(prompts_.messages.size(), 1u);
-    EXPECT_TRUE(prompts_.messages[0].text.startsWith("Could not write"));
+    EXPECT_EQ(prompts_.messages[0].text,
+              "\"" + Path("full.stc") + "\" is not a regular file. Nothing was saved.");
     EXPECT_EQ(prompts_.messages[0].caption, "Warning");
+    SaveAs(Path("locked.stc"));
+    ASSERT_EQ(prompts_.messages.size(), 2u);
+    EXPECT_EQ(prompts_.messages[1].text,
+              "\"" + Path("locked.stc") + "\" is read-only. Nothing was saved.");
+    EXPECT_EQ(ReadFile(Path("locked.stc")), "locked");
+
+    SaveAs(Path("group.stc"));
+    ASSERT_EQ(prompts_.messages.size(), 2u);
+    EXPECT_EQ(ReadFile(Path("group.stc")).size(),
+              static_cast<qsizetype>(app_->Database().header.UserBlockSize));
+    EXPECT_EQ(zev::testing::ModeOf(Path("group.stc").toStdString()), 0640u);
+    EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::ImageFile);
 
     Frame().Execute(cmd::EditText);
     View().AppendText("\nlog line");
     SaveAs(Path("full.txt"));
-    ASSERT_EQ(prompts_.messages.size(), 2u);
-    EXPECT_TRUE(prompts_.messages[1].text.startsWith("Could not write"));
+    ASSERT_EQ(prompts_.messages.size(), 3u);
+    EXPECT_EQ(prompts_.messages[2].text, "\"" + Path("full.txt") +
+                                             "\" is not a regular file. The terminal text was "
+                                             "not saved.");
+    EXPECT_TRUE(QFileInfo(Path("full.txt")).isSymLink());
+}
+
+TEST_F(FileCommandsTest, ImageSavedAsANewFileIsHeldAndLaterSavedInPlace) {
+    StartApp();
+    Frame().Execute(cmd::TvChannelList);
+    SaveAs(Path("fresh.stc"));
+    const QByteArray saved = ReadFile(Path("fresh.stc"));
+    ASSERT_EQ(saved.size(), static_cast<qsizetype>(app_->Database().header.UserBlockSize));
+    EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::ImageFile);
+
+    // Save writes into the held file from its start, and a longer file keeps its tail.
+    {
+        QFile file(Path("fresh.stc"));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.write(QByteArray(72, '\0'));
+        file.seek(saved.size());
+        file.write("tail");
+    }
+    Frame().Execute(cmd::FileSave);
+    EXPECT_TRUE(prompts_.messages.empty());
+    EXPECT_EQ(ReadFile(Path("fresh.stc")), saved + "tail");
 }
 
 TEST_F(FileCommandsTest, TerminalLogIsWrittenAsWrappedOnScreen) {

@@ -2,10 +2,13 @@
 // serial notifications paused while a list is shown.
 #include <QFontInfo>
 #include <QTest>
+#include <filesystem>
 
 #include "GuiFixture.h"
 #include "app/CommandIds.h"
+#include "app/TerminalTextFile.h"
 #include "protocols/TerminalFeed.h"
+#include "support/SpecialFiles.h"
 
 namespace {
 
@@ -89,6 +92,36 @@ TEST_F(TerminalViewTest, NewAsksBeforeDroppingAChangedText) {
     EXPECT_EQ(View().toPlainText(), "");
 }
 
+TEST_F(TerminalViewTest, NewKeepsTheTextWhenItsSaveIsCancelledOrFails) {
+    StartApp();
+    View().AppendText("\nthe only copy of this log");
+
+    // Yes, then Cancel in the Save dialog: File New is cancelled with it.
+    prompts_.answers = {zev::MsgAnswer::Yes};
+    prompts_.fileNames = {QString()};
+    Frame().Execute(cmd::FileNew);
+    EXPECT_EQ(prompts_.fileDialogTitles, QStringList{"Save File"});
+    EXPECT_TRUE(View().toPlainText().contains("the only copy"));
+    EXPECT_TRUE(View().document()->isModified());  // asked again next time
+
+    // Yes, and a log that cannot be written: the text stays too.
+    std::filesystem::create_directory(Path("log.txt").toStdString());
+    prompts_.answers = {zev::MsgAnswer::Yes};
+    prompts_.fileNames = {Path("log.txt")};
+    Frame().Execute(cmd::FileNew);
+    EXPECT_TRUE(View().toPlainText().contains("the only copy"));
+    EXPECT_TRUE(prompts_.messages.back().text.endsWith("The terminal text was not saved."));
+
+    // Yes while an image is the current file: the text is saved under a name asked for,
+    // not dropped because the current file is no text file.
+    View().DataFile().SetCurrentFile(Path("box.stc").toStdString());
+    prompts_.answers = {zev::MsgAnswer::Yes};
+    prompts_.fileNames = {Path("kept.txt")};
+    Frame().Execute(cmd::FileNew);
+    EXPECT_TRUE(ReadFile(Path("kept.txt")).contains("the only copy"));
+    EXPECT_FALSE(View().toPlainText().contains("the only copy"));
+}
+
 TEST_F(TerminalViewTest, CancelledFontDialogKeepsTheFont) {
     StartApp();
     const QFont before = View().font();
@@ -140,6 +173,51 @@ TEST_F(TerminalViewTest, CommandLineFileOpensAsTextAndIsRemembered) {
     ASSERT_NE(recent, nullptr);
     recent->trigger();
     EXPECT_EQ(View().toPlainText(), "one\ntwo\n");
+}
+
+TEST_F(TerminalViewTest, VeryLongLinesOfATextFileAreShownInPieces) {
+    // A line of a few megabytes kept the window busy for minutes; broken into pieces it
+    // shows at once. Nothing of the text is lost.
+    const QString longLine(3 * terminal_text::kMaxLineLength + 5, QLatin1Char('x'));
+    WriteFile(Path("long.txt"), ("first\r\n" + longLine + "\r\nlast").toLatin1());
+    app_ = std::make_unique<CZevApp>(prompts_);
+    ASSERT_TRUE(app_->Start({Path("long.txt")}));
+    const QStringList lines = View().toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_EQ(lines.front(), "first");
+    EXPECT_EQ(lines.back(), "last");
+    for (const QString& piece : lines.mid(1, 3)) {
+        EXPECT_EQ(piece.size(), terminal_text::kMaxLineLength);
+    }
+    EXPECT_EQ(lines.mid(1, 4).join(QString()), longLine);
+}
+
+TEST_F(TerminalViewTest, BreakingLongLinesKeepsSurrogatePairsTogether) {
+    const QString clef = QString::fromUtf8("\xF0\x9D\x84\x9E");  // one character, two units
+    const QString broken = terminal_text::BreakLongLines("ab" + clef + "cd\n" + "efgh", 3);
+    EXPECT_EQ(broken, "ab\n" + clef + "c\nd\nefg\nh");
+    EXPECT_EQ(terminal_text::BreakLongLines("abc\n\nabc\n", 3), "abc\n\nabc\n");
+}
+
+TEST_F(TerminalViewTest, FilesThatAreNoRegularFileOrTooLargeAreNotShown) {
+    // A pipe would block start-up for ever (a device like /dev/zero would fill the memory).
+    zev::testing::FeedingPipe pipe(Path("pipe.txt").toStdString(), "text from a pipe");
+    ASSERT_TRUE(pipe.Made());
+    app_ = std::make_unique<CZevApp>(prompts_);
+    EXPECT_FALSE(app_->Start({Path("pipe.txt")}));
+    ASSERT_EQ(prompts_.messages.size(), 1u);
+    EXPECT_EQ(prompts_.messages[0].text, "Cannot open " + Path("pipe.txt") + ".\n\"" +
+                                             Path("pipe.txt") + "\" is not a regular file.");
+
+    app_.reset();
+    prompts_.messages.clear();
+    WriteFile(Path("huge.txt"), "start");
+    std::filesystem::resize_file(Path("huge.txt").toStdString(), terminal_text::kMaxFileSize + 1);
+    app_ = std::make_unique<CZevApp>(prompts_);
+    EXPECT_FALSE(app_->Start({Path("huge.txt")}));
+    ASSERT_EQ(prompts_.messages.size(), 1u);
+    EXPECT_TRUE(prompts_.messages[0].text.endsWith("is too large (more than 32 MB)."))
+        << prompts_.messages[0].text.toStdString();
 }
 
 }  // namespace

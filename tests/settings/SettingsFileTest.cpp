@@ -6,6 +6,7 @@
 #include <string>
 
 #include "settings/SettingsFile.h"
+#include "support/SpecialFiles.h"
 
 namespace zev {
 namespace {
@@ -135,6 +136,28 @@ TEST_F(SettingsFileTest, UnusableLocationFallsBackToDefaults) {
     EXPECT_FALSE(SaveSettingsFile(LinkSettings{}, nowhere));
     EXPECT_FALSE(ReadSettingsFile(nowhere).has_value());
     EXPECT_EQ(LoadSettingsFile(dir_.string()), LinkSettings{});  // a directory, not a file
+}
+
+TEST_F(SettingsFileTest, APipeInPlaceOfTheFileGivesTheDefaultsAndSaysSoWithoutWaiting) {
+    // Read, the pipe would give other settings; opened for reading, it would wait for ever
+    // for a writer.
+    testing::FeedingPipe pipe(path_, "9600,8,Even,COM2,2,Hardware,3,4,");
+    ASSERT_TRUE(pipe.Made());
+    std::string problem;
+    EXPECT_EQ(LoadSettingsFile(path_, &problem), LinkSettings{});
+    EXPECT_EQ(problem, "\"" + path_ + "\" is not a regular file; the default settings are used.");
+    problem.clear();
+    EXPECT_FALSE(ReadSettingsFile(path_, &problem).has_value());
+    EXPECT_FALSE(problem.empty());
+    EXPECT_FALSE(SaveSettingsFile(LinkSettings{}, path_));
+    EXPECT_TRUE(testing::IsPipe(path_));
+}
+
+TEST_F(SettingsFileTest, AMissingFileIsNoProblem) {
+    std::string problem;
+    EXPECT_FALSE(ReadSettingsFile(path_, &problem).has_value());
+    EXPECT_EQ(LoadSettingsFile(path_, &problem), LinkSettings{});
+    EXPECT_EQ(problem, "");
 }
 
 TEST_F(SettingsFileTest, ReadDoesNotCreateTheFile) {

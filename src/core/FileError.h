@@ -1,0 +1,36 @@
+// What went wrong with a file the user named, as a kind for callers that word it their own way
+// and as one sentence for those that show it as it is.
+#pragma once
+
+#include <string>
+
+namespace zev {
+
+enum class FileProblem {
+    None,
+    CannotOpen,    // missing, no permission, ...
+    CannotCreate,  // no file can be made there
+    NotRegular,    // a directory, device, pipe or socket
+    ReadOnly,      // an existing file whose mode allows no writing
+    TooLarge,      // more bytes than the caller reads
+    ReadFailed,
+    WriteFailed,
+};
+
+struct FileError {
+    FileProblem problem = FileProblem::None;
+    // What happened, naming the file, e.g. "\"/dev/zero\" is not a regular file" or
+    // "cannot open \"x.stc\": No such file or directory"; a message line for zev-cli.
+    std::string text;
+
+    // The text as a sentence of its own: capital letter, full stop.
+    std::string Sentence() const {
+        std::string sentence = text;
+        if (!sentence.empty() && sentence[0] >= 'a' && sentence[0] <= 'z') {
+            sentence[0] = static_cast<char>(sentence[0] - 'a' + 'A');
+        }
+        return sentence + ".";
+    }
+};
+
+}  // namespace zev

@@ -1,0 +1,249 @@
+#include "core/FileReplacement.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#endif
+
+namespace zev {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+FileError Failure(FileProblem problem, const std::string& what, const std::string& path, int code) {
+    return {problem, what + " " + Quoted(path) + ": " + std::strerror(code)};
+}
+
+FileError NotRegular(const std::string& path) {
+    return {FileProblem::NotRegular, Quoted(path) + " is not a regular file"};
+}
+
+FileError ReadOnly(const std::string& path) {
+    return {FileProblem::ReadOnly, Quoted(path) + " is read-only"};
+}
+
+// A name for the temporary file: hidden, beside the target, unlikely to be taken.
+std::string TemporaryName(const std::string& target) {
+    static std::mt19937 random{std::random_device{}()};
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string suffix;
+    for (int i = 0; i < 8; ++i) suffix += kLetters[random() % (sizeof kLetters - 1)];
+    const fs::path path(target);
+    return (path.parent_path() / ("." + path.filename().string() + "." + suffix + ".tmp")).string();
+}
+
+// What replacing `name` would replace; messages name the file as `shown`.
+struct Target {
+    bool ok = false;
+    bool existed = false;
+    std::string resolved;  // `name` with symbolic links resolved
+    unsigned mode = 0;
+    long long owner = -1;
+    long long group = -1;
+};
+
+#ifdef _WIN32
+
+Target CheckTarget(const std::string& name, const std::string& shown, FileError& error) {
+    Target target{true, false, name};
+    std::error_code code;
+    const fs::file_status link = fs::symlink_status(name, code);
+    if (code || !fs::exists(link)) return target;
+    const fs::file_status status = fs::status(name, code);
+    if (code || !fs::is_regular_file(status)) {
+        error = NotRegular(shown);
+        return {};
+    }
+    if ((status.permissions() & fs::perms::owner_write) == fs::perms::none) {
+        error = ReadOnly(shown);
+        return {};
+    }
+    if (fs::is_symlink(link)) target.resolved = fs::canonical(name, code).string();
+    target.existed = true;
+    target.mode = static_cast<unsigned>(status.permissions());
+    return target;
+}
+
+#else
+
+Target CheckTarget(const std::string& name, const std::string& shown, FileError& error) {
+    Target target{true, false, name};
+    struct stat link {};
+    if (::lstat(name.c_str(), &link) != 0) {
+        if (errno == ENOENT) return target;
+        error = Failure(FileProblem::CannotCreate, "cannot create", shown, errno);
+        return {};
+    }
+    struct stat info {};
+    // A symbolic link to nothing is refused too: writing through it would create a file
+    // somewhere else than the name says.
+    if (::stat(name.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = NotRegular(shown);
+        return {};
+    }
+    // The mode is looked at itself: for the super-user access() allows writing to any file.
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(name.c_str(), W_OK) != 0) {
+        error = ReadOnly(shown);
+        return {};
+    }
+    if (S_ISLNK(link.st_mode)) {
+        char resolved[PATH_MAX];
+        if (::realpath(name.c_str(), resolved) == nullptr) {
+            error = Failure(FileProblem::CannotCreate, "cannot create", shown, errno);
+            return {};
+        }
+        target.resolved = resolved;
+    }
+    target.existed = true;
+    target.mode = info.st_mode & 07777;
+    target.owner = info.st_uid;
+    target.group = info.st_gid;
+    return target;
+}
+
+#endif
+
+}  // namespace
+
+FileReplacement::FileReplacement(std::string path) : path_(std::move(path)) {}
+
+FileReplacement::~FileReplacement() { Discard(); }
+
+void FileReplacement::Discard() {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+        file_ = nullptr;
+    }
+    if (!temporary_.empty() && !replaced_) std::remove(temporary_.c_str());
+    temporary_.clear();
+}
+
+bool FileReplacement::Begin(FileError& error) {
+    error = {};
+    const Target target = CheckTarget(path_, path_, error);
+    if (!target.ok) return false;
+    target_ = target.resolved;
+    existed_ = target.existed;
+    mode_ = target.mode;
+    owner_ = target.owner;
+    group_ = target.group;
+    for (int attempt = 0; attempt < 100 && file_ == nullptr; ++attempt) {
+        const std::string name = TemporaryName(target_);
+        // "x": never open a file that is already there.
+        file_ = std::fopen(name.c_str(), "wbx");
+        if (file_ != nullptr) {
+            temporary_ = name;
+        } else if (errno != EEXIST) {
+            break;
+        }
+    }
+    if (file_ == nullptr) {
+        error = Failure(FileProblem::CannotCreate, "cannot create", path_, errno);
+        return false;
+    }
+    return true;
+}
+
+bool FileReplacement::Write(std::span<const uint8_t> bytes, FileError& error) {
+    if (file_ == nullptr) {
+        error = Failure(FileProblem::WriteFailed, "cannot write", path_, EBADF);
+        return false;
+    }
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+        error = Failure(FileProblem::WriteFailed, "cannot write", path_, errno);
+        Discard();
+        return false;
+    }
+    return true;
+}
+
+bool FileReplacement::Finish(FileError& error) {
+    if (file_ == nullptr) {
+        error = Failure(FileProblem::WriteFailed, "cannot write", path_, EBADF);
+        return false;
+    }
+    bool ok = std::fflush(file_) == 0;
+#ifdef _WIN32
+    if (ok && existed_) {
+        std::error_code ignored;
+        fs::permissions(temporary_, static_cast<fs::perms>(mode_), ignored);
+    }
+#else
+    const int fd = ::fileno(file_);
+    if (ok && existed_) {
+        // The owner may only be kept by the super-user; the mode always.
+        [[maybe_unused]] const int owned =
+            ::fchown(fd, static_cast<uid_t>(owner_), static_cast<gid_t>(group_));
+        ok = ::fchmod(fd, static_cast<mode_t>(mode_)) == 0;
+    }
+    ok = ok && ::fsync(fd) == 0;
+#endif
+    const int code = errno;
+    const bool closed = std::fclose(file_) == 0;
+    file_ = nullptr;
+    if (!ok || !closed) {
+        error = Failure(FileProblem::WriteFailed, "cannot write", path_, ok ? errno : code);
+        Discard();
+        return false;
+    }
+    return true;
+}
+
+bool FileReplacement::Replace(FileError& error) {
+    if (temporary_.empty() || file_ != nullptr) {
+        error = Failure(FileProblem::WriteFailed, "cannot write", path_, EBADF);
+        return false;
+    }
+    // The name may have been given to something else since Begin.
+    if (!CheckTarget(target_, path_, error).ok) {
+        Discard();
+        return false;
+    }
+    std::error_code code;
+    fs::rename(temporary_, target_, code);
+    if (code) {
+        error = {FileProblem::WriteFailed,
+                 "cannot replace " + Quoted(path_) + ": " + code.message()};
+        Discard();
+        return false;
+    }
+    replaced_ = true;
+    temporary_.clear();
+    return true;
+}
+
+bool ReplaceFile(const std::string& path, std::span<const uint8_t> bytes, FileError& error) {
+    FileReplacement file(path);
+    return file.Begin(error) && file.Write(bytes, error) && file.Finish(error) &&
+           file.Replace(error);
+}
+
+bool ReplaceFiles(std::span<const FileContents> files, FileError& error) {
+    std::vector<std::unique_ptr<FileReplacement>> replacements;
+    for (const FileContents& contents : files) {
+        auto file = std::make_unique<FileReplacement>(contents.path);
+        if (!file->Begin(error) || !file->Write(contents.bytes, error) || !file->Finish(error)) {
+            return false;  // the replacements made so far discard their temporary files
+        }
+        replacements.push_back(std::move(file));
+    }
+    for (const auto& file : replacements) {
+        if (!file->Replace(error)) return false;
+    }
+    return true;
+}
+
+}  // namespace zev

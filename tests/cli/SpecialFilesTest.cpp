@@ -1,0 +1,126 @@
+// zev-cli with files that are not plain regular files: pipes, device nodes, read-only files and
+// files larger than a command reads. Each is refused with a message and left as it was.
+#include <gtest/gtest.h>
+
+#include "CliTestSupport.h"
+#include "cli/CliOptions.h"
+#include "formats/ParameterDataFile.h"
+#include "support/SpecialFiles.h"
+
+namespace zev::cli {
+namespace {
+
+using testing::CliTest;
+using testing::ReadBytes;
+using testing::RunCliWith;
+using testing::WriteText;
+namespace fs = std::filesystem;
+
+const std::string kDataLine = "S:09750,U,0,10600,0,0,0,2,SAT1\n";
+
+std::string Text(const fs::path& path) {
+    const auto bytes = ReadBytes(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+TEST_F(CliTest, OutputsThatAreNoRegularFileAreRefusedAndLeftAlone) {
+    WriteText("data.txt", kDataLine);
+    zev::testing::FeedingPipe pipe(PathOf("out.img"), "");
+    ASSERT_TRUE(pipe.Made());
+    const auto toPipe = RunCliWith({"update-image", "data.txt", "out.img"});
+    EXPECT_EQ(toPipe.status, kExitUsage);
+    EXPECT_NE(toPipe.err.find("\"out.img\" is not a regular file"), std::string::npos)
+        << toPipe.err;
+    EXPECT_TRUE(zev::testing::IsPipe(PathOf("out.img")));
+
+    // A device node of our own stands in for /dev/null, directly and through a link.
+    if (!zev::testing::MakeNullDevice(PathOf("null.stc"))) GTEST_SKIP() << "no device nodes";
+    fs::create_symlink(PathOf("null.stc"), "link.stc");
+    ASSERT_EQ(RunCliWith({"build", DataFile("worked_database.json"), "good.stc"}).status, kExitOk);
+    for (const char* out : {"null.stc", "link.stc"}) {
+        const auto run = RunCliWith({"convert", "good.stc", out});
+        EXPECT_EQ(run.status, kExitUsage) << out;
+        EXPECT_NE(run.err.find("is not a regular file"), std::string::npos) << run.err;
+    }
+    EXPECT_TRUE(zev::testing::IsCharacterDevice(PathOf("null.stc")));
+    EXPECT_TRUE(fs::is_symlink("link.stc"));
+}
+
+TEST_F(CliTest, ReadOnlyOutputsAreRefusedAndReplacedFilesKeepTheirMode) {
+    WriteText("data.txt", kDataLine);
+    WriteText("locked.img", "keep me");
+    fs::permissions("locked.img",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const auto locked = RunCliWith({"update-image", "data.txt", "locked.img"});
+    EXPECT_EQ(locked.status, kExitUsage);
+    EXPECT_NE(locked.err.find("\"locked.img\" is read-only"), std::string::npos) << locked.err;
+    EXPECT_EQ(Text("locked.img"), "keep me");
+    EXPECT_EQ(zev::testing::ModeOf(PathOf("locked.img")), 0444u);
+
+    WriteText("shared.img", "old");
+    fs::permissions("shared.img", fs::perms::owner_read | fs::perms::owner_write |
+                                      fs::perms::group_read | fs::perms::group_write);
+    ASSERT_EQ(RunCliWith({"update-image", "data.txt", "shared.img"}).status, kExitOk);
+    ASSERT_EQ(RunCliWith({"update-image", "data.txt", "fresh.img"}).status, kExitOk);
+    EXPECT_EQ(ReadBytes("shared.img"), ReadBytes("fresh.img"));
+    EXPECT_EQ(zev::testing::ModeOf(PathOf("shared.img")), 0660u);
+
+    // export writes three files: one read-only among them keeps all three as they were.
+    ASSERT_EQ(RunCliWith({"build", DataFile("worked_database.json"), "good.stc"}).status, kExitOk);
+    WriteText("list.csv", "old list");
+    WriteText("list-transponders.csv", "old transponders");
+    fs::permissions("list-transponders.csv", fs::perms::owner_read);
+    const auto exported = RunCliWith({"export", "good.stc", "list.csv"});
+    EXPECT_EQ(exported.status, kExitUsage);
+    EXPECT_NE(exported.err.find("list-transponders.csv\" is read-only"), std::string::npos)
+        << exported.err;
+    EXPECT_EQ(Text("list.csv"), "old list");
+    EXPECT_FALSE(fs::exists("list-satellites.csv"));
+}
+
+TEST_F(CliTest, InputsThatAreNoRegularFileAreRefusedWithoutWaitingForThem) {
+    // Each pipe would give a usable file if it were read.
+    zev::testing::FeedingPipe json(PathOf("pipe.json"), "{}");
+    zev::testing::FeedingPipe data(PathOf("pipe.txt"), kDataLine);
+    ASSERT_TRUE(json.Made() && data.Made());
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"build", "pipe.json", "out.stc"},
+          {"check", "pipe.json"},
+          {"update-image", "pipe.txt", "out.img"},
+          {"--port", "/nonexistent/tty", "update-params", "pipe.txt"}}) {
+        const auto run = RunCliWith(arguments);
+        EXPECT_EQ(run.status, kExitUsage) << arguments[0];
+        EXPECT_NE(run.err.find("is not a regular file"), std::string::npos)
+            << arguments[0] << ": " << run.err;
+    }
+    EXPECT_FALSE(fs::exists("out.stc"));
+    EXPECT_FALSE(fs::exists("out.img"));
+}
+
+TEST_F(CliTest, DataFilesLargerThanTheLimitAreRefusedUnread) {
+    {
+        std::ofstream big("big.txt", std::ios::binary);
+        big << kDataLine;
+    }
+    fs::resize_file("big.txt", kMaxDataFileSize + 1);  // sparse: quick to make
+    const auto run = RunCliWith({"update-image", "big.txt", "out.img"});
+    EXPECT_EQ(run.status, kExitUsage);
+    EXPECT_NE(run.err.find("\"big.txt\" is too large (more than 16 MB)"), std::string::npos)
+        << run.err;
+    EXPECT_FALSE(fs::exists("out.img"));
+}
+
+TEST_F(CliTest, DefaultDatThatIsAPipeGivesTheDefaultsAndSaysSo) {
+    // Read, this would ask for the 16M bits, 4 sectors layout.
+    zev::testing::FeedingPipe settings(PathOf("default.dat"), "115200,8,None,COM1,1,None,3,4,");
+    ASSERT_TRUE(settings.Made());
+    WriteText("e.json", "{}");
+    const auto run = RunCliWith({"build", "e.json", "plain.stc"});
+    EXPECT_EQ(run.status, kExitOk) << run.err;
+    EXPECT_EQ(run.err,
+              "zev-cli: \"default.dat\" is not a regular file; the default settings are used.\n");
+    EXPECT_EQ(ReadBytes("plain.stc").size(), 0x20000u);
+}
+
+}  // namespace
+}  // namespace zev::cli
