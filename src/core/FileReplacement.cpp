@@ -42,7 +42,11 @@ std::string TemporaryName(const std::string& target) {
     std::string suffix;
     for (int i = 0; i < 8; ++i) suffix += kLetters[random() % (sizeof kLetters - 1)];
     const fs::path path(target);
-    return (path.parent_path() / ("." + path.filename().string() + "." + suffix + ".tmp")).string();
+    // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about the chain of
+    // operator+ that would say the same.
+    std::string name = ".";
+    name.append(path.filename().string()).append(".").append(suffix).append(".tmp");
+    return (path.parent_path() / name).string();
 }
 
 // What replacing `name` would replace; messages name the file as `shown`.
