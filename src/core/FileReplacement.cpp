@@ -15,13 +15,13 @@
 #include <cstdlib>
 #endif
 
+#include "core/Quoted.h"
+
 namespace zev {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
 FileError Failure(FileProblem problem, const std::string& what, const std::string& path, int code) {
     return {problem, what + " " + Quoted(path) + ": " + std::strerror(code)};
@@ -42,11 +42,7 @@ std::string TemporaryName(const std::string& target) {
     std::string suffix;
     for (int i = 0; i < 8; ++i) suffix += kLetters[random() % (sizeof kLetters - 1)];
     const fs::path path(target);
-    // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about the chain of
-    // operator+ that would say the same.
-    std::string name = ".";
-    name.append(path.filename().string()).append(".").append(suffix).append(".tmp");
-    return (path.parent_path() / name).string();
+    return (path.parent_path() / ("." + path.filename().string() + "." + suffix + ".tmp")).string();
 }
 
 // What replacing `name` would replace; messages name the file as `shown`.

@@ -12,6 +12,8 @@
 #include <unistd.h>
 #endif
 
+#include "core/Quoted.h"
+
 namespace zev {
 
 namespace {
@@ -19,8 +21,6 @@ namespace {
 constexpr std::size_t kChunk = 64 * 1024;
 
 FileError Problem(FileProblem problem, std::string text) { return {problem, std::move(text)}; }
-
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
 FileError NotRegular(const std::string& path) {
     return Problem(FileProblem::NotRegular, Quoted(path) + " is not a regular file");

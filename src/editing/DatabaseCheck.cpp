@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "core/Latin1Text.h"
+#include "core/Quoted.h"
 #include "core/TextFormat.h"
 #include "database/RecordName.h"
 #include "database/TableRanges.h"
@@ -62,8 +63,8 @@ const FieldWidth<ChannelEntry> kChannelWidths[] = {
 // 0 and the null packet's PID 0x1FFF both mean "no stream".
 constexpr bool HasPid(uint16_t pid) { return pid != 0 && pid != 0x1FFF; }
 
-std::string Quoted(const std::array<char, kNameFieldSize>& name) {
-    return "\"" + Latin1ToUtf8Line(NameBytes(name)) + "\"";
+std::string QuotedName(const std::array<char, kNameFieldSize>& name) {
+    return Quoted(Latin1ToUtf8Line(NameBytes(name)));
 }
 
 bool NameIsBlank(const std::array<char, kNameFieldSize>& name) {
@@ -217,7 +218,7 @@ class Checker {
     std::string SatelliteName(std::size_t position) const {
         std::string who = RecordLabel(SatelliteRef(position));
         if (!NameIsBlank(db_.satellites[position].Name)) {
-            who += " " + Quoted(db_.satellites[position].Name);
+            who += " " + QuotedName(db_.satellites[position].Name);
         }
         return who;
     }
@@ -231,7 +232,7 @@ class Checker {
     std::string ChannelName(const RecordRef& ref) const {
         std::string who = RecordLabel(ref);
         const ChannelEntry& c = db_.channels[ref.slot];
-        if (!NameIsBlank(c.Name)) who += " " + Quoted(c.Name);
+        if (!NameIsBlank(c.Name)) who += " " + QuotedName(c.Name);
         return who;
     }
 
