@@ -8,7 +8,7 @@
 #include <QString>
 #include <cmath>
 
-#include "cli/RecordFields.h"
+#include "database/FieldTables.h"
 #include "formats/ImageLayout.h"
 #include "formats/ImageRecords.h"
 
@@ -28,7 +28,7 @@ QString NameToJson(const std::array<char, kNameFieldSize>& name) {
 }
 
 template <typename Record>
-QJsonObject NumbersToJson(const Record& record, std::span<const NumberField<Record>> fields) {
+QJsonObject NumbersToJson(const Record& record, std::span<const FieldOf<Record>> fields) {
     QJsonObject object;
     for (const auto& field : fields) {
         object.insert(QLatin1String(field.name), static_cast<double>(field.get(record)));
@@ -37,7 +37,7 @@ QJsonObject NumbersToJson(const Record& record, std::span<const NumberField<Reco
 }
 
 template <typename Record>
-QJsonObject RecordToJson(const Record& record, std::span<const NumberField<Record>> fields) {
+QJsonObject RecordToJson(const Record& record, std::span<const FieldOf<Record>> fields) {
     QJsonObject object = NumbersToJson(record, fields);
     if constexpr (requires { record.Name; }) object.insert("Name", NameToJson(record.Name));
     return object;
@@ -77,7 +77,7 @@ class Reader {
 
     template <typename Record>
     void ReadRecord(const QJsonValue& value, const QString& where,
-                    std::span<const NumberField<Record>> fields, Record& record) {
+                    std::span<const FieldOf<Record>> fields, Record& record) {
         if (!value.isObject()) return Fail(where, "expected an object");
         const QJsonObject object = value.toObject();
         for (auto it = object.begin(); it != object.end() && !failed(); ++it) {
@@ -88,7 +88,7 @@ class Reader {
                     continue;
                 }
             }
-            const NumberField<Record>* field = Find(fields, it.key());
+            const FieldOf<Record>* field = Find(fields, it.key());
             if (field == nullptr) {
                 Fail(where, "unknown field \"" + it.key().toStdString() + "\"");
             } else {
@@ -103,7 +103,7 @@ class Reader {
     // database is packed: refused here, with the largest value the image holds.
     template <typename Record>
     void CheckStored(const Record& record, const QString& where,
-                     std::span<const NumberField<Record>> fields) {
+                     std::span<const FieldOf<Record>> fields) {
         if (failed()) return;
         const Record stored = Stored(record);
         if (stored == record) return;
@@ -121,8 +121,8 @@ class Reader {
 
   private:
     template <typename Record>
-    static const NumberField<Record>* Find(std::span<const NumberField<Record>> fields,
-                                           const QString& key) {
+    static const FieldOf<Record>* Find(std::span<const FieldOf<Record>> fields,
+                                       const QString& key) {
         for (const auto& field : fields) {
             if (key == QLatin1String(field.name)) return &field;
         }
@@ -130,7 +130,7 @@ class Reader {
     }
 
     template <typename Record>
-    void ReadNumber(const QJsonValue& value, const QString& where, const NumberField<Record>& field,
+    void ReadNumber(const QJsonValue& value, const QString& where, const FieldOf<Record>& field,
                     Record& record) {
         const std::string range = "0.." + std::to_string(field.most);
         if (!value.isDouble()) return Fail(where, "expected a whole number " + range);
@@ -172,17 +172,18 @@ std::string DatabaseToJson(const ChannelDatabase& db) {
     const DatabaseHeader& h = db.header;
     QJsonArray satellites, transponders, tv, radio;
     for (std::size_t i = 0; i < h.SatCount; ++i) {
-        satellites.append(RecordToJson(db.satellites[i], SatelliteFields()));
+        satellites.append(RecordToJson(db.satellites[i], SatelliteFieldTable()));
     }
     for (std::size_t i = 0; i < h.TpCount; ++i) {
-        transponders.append(RecordToJson(db.transponders[i], TransponderFields()));
+        transponders.append(RecordToJson(db.transponders[i], TransponderFieldTable()));
     }
-    for (std::size_t i = 0; i < h.TvCount; ++i) tv.append(RecordToJson(db.Tv(i), ChannelFields()));
+    for (std::size_t i = 0; i < h.TvCount; ++i)
+        tv.append(RecordToJson(db.Tv(i), ChannelFieldTable()));
     for (std::size_t i = 0; i < h.RadioCount; ++i) {
-        radio.append(RecordToJson(db.Radio(i), ChannelFields()));
+        radio.append(RecordToJson(db.Radio(i), ChannelFieldTable()));
     }
     QJsonObject root;
-    root.insert("header", NumbersToJson(h, HeaderFields()));
+    root.insert("header", NumbersToJson(h, HeaderFieldTable()));
     root.insert("satellites", satellites);
     root.insert("transponders", transponders);
     root.insert("tv", tv);
@@ -217,7 +218,7 @@ JsonResult DatabaseFromJson(std::span<const uint8_t> json, ChannelDatabase& db) 
         if (!known) return invalid("unknown member \"" + it.key().toStdString() + "\"");
     }
     if (root.contains("header")) {
-        reader.ReadRecord(root.value("header"), "header", HeaderFields(), db.header);
+        reader.ReadRecord(root.value("header"), "header", HeaderFieldTable(), db.header);
     }
     QJsonArray arrays[4];
     for (std::size_t i = 0; i < 4 && !reader.failed(); ++i) {
@@ -255,22 +256,22 @@ JsonResult DatabaseFromJson(std::span<const uint8_t> json, ChannelDatabase& db) 
     for (std::size_t i = 0; i < h.SatCount && !reader.failed(); ++i) {
         db.satellites[i] = SatelliteEntry{};
         reader.ReadRecord(arrays[0][static_cast<qsizetype>(i)], where("satellites", i),
-                          SatelliteFields(), db.satellites[i]);
+                          SatelliteFieldTable(), db.satellites[i]);
     }
     for (std::size_t i = 0; i < h.TpCount && !reader.failed(); ++i) {
         db.transponders[i] = TransponderEntry{};
         reader.ReadRecord(arrays[1][static_cast<qsizetype>(i)], where("transponders", i),
-                          TransponderFields(), db.transponders[i]);
+                          TransponderFieldTable(), db.transponders[i]);
     }
     for (std::size_t i = 0; i < h.TvCount && !reader.failed(); ++i) {
         db.Tv(i) = ChannelEntry{};
-        reader.ReadRecord(arrays[2][static_cast<qsizetype>(i)], where("tv", i), ChannelFields(),
+        reader.ReadRecord(arrays[2][static_cast<qsizetype>(i)], where("tv", i), ChannelFieldTable(),
                           db.Tv(i));
     }
     for (std::size_t i = 0; i < h.RadioCount && !reader.failed(); ++i) {
         db.Radio(i) = ChannelEntry{};
-        reader.ReadRecord(arrays[3][static_cast<qsizetype>(i)], where("radio", i), ChannelFields(),
-                          db.Radio(i));
+        reader.ReadRecord(arrays[3][static_cast<qsizetype>(i)], where("radio", i),
+                          ChannelFieldTable(), db.Radio(i));
     }
     if (reader.failed()) return invalid(reader.error);
     return result;

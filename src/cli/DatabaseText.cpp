@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/RecordFields.h"
+#include "database/FieldTables.h"
 
 namespace zev::cli {
 
@@ -71,7 +71,7 @@ class Table {
 
 template <typename Record, typename At>
 void WriteRecords(std::ostream& out, const char* title, std::size_t count,
-                  std::span<const NumberField<Record>> fields, At at) {
+                  std::span<const FieldOf<Record>> fields, At at) {
     out << '\n' << title << " (" << count << ")\n";
     if (count == 0) return;
     std::vector<std::string> heading{"No"};
@@ -95,17 +95,17 @@ void WriteDatabaseText(const ChannelDatabase& db, std::ostream& out) {
     const DatabaseHeader& h = db.header;
     out << "Header\n";
     Table header({"Field", "Value"});
-    for (const auto& field : HeaderFields()) {
+    for (const auto& field : HeaderFieldTable()) {
         header.Add({field.name, HeaderValue(field.name, field.get(h))});
     }
     header.Write(out);
-    WriteRecords(out, "Satellites", h.SatCount, SatelliteFields(),
+    WriteRecords(out, "Satellites", h.SatCount, SatelliteFieldTable(),
                  [&](std::size_t i) -> const SatelliteEntry& { return db.satellites[i]; });
-    WriteRecords(out, "Transponders", h.TpCount, TransponderFields(),
+    WriteRecords(out, "Transponders", h.TpCount, TransponderFieldTable(),
                  [&](std::size_t i) -> const TransponderEntry& { return db.transponders[i]; });
-    WriteRecords(out, "TV channels", h.TvCount, ChannelFields(),
+    WriteRecords(out, "TV channels", h.TvCount, ChannelFieldTable(),
                  [&](std::size_t i) -> const ChannelEntry& { return db.Tv(i); });
-    WriteRecords(out, "Radio channels", h.RadioCount, ChannelFields(),
+    WriteRecords(out, "Radio channels", h.RadioCount, ChannelFieldTable(),
                  [&](std::size_t i) -> const ChannelEntry& { return db.Radio(i); });
 }
 

@@ -1,12 +1,16 @@
 #include "database/FieldTables.h"
 
+#include <limits>
+
 namespace zev {
 
 namespace {
 
-#define ZEV_FIELD(Record, member)                                     \
-    FieldOf<Record> {                                                 \
-#member, [](const Record& r) -> uint32_t { return r.member; } \
+#define ZEV_FIELD(Record, member)                                                \
+    FieldOf<Record> {                                                            \
+#member, std::numeric_limits<decltype(Record::member)>::max(),                 \
+            [](const Record& r) -> uint32_t { return r.member; },                      \
+            [](Record& r, uint32_t v) { r.member = static_cast<decltype(Record::member)>(v); } \
     }
 
 const FieldOf<DatabaseHeader> kHeader[] = {

@@ -1,6 +1,7 @@
-// The numeric fields of the header and of each record, by name and in declared order, for code
-// that goes through every field of a record (comparing two databases). Names (character
-// arrays) are left to the callers.
+// The numeric fields of the header and of each record, by name and in declared order, with
+// their largest value, for code that goes through every field of a record (comparing two
+// databases, zev-cli's JSON form and text table), so that all of them list the same fields
+// under the same names. Names (character arrays) are left to the callers.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +14,9 @@ namespace zev {
 template <typename Record>
 struct FieldOf {
     const char* name;
+    uint32_t most;
     uint32_t (*get)(const Record&);
+    void (*set)(Record&, uint32_t);
 };
 
 std::span<const FieldOf<DatabaseHeader>> HeaderFieldTable();
