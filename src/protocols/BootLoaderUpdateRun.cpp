@@ -52,39 +52,6 @@ const HandshakeWording kSoftwareUpdateHandshake =
 
 BootLoaderUpdateRun::BootLoaderUpdateRun(RunHost& host, RunControl& control,
                                          const HandshakeWording& handshake)
-    : ReceiverRun(host, control), transfer_(host, kBootTransfer), handshake_(host, handshake) {}
-
-BootLoaderUpdateRun::Step BootLoaderUpdateRun::CurrentStep() const {
-    if (!handshakeDone_) {
-        return static_cast<Step>(handshake_.CurrentStep());
-    }
-    switch (transfer_.CurrentStep()) {
-        case LoaderTransfer::Step::Blocks:
-            return Step::Blocks;
-        case LoaderTransfer::Step::EndMarker:
-            return Step::EndMarker;
-        case LoaderTransfer::Step::Result:
-            return Step::Result;
-    }
-    return Step::Blocks;
-}
-
-void BootLoaderUpdateRun::HandleByte(uint8_t value) {
-    if (handshakeDone_) {
-        Follow(transfer_.Feed(value), transfer_);
-        return;
-    }
-    switch (handshake_.Feed(value)) {
-        case LoaderHandshake::Progress::Waiting:
-            return;
-        case LoaderHandshake::Progress::Failed:
-            Fail(RunReason::BadFrame);
-            return;
-        case LoaderHandshake::Progress::Done:
-            handshakeDone_ = true;
-            StartData();
-            return;
-    }
-}
+    : LoaderRun(host, control, handshake), transfer_(host, kBootTransfer) {}
 
 }  // namespace zev

@@ -11,40 +11,19 @@ namespace {
 constexpr uint8_t kReadRequest = 0xBC;
 // STX, length, address, two more values the program does not use, ETX.
 constexpr uint8_t kHeaderFrameLength = 18;
-constexpr uint8_t kChecksumAccepted = 0x1B;
-constexpr uint8_t kChecksumRefused = 0x07;
 constexpr uint8_t kEndMarker = 0x1B;
-constexpr uint8_t kSuccess = 0x05;
 
 }  // namespace
 
 LoadSettingsRun::LoadSettingsRun(RunHost& host, RunControl& control, ImageBuffers& images,
                                  LoadDestination destination)
-    : ReceiverRun(host, control),
+    : LoaderRun(host, control, kLoadHandshake),
       images_(images),
-      destination_(std::move(destination)),
-      handshake_(host, kLoadHandshake) {}
+      destination_(std::move(destination)) {}
 
-LoadSettingsRun::Step LoadSettingsRun::CurrentStep() const {
-    return handshakeDone_ ? step_ : static_cast<Step>(handshake_.CurrentStep());
-}
+void LoadSettingsRun::StartOwnPart() { host_.SendByte(kReadRequest); }
 
-void LoadSettingsRun::HandleByte(uint8_t value) {
-    if (!handshakeDone_) {
-        switch (handshake_.Feed(value)) {
-            case LoaderHandshake::Progress::Waiting:
-                return;
-            case LoaderHandshake::Progress::Failed:
-                Fail(RunReason::BadFrame);
-                return;
-            case LoaderHandshake::Progress::Done:
-                host_.SendByte(kReadRequest);
-                handshakeDone_ = true;
-                step_ = Step::Header;
-                return;
-        }
-        return;
-    }
+void LoadSettingsRun::HandleOwnByte(uint8_t value) {
     switch (step_) {
         case Step::Header: {
             const FrameStep frame =
@@ -77,13 +56,11 @@ void LoadSettingsRun::HandleByte(uint8_t value) {
             if (!CollectWhole(frame_, value, 3)) {
                 return;
             }
-            if (IsFrame(frame_, kSuccess)) {
+            if (IsFrame(frame_, kSettingsSuccess)) {
                 Finish();
             } else {
                 Fail(RunReason::ReceiverError);
             }
-            return;
-        default:
             return;
     }
 }

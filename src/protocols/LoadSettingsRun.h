@@ -8,8 +8,7 @@
 
 #include "formats/ParameterImage.h"
 #include "protocols/FrameBuffer.h"
-#include "protocols/LoaderHandshake.h"
-#include "protocols/ReceiverRun.h"
+#include "protocols/LoaderRun.h"
 #include "protocols/WordChecksum.h"
 
 namespace zev {
@@ -23,17 +22,14 @@ struct LoadDestination {
     bool forgetsDataFile = true;
 };
 
-class LoadSettingsRun : public ReceiverRun {
+class LoadSettingsRun : public LoaderRun {
   public:
     enum class Step : uint8_t {
-        Sign = 0,
-        Hello = 1,
-        Ready = 2,
-        Header = 3,     // length and flash address of the data
-        Data = 4,       // the blocks
-        Checksum = 5,   // the box's checksum of the data
-        EndMarker = 6,  // the checksum was accepted
-        Result = 7,
+        Header = kFirstOwnStep,  // length and flash address of the data
+        Data,                    // the blocks
+        Checksum,                // the box's checksum of the data
+        EndMarker,               // the checksum was accepted
+        Result,
     };
 
     LoadSettingsRun(RunHost& host, RunControl& control, ImageBuffers& images,
@@ -43,12 +39,13 @@ class LoadSettingsRun : public ReceiverRun {
     static constexpr uint8_t kRequest = 0xBB;
 
     ProtocolMode Mode() const override { return ProtocolMode::LoadSettings; }
-    Step CurrentStep() const;
-    uint8_t StepNumber() const override { return static_cast<uint8_t>(CurrentStep()); }
-    void HandleByte(uint8_t value) override;
     bool ForgetsDataFile() const override { return destination_.forgetsDataFile; }
 
   private:
+    // Asks for the box's data.
+    void StartOwnPart() override;
+    void HandleOwnByte(uint8_t value) override;
+    uint8_t OwnStepNumber() const override { return static_cast<uint8_t>(step_); }
     void HandleHeader();
     void StoreDataByte(uint8_t value);
     void CheckChecksum();
@@ -56,8 +53,6 @@ class LoadSettingsRun : public ReceiverRun {
 
     ImageBuffers& images_;
     LoadDestination destination_;
-    LoaderHandshake handshake_;
-    bool handshakeDone_ = false;
     Step step_ = Step::Header;  // once the handshake is done
     FrameBuffer frame_;
     WordChecksum checksum_;

@@ -39,6 +39,10 @@ class LoaderTransfer {
     Progress Feed(uint8_t value);
 
     Step CurrentStep() const { return step_; }
+    // The run's number for the current step, whose first (Blocks) is `blocksStep`.
+    uint8_t StepNumberFrom(uint8_t blocksStep) const {
+        return static_cast<uint8_t>(blocksStep + static_cast<uint8_t>(step_));
+    }
     // At least one block of data has gone to the loader.
     bool FirstBlockSent() const { return firstBlockSent_; }
     // Why the transfer failed.

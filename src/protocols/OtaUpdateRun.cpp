@@ -54,10 +54,9 @@ std::string TimeText(const std::tm& local, const char* format) {
 
 OtaUpdateRun::OtaUpdateRun(RunHost& host, RunControl& control, std::unique_ptr<RunFile> file,
                            const OtaFileInfo& info)
-    : ReceiverRun(host, control),
+    : LoaderRun(host, control, kOtaHandshake),
       file_(std::move(file)),
       info_(info),
-      handshake_(host, kOtaHandshake),
       transfer_(host, kOtaTransfer) {}
 
 void OtaUpdateRun::PrintInformation() {
@@ -72,54 +71,24 @@ void OtaUpdateRun::PrintInformation() {
     block_ = MakeSoftwareInfoBlock(info_, local);
 }
 
-OtaUpdateRun::Step OtaUpdateRun::CurrentStep() const {
-    switch (stage_) {
-        case Stage::Handshake:
-            return static_cast<Step>(handshake_.CurrentStep());
-        case Stage::InfoAnswer:
-            return Step::InfoAnswer;
-        case Stage::Transfer:
-            break;
-    }
-    switch (transfer_.CurrentStep()) {
-        case LoaderTransfer::Step::Blocks:
-            return Step::Blocks;
-        case LoaderTransfer::Step::EndMarker:
-            return Step::EndMarker;
-        case LoaderTransfer::Step::Result:
-            return Step::Result;
-    }
-    return Step::Blocks;
+uint8_t OtaUpdateRun::OwnStepNumber() const {
+    return infoAnswered_ ? transfer_.StepNumberFrom(static_cast<uint8_t>(Step::Blocks))
+                         : static_cast<uint8_t>(Step::InfoAnswer);
 }
 
 OpenFile OtaUpdateRun::HeldFile() const {
     return file_->IsOpen() ? OpenFile::OtaFile : OpenFile::None;
 }
 
-void OtaUpdateRun::HandleByte(uint8_t value) {
-    switch (stage_) {
-        case Stage::Handshake:
-            switch (handshake_.Feed(value)) {
-                case LoaderHandshake::Progress::Waiting:
-                    return;
-                case LoaderHandshake::Progress::Failed:
-                    Fail(RunReason::BadFrame);
-                    return;
-                case LoaderHandshake::Progress::Done:
-                    SendInformation();
-                    return;
-            }
-            return;
-        case Stage::InfoAnswer:
-            HandleInfoAnswer(value);
-            return;
-        case Stage::Transfer:
-            Follow(transfer_.Feed(value), transfer_);
-            return;
+void OtaUpdateRun::HandleOwnByte(uint8_t value) {
+    if (infoAnswered_) {
+        Follow(transfer_.Feed(value), transfer_);
+    } else {
+        HandleInfoAnswer(value);
     }
 }
 
-void OtaUpdateRun::SendInformation() {
+void OtaUpdateRun::StartOwnPart() {
     // The information block goes out as one frame.
     host_.SendByte(kStx);
     for (uint8_t byte : block_) {
@@ -127,7 +96,6 @@ void OtaUpdateRun::SendInformation() {
     }
     host_.SendByte(kEtx);
     frame_.Clear();
-    stage_ = Stage::InfoAnswer;
 }
 
 void OtaUpdateRun::HandleInfoAnswer(uint8_t value) {
@@ -138,12 +106,12 @@ void OtaUpdateRun::HandleInfoAnswer(uint8_t value) {
     const uint8_t command = frame_[1];
     frame_.Clear();
     if (accepted) {
-        stage_ = Stage::Transfer;
+        infoAnswered_ = true;
         Follow(transfer_.Start(*file_, info_.length), transfer_);
     } else if (command == kVersionError) {
         // The loader refuses the version: no data, its result follows the end marker.
         host_.AppendText("\n Software Version Info Error!");
-        stage_ = Stage::Transfer;
+        infoAnswered_ = true;
         transfer_.SkipToResult(RunReason::VersionRefused);
     } else {
         host_.AppendText("\n Error INFO Connect!");

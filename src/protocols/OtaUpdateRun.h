@@ -6,23 +6,20 @@
 
 #include "formats/SoftwareInfo.h"
 #include "protocols/FrameBuffer.h"
-#include "protocols/LoaderHandshake.h"
+#include "protocols/LoaderRun.h"
 #include "protocols/LoaderTransfer.h"
-#include "protocols/ReceiverRun.h"
 #include "protocols/RunFile.h"
 
 namespace zev {
 
-class OtaUpdateRun : public ReceiverRun {
+class OtaUpdateRun : public LoaderRun {
   public:
     enum class Step : uint8_t {
-        Sign = 0,
-        Hello = 1,
-        Ready = 2,       // the loader's request for the information block
-        InfoAnswer = 3,  // the information block has gone: accepted, or the version refused
-        Blocks = 4,
-        EndMarker = 5,
-        Result = 6,
+        // The ready frame is the loader's request for the information block.
+        InfoAnswer = kFirstOwnStep,  // the block has gone: accepted, or the version refused
+        Blocks,
+        EndMarker,
+        Result,
     };
 
     // `file` has passed CheckOtaFile with `info`.
@@ -34,26 +31,23 @@ class OtaUpdateRun : public ReceiverRun {
     void PrintInformation();
 
     ProtocolMode Mode() const override { return ProtocolMode::OtaUpdate; }
-    Step CurrentStep() const;
-    uint8_t StepNumber() const override { return static_cast<uint8_t>(CurrentStep()); }
-    void HandleByte(uint8_t value) override;
     OpenFile HeldFile() const override;
     void CloseFile() override { file_->Close(); }
     bool FirstBlockSent() const override { return transfer_.FirstBlockSent(); }
 
   private:
-    enum class Stage { Handshake, InfoAnswer, Transfer };
-
-    void SendInformation();
+    // Sends the information block.
+    void StartOwnPart() override;
+    void HandleOwnByte(uint8_t value) override;
+    uint8_t OwnStepNumber() const override;
     void HandleInfoAnswer(uint8_t value);
 
     std::unique_ptr<RunFile> file_;
     OtaFileInfo info_;
     SoftwareInfoBlock block_{};
-    LoaderHandshake handshake_;
     LoaderTransfer transfer_;
     FrameBuffer frame_;
-    Stage stage_ = Stage::Handshake;
+    bool infoAnswered_ = false;  // the transfer has begun (or been skipped)
 };
 
 }  // namespace zev

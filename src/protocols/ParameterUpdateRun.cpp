@@ -20,7 +20,7 @@ ParameterUpdateRun::ParameterUpdateRun(RunHost& host, RunControl& control,
       length_(UpdateImageLength(data)),
       image_(std::span<const uint8_t>(images.input).first(length_)) {}
 
-void ParameterUpdateRun::StartData() {
+void ParameterUpdateRun::StartOwnPart() {
     SendLe32(host_, length_);
     SendLe32(host_, data_.FullDatabase() ? kFullDatabaseAddress : kChannelListAddress);
     BuildUpdateImage(data_, images_.input);

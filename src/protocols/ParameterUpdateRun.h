@@ -19,7 +19,7 @@ class ParameterUpdateRun : public BootLoaderUpdateRun {
     ProtocolMode Mode() const override { return ProtocolMode::UpdateParameters; }
 
   private:
-    void StartData() override;
+    void StartOwnPart() override;
 
     const ParameterDataFile& data_;
     ImageBuffers& images_;

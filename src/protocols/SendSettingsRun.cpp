@@ -13,9 +13,6 @@ namespace {
 constexpr uint8_t kWriteRequest = 0xCD;
 constexpr uint8_t kGo = 0xCD;
 constexpr uint8_t kSync = 0x16;
-constexpr uint8_t kChecksumAccepted = 0x1B;
-constexpr uint8_t kChecksumRefused = 0x07;
-constexpr uint8_t kSuccess = 0x05;
 constexpr uint8_t kAcknowledge = 0x1B;
 constexpr uint8_t kWritten = 0xAA;
 constexpr uint8_t kWriteError = 0x08;
@@ -113,31 +110,11 @@ std::optional<SendTarget> PrepareSendTarget(RunHost& host, ChannelDatabase& db,
 
 SendSettingsRun::SendSettingsRun(RunHost& host, RunControl& control, const ImageBuffers& images,
                                  const SendTarget& target)
-    : ReceiverRun(host, control),
-      images_(images),
-      target_(target),
-      handshake_(host, kSendHandshake) {}
+    : LoaderRun(host, control, kSendHandshake), images_(images), target_(target) {}
 
-SendSettingsRun::Step SendSettingsRun::CurrentStep() const {
-    return handshakeDone_ ? step_ : static_cast<Step>(handshake_.CurrentStep());
-}
+void SendSettingsRun::StartOwnPart() { host_.SendByte(kWriteRequest); }
 
-void SendSettingsRun::HandleByte(uint8_t value) {
-    if (!handshakeDone_) {
-        switch (handshake_.Feed(value)) {
-            case LoaderHandshake::Progress::Waiting:
-                return;
-            case LoaderHandshake::Progress::Failed:
-                Fail(RunReason::BadFrame);
-                return;
-            case LoaderHandshake::Progress::Done:
-                host_.SendByte(kWriteRequest);
-                handshakeDone_ = true;
-                step_ = Step::Go;
-                return;
-        }
-        return;
-    }
+void SendSettingsRun::HandleOwnByte(uint8_t value) {
     switch (step_) {
         case Step::Go:
             if (value == kGo) {
@@ -171,7 +148,7 @@ void SendSettingsRun::HandleByte(uint8_t value) {
             if (!CollectWhole(frame_, value, 3)) {
                 return;
             }
-            if (!IsFrame(frame_, kSuccess)) {
+            if (!IsFrame(frame_, kSettingsSuccess)) {
                 host_.AppendText("\nTransfer Error!");
                 Fail(RunReason::ReceiverError);
                 return;
@@ -188,8 +165,6 @@ void SendSettingsRun::HandleByte(uint8_t value) {
                 host_.AppendText("\nSend Param Data Success!");
                 control_.EndRunWithStopUpdate([] { return RunReason::None; });
             }
-            return;
-        default:
             return;
     }
 }

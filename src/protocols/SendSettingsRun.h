@@ -8,8 +8,7 @@
 #include "database/ChannelDatabase.h"
 #include "formats/ParameterImage.h"
 #include "protocols/FrameBuffer.h"
-#include "protocols/LoaderHandshake.h"
-#include "protocols/ReceiverRun.h"
+#include "protocols/LoaderRun.h"
 #include "protocols/WordChecksum.h"
 
 namespace zev {
@@ -31,17 +30,14 @@ struct SendTarget {
 std::optional<SendTarget> PrepareSendTarget(RunHost& host, ChannelDatabase& db,
                                             ImageBuffers& images, RunReason& refusal);
 
-class SendSettingsRun : public ReceiverRun {
+class SendSettingsRun : public LoaderRun {
   public:
     enum class Step : uint8_t {
-        Sign = 0,
-        Hello = 1,
-        Ready = 2,
-        Go = 3,            // the box's go for the header
-        Blocks = 4,        // SYNC asks for each block
-        Verdict = 5,       // on the checksum
-        Result = 6,        // the box's result frame
-        FlashVerdict = 7,  // written, or a write error
+        Go = kFirstOwnStep,  // the box's go for the header
+        Blocks,              // SYNC asks for each block
+        Verdict,             // on the checksum
+        Result,              // the box's result frame
+        FlashVerdict,        // written, or a write error
     };
 
     // The request that starts the box's part.
@@ -51,19 +47,18 @@ class SendSettingsRun : public ReceiverRun {
                     const SendTarget& target);
 
     ProtocolMode Mode() const override { return ProtocolMode::SendSettings; }
-    Step CurrentStep() const;
-    uint8_t StepNumber() const override { return static_cast<uint8_t>(CurrentStep()); }
-    void HandleByte(uint8_t value) override;
     bool FirstBlockSent() const override { return blocksSent_ > 0; }
 
   private:
+    // Asks the box to take data.
+    void StartOwnPart() override;
+    void HandleOwnByte(uint8_t value) override;
+    uint8_t OwnStepNumber() const override { return static_cast<uint8_t>(step_); }
     void SendHeader();
     void SendBlock();
 
     const ImageBuffers& images_;
     SendTarget target_;
-    LoaderHandshake handshake_;
-    bool handshakeDone_ = false;
     Step step_ = Step::Go;  // once the handshake is done
     FrameBuffer frame_;
     WordChecksum checksum_;

@@ -1,6 +1,6 @@
 // Steps 0 to 2 of Load Setting from Box and Send Setting to Box: the boot loader's handshake,
 // answered with 0x55. The two runs differ only in their sign and start line, and in the
-// request that follows the ready frame.
+// request that follows the ready frame. Also the answers both runs know after their data.
 #pragma once
 
 #include "protocols/LoaderHandshake.h"
@@ -24,5 +24,10 @@ inline constexpr HandshakeWording kLoadHandshake =
     SettingsHandshake(0xBB, "\nStart receive parameters... ");
 inline constexpr HandshakeWording kSendHandshake =
     SettingsHandshake(0xCC, "\nStart send parameters... \n");
+
+// The receiving side's verdict on the checksum of the data, and the box's result frame.
+inline constexpr uint8_t kChecksumAccepted = 0x1B;
+inline constexpr uint8_t kChecksumRefused = 0x07;
+inline constexpr uint8_t kSettingsSuccess = 0x05;
 
 }  // namespace zev

@@ -18,7 +18,7 @@ OpenFile SoftwareUpdateRun::HeldFile() const {
     return file_->IsOpen() ? OpenFile::SoftwareFile : OpenFile::None;
 }
 
-void SoftwareUpdateRun::StartData() {
+void SoftwareUpdateRun::StartOwnPart() {
     // The file may have changed since the command checked it: check again before its length
     // goes out.
     const std::optional<uint64_t> size = file_->Size();

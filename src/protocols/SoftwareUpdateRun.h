@@ -18,7 +18,7 @@ class SoftwareUpdateRun : public BootLoaderUpdateRun {
     void CloseFile() override { file_->Close(); }
 
   private:
-    void StartData() override;
+    void StartOwnPart() override;
 
     std::unique_ptr<RunFile> file_;
 };
