@@ -3,51 +3,28 @@
 // hundredth channel. The check must stay well under 50 ms.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <memory>
 
+#include "BenchSupport.h"
 #include "editing/DatabaseCheck.h"
 #include "editing/DatabaseDiff.h"
 #include "formats/CsvExport.h"
 
 namespace {
 
+// Every hundredth channel repeats the one before, and each has a video and an audio PID.
 std::unique_ptr<zev::ChannelDatabase> FullDatabase() {
-    auto db = std::make_unique<zev::ChannelDatabase>();
-    zev::DatabaseHeader& h = db->header;
-    h.SatCapacity = h.SatCount = 255;
-    h.TpCapacity = h.TpCount = 5000;
-    h.ChannelCapacity = 10000;
-    h.TvCount = 6000;
-    h.RadioCount = 4000;
-    h.UserBlockSize = 0x40000;
-    for (std::size_t i = 0; i < h.SatCount; ++i) {
-        std::snprintf(db->satellites[i].Name.data(), 13, "SAT %zu", i);
-    }
-    for (std::size_t i = 0; i < h.TpCount; ++i) {
-        db->transponders[i].Frequency = static_cast<uint16_t>(10700 + i % 2000);
-        db->transponders[i].Polarization = static_cast<uint8_t>(i / 2000 % 2);
-        db->transponders[i].Sat = static_cast<uint8_t>(1 + i % h.SatCount);
-    }
-    for (std::size_t i = 0; i < h.ChannelCapacity; ++i) {
-        zev::ChannelEntry& c = db->channels[i];
-        std::snprintf(c.Name.data(), 13, "CH %zu", i);
-        c.RadioFlag = i >= h.TvCount ? 1 : 0;
-        c.TpNumber = static_cast<uint16_t>(1 + i % 2047);
-        c.ServiceID = static_cast<uint16_t>(i % 100 == 99 ? i - 1 : i);  // every 100th repeats
-        if (i % 100 == 99) c.TpNumber = db->channels[i - 1].TpNumber;
-        c.VPID = static_cast<uint16_t>(i % 8000 + 1);
-        c.APID = static_cast<uint16_t>(i % 8000 + 2);
+    auto db = bench::FullDatabase();
+    bench::RepeatEveryNth(*db, 100);
+    for (std::size_t i = 0; i < db->header.ChannelCapacity; ++i) {
+        db->channels[i].VPID = static_cast<uint16_t>(i % 8000 + 1);
+        db->channels[i].APID = static_cast<uint16_t>(i % 8000 + 2);
     }
     return db;
 }
 
 std::unique_ptr<zev::ChannelDatabase> EditedCopy(const zev::ChannelDatabase& db) {
-    auto copy = std::make_unique<zev::ChannelDatabase>();
-    copy->header = db.header;
-    copy->satellites = db.satellites;
-    copy->transponders = db.transponders;
-    copy->channels = db.channels;
+    auto copy = bench::CopyOf(db);
     for (std::size_t i = 0; i < 5000; i += 50) std::swap(copy->channels[i], copy->channels[i + 7]);
     for (std::size_t i = 0; i < 10000; i += 97) copy->channels[i].APID ^= 1;
     return copy;

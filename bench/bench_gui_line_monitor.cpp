@@ -15,10 +15,11 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "BenchGui.h"
+#include "BenchSupport.h"
 #include "app/CLineMonitorWnd.h"
 #include "app/CMainFrame.h"
 #include "app/CZevApp.h"
@@ -27,36 +28,10 @@
 #include "app/CommandIds.h"
 #include "link/LineLog.h"
 #include "link/LineMonitorModel.h"
-#include "ui/UiPrompts.h"
 
 namespace {
 
 constexpr int kRuns = 5;
-
-class SilentPrompts : public UiPrompts {
-  public:
-    zev::MsgAnswer Message(const QString&, const QString&, zev::MsgIcon, zev::MsgButtons,
-                           zev::MsgAnswer answer) override {
-        return answer;
-    }
-    std::optional<QString> OpenFileName(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> SaveFileName(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QFont> ChooseFont(const QFont&) override { return std::nullopt; }
-    int RunDialog(QDialog&) override { return 0; }
-};
-
-long ResidentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
-    }
-    return -1;
-}
 
 struct MonitorFigures {
     std::size_t memory = 0;
@@ -69,13 +44,10 @@ struct MonitorFigures {
 double UpdateSeconds(const QString& software, const QString& boxsim, bool monitorOpen,
                      MonitorFigures& figures) {
     QProcess box;
-    box.setStandardInputFile(QProcess::nullDevice());
-    box.setStandardErrorFile(QProcess::nullDevice());
-    box.start(boxsim, {"--quiet", "--sign", "0f", "--reset-on-open=1"});
-    if (!box.waitForStarted(10000) || !box.waitForReadyRead(10000)) return -1;
-    const std::string pty = box.readLine().trimmed().toStdString();
+    const std::string pty = bench::StartSoftwareLoader(box, boxsim);
+    if (pty.empty()) return -1;
 
-    SilentPrompts prompts;
+    bench::SilentPrompts prompts;
     CZevApp program(prompts);
     if (!program.Start({})) return -1;
     program.Doc().SetPortOverride(pty);
@@ -129,10 +101,10 @@ void LongRun() {
         log.OnLineChunk(zev::LineDirection::Received, zev::LineClock::now(), answer);
         passed += block.size() + answer.size();
         if (i % 50 == 0) model.Sync();
-        if (warm < 0 && passed >= (std::size_t{16} << 20)) warm = ResidentKiB();
+        if (warm < 0 && passed >= (std::size_t{16} << 20)) warm = bench::ResidentKiB();
     }
     model.Sync();
-    const long after = ResidentKiB();
+    const long after = bench::ResidentKiB();
     std::printf(
         "long run: %zu MB passed; ring holds %zu bytes in %zu pieces (%zu MB dropped); "
         "%d rows; resident memory %ld KiB at 16 MB, %ld KiB at the end (ring %zu KiB)\n",
@@ -147,17 +119,12 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const std::size_t size = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 2000000;
-    const QString boxsim = QDir(QCoreApplication::applicationDirPath()).filePath("zev-boxsim");
+    const QString boxsim = bench::BoxsimPath();
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());  // default.dat of the runs goes here
     const QString software = dir.filePath("bench.cus");
     {
-        std::vector<char> payload(size);
-        uint32_t state = 12345;
-        for (char& byte : payload) {
-            state = state * 1103515245u + 12345u;
-            byte = static_cast<char>(state >> 16);
-        }
+        const std::vector<char> payload = bench::Payload(size);
         QFile file(software);
         if (!file.open(QIODevice::WriteOnly) ||
             file.write(payload.data(), static_cast<qint64>(size)) != static_cast<qint64>(size)) {
@@ -167,14 +134,11 @@ int main(int argc, char** argv) {
     double closed = -1;
     double open = -1;
     MonitorFigures figures;
-    const auto best = [](double& figure, double run) {
-        if (run > 0 && (figure < 0 || run < figure)) figure = run;
-    };
     // Each goes first in turn, so that neither gains from the other's warming up.
     for (int run = 0; run < kRuns; ++run) {
-        if (run % 2 == 0) best(closed, UpdateSeconds(software, boxsim, false, figures));
-        best(open, UpdateSeconds(software, boxsim, true, figures));
-        if (run % 2 == 1) best(closed, UpdateSeconds(software, boxsim, false, figures));
+        if (run % 2 == 0) bench::KeepBest(closed, UpdateSeconds(software, boxsim, false, figures));
+        bench::KeepBest(open, UpdateSeconds(software, boxsim, true, figures));
+        if (run % 2 == 1) bench::KeepBest(closed, UpdateSeconds(software, boxsim, false, figures));
     }
     if (closed <= 0 || open <= 0) {
         std::fprintf(stderr, "bench_gui_line_monitor: an update failed\n");

@@ -15,9 +15,10 @@
 #include <memory>
 #include <vector>
 
+#include "BenchGui.h"
+#include "BenchSupport.h"
 #include "database/ChannelDatabase.h"
 #include "lists/CZuzeListViewView.h"
-#include "ui/UiPrompts.h"
 
 namespace {
 
@@ -25,19 +26,8 @@ constexpr int kRuns = 9;
 constexpr int kSelected = 500;
 
 // Every dialog ends with OK at once; nothing else is asked.
-class AcceptingPrompts : public UiPrompts {
+class AcceptingPrompts : public bench::SilentPrompts {
   public:
-    zev::MsgAnswer Message(const QString&, const QString&, zev::MsgIcon, zev::MsgButtons,
-                           zev::MsgAnswer answer) override {
-        return answer;
-    }
-    std::optional<QString> OpenFileName(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> SaveFileName(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QFont> ChooseFont(const QFont&) override { return std::nullopt; }
     int RunDialog(QDialog& dialog) override {
         dialog.accept();
         return dialog.result();
@@ -70,9 +60,8 @@ struct Timing {
     double best = 0;
 };
 
-Timing Summary(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return {values[values.size() / 2], values.front()};
+Timing Summary(const std::vector<double>& values) {
+    return {bench::Median(values), *std::min_element(values.begin(), values.end())};
 }
 
 // The list with the Channel Edit dialog left out: it answers OK at once with a changed name.
@@ -115,7 +104,7 @@ class Bench {
             timer.start();
             command();
             Paint();
-            times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+            times.push_back(bench::Milliseconds(timer));
         }
         return Summary(times);
     }

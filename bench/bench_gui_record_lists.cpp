@@ -6,29 +6,12 @@
 #include <QTest>
 #include <memory>
 
+#include "BenchGui.h"
 #include "database/ChannelDatabase.h"
 #include "editing/ChangeSink.h"
 #include "satellites/CTransponderListDlg.h"
-#include "ui/UiPrompts.h"
 
 namespace {
-
-// Nothing is asked while the benchmarks run.
-class SilentPrompts : public UiPrompts {
-  public:
-    zev::MsgAnswer Message(const QString&, const QString&, zev::MsgIcon, zev::MsgButtons,
-                           zev::MsgAnswer answer) override {
-        return answer;
-    }
-    std::optional<QString> OpenFileName(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> SaveFileName(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QFont> ChooseFont(const QFont&) override { return std::nullopt; }
-    int RunDialog(QDialog&) override { return 0; }
-};
 
 class NoChanges : public zev::ChangeSink {
   public:
@@ -58,7 +41,7 @@ std::unique_ptr<zev::ChannelDatabase> FullDatabase() {
     return db;
 }
 
-SilentPrompts prompts;
+bench::SilentPrompts prompts;
 NoChanges changes;
 
 void BM_OpenTransponderList(benchmark::State& state) {
@@ -96,11 +79,4 @@ BENCHMARK(BM_DragOneTransponder)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ZEV_GUI_BENCHMARK_MAIN()

@@ -5,12 +5,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QDialog>
 #include <QPdfWriter>
 #include <QTemporaryDir>
-#include <cstdio>
 #include <memory>
 
+#include "BenchGui.h"
+#include "BenchSupport.h"
 #include "app/CCheckReportDlg.h"
 #include "app/CCompareDlg.h"
 #include "app/DiffTreeModel.h"
@@ -19,71 +19,25 @@
 #include "editing/DatabaseCheck.h"
 #include "editing/DatabaseDiff.h"
 #include "lists/CZuzeListViewView.h"
-#include "ui/UiPrompts.h"
 
 namespace {
 
-class SilentPrompts : public UiPrompts {
-  public:
-    zev::MsgAnswer Message(const QString&, const QString&, zev::MsgIcon, zev::MsgButtons,
-                           zev::MsgAnswer answer) override {
-        return answer;
-    }
-    std::optional<QString> OpenFileName(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> SaveFileName(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QFont> ChooseFont(const QFont&) override { return std::nullopt; }
-    int RunDialog(QDialog&) override { return 0; }
-};
-
 // Every channel without PIDs (a warning each) and every tenth a duplicate of the one before.
 std::unique_ptr<zev::ChannelDatabase> FullDatabase() {
-    auto db = std::make_unique<zev::ChannelDatabase>();
-    zev::DatabaseHeader& h = db->header;
-    h.SatCapacity = h.SatCount = 255;
-    h.TpCapacity = h.TpCount = 5000;
-    h.ChannelCapacity = 10000;
-    h.TvCount = 6000;
-    h.RadioCount = 4000;
-    h.UserBlockSize = 0x40000;
-    for (std::size_t i = 0; i < h.SatCount; ++i) {
-        std::snprintf(db->satellites[i].Name.data(), 13, "SAT %zu", i);
-    }
-    for (std::size_t i = 0; i < h.TpCount; ++i) {
-        db->transponders[i].Frequency = static_cast<uint16_t>(10700 + i % 2000);
-        db->transponders[i].Polarization = static_cast<uint8_t>(i / 2000 % 2);
-        db->transponders[i].Sat = static_cast<uint8_t>(1 + i % h.SatCount);
-        db->transponders[i].Symbol = 27500;
-    }
-    for (std::size_t i = 0; i < h.ChannelCapacity; ++i) {
-        zev::ChannelEntry& c = db->channels[i];
-        std::snprintf(c.Name.data(), 13, "CH %zu", i);
-        c.RadioFlag = i >= h.TvCount ? 1 : 0;
-        c.TpNumber = static_cast<uint16_t>(1 + i % 2047);
-        c.ServiceID = static_cast<uint16_t>(i);
-        if (i % 10 == 9) {
-            c.TpNumber = db->channels[i - 1].TpNumber;
-            c.ServiceID = db->channels[i - 1].ServiceID;
-        }
-    }
+    auto db = bench::FullDatabase();
+    for (std::size_t i = 0; i < db->header.TpCount; ++i) db->transponders[i].Symbol = 27500;
+    bench::RepeatEveryNth(*db, 10);
     return db;
 }
 
 std::unique_ptr<zev::ChannelDatabase> EditedCopy(const zev::ChannelDatabase& db) {
-    auto copy = std::make_unique<zev::ChannelDatabase>();
-    copy->header = db.header;
-    copy->satellites = db.satellites;
-    copy->transponders = db.transponders;
-    copy->channels = db.channels;
+    auto copy = bench::CopyOf(db);
     for (std::size_t i = 0; i < 6000; i += 5) copy->channels[i].APID = 1;
     for (std::size_t i = 0; i < 5000; i += 50) std::swap(copy->channels[i], copy->channels[i + 7]);
     return copy;
 }
 
-SilentPrompts prompts;
+bench::SilentPrompts prompts;
 
 void BM_CheckAndShowReport(benchmark::State& state) {
     const auto db = FullDatabase();
@@ -146,11 +100,4 @@ BENCHMARK(BM_PrintTvListToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ZEV_GUI_BENCHMARK_MAIN()

@@ -17,37 +17,27 @@
 #include <cstdlib>
 #include <memory>
 
+#include "BenchGui.h"
+#include "BenchSupport.h"
 #include "app/CMainFrame.h"
 #include "app/CZevApp.h"
 #include "app/CZevView.h"
-#include "ui/UiPrompts.h"
 
 namespace {
 
 // Nothing is asked while the file is shown; a message is printed instead.
-class QuietPrompts : public UiPrompts {
+class QuietPrompts : public bench::SilentPrompts {
   public:
     zev::MsgAnswer Message(const QString& text, const QString&, zev::MsgIcon, zev::MsgButtons,
                            zev::MsgAnswer answer) override {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
         return answer;
     }
-    std::optional<QString> OpenFileName(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> SaveFileName(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QFont> ChooseFont(const QFont&) override { return std::nullopt; }
     int RunDialog(QDialog& dialog) override {
         dialog.reject();
         return dialog.result();
     }
 };
-
-double Milliseconds(const QElapsedTimer& timer) {
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
 
 void Measure(const char* name, const QString& path) {
     QuietPrompts prompts;
@@ -63,19 +53,19 @@ void Measure(const char* name, const QString& path) {
     if (!QTest::qWaitForWindowExposed(&frame)) std::fprintf(stderr, "not exposed\n");
     frame.repaint();
     QApplication::processEvents();
-    const double shown = Milliseconds(timer);
+    const double shown = bench::Milliseconds(timer);
 
     CZevView& view = *frame.terminalView;
     timer.restart();
     view.moveCursor(QTextCursor::End);
     view.ensureCursorVisible();
     view.viewport()->repaint();
-    const double end = Milliseconds(timer);
+    const double end = bench::Milliseconds(timer);
 
     timer.restart();
     view.AppendText("\nthe receiver says hello");
     view.viewport()->repaint();
-    const double append = Milliseconds(timer);
+    const double append = bench::Milliseconds(timer);
     std::printf("%-28s shown %9.1f   end %8.1f   append %8.1f   (%d lines)\n", name, shown, end,
                 append, view.document()->blockCount());
 }

@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <numeric>
@@ -26,13 +25,14 @@
 #include <string>
 #include <vector>
 
+#include "BenchGui.h"
+#include "BenchSupport.h"
 #include "database/ChannelDatabase.h"
 #include "editing/ChannelListEditor.h"
 #include "editing/DatabaseHistory.h"
 #include "editing/ReferenceRenumbering.h"
 #include "lists/CZuzeListViewView.h"
 #include "lists/ChannelListPane.h"
-#include "ui/UiPrompts.h"
 
 namespace {
 
@@ -41,22 +41,6 @@ constexpr std::size_t kTv = 8000;
 constexpr std::size_t kRadio = 2000;
 constexpr std::size_t kTransponders = 5000;
 constexpr std::size_t kSatellites = 255;
-
-class SilentPrompts : public UiPrompts {
-  public:
-    zev::MsgAnswer Message(const QString&, const QString&, zev::MsgIcon, zev::MsgButtons,
-                           zev::MsgAnswer answer) override {
-        return answer;
-    }
-    std::optional<QString> OpenFileName(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> SaveFileName(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QFont> ChooseFont(const QFont&) override { return std::nullopt; }
-    int RunDialog(QDialog&) override { return 0; }
-};
 
 void Name(std::array<char, zev::kNameFieldSize>& field, const std::string& text) {
     field.fill('\0');
@@ -100,14 +84,6 @@ void FillFull(zev::ChannelDatabase& db, unsigned seed) {
         c.PCRPID = c.VPID;
         c.TTXPID = static_cast<uint16_t>(random() % 8192);
     }
-}
-
-void CopyDatabase(const zev::ChannelDatabase& from, zev::ChannelDatabase& to) {
-    to.header = from.header;
-    to.satellites = from.satellites;
-    to.transponders = from.transponders;
-    to.channels = from.channels;
-    to.Loaded = from.Loaded;
 }
 
 // The rows of a whole list, for the channel editor.
@@ -195,23 +171,8 @@ std::vector<Change> Changes(const zev::ChannelDatabase& other) {
              zev::RebuildTransponderTable(db, numbers);
          }},
         {"Open another full image",
-         [&other](zev::ChannelDatabase& db) { CopyDatabase(other, db); }},
+         [&other](zev::ChannelDatabase& db) { bench::CopyDatabase(other, db); }},
     };
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double Ms(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e6; }
-
-long ResidentKiB() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0;
-    long resident = 0;
-    statm >> pages >> resident;
-    return resident * 4;
 }
 
 void HistoryAlone(const zev::ChannelDatabase& other) {
@@ -230,18 +191,18 @@ void HistoryAlone(const zev::ChannelDatabase& other) {
             QElapsedTimer timer;
             timer.start();
             history.Record(change.name);
-            record.push_back(Ms(timer));
+            record.push_back(bench::Milliseconds(timer));
             bytes = history.StepBytes();
             timer.restart();
             history.Undo();
-            undo.push_back(Ms(timer));
+            undo.push_back(bench::Milliseconds(timer));
             timer.restart();
             history.Redo();
-            redo.push_back(Ms(timer));
+            redo.push_back(bench::Milliseconds(timer));
             history.Undo();  // back to the full database for the next run
         }
-        std::printf("%-42s %8.2f %8.2f %8.2f %10.1f\n", change.name, Median(record), Median(undo),
-                    Median(redo), static_cast<double>(bytes) / 1024);
+        std::printf("%-42s %8.2f %8.2f %8.2f %10.1f\n", change.name, bench::Median(record),
+                    bench::Median(undo), bench::Median(redo), static_cast<double>(bytes) / 1024);
     }
 }
 
@@ -252,7 +213,7 @@ void UndoInTheList(const zev::ChannelDatabase& other) {
         kRuns);
     auto db = std::make_unique<zev::ChannelDatabase>();
     FillFull(*db, 1);
-    SilentPrompts prompts;
+    bench::SilentPrompts prompts;
     CZuzeListViewView view(*db, false, prompts);
     view.resize(1040, 600);
     view.show();
@@ -274,15 +235,15 @@ void UndoInTheList(const zev::ChannelDatabase& other) {
             history.Undo();
             view.Refill(true, false);
             view.viewport()->repaint();
-            undo.push_back(Ms(timer));
+            undo.push_back(bench::Milliseconds(timer));
             timer.restart();
             history.Redo();
             view.Refill(true, false);
             view.viewport()->repaint();
-            redo.push_back(Ms(timer));
+            redo.push_back(bench::Milliseconds(timer));
             history.Undo();
         }
-        std::printf("%-42s %8.2f %8.2f\n", change.name, Median(undo), Median(redo));
+        std::printf("%-42s %8.2f %8.2f\n", change.name, bench::Median(undo), bench::Median(redo));
     }
 }
 
@@ -309,20 +270,20 @@ void HistoryMemory(const zev::ChannelDatabase& other) {
         auto second = std::make_unique<zev::ChannelDatabase>();
         FillFull(*db, 1);
         FillFull(*second, 3);
-        const long before = ResidentKiB();
+        const long before = bench::ResidentKiB();
         zev::DatabaseHistory history(*db);
         // 200 recorded steps (a change that changed nothing is no step).
         int recorded = 0;
         for (int i = 0; recorded < 200 && i < 1000; ++i) {
             // Replacements alternate between two images, so each one changes everything.
             if (&mix.pick(i) == &changes[7] && i % 2 == 1) {
-                CopyDatabase(*second, *db);
+                bench::CopyDatabase(*second, *db);
             } else {
                 mix.pick(i).apply(*db);
             }
             if (history.Record(mix.pick(i).name)) ++recorded;
         }
-        const long grown = ResidentKiB() - before;
+        const long grown = bench::ResidentKiB() - before;
         std::printf("%-42s %7zu %12.1f %12.1f %12.1f\n", mix.name, history.UndoCount(),
                     static_cast<double>(history.StepBytes()) / (1 << 20),
                     static_cast<double>(history.StepBytes() + zev::DatabaseHistory::CopyBytes()) /
@@ -338,7 +299,7 @@ void FilterKeystrokes() {
         kRuns);
     auto db = std::make_unique<zev::ChannelDatabase>();
     FillFull(*db, 1);
-    SilentPrompts prompts;
+    bench::SilentPrompts prompts;
     ChannelListPane pane;
     auto* view = new CZuzeListViewView(*db, false, prompts);
     pane.SetView(view);
@@ -372,9 +333,9 @@ void FilterKeystrokes() {
             timer.start();
             QTest::keyClick(&box, key.key);
             view->viewport()->repaint();
-            times.push_back(Ms(timer));
+            times.push_back(bench::Milliseconds(timer));
         }
-        std::printf("%-42s %8.2f   (%d rows)\n", key.label, Median(times), view->RowCount());
+        std::printf("%-42s %8.2f   (%d rows)\n", key.label, bench::Median(times), view->RowCount());
     }
 }
 

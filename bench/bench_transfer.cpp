@@ -13,7 +13,6 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <chrono>
@@ -25,6 +24,7 @@
 #include <thread>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "cli/CliOptions.h"
 #include "cli/ReceiverCommands.h"
 
@@ -36,16 +36,6 @@ constexpr int kRuns = 5;
 
 double Seconds(Clock::time_point since) {
     return std::chrono::duration<double>(Clock::now() - since).count();
-}
-
-std::vector<char> Payload(std::size_t size) {
-    std::vector<char> bytes(size);
-    uint32_t state = 12345;
-    for (char& byte : bytes) {
-        state = state * 1103515245u + 12345u;
-        byte = static_cast<char>(state >> 16);
-    }
-    return bytes;
 }
 
 // Copies the bytes from the master to the slave end of a fresh pseudo-terminal in raw mode.
@@ -89,11 +79,8 @@ double UpdateSeconds(const std::vector<char>& payload, const QString& boxsim, in
     std::ofstream(file, std::ios::binary).write(payload.data(), static_cast<long>(payload.size()));
 
     QProcess box;
-    box.setStandardInputFile(QProcess::nullDevice());
-    box.setStandardErrorFile(QProcess::nullDevice());
-    box.start(boxsim, {"--quiet", "--sign", "0f", "--reset-on-open=1"});
-    if (!box.waitForStarted(10000) || !box.waitForReadyRead(10000)) return -1;
-    const std::string pty = box.readLine().trimmed().toStdString();
+    const std::string pty = bench::StartSoftwareLoader(box, boxsim);
+    if (pty.empty()) return -1;
 
     zev::cli::CliOptions options;
     options.command = "update-software";
@@ -125,8 +112,8 @@ int main(int argc, char** argv) {
             size = std::strtoul(argv[i], nullptr, 10);
         }
     }
-    const QString boxsim = QDir(QCoreApplication::applicationDirPath()).filePath("zev-boxsim");
-    const auto payload = Payload(size);
+    const QString boxsim = bench::BoxsimPath();
+    const auto payload = bench::Payload(size);
 
     // Best of several runs: single runs on a busy machine vary a lot.
     double raw = -1;
@@ -136,15 +123,12 @@ int main(int argc, char** argv) {
     int status = 0;
     QTemporaryDir logDir;
     const std::string logPath = logDir.filePath("line.log").toStdString();
-    const auto best = [](double& figure, double run) {
-        if (run > 0 && (figure < 0 || run < figure)) figure = run;
-    };
     // The modes take turns, so that a busy moment of the machine does not favour one.
     for (int run = 0; run < kRuns && status == 0; ++run) {
-        best(raw, RawCopySeconds(payload));
-        best(update, UpdateSeconds(payload, boxsim, status));
+        bench::KeepBest(raw, RawCopySeconds(payload));
+        bench::KeepBest(update, UpdateSeconds(payload, boxsim, status));
         if (monitor && status == 0) {
-            best(logged, UpdateSeconds(payload, boxsim, status, logPath));
+            bench::KeepBest(logged, UpdateSeconds(payload, boxsim, status, logPath));
             std::ifstream log(logPath, std::ios::binary | std::ios::ate);
             logBytes = static_cast<long>(log.tellg());
         }
