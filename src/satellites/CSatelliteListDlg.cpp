@@ -24,10 +24,10 @@ const char* const kSelectFirst = "You have to select a Satellite first!";
 
 CSatelliteListDlg::CSatelliteListDlg(zev::ChannelDatabase& db, UiPrompts& prompts,
                                      zev::ChangeSink& changes, QWidget* parent)
-    : QDialog(parent), db_(db), prompts_(prompts), changes_(changes) {
+    : RecordListDlg(db, prompts, changes, kSelectFirst, parent) {
     setWindowTitle("Satellite List");
     editDlg_ = new CSatelliteEditDlg(prompts_, this);
-    transpondersDlg_ = new CSttpListDlg(db_, this);
+    subListDlg_ = new CSttpListDlg(db_, this);
 
     list_ = record_list::Make(record_list::ListType::Satellites, kRowWidthInCharacters,
                               kVisibleRows, db_, prompts_, changes_, this);
@@ -50,36 +50,19 @@ CSatelliteListDlg::CSatelliteListDlg(zev::ChannelDatabase& db, UiPrompts& prompt
     record_list::OnDoubleClick(*list_, this, [this](int) { OnEdit(); });
     record_list::OnRowsDropped(*list_, this, [this] { OnRowsDropped(); });
 
-    QStringList rows;
-    const std::size_t count = zev::SatellitesInUse(db_);
-    for (std::size_t i = 0; i < count; ++i) {
-        rows << QString::fromLatin1(zev::SatelliteRowText(db_, i));
-    }
-    record_list::SetRows(*list_, rows);
+    FillRows(zev::SatellitesInUse(db_));
 }
 
 CSatelliteListDlg::~CSatelliteListDlg() = default;
 
-bool CSatelliteListDlg::ListChanged() const { return transpondersDlg_->listChanged; }
-
-void CSatelliteListDlg::WriteRow(int position) {
-    record_list::SetRowText(
-        *list_, position,
-        QString::fromLatin1(zev::SatelliteRowText(db_, static_cast<std::size_t>(position))));
-}
-
-void CSatelliteListDlg::ReportChange(const QString& description) {
-    databaseChanged_ = true;
-    changes_.DatabaseChanged(description.toStdString());
+std::string CSatelliteListDlg::RowText(std::size_t position) const {
+    return zev::SatelliteRowText(db_, position);
 }
 
 void CSatelliteListDlg::OnEdit() {
     if (db_.header.SatCount == 0) return;
-    const int row = record_list::SelectedRow(*list_);
-    if (row < 0) {
-        prompts_.Inform(kSelectFirst, "Information");
-        return;
-    }
+    const int row = SelectedRowOrTell();
+    if (row < 0) return;
     zev::SatelliteEntry& satellite = db_.satellites[static_cast<std::size_t>(row)];
     editDlg_->Load(satellite, row + 1);
     if (prompts_.RunDialog(*editDlg_) != QDialog::Accepted) return;
@@ -113,42 +96,30 @@ void CSatelliteListDlg::OnNew() {
 
 void CSatelliteListDlg::OnTransponders() {
     if (db_.header.SatCount == 0) return;
-    const int row = record_list::SelectedRow(*list_);
-    if (row < 0) {
-        prompts_.Inform(kSelectFirst, "Information");
-        return;
-    }
+    const int row = SelectedRowOrTell();
+    if (row < 0) return;
     const std::size_t count =
         zev::TranspondersOfSatellite(db_, static_cast<std::size_t>(row)).size();
     if (count == 0) {
         prompts_.Inform("This satellite no TP!", "Warning");
         return;
     }
-    transpondersDlg_->position = row;
-    transpondersDlg_->count = static_cast<int>(count);
-    transpondersDlg_->Load();
-    if (prompts_.RunDialog(*transpondersDlg_) == QDialog::Accepted) {
+    if (RunSubList(row, count)) {
         ReportChange(QStringLiteral("Delete All Transponders of Satellite %1").arg(row + 1));
     }
 }
 
 void CSatelliteListDlg::OnDelete() {
     if (db_.header.SatCount == 0) return;
-    const int row = record_list::SelectedRow(*list_);
-    if (row < 0) {
-        prompts_.Inform(kSelectFirst, "Information");
-        return;
-    }
+    const int row = SelectedRowOrTell();
+    if (row < 0) return;
     const auto position = static_cast<std::size_t>(row);
     const std::size_t transponders = zev::TranspondersOfSatellite(db_, position).size();
     if (transponders > 0) {
         prompts_.Inform("There are Transponders belong to this Satellite!", "zev",
                         zev::MsgIcon::None);
-        transpondersDlg_->position = row;
-        transpondersDlg_->count = static_cast<int>(transponders);
-        transpondersDlg_->Load();
         // Only a list emptied with Delete All lets the satellite go.
-        if (prompts_.RunDialog(*transpondersDlg_) != QDialog::Accepted) return;
+        if (!RunSubList(row, transponders)) return;
     }
     const std::size_t countBefore = db_.header.SatCount;
     db_.DeleteSatellite(position);
@@ -161,9 +132,4 @@ void CSatelliteListDlg::OnDelete() {
         record_list::SelectRow(*list_, static_cast<int>(*next));
     }
     ReportChange("Delete Satellite");
-}
-
-void CSatelliteListDlg::OnRowsDropped() {
-    // The list control has put the table into the rows' order and reported the change.
-    databaseChanged_ = true;
 }

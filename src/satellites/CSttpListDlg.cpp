@@ -1,46 +1,24 @@
 #include "satellites/CSttpListDlg.h"
 
-#include <QPushButton>
-
 #include "editing/RecordLinks.h"
 #include "editing/SubListTexts.h"
-#include "satellites/DialogControls.h"
-#include "satellites/LineListBox.h"
 
-namespace {
+CSttpListDlg::CSttpListDlg(zev::ChannelDatabase& db, QWidget* parent)
+    : SubListDlg(db, {"STTPLIST", "1037", "No     Fre        Pol    Symbol"}, parent) {}
 
-constexpr int kListWidthInCharacters = 36;
-constexpr int kVisibleRows = 10;
-
-}  // namespace
-
-CSttpListDlg::CSttpListDlg(zev::ChannelDatabase& db, QWidget* parent) : QDialog(parent), db_(db) {
-    setWindowTitle("STTPLIST");
-    list_ = new LineListBox(this);
-    list_->setObjectName("1011");
-    list_->SetSizeInCharacters(kListWidthInCharacters, kVisibleRows);
-    auto* deleteAll = MakeIdButton("&Delete All", "1037", this);
-    auto* close = MakeIdButton("&Close", "2", this);
-    LayOutListDialog(this, MakeListHeader("No     Fre        Pol    Symbol", this), list_,
-                     {deleteAll, close});
-    connect(deleteAll, &QPushButton::clicked, this, &CSttpListDlg::OnDeleteAll);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+std::string CSttpListDlg::Title() const {
+    return zev::SatelliteTranspondersTitle(db_, static_cast<std::size_t>(position),
+                                           static_cast<std::size_t>(count));
 }
 
-void CSttpListDlg::Load() {
-    const auto satellite = static_cast<std::size_t>(position);
-    setWindowTitle(QString::fromLatin1(
-        zev::SatelliteTranspondersTitle(db_, satellite, static_cast<std::size_t>(count))));
+QStringList CSttpListDlg::Lines() const {
     QStringList lines;
-    for (std::size_t tp : zev::TranspondersOfSatellite(db_, satellite)) {
+    for (std::size_t tp : zev::TranspondersOfSatellite(db_, static_cast<std::size_t>(position))) {
         lines << QString::fromLatin1(zev::SatelliteTransponderLine(db_, tp));
     }
-    list_->SetRows(lines);
-    selection = -1;
+    return lines;
 }
 
-void CSttpListDlg::OnDeleteAll() {
+void CSttpListDlg::DeleteAll() {
     db_.DeleteTranspondersOfSatellite(static_cast<uint8_t>(position + 1));
-    listChanged = true;
-    accept();
 }

@@ -1,30 +1,16 @@
 // "STTPLIST": the transponders of one satellite, with Delete All, which removes them together
-// with their channels. The owner sets `position` and `count` before each run.
+// with their channels.
 #pragma once
 
-#include <QDialog>
+#include "satellites/SubListDlg.h"
 
-#include "database/ChannelDatabase.h"
-
-class LineListBox;
-
-class CSttpListDlg : public QDialog {
+class CSttpListDlg : public SubListDlg {
     Q_OBJECT
   public:
     explicit CSttpListDlg(zev::ChannelDatabase& db, QWidget* parent = nullptr);
 
-    int position = 0;  // the satellite's position
-    int count = 0;     // its transponders, for the title
-    // Set by Delete All and never cleared: whether anything was deleted while the owner ran.
-    bool listChanged = false;
-    int selection = -1;
-
-    // Fills the title and the lines for `position` and `count`.
-    void Load();
-
   private:
-    void OnDeleteAll();
-
-    zev::ChannelDatabase& db_;
-    LineListBox* list_;
+    std::string Title() const override;
+    QStringList Lines() const override;
+    void DeleteAll() override;
 };

@@ -1,30 +1,16 @@
 // "TPCHLIST": the channels of one transponder, with Delete All, which removes them (the
-// transponder stays). The owner sets `position` and `count` before each run.
+// transponder stays).
 #pragma once
 
-#include <QDialog>
+#include "satellites/SubListDlg.h"
 
-#include "database/ChannelDatabase.h"
-
-class LineListBox;
-
-class CTpchListDlg : public QDialog {
+class CTpchListDlg : public SubListDlg {
     Q_OBJECT
   public:
     explicit CTpchListDlg(zev::ChannelDatabase& db, QWidget* parent = nullptr);
 
-    int position = 0;  // the transponder's position
-    int count = 0;     // its channels, for the title
-    // Set by Delete All and never cleared: whether anything was deleted while the owner ran.
-    bool listChanged = false;
-    int selection = -1;
-
-    // Fills the title and the lines for `position` and `count`.
-    void Load();
-
   private:
-    void OnDeleteAll();
-
-    zev::ChannelDatabase& db_;
-    LineListBox* list_;
+    std::string Title() const override;
+    QStringList Lines() const override;
+    void DeleteAll() override;
 };

@@ -25,10 +25,10 @@ const char* const kSelectFirst = "You must select a Transponder first!";
 
 CTransponderListDlg::CTransponderListDlg(zev::ChannelDatabase& db, UiPrompts& prompts,
                                          zev::ChangeSink& changes, QWidget* parent)
-    : QDialog(parent), db_(db), prompts_(prompts), changes_(changes) {
+    : RecordListDlg(db, prompts, changes, kSelectFirst, parent) {
     setWindowTitle("Transponder List");
     editDlg_ = new CTransponderEditDlg(db_, prompts_, this);
-    channelsDlg_ = new CTpchListDlg(db_, this);
+    subListDlg_ = new CTpchListDlg(db_, this);
 
     list_ = record_list::Make(record_list::ListType::Transponders, static_cast<int>(kRowWidth),
                               kVisibleRows, db_, prompts_, changes_, this);
@@ -48,37 +48,19 @@ CTransponderListDlg::CTransponderListDlg(zev::ChannelDatabase& db, UiPrompts& pr
     record_list::OnDoubleClick(*list_, this, [this](int) { OnEdit(); });
     record_list::OnRowsDropped(*list_, this, [this] { OnRowsDropped(); });
 
-    QStringList rows;
-    const std::size_t count = zev::TranspondersInUse(db_);
-    rows.reserve(static_cast<qsizetype>(count));
-    for (std::size_t i = 0; i < count; ++i) {
-        rows << QString::fromLatin1(zev::TransponderRowText(db_, i, kRowWidth));
-    }
-    record_list::SetRows(*list_, rows);
+    FillRows(zev::TranspondersInUse(db_));
 }
 
 CTransponderListDlg::~CTransponderListDlg() = default;
 
-bool CTransponderListDlg::ListChanged() const { return channelsDlg_->listChanged; }
-
-void CTransponderListDlg::WriteRow(int position) {
-    record_list::SetRowText(*list_, position,
-                            QString::fromLatin1(zev::TransponderRowText(
-                                db_, static_cast<std::size_t>(position), kRowWidth)));
-}
-
-void CTransponderListDlg::ReportChange(const QString& description) {
-    databaseChanged_ = true;
-    changes_.DatabaseChanged(description.toStdString());
+std::string CTransponderListDlg::RowText(std::size_t position) const {
+    return zev::TransponderRowText(db_, position, kRowWidth);
 }
 
 void CTransponderListDlg::OnEdit() {
     if (db_.header.TpCount == 0) return;
-    const int row = record_list::SelectedRow(*list_);
-    if (row < 0) {
-        prompts_.Inform(kSelectFirst, "Information");
-        return;
-    }
+    const int row = SelectedRowOrTell();
+    if (row < 0) return;
     zev::TransponderEntry& transponder = db_.transponders[static_cast<std::size_t>(row)];
     editDlg_->Load(transponder, row + 1);
     if (prompts_.RunDialog(*editDlg_) != QDialog::Accepted) return;
@@ -116,40 +98,28 @@ void CTransponderListDlg::OnNew() {
 
 void CTransponderListDlg::OnChannels() {
     if (db_.header.TpCount == 0) return;
-    const int row = record_list::SelectedRow(*list_);
-    if (row < 0) {
-        prompts_.Inform(kSelectFirst, "Information");
-        return;
-    }
+    const int row = SelectedRowOrTell();
+    if (row < 0) return;
     const std::size_t count = zev::ChannelsOfTransponder(db_, static_cast<std::size_t>(row)).size();
     if (count == 0) {
         prompts_.Inform("There's No channel belong to this Transponder!", "Information");
         return;
     }
-    channelsDlg_->position = row;
-    channelsDlg_->count = static_cast<int>(count);
-    channelsDlg_->Load();
-    if (prompts_.RunDialog(*channelsDlg_) == QDialog::Accepted) {
+    if (RunSubList(row, count)) {
         ReportChange(QStringLiteral("Delete All Channels of Transponder %1").arg(row + 1));
     }
 }
 
 void CTransponderListDlg::OnDelete() {
     if (db_.header.TpCount == 0) return;
-    const int row = record_list::SelectedRow(*list_);
-    if (row < 0) {
-        prompts_.Inform(kSelectFirst, "Information");
-        return;
-    }
+    const int row = SelectedRowOrTell();
+    if (row < 0) return;
     const auto position = static_cast<std::size_t>(row);
     const std::size_t channels = zev::ChannelsOfTransponder(db_, position).size();
     if (channels > 0) {
         prompts_.Inform("There are channel(s) belong to this Transponder!", "Information");
-        channelsDlg_->position = row;
-        channelsDlg_->count = static_cast<int>(channels);
-        channelsDlg_->Load();
         // Only a list emptied with Delete All lets the transponder go.
-        if (prompts_.RunDialog(*channelsDlg_) != QDialog::Accepted) return;
+        if (!RunSubList(row, channels)) return;
     }
     const std::size_t countBefore = db_.header.TpCount;
     record_list::RemoveRow(*list_, row);
@@ -160,9 +130,4 @@ void CTransponderListDlg::OnDelete() {
         record_list::SelectRow(*list_, static_cast<int>(*next));
     }
     ReportChange("Delete Transponder");
-}
-
-void CTransponderListDlg::OnRowsDropped() {
-    // The list control has put the table into the rows' order and reported the change.
-    databaseChanged_ = true;
 }
