@@ -12,6 +12,7 @@ namespace {
 
 using testing::CliTest;
 using testing::ReadBytes;
+using testing::ReadText;
 using testing::RunCliWith;
 using testing::WriteBytes;
 using testing::WriteText;
@@ -19,11 +20,6 @@ namespace fs = std::filesystem;
 
 QJsonObject Json(const std::string& text) {
     return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
-}
-
-std::string Text(const fs::path& path) {
-    const auto bytes = ReadBytes(path);
-    return {bytes.begin(), bytes.end()};
 }
 
 // Two satellites, three transponders, channels on all of them: nothing for check to report.
@@ -165,14 +161,14 @@ TEST_F(CliTest, ExportWritesThreeCsvFilesFromAnyKindOfDatabase) {
     const auto run = RunCliWith({"export", "sound.def", "list.csv"});
     ASSERT_EQ(run.status, kExitOk) << run.err;
     EXPECT_EQ(run.out, "");
-    const std::string channels = Text("list.csv");
+    const std::string channels = ReadText("list.csv");
     EXPECT_EQ(channels.substr(0, 12), "\xEF\xBB\xBFList,No.,");
     EXPECT_NE(channels.find("\r\nTV,2,ZDF,2,1,ASTRA,12188,H,0,201,202,"), std::string::npos)
         << channels;
     EXPECT_NE(channels.find("\r\nRadio,1,Radio,3,2,HOTBIRD,10971,H,"), std::string::npos);
-    EXPECT_NE(Text("list-transponders.csv").find("\r\n3,2,HOTBIRD,10971,H,0,0\r\n"),
+    EXPECT_NE(ReadText("list-transponders.csv").find("\r\n3,2,HOTBIRD,10971,H,0,0\r\n"),
               std::string::npos);
-    EXPECT_NE(Text("list-satellites.csv").find("\r\n2,HOTBIRD,normal,"), std::string::npos);
+    EXPECT_NE(ReadText("list-satellites.csv").find("\r\n2,HOTBIRD,normal,"), std::string::npos);
 }
 
 TEST_F(CliTest, ExportThatCannotWriteEveryFileReplacesNone) {
@@ -182,7 +178,7 @@ TEST_F(CliTest, ExportThatCannotWriteEveryFileReplacesNone) {
     const auto run = RunCliWith({"export", "sound.json", "list.csv"});
     EXPECT_EQ(run.status, kExitUsage);
     EXPECT_NE(run.err.find("list-satellites.csv"), std::string::npos) << run.err;
-    EXPECT_EQ(Text("list.csv"), "old list");
+    EXPECT_EQ(ReadText("list.csv"), "old list");
     EXPECT_FALSE(fs::exists("list-transponders.csv"));
 
     WriteText("cut.stc", std::string(100, '\0') + "x");

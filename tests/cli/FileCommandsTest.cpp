@@ -5,6 +5,7 @@
 #include "CliTestSupport.h"
 #include "cli/CliOptions.h"
 #include "formats/ParameterImage.h"
+#include "support/DataFileLines.h"
 
 namespace zev::cli {
 namespace {
@@ -14,6 +15,7 @@ using testing::ReadBytes;
 using testing::RunCliWith;
 using testing::WriteBytes;
 using testing::WriteText;
+using zev::testing::ListChannelLine;
 namespace fs = std::filesystem;
 
 std::vector<uint8_t> Hex(const std::string& text) {
@@ -227,22 +229,10 @@ TEST_F(CliTest, TruncatedAndRandomFilesNeverCrash) {
     }
 }
 
-// A channel-list C line: digits, commas in their columns, then the name.
-std::string ListChannelLine(const std::string& name) {
-    std::string line(81, '0');
-    line[0] = 'C';
-    line[1] = ':';
-    for (std::size_t c : {7,  9,  11, 17, 19, 21, 24, 28, 30, 32, 34, 39, 41,
-                          43, 48, 50, 52, 57, 59, 61, 66, 68, 74, 76, 78, 80}) {
-        line[c] = ',';
-    }
-    return line + name + "\n";
-}
-
 TEST_F(CliTest, UpdateImageBuildsWithoutAReceiverAndKeepsLinesWithANul) {
-    std::string nul = ListChannelLine("XY");
+    std::string nul = ListChannelLine({}, "XY");
     nul[82] = '\0';
-    WriteText("list.txt", nul + ListChannelLine("AB") + ListChannelLine("CD"));
+    WriteText("list.txt", nul + ListChannelLine({}, "AB") + ListChannelLine({}, "CD"));
     const auto run =
         RunCliWith({"--port", "/nonexistent/tty", "update-image", "list.txt", "u.img"});
     EXPECT_EQ(run.status, kExitOk) << run.err;

@@ -12,16 +12,12 @@ namespace {
 
 using testing::CliTest;
 using testing::ReadBytes;
+using testing::ReadText;
 using testing::RunCliWith;
 using testing::WriteText;
 namespace fs = std::filesystem;
 
 const std::string kDataLine = "S:09750,U,0,10600,0,0,0,2,SAT1\n";
-
-std::string Text(const fs::path& path) {
-    const auto bytes = ReadBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
 
 TEST_F(CliTest, OutputsThatAreNoRegularFileAreRefusedAndLeftAlone) {
     WriteText("data.txt", kDataLine);
@@ -54,7 +50,7 @@ TEST_F(CliTest, ReadOnlyOutputsAreRefusedAndReplacedFilesKeepTheirMode) {
     const auto locked = RunCliWith({"update-image", "data.txt", "locked.img"});
     EXPECT_EQ(locked.status, kExitUsage);
     EXPECT_NE(locked.err.find("\"locked.img\" is read-only"), std::string::npos) << locked.err;
-    EXPECT_EQ(Text("locked.img"), "keep me");
+    EXPECT_EQ(ReadText("locked.img"), "keep me");
     EXPECT_EQ(zev::testing::ModeOf(PathOf("locked.img")), 0444u);
 
     WriteText("shared.img", "old");
@@ -74,7 +70,7 @@ TEST_F(CliTest, ReadOnlyOutputsAreRefusedAndReplacedFilesKeepTheirMode) {
     EXPECT_EQ(exported.status, kExitUsage);
     EXPECT_NE(exported.err.find("list-transponders.csv\" is read-only"), std::string::npos)
         << exported.err;
-    EXPECT_EQ(Text("list.csv"), "old list");
+    EXPECT_EQ(ReadText("list.csv"), "old list");
     EXPECT_FALSE(fs::exists("list-satellites.csv"));
 }
 

@@ -12,11 +12,8 @@ namespace {
 constexpr std::size_t kParameterAddress = 0xD0000;
 constexpr std::size_t kSoftwareAddress = 0x10000;
 
-class BootLoaderE2e : public ::testing::Test {
+class BootLoaderE2e : public E2eTest {
   protected:
-    std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
-    QString QPath(const char* name) const { return dir.filePath(name); }
-
     // Writes the data file and the image update-image builds from it.
     std::vector<uint8_t> DataFileAndImage(int s, int t, int c) {
         WriteText(Path("params.txt"), ParameterDataText(s, t, c));
@@ -36,8 +33,6 @@ class BootLoaderE2e : public ::testing::Test {
     QStringList BoxArguments(QStringList more = {}) const {
         return QStringList{"--reset-on-open", "--flash", QPath("flash.bin")} + more;
     }
-
-    QTemporaryDir dir;
 };
 
 TEST_F(BootLoaderE2e, ImageOfOneFullBlockGoesWithoutSync) {

@@ -132,4 +132,13 @@ bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
+std::vector<uint8_t> E2eTest::LoadSample(const char* out) {
+    BoxSim box({"--sample", "--quiet"});
+    EXPECT_TRUE(box.ok());
+    const CliResult run = RunCliOn(box.PtyPath(), {"load", QPath(out)}, dir.path());
+    EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+    EXPECT_TRUE(Contains(run.out, "\nGet Data Success!")) << run.out;
+    return ReadFile(Path(out));
+}
+
 }  // namespace zev::test

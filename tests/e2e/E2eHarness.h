@@ -2,6 +2,8 @@
 // tests, each bounded in time so that a failing test never hangs.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -57,5 +59,17 @@ std::vector<uint8_t> PatternBytes(std::size_t count, uint32_t seed = 1);
 std::vector<uint8_t> OtaFile(std::size_t size);
 
 bool Contains(const std::string& text, const std::string& part);
+
+// A test with a folder of its own, where zev-cli runs and its files go.
+class E2eTest : public ::testing::Test {
+  protected:
+    std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
+    QString QPath(const char* name) const { return dir.filePath(name); }
+
+    // The simulated receiver's sample user block, as `load` saves it as `out`.
+    std::vector<uint8_t> LoadSample(const char* out);
+
+    QTemporaryDir dir;
+};
 
 }  // namespace zev::test

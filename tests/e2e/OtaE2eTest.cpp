@@ -8,18 +8,14 @@
 namespace zev::test {
 namespace {
 
-class OtaE2e : public ::testing::Test {
+class OtaE2e : public E2eTest {
   protected:
-    QString QPath(const char* name) const { return dir.filePath(name); }
-
     CliResult Ota(QStringList boxArguments) {
         WriteFile(QPath("soft.sgn").toStdString(), OtaFile(20000));
         BoxSim box(QStringList{"--reset-on-open", "--sign", "b0"} + boxArguments);
         EXPECT_TRUE(box.ok());
         return RunCliOn(box.PtyPath(), {"ota", QPath("soft.sgn")}, dir.path());
     }
-
-    QTemporaryDir dir;
 };
 
 TEST_F(OtaE2e, SoftwareGoesThroughTheLoader) {

@@ -28,23 +28,7 @@ std::vector<uint8_t> WithDefaultCounts(const std::vector<uint8_t>& image) {
     return packed;
 }
 
-class SettingsE2e : public ::testing::Test {
-  protected:
-    std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
-    QString QPath(const char* name) const { return dir.filePath(name); }
-
-    // The sample database of a simulated receiver, as `load` saves it.
-    std::vector<uint8_t> LoadSample(const char* out) {
-        BoxSim box({"--sample", "--quiet"});
-        EXPECT_TRUE(box.ok());
-        const CliResult run = RunCliOn(box.PtyPath(), {"load", QPath(out)}, dir.path());
-        EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
-        EXPECT_TRUE(Contains(run.out, "\nGet Data Success!")) << run.out;
-        return ReadFile(Path(out));
-    }
-
-    QTemporaryDir dir;
-};
+class SettingsE2e : public E2eTest {};
 
 TEST_F(SettingsE2e, LoadedBlockIsAReadableUserImage) {
     const auto image = LoadSample("sample.stc");

@@ -53,22 +53,7 @@ InProcessRun RunInProcess(const std::vector<std::string>& arguments, const FakeP
     return {status, out.str(), err.str()};
 }
 
-class TransfersE2e : public ::testing::Test {
-  protected:
-    std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
-    QString QPath(const char* name) const { return dir.filePath(name); }
-
-    // The simulated receiver's sample user block, as `load` saves it.
-    std::vector<uint8_t> LoadSample(const char* out) {
-        BoxSim box({"--sample", "--quiet"});
-        EXPECT_TRUE(box.ok());
-        const CliResult run = RunCliOn(box.PtyPath(), {"load", QPath(out)}, dir.path());
-        EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
-        return ReadFile(Path(out));
-    }
-
-    QTemporaryDir dir;
-};
+class TransfersE2e : public E2eTest {};
 
 TEST_F(TransfersE2e, VerifyPassesWhenTheBoxHoldsWhatWasSent) {
     LoadSample("sample.stc");

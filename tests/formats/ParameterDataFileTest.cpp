@@ -7,30 +7,18 @@
 #include "formats/ParameterDataFile.h"
 #include "formats/ParameterImage.h"
 #include "formats/ParameterUpdateImage.h"
+#include "support/DataFileLines.h"
 
 namespace zev::test {
 namespace {
+
+using testing::ListChannelLine;
 
 std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
 const std::string kSatLine = "S:09750,U,0,10600,0,0,0,2,SAT1\n";
 const std::string kTpLine = "T:11778,V,0,00,001,27500,01070\n";
 const std::string kFullChannelLine = "C:0512,0650,8190,0000,0000,0,P,0,L,00001,00001,00001,CH1\n";
-
-// A channel-list C line: digits everywhere, commas in their columns, `fields` on top.
-std::string ListChannelLine(const std::map<std::size_t, char>& fields, const std::string& name) {
-    std::string line(81, '0');
-    line[0] = 'C';
-    line[1] = ':';
-    for (std::size_t c : {7,  9,  11, 17, 19, 21, 24, 28, 30, 32, 34, 39, 41,
-                          43, 48, 50, 52, 57, 59, 61, 66, 68, 74, 76, 78, 80}) {
-        line[c] = ',';
-    }
-    for (const auto& [column, value] : fields) {
-        line[column] = value;
-    }
-    return line + name + "\n";
-}
 
 std::string Repeat(const std::string& line, std::size_t times) {
     std::string all;
@@ -150,9 +138,9 @@ TEST_F(ParameterDataFileTest, MalformedLineIsReportedKeepsItsRecordAndStillCount
     std::string bad = kSatLine;
     bad[17] = '.';
     bad[2] = '1';
-    testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStdout();
     Build(bad + bad + kTpLine);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");  // the parse prints nothing
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");  // the parse prints nothing
     EXPECT_EQ(file.MalformedLines(),
               (std::vector<MalformedLine>{{.kind = 'S', .index = 0}, {.kind = 'S', .index = 1}}));
     EXPECT_EQ(MalformedLineText(file.MalformedLines()[1]), " S: 1 line error!");

@@ -25,14 +25,6 @@ namespace {
 using zev::testing::Channel;
 using zev::testing::SampleDatabase;
 
-QByteArray ImageOf(const zev::ChannelDatabase& db, zev::ImageKind kind = zev::ImageKind::User) {
-    std::vector<uint8_t> out(zev::kOutputImageSize);
-    const zev::ImageResult packed = zev::PackImage(db, kind, out);
-    EXPECT_TRUE(packed.ok) << packed.error;
-    return QByteArray(reinterpret_cast<const char*>(out.data()),
-                      static_cast<qsizetype>(zev::ImageSize(db.header, kind)));
-}
-
 // The sample with trouble: TV channel 7 repeats TV channel 2 and TV channel 8 repeats TV
 // channel 4; radio channel 3 repeats radio channel 1; TV channel 6 is on a transponder that
 // does not exist (the one error).

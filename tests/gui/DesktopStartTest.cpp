@@ -19,22 +19,6 @@ namespace {
 
 class DesktopStartTest : public GuiFixture {};
 
-// A user block of the 8M bits / 2 sectors layout holding one TV channel.
-QByteArray OneChannelImage() {
-    auto db = std::make_unique<zev::ChannelDatabase>();
-    zev::UpdateFlashLayout(db->header, 2, 2);
-    db->header.SatCount = 1;
-    db->header.TpCount = 1;
-    db->transponders[0].Sat = 1;
-    db->header.TvCount = 1;
-    std::strcpy(db->channels[0].Name.data(), "Das Erste");
-    db->channels[0].TpNumber = 1;
-    std::vector<uint8_t> out(zev::kOutputImageSize);
-    EXPECT_TRUE(zev::PackImage(*db, zev::ImageKind::User, out).ok);
-    return QByteArray(reinterpret_cast<const char*>(out.data()),
-                      static_cast<qsizetype>(db->header.UserBlockSize));
-}
-
 TEST_F(DesktopStartTest, MainWindowOpensWithinTheAvailableAreaOfASmallScreen) {
     StartApp();
     Frame().show();
@@ -51,7 +35,7 @@ TEST_F(DesktopStartTest, MainWindowOpensWithinTheAvailableAreaOfASmallScreen) {
 }
 
 TEST_F(DesktopStartTest, OpenOptionOpensAParameterImageAsFileOpenDoes) {
-    WriteFile(Path("box.stc"), OneChannelImage());
+    WriteFile(Path("box.stc"), OneChannelImage("Das Erste"));
     app_ = std::make_unique<CZevApp>(prompts_);
     ASSERT_TRUE(app_->Start({"--open", Path("box.stc")}));
     EXPECT_EQ(Frame().tvListShown, 1);
@@ -62,7 +46,7 @@ TEST_F(DesktopStartTest, OpenOptionOpensAParameterImageAsFileOpenDoes) {
 }
 
 TEST_F(DesktopStartTest, OpenOptionAnswersAFileItCannotOpenAsFileOpenDoes) {
-    WriteFile(Path("box.def"), OneChannelImage());
+    WriteFile(Path("box.def"), OneChannelImage("Das Erste"));
     app_ = std::make_unique<CZevApp>(prompts_);
     ASSERT_TRUE(app_->Start({"--open", Path("box.def")}));
     EXPECT_EQ(Frame().listShown, 0);

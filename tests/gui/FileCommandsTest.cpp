@@ -31,11 +31,7 @@ QByteArray SampleImage(uint16_t satellites = 1) {
     db->header.TvCount = 1;
     std::strcpy(db->channels[0].Name.data(), "Das Erste");
     db->channels[0].TpNumber = 1;
-    std::vector<uint8_t> out(zev::kOutputImageSize);
-    const zev::ImageResult packed = zev::PackImage(*db, zev::ImageKind::User, out);
-    EXPECT_TRUE(packed.ok) << packed.error;
-    return QByteArray(reinterpret_cast<const char*>(out.data()),
-                      static_cast<qsizetype>(db->header.UserBlockSize));
+    return ImageOf(*db);
 }
 
 class FileCommandsTest : public GuiFixture {

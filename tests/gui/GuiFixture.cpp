@@ -8,6 +8,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <cstring>
+
+#include "database/FlashLayout.h"
 
 namespace {
 
@@ -33,6 +36,26 @@ class QtEnvironment : public ::testing::Environment {
     ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 }  // namespace
+
+QByteArray ImageOf(const zev::ChannelDatabase& db, zev::ImageKind kind) {
+    std::vector<uint8_t> out(zev::kOutputImageSize);
+    const zev::ImageResult packed = zev::PackImage(db, kind, out);
+    EXPECT_TRUE(packed.ok) << packed.error;
+    return QByteArray(reinterpret_cast<const char*>(out.data()),
+                      static_cast<qsizetype>(zev::ImageSize(db.header, kind)));
+}
+
+QByteArray OneChannelImage(const char* channel) {
+    auto db = std::make_unique<zev::ChannelDatabase>();
+    zev::UpdateFlashLayout(db->header, 2, 2);
+    db->header.SatCount = 1;
+    db->header.TpCount = 1;
+    db->transponders[0].Sat = 1;
+    db->header.TvCount = 1;
+    std::strcpy(db->channels[0].Name.data(), channel);
+    db->channels[0].TpNumber = 1;
+    return ImageOf(*db);
+}
 
 void GuiFixture::SetUp() {
     ASSERT_TRUE(dir_.isValid());

@@ -14,6 +14,7 @@
 #include "app/CZevApp.h"
 #include "app/CZevDoc.h"
 #include "app/CZevView.h"
+#include "formats/ParameterImage.h"
 
 class GuiFixture : public ::testing::Test {
   protected:
@@ -38,6 +39,13 @@ class GuiFixture : public ::testing::Test {
     QTemporaryDir dir_;
     QString previousDir_;
 };
+
+// `db` packed as an image file of `kind`.
+QByteArray ImageOf(const zev::ChannelDatabase& db, zev::ImageKind kind = zev::ImageKind::User);
+
+// A user block of the 8M bits / 2 sectors layout with one satellite, one transponder and one
+// TV channel named `channel`.
+QByteArray OneChannelImage(const char* channel);
 
 // A pseudo-terminal whose slave stands in for a serial port.
 class PseudoTerminal {

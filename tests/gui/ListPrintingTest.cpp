@@ -142,10 +142,7 @@ class ListPrintingInAppTest : public GuiFixture {};
 TEST_F(ListPrintingInAppTest, ThePrintedListIsTheShownListAsShownInHex) {
     auto db = zev::testing::SampleDatabase();
     db->Tv(0).VPID = 255;
-    std::vector<uint8_t> image(zev::kOutputImageSize);
-    ASSERT_TRUE(zev::PackImage(*db, zev::ImageKind::User, image).ok);
-    WriteFile(Path("box.stc"), QByteArray(reinterpret_cast<const char*>(image.data()),
-                                          static_cast<qsizetype>(db->header.UserBlockSize)));
+    WriteFile(Path("box.stc"), ImageOf(*db));
     StartApp();
     prompts_.fileNames = {Path("box.stc")};
     Frame().Execute(cmd::FileOpen);

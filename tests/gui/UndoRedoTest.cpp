@@ -42,10 +42,7 @@ QByteArray Image(const std::vector<const char*>& tv, const std::vector<const cha
         c.TpNumber = 1;
         c.RadioFlag = 1;
     }
-    std::vector<uint8_t> out(zev::kOutputImageSize);
-    EXPECT_TRUE(zev::PackImage(*db, zev::ImageKind::User, out).ok);
-    return QByteArray(reinterpret_cast<const char*>(out.data()),
-                      static_cast<qsizetype>(db->header.UserBlockSize));
+    return ImageOf(*db);
 }
 
 class UndoRedoTest : public GuiFixture {

@@ -16,22 +16,6 @@ namespace {
 
 const QString kQuestion = QStringLiteral("Save changes to the channel list?");
 
-// A user-block image with one satellite, one transponder and one TV channel named `channel`.
-QByteArray Image(const char* channel) {
-    auto db = std::make_unique<zev::ChannelDatabase>();
-    zev::UpdateFlashLayout(db->header, 2, 2);
-    db->header.SatCount = 1;
-    db->header.TpCount = 1;
-    db->transponders[0].Sat = 1;
-    db->header.TvCount = 1;
-    std::strcpy(db->channels[0].Name.data(), channel);
-    db->channels[0].TpNumber = 1;
-    std::vector<uint8_t> out(zev::kOutputImageSize);
-    EXPECT_TRUE(zev::PackImage(*db, zev::ImageKind::User, out).ok);
-    return QByteArray(reinterpret_cast<const char*>(out.data()),
-                      static_cast<qsizetype>(db->header.UserBlockSize));
-}
-
 // The name of the first TV channel in an image file.
 QString FirstChannel(const QByteArray& image) {
     auto db = std::make_unique<zev::ChannelDatabase>();
@@ -48,8 +32,8 @@ class UnsavedChannelEdits : public GuiFixture {
   protected:
     void SetUp() override {
         GuiFixture::SetUp();
-        WriteFile(Path("box.stc"), Image("Before"));
-        WriteFile(Path("other.stc"), Image("Other"));
+        WriteFile(Path("box.stc"), OneChannelImage("Before"));
+        WriteFile(Path("other.stc"), OneChannelImage("Other"));
         StartApp();
         Open(Path("box.stc"));
         prompts_.messages.clear();
