@@ -285,6 +285,9 @@ bool ReceiverSession::HasExtension(ProtocolMode mode, const std::string& dataFil
 }
 
 void ReceiverSession::PrepareRun(bool otaLoader) {
+    // A command given while another run is active starts over: the run it ends has its say
+    // (the update is incomplete) before the new run's first line.
+    EndRun(RunEnd::Stopped, RunReason::Restarted);
     host_.ShowConnected(false, false);
     host_.AppendText("\n*****************************************************");
     host_.AppendText("\n** ZEV Management Utility for Orvane-Settop Box **");
@@ -331,8 +334,6 @@ bool ReceiverSession::OpenLinkForRun(ProtocolMode mode) {
 
 void ReceiverSession::BeginRun(std::unique_ptr<ReceiverRun> run, const char* portFormat,
                                const char* waiting, RunFollowUp then) {
-    // A command given while another run is active starts over.
-    EndRun(RunEnd::Stopped, RunReason::Restarted);
     run_ = std::move(run);
     followUp_ = std::move(then);
     host_.ShowConnected(true, true);

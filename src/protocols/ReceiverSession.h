@@ -89,14 +89,15 @@ class ReceiverSession : private RunControl {
     bool HasDataFile(ProtocolMode mode, const std::string& dataFile, const char* missing);
     // False, after a terminal line, when the file has another extension.
     bool HasExtension(ProtocolMode mode, const std::string& dataFile, const char* extension);
-    // The status shows no connection until the run begins; the banner names the loader.
+    // Ends the active run, if any; the status shows no connection until the new run begins;
+    // the banner names the loader.
     void PrepareRun(bool otaLoader);
     // Opens the data file and reports it, with a terminal line either way.
     std::unique_ptr<RunFile> OpenDataFile(ProtocolMode mode, const std::string& dataFile,
                                           const char* failedFormat, const char* openedFormat);
     bool OpenLinkForRun(ProtocolMode mode);
-    // Makes `run` the active run (a run still active ends first) and tells which port it uses
-    // and what it waits for. `then` hears how the run ends instead of the host.
+    // Makes `run` the active run (PrepareRun ended the one before) and tells which port it
+    // uses and what it waits for. `then` hears how the run ends instead of the host.
     void BeginRun(std::unique_ptr<ReceiverRun> run, const char* portFormat, const char* waiting,
                   RunFollowUp then = nullptr);
     bool StartLoad(LoadDestination destination, RunFollowUp then);
