@@ -126,13 +126,8 @@ bool SerialLink::ApplyPortSettings() {
         return false;
     }
     // "None" and unknown texts keep whatever flow control the port already has.
-    bool ok = true;
-    if (s.flowControl == FlowControl::Hardware) {
-        ok = port_->setFlowControl(QSerialPort::HardwareControl);
-    } else if (s.flowControl == FlowControl::XonXoff) {
-        ok = port_->setFlowControl(QSerialPort::SoftwareControl);
-    }
-    return ok;
+    flow_ = WithFlowChoice(flow_, s.flowControl);
+    return ApplyFlowFields(*port_, flow_);
 }
 
 int SerialLink::ReadBytes(uint8_t* buffer, int maximum) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "link/LineTap.h"
+#include "link/PortFlowControl.h"
 #include "settings/LinkSettings.h"
 
 class QSerialPort;
@@ -74,6 +75,9 @@ class SerialLink : public QObject {
     // one piece, since a run writes its frames and numbers one byte at a time.
     std::vector<char> outgoing_;
     bool handOverQueued_ = false;
+    // The flow-control fields the program has turned on; the port keeps them across
+    // connections.
+    FlowFields flow_;
     std::vector<LineTap*> taps_;
 };
 

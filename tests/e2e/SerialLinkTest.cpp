@@ -137,6 +137,40 @@ TEST_F(SerialLinkTest, UsualSettingsWorkOnAPseudoTerminal) {
     EXPECT_TRUE(link.OpenPort());
 }
 
+// "Hardware" is CTS flow (RTS/CTS on Linux, which has no CTS flow alone) and "Xon/Xoff" is
+// XON/XOFF flow with 0x11 and 0x13; neither clears the other, nor lets any byte restart
+// output. "None" leaves what the port has, also from one connection to the next.
+TEST_F(SerialLinkTest, FlowChoicesTurnOnTheirOwnFieldsAndKeepTheOthers) {
+    termios before = pty.SlaveSettings();
+    before.c_cc[VSTART] = 0x01;
+    before.c_cc[VSTOP] = 0x02;
+    pty.SetSlaveSettings(before);
+
+    settings.flowControl = FlowControl::Hardware;
+    ASSERT_TRUE(link.OpenPort());
+    termios now = pty.SlaveSettings();
+    EXPECT_NE(now.c_cflag & CRTSCTS, 0u);
+    EXPECT_EQ(now.c_iflag & (IXON | IXOFF), 0u);
+
+    settings.flowControl = FlowControl::XonXoff;
+    ASSERT_TRUE(link.ApplyPortSettings());
+    now = pty.SlaveSettings();
+    EXPECT_NE(now.c_cflag & CRTSCTS, 0u);
+    EXPECT_EQ(now.c_iflag & (IXON | IXOFF | IXANY), tcflag_t{IXON | IXOFF});
+    EXPECT_EQ(now.c_cc[VSTART], 0x11);
+    EXPECT_EQ(now.c_cc[VSTOP], 0x13);
+
+    link.ClosePort();
+    for (const char* keeps : {"None", "RTS/CTS"}) {
+        settings.flowControl = ChoiceFromText<FlowControl>(keeps);
+        ASSERT_TRUE(link.OpenPort()) << keeps;
+        now = pty.SlaveSettings();
+        EXPECT_NE(now.c_cflag & CRTSCTS, 0u) << keeps;
+        EXPECT_EQ(now.c_iflag & (IXON | IXOFF), tcflag_t{IXON | IXOFF}) << keeps;
+        link.ClosePort();
+    }
+}
+
 TEST_F(SerialLinkTest, DataBitsOutsideFiveToEightFail) {
     settings.dataBits = 4;
     EXPECT_FALSE(link.OpenPort());
