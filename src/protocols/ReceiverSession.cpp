@@ -255,11 +255,22 @@ void ReceiverSession::OnLinkDisconnected() {
 }
 
 void ReceiverSession::OnLinkLost(const std::string& reason) {
-    host_.AppendText(
-        Format("\nThe connection to %s was lost: %s", host_.PortName().c_str(), reason.c_str()));
+    EndOnLinkFailure(
+        Format("\nThe connection to %s was lost: %s", host_.PortName().c_str(), reason.c_str()),
+        RunReason::LinkLost);
+}
+
+void ReceiverSession::OnWriteFailed(const std::string& reason) {
+    EndOnLinkFailure(Format("\nSending to %s failed: %s. The port is closed.",
+                            host_.PortName().c_str(), reason.c_str()),
+                     RunReason::WriteFailed);
+}
+
+void ReceiverSession::EndOnLinkFailure(const std::string& line, RunReason reason) {
+    host_.AppendText(line);
     host_.CloseLink();
     host_.ShowConnected(false, false);
-    EndRun(RunEnd::Failed, RunReason::LinkLost);
+    EndRun(RunEnd::Failed, reason);
 }
 
 // ---- what the commands share ----------------------------------------------------------------
@@ -369,8 +380,9 @@ void ReceiverSession::ReportRunEnd(LeftRun left, RunEnd end, RunReason reason) {
 
 void ReceiverSession::EndRun(RunEnd end, RunReason reason) {
     // Ended from outside after its first block, a transfer leaves the flash half written.
-    const bool cutShort =
-        run_ && run_->FirstBlockSent() && (end == RunEnd::Stopped || reason == RunReason::LinkLost);
+    const bool fromOutside =
+        end == RunEnd::Stopped || reason == RunReason::LinkLost || reason == RunReason::WriteFailed;
+    const bool cutShort = run_ && run_->FirstBlockSent() && fromOutside;
     LeftRun left = LeaveRun();
     if (cutShort) {
         host_.AppendText(kIncompleteUpdateLine);

@@ -67,6 +67,9 @@ class ReceiverSession : private RunControl {
     // The device went away under a run (adapter pulled, pseudo-terminal closed): report it,
     // close the link and end the run.
     void OnLinkLost(const std::string& reason);
+    // Bytes written to the box could not leave (the link has closed itself): report it and
+    // end the run, which would otherwise wait for ever for an answer to what never went.
+    void OnWriteFailed(const std::string& reason);
 
     // One received byte for the active run (echo is the caller's business).
     void HandleByte(uint8_t value);
@@ -106,6 +109,8 @@ class ReceiverSession : private RunControl {
         ProtocolMode mode = ProtocolMode::Idle;
         RunFollowUp then;
     };
+    // Reports a failure of the link on the terminal, closes the link and ends the run.
+    void EndOnLinkFailure(const std::string& line, RunReason reason);
     // Leaves the active run without reporting it; the mode is Idle afterwards.
     LeftRun LeaveRun();
     // Reports how the run ended (nothing when no run was active).

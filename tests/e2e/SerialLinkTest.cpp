@@ -171,6 +171,36 @@ TEST_F(SerialLinkTest, FlowChoicesTurnOnTheirOwnFieldsAndKeepTheOthers) {
     }
 }
 
+// Writes are queued, so a run never waits on one; bytes that then cannot leave must still end
+// the link, or the run would wait for ever for an answer to what never went. A far end that
+// takes a little at a time is no failure, however long the whole takes.
+TEST_F(SerialLinkTest, WritesThatCannotLeaveEndTheLinkButASlowReaderKeepsIt) {
+    bool failed = false;
+    QObject::connect(&link, &SerialLink::WriteFailed, [&](const QString&) { failed = true; });
+    ASSERT_TRUE(link.OpenPort());
+    const auto bytes = Counting(256 * 1024);
+    ASSERT_EQ(link.WriteBytes(bytes.data(), static_cast<int>(bytes.size())),
+              static_cast<int>(bytes.size()));
+    QElapsedTimer clock;
+    clock.start();
+    std::size_t taken = 0;
+    while (clock.elapsed() < 2 * kWriteTimeoutMilliseconds) {
+        taken += pty.Read(1, 50).size();
+        SpinUntil([] { return false; }, kWriteTimeoutMilliseconds / 5);
+    }
+    EXPECT_FALSE(failed);
+    EXPECT_TRUE(link.portConnected());
+
+    // Now the far end takes nothing more.
+    ASSERT_TRUE(SpinUntil([&] { return failed; }, 5 * kWriteTimeoutMilliseconds));
+    EXPECT_FALSE(link.portConnected());
+    EXPECT_LT(taken, bytes.size());
+    uint8_t byte = 0x55;
+    EXPECT_EQ(link.WriteBytes(&byte, 1), 0);
+    // The port is free again.
+    ASSERT_TRUE(link.OpenPort());
+}
+
 TEST_F(SerialLinkTest, DataBitsOutsideFiveToEightFail) {
     settings.dataBits = 4;
     EXPECT_FALSE(link.OpenPort());

@@ -207,6 +207,17 @@ TEST_F(BootLoaderRunTest, UpdateEndedAfterItsFirstBlockSaysItIsIncomplete) {
     EXPECT_EQ(rig.host.text.rfind(line), rig.host.text.size() - line.size());
     EXPECT_EQ(rig.host.outcomes.back().reason, RunReason::LinkLost);
 
+    // The box stopped taking bytes: the link gave up on them.
+    StartSoftware(20000);
+    ReachData(0x0F);
+    rig.host.TakeText();
+    rig.session.OnWriteFailed("no byte left for 2050 ms");
+    EXPECT_EQ(rig.host.text,
+              "\nSending to COM1 failed: no byte left for 2050 ms. The port is closed." + line);
+    EXPECT_EQ(rig.host.outcomes.back(),
+              (RunOutcome{ProtocolMode::UpdateSoftware, RunEnd::Failed, RunReason::WriteFailed}));
+    EXPECT_FALSE(rig.host.linkOpen);
+
     // F8 pressed during a software transfer: the new run's banner follows the line.
     StartSoftware(20000);
     ReachData(0x0F);
