@@ -68,8 +68,8 @@ bool ApplyFlowFields(QSerialPort& port, const FlowFields& fields) {
     if (::tcsetattr(fd, TCSANOW, &settings) != 0) return false;
 #if defined(CCTS_OFLOW)
     if (fields.ctsOutput) {
-        // RTS stays on by itself once the driver no longer handshakes it; a device without
-        // modem lines (a pseudo-terminal) has none to hold, which is no failure.
+        // RTS held on, not handshaked; a device without modem lines (a pseudo-terminal) has
+        // none to hold, which is no failure.
         int rts = TIOCM_RTS;
         ::ioctl(fd, TIOCMBIS, &rts);
     }

@@ -213,8 +213,8 @@ qint64 SerialLink::BytesNotYetGone() const {
         waiting += queued;
     }
 #endif
-    // Windows: Qt's write completes only when the driver has sent the bytes, so Qt's count
-    // covers the driver's queue.
+    // On Windows Qt's count is all there is: bytes the driver holds back keep Qt's overlapped
+    // write pending, so they still count there.
     return waiting;
 }
 
