@@ -78,7 +78,7 @@ bool IsWindowsDeviceName(std::string_view name) {
                                                                  "NUL", "CONIN$", "CONOUT$"};
     if (std::find(kDevices.begin(), kDevices.end(), upper) != kDevices.end()) return true;
     return upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT")) &&
-           upper[3] >= '1' && upper[3] <= '9';
+           upper[3] >= '0' && upper[3] <= '9';
 }
 
 }  // namespace zev

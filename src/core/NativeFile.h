@@ -23,7 +23,7 @@ std::FILE* CreateNewFile(const std::string& name);
 int RemoveNativeFile(const std::string& name);
 
 // Whether Windows takes `name` as a device rather than a file, in whatever folder it stands:
-// CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9 in any case, also with an extension or
+// CON, PRN, AUX, NUL, COM0 to COM9 and LPT0 to LPT9 in any case, also with an extension or
 // trailing spaces ("nul.stc", "COM1 "), and every name in the device namespace ("\\.\COM10",
 // "\\.\pipe\x"). Reading or writing such a name would use the device, a serial port even.
 bool IsWindowsDeviceName(std::string_view name);
