@@ -30,6 +30,12 @@ class FileAccessTest : public ::testing::Test {
     }
     void TearDown() override {
         fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+#ifdef _WIN32
+        // Windows deletes no read-only file.
+        for (const auto& entry : fs::directory_iterator(dir_)) {
+            fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add);
+        }
+#endif
         fs::remove_all(dir_);
     }
     std::string PathOf(const std::string& name) const { return NameText(dir_ / NativePath(name)); }
