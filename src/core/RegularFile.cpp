@@ -5,7 +5,9 @@
 #include <cstring>
 
 #ifdef _WIN32
+#ifndef NOMINMAX  // std::min, not the macro
 #define NOMINMAX
+#endif
 #define WIN32_LEAN_AND_MEAN
 #include <io.h>
 #include <windows.h>
