@@ -132,8 +132,8 @@ class CompletionTest : public ::testing::Test {
                 .arg(dir_.path(), kCompletion, release_testing::BuiltProgram("zev-cli"));
         for (const QString& word : words) script += " '" + word + "'";
         script += QStringLiteral(
-                      ") && COMP_CWORD=%1 && _zev_cli && "
-                      "printf '%s\\n' \"${COMPREPLY[@]}\"")
+                      ") && COMP_CWORD=%1 && { _zev_cli; "
+                      "printf '%s\\n' \"${COMPREPLY[@]}\"; }")
                       .arg(words.size());
         const ProgramRun run = RunCommand(bash_, {"-c", script});
         EXPECT_EQ(run.status, 0) << run.err;
