@@ -12,7 +12,7 @@
 #include "app/CCompareDlg.h"
 #include "app/CDatabaseCommands.h"
 #include "app/CheckReportModel.h"
-#include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "app/DiffTreeModel.h"
 #include "app/StatusPanes.h"
 #include "editing/SampleDatabase.h"
@@ -61,7 +61,7 @@ class DatabaseReportsTest : public GuiFixture {
         }
         return -1;
     }
-    std::vector<std::size_t> SelectedRows() { return Frame().listView->SelectedRows(); }
+    std::vector<std::size_t> SelectedRows() { return Frame().ListView()->SelectedRows(); }
     zev::ChannelDatabase& Db() { return app_->Database(); }
     QStringList MessageTexts() const {
         QStringList texts;
@@ -91,13 +91,13 @@ TEST_F(DatabaseReportsTest, CheckReportListsErrorsFirstAndPointsTheListAtAChanne
     EXPECT_EQ(model.index(3, CheckReportModel::SeverityColumn).data().toString(), "Warning");
 
     report.ChooseFinding(FindingRow("Radio channel 3"));
-    EXPECT_EQ(Frame().listShown, 1);
-    EXPECT_EQ(Frame().tvListShown, 0);
+    EXPECT_TRUE(Frame().View().ListShown());
+    EXPECT_FALSE(Frame().View().TvListShown());
     EXPECT_EQ(SelectedRows(), std::vector<std::size_t>{2});
-    EXPECT_EQ(Frame().listView->FocusedRow(), 2);
+    EXPECT_EQ(Frame().ListView()->FocusedRow(), 2);
 
     report.ChooseFinding(FindingRow("TV channel 6"));
-    EXPECT_EQ(Frame().tvListShown, 1);
+    EXPECT_TRUE(Frame().View().TvListShown());
     EXPECT_EQ(SelectedRows(), std::vector<std::size_t>{5});
 
     // Enter on a line does what a double click does.
@@ -118,26 +118,26 @@ TEST_F(DatabaseReportsTest, SelectDuplicatesKeepsTheFirstOfEachSoDeleteRemovesOn
 
     // The radio list is shown and has a duplicate: that one first.
     Report().ChooseDuplicates();
-    EXPECT_EQ(Frame().tvListShown, 0);
+    EXPECT_FALSE(Frame().View().TvListShown());
     EXPECT_EQ(SelectedRows(), std::vector<std::size_t>{2});
     EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea),
               "1 duplicate radio channel selected; the TV list has 2 more.");
-    Frame().listView->OnPopupCommand(CZuzeListViewView::kDeleteChannel);
+    Frame().ListView()->OnPopupCommand(CZuzeListViewView::kDeleteChannel);
     EXPECT_EQ(Db().header.RadioCount, 2);
     EXPECT_EQ(Db().Radio(0).ServiceID, 7);  // the first of the pair stays
 
     // The report notices the change before it acts: the first request only checks again.
     Report().ChooseDuplicates();
-    EXPECT_EQ(Frame().tvListShown, 0);
+    EXPECT_FALSE(Frame().View().TvListShown());
     EXPECT_TRUE(SelectedRows().empty());
     EXPECT_EQ(Report().Model().rowCount(), 2);
     // A filter that hides the copies is cleared, so the rows selected are the copies.
-    Frame().listView->SetFilterText("no such channel");
+    Frame().ListView()->SetFilterText("no such channel");
     Report().ChooseDuplicates();
-    EXPECT_EQ(Frame().tvListShown, 1);
-    EXPECT_FALSE(Frame().listView->Filtered());
+    EXPECT_TRUE(Frame().View().TvListShown());
+    EXPECT_FALSE(Frame().ListView()->Filtered());
     EXPECT_EQ(SelectedRows(), (std::vector<std::size_t>{6, 7}));
-    Frame().listView->OnPopupCommand(CZuzeListViewView::kDeleteChannel);
+    Frame().ListView()->OnPopupCommand(CZuzeListViewView::kDeleteChannel);
     EXPECT_EQ(Db().header.TvCount, 6);
 
     Frame().Execute(cmd::CheckDatabase);
@@ -154,9 +154,9 @@ TEST_F(DatabaseReportsTest, AStaleReportChecksAgainInsteadOfSelectingAnotherChan
 
     // Another image takes the place of the checked one.
     Open("other.stc", ImageOf(*SampleDatabase()));
-    Frame().listView->SelectRows(std::vector<std::size_t>{0});
+    Frame().ListView()->SelectRows(std::vector<std::size_t>{0});
     Report().ChooseFinding(radioDuplicate);
-    EXPECT_EQ(Frame().tvListShown, 1);
+    EXPECT_TRUE(Frame().View().TvListShown());
     EXPECT_EQ(SelectedRows(), std::vector<std::size_t>{0});
     EXPECT_EQ(Report().Model().rowCount(), 0);
 }
@@ -215,7 +215,7 @@ TEST_F(DatabaseReportsTest, SendAsksAboutErrorsAfterTheDefaultChannelsQuestion) 
     EXPECT_TRUE(question.contains("(and 6 more; Data \"Check Database\" lists them all)"));
     EXPECT_TRUE(question.endsWith("\n\nSend it anyway?"));
     // Nothing was sent: the list is still shown and the terminal has no banner.
-    EXPECT_EQ(Frame().listShown, 1);
+    EXPECT_TRUE(Frame().View().ListShown());
     EXPECT_FALSE(View().toPlainText().contains("Wait for starting send data to box"));
 }
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "GuiFixture.h"
-#include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"
 #include "formats/ParameterImage.h"
@@ -44,7 +44,7 @@ class FileCommandsTest : public GuiFixture {
         prompts_.fileNames = {path};
         Frame().Execute(cmd::FileSaveAs);
     }
-    QString CurrentFile() { return QString::fromStdString(View().DataFile().CurrentFile()); }
+    QString CurrentFile() { return QString::fromStdString(Receiver().DataFile().CurrentFile()); }
     QString LastMessage() {
         return prompts_.messages.empty() ? QString() : prompts_.messages.back().text;
     }
@@ -59,12 +59,12 @@ TEST_F(FileCommandsTest, OpenedImageShowsTheTvListAndSaveRewritesItInPlace) {
     OpenFile(Path("box.stc"));
     EXPECT_TRUE(prompts_.fileDialogFilters.at(0).startsWith("cus files (*.cus)"));
     EXPECT_EQ(prompts_.fileDialogTitles.at(0), "Open File");
-    EXPECT_EQ(Frame().listShown, 1);
-    EXPECT_EQ(Frame().tvListShown, 1);
-    ASSERT_EQ(Frame().listView->RowCount(), 1);
-    EXPECT_EQ(Frame().listView->CellText(0, 1), "Das Erste");
-    EXPECT_EQ(Frame().listView->CellText(0, 3), "ASTRA");
-    EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::ImageFile);
+    EXPECT_TRUE(Frame().View().ListShown());
+    EXPECT_TRUE(Frame().View().TvListShown());
+    ASSERT_EQ(Frame().ListView()->RowCount(), 1);
+    EXPECT_EQ(Frame().ListView()->CellText(0, 1), "Das Erste");
+    EXPECT_EQ(Frame().ListView()->CellText(0, 3), "ASTRA");
+    EXPECT_EQ(Receiver().DataFile().OpenFileState(), zev::OpenFile::ImageFile);
     EXPECT_EQ(CurrentFile(), Path("box.stc"));
 
     // Spoil the header on disk; Save writes the packed user block back from the start
@@ -86,7 +86,7 @@ TEST_F(FileCommandsTest, OpenWithAListShownOffersImagesFirstAndKeepsTheList) {
     Frame().Execute(cmd::TvChannelList);
     OpenFile(Path("soft.cus"));
     EXPECT_TRUE(prompts_.fileDialogFilters.at(0).startsWith("stc files (*.stc)"));
-    EXPECT_EQ(Frame().listShown, 1);
+    EXPECT_TRUE(Frame().View().ListShown());
     EXPECT_EQ(CurrentFile(), Path("soft.cus"));
 
     // A .cus name is no image: Save with the list shown writes nothing.
@@ -103,7 +103,7 @@ TEST_F(FileCommandsTest, ExtensionsAreCaseSensitive) {
     EXPECT_EQ(prompts_.messages[0].text, "\n Wrong File: " + Path("BOX.STC"));
     EXPECT_EQ(prompts_.messages[0].caption, "Warning");
     EXPECT_EQ(CurrentFile(), "*.*");
-    EXPECT_EQ(Frame().listShown, 0);
+    EXPECT_FALSE(Frame().View().ListShown());
 }
 
 TEST_F(FileCommandsTest, RefusedOrMissingImageLeavesTheDatabaseAlone) {
@@ -115,14 +115,14 @@ TEST_F(FileCommandsTest, RefusedOrMissingImageLeavesTheDatabaseAlone) {
     ASSERT_EQ(prompts_.messages.size(), 1u);
     EXPECT_EQ(prompts_.messages[0].caption, "Warning");
     EXPECT_EQ(app_->Database().header, before);
-    EXPECT_EQ(Frame().listShown, 0);
+    EXPECT_FALSE(Frame().View().ListShown());
     // The unreadable file is not held, so no later Save can overwrite it.
-    EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::None);
+    EXPECT_EQ(Receiver().DataFile().OpenFileState(), zev::OpenFile::None);
     EXPECT_EQ(CurrentFile(), "*.*");
 
     OpenFile(Path("missing/none.stc"));
     EXPECT_EQ(LastMessage(), "Creat File Error!");
-    EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::None);
+    EXPECT_EQ(Receiver().DataFile().OpenFileState(), zev::OpenFile::None);
 }
 
 TEST_F(FileCommandsTest, OpenRefusesAnImageNameThatIsNoRegularFile) {
@@ -135,8 +135,8 @@ TEST_F(FileCommandsTest, OpenRefusesAnImageNameThatIsNoRegularFile) {
         OpenFile(Path(name));
         ASSERT_EQ(prompts_.messages.size(), 1u) << name.toStdString();
         EXPECT_EQ(LastMessage(), "\"" + Path(name) + "\" is not a regular file.");
-        EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::None);
-        EXPECT_EQ(Frame().listShown, 0);
+        EXPECT_EQ(Receiver().DataFile().OpenFileState(), zev::OpenFile::None);
+        EXPECT_FALSE(Frame().View().ListShown());
     }
 }
 
@@ -253,7 +253,7 @@ TEST_F(FileCommandsTest, SaveAsReplacesOnlyWritableRegularFilesAndKeepsTheirMode
     EXPECT_EQ(ReadFile(Path("group.stc")).size(),
               static_cast<qsizetype>(app_->Database().header.UserBlockSize));
     EXPECT_EQ(zev::testing::ModeOf(Path("group.stc").toStdString()), 0640u);
-    EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::ImageFile);
+    EXPECT_EQ(Receiver().DataFile().OpenFileState(), zev::OpenFile::ImageFile);
 
     Frame().Execute(cmd::EditText);
     View().AppendText("\nlog line");
@@ -271,7 +271,7 @@ TEST_F(FileCommandsTest, ImageSavedAsANewFileIsHeldAndLaterSavedInPlace) {
     SaveAs(Path("fresh.stc"));
     const QByteArray saved = ReadFile(Path("fresh.stc"));
     ASSERT_EQ(saved.size(), static_cast<qsizetype>(app_->Database().header.UserBlockSize));
-    EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::ImageFile);
+    EXPECT_EQ(Receiver().DataFile().OpenFileState(), zev::OpenFile::ImageFile);
 
     // Save writes into the held file from its start, and a longer file keeps its tail.
     {
