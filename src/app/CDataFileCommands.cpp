@@ -157,7 +157,7 @@ bool CDataFileCommands::SaveText(bool askForName) {
 }
 
 bool CDataFileCommands::SaveImage(bool askForName) {
-    if (!askForName) return SaveImageInPlace();
+    if (!askForName) return SaveIntoImageFile();
     const std::optional<QString> path =
         prompts_.SaveFileName(kSaveTitle, kSaveFilterImage, QStringLiteral("stc"));
     if (!path) return false;
@@ -243,7 +243,7 @@ bool CDataFileCommands::WarnNotSaved(const zev::FileError& error) {
     return false;
 }
 
-bool CDataFileCommands::SaveImageInPlace() {
+bool CDataFileCommands::SaveIntoImageFile() {
     const std::string extension = zev::FileExtension(files_.CurrentFile());
     if (!IsImageExtension(extension)) return false;
     // Asked and packed before the file is touched: No or a refused image leaves it as it was.

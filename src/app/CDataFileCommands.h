@@ -55,7 +55,7 @@ class CDataFileCommands {
     // only once complete, and holds that file. A refused or failed save touches no file.
     bool SaveImageAs(const std::string& path);
     // Save into the held (or current) image file: the image over its start, its tail kept.
-    bool SaveImageInPlace();
+    bool SaveIntoImageFile();
     // The image the extension names, packed into the output buffer; nullopt (after the
     // warning) when the database does not fit it.
     std::optional<std::span<const uint8_t>> PackForExtension(const std::string& extension);

@@ -19,6 +19,7 @@
 #include "formats/CsvExport.h"
 #include "formats/ParameterImage.h"
 #include "lists/CZuzeListViewView.h"
+#include "support/SpecialFiles.h"
 
 namespace {
 
@@ -293,15 +294,20 @@ TEST_F(DatabaseReportsTest, CompareSaysEqualAndRefusesFilesItCannotRead) {
     EXPECT_TRUE(summary.startsWith("<b>Equal:</b> same.def")) << summary.toStdString();
     EXPECT_FALSE(treeShown);
 
-    for (const QString name : {"junk.stc", "notes.txt", "missing.stc"}) {
+    // A pipe would hold the program until something wrote to it: it is refused unread.
+    zev::testing::FeedingPipe pipe(Path("pipe.stc").toStdString(), ImageOf(*db).toStdString());
+    ASSERT_TRUE(pipe.Made());
+    for (const QString name : {"junk.stc", "notes.txt", "missing.stc", "pipe.stc"}) {
         prompts_.fileNames = {Path(name)};
         Frame().Execute(cmd::CompareWithFile);
     }
     EXPECT_EQ(prompts_.dialogTitles.size(), 1);
-    ASSERT_EQ(prompts_.messages.size(), 3u);
+    ASSERT_EQ(prompts_.messages.size(), 4u);
     EXPECT_TRUE(prompts_.messages[0].text.startsWith("Can't compare with " + Path("junk.stc")));
     EXPECT_TRUE(prompts_.messages[1].text.startsWith("Only parameter images"));
     EXPECT_TRUE(prompts_.messages[2].text.startsWith("Can't read " + Path("missing.stc")));
+    EXPECT_EQ(prompts_.messages[3].text, "Can't read " + Path("pipe.stc") + ".\n\"" +
+                                             Path("pipe.stc") + "\" is not a regular file.");
     for (const AskedMessage& m : prompts_.messages) EXPECT_EQ(m.caption, "Warning");
 }
 

@@ -50,7 +50,7 @@ class FileCommandsTest : public GuiFixture {
     }
 };
 
-TEST_F(FileCommandsTest, OpenedImageShowsTheTvListAndSaveRewritesItInPlace) {
+TEST_F(FileCommandsTest, OpenedImageShowsTheTvListAndSaveRewritesItKeepingItsTail) {
     const QByteArray image = SampleImage();
     const QByteArray tail(100, '\xAB');
     WriteFile(Path("box.stc"), image + tail);
@@ -225,6 +225,48 @@ TEST_F(FileCommandsTest, SaveAsThatFailsPartWayLeavesTheOldFileWhole) {
               (QStringList{"default.dat", "old.stc", "old.txt"}));
 }
 
+TEST_F(FileCommandsTest, SaveIntoTheOpenedImageIsWholeOrNothingAndKeepsItsMode) {
+    namespace fs = std::filesystem;
+    const QByteArray original = SampleImage();
+    const QByteArray tail(100, '\xAB');
+    WriteFile(Path("box.stc"), original + tail);
+    fs::permissions(Path("box.stc").toStdString(),
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    StartApp();
+    OpenFile(Path("box.stc"));
+    ASSERT_EQ(Frame().ListView()->RowCount(), 1);
+    app_->Database().channels[0].Name[0] = 'X';  // an edit Save must write
+    const QByteArray edited = ImageOf(app_->Database());
+
+    {
+        // Writes past 4 KB fail, as on a full disk: the old file stays whole.
+        zev::testing::FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.Set());
+        Frame().Execute(cmd::FileSave);
+    }
+    ASSERT_EQ(prompts_.messages.size(), 1u);
+    EXPECT_TRUE(LastMessage().startsWith("Cannot write \"" + Path("box.stc")))
+        << LastMessage().toStdString();
+    EXPECT_TRUE(LastMessage().endsWith("Nothing was saved."));
+    EXPECT_EQ(ReadFile(Path("box.stc")), original + tail);
+
+    Frame().Execute(cmd::FileSave);
+    EXPECT_EQ(prompts_.messages.size(), 1u) << LastMessage().toStdString();
+    EXPECT_EQ(ReadFile(Path("box.stc")), edited + tail);
+    EXPECT_EQ(zev::testing::ModeOf(Path("box.stc").toStdString()), 0640u);
+    EXPECT_EQ(QDir(Path(".")).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"box.stc", "default.dat"}));
+
+    // Something else took the name meanwhile: it is refused, never waited on or written.
+    ASSERT_TRUE(QFile::remove(Path("box.stc")));
+    zev::testing::FeedingPipe pipe(Path("box.stc").toStdString(), "not an image");
+    ASSERT_TRUE(pipe.Made());
+    Frame().Execute(cmd::FileSave);
+    ASSERT_EQ(prompts_.messages.size(), 2u);
+    EXPECT_EQ(LastMessage(),
+              "\"" + Path("box.stc") + "\" is not a regular file. Nothing was saved.");
+}
+
 TEST_F(FileCommandsTest, SaveAsReplacesOnlyWritableRegularFilesAndKeepsTheirMode) {
     namespace fs = std::filesystem;
     ASSERT_TRUE(QFile::link("/dev/full", Path("full.stc")));
@@ -265,7 +307,7 @@ TEST_F(FileCommandsTest, SaveAsReplacesOnlyWritableRegularFilesAndKeepsTheirMode
     EXPECT_TRUE(QFileInfo(Path("full.txt")).isSymLink());
 }
 
-TEST_F(FileCommandsTest, ImageSavedAsANewFileIsHeldAndLaterSavedInPlace) {
+TEST_F(FileCommandsTest, ImageSavedAsANewFileIsHeldAndLaterSavedOverItsStart) {
     StartApp();
     Frame().Execute(cmd::TvChannelList);
     SaveAs(Path("fresh.stc"));
@@ -273,7 +315,7 @@ TEST_F(FileCommandsTest, ImageSavedAsANewFileIsHeldAndLaterSavedInPlace) {
     ASSERT_EQ(saved.size(), static_cast<qsizetype>(app_->Database().header.UserBlockSize));
     EXPECT_EQ(Receiver().DataFile().OpenFileState(), zev::OpenFile::ImageFile);
 
-    // Save writes into the held file from its start, and a longer file keeps its tail.
+    // Save writes the held file anew from its start, and a longer file keeps its tail.
     {
         QFile file(Path("fresh.stc"));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
