@@ -110,9 +110,11 @@ CMainFrame::CMainFrame(CZevDoc& doc, ViewState& view, zev::ChannelDatabase& db,
 
 CMainFrame::~CMainFrame() {
     // The children go after this part of the frame: none of them may refresh it meanwhile.
+    // The commands and the receiver work go first, before the terminal they write to.
     toolBar_->disconnect(this);
     terminalView_->disconnect(this);
-    receiver_->disconnect(this);
+    delete databaseCommands_;
+    delete receiver_;
 }
 
 // ---- building ------------------------------------------------------------------------------
