@@ -1,6 +1,7 @@
 #include "Invariants.h"
 
 #include <algorithm>
+#include <cstring>
 #include <span>
 #include <vector>
 
@@ -38,16 +39,28 @@ std::string Numbers(const std::vector<int>& numbers) {
     return text.empty() ? "no rows" : text;
 }
 
-}  // namespace
-
-uint64_t DatabaseHash(const zev::ChannelDatabase& db) {
+uint64_t HashWithHeader(const zev::ChannelDatabase& db, const zev::DatabaseHeader& header) {
     uint64_t hash = 0xCBF29CE484222325ull;
-    HashBytes(hash, db.header);
+    HashBytes(hash, header);
     HashBytes(hash, db.satellites);
     HashBytes(hash, db.transponders);
     HashBytes(hash, db.channels);
     HashBytes(hash, db.Loaded);
     return hash;
+}
+
+}  // namespace
+
+uint64_t DatabaseHash(const zev::ChannelDatabase& db) { return HashWithHeader(db, db.header); }
+
+uint64_t HashBesideDefaultCounts(const zev::ChannelDatabase& db) {
+    zev::DatabaseHeader header;
+    std::memcpy(&header, &db.header, sizeof header);
+    header.DefaultSatCount = 0;
+    header.DefaultTpCount = 0;
+    header.DefaultTvCount = 0;
+    header.DefaultRadioCount = 0;
+    return HashWithHeader(db, header);
 }
 
 DanglingCount CountDangling(const zev::ChannelDatabase& db) {

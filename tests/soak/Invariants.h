@@ -25,6 +25,8 @@ namespace soak {
 // The database's bytes (header, tables and loaded flag, as the undo history keeps them),
 // reduced to one number.
 uint64_t DatabaseHash(const zev::ChannelDatabase& db);
+// The same without the header's four default counts, which a send may write.
+uint64_t HashBesideDefaultCounts(const zev::ChannelDatabase& db);
 
 // References that name no record: a transponder's satellite, a channel's transponder.
 struct DanglingCount {

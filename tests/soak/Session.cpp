@@ -20,6 +20,7 @@
 #include "app/CMainFrame.h"
 #include "app/CZevApp.h"
 #include "app/CZevDoc.h"
+#include "app/CZevView.h"
 #include "app/CheckReportModel.h"
 #include "app/CommandTable.h"
 #include "app/DataFileState.h"
@@ -149,6 +150,7 @@ std::vector<std::string> Session::Play(const Action& action) {
     zev::ChannelDatabase& db = app_->Database();
     DatabaseChanges& changes = app_->Doc().Changes();
     const uint64_t hashBefore = DatabaseHash(db);
+    const uint64_t besideDefaultsBefore = HashBesideDefaultCounts(db);
     const DanglingCount danglingBefore = CountDangling(db);
     const bool movePending = Frame().ListView() != nullptr && Frame().ListView()->MovePending();
     std::vector<std::pair<QString, QByteArray>> imagesBefore;
@@ -225,13 +227,15 @@ std::vector<std::string> Session::Play(const Action& action) {
             break;
         case ActionKind::Load:
             Frame().Execute(dice.Percent(80) ? cmd::LoadSettingFromBox : cmd::VerifyBoxSettings);
-            if (!WaitForIdle()) findings.push_back("receiver: a load did not end within a minute");
+            if (!WaitForIdle()) findings.push_back("receiver: a load did not end" + TerminalTail());
             break;
         case ActionKind::Send:
+            // Now and then the box's settings are saved before the send, or no longer.
+            if (dice.Percent(15)) Frame().Execute(cmd::BackupBeforeSend);
             Frame().Execute(cmd::SendSettingToBox);
             // The terminal reads the box's answers only while it is shown.
             if (app_->View().ListShown()) Frame().Execute(cmd::EditText);
-            if (!WaitForIdle()) findings.push_back("receiver: a send did not end within a minute");
+            if (!WaitForIdle()) findings.push_back("receiver: a send did not end" + TerminalTail());
             break;
     }
     Flush();
@@ -250,6 +254,11 @@ std::vector<std::string> Session::Play(const Action& action) {
              std::to_string(h.TvCount) + " radio " + std::to_string(h.RadioCount) + " steps " +
              std::to_string(changes.History().UndoCount()) + " \"" + changes.History().UndoName() +
              "\"";
+    if (app_->Doc().PortConnected()) trace_ += " port open";
+    if (action.kind == ActionKind::Load || action.kind == ActionKind::Send) {
+        trace_ +=
+            " terminal: " + Frame().Terminal().toPlainText().right(200).simplified().toStdString();
+    }
     if (Frame().ListView() != nullptr && Frame().ListView()->Filtered()) {
         trace_ += " filter \"" + Frame().ListView()->FilterText().toStdString() + "\"";
     }
@@ -265,6 +274,9 @@ std::vector<std::string> Session::Play(const Action& action) {
     if (readsOnly && DatabaseHash(db) != hashBefore) {
         findings.push_back(std::string("unchanged database: ") + KindName(action.kind) +
                            " changed the channel database");
+    }
+    if (action.kind == ActionKind::Send && HashBesideDefaultCounts(db) != besideDefaultsBefore) {
+        findings.push_back("unchanged database: Send changed more than the default counts");
     }
 
     const bool replaces = action.kind == ActionKind::Open || action.kind == ActionKind::Load ||
@@ -399,20 +411,32 @@ void Session::Check(Dice& dice) {
     }
 }
 
+std::string Session::TerminalTail() {
+    const QString text = Frame().Terminal().toPlainText().right(300).simplified();
+    return " within a minute; the terminal ends: " + text.toStdString();
+}
+
 bool Session::WaitForIdle() {
     ReceiverController& receiver = Frame().Receiver();
     const auto idle = [&receiver] { return receiver.Session().Mode() == zev::ProtocolMode::Idle; };
-    if (idle()) return true;
-    QEventLoop loop;
     QTimer limit;
     limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&receiver, &ReceiverController::StateChanged, &loop, [&] {
-        if (idle()) loop.quit();
-    });
     limit.start(kRunTimeoutMs);
-    loop.exec();
-    return idle();
+    for (;;) {
+        if (!idle()) {
+            QEventLoop loop;
+            QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+            QObject::connect(&receiver, &ReceiverController::StateChanged, &loop, [&] {
+                if (idle()) loop.quit();
+            });
+            loop.exec();
+            if (!idle()) return false;
+        }
+        // A run may start the next one later (a send after the backup load before it).
+        Flush();
+        if (idle()) return true;
+        if (!limit.isActive()) return false;
+    }
 }
 
 void Session::CheckWrittenImages(const std::vector<std::pair<QString, QByteArray>>& before,

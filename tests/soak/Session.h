@@ -54,6 +54,8 @@ class Session {
     void Check(Dice& dice);
     // Waits, on the receiver's signals, until no receiver run is active; false after a minute.
     bool WaitForIdle();
+    // The terminal's last lines, for a run that did not end.
+    std::string TerminalTail();
     // The image files a Save wrote must hold the channels as they are now.
     void CheckWrittenImages(const std::vector<std::pair<QString, QByteArray>>& before,
                             std::vector<std::string>& findings);

@@ -97,8 +97,13 @@ std::optional<QString> SoakPrompts::OpenFileName(const QString&, const QString&,
     if (dice_ == nullptr || dice_->Percent(8)) return std::nullopt;
     const QDir dir = QDir::current();
     if (dice_->Percent(4)) return dir.filePath("missing.stc");
-    const QStringList images = dir.entryList({"*.stc", "*.def", "*.all"}, QDir::Files, QDir::Name);
-    const QStringList all = dir.entryList(QDir::Files, QDir::Name);
+    // The box's settings saved before a send are named by the clock: never chosen, so that a
+    // replay chooses the same files.
+    QStringList images = dir.entryList({"*.stc", "*.def", "*.all"}, QDir::Files, QDir::Name);
+    QStringList all = dir.entryList(QDir::Files, QDir::Name);
+    const auto timed = [](const QString& name) { return name.contains("-box-"); };
+    images.removeIf(timed);
+    all.removeIf(timed);
     const QStringList& from = !images.isEmpty() && dice_->Percent(80) ? images : all;
     if (from.isEmpty()) return std::nullopt;
     return dir.filePath(from[static_cast<qsizetype>(dice_->Below(from.size()))]);
@@ -265,7 +270,7 @@ void SoakPrompts::Pick(CTransponderPickDlg& dialog) {
 }
 
 void SoakPrompts::SubList(SubListDlg& dialog) {
-    if (dice_->Percent(55)) {
+    if (dice_->Percent(35)) {
         for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
             if (button->text() == "&Delete All") {
                 button->click();
