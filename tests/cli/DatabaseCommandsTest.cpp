@@ -166,7 +166,7 @@ TEST_F(CliTest, ExportWritesThreeCsvFilesFromAnyKindOfDatabase) {
     EXPECT_NE(channels.find("\r\nTV,2,ZDF,2,1,ASTRA,12188,H,0,201,202,"), std::string::npos)
         << channels;
     EXPECT_NE(channels.find("\r\nRadio,1,Radio,3,2,HOTBIRD,10971,H,"), std::string::npos);
-    EXPECT_NE(ReadText("list-transponders.csv").find("\r\n3,2,HOTBIRD,10971,H,0,0\r\n"),
+    EXPECT_NE(ReadText("list-transponders.csv").find("\r\n3,2,HOTBIRD,10971,H,0,0,0\r\n"),
               std::string::npos);
     EXPECT_NE(ReadText("list-satellites.csv").find("\r\n2,HOTBIRD,normal,"), std::string::npos);
 }
