@@ -28,6 +28,29 @@ Looking at a database (FILE, A, B: a .stc, .def or .all image, or the JSON form 
                             OUT-transponders.csv and the satellites to OUT-satellites.csv
                             (CSV in UTF-8 for spreadsheets).
 
+Reworking lists (IN, BASE, REF: any file check reads; OUT: .stc, .def or .all):
+  sort IN OUT --by name|sat|freq|sid [--descending] [--list tv|radio|both]
+                            Sort the TV and the radio list (or one of them) each on its own:
+                            by name (numbers by value, letters without case), by satellite,
+                            frequency, polarisation and Service ID, by frequency, or by
+                            Service ID. Equal channels keep their order; channels on no
+                            transponder come last.
+  reorder IN REF OUT        Give the lists of IN the order of REF's (REF may also be the
+                            .csv of export): channels REF has too come first, in its order,
+                            then the others; prints how many were placed.
+  import BASE IN.csv OUT    Replace the satellites, transponders and channels of BASE with
+                            the three CSV files export writes (also after a spreadsheet saved
+                            them); a cell that cannot be used is named as FILE:LINE:COLUMN.
+  transponders-export IN OUT.xml [--position NAME=POS]...
+                            Write the satellites and transponders in the common XML format;
+                            --position SAT-EAST=19.2E gives a satellite its position.
+  transponders-import IN XML OUT [--position NAME=POS]... [--remove-missing]
+                            Update the transponders of each satellite tied to one of the
+                            file (by --position, else by the only name containing its own):
+                            matches within 2 MHz take the file's frequency and symbol rate,
+                            the others are added; --remove-missing deletes transponders the
+                            file lacks unless channels are on them. One line per satellite.
+
 Parameter data files (S, T and C lines):
   update-image DATAFILE OUT Build the parameter update image that update-params sends from
                             DATAFILE and write it to OUT; malformed lines are named on
@@ -70,6 +93,15 @@ Options (before or after the command):
   --timestamps   with --hex: the time of each piece of bytes (--log always has it)
   --flash N      flash size: 1 = 4M bits, 2 = 8M bits, 3 = 16M bits
   --user N       user-parameter size in sectors: 1 to 4
+  --by KEY       sort: name, sat, freq or sid
+  --descending   sort: the other way round
+  --list L       sort: tv, radio or both (the default)
+  --position NAME=POS
+                 transponders-export, -import: the orbital position of the satellite
+                 named NAME, such as 19.2E or 30.0W (repeat it for several)
+  --remove-missing
+                 transponders-import: delete transponders the file does not list,
+                 unless channels are on them
   --json         dump, check, diff: print the JSON form
   --help         show this text
   --version      show the program's version
@@ -77,7 +109,8 @@ Options (before or after the command):
 Exit status: 0 success, 1 refused image, unsuccessful run (also a transfer ended before
 its end, a --verify that found other settings in the receiver, or --port auto without a
 single adapter), errors found (check) or differences (diff), 2 usage or file error (also
-a backup that could not be written).
+a backup that could not be written, CSV or XML input that cannot be used, more
+transponders than the image holds).
 )";
 }
 

@@ -6,6 +6,7 @@
 #include "cli/CliOptions.h"
 #include "cli/DatabaseCommands.h"
 #include "cli/FileCommands.h"
+#include "cli/ListCommands.h"
 #include "cli/PortCommands.h"
 #include "cli/ReceiverCommands.h"
 #include "link/SystemPortLister.h"
@@ -40,6 +41,10 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return kExitOk;
     }
     if (options.command.empty()) return UsageError(err, "no command given");
+    if (const std::string misplaced = MisplacedListOption(options); !misplaced.empty()) {
+        return UsageError(err, misplaced);
+    }
+    if (IsListCommand(options.command)) return RunListCommand(options, out, err);
     if (IsFileCommand(options.command)) return RunFileCommand(options, out, err);
     if (IsDatabaseCommand(options.command)) return RunDatabaseCommand(options, out, err);
     if (IsPortCommand(options.command)) return RunPortCommand(options, out, err, ports);

@@ -92,6 +92,16 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
             flag(o.hex);
         } else if (name == "--timestamps") {
             flag(o.timestamps);
+        } else if (name == "--descending") {
+            flag(o.descending);
+        } else if (name == "--remove-missing") {
+            flag(o.removeMissing);
+        } else if (name == "--by") {
+            if (auto value = takeValue()) o.sortBy = *value;
+        } else if (name == "--list") {
+            if (auto value = takeValue()) o.list = *value;
+        } else if (name == "--position") {
+            if (auto value = takeValue()) o.positions.push_back(*value);
         } else if (name == "--backup") {
             if (auto value = takeValue()) o.backup = *value;
         } else if (name == "--log") {

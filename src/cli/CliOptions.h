@@ -22,8 +22,13 @@ struct CliOptions {
     bool hex = false;                   // monitor --hex
     bool timestamps = false;            // --timestamps (with --hex or --log)
     std::optional<std::string> log;     // --log FILE (receiver commands)
-    bool help = false;                  // --help
-    bool version = false;               // --version
+    std::optional<std::string> sortBy;  // sort --by KEY
+    bool descending = false;            // sort --descending
+    std::optional<std::string> list;    // sort --list tv|radio|both
+    std::vector<std::string> positions;  // --position NAME=POS, repeated (transponders-*)
+    bool removeMissing = false;          // transponders-import --remove-missing
+    bool help = false;                   // --help
+    bool version = false;                // --version
 };
 
 struct CliParse {

@@ -1,0 +1,125 @@
+#include <ostream>
+
+#include "cli/DatabaseFiles.h"
+#include "cli/ImageFiles.h"
+#include "cli/ListCommandSteps.h"
+#include "core/FileName.h"
+#include "core/Latin1Text.h"
+#include "core/Quoted.h"
+#include "database/RecordName.h"
+#include "editing/RecordLinks.h"
+#include "editing/TransponderFile.h"
+#include "formats/CsvExport.h"
+
+namespace zev::cli {
+
+namespace {
+
+// Far more than the CSV files of the fullest database, even as a spreadsheet pads them.
+constexpr std::size_t kMaxCsvFileSize = 64 * 1024 * 1024;
+
+}  // namespace
+
+int ListUsageError(std::ostream& err, const std::string& message) {
+    err << "zev-cli: " << message << '\n';
+    return kExitUsage;
+}
+
+std::optional<ImageKind> ListOutputKind(const std::string& path, std::ostream& err) {
+    std::optional<ImageKind> kind = ImageKindForExtension(FileExtension(path));
+    if (!kind) {
+        ListUsageError(err, "the output file " + Quoted(path) +
+                                " must end in .stc (user block), .def (default-channel block) or "
+                                ".all (both)");
+    }
+    return kind;
+}
+
+std::unique_ptr<ChannelDatabase> LoadListInput(const std::string& path, const CliOptions& options,
+                                               std::ostream& err, int& status) {
+    auto db = std::make_unique<ChannelDatabase>();
+    const LoadResult loaded = LoadDatabaseFile(path, options, *db);
+    if (!loaded.warning.empty()) err << "zev-cli: " << loaded.warning << '\n';
+    switch (loaded.status) {
+        case LoadStatus::Ok:
+            return db;
+        case LoadStatus::FileError:
+            status = ListUsageError(err, loaded.error);
+            break;
+        case LoadStatus::Refused:
+            err << Quoted(path) << ": " << loaded.error << '\n';
+            status = kExitFailed;
+            break;
+    }
+    return nullptr;
+}
+
+int WriteListOutput(const ChannelDatabase& db, const std::string& path, ImageKind kind,
+                    std::ostream& err) {
+    std::vector<uint8_t> image(kOutputImageSize);
+    const ImageResult packed = PackImage(db, kind, image);
+    if (!packed.ok) {
+        err << packed.error << '\n';
+        return kExitFailed;
+    }
+    std::string error;
+    if (!WriteFileAtomically(path, std::span<const uint8_t>(image).first(packed.size), error)) {
+        return ListUsageError(err, error);
+    }
+    return kExitOk;
+}
+
+std::optional<CsvFileTexts> ReadCsvFiles(const std::string& path, std::ostream& err, int& status) {
+    const CsvPaths paths = CsvExportPaths(path);
+    CsvFileTexts files;
+    for (const std::string& name : {paths.channels, paths.transponders, paths.satellites}) {
+        std::string error;
+        std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(name, kMaxCsvFileSize, error);
+        if (!bytes) {
+            status = ListUsageError(err, error);
+            return std::nullopt;
+        }
+        files.names.push_back(name);
+        files.bytes.push_back(std::move(*bytes));
+    }
+    return files;
+}
+
+std::optional<std::vector<std::optional<int>>> SatellitePositions(const CliOptions& options,
+                                                                  const ChannelDatabase& db,
+                                                                  std::ostream& err) {
+    std::vector<std::optional<int>> positions(SatellitesInUse(db));
+    for (const std::string& given : options.positions) {
+        const std::size_t equals = given.rfind('=');
+        const std::optional<int> position = equals == std::string::npos
+                                                ? std::nullopt
+                                                : ParseOrbitalPosition(given.substr(equals + 1));
+        if (!position || equals == 0) {
+            ListUsageError(err,
+                           "option --position takes NAME=POS, such as SAT-EAST=19.2E or "
+                           "SAT-WEST=30.0W, not " +
+                               Quoted(given));
+            return std::nullopt;
+        }
+        const Result<std::string, char32_t> name = Utf8ToLatin1(given.substr(0, equals));
+        bool found = false;
+        for (std::size_t s = 0; name && s < positions.size(); ++s) {
+            if (NameBytes(db.satellites[s].Name) != *name) continue;
+            if (positions[s] && *positions[s] != *position) {
+                ListUsageError(err, "option --position gives " + Quoted(given.substr(0, equals)) +
+                                        " two positions");
+                return std::nullopt;
+            }
+            positions[s] = position;
+            found = true;
+        }
+        if (!found) {
+            ListUsageError(err, "option --position names no satellite of the input: " +
+                                    Quoted(given.substr(0, equals)));
+            return std::nullopt;
+        }
+    }
+    return positions;
+}
+
+}  // namespace zev::cli
