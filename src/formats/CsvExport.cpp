@@ -53,12 +53,12 @@ class CsvText {
 };
 
 std::string NameText(const std::array<char, kNameFieldSize>& name) {
-    return EscapeSpreadsheetText(Latin1ToUtf8(NameBytes(name)));
+    return SpreadsheetNameCell(Latin1ToUtf8(NameBytes(name)));
 }
 
-template <typename Record>
-void AddHidden(CsvText& csv, const Record& record, const std::vector<FieldOf<Record>>& hidden) {
-    for (const FieldOf<Record>& field : hidden) csv.Add(field.get(record));
+// What a spreadsheet takes for the start of a formula, and the apostrophe that marks text.
+bool StartsFormulaOrQuote(char c) {
+    return c == '=' || c == '+' || c == '-' || c == '@' || c == '\'';
 }
 
 const char* PolarizationText(uint8_t polarization) { return polarization != 0 ? "V" : "H"; }
@@ -67,6 +67,11 @@ const char* PolarizationText(uint8_t polarization) { return polarization != 0 ? 
 std::string DiseqcPortText(uint8_t port) {
     static const char* const kPorts[] = {"Off", "A", "B", "C", "D"};
     return port < 5 ? kPorts[port] : std::to_string(port);
+}
+
+template <typename Record>
+void AddHidden(CsvText& csv, const Record& record, const std::vector<FieldOf<Record>>& hidden) {
+    for (const FieldOf<Record>& field : hidden) csv.Add(field.get(record));
 }
 
 class Exporter {
@@ -166,19 +171,16 @@ CsvPaths CsvExportPaths(std::string_view path) {
     return {std::string(path), stem + "-transponders.csv", stem + "-satellites.csv"};
 }
 
-std::string EscapeSpreadsheetText(std::string_view text) {
-    if (!text.empty() && std::string_view("=+-@'").find(text.front()) != std::string_view::npos) {
-        return "'" + std::string(text);
-    }
-    return std::string(text);
+std::string SpreadsheetNameCell(std::string_view name) {
+    if (name.empty() || !StartsFormulaOrQuote(name.front())) return std::string(name);
+    return "'" + std::string(name);
 }
 
-std::string UnescapeSpreadsheetText(std::string_view text) {
-    if (text.size() >= 2 && text.front() == '\'' &&
-        std::string_view("=+-@'").find(text[1]) != std::string_view::npos) {
-        text.remove_prefix(1);
+std::string NameFromSpreadsheetCell(std::string_view cell) {
+    if (cell.size() >= 2 && cell.front() == '\'' && StartsFormulaOrQuote(cell[1])) {
+        cell.remove_prefix(1);
     }
-    return std::string(text);
+    return std::string(cell);
 }
 
 std::string CsvField(std::string_view text) {

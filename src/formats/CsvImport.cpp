@@ -200,7 +200,7 @@ class Cells {
     std::optional<std::array<char, kNameFieldSize>> Name(std::size_t column,
                                                          std::optional<std::size_t> tailColumn) {
         const Result<std::string, char32_t> bytes =
-            Utf8ToLatin1(UnescapeSpreadsheetText(Text(column)));
+            Utf8ToLatin1(NameFromSpreadsheetCell(Text(column)));
         if (!bytes) {
             return Fail(column, "Name: the character " + CharacterName(bytes.error()) +
                                     " is none a name can hold (Latin-1 only)");
@@ -392,7 +392,7 @@ class Importer {
                          hidden.columns, hidden.mosts);
             if (cells.Failed()) continue;
             sat.number = *no;
-            sat.nameText = UnescapeSpreadsheetText(cells.Text(name));
+            sat.nameText = NameFromSpreadsheetCell(cells.Text(name));
             sat.record.Name = *bytes;
             sat.record.Lnbtype = static_cast<uint8_t>(*type);
             sat.record.Lnblow = static_cast<uint16_t>(*low);
@@ -452,7 +452,7 @@ class Importer {
             const auto resolved = Resolve(cells, *sat, "Sat", *satellite, satelliteNumbers_,
                                           satelliteRows_.size(), satMost, satellites_.File());
             if (!cells.Empty(satName) &&
-                UnescapeSpreadsheetText(cells.Text(satName)) != SatelliteNameText(*satellite)) {
+                NameFromSpreadsheetCell(cells.Text(satName)) != SatelliteNameText(*satellite)) {
                 cells.Fail(
                     *satName,
                     Disagreement("SatName", Quoted(cells.Text(satName)), "satellite", *satellite,
@@ -521,7 +521,7 @@ class Importer {
         compare(c.symbol, "Symbol", 0xFFFF, tp.record.Symbol);
         compare(c.transId, "TransID", 0xFFFF, tp.record.TransID);
         if (!cells.Failed() && !cells.Empty(c.satName) &&
-            UnescapeSpreadsheetText(cells.Text(c.satName)) != SatelliteNameText(tp.sat)) {
+            NameFromSpreadsheetCell(cells.Text(c.satName)) != SatelliteNameText(tp.sat)) {
             cells.Fail(*c.satName,
                        Disagreement("SatName", Quoted(cells.Text(c.satName)), "transponder",
                                     tpNumber, Quoted(SatelliteNameText(tp.sat)), file));

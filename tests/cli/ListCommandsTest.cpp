@@ -119,6 +119,10 @@ TEST_F(ListCommandsTest, ImportOfTheExportGivesTheImageBackByteForByte) {
             ASSERT_EQ(RunCliWith({"build", DataFile("worked_database.json"), image}).status, 0);
         }
         ASSERT_EQ(RunCliWith({"export", image, "t.csv"}).status, kExitOk);
+        // A spreadsheet shows "=Sum" as text, and import takes the apostrophe off again.
+        if (std::string(image) == "lists.stc") {
+            EXPECT_NE(ReadText("t.csv").find(",'=Sum,"), std::string::npos);
+        }
         const auto run = RunCliWith({"import", image, "t.csv", "back.stc"});
         ASSERT_EQ(run.status, kExitOk) << run.err;
         EXPECT_EQ(ReadBytes("back.stc"), ReadBytes(image)) << image;
