@@ -50,6 +50,35 @@ printf '{"header": {"UserBlockSize": 240, "SatCapacity": 1}, "satellites": [{"Ln
 printf '{"tv": [{"Name": "FLAG", "TpFlagA": 9}], "radio": [{"AC3PID": 8192}]}' \
     > "$out/database_json/narrower_than_image.json"
 
+# ---- the CSV files of export as import reads them: channels, transponders and satellites,
+# each but the last ended by a 0x1E byte ------------------------------------------------------
+mkdir -p "$out/csv_import" "$out/transponder_xml"
+"$cli" export "$out/unpack_image/tiny_full.stc" "$work/tiny.csv"
+joined() {
+  sed "$1" "$work/tiny.csv"; printf '\036'
+  sed "$1" "$work/tiny-transponders.csv"; printf '\036'
+  sed "$1" "$work/tiny-satellites.csv"
+}
+joined '' > "$out/csv_import/exported.csv"
+# As a spreadsheet saves it again: semicolons, no byte-order mark, LF line ends.
+joined 's/^\xEF\xBB\xBF//; s/,/;/g; s/\r$//' > "$out/csv_import/spreadsheet.csv"
+# Refused: a PID beyond the image's 13 bits, a quote never closed.
+joined 's/,8190,/,8192,/' > "$out/csv_import/too_wide.csv"
+joined 's/,CH1,/,"CH1,/' > "$out/csv_import/open_quote.csv"
+
+# ---- transponder XML ----------------------------------------------------------------------
+"$cli" transponders-export "$out/unpack_image/tiny_full.stc" "$out/transponder_xml/exported.xml" \
+    --position SAT1=19.2E --position "TWELVE CHARS=13.0E"
+printf '%s\n' '<?xml version="1.0"?>' '<satellites><other/>' \
+    '<sat name="19.2E Astra" flags="0" position="192">' \
+    '<transponder frequency="11778400" symbol_rate="27499600" polarization="1" fec_inner="3"/>' \
+    '<transponder frequency="10744000" symbol_rate="22000000" polarization="2"/>' \
+    '<transponder frequency="19700000" symbol_rate="27500000" polarization="0"/>' \
+    '</sat><sat name="13.0E Hotbird" position="130"><transponder frequency="11034000"' \
+    ' symbol_rate="27500000" polarization="1"/></sat></satellites>' \
+    > "$out/transponder_xml/circular_and_beyond.xml"
+printf '<satellites><sat name="A" position="x"/></satellites>' > "$out/transponder_xml/bad_position.xml"
+
 python3 - "$out" "$out/unpack_image/tiny_full.stc" "$work/two_blocks.stc" "$work/one_block.stc" <<'PY'
 import os, struct, sys
 

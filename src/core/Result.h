@@ -12,6 +12,8 @@ namespace zev {
 // The error a Result is built from: `return Failure(FileError{...});`.
 template <typename E>
 struct Failure {
+    // Spelled out: clang 14 (the fuzzers' compiler) has no parenthesised aggregate initialisation.
+    explicit Failure(E failure) : error(std::move(failure)) {}
     E error;
 };
 template <typename E>
