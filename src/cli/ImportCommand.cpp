@@ -1,7 +1,6 @@
 #include <ostream>
 
 #include "cli/ListCommandSteps.h"
-#include "formats/CsvImport.h"
 
 namespace zev::cli {
 

@@ -85,6 +85,11 @@ std::optional<CsvFileTexts> ReadCsvFiles(const std::string& path, std::ostream& 
     return files;
 }
 
+int ReportCsvProblems(const std::vector<CsvProblem>& problems, std::ostream& err) {
+    for (const CsvProblem& problem : problems) err << "zev-cli: " << problem.Text() << '\n';
+    return kExitUsage;
+}
+
 std::optional<std::vector<std::optional<int>>> SatellitePositions(const CliOptions& options,
                                                                   const ChannelDatabase& db,
                                                                   std::ostream& err) {

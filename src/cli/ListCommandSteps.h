@@ -10,6 +10,7 @@
 
 #include "cli/CliOptions.h"
 #include "database/ChannelDatabase.h"
+#include "formats/CsvImport.h"
 #include "formats/ParameterImage.h"
 
 namespace zev::cli {
@@ -40,8 +41,15 @@ int WriteListOutput(const ChannelDatabase& db, const std::string& path, ImageKin
 struct CsvFileTexts {
     std::vector<std::string> names;  // channels, transponders, satellites
     std::vector<std::vector<uint8_t>> bytes;
+
+    CsvImportFiles Files() const {
+        return {{names[0], bytes[0]}, {names[1], bytes[1]}, {names[2], bytes[2]}};
+    }
 };
 std::optional<CsvFileTexts> ReadCsvFiles(const std::string& path, std::ostream& err, int& status);
+
+// Each problem on a line of its own; the exit status of unusable input.
+int ReportCsvProblems(const std::vector<CsvProblem>& problems, std::ostream& err);
 
 // The positions of --position NAME=POS for each satellite of `db`; nullopt when one is
 // malformed or names no satellite (reported).

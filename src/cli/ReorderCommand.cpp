@@ -2,9 +2,7 @@
 
 #include "cli/ListCommandSteps.h"
 #include "core/FileName.h"
-#include "database/FlashLayout.h"
 #include "editing/ReferenceOrder.h"
-#include "formats/CsvImport.h"
 
 namespace zev::cli {
 
@@ -20,21 +18,12 @@ std::optional<ReferenceLists> LoadReference(const std::string& path, const CliOp
     }
     const std::optional<CsvFileTexts> files = ReadCsvFiles(path, err, status);
     if (!files) return std::nullopt;
-    // The reference is only read, so it may hold as much as the program's tables.
-    auto db = std::make_unique<ChannelDatabase>();
-    db->header.SatCapacity = kMaxSatellites - 1;
-    db->header.TpCapacity = kMaxTransponders;
-    db->header.ChannelCapacity = kMaxChannelSlots;
-    const auto imported = ImportCsv(*db, {{files->names[0], files->bytes[0]},
-                                          {files->names[1], files->bytes[1]},
-                                          {files->names[2], files->bytes[2]}});
-    if (!imported) {
-        for (const CsvProblem& problem : imported.error())
-            err << "zev-cli: " << problem.Text() << '\n';
-        status = kExitUsage;
+    auto reference = ReferenceListsFromCsv(files->Files());
+    if (!reference) {
+        status = ReportCsvProblems(reference.error(), err);
         return std::nullopt;
     }
-    return ReferenceListsOf(*db);
+    return std::move(*reference);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "editing/ReferenceOrder.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <unordered_map>
 
@@ -137,6 +138,16 @@ ListPlacement OrderList(ChannelDatabase& db, bool tv, const std::vector<ChannelI
 
 ReferenceLists ReferenceListsOf(const ChannelDatabase& db) {
     return {ListIdentities(db, true), ListIdentities(db, false)};
+}
+
+Result<ReferenceLists, std::vector<CsvProblem>> ReferenceListsFromCsv(const CsvImportFiles& files) {
+    auto db = std::make_unique<ChannelDatabase>();
+    db->header.SatCapacity = kMaxSatellites - 1;
+    db->header.TpCapacity = kMaxTransponders;
+    db->header.ChannelCapacity = kMaxChannelSlots;
+    const auto imported = ImportCsv(*db, files);
+    if (!imported) return Failure(imported.error());
+    return ReferenceListsOf(*db);
 }
 
 ReorderResult OrderLikeReference(ChannelDatabase& db, const ReferenceLists& reference) {

@@ -15,7 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "core/Result.h"
 #include "database/ChannelDatabase.h"
+#include "formats/CsvImport.h"
 
 namespace zev {
 
@@ -37,6 +39,10 @@ struct ReferenceLists {
 
 // The TV and radio lists of a database as identities, in list order.
 ReferenceLists ReferenceListsOf(const ChannelDatabase& db);
+
+// The lists of the three CSV files of an export, read as ImportCsv reads them onto a database
+// that may hold as much as the program's tables (a reference is only read, never packed).
+Result<ReferenceLists, std::vector<CsvProblem>> ReferenceListsFromCsv(const CsvImportFiles& files);
 
 struct ListPlacement {
     std::size_t placed = 0;  // channels that matched one of the reference

@@ -64,9 +64,9 @@ TEST_F(ListCommandsTest, SortSortsTheChosenListsAndNothingElse) {
     // Sorted back by Service ID, the image is the one built: only the order changed.
     ASSERT_EQ(RunCliWith({"sort", "name.stc", "back.stc", "--by=sid", "--descending"}).status,
               kExitOk);
-    ASSERT_EQ(RunCliWith({"sort", "back.stc", "back.stc", "--by", "sid", "--list", "radio"}).status,
+    ASSERT_EQ(RunCliWith({"sort", "back.stc", "both.stc", "--by", "sid", "--list", "radio"}).status,
               kExitOk);
-    EXPECT_EQ(ReadBytes("back.stc"), ReadBytes("lists.stc"));
+    EXPECT_EQ(ReadBytes("both.stc"), ReadBytes("lists.stc"));
 
     const auto bySat = RunCliWith({"sort", "lists.stc", "sat.stc", "--by", "sat"});
     ASSERT_EQ(bySat.status, kExitOk);
