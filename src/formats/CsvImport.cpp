@@ -66,6 +66,24 @@ bool SameWord(std::string_view a, std::string_view b) {
            });
 }
 
+// A cell's text in quotes for a message line: control characters as \xNN, so that a line break
+// in a cell cannot break the message.
+std::string Shown(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            shown += "\\x";
+            shown += kHex[byte >> 4];
+            shown += kHex[byte & 0xF];
+        } else {
+            shown += c;
+        }
+    }
+    return Quoted(shown);
+}
+
 std::string CharacterName(char32_t c) { return Format("U+%04X", static_cast<unsigned>(c)); }
 
 struct Word {
@@ -166,23 +184,20 @@ class Cells {
         }
         uint64_t value = 0;
         const auto [end, code] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (code == std::errc::result_out_of_range ||
-            (code == std::errc() && end == text.data() + text.size() && value > most)) {
-            return Fail(*column, Format("%.*s %.*s does not fit the image (0 to %u)",
-                                        static_cast<int>(heading.size()), heading.data(),
-                                        static_cast<int>(text.size()), text.data(), most));
-        }
-        if (code != std::errc() || end != text.data() + text.size()) {
+        if (end != text.data() + text.size() || code == std::errc::invalid_argument) {
             std::string expected = "a whole number";
             if (!words.empty()) {
                 expected.clear();
                 for (const Word& word : words) expected += std::string(word.text) + ", ";
                 expected += "or a number 0 to " + std::to_string(most);
             }
-            return Fail(
-                *column,
-                Format("%.*s: \"%.*s\" is not %s", static_cast<int>(heading.size()), heading.data(),
-                       static_cast<int>(text.size()), text.data(), expected.c_str()));
+            return Fail(*column, Format("%.*s: %s is not %s", static_cast<int>(heading.size()),
+                                        heading.data(), Shown(text).c_str(), expected.c_str()));
+        }
+        if (code == std::errc::result_out_of_range || value > most) {
+            return Fail(*column, Format("%.*s %.*s does not fit the image (0 to %u)",
+                                        static_cast<int>(heading.size()), heading.data(),
+                                        static_cast<int>(text.size()), text.data(), most));
         }
         return static_cast<uint32_t>(value);
     }
@@ -209,13 +224,13 @@ class Cells {
             return Fail(column, "Name: the character U+0000 is none a name can hold");
         }
         if (bytes->size() > kNameFieldSize - 1) {
-            return Fail(column, Format("Name: \"%s\" is longer than %zu characters",
-                                       std::string(Text(column)).c_str(), kNameFieldSize - 1));
+            return Fail(column, Format("Name: %s is longer than %zu characters",
+                                       Shown(Text(column)).c_str(), kNameFieldSize - 1));
         }
         std::optional<std::string> tail = csv::NameTailBytes(Trimmed(Text(tailColumn)));
         if (!tail) {
-            return Fail(*tailColumn, "NameTail: \"" + std::string(Text(tailColumn)) +
-                                         "\" is not a run of hexadecimal byte values");
+            return Fail(*tailColumn, "NameTail: " + Shown(Text(tailColumn)) +
+                                         " is not a run of hexadecimal byte values");
         }
         std::array<char, kNameFieldSize> name{};
         std::copy(bytes->begin(), bytes->end(), name.begin());
@@ -455,8 +470,8 @@ class Importer {
                 NameFromSpreadsheetCell(cells.Text(satName)) != SatelliteNameText(*satellite)) {
                 cells.Fail(
                     *satName,
-                    Disagreement("SatName", Quoted(cells.Text(satName)), "satellite", *satellite,
-                                 Quoted(SatelliteNameText(*satellite)), satellites_.File()));
+                    Disagreement("SatName", Shown(cells.Text(satName)), "satellite", *satellite,
+                                 Shown(SatelliteNameText(*satellite)), satellites_.File()));
             }
             if (cells.Failed()) continue;
             tp.number = *no;
@@ -523,8 +538,8 @@ class Importer {
         if (!cells.Failed() && !cells.Empty(c.satName) &&
             NameFromSpreadsheetCell(cells.Text(c.satName)) != SatelliteNameText(tp.sat)) {
             cells.Fail(*c.satName,
-                       Disagreement("SatName", Quoted(cells.Text(c.satName)), "transponder",
-                                    tpNumber, Quoted(SatelliteNameText(tp.sat)), file));
+                       Disagreement("SatName", Shown(cells.Text(c.satName)), "transponder",
+                                    tpNumber, Shown(SatelliteNameText(tp.sat)), file));
         }
     }
 
@@ -569,7 +584,7 @@ class Importer {
             const std::string_view listText = Trimmed(cells.Text(list));
             channel.tv = SameWord(listText, "TV");
             if (!channel.tv && !SameWord(listText, "Radio")) {
-                cells.Fail(*list, "List: " + Quoted(listText) + " is neither TV nor Radio");
+                cells.Fail(*list, "List: " + Shown(listText) + " is neither TV nor Radio");
             }
             const auto bytes = cells.Name(*name, tail);
             const auto tpNumber = cells.Number(tp, "Tp", UINT32_MAX - 1);
