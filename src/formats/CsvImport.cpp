@@ -1,285 +1,31 @@
 #include "formats/CsvImport.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
 
-#include "core/Latin1Text.h"
-#include "core/Quoted.h"
 #include "core/TextFormat.h"
 #include "database/FieldTables.h"
+#include "formats/CsvCells.h"
 #include "formats/CsvColumns.h"
 #include "formats/CsvExport.h"
-#include "formats/ImageRecords.h"
 
 namespace zev {
 
 namespace {
 
-using Problems = std::vector<CsvProblem>;
-
-// A record as the image gives it back after storing it: fields the image keeps in fewer bits
-// than their type has lose the high bits.
-SatelliteEntry Stored(const SatelliteEntry& record) {
-    std::array<uint8_t, image::kSatelliteBytes> bytes{};
-    image::EncodeSatellite(record, bytes, 0);
-    return image::DecodeSatellite(bytes, 0);
-}
-TransponderEntry Stored(const TransponderEntry& record) {
-    std::array<uint8_t, image::kTransponderBytes> bytes{};
-    image::EncodeTransponder(record, bytes, 0);
-    return image::DecodeTransponder(bytes, 0);
-}
-ChannelEntry Stored(const ChannelEntry& record) {
-    std::array<uint8_t, image::kChannelBytes> bytes{};
-    image::EncodeChannel(record, bytes, 0);
-    return image::DecodeChannel(bytes, 0);
-}
-
-// The largest value of the field that the image keeps.
-template <typename Record>
-uint32_t ImageMost(const FieldOf<Record>& field) {
-    Record record{};
-    field.set(record, field.most);
-    return field.get(Stored(record));
-}
-
-template <typename Record>
-const FieldOf<Record>& FieldNamed(std::span<const FieldOf<Record>> table, std::string_view name) {
-    return *std::find_if(table.begin(), table.end(),
-                         [&](const FieldOf<Record>& field) { return name == field.name; });
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
-bool SameWord(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
-               return lower(x) == lower(y);
-           });
-}
-
-// A cell's text in quotes for a message line: control characters as \xNN, so that a line break
-// in a cell cannot break the message.
-std::string Shown(std::string_view text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string shown;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) {
-            shown += "\\x";
-            shown += kHex[byte >> 4];
-            shown += kHex[byte & 0xF];
-        } else {
-            shown += c;
-        }
-    }
-    return Quoted(shown);
-}
-
-std::string CharacterName(char32_t c) { return Format("U+%04X", static_cast<unsigned>(c)); }
-
-struct Word {
-    std::string_view text;
-    uint32_t value;
-};
-
-// One file: its rows, where its columns are, and the problems found in it.
-class Table {
-  public:
-    Table(const CsvSource& source, Problems& problems) : file_(source.name), problems_(problems) {
-        Result<std::vector<CsvRow>, CsvProblem> rows = ReadCsvRows(source.name, source.bytes);
-        if (!rows) {
-            Add(rows.error());
-            return;
-        }
-        rows_ = std::move(*rows);
-        if (rows_.empty()) {
-            Add({file_, 1, 1, "the file is empty; its first line must name the columns"});
-            return;
-        }
-        const CsvRow& heading = rows_.front();
-        for (std::size_t column = 0; column < heading.cells.size(); ++column) {
-            const std::string_view name = Trimmed(heading.cells[column].text);
-            if (name.empty()) continue;
-            for (const auto& [known, at] : headings_) {
-                if (SameWord(known, name)) {
-                    Problem(heading, column,
-                            Format("the column \"%s\" is there twice (also column %zu)",
-                                   known.c_str(), at + 1));
-                }
-            }
-            headings_.emplace_back(std::string(name), column);
-        }
-    }
-
-    bool Usable() const { return !rows_.empty() && problems_.empty(); }
-    bool Full() const { return problems_.size() >= kMaxCsvProblems; }
-    const std::string& File() const { return file_; }
-
-    // The rows after the heading that hold anything.
-    std::vector<const CsvRow*> Records() const {
-        std::vector<const CsvRow*> records;
-        for (std::size_t i = 1; i < rows_.size(); ++i) {
-            if (!rows_[i].Blank()) records.push_back(&rows_[i]);
-        }
-        return records;
-    }
-
-    // The column with that heading; a required one that is missing is a problem.
-    std::optional<std::size_t> Column(std::string_view heading, bool required) {
-        for (const auto& [known, at] : headings_) {
-            if (SameWord(known, heading)) return at;
-        }
-        if (required) {
-            Add({file_, 1, rows_.empty() ? 1 : rows_.front().cells.size() + 1,
-                 Format("there is no column \"%.*s\"", static_cast<int>(heading.size()),
-                        heading.data())});
-        }
-        return std::nullopt;
-    }
-
-    void Problem(const CsvRow& row, std::size_t column, std::string what) {
-        const std::size_t line = column < row.cells.size() ? row.cells[column].line : row.line;
-        Add({file_, line, column + 1, std::move(what)});
-    }
-
-  private:
-    void Add(CsvProblem problem) {
-        if (!Full()) problems_.push_back(std::move(problem));
-    }
-
-    std::string file_;
-    Problems& problems_;
-    std::vector<CsvRow> rows_;
-    std::vector<std::pair<std::string, std::size_t>> headings_;
-};
-
-// Reading the cells of one row; every failure is reported and gives nullopt.
-class Cells {
-  public:
-    Cells(Table& table, const CsvRow& row) : table_(table), row_(row) {}
-
-    bool Failed() const { return failed_; }
-
-    std::string_view Text(std::optional<std::size_t> column) const {
-        return column ? row_.Text(*column) : std::string_view();
-    }
-    bool Empty(std::optional<std::size_t> column) const { return Trimmed(Text(column)).empty(); }
-
-    // A whole number up to `most`; an empty cell (or no column) is 0.
-    std::optional<uint32_t> Number(std::optional<std::size_t> column, std::string_view heading,
-                                   uint32_t most, std::span<const Word> words = {}) {
-        const std::string_view text = Trimmed(Text(column));
-        if (text.empty()) return 0;
-        for (const Word& word : words) {
-            if (SameWord(word.text, text)) return word.value;
-        }
-        uint64_t value = 0;
-        const auto [end, code] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (end != text.data() + text.size() || code == std::errc::invalid_argument) {
-            std::string expected = "a whole number";
-            if (!words.empty()) {
-                expected.clear();
-                for (const Word& word : words) expected += std::string(word.text) + ", ";
-                expected += "or a number 0 to " + std::to_string(most);
-            }
-            return Fail(*column, Format("%.*s: %s is not %s", static_cast<int>(heading.size()),
-                                        heading.data(), Shown(text).c_str(), expected.c_str()));
-        }
-        if (code == std::errc::result_out_of_range || value > most) {
-            return Fail(*column, Format("%.*s %.*s does not fit the image (0 to %u)",
-                                        static_cast<int>(heading.size()), heading.data(),
-                                        static_cast<int>(text.size()), text.data(), most));
-        }
-        return static_cast<uint32_t>(value);
-    }
-
-    // A record's "No.": 1 or more, never empty.
-    std::optional<uint32_t> RecordNumber(std::size_t column) {
-        if (Empty(column)) return Fail(column, "No.: the cell is empty");
-        const std::optional<uint32_t> number = Number(column, "No.", UINT32_MAX - 1);
-        if (number && *number == 0) return Fail(column, "No. 0: records are numbered from 1");
-        return number;
-    }
-
-    // A name as the database keeps it: the cell's text as Latin-1 bytes, then the bytes of the
-    // NameTail cell after the terminating NUL as far as they fit.
-    std::optional<std::array<char, kNameFieldSize>> Name(std::size_t column,
-                                                         std::optional<std::size_t> tailColumn) {
-        const Result<std::string, char32_t> bytes =
-            Utf8ToLatin1(NameFromSpreadsheetCell(Text(column)));
-        if (!bytes) {
-            return Fail(column, "Name: the character " + CharacterName(bytes.error()) +
-                                    " is none a name can hold (Latin-1 only)");
-        }
-        if (bytes->find('\0') != std::string::npos) {
-            return Fail(column, "Name: the character U+0000 is none a name can hold");
-        }
-        if (bytes->size() > kNameFieldSize - 1) {
-            return Fail(column, Format("Name: %s is longer than %zu characters",
-                                       Shown(Text(column)).c_str(), kNameFieldSize - 1));
-        }
-        std::optional<std::string> tail = csv::NameTailBytes(Trimmed(Text(tailColumn)));
-        if (!tail) {
-            return Fail(*tailColumn, "NameTail: " + Shown(Text(tailColumn)) +
-                                         " is not a run of hexadecimal byte values");
-        }
-        std::array<char, kNameFieldSize> name{};
-        std::copy(bytes->begin(), bytes->end(), name.begin());
-        const std::size_t room =
-            kNameFieldSize - 1 - std::min(bytes->size() + 1, kNameFieldSize - 1);
-        std::copy_n(tail->begin(), std::min(room, tail->size()), name.begin() + bytes->size() + 1);
-        return name;
-    }
-
-    // The hidden fields of the record, each from the column headed by its name (0 when it is
-    // missing or empty).
-    template <typename Record>
-    void Hidden(Record& record, std::span<const FieldOf<Record>> fields,
-                std::span<const std::optional<std::size_t>> columns,
-                std::span<const uint32_t> mosts) {
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            if (!columns[i] || Empty(columns[i])) continue;
-            if (const auto value = Number(columns[i], fields[i].name, mosts[i])) {
-                fields[i].set(record, *value);
-            }
-        }
-    }
-
-    std::nullopt_t Fail(std::size_t column, std::string what) {
-        failed_ = true;
-        table_.Problem(row_, column, std::move(what));
-        return std::nullopt;
-    }
-
-  private:
-    Table& table_;
-    const CsvRow& row_;
-    bool failed_ = false;
-};
-
-// The hidden columns of a table with the largest value the image keeps in each.
-template <typename Record>
-struct HiddenColumns {
-    std::vector<FieldOf<Record>> fields;
-    std::vector<std::optional<std::size_t>> columns;
-    std::vector<uint32_t> mosts;
-
-    HiddenColumns(Table& table, std::vector<FieldOf<Record>> hidden) : fields(std::move(hidden)) {
-        for (const FieldOf<Record>& field : fields) {
-            columns.push_back(table.Column(field.name, false));
-            mosts.push_back(ImageMost(field));
-        }
-    }
-};
+using csv::Cells;
+using csv::FieldNamed;
+using csv::HiddenColumns;
+using csv::ImageMost;
+using csv::Problems;
+using csv::SameWord;
+using csv::Shown;
+using csv::Table;
+using csv::Trimmed;
+using csv::Word;
 
 struct SatelliteRow {
     uint32_t number = 0;
@@ -403,8 +149,7 @@ class Importer {
             const auto high = cells.Number(lnbHigh, "Lnbhigh", highMost);
             const auto diseqcType = cells.Number(diseqc, "Diseqc", 1, diseqcTypes);
             const auto diseqcPort = cells.Number(port, "Diseqcport", portMost, ports);
-            cells.Hidden(sat.record, std::span<const FieldOf<SatelliteEntry>>(hidden.fields),
-                         hidden.columns, hidden.mosts);
+            hidden.Read(cells, sat.record);
             if (cells.Failed()) continue;
             sat.number = *no;
             sat.nameText = NameFromSpreadsheetCell(cells.Text(name));
@@ -461,8 +206,7 @@ class Importer {
             const auto pol = cells.Number(polarization, "Pol", 1, kPolarizations);
             const auto symbolRate = cells.Number(symbol, "Symbol", 0xFFFF);
             const auto id = cells.Number(transId, "TransID", 0xFFFF);
-            cells.Hidden(tp.record, std::span<const FieldOf<TransponderEntry>>(hidden.fields),
-                         hidden.columns, hidden.mosts);
+            hidden.Read(cells, tp.record);
             if (cells.Failed()) continue;
             const auto resolved = Resolve(cells, *sat, "Sat", *satellite, satelliteNumbers_,
                                           satelliteRows_.size(), satMost, satellites_.File());
@@ -593,8 +337,7 @@ class Importer {
                     pidFields[i]->set(channel.record, *value);
                 }
             }
-            cells.Hidden(channel.record, std::span<const FieldOf<ChannelEntry>>(hidden.fields),
-                         hidden.columns, hidden.mosts);
+            hidden.Read(cells, channel.record);
             if (cells.Failed()) continue;
             const auto resolved = Resolve(cells, *tp, "Tp", *tpNumber, transponderNumbers_,
                                           transponderRows_.size(), tpMost, transponders_.File());

@@ -27,11 +27,6 @@
 
 namespace zev {
 
-struct CsvSource {
-    std::string name;  // names the file in problems
-    std::span<const uint8_t> bytes;
-};
-
 struct CsvImportFiles {
     CsvSource channels;
     CsvSource transponders;
@@ -45,13 +40,11 @@ struct CsvImportCounts {
     std::size_t radio = 0;
 };
 
-// At most this many problems are listed; the import stops looking after them.
-inline constexpr std::size_t kMaxCsvProblems = 20;
-
-// Replaces the records of `db` (and the four counts) by those of the files. Refused, with
-// every problem found (a cell that cannot be read, a value that does not fit its field in the
-// image, more records than the header's capacities allow, a repeated column or No., a
-// reference or repeated value that disagrees with its record), leaving `db` as it was.
+// Replaces the records of `db` (and the four counts) by those of the files. Refused, leaving
+// `db` as it was, with the problems found (at most kMaxCsvProblems): a cell that cannot be
+// read, a value that does not fit its field in the image, more records than the header's
+// capacities allow, a repeated column or No., a reference or a repeated value that disagrees
+// with its record.
 Result<CsvImportCounts, std::vector<CsvProblem>> ImportCsv(ChannelDatabase& db,
                                                            const CsvImportFiles& files);
 

@@ -43,6 +43,15 @@ struct CsvRow {
     bool Blank() const;  // no cell holds anything
 };
 
+// A file's bytes and the name that stands for it in problems.
+struct CsvSource {
+    std::string name;
+    std::span<const uint8_t> bytes;
+};
+
+// At most this many problems are listed; a reader stops looking after them.
+inline constexpr std::size_t kMaxCsvProblems = 20;
+
 // Every row of the file, the heading included. `file` names the file in problems.
 Result<std::vector<CsvRow>, CsvProblem> ReadCsvRows(std::string_view file,
                                                     std::span<const uint8_t> bytes);
