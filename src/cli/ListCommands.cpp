@@ -41,14 +41,16 @@ std::string MisplacedListOption(const CliOptions& options) {
 
 int RunListCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const CommandUsage* command = FindCommand(kCommands, options.command);
-    if (command == nullptr)
+    if (command == nullptr) {
         return ListUsageError(err, "unknown command \"" + options.command + "\"");
+    }
     if (!ArgumentsFit(*command, options, err)) return kExitUsage;
     if (options.command == "sort") return SortCommand(options, out, err);
     if (options.command == "reorder") return ReorderCommand(options, out, err);
     if (options.command == "import") return ImportCommand(options, out, err);
-    if (options.command == "transponders-export")
+    if (options.command == "transponders-export") {
         return TranspondersExportCommand(options, out, err);
+    }
     return TranspondersImportCommand(options, out, err);
 }
 

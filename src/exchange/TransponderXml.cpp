@@ -39,16 +39,18 @@ class Reader {
                 sat.position = static_cast<int>(*position);
             }
             while (problem_.empty() && xml_.readNextStartElement()) {
-                if (xml_.name() == QLatin1String("transponder"))
+                if (xml_.name() == QLatin1String("transponder")) {
                     sat.transponders.push_back(Transponder());
+                }
                 xml_.skipCurrentElement();
             }
             file.satellites.push_back(std::move(sat));
         }
         // The rest of the document must be well formed too.
         while (problem_.empty() && !xml_.atEnd()) xml_.readNext();
-        if (problem_.empty() && xml_.hasError())
+        if (problem_.empty() && xml_.hasError()) {
             problem_ = Problem(xml_.errorString().toStdString());
+        }
         if (!problem_.empty()) return Failure(problem_);
         return file;
     }
