@@ -54,7 +54,7 @@ Receiver commands (over the serial port):
                             when it equals what was sent, naming the records that differ.
   ota FILE.sgn              Update the receiver's software through its OTA loader.
 
-Options (before or after the command):
+Options (before or after the command; each command refuses the options it does not take):
   --port NAME    serial port (default: the port in default.dat); "auto" takes the only
                  USB serial adapter and refuses, listing the ports, when there are none
                  or several
@@ -68,8 +68,9 @@ Options (before or after the command):
                  hexadecimal and as text, with the time of each piece
   --hex          monitor: print the bytes received in hexadecimal and as text
   --timestamps   with --hex: the time of each piece of bytes (--log always has it)
-  --flash N      flash size: 1 = 4M bits, 2 = 8M bits, 3 = 16M bits
-  --user N       user-parameter size in sectors: 1 to 4
+  --flash N      flash size: 1 = 4M bits, 2 = 8M bits, 3 = 16M bits (build, the JSON form
+                 read by check, diff and export, receiver commands)
+  --user N       user-parameter size in sectors: 1 to 4 (as --flash)
   --json         dump, check, diff: print the JSON form
   --help         show this text
   --version      show the program's version

@@ -16,9 +16,9 @@ namespace zev::cli {
 namespace {
 
 constexpr CommandUsage kCommands[] = {
-    {"check", 1, "zev-cli check FILE [--json]"},
-    {"diff", 2, "zev-cli diff A B [--json]"},
-    {"export", 2, "zev-cli export FILE OUT.csv"},
+    {"check", 1, "zev-cli check FILE [--json]", "--json --flash --user"},
+    {"diff", 2, "zev-cli diff A B [--json]", "--json --flash --user"},
+    {"export", 2, "zev-cli export FILE OUT.csv", "--flash --user"},
 };
 
 int FileError(std::ostream& err, const std::string& message) {
@@ -89,9 +89,7 @@ int Export(const CliOptions& options, std::ostream& err) {
 
 }  // namespace
 
-bool IsDatabaseCommand(const std::string& command) {
-    return FindCommand(kCommands, command) != nullptr;
-}
+std::span<const CommandUsage> DatabaseCommandTable() { return kCommands; }
 
 int RunDatabaseCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const CommandUsage* command = FindCommand(kCommands, options.command);

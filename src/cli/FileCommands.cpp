@@ -19,8 +19,8 @@ namespace zev::cli {
 namespace {
 
 constexpr CommandUsage kCommands[] = {
-    {"dump", 1, "zev-cli dump FILE [--json]"},
-    {"build", 2, "zev-cli build IN.json OUT"},
+    {"dump", 1, "zev-cli dump FILE [--json]", "--json"},
+    {"build", 2, "zev-cli build IN.json OUT", "--flash --user"},
     {"convert", 2, "zev-cli convert IN OUT"},
     {"update-image", 2, "zev-cli update-image DATAFILE OUT"},
 };
@@ -141,9 +141,7 @@ int UpdateImage(const CliOptions& options, std::ostream& out, std::ostream& err)
 
 }  // namespace
 
-bool IsFileCommand(const std::string& command) {
-    return FindCommand(kCommands, command) != nullptr;
-}
+std::span<const CommandUsage> FileCommandTable() { return kCommands; }
 
 int RunFileCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const CommandUsage* command = FindCommand(kCommands, options.command);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/FileReplacement.h"
+#include "core/OutputFiles.h"
 #include "core/RegularFile.h"
 #include "support/SpecialFiles.h"
 
@@ -187,6 +188,57 @@ TEST_F(FileAccessTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(error.problem, FileProblem::ReadOnly);
     EXPECT_EQ(Read("b.csv"), "old b");
     EXPECT_EQ(Names(), (std::vector<std::string>{"b.csv", "c.csv", "old.stc"}));
+}
+
+TEST_F(FileAccessTest, TheLongestNamesAFolderTakesCanBeReplaced) {
+    // The temporary name beside the file once made names of 242 to 255 bytes unwritable.
+    std::vector<std::string> names;
+    for (const std::size_t length : {241u, 242u, 250u, 255u})
+        names.push_back(std::string(length, 'n'));
+    // Two-byte characters, so that shortening the name for the temporary file meets one.
+    std::string wide;
+    while (wide.size() + 2 <= 255) wide += "\xC3\xA9";
+    names.push_back(wide + "x");
+    for (const std::string& name : names) {
+        FileError error;
+        ASSERT_TRUE(ReplaceFile(PathOf(name), Bytes("first"), error)) << name.size() << error.text;
+        ASSERT_TRUE(ReplaceFile(PathOf(name), Bytes("second"), error)) << name.size() << error.text;
+        EXPECT_EQ(Read(name), "second");
+    }
+    EXPECT_EQ(Names().size(), names.size());  // no temporary file left
+}
+
+TEST_F(FileAccessTest, AnOutputIsNeverAnInputNorAnotherOutputUnderAnyName) {
+    Write("in.stc", "input");
+    Write("other.stc", "other");
+    fs::create_symlink(PathOf("in.stc"), PathOf("soft.stc"));
+    fs::create_hard_link(PathOf("in.stc"), PathOf("hard.stc"));
+    fs::create_directory(PathOf("sub"));
+    const std::string in = PathOf("in.stc");
+    // Every name that leads to the input, existing or spelled another way.
+    for (const std::string& output : {in, PathOf("soft.stc"), PathOf("hard.stc"),
+                                      PathOf("sub/../in.stc"), (dir_ / "." / "in.stc").string()}) {
+        const auto checked = CheckOutputs({PathOf("other.stc"), in}, {PathOf("new.csv"), output});
+        ASSERT_FALSE(checked) << output;
+        EXPECT_EQ(checked.error().problem, FileProblem::OutputIsInput);
+        EXPECT_EQ(checked.error().text,
+                  "the output \"" + output + "\" is the same file as the input \"" + in + "\"");
+    }
+    // Two outputs that do not exist yet, and one output linked to another.
+    fs::create_symlink(PathOf("t.csv"), PathOf("t-satellites.csv"));
+    for (const auto& [first, second] : {std::pair{PathOf("out.stc"), PathOf("sub/../out.stc")},
+                                        std::pair{PathOf("t.csv"), PathOf("t-satellites.csv")}}) {
+        Write("t.csv", "");
+        const auto checked = CheckOutputs({in}, {first, PathOf("log.txt"), second});
+        ASSERT_FALSE(checked) << second;
+        EXPECT_EQ(checked.error().problem, FileProblem::OutputsClash);
+        EXPECT_EQ(checked.error().text,
+                  "the outputs \"" + first + "\" and \"" + second + "\" are the same file");
+        fs::remove(PathOf("t.csv"));
+    }
+    // Distinct files pass, and an input may be named twice (diff A A).
+    EXPECT_TRUE(CheckOutputs({in, in}, {PathOf("other.stc"), PathOf("sub/new.stc")}));
+    EXPECT_TRUE(CheckOutputs({}, {}));
 }
 
 }  // namespace
