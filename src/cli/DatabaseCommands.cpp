@@ -6,6 +6,7 @@
 #include "cli/CommandTable.h"
 #include "cli/DatabaseFiles.h"
 #include "cli/ReportJson.h"
+#include "core/OutputFiles.h"
 #include "editing/DatabaseCheck.h"
 #include "editing/DatabaseDiff.h"
 #include "editing/DiffText.h"
@@ -68,6 +69,12 @@ int Diff(const CliOptions& options, std::ostream& out, std::ostream& err) {
 }
 
 int Export(const CliOptions& options, std::ostream& err) {
+    const CsvPaths paths = CsvExportPaths(options.args[1]);
+    if (const auto checked =
+            CheckOutputs({options.args[0]}, {paths.channels, paths.transponders, paths.satellites});
+        !checked) {
+        return FileError(err, checked.error().text);
+    }
     const auto db = std::make_unique<ChannelDatabase>();
     const LoadResult loaded = Load(options.args[0], options, *db, err);
     if (loaded.status == LoadStatus::FileError) return FileError(err, loaded.error);
@@ -76,7 +83,6 @@ int Export(const CliOptions& options, std::ostream& err) {
         return kExitFailed;
     }
     CsvTables tables = ExportCsv(*db);
-    const CsvPaths paths = CsvExportPaths(options.args[1]);
     std::string error;
     if (!WriteFilesAtomically({{paths.channels, std::move(tables.channels)},
                                {paths.transponders, std::move(tables.transponders)},

@@ -10,6 +10,7 @@
 #include "cli/DatabaseText.h"
 #include "cli/ImageFiles.h"
 #include "core/FileName.h"
+#include "core/OutputFiles.h"
 #include "formats/ParameterDataFile.h"
 #include "formats/ParameterImage.h"
 #include "formats/ParameterUpdateImage.h"
@@ -40,6 +41,13 @@ int FileError(std::ostream& err, const std::string& message) {
 int Refused(std::ostream& err, const std::string& message) {
     err << message << '\n';
     return kExitFailed;
+}
+
+// An output that is the command's input, under any name, is refused before anything is read.
+bool OutputIsNoInput(const std::string& input, const std::string& output, std::ostream& err) {
+    const auto checked = CheckOutputs({input}, {output});
+    if (!checked) FileError(err, checked.error().text);
+    return checked.ok();
 }
 
 std::optional<ImageKind> OutputKind(const std::string& path, std::ostream& err) {
@@ -90,7 +98,7 @@ int Dump(const CliOptions& options, std::ostream& out, std::ostream& err) {
 
 int Build(const CliOptions& options, std::ostream& err) {
     const std::optional<ImageKind> kind = OutputKind(options.args[1], err);
-    if (!kind) return kExitUsage;
+    if (!kind || !OutputIsNoInput(options.args[0], options.args[1], err)) return kExitUsage;
     std::string error;
     const std::optional<std::vector<uint8_t>> json =
         ReadWholeFile(options.args[0], kMaxJsonFileSize, error);
@@ -110,7 +118,7 @@ int Build(const CliOptions& options, std::ostream& err) {
 
 int Convert(const CliOptions& options, std::ostream& err) {
     const std::optional<ImageKind> kind = OutputKind(options.args[1], err);
-    if (!kind) return kExitUsage;
+    if (!kind || !OutputIsNoInput(options.args[0], options.args[1], err)) return kExitUsage;
     Workspace work;
     if (int status = LoadImage(options.args[0], work, err); status != kExitOk) return status;
     return PackAndWrite(options.args[1], *kind, work, err);
@@ -120,6 +128,7 @@ int Convert(const CliOptions& options, std::ostream& err) {
 // shows them, `err` every malformed line.
 int UpdateImage(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const std::string& dataPath = options.args[0];
+    if (!OutputIsNoInput(dataPath, options.args[1], err)) return kExitUsage;
     std::string error;
     const std::optional<std::vector<uint8_t>> bytes =
         ReadWholeFile(dataPath, kMaxDataFileSize, error);

@@ -118,5 +118,35 @@ TEST_F(CliTest, DefaultDatThatIsAPipeGivesTheDefaultsAndSaysSo) {
     EXPECT_EQ(ReadBytes("plain.stc").size(), 0x20000u);
 }
 
+// Each of these once replaced the user's input, or wrote one output over another, and exited 0.
+TEST_F(CliTest, AnOutputThatIsAnInputOrAnotherOutputIsRefusedUnderAnyName) {
+    ASSERT_EQ(RunCliWith({"build", DataFile("worked_database.json"), "keep.stc"}).status, kExitOk);
+    const std::vector<uint8_t> image = ReadBytes("keep.stc");
+    WriteText("data.txt", kDataLine);
+    fs::create_hard_link("keep.stc", "hard.stc");
+    WriteText("t.csv", "old table");
+    fs::create_symlink("t.csv", "t-satellites.csv");
+    struct Case {
+        std::vector<std::string> arguments;
+        const char* message;
+    };
+    for (const Case& c :
+         {Case{{"export", "keep.stc", "keep.stc"},
+               "the output \"keep.stc\" is the same file as "
+               "the input \"keep.stc\""},
+          Case{{"update-image", "data.txt", "./data.txt"}, "is the same file as the input"},
+          Case{{"convert", "keep.stc", "hard.stc"}, "is the same file as the input"},
+          Case{{"export", "keep.stc", "t.csv"},
+               "the outputs \"t.csv\" and \"t-satellites.csv\" are the same file"}}) {
+        const auto run = RunCliWith(c.arguments);
+        EXPECT_EQ(run.status, kExitUsage) << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(ReadBytes("keep.stc"), image);
+    EXPECT_EQ(ReadText("data.txt"), kDataLine);
+    EXPECT_EQ(ReadText("t.csv"), "old table");
+    EXPECT_FALSE(fs::exists("t-transponders.csv"));
+}
+
 }  // namespace
 }  // namespace zev::cli
