@@ -7,6 +7,7 @@
 #include "cli/CommandTable.h"
 #include "cli/DatabaseCommands.h"
 #include "cli/FileCommands.h"
+#include "cli/MessageStream.h"
 #include "cli/PortCommands.h"
 #include "cli/ReceiverCommands.h"
 #include "link/SystemPortLister.h"
@@ -72,8 +73,10 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     return RunCli(arguments, out, err, systemPorts);
 }
 
-int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& rawErr,
            const SerialPortLister& ports) {
+    ControlEscapingBuffer escaping(rawErr.rdbuf());
+    std::ostream err(&escaping);
     const CliParse parse = ParseCliOptions(arguments);
     if (!parse.error.empty()) return UsageError(err, parse.error);
     const CliOptions& options = parse.options;

@@ -20,6 +20,12 @@ const char* AnswerName(MsgAnswer answer) {
     return "?";
 }
 
+// A message box or question as a line of zev-cli's: "zev-cli: Caption: text", the caption
+// left out when it is only the program's title.
+std::string MessageLine(const std::string& caption, const std::string& text) {
+    return "zev-cli: " + (caption == "zev" ? std::string() : caption + ": ") + text;
+}
+
 }  // namespace
 
 void TerminalStream::Append(const std::string& text) {
@@ -43,7 +49,7 @@ void TerminalStream::Finish() {
 // A box the runs show (never a question: those come through Ask), with its default answer.
 MsgAnswer ReceiverHost::Message(const std::string& text, const std::string& caption,
                                 MsgIcon /*icon*/, MsgButtons buttons, MsgAnswer defaultAnswer) {
-    err_ << caption << ": " << text;
+    err_ << MessageLine(caption, text);
     if (buttons != MsgButtons::Ok) err_ << " [" << AnswerName(defaultAnswer) << "]";
     err_ << std::endl;
     return buttons == MsgButtons::Ok ? MsgAnswer::Ok : defaultAnswer;
@@ -61,7 +67,7 @@ MsgAnswer ReceiverHost::Ask(RunQuestion question) {
             break;
     }
     const QuestionWording wording = WordingOf(question);
-    err_ << wording.caption << ": " << wording.text << " [" << AnswerName(answer) << "]"
+    err_ << MessageLine(wording.caption, wording.text) << " [" << AnswerName(answer) << "]"
          << std::endl;
     return answer;
 }

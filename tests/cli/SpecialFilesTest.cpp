@@ -148,5 +148,19 @@ TEST_F(CliTest, AnOutputThatIsAnInputOrAnotherOutputIsRefusedUnderAnyName) {
     EXPECT_FALSE(fs::exists("t-transponders.csv"));
 }
 
+// A name may hold bytes a terminal obeys; messages show them as \xNN instead.
+TEST_F(CliTest, ControlBytesInMessagesAreEscaped) {
+    const std::string name = "\x1b]0;owned\x07\r.stc";
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"dump", name}, {"\x1b[2J"}, {"dump", "--\x1b"}}) {
+        const auto run = RunCliWith(arguments);
+        EXPECT_EQ(run.status, kExitUsage);
+        EXPECT_EQ(run.err.find_first_of("\x1b\x07\r"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("\\x1b"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(RunCliWith({"dump", name}).err,
+              "zev-cli: cannot open \"\\x1b]0;owned\\x07\\x0d.stc\": No such file or directory\n");
+}
+
 }  // namespace
 }  // namespace zev::cli
