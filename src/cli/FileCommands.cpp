@@ -11,6 +11,7 @@
 #include "cli/ImageFiles.h"
 #include "core/FileName.h"
 #include "core/OutputFiles.h"
+#include "editing/DatabaseCheck.h"
 #include "formats/ParameterDataFile.h"
 #include "formats/ParameterImage.h"
 #include "formats/ParameterUpdateImage.h"
@@ -74,7 +75,16 @@ int LoadImage(const std::string& path, Workspace& work, std::ostream& err) {
     return Refused(err, result.error);
 }
 
+// The image is checked as `check` checks it, and written only without errors: a file zev-cli
+// writes is never one that `check` or `send` refuses.
 int PackAndWrite(const std::string& path, ImageKind kind, Workspace& work, std::ostream& err) {
+    if (const CheckResult checked = CheckDatabase(*work.db, kind); checked.HasErrors()) {
+        for (const CheckFinding& finding : checked.findings) {
+            if (finding.Severity() == CheckSeverity::Error) err << FindingLine(finding) << '\n';
+        }
+        err << "zev-cli: nothing written: the image has errors the receiver would misread\n";
+        return kExitFailed;
+    }
     const ImageResult result = PackImage(*work.db, kind, work.buffers.output);
     if (!result.ok) return Refused(err, result.error);
     std::string error;

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "editing/DatabaseCheck.h"
+
 namespace zev::cli {
 
 namespace {
@@ -70,6 +72,17 @@ MsgAnswer ReceiverHost::Ask(RunQuestion question) {
     err_ << MessageLine(wording.caption, wording.text) << " [" << AnswerName(answer) << "]"
          << std::endl;
     return answer;
+}
+
+bool ReceiverHost::ConfirmImage(const ChannelDatabase& db, ImageKind kind) {
+    const CheckResult checked = CheckDatabase(db, kind);
+    if (!checked.HasErrors()) return true;
+    for (const CheckFinding& finding : checked.findings) {
+        if (finding.Severity() == CheckSeverity::Error) err_ << FindingLine(finding) << '\n';
+    }
+    err_ << "zev-cli: nothing is sent: the image has errors the receiver would misread"
+         << std::endl;
+    return false;
 }
 
 void ReceiverHost::MalformedDataLine(const std::string& path, const MalformedLine& line) {
