@@ -4,6 +4,7 @@
 
 #include "CliTestSupport.h"
 #include "cli/CliOptions.h"
+#include "cli/ImageFiles.h"
 #include "formats/ParameterDataFile.h"
 #include "support/SpecialFiles.h"
 
@@ -104,6 +105,14 @@ TEST_F(CliTest, DataFilesLargerThanTheLimitAreRefusedUnread) {
     EXPECT_NE(run.err.find("\"big.txt\" is too large (more than 16 MB)"), std::string::npos)
         << run.err;
     EXPECT_FALSE(fs::exists("out.img"));
+
+    // The JSON form likewise, beyond 64 MB (8 times the fullest database's).
+    WriteText("big.json", "{}");
+    fs::resize_file("big.json", kMaxJsonFileSize + 1);
+    const auto json = RunCliWith({"check", "big.json"});
+    EXPECT_EQ(json.status, kExitUsage);
+    EXPECT_NE(json.err.find("\"big.json\" is too large (more than 64 MB)"), std::string::npos)
+        << json.err;
 }
 
 TEST_F(CliTest, DefaultDatThatIsAPipeGivesTheDefaultsAndSaysSo) {
