@@ -11,6 +11,7 @@
 #include "editing/DatabaseDiff.h"
 #include "editing/DiffText.h"
 #include "formats/CsvExport.h"
+#include "settings/SettingsFile.h"
 
 namespace zev::cli {
 
@@ -70,8 +71,9 @@ int Diff(const CliOptions& options, std::ostream& out, std::ostream& err) {
 
 int Export(const CliOptions& options, std::ostream& err) {
     const CsvPaths paths = CsvExportPaths(options.args[1]);
-    if (const auto checked =
-            CheckOutputs({options.args[0]}, {paths.channels, paths.transponders, paths.satellites});
+    // default.dat is read too, for the flash layout of the JSON form.
+    if (const auto checked = CheckOutputs({options.args[0], kSettingsFileName},
+                                          {paths.channels, paths.transponders, paths.satellites});
         !checked) {
         return FileError(err, checked.error().text);
     }

@@ -15,6 +15,7 @@
 #include "formats/ParameterDataFile.h"
 #include "formats/ParameterImage.h"
 #include "formats/ParameterUpdateImage.h"
+#include "settings/SettingsFile.h"
 
 namespace zev::cli {
 
@@ -44,9 +45,11 @@ int Refused(std::ostream& err, const std::string& message) {
     return kExitFailed;
 }
 
-// An output that is the command's input, under any name, is refused before anything is read.
-bool OutputIsNoInput(const std::string& input, const std::string& output, std::ostream& err) {
-    const auto checked = CheckOutputs({input}, {output});
+// An output that is one of the command's inputs, under any name, is refused before anything
+// is read.
+bool OutputIsNoInput(const std::vector<std::string>& inputs, const std::string& output,
+                     std::ostream& err) {
+    const auto checked = CheckOutputs(inputs, {output});
     if (!checked) FileError(err, checked.error().text);
     return checked.ok();
 }
@@ -108,7 +111,10 @@ int Dump(const CliOptions& options, std::ostream& out, std::ostream& err) {
 
 int Build(const CliOptions& options, std::ostream& err) {
     const std::optional<ImageKind> kind = OutputKind(options.args[1], err);
-    if (!kind || !OutputIsNoInput(options.args[0], options.args[1], err)) return kExitUsage;
+    // default.dat is read too, for the flash layout.
+    if (!kind || !OutputIsNoInput({options.args[0], kSettingsFileName}, options.args[1], err)) {
+        return kExitUsage;
+    }
     std::string error;
     const std::optional<std::vector<uint8_t>> json =
         ReadWholeFile(options.args[0], kMaxJsonFileSize, error);
@@ -128,7 +134,7 @@ int Build(const CliOptions& options, std::ostream& err) {
 
 int Convert(const CliOptions& options, std::ostream& err) {
     const std::optional<ImageKind> kind = OutputKind(options.args[1], err);
-    if (!kind || !OutputIsNoInput(options.args[0], options.args[1], err)) return kExitUsage;
+    if (!kind || !OutputIsNoInput({options.args[0]}, options.args[1], err)) return kExitUsage;
     Workspace work;
     if (int status = LoadImage(options.args[0], work, err); status != kExitOk) return status;
     return PackAndWrite(options.args[1], *kind, work, err);
@@ -138,7 +144,7 @@ int Convert(const CliOptions& options, std::ostream& err) {
 // shows them, `err` every malformed line.
 int UpdateImage(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const std::string& dataPath = options.args[0];
-    if (!OutputIsNoInput(dataPath, options.args[1], err)) return kExitUsage;
+    if (!OutputIsNoInput({dataPath}, options.args[1], err)) return kExitUsage;
     std::string error;
     const std::optional<std::vector<uint8_t>> bytes =
         ReadWholeFile(dataPath, kMaxDataFileSize, error);

@@ -107,6 +107,7 @@ struct CommandFiles {
 
 CommandFiles FilesOf(const CliOptions& options) {
     CommandFiles files;
+    files.inputs.push_back(kSettingsFileName);  // the port settings
     if (options.command == "load") {
         files.outputs.push_back(options.args[0]);
     } else if (!options.args.empty()) {

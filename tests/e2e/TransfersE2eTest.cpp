@@ -295,6 +295,8 @@ TEST_F(TransfersE2e, LogAndBackupAreRefusedBeforeTheRunWhenTheyCannotBeWritten) 
           Case{{"send", QPath("sample.stc"), "--backup", QPath("./sample.stc")},
                "is the same file as the input"},
           Case{{"load", QPath("new.stc"), "--log", QPath("new.stc")}, "are the same file"},
+          // The port settings are read from it.
+          Case{{"--log", QPath("default.dat"), "monitor"}, "is the same file as the input"},
           Case{{"--log", QPath("fifo.log"), "monitor"}, "is not a regular file"},
           Case{{"--log", "/dev/full", "monitor"}, "is not a regular file"},
           Case{{"--log", QPath("locked.log"), "monitor"}, "is read-only"},
