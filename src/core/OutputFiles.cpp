@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/NativeFile.h"
 #include "core/Quoted.h"
 
 namespace zev {
@@ -21,11 +22,11 @@ struct FileIdentity {
 };
 
 FileIdentity IdentityOf(const std::string& name) {
-    FileIdentity identity{name, false, fs::path(name)};
+    FileIdentity identity{name, false, NativePath(name)};
     std::error_code code;
-    identity.exists = fs::exists(fs::path(name), code) && !code;
+    identity.exists = fs::exists(identity.path, code) && !code;
     if (!identity.exists) {
-        const fs::path resolved = fs::weakly_canonical(fs::absolute(fs::path(name), code), code);
+        const fs::path resolved = fs::weakly_canonical(fs::absolute(identity.path, code), code);
         if (!code) identity.path = resolved.lexically_normal();
     }
     return identity;
@@ -35,7 +36,7 @@ bool SameFile(const FileIdentity& a, const FileIdentity& b) {
     if (a.exists != b.exists) return false;
     if (!a.exists) return a.path == b.path;
     std::error_code code;
-    return fs::equivalent(fs::path(a.name), fs::path(b.name), code) && !code;
+    return fs::equivalent(NativePath(a.name), NativePath(b.name), code) && !code;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// Told about every finished change to the channel database, so the program knows there are
-// unsaved edits (and, later, what to undo). Editors call it once per command, after the
-// change, with a short description of it such as "Delete 3 Channels".
+// Told about every finished change to the channel database: the program records it as one step
+// of the undo history, which also tells whether there are unsaved edits. Editors call it once
+// per command, after the change, with a short description of it such as "Delete 3 Channels"
+// (the name Undo and Redo show).
 #pragma once
 
 #include <string>

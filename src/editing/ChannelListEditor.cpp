@@ -60,11 +60,6 @@ void ChannelListEditor::Move(ChannelRows& rows, std::size_t from, std::size_t to
     rows.RewriteRows(std::min(from, to), std::max(from, to));
 }
 
-void ChannelListEditor::Delete(ChannelRows& rows, std::size_t row) {
-    const std::size_t collected[] = {row};
-    DeleteChannels(rows, collected);
-}
-
 std::vector<std::size_t> ChannelListEditor::Places(const ChannelRows& rows,
                                                    const ChannelListShape& shape) const {
     std::vector<std::size_t> places;

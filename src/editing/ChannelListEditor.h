@@ -37,9 +37,6 @@ class ChannelListEditor {
     // their rows are written again. Column 0 keeps its numbers.
     void Move(ChannelRows& rows, std::size_t from, std::size_t to);
 
-    // Removes the row and its channel, closes the gap and renumbers column 0.
-    void Delete(ChannelRows& rows, std::size_t row);
-
     // Move Channel: moves the collected rows' channels to the target row one after another;
     // true when a channel changed place. A target outside the list moves nothing.
     bool MoveChannels(ChannelRows& rows, std::span<const std::size_t> collected,

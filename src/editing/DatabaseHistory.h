@@ -55,7 +55,6 @@ class DatabaseHistory {
     uint64_t State() const { return undo_.empty() ? baseState_ : undo_.back().state; }
 
     std::size_t UndoCount() const { return undo_.size(); }
-    std::size_t RedoCount() const { return redo_.size(); }
     // Memory the steps hold, and the copy of the database beside them.
     std::size_t StepBytes() const { return stepBytes_; }
     static std::size_t CopyBytes();

@@ -14,6 +14,8 @@ NotificationPump::NotificationPump(SerialLink& link, ReceiverSession& session, E
     connect(&link_, &SerialLink::Notify, this, &NotificationPump::OnNotify);
     connect(&link_, &SerialLink::LinkLost, this,
             [this](const QString& why) { session_.OnLinkLost(why.toStdString()); });
+    connect(&link_, &SerialLink::WriteFailed, this,
+            [this](const QString& why) { session_.OnWriteFailed(why.toStdString()); });
 }
 
 void NotificationPump::Resume() { link_.SetNotifyPermit(); }

@@ -1,8 +1,8 @@
 // Connects a SerialLink's notifications to a ReceiverSession: reads up to 100 bytes per
 // notification, feeds them through the terminal rules and the active run, then lets the link
-// post the next notification. It also hands the link's LinkLost to the session
-// (ReceiverSession::OnLinkLost), so callers need not. Used by the desktop program and by zev-cli
-// alike.
+// post the next notification. It also hands the link's LinkLost and WriteFailed to the session
+// (ReceiverSession::OnLinkLost, OnWriteFailed), so callers need not. Used by the desktop
+// program and by zev-cli alike.
 #pragma once
 
 #include <QObject>

@@ -1,11 +1,13 @@
 #include "link/SerialLink.h"
 
 #include <QSerialPort>
+#include <QTimer>
 #include <algorithm>
 
 #include "link/PortOpenProblem.h"
 
 #if defined(Q_OS_UNIX)
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -20,6 +22,8 @@ constexpr int kCloseFlushMilliseconds = 2000;
 // A write of at least this many bytes (a data block) is handed over at once instead of
 // waiting for the event loop.
 constexpr std::size_t kImmediateHandOver = 512;
+// How often waiting bytes are looked at.
+constexpr int kWriteWatchMilliseconds = 100;
 
 QSerialPort::Parity QtParity(Parity parity) {
     switch (parity) {
@@ -52,10 +56,15 @@ QSerialPort::StopBits QtStopBits(StopBits stopBits) {
 }  // namespace
 
 SerialLink::SerialLink(LinkSettings& settings, QObject* parent)
-    : QObject(parent), settings_(settings), port_(new QSerialPort(this)) {
+    : QObject(parent),
+      settings_(settings),
+      port_(new QSerialPort(this)),
+      writeWatch_(new QTimer(this)) {
     connect(port_, &QSerialPort::readyRead, this, &SerialLink::PostNotifyIfWaiting);
     connect(port_, &QSerialPort::errorOccurred, this,
             [this](QSerialPort::SerialPortError error) { OnPortError(static_cast<int>(error)); });
+    writeWatch_->setInterval(kWriteWatchMilliseconds);
+    connect(writeWatch_, &QTimer::timeout, this, &SerialLink::WatchWrites);
 }
 
 SerialLink::~SerialLink() { ClosePort(); }
@@ -100,6 +109,7 @@ bool SerialLink::OpenPort() {
     inFlight_ = false;
     posted_ = false;
     lossQueued_ = false;
+    handedOver_ = 0;
     PostNotifyIfWaiting();
     return true;
 }
@@ -109,16 +119,19 @@ void SerialLink::ClosePort() {
     FlushPendingWrites();
     connected_ = false;
     inFlight_ = false;
+    writeWatch_->stop();
     port_->close();
 }
 
 void SerialLink::FlushPendingWrites() {
     // Bytes written just before a close (a run's last acknowledgement) must still go out; a
-    // device that takes nothing more ends the wait.
+    // device that takes nothing more ends the wait, and what it did not take is dropped so
+    // that closing does not wait for it in the driver.
     HandOverWrites();
     while (port_->isOpen() && port_->bytesToWrite() > 0) {
         if (!port_->waitForBytesWritten(kCloseFlushMilliseconds)) break;
     }
+    if (port_->isOpen() && port_->bytesToWrite() > 0) port_->clear(QSerialPort::Output);
 }
 
 bool SerialLink::ApplyPortSettings() {
@@ -137,13 +150,8 @@ bool SerialLink::ApplyPortSettings() {
         return false;
     }
     // "None" and unknown texts keep whatever flow control the port already has.
-    bool ok = true;
-    if (s.flowControl == FlowControl::Hardware) {
-        ok = port_->setFlowControl(QSerialPort::HardwareControl);
-    } else if (s.flowControl == FlowControl::XonXoff) {
-        ok = port_->setFlowControl(QSerialPort::SoftwareControl);
-    }
-    return ok;
+    flow_ = WithFlowChoice(flow_, s.flowControl);
+    return ApplyFlowFields(*port_, flow_);
 }
 
 int SerialLink::ReadBytes(uint8_t* buffer, int maximum) {
@@ -195,8 +203,67 @@ void SerialLink::HandOverWrites() {
         if (direct < outgoing_.size()) {
             port_->write(outgoing_.data() + direct, static_cast<qint64>(outgoing_.size() - direct));
         }
+        handedOver_ += static_cast<qint64>(outgoing_.size());
+        if (!writeWatch_->isActive()) {
+            goneAtLastLook_ = handedOver_ - BytesNotYetGone();
+            sinceProgress_.start();
+            sinceLook_.start();
+            writeWatch_->start();
+        }
     }
     outgoing_.clear();
+}
+
+qint64 SerialLink::BytesNotYetGone() const {
+    qint64 waiting = port_->bytesToWrite();
+#if defined(Q_OS_UNIX) && defined(TIOCOUTQ)
+    // A real port's driver holds what it has taken until the line lets it go (a
+    // pseudo-terminal reports nothing here; its bytes wait in Qt's buffer once it is full).
+    int queued = 0;
+    if (::ioctl(static_cast<int>(port_->handle()), TIOCOUTQ, &queued) == 0 && queued > 0) {
+        waiting += queued;
+    }
+#endif
+    // On Windows Qt's count is all there is: bytes the driver holds back keep Qt's overlapped
+    // write pending, so they still count there.
+    return waiting;
+}
+
+void SerialLink::WatchWrites() {
+    if (!connected_) {
+        writeWatch_->stop();
+        return;
+    }
+    const qint64 waiting = BytesNotYetGone();
+    const qint64 gone = handedOver_ - waiting;
+    // Qt writes from the event loop: while the loop was held up, the port had no chance.
+    const bool late = sinceLook_.restart() > 5 * kWriteWatchMilliseconds;
+    if (gone != goneAtLastLook_ || late) {
+        goneAtLastLook_ = gone;
+        sinceProgress_.start();
+    }
+    if (waiting == 0) {
+        writeWatch_->stop();
+    } else if (sinceProgress_.elapsed() >= kWriteTimeoutMilliseconds) {
+        FailWrites();
+    }
+}
+
+void SerialLink::FailWrites() {
+    const QString why =
+        QStringLiteral(
+            "no byte went out for %1 ms (the receiver takes none, or holds the flow off); "
+            "%2 bytes are dropped")
+            .arg(kWriteTimeoutMilliseconds)
+            .arg(BytesNotYetGone());
+    connected_ = false;
+    inFlight_ = false;
+    outgoing_.clear();
+    writeWatch_->stop();
+    // Dropped from Qt's buffer and the driver's queue, so that closing does not wait for them.
+    port_->clear(QSerialPort::Output);
+    port_->close();
+    emit WriteFailed(why);
 }
 
 std::size_t SerialLink::WriteDirectly(const char* bytes, std::size_t count) {
@@ -266,6 +333,7 @@ void SerialLink::HandleLoss(const QString& why) {
     connected_ = false;
     inFlight_ = false;
     outgoing_.clear();
+    writeWatch_->stop();
     port_->close();
     emit LinkLost(why);
 }

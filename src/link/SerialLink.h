@@ -3,6 +3,7 @@
 // flight, and the next one follows as soon as SetNotifyPermit() is called while bytes remain.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <cstdint>
@@ -10,13 +11,18 @@
 #include <vector>
 
 #include "link/LineTap.h"
+#include "link/PortFlowControl.h"
 #include "settings/LinkSettings.h"
 
 class QSerialPort;
+class QTimer;
 
 namespace zev {
 
 inline constexpr int kReadBufferSize = 4096;
+// Written bytes of which none leaves for this long have failed, as a one-byte write fails
+// after its time-out of 50 ms for the byte plus 2 s.
+inline constexpr int kWriteTimeoutMilliseconds = 50 + 2000;
 
 class SerialLink : public QObject {
     Q_OBJECT
@@ -30,6 +36,8 @@ class SerialLink : public QObject {
     void ClosePort();
     bool ApplyPortSettings();
     int ReadBytes(uint8_t* buffer, int maximum);  // never waits
+    // Queues the bytes and returns at once: the count, or 0 when the link is closed. Bytes
+    // that then cannot leave end the link with WriteFailed.
     int WriteBytes(const uint8_t* bytes, int count);
     bool portConnected() const { return connected_; }
 
@@ -53,6 +61,10 @@ class SerialLink : public QObject {
   signals:
     void Notify();                      // bytes are waiting to be read
     void LinkLost(const QString& why);  // the device went away; the link is already closed
+    // Written bytes could not leave: none went for kWriteTimeoutMilliseconds (the far end
+    // takes nothing, or holds the flow off). The bytes are dropped and the link is already
+    // closed.
+    void WriteFailed(const QString& why);
 
   private:
     void PostNotifyIfWaiting();
@@ -62,6 +74,10 @@ class SerialLink : public QObject {
     void HandOverWrites();
     std::size_t WriteDirectly(const char* bytes, std::size_t count);
     void FlushPendingWrites();
+    // Bytes handed to the port that have not left yet: Qt's buffer and the driver's queue.
+    qint64 BytesNotYetGone() const;
+    void WatchWrites();
+    void FailWrites();
     void Tell(LineDirection direction, const uint8_t* bytes, std::size_t count);
 
     LinkSettings& settings_;
@@ -77,6 +93,15 @@ class SerialLink : public QObject {
     // one piece, since a run writes its frames and numbers one byte at a time.
     std::vector<char> outgoing_;
     bool handOverQueued_ = false;
+    // The flow-control fields the program has turned on; the port keeps them across
+    // connections.
+    FlowFields flow_;
+    // Looks, while handed bytes wait, whether any of them leave.
+    QTimer* writeWatch_ = nullptr;
+    qint64 handedOver_ = 0;  // bytes handed to the port since it was opened
+    qint64 goneAtLastLook_ = 0;
+    QElapsedTimer sinceProgress_;  // since a byte last left
+    QElapsedTimer sinceLook_;
     std::vector<LineTap*> taps_;
 };
 

@@ -18,7 +18,9 @@ CDragListCtrl::CDragListCtrl(QWidget* parent) : ListControl(new ListRowModel, pa
     setHeaderHidden(true);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     SetColumn(QStringLiteral("No."), 450);
-    Drag().SetAfterDrop([this](const zev::DropResult& drop) { AfterDrop(drop); });
+    // Reorders the rows with the mouse; the list is its parent.
+    auto* drag = new DragEngine(*this);
+    drag->SetAfterDrop([this](const zev::DropResult& drop) { AfterDrop(drop); });
     connect(this, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { emit RowDoubleClicked(index.row()); });
 }

@@ -11,7 +11,6 @@
 #include <algorithm>
 
 #include "database/ChannelDatabase.h"
-#include "editing/ChangeSink.h"
 #include "editing/ChannelFilter.h"
 #include "editing/ChannelSlots.h"
 #include "lists/CChannelEditDlg.h"
@@ -22,17 +21,10 @@
 const QString CZuzeListViewView::kToolTip = QStringLiteral(
     "Double-click to edit, right-click for the menu, drag selected rows to reorder.");
 
-namespace {
-
-const QString kInformation = QStringLiteral("Information");
-const QString kAppTitle = QStringLiteral("zev");
-
-}  // namespace
-
-// The rows as the channel editor sees them.
-class CZuzeListViewView::EditorRows : public zev::ChannelRows {
+// The view as the channel commands see it.
+class CZuzeListViewView::CommandHost : public ChannelCommandHost {
   public:
-    explicit EditorRows(CZuzeListViewView& view) : view_(view) {}
+    explicit CommandHost(CZuzeListViewView& view) : view_(view) {}
 
     bool ShowsTv() const override { return view_.channels_->TvList(); }
     std::size_t RowCount() const override {
@@ -49,6 +41,30 @@ class CZuzeListViewView::EditorRows : public zev::ChannelRows {
         view_.channels_->SetNumbers(positions);
     }
 
+    std::vector<std::size_t> SelectedRows() const override { return view_.SelectedRows(); }
+    bool Filtered() const override { return view_.Filtered(); }
+    void Refill(std::optional<std::size_t> pinned) override {
+        view_.Fill(view_.channels_->TvList(), view_.channels_->HexMode(), true, pinned);
+    }
+    void ReselectRow(std::size_t row) override {
+        const int r = static_cast<int>(row);
+        if (r >= view_.RowCount()) return;
+        view_.SetRowSelected(r, false);
+        if (view_.FocusedRow() == r) view_.SetFocusedRow(-1);
+        view_.setFocus();
+        view_.SetRowSelected(r, true);
+        view_.scrollTo(view_.channels_->index(r, 0));
+    }
+    void ShowMoveCursor(bool shown) override { view_.SetCursorState(shown ? 1 : 0); }
+    bool RunEditDialog(zev::ChannelEntry& record) override { return view_.RunEditDialog(record); }
+    bool RunRecordList(RecordList list) override {
+        RecordDialogs* dialogs = view_.recordDialogs_;
+        if (dialogs == nullptr) return false;
+        return list == RecordList::Transponders ? dialogs->RunTransponderList(&view_)
+                                                : dialogs->RunSatelliteList(&view_);
+    }
+    void Repaint() override { view_.viewport()->update(); }
+
   private:
     CZuzeListViewView& view_;
 };
@@ -59,11 +75,18 @@ CZuzeListViewView::CZuzeListViewView(zev::ChannelDatabase& db, bool leftAligned,
       db_(db),
       prompts_(prompts),
       channels_(static_cast<ChannelListModel*>(&ListControl::Rows())),
-      editorRows_(std::make_unique<EditorRows>(*this)),
-      editor_(db) {
+      drag_(new DragEngine(*this)),
+      host_(std::make_unique<CommandHost>(*this)),
+      commands_(db, prompts, *host_) {
     ApplyColumns();
     BuildPopupMenu();
-    Drag().SetAfterDrop([this](const zev::DropResult& drop) { AfterDrop(drop); });
+    drag_->SetAfterDrop([this](const zev::DropResult& drop) {
+        commands_.AfterDrop(drop);
+        viewport()->repaint();
+    });
+    // Installed after the DragEngine, so it sees each press first: a press on a selected row,
+    // which the engine keeps for a drag, still ends a pending Move Channel.
+    viewport()->installEventFilter(this);
 }
 
 CZuzeListViewView::~CZuzeListViewView() = default;
@@ -97,8 +120,8 @@ void CZuzeListViewView::Fill(bool tvListMode, bool hexMode, bool keepScroll,
                              std::optional<std::size_t> pinned) {
     // The rows a pending Move Channel collected or a drag picked up may no longer be these
     // rows.
-    CancelPendingMove();
-    Drag().Cancel();
+    commands_.CancelPendingMove();
+    drag_->Cancel();
     channels_->SetModes(tvListMode, hexMode);
     const zev::ChannelListShape shape = zev::ShapeOf(db_.header, tvListMode);
     std::vector<ListRow> rows;
@@ -134,32 +157,8 @@ void CZuzeListViewView::SetFilterText(const QString& text) {
     emit FilterTextChanged(text);
 }
 
-std::optional<std::size_t> CZuzeListViewView::PositionOfRow(int row) const {
-    if (row < 0 || row >= RowCount()) return std::nullopt;
-    const int number = channels_->Row(row).number;
-    const zev::ChannelListShape shape = zev::ShapeOf(db_.header, channels_->TvList());
-    if (number < 1 || static_cast<std::size_t>(number) > shape.rows) return std::nullopt;
-    return static_cast<std::size_t>(number - 1);
-}
-
-int CZuzeListViewView::RowOfPosition(std::size_t position) const {
-    // The rows show their positions in rising order.
-    int low = 0;
-    int high = RowCount();
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        if (static_cast<std::size_t>(channels_->Row(middle).number) < position + 1) {
-            low = middle + 1;
-        } else {
-            high = middle;
-        }
-    }
-    return low < RowCount() && channels_->Row(low).number == static_cast<int>(position + 1) ? low
-                                                                                            : -1;
-}
-
 void CZuzeListViewView::SelectRows(std::span<const std::size_t> rows) {
-    CancelPendingMove();
+    commands_.CancelPendingMove();
     // The rows are list positions: every channel is shown first, whatever the filter hid.
     if (Filtered()) SetFilterText(QString());
     std::vector<std::size_t> sorted(rows.begin(), rows.end());
@@ -192,202 +191,25 @@ void CZuzeListViewView::SelectRows(std::span<const std::size_t> rows) {
 
 // ---- commands ---------------------------------------------------------------------------
 
-bool CZuzeListViewView::PassesChecks(int id) {
-    const zev::DatabaseHeader& h = db_.header;
-    if (h.SatCount == 0 && id != kSatelliteList) {
-        prompts_.Inform(QStringLiteral("You must add a satellite first!"), kInformation);
-        return false;
-    }
-    if (h.TpCount == 0 && id != kTransponderList && id != kSatelliteList) {
-        prompts_.Inform(QStringLiteral("You must add a tp first!"), kInformation);
-        return false;
-    }
-    if (id != kNewChannel && id != kTransponderList && id != kSatelliteList && RowCount() == 0) {
-        const bool hiddenByFilter = Filtered() && zev::ShapeOf(h, channels_->TvList()).rows > 0;
-        prompts_.Inform(hiddenByFilter        ? QStringLiteral("No channel matches the filter.")
-                        : channels_->TvList() ? QStringLiteral("No Tv channel")
-                                              : QStringLiteral("No Radio channel"),
-                        kInformation);
-        return false;
-    }
-    return true;
+void CZuzeListViewView::OnPopupCommand(int id) { commands_.Run(id); }
+
+void CZuzeListViewView::EditRow(int row) {
+    if (row >= 0) commands_.EditRow(static_cast<std::size_t>(row));
 }
 
-void CZuzeListViewView::OnPopupCommand(int id) {
-    if (id < kFirstPopupCommand || id > kLastPopupCommand) return;
-    if (!PassesChecks(id)) return;
-    switch (id) {
-        case kEditChannel:
-            OnEditChannel();
-            break;
-        case kNewChannel:
-            OnNewChannel();
-            break;
-        case kMoveChannel:
-            OnMoveChannel();
-            break;
-        case kDeleteChannel:
-            OnDeleteChannel();
-            break;
-        case kTransponderList:
-            OnTransponderList();
-            break;
-        case kSatelliteList:
-            OnSatelliteList();
-            break;
-        default:
-            break;  // ids without a command
-    }
+void CZuzeListViewView::OnTransponderList() {
+    commands_.OpenRecordList(ChannelCommandHost::RecordList::Transponders);
+}
+
+void CZuzeListViewView::OnSatelliteList() {
+    commands_.OpenRecordList(ChannelCommandHost::RecordList::Satellites);
 }
 
 bool CZuzeListViewView::RunEditDialog(zev::ChannelEntry& record) {
     CChannelEditDlg dialog(db_, record, prompts_, recordDialogs_, this);
     const bool ok = prompts_.RunDialog(dialog) == QDialog::Accepted;
     if (ok) record = dialog.Record();
-    // The Transponder Pick may have edited a transponder that other rows show.
-    viewport()->update();
     return ok;
-}
-
-void CZuzeListViewView::OnEditChannel() { EditRow(FirstSelectedRow()); }
-
-void CZuzeListViewView::EditRow(int row) {
-    const std::optional<std::size_t> position = PositionOfRow(row);
-    if (!position) return;
-    const zev::ChannelListShape shape = zev::ShapeOf(db_.header, channels_->TvList());
-    const std::size_t slot = shape.Slot(*position);
-    zev::ChannelEntry record = db_.channels[slot];
-    if (!RunEditDialog(record)) return;
-    const bool changed = !(record == db_.channels[slot]);
-    editor_.Store(*editorRows_, slot, record, static_cast<std::size_t>(row));
-    if (changed) Report(QStringLiteral("Edit Channel"));
-}
-
-void CZuzeListViewView::OnNewChannel() {
-    const zev::DatabaseHeader& h = db_.header;
-    if (zev::ChannelSlotsFull(h)) {
-        prompts_.Message(
-            QStringLiteral("There's only %1 Channel can be add!").arg(h.ChannelCapacity), kAppTitle,
-            zev::MsgIcon::None, zev::MsgButtons::Ok, zev::MsgAnswer::Ok);
-        return;
-    }
-    const bool tv = channels_->TvList();
-    const zev::ChannelListShape shape = zev::ShapeOf(h, tv);
-    const int selected = FirstSelectedRow();
-    const std::optional<std::size_t> selectedPosition = PositionOfRow(selected);
-    const bool empty = RowCount() == 0 || shape.rows == 0;
-    // Without a selection the new channel follows the last channel shown: the list's last, or
-    // the last one the filter lets through.
-    const std::size_t lastShown = Filtered() && !empty
-                                      ? PositionOfRow(RowCount() - 1).value_or(shape.rows - 1)
-                                      : shape.rows - 1;
-
-    zev::ChannelEntry record;
-    if (empty) {
-        record.TpNumber = 1;
-    } else {
-        record = db_.channels[shape.Slot(selectedPosition.value_or(lastShown))];
-    }
-    const bool ok = RunEditDialog(record);
-
-    int row = -1;  // the row that shows the new channel, or the template after Cancel
-    if (ok) {
-        record.RadioFlag = tv ? 0 : 1;
-        const std::size_t insertPosition =
-            selectedPosition ? *selectedPosition : (empty ? shape.rows : lastShown + 1);
-        const std::size_t slot = tv ? insertPosition : shape.capacity - 1 - insertPosition;
-        if (editor_.Insert(record, slot) == 0) {
-            // The new channel stays in sight even where the filter would hide it.
-            Fill(tv, channels_->HexMode(), true, insertPosition);
-            Report(QStringLiteral("New Channel"));
-            row = RowOfPosition(insertPosition);
-        }
-    } else if (!empty) {
-        row = selected >= 0 ? selected : RowCount() - 1;
-    }
-    if (row < 0 || row >= RowCount()) return;
-    SetRowSelected(row, false);
-    if (FocusedRow() == row) SetFocusedRow(-1);
-    setFocus();
-    SetRowSelected(row, true);
-    scrollTo(channels_->index(row, 0));
-}
-
-void CZuzeListViewView::OnMoveChannel() {
-    std::vector<std::size_t> selected = SelectedRows();
-    if (selected.empty()) return;
-    collected_ = std::move(selected);
-    movePending_ = true;
-    SetCursorState(1);
-}
-
-void CZuzeListViewView::EndPendingMove(QPoint pos) {
-    SetCursorState(0);
-    if (!movePending_) return;
-    movePending_ = false;
-    const std::vector<std::size_t> collected = std::move(collected_);
-    collected_.clear();
-    // A click beside the rows names no target: the move ends without moving anything.
-    const int target = RowAt(pos);
-    if (target < 0) return;
-    std::size_t moving = 0;
-    for (std::size_t row : collected) {
-        if (row < static_cast<std::size_t>(RowCount()) && row != static_cast<std::size_t>(target)) {
-            ++moving;
-        }
-    }
-    if (editor_.MoveChannels(*editorRows_, collected, static_cast<std::size_t>(target))) {
-        Report(Counted("Move", moving));
-    }
-}
-
-void CZuzeListViewView::CancelPendingMove() {
-    movePending_ = false;
-    collected_.clear();
-    SetCursorState(0);
-}
-
-void CZuzeListViewView::OnDeleteChannel() {
-    CancelPendingMove();
-    const std::vector<std::size_t> collected = SelectedRows();
-    const std::size_t deleted = editor_.DeleteChannels(*editorRows_, collected);
-    if (deleted > 0) Report(Counted("Delete", deleted));
-}
-
-void CZuzeListViewView::OnTransponderList() {
-    if (recordDialogs_ == nullptr) return;
-    if (recordDialogs_->RunTransponderList(this)) {
-        Refill(channels_->TvList(), channels_->HexMode());
-    } else {
-        viewport()->update();  // edited transponders show at once
-    }
-}
-
-void CZuzeListViewView::OnSatelliteList() {
-    if (recordDialogs_ == nullptr) return;
-    if (recordDialogs_->RunSatelliteList(this)) {
-        Refill(channels_->TvList(), channels_->HexMode());
-    } else {
-        viewport()->update();
-    }
-}
-
-void CZuzeListViewView::AfterDrop(const zev::DropResult& drop) {
-    CancelPendingMove();
-    const bool moved = editor_.RebuildFromList(*editorRows_);
-    viewport()->repaint();
-    if (moved) Report(Counted("Drag", drop.movedCount));
-}
-
-void CZuzeListViewView::Report(const QString& description) {
-    if (changes_ != nullptr) changes_->DatabaseChanged(description.toStdString());
-}
-
-QString CZuzeListViewView::Counted(const char* verb, std::size_t count) {
-    return QStringLiteral("%1 %2 %3")
-        .arg(QString::fromLatin1(verb))
-        .arg(count)
-        .arg(count == 1 ? QStringLiteral("Channel") : QStringLiteral("Channels"));
 }
 
 // ---- mouse, keys, cursor, tool tips ---------------------------------------------------------
@@ -406,9 +228,15 @@ void CZuzeListViewView::SetCursorState(int state) {
     }
 }
 
-void CZuzeListViewView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) EndPendingMove(event->position().toPoint());
-    ListControl::mousePressEvent(event);
+bool CZuzeListViewView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() == Qt::LeftButton) {
+            const int row = RowAt(press->position().toPoint());
+            commands_.EndPendingMove(row >= 0 ? std::optional<std::size_t>(row) : std::nullopt);
+        }
+    }
+    return ListControl::eventFilter(watched, event);
 }
 
 void CZuzeListViewView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -441,8 +269,8 @@ void CZuzeListViewView::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    if (event->key() == Qt::Key_Escape && movePending_) {
-        CancelPendingMove();
+    if (event->key() == Qt::Key_Escape && commands_.MovePending()) {
+        commands_.CancelPendingMove();
         event->accept();
         return;
     }

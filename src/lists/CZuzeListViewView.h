@@ -1,13 +1,10 @@
 // The channel list: the TV or the radio channels of the database, one row per channel in the
-// receiver's order. Its popup menu and double click edit channels, a Move Channel waits for
-// the click that names the target row, rows are reordered by dragging them, and F11 and F12
-// open the transponder and satellite lists.
+// receiver's order, filled and narrowed by a filter text, with the mouse, keys and tool tips
+// of the list. Its popup menu, double click, F11 and F12 lead to the channel commands
+// (ChannelCommands), which it hosts; rows are reordered by dragging them (DragEngine).
 //
 // A filter text narrows the rows to the channels that match it; each row still shows its list
-// position in "No.", and every command works on the channels the rows show: Edit and Delete on
-// them, New inserts at the selected channel's place (or after the last channel shown), and Move
-// Channel and drags reorder the shown channels among the places they hold, leaving the hidden
-// channels where they are.
+// position in "No.", and every command works on the channels the rows show.
 #pragma once
 
 #include <QString>
@@ -16,8 +13,7 @@
 #include <span>
 #include <vector>
 
-#include "editing/ChannelListEditor.h"
-#include "editing/RowMoves.h"
+#include "lists/ChannelCommands.h"
 #include "lists/ChannelListModel.h"
 #include "lists/ListControl.h"
 
@@ -26,6 +22,7 @@ class ChangeSink;
 class ChannelDatabase;
 }  // namespace zev
 
+class DragEngine;
 class QMenu;
 class RecordDialogs;
 class UiPrompts;
@@ -35,14 +32,12 @@ class CZuzeListViewView : public ListControl {
   public:
     static constexpr int kColumnCount = ChannelListModel::kColumnCount;
     // Popup menu commands; 9002 to 9102 all reach OnPopupCommand.
-    static constexpr int kFirstPopupCommand = 9002;
-    static constexpr int kLastPopupCommand = 9102;
-    static constexpr int kEditChannel = 9003;
-    static constexpr int kNewChannel = 9004;
-    static constexpr int kMoveChannel = 9005;
-    static constexpr int kDeleteChannel = 9006;
-    static constexpr int kTransponderList = 9007;
-    static constexpr int kSatelliteList = 9008;
+    static constexpr int kEditChannel = ChannelCommands::kEditChannel;
+    static constexpr int kNewChannel = ChannelCommands::kNewChannel;
+    static constexpr int kMoveChannel = ChannelCommands::kMoveChannel;
+    static constexpr int kDeleteChannel = ChannelCommands::kDeleteChannel;
+    static constexpr int kTransponderList = ChannelCommands::kTransponderList;
+    static constexpr int kSatelliteList = ChannelCommands::kSatelliteList;
     // The tool tip over every cell.
     static const QString kToolTip;
 
@@ -56,7 +51,7 @@ class CZuzeListViewView : public ListControl {
     // dialog's "&Transponderlist" without effect.
     void SetRecordDialogs(RecordDialogs* dialogs) { recordDialogs_ = dialogs; }
     // Told once per command that changed the database.
-    void SetChangeSink(zev::ChangeSink* sink) { changes_ = sink; }
+    void SetChangeSink(zev::ChangeSink* sink) { commands_.SetChangeSink(sink); }
 
     // Rebuilds all rows: TV channels when `tvListMode`, else radio; numbers in hexadecimal
     // when `hexMode`; only the channels the filter text lets through. Nothing is selected
@@ -71,10 +66,6 @@ class CZuzeListViewView : public ListControl {
     void SetFilterText(const QString& text);
     const QString& FilterText() const { return filterText_; }
     bool Filtered() const { return !filterText_.isEmpty(); }
-    // The list position (0-based) of the channel a row shows; none for no such row. The row
-    // that shows a list position, or -1 (the filter may hide it).
-    std::optional<std::size_t> PositionOfRow(int row) const;
-    int RowOfPosition(std::size_t position) const;
 
     // The frame's Transponder List (F11) and Satellite List (F12).
     void OnTransponderList();
@@ -85,9 +76,11 @@ class CZuzeListViewView : public ListControl {
     void EditRow(int row);
 
     ChannelListModel& Channels() const { return *channels_; }
+    // Reorders the rows with the mouse; belongs to the view.
+    DragEngine& Drag() const { return *drag_; }
     QString CellText(int row, int column) const { return channels_->CellText(row, column); }
     QMenu& PopupMenu() const { return *popup_; }
-    bool MovePending() const { return movePending_; }
+    bool MovePending() const { return commands_.MovePending(); }
     int CursorState() const { return cursorState_; }
 
   signals:
@@ -100,14 +93,15 @@ class CZuzeListViewView : public ListControl {
     // Runs the Channel Edit dialog on `record`; true, with the record changed, on OK.
     virtual bool RunEditDialog(zev::ChannelEntry& record);
 
-    void mousePressEvent(QMouseEvent* event) override;
+    // Sees the viewport's presses before the DragEngine does, which may take them.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
   private:
-    class EditorRows;
+    class CommandHost;
 
     // Refill, keeping the scroll position when `keepScroll`; the channel at `pinned` is shown
     // even when the filter would hide it (a channel just added).
@@ -116,31 +110,17 @@ class CZuzeListViewView : public ListControl {
     void BuildPopupMenu();
     void ShowPopupMenu(QPoint globalPos);
     QPoint KeyboardMenuPoint() const;
-    bool PassesChecks(int id);
-    void OnEditChannel();
-    void OnNewChannel();
-    void OnMoveChannel();
-    void OnDeleteChannel();
-    // The left button went down at `pos`: a pending Move Channel ends, moving the collected
-    // channels to the row clicked (none when the click hits no row).
-    void EndPendingMove(QPoint pos);
-    void CancelPendingMove();
     void SetCursorState(int state);
-    void AfterDrop(const zev::DropResult& drop);
-    void Report(const QString& description);
-    static QString Counted(const char* verb, std::size_t count);
 
     zev::ChannelDatabase& db_;
     UiPrompts& prompts_;
     ChannelListModel* channels_;
-    std::unique_ptr<EditorRows> editorRows_;
-    zev::ChannelListEditor editor_;
+    DragEngine* drag_;
+    std::unique_ptr<CommandHost> host_;
+    ChannelCommands commands_;
     RecordDialogs* recordDialogs_ = nullptr;
-    zev::ChangeSink* changes_ = nullptr;
     QMenu* popup_ = nullptr;
     bool filled_ = false;
     QString filterText_;
     int cursorState_ = 0;
-    bool movePending_ = false;
-    std::vector<std::size_t> collected_;
 };

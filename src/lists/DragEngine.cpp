@@ -8,9 +8,28 @@
 #include "lists/DragPicture.h"
 #include "lists/ListControl.h"
 
-DragEngine::DragEngine(ListControl& list) : QObject(&list), list_(list) {}
+DragEngine::DragEngine(ListControl& list)
+    : QObject(&list), list_(list), viewport_(list.viewport()) {
+    viewport_->installEventFilter(this);
+}
 
 DragEngine::~DragEngine() = default;
+
+bool DragEngine::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == viewport_) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+                return MousePress(static_cast<QMouseEvent*>(event));
+            case QEvent::MouseMove:
+                return MouseMove(static_cast<QMouseEvent*>(event));
+            case QEvent::MouseButtonRelease:
+                return MouseRelease(static_cast<QMouseEvent*>(event));
+            default:
+                break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 bool DragEngine::MousePress(QMouseEvent* event) {
     pressed_ = false;
@@ -52,12 +71,11 @@ bool DragEngine::MouseMove(QMouseEvent* event) {
     }
 
     picture_->Follow(event->globalPosition().toPoint());
-    QWidget* viewport = list_.viewport();
-    if (pos.y() >= 0 && pos.y() < viewport->height()) Highlight(list_.RowAt(QPoint(8, pos.y())));
+    if (pos.y() >= 0 && pos.y() < viewport_->height()) Highlight(list_.RowAt(QPoint(8, pos.y())));
 
     if (pos.y() < 0) {
         SetDirection(Up);
-    } else if (pos.y() >= viewport->height()) {
+    } else if (pos.y() >= viewport_->height()) {
         SetDirection(Down);
     } else {
         StopTimer();
@@ -101,7 +119,7 @@ bool DragEngine::BeginDrag(QPoint cursor) {
         std::vector<std::size_t> rows(dragged_.begin(), dragged_.end());
         picture_ = DragPicture::Build(list_, rows, cursor);
         if (picture_) {
-            picture_->Follow(list_.viewport()->mapToGlobal(cursor));
+            picture_->Follow(viewport_->mapToGlobal(cursor));
             picture_->show();
         }
     }
@@ -119,7 +137,7 @@ void DragEngine::Highlight(int row) {
     savedState_ = list_.IsRowSelected(row);
     list_.SetRowSelected(row, true);
     dropTarget_ = row;
-    list_.viewport()->repaint();
+    viewport_->repaint();
 }
 
 void DragEngine::UndoHighlight() {

@@ -1,5 +1,6 @@
 // Reordering the rows of a list by dragging them with the mouse, shared by the channel list and
-// the satellite and transponder lists. A press on a row and a move beyond the drag distance
+// the satellite and transponder lists. It watches the list's viewport as an event filter and
+// belongs to the list (its Qt parent). A press on a row and a move beyond the drag distance
 // begin the drag with every selected row; the picture follows the cursor, the row under it is
 // highlighted by borrowing its selected state (the rows will land after it), and holding the
 // cursor above or below the rows scrolls the list a line every 100 ms. Releasing the button
@@ -19,6 +20,7 @@
 class DragPicture;
 class ListControl;
 class QMouseEvent;
+class QWidget;
 
 class DragEngine : public QObject {
     Q_OBJECT
@@ -26,6 +28,7 @@ class DragEngine : public QObject {
     static constexpr int kScrollIntervalMs = 100;
     enum ScrollDirection { None = 0, Up = 1, Down = 2 };
 
+    // Watches the mouse on `list`'s viewport from now on; `list` is its parent.
     explicit DragEngine(ListControl& list);
     ~DragEngine() override;
 
@@ -34,16 +37,6 @@ class DragEngine : public QObject {
         afterDrop_ = std::move(action);
     }
 
-    // The list's mouse events; true when the engine took the event.
-    bool MousePress(QMouseEvent* event);
-    bool MouseMove(QMouseEvent* event);
-    bool MouseRelease(QMouseEvent* event);
-
-    // Begins a drag of the selected rows with the cursor at `cursor` (viewport coordinates);
-    // false when no row is selected or there is nothing to draw.
-    bool BeginDrag(QPoint cursor);
-    // One auto-scroll step.
-    void ScrollStep();
     // Ends a running drag without moving any row: the rows it picked up are gone (the list was
     // filled again meanwhile, by an undo or a filter keystroke).
     void Cancel();
@@ -57,9 +50,20 @@ class DragEngine : public QObject {
     const std::vector<int>& DraggedRows() const { return dragged_; }
 
   protected:
+    // Takes the viewport's presses, moves and releases it needs; the list sees the others.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
   private:
+    // The viewport's mouse events; true when the engine took the event.
+    bool MousePress(QMouseEvent* event);
+    bool MouseMove(QMouseEvent* event);
+    bool MouseRelease(QMouseEvent* event);
+    // Begins a drag of the selected rows with the cursor at `cursor` (viewport coordinates);
+    // false when no row is selected or there is nothing to draw.
+    bool BeginDrag(QPoint cursor);
+    // One auto-scroll step.
+    void ScrollStep();
     void Highlight(int row);
     void UndoHighlight();
     void SetDirection(ScrollDirection direction);
@@ -69,6 +73,7 @@ class DragEngine : public QObject {
     void DiscardPicture();
 
     ListControl& list_;
+    QWidget* viewport_;
     std::function<void(const zev::DropResult&)> afterDrop_;
 
     std::vector<int> dragged_;

@@ -25,7 +25,6 @@ class DragPicture : public QWidget {
     QPoint HotSpot() const { return hotSpot_; }
     // Places the picture for the cursor at `globalCursor`.
     void Follow(QPoint globalCursor);
-    const QPixmap& Pixmap() const { return pixmap_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,11 +2,8 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-
-#include "lists/DragEngine.h"
 
 struct ListControl::ViewState {
     std::vector<char> selected;  // per row
@@ -25,15 +22,13 @@ ListControl::ListControl(ListRowModel* model, QWidget* parent) : QTreeView(paren
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    // Rows are reordered by the DragEngine; Qt's own drag and its auto-scroll stay off.
+    // Rows are reordered by the DragEngine the owner installs; Qt's own drag and its
+    // auto-scroll stay off.
     setDragEnabled(false);
     setAutoScroll(false);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
-    drag_ = std::make_unique<DragEngine>(*this);
 }
-
-ListControl::~ListControl() = default;
 
 void ListControl::ApplyColumns() {
     const std::vector<ListColumn>& columns = rows_->Columns();
@@ -212,19 +207,4 @@ void ListControl::dataChanged(const QModelIndex& topLeft, const QModelIndex& bot
         return;
     }
     QTreeView::dataChanged(topLeft, bottomRight, roles);
-}
-
-void ListControl::mousePressEvent(QMouseEvent* event) {
-    if (drag_->MousePress(event)) return;
-    QTreeView::mousePressEvent(event);
-}
-
-void ListControl::mouseMoveEvent(QMouseEvent* event) {
-    if (drag_->MouseMove(event)) return;
-    QTreeView::mouseMoveEvent(event);
-}
-
-void ListControl::mouseReleaseEvent(QMouseEvent* event) {
-    if (drag_->MouseRelease(event)) return;
-    QTreeView::mouseReleaseEvent(event);
 }

@@ -1,19 +1,16 @@
 // A report-style list control on Qt's model/view: a tree view without branches over a
-// ListRowModel, with full-row selection, the row operations the list editors use, and a
-// DragEngine that reorders rows with the mouse. Changes of many rows at once keep each row's
-// selected state, the current row and the scroll position.
+// ListRowModel, with full-row selection and the row operations the list editors and the
+// DragEngine use. Changes of many rows at once keep each row's selected state, the current row
+// and the scroll position.
 #pragma once
 
 #include <QTreeView>
 #include <cstddef>
-#include <functional>
-#include <memory>
 #include <span>
 #include <vector>
 
 #include "lists/ListRowModel.h"
 
-class DragEngine;
 class QPainter;
 
 class ListControl : public QTreeView {
@@ -21,7 +18,6 @@ class ListControl : public QTreeView {
   public:
     // Takes ownership of `model`.
     explicit ListControl(ListRowModel* model, QWidget* parent = nullptr);
-    ~ListControl() override;
 
     ListRowModel& Rows() const { return *rows_; }
     int RowCount() const { return rows_->RowCount(); }
@@ -51,16 +47,12 @@ class ListControl : public QTreeView {
     // One line up (negative) or down.
     void ScrollLines(int lines);
 
-    DragEngine& Drag() { return *drag_; }
     // Draws one row as the view shows it, `rowRect` (viewport coordinates) shifted by `offset`.
     void RenderRow(QPainter& painter, int row, QPoint offset) const;
 
   protected:
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                      const QList<int>& roles = QList<int>()) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     struct ViewState;
@@ -68,5 +60,4 @@ class ListControl : public QTreeView {
     void RestoreState(const ViewState& state);
 
     ListRowModel* rows_;
-    std::unique_ptr<DragEngine> drag_;
 };

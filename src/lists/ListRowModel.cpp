@@ -28,8 +28,6 @@ QVariant ListRowModel::data(const QModelIndex& index, int role) const {
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(
                 columns_[static_cast<std::size_t>(index.column())].alignment | Qt::AlignVCenter);
-        case Qt::UserRole:
-            return QVariant::fromValue(Row(index.row()).data);
         default:
             return {};
     }
@@ -73,16 +71,6 @@ void ListRowModel::SetRowText(int row, const QString& text) {
     emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
-void ListRowModel::SetRowData(int row, qintptr data) {
-    if (row < 0 || row >= RowCount()) return;
-    rows_[static_cast<std::size_t>(row)].data = data;
-}
-
-void ListRowModel::SetRowChecked(int row, bool checked) {
-    if (row < 0 || row >= RowCount()) return;
-    rows_[static_cast<std::size_t>(row)].checked = checked;
-}
-
 void ListRowModel::MarkDecimal(int first, int last) {
     first = std::max(first, 0);
     last = std::min(last, RowCount() - 1);
@@ -91,21 +79,12 @@ void ListRowModel::MarkDecimal(int first, int last) {
     emit dataChanged(index(first, 0), index(last, columnCount() - 1), {Qt::DisplayRole});
 }
 
-void ListRowModel::Renumber() {
-    for (std::size_t r = 0; r < rows_.size(); ++r) rows_[r].number = static_cast<int>(r + 1);
-    if (!rows_.empty()) emit dataChanged(index(0, 0), index(RowCount() - 1, 0));
-}
-
 void ListRowModel::SetNumbers(std::span<const std::size_t> positions) {
     if (positions.size() != rows_.size()) return;
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         rows_[r].number = static_cast<int>(positions[r] + 1);
     }
     if (!rows_.empty()) emit dataChanged(index(0, 0), index(RowCount() - 1, 0));
-}
-
-void ListRowModel::CellsChanged() {
-    if (!rows_.empty()) emit dataChanged(index(0, 0), index(RowCount() - 1, columnCount() - 1));
 }
 
 void ListRowModel::ResetRows(std::vector<ListRow> rows) {

@@ -1,5 +1,5 @@
 // The rows of a list control as a Qt model: per row the number in column 0, a text for lists of
-// one text column, item data, a check mark and whether the row was written again in decimal.
+// one text column and whether the row was written again in decimal.
 // Which rows are selected is kept by the view's selection model, not here. Cell texts come
 // from CellText, so a list can draw them from elsewhere (the channel list from the database).
 #pragma once
@@ -13,8 +13,6 @@
 struct ListRow {
     int number = 0;        // column 0 of a numbered list: the position at the last numbering
     QString text;          // the text of a single-column list
-    qintptr data = 0;      // item data
-    bool checked = false;  // check mark
     bool decimal = false;  // written again in decimal since the list was filled
 };
 
@@ -47,15 +45,9 @@ class ListRowModel : public QAbstractTableModel {
     void InsertRow(int row, ListRow value);
     void RemoveRow(int row);
     void SetRowText(int row, const QString& text);
-    void SetRowData(int row, qintptr data);
-    void SetRowChecked(int row, bool checked);
     void MarkDecimal(int first, int last);
-    // Column 0 of every row becomes its position + 1.
-    void Renumber();
     // Column 0 of row r becomes positions[r] + 1 (one position per row).
     void SetNumbers(std::span<const std::size_t> positions);
-    // Every cell may show something else now (the data behind the texts changed).
-    void CellsChanged();
 
     // Changes of many rows, announced as one reset; ListControl keeps the view's state.
     void ResetRows(std::vector<ListRow> rows);

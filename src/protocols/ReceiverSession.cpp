@@ -255,11 +255,22 @@ void ReceiverSession::OnLinkDisconnected() {
 }
 
 void ReceiverSession::OnLinkLost(const std::string& reason) {
-    host_.AppendText(
-        Format("\nThe connection to %s was lost: %s", host_.PortName().c_str(), reason.c_str()));
+    EndOnLinkFailure(
+        Format("\nThe connection to %s was lost: %s", host_.PortName().c_str(), reason.c_str()),
+        RunReason::LinkLost);
+}
+
+void ReceiverSession::OnWriteFailed(const std::string& reason) {
+    EndOnLinkFailure(Format("\nSending to %s failed: %s. The port is closed.",
+                            host_.PortName().c_str(), reason.c_str()),
+                     RunReason::WriteFailed);
+}
+
+void ReceiverSession::EndOnLinkFailure(const std::string& line, RunReason reason) {
+    host_.AppendText(line);
     host_.CloseLink();
     host_.ShowConnected(false, false);
-    EndRun(RunEnd::Failed, RunReason::LinkLost);
+    EndRun(RunEnd::Failed, reason);
 }
 
 // ---- what the commands share ----------------------------------------------------------------
@@ -285,6 +296,9 @@ bool ReceiverSession::HasExtension(ProtocolMode mode, const std::string& dataFil
 }
 
 void ReceiverSession::PrepareRun(bool otaLoader) {
+    // A command given while another run is active starts over: the run it ends has its say
+    // (the update is incomplete) before the new run's first line.
+    EndRun(RunEnd::Stopped, RunReason::Restarted);
     host_.ShowConnected(false, false);
     host_.AppendText("\n*****************************************************");
     host_.AppendText("\n** ZEV Management Utility for Orvane-Settop Box **");
@@ -306,10 +320,10 @@ std::unique_ptr<RunFile> ReceiverSession::OpenDataFile(ProtocolMode mode,
     std::unique_ptr<RunFile> file = RunFile::Open(dataFile, error);
     if (!file) {
         const std::string text = Format(failedFormat, dataFile.c_str());
-        host_.Message(text, kAppTitle, MsgIcon::Exclamation);
+        // A file problem, so a warning; the box also says why (a file that is not there, one
+        // that is no regular file), the terminal has the line alone.
+        host_.Message(text + "\n" + error.Sentence(), "Warning", MsgIcon::Exclamation);
         host_.AppendText(text);
-        // Why, on a line of its own: a file that is not there, or one that is no regular file.
-        host_.AppendText("\n" + error.Sentence());
         ReportRefused(mode, RunReason::FileUnreadable);
         return nullptr;
     }
@@ -335,8 +349,6 @@ bool ReceiverSession::OpenLinkForRun(ProtocolMode mode) {
 
 void ReceiverSession::BeginRun(std::unique_ptr<ReceiverRun> run, const char* portFormat,
                                const char* waiting, RunFollowUp then) {
-    // A command given while another run is active starts over.
-    EndRun(RunEnd::Stopped, RunReason::Restarted);
     run_ = std::move(run);
     followUp_ = std::move(then);
     host_.ShowConnected(true, true);
@@ -372,8 +384,9 @@ void ReceiverSession::ReportRunEnd(LeftRun left, RunEnd end, RunReason reason) {
 
 void ReceiverSession::EndRun(RunEnd end, RunReason reason) {
     // Ended from outside after its first block, a transfer leaves the flash half written.
-    const bool cutShort =
-        run_ && run_->FirstBlockSent() && (end == RunEnd::Stopped || reason == RunReason::LinkLost);
+    const bool fromOutside =
+        end == RunEnd::Stopped || reason == RunReason::LinkLost || reason == RunReason::WriteFailed;
+    const bool cutShort = run_ && run_->FirstBlockSent() && fromOutside;
     LeftRun left = LeaveRun();
     if (cutShort) {
         host_.AppendText(kIncompleteUpdateLine);

@@ -67,6 +67,9 @@ class ReceiverSession : private RunControl {
     // The device went away under a run (adapter pulled, pseudo-terminal closed): report it,
     // close the link and end the run.
     void OnLinkLost(const std::string& reason);
+    // Bytes written to the box could not leave (the link has closed itself): report it and
+    // end the run, which would otherwise wait for ever for an answer to what never went.
+    void OnWriteFailed(const std::string& reason);
 
     // One received byte for the active run (echo is the caller's business).
     void HandleByte(uint8_t value);
@@ -89,14 +92,15 @@ class ReceiverSession : private RunControl {
     bool HasDataFile(ProtocolMode mode, const std::string& dataFile, const char* missing);
     // False, after a terminal line, when the file has another extension.
     bool HasExtension(ProtocolMode mode, const std::string& dataFile, const char* extension);
-    // The status shows no connection until the run begins; the banner names the loader.
+    // Ends the active run, if any; the status shows no connection until the new run begins;
+    // the banner names the loader.
     void PrepareRun(bool otaLoader);
     // Opens the data file and reports it, with a terminal line either way.
     std::unique_ptr<RunFile> OpenDataFile(ProtocolMode mode, const std::string& dataFile,
                                           const char* failedFormat, const char* openedFormat);
     bool OpenLinkForRun(ProtocolMode mode);
-    // Makes `run` the active run (a run still active ends first) and tells which port it uses
-    // and what it waits for. `then` hears how the run ends instead of the host.
+    // Makes `run` the active run (PrepareRun ended the one before) and tells which port it
+    // uses and what it waits for. `then` hears how the run ends instead of the host.
     void BeginRun(std::unique_ptr<ReceiverRun> run, const char* portFormat, const char* waiting,
                   RunFollowUp then = nullptr);
     bool StartLoad(LoadDestination destination, RunFollowUp then);
@@ -105,6 +109,8 @@ class ReceiverSession : private RunControl {
         ProtocolMode mode = ProtocolMode::Idle;
         RunFollowUp then;
     };
+    // Reports a failure of the link on the terminal, closes the link and ends the run.
+    void EndOnLinkFailure(const std::string& line, RunReason reason);
     // Leaves the active run without reporting it; the mode is Idle afterwards.
     LeftRun LeaveRun();
     // Reports how the run ended (nothing when no run was active).

@@ -10,10 +10,10 @@
 #include <functional>
 #include <string>
 
+#include "core/MessageBox.h"
 #include "database/ChannelDatabase.h"
 #include "formats/ParameterDataFile.h"
 #include "formats/ParameterImage.h"
-#include "protocols/MessageBox.h"
 #include "protocols/RunOutcome.h"
 #include "protocols/RunQuestion.h"
 

@@ -47,6 +47,7 @@ enum class RunReason {
     LengthRefused,    // the box announced more settings than the input buffer holds
     LinkStillOpen,    // the loaded settings stay unconverted: Stop Update could not close
     LinkLost,         // the device went away
+    WriteFailed,      // bytes written to the box could not leave (the line stayed held off)
     NotVerified,      // the box's settings differ from those sent (or from the database)
 
     // Stopped:

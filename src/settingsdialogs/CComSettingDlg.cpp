@@ -62,13 +62,13 @@ CComSettingDlg::CComSettingDlg(const zev::LinkSettings& current, const zev::Seri
     flowBox_ = combo_text::Make(ChoiceItems<zev::FlowControl>(), this);
 
     restoreButton_ = LayOutSettingsDialog(this, "COM Setup",
-                                          {{"Port", portBox_},
-                                           {"Bits per second", baudBox_},
-                                           {"Data bits", dataBitsBox_},
-                                           {"Parity", parityBox_},
-                                           {"Stop bits", stopBitsBox_},
-                                           {"Flow control", flowBox_}},
-                                          "Restore Defaults");
+                                          {{"Port", portBox_, 1010},
+                                           {"Bits per second", baudBox_, 1011},
+                                           {"Data bits", dataBitsBox_, 1012},
+                                           {"Parity", parityBox_, 1014},
+                                           {"Stop bits", stopBitsBox_, 1013},
+                                           {"Flow control", flowBox_, 1015}},
+                                          {"Restore Defaults", 1016, 1017, 1018});
     connect(restoreButton_, &QPushButton::clicked, this, &CComSettingDlg::OnRestoreDefaults);
 
     portTimer_ = new QTimer(this);

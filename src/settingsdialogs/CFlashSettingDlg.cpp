@@ -37,6 +37,16 @@ QStringList SortedItems(const std::array<const char*, N>& names) {
     return items;
 }
 
+// An index that names no entry comes as an empty text, which every entry begins with: the
+// first entry is selected, so that OK stores an index that names one.
+void ShowSize(QComboBox* box, const QString& text) {
+    if (text.isEmpty()) {
+        box->setCurrentIndex(0);
+    } else {
+        combo_text::Show(box, text);
+    }
+}
+
 }  // namespace
 
 CFlashSettingDlg::CFlashSettingDlg(const zev::LinkSettings& current, QWidget* parent)
@@ -47,7 +57,8 @@ CFlashSettingDlg::CFlashSettingDlg(const zev::LinkSettings& current, QWidget* pa
     userBox_ = combo_text::Make(SortedItems(kUserSizes), this);
 
     defaultsButton_ = LayOutSettingsDialog(
-        this, "FLASH", {{"Flash Size", flashBox_}, {"UserPara Size", userBox_}}, "Defaults");
+        this, "FLASH", {{"Flash Size", flashBox_, 1038}, {"UserPara Size", userBox_, 1039}},
+        {"Defaults", 1040, 1, 2});
     connect(defaultsButton_, &QPushButton::clicked, this, &CFlashSettingDlg::OnDefaults);
 }
 
@@ -69,8 +80,8 @@ int CFlashSettingDlg::exec() {
 }
 
 void CFlashSettingDlg::ShowMembers() {
-    combo_text::Show(flashBox_, flashSize);
-    combo_text::Show(userBox_, userSize);
+    ShowSize(flashBox_, flashSize);
+    ShowSize(userBox_, userSize);
 }
 
 void CFlashSettingDlg::SaveFile() const {

@@ -16,6 +16,8 @@ class CFlashSettingDlg : public QDialog {
     // `current` supplies the port fields and the indices that a text naming no entry keeps.
     explicit CFlashSettingDlg(const zev::LinkSettings& current, QWidget* parent = nullptr);
 
+    // The dialog's texts; fill them before exec() (an empty text opens with the list's first
+    // entry selected), read them after OK.
     QString flashSize;  // "4M bits", "8M bits", "16M bits" or typed text
     QString userSize;   // "1 Sector" .. "4 Sectors" or typed text
 

@@ -8,27 +8,35 @@
 #include <QVBoxLayout>
 
 QPushButton* LayOutSettingsDialog(QDialog* dialog, const QString& groupTitle,
-                                  const std::vector<std::pair<QString, QWidget*>>& rows,
-                                  const QString& defaultsText) {
+                                  const std::vector<SettingsField>& rows,
+                                  const SettingsButtons& buttons) {
     auto* group = new QGroupBox(groupTitle, dialog);
     auto* form = new QFormLayout(group);
-    for (const auto& [label, field] : rows) form->addRow(label, field);
+    for (const SettingsField& row : rows) {
+        row.field->setObjectName(QString::number(row.id));
+        form->addRow(row.label, row.field);
+    }
 
-    auto* defaultsButton = new QPushButton(defaultsText, dialog);
-    auto* okButton = new QPushButton("OK", dialog);
-    auto* cancelButton = new QPushButton("Cancel", dialog);
+    const auto button = [dialog](const QString& text, int id) {
+        auto* made = new QPushButton(text, dialog);
+        made->setObjectName(QString::number(id));
+        return made;
+    };
+    auto* defaultsButton = button(buttons.defaultsText, buttons.defaultsId);
+    auto* okButton = button("OK", buttons.okId);
+    auto* cancelButton = button("Cancel", buttons.cancelId);
     okButton->setDefault(true);
     // accept() is virtual: the dialogs' own accept runs.
     QObject::connect(okButton, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancelButton, &QPushButton::clicked, dialog, &QDialog::reject);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(defaultsButton);
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
+    auto* row = new QHBoxLayout;
+    row->addWidget(defaultsButton);
+    row->addStretch();
+    row->addWidget(okButton);
+    row->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(group);
-    layout->addLayout(buttons);
+    layout->addLayout(row);
     return defaultsButton;
 }

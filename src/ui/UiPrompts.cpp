@@ -96,6 +96,8 @@ std::optional<QString> QtUiPrompts::SaveFileName(const QString& title, const QSt
 }
 
 std::optional<QFont> QtUiPrompts::ChooseFont(const QFont& current) {
+    // Qt's font dialog offers strike-out and underline as effects, which the QFont carries;
+    // it has no colour to offer, and a font holds none.
     bool ok = false;
     QFont chosen = QFontDialog::getFont(&ok, current, parent_, QString());
     if (!ok) return std::nullopt;

@@ -2,6 +2,8 @@
 // is read while paused, and a lost device reaches the session.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "e2e/PtyPair.h"
@@ -26,7 +28,9 @@ class RecordingHost : public LinkRunHost, public EchoSink {
         if (!terminal.empty()) terminal.pop_back();
     }
     void Beep() override {}
+    void RunFinished(const RunOutcome& outcome) override { outcomes.push_back(outcome); }
     std::string terminal;
+    std::vector<RunOutcome> outcomes;
 };
 
 class NotificationPumpTest : public ::testing::Test {
@@ -77,6 +81,33 @@ TEST_F(NotificationPumpTest, LostDeviceIsReportedOnTheTerminalAndClosesTheLink) 
     ASSERT_TRUE(test::SpinUntil(
         [&] { return host.terminal.find(settings.portName) != std::string::npos; }));
     EXPECT_FALSE(host.LinkOpen());
+}
+
+// A box that stops reading in the middle of a software update: the blocks it asks for pile
+// up unsent, and the run ends with a failure instead of waiting for ever.
+TEST_F(NotificationPumpTest, UpdateIntoABoxThatStopsReadingFailsInsteadOfWaiting) {
+    constexpr int kBlocks = 40;  // far more than a pseudo-terminal buffers
+    const std::string path = ::testing::TempDir() + "zev_stalled_update.cus";
+    std::ofstream(path, std::ios::binary) << std::string(kBlocks * 8192, 'x');
+    session.UpdateSoftware(path);
+    ASSERT_EQ(session.Mode(), ProtocolMode::UpdateSoftware);
+    // Sign, hello, ready frame, then a SYNC for every further block, never reading a byte.
+    std::vector<uint8_t> box = {0x0F, 0x02, 0x01, 0x03, 0x02, 0x02};
+    box.insert(box.end(), 8, 0);
+    box.push_back(0x03);
+    for (int i = 1; i < kBlocks; ++i) box.insert(box.end(), {0x02, 0x16, 0x03});
+    pty.Write(box);
+    ASSERT_TRUE(test::SpinUntil([&] { return session.Mode() == ProtocolMode::Idle; },
+                                5 * kWriteTimeoutMilliseconds));
+    ASSERT_EQ(host.outcomes.size(), 1u);
+    EXPECT_EQ(host.outcomes[0].reason, RunReason::WriteFailed);
+    EXPECT_NE(host.terminal.find("\nSending to " + settings.portName + " failed: "),
+              std::string::npos)
+        << host.terminal;
+    EXPECT_EQ(host.terminal.rfind(kIncompleteUpdateLine),
+              host.terminal.size() - std::string(kIncompleteUpdateLine).size());
+    EXPECT_FALSE(link.portConnected());
+    std::filesystem::remove(path);
 }
 
 }  // namespace

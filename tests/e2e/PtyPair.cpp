@@ -51,6 +51,14 @@ void PtyPair::CloseMaster() {
     master_ = -1;
 }
 
+termios PtyPair::SlaveSettings() const {
+    termios settings{};
+    tcgetattr(master_, &settings);
+    return settings;
+}
+
+void PtyPair::SetSlaveSettings(const termios& settings) { tcsetattr(master_, TCSANOW, &settings); }
+
 void PtyPair::Write(const std::vector<uint8_t>& bytes) {
     std::size_t done = 0;
     QElapsedTimer clock;

@@ -2,6 +2,8 @@
 // given to the link. Everything here is bounded in time so that a failing test cannot hang.
 #pragma once
 
+#include <termios.h>
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
@@ -32,6 +34,9 @@ class PtyPair {
     // Reads what the slave side wrote until `count` bytes came or the time ran out.
     std::vector<uint8_t> Read(std::size_t count, int milliseconds = 5000);
     void CloseMaster();
+    // The slave's terminal settings (the master reads and writes those of the slave).
+    termios SlaveSettings() const;
+    void SetSlaveSettings(const termios& settings);
 
   private:
     int master_ = -1;

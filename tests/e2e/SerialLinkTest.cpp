@@ -137,6 +137,70 @@ TEST_F(SerialLinkTest, UsualSettingsWorkOnAPseudoTerminal) {
     EXPECT_TRUE(link.OpenPort());
 }
 
+// "Hardware" is CTS flow (RTS/CTS on Linux, which has no CTS flow alone) and "Xon/Xoff" is
+// XON/XOFF flow with 0x11 and 0x13; neither clears the other, nor lets any byte restart
+// output. "None" leaves what the port has, also from one connection to the next.
+TEST_F(SerialLinkTest, FlowChoicesTurnOnTheirOwnFieldsAndKeepTheOthers) {
+    termios before = pty.SlaveSettings();
+    before.c_cc[VSTART] = 0x01;
+    before.c_cc[VSTOP] = 0x02;
+    pty.SetSlaveSettings(before);
+
+    settings.flowControl = FlowControl::Hardware;
+    ASSERT_TRUE(link.OpenPort());
+    termios now = pty.SlaveSettings();
+    EXPECT_NE(now.c_cflag & CRTSCTS, 0u);
+    EXPECT_EQ(now.c_iflag & (IXON | IXOFF), 0u);
+
+    settings.flowControl = FlowControl::XonXoff;
+    ASSERT_TRUE(link.ApplyPortSettings());
+    now = pty.SlaveSettings();
+    EXPECT_NE(now.c_cflag & CRTSCTS, 0u);
+    EXPECT_EQ(now.c_iflag & (IXON | IXOFF | IXANY), tcflag_t{IXON | IXOFF});
+    EXPECT_EQ(now.c_cc[VSTART], 0x11);
+    EXPECT_EQ(now.c_cc[VSTOP], 0x13);
+
+    link.ClosePort();
+    for (const char* keeps : {"None", "RTS/CTS"}) {
+        settings.flowControl = ChoiceFromText<FlowControl>(keeps);
+        ASSERT_TRUE(link.OpenPort()) << keeps;
+        now = pty.SlaveSettings();
+        EXPECT_NE(now.c_cflag & CRTSCTS, 0u) << keeps;
+        EXPECT_EQ(now.c_iflag & (IXON | IXOFF), tcflag_t{IXON | IXOFF}) << keeps;
+        link.ClosePort();
+    }
+}
+
+// Writes are queued, so a run never waits on one; bytes that then cannot leave must still end
+// the link, or the run would wait for ever for an answer to what never went. A far end that
+// takes a little at a time is no failure, however long the whole takes.
+TEST_F(SerialLinkTest, WritesThatCannotLeaveEndTheLinkButASlowReaderKeepsIt) {
+    bool failed = false;
+    QObject::connect(&link, &SerialLink::WriteFailed, [&](const QString&) { failed = true; });
+    ASSERT_TRUE(link.OpenPort());
+    const auto bytes = Counting(256 * 1024);
+    ASSERT_EQ(link.WriteBytes(bytes.data(), static_cast<int>(bytes.size())),
+              static_cast<int>(bytes.size()));
+    QElapsedTimer clock;
+    clock.start();
+    std::size_t taken = 0;
+    while (clock.elapsed() < 2 * kWriteTimeoutMilliseconds) {
+        taken += pty.Read(1, 50).size();
+        SpinUntil([] { return false; }, kWriteTimeoutMilliseconds / 5);
+    }
+    EXPECT_FALSE(failed);
+    EXPECT_TRUE(link.portConnected());
+
+    // Now the far end takes nothing more.
+    ASSERT_TRUE(SpinUntil([&] { return failed; }, 5 * kWriteTimeoutMilliseconds));
+    EXPECT_FALSE(link.portConnected());
+    EXPECT_LT(taken, bytes.size());
+    uint8_t byte = 0x55;
+    EXPECT_EQ(link.WriteBytes(&byte, 1), 0);
+    // The port is free again.
+    ASSERT_TRUE(link.OpenPort());
+}
+
 TEST_F(SerialLinkTest, DataBitsOutsideFiveToEightFail) {
     settings.dataBits = 4;
     EXPECT_FALSE(link.OpenPort());

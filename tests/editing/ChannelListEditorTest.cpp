@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"
 #include "editing/ChannelListEditor.h"
+#include "editing/NewChannelPlace.h"
 #include "editing/RowMoves.h"
 
 namespace zev {
@@ -118,6 +120,61 @@ TEST(ChannelListEditor, InsertRefusesWhenFullOrOutsideTheList) {
     EXPECT_EQ(roomyEditor.Insert(radio, 10), -1);
     EXPECT_EQ(roomyEditor.Insert(radio, 2), -1);  // not next to the radio part
     EXPECT_EQ(roomy->header.TvCount + roomy->header.RadioCount, 4);
+}
+
+// New Channel on any list with room, filtered or not: the channel lands at the selected
+// channel's place (before it), else right after the last channel shown, else at the end; the
+// dialog starts from that neighbour; and Insert puts it into exactly that list position.
+TEST(ChannelListEditor, NewChannelLandsAtTheSelectedPlaceOrAfterTheLastShownChannel) {
+    std::mt19937 random(7031);
+    for (int round = 0; round < 2000; ++round) {
+        const bool tv = round % 2 == 0;
+        const auto capacity = static_cast<uint16_t>(1 + random() % 40);
+        const std::size_t count = random() % capacity;  // this list's channels
+        const std::size_t other = random() % (capacity - count);
+        auto db = MakeDatabase(tv ? count : other, tv ? other : count, capacity);
+        // The rows a filter lets through, and maybe a selection among them; now and then a
+        // stale selection past the list.
+        std::vector<std::size_t> shown;
+        for (std::size_t p = 0; p < count; ++p) {
+            if (random() % 3 != 0) shown.push_back(p);
+        }
+        std::optional<std::size_t> selected;
+        if (!shown.empty() && random() % 2 == 0) selected = shown[random() % shown.size()];
+        if (random() % 10 == 0) selected = count + random() % 3;
+        const std::optional<std::size_t> lastShown =
+            shown.empty() ? std::nullopt : std::optional(shown.back());
+        SCOPED_TRACE(testing::Message() << "round " << round);
+
+        const ChannelListShape shape = ShapeOf(db->header, tv);
+        const NewChannelPlace place = PlaceOfNewChannel(shape, selected, lastShown);
+        const std::vector<int> before = Ids(*db, tv);
+        const std::vector<int> otherBefore = Ids(*db, !tv);
+        ChannelEntry added;
+        added.ServiceID = 7777;
+        added.RadioFlag = tv ? 0 : 1;
+        ASSERT_EQ(ChannelListEditor(*db).Insert(added, place.slot), 0);
+
+        std::vector<int> expected = before;
+        std::optional<int> templateId;
+        if (selected && *selected < count) {
+            // Before the selected channel, which moves one place down.
+            expected.insert(expected.begin() + static_cast<long>(*selected), 7777);
+            templateId = before[*selected];
+        } else if (lastShown) {
+            expected.insert(expected.begin() + static_cast<long>(*lastShown) + 1, 7777);
+            templateId = before[*lastShown];
+        } else {
+            expected.push_back(7777);
+        }
+        ASSERT_EQ(Ids(*db, tv), expected);
+        ASSERT_EQ(Ids(*db, !tv), otherBefore);
+        ASSERT_EQ(expected[place.position], 7777);
+        ASSERT_EQ(place.templatePosition.has_value(), templateId.has_value());
+        if (templateId) {
+            ASSERT_EQ(before[*place.templatePosition], *templateId);
+        }
+    }
 }
 
 TEST(ChannelListEditor, StoreAndMoveWriteTheRowsTheyChangeInDecimal) {

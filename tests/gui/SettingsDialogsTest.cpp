@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "GuiFixture.h"
-#include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "database/ChannelDatabase.h"
 #include "settingsdialogs/CComSettingDlg.h"
 #include "settingsdialogs/CFlashSettingDlg.h"
@@ -23,6 +23,15 @@ class FakePorts : public zev::SerialPortLister {
 };
 
 QByteArray Record(const QByteArray& text) { return text + QByteArray(50 - text.size(), '\0'); }
+
+// A dialog's control by its id. A missing one fails the test, and a stand-in (left alone)
+// lets the rest of the test go on instead of crashing.
+template <typename T>
+T* Control(const QWidget& dialog, const char* id) {
+    if (T* control = dialog.findChild<T*>(id)) return control;
+    ADD_FAILURE() << "no control " << id;
+    return new T;
+}
 
 class SettingsDialogsTest : public GuiFixture {
   protected:
@@ -43,10 +52,10 @@ TEST_F(SettingsDialogsTest, RestoreDefaultsThenCancelWritesTheFileOnly) {
     WhenShown<CComSettingDlg>([](CComSettingDlg& dlg) {
         EXPECT_EQ(dlg.PortBox()->currentText(), "COM2");
         EXPECT_EQ(dlg.BaudBox()->currentText(), "9600");
-        dlg.RestoreDefaultsButton()->click();
+        Control<QPushButton>(dlg, "1016")->click();  // Restore Defaults
         EXPECT_EQ(dlg.PortBox()->currentText(), "COM1");
         EXPECT_EQ(dlg.BaudBox()->currentText(), "115200");
-        dlg.reject();
+        Control<QPushButton>(dlg, "1018")->click();  // Cancel
     });
     Frame().Execute(cmd::ComSetup);
     // The port defaults with the flash indices the program runs with.
@@ -60,7 +69,7 @@ TEST_F(SettingsDialogsTest, ComSetupOkTakesTypedValuesAndKeepsTheFlashIndices) {
     StartApp();
     WhenShown<CComSettingDlg>([](CComSettingDlg& dlg) {
         dlg.BaudBox()->setEditText("250000");
-        dlg.accept();
+        Control<QPushButton>(dlg, "1017")->click();  // OK
     });
     Frame().Execute(cmd::ComSetup);
     EXPECT_EQ(Doc().Settings().baudRate, 250000);
@@ -134,6 +143,30 @@ TEST_F(SettingsDialogsTest, FlashSelectOkGivesTheLayoutAtOnce) {
     EXPECT_EQ(ReadFile("default.dat"), Record("115200,8,None,COM1,1,None,3,4,"));
 }
 
+// An index that names no entry (a hand-edited file) must not survive an OK: the lists open on
+// their first entries, which OK then stores.
+TEST_F(SettingsDialogsTest, FlashSelectOnAnIndexNamingNoEntryStoresAValidOne) {
+    WriteFile("default.dat", Record("9600,8,Even,COM2,2,Hardware,0,9,"));
+    StartApp();
+    WhenShown<CFlashSettingDlg>([](CFlashSettingDlg& dlg) {
+        EXPECT_EQ(Control<QComboBox>(dlg, "1038")->currentText(), "16M bits");
+        EXPECT_EQ(Control<QComboBox>(dlg, "1039")->currentText(), "1 Sector");
+        Control<QPushButton>(dlg, "1")->click();  // OK
+    });
+    Frame().Execute(cmd::FlashSelect);
+    EXPECT_EQ(Doc().Settings().flashSizeIndex, 3);
+    EXPECT_EQ(Doc().Settings().userSizeIndex, 1);
+    EXPECT_EQ(ReadFile("default.dat"), Record("9600,8,Even,COM2,2,Hardware,3,1,"));
+    EXPECT_EQ(app_->Database().header.UserBlockSize, 0x10000u);
+
+    WhenShown<CFlashSettingDlg>([](CFlashSettingDlg& dlg) {
+        Control<QPushButton>(dlg, "1040")->click();  // Defaults
+        Control<QPushButton>(dlg, "2")->click();     // Cancel
+    });
+    Frame().Execute(cmd::FlashSelect);
+    EXPECT_EQ(ReadFile("default.dat"), Record("9600,8,Even,COM2,2,Hardware,2,2,"));
+}
+
 TEST_F(SettingsDialogsTest, FlashSelectCancelRecomputesFromUnchangedIndices) {
     StartApp();
     app_->Database().header.UserBlockSize = 0;
@@ -159,8 +192,8 @@ TEST_F(SettingsDialogsTest, OpeningMatchesTextPrefixesIgnoringCase) {
     dlg.baudRate = "";
     QTimer::singleShot(0, &dlg, [&dlg] {
         EXPECT_EQ(dlg.PortBox()->currentText(), "COM3");
-        EXPECT_EQ(dlg.findChildren<QComboBox*>().at(3)->currentText(), "Mask");
-        EXPECT_EQ(dlg.findChildren<QComboBox*>().at(5)->currentText(), "RTS/CTS");
+        EXPECT_EQ(Control<QComboBox>(dlg, "1014")->currentText(), "Mask");     // parity
+        EXPECT_EQ(Control<QComboBox>(dlg, "1015")->currentText(), "RTS/CTS");  // flow control
         // An empty text picks nothing.
         EXPECT_EQ(dlg.BaudBox()->currentText(), "");
         dlg.reject();

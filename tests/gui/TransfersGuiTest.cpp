@@ -16,7 +16,7 @@
 #include "GuiFixture.h"
 #include "app/BoxBackupFile.h"
 #include "app/CLineMonitorWnd.h"
-#include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "app/DeviceWatch.h"
 #include "app/StatusPanes.h"
 #include "app/TransferOptions.h"
@@ -55,16 +55,16 @@ class TransfersGuiTest : public GuiFixture {
     // F9 and its channel list.
     void LoadFromBox() {
         Frame().Execute(cmd::LoadSettingFromBox);
-        QTRY_VERIFY_WITH_TIMEOUT(Frame().listShown == 1, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(Frame().View().ListShown(), 60000);
     }
-    bool Idle() { return View().Session().Mode() == zev::ProtocolMode::Idle; }
+    bool Idle() { return Receiver().Session().Mode() == zev::ProtocolMode::Idle; }
 };
 
 TEST_F(TransfersGuiTest, VerifyBoxSettingsComparesWithoutReplacingTheChannels) {
     if (!StartSimulated()) GTEST_SKIP() << "zev-boxsim not built";
     LoadFromBox();
     Frame().Execute(cmd::VerifyBoxSettings);
-    EXPECT_EQ(Frame().listShown, 0);  // the run is shown in the terminal
+    EXPECT_FALSE(Frame().View().ListShown());  // the run is shown in the terminal
     QTRY_VERIFY_WITH_TIMEOUT(!prompts_.messages.empty(), 60000);
     EXPECT_EQ(prompts_.messages.back().text,
               "The box holds the same settings as the channel list.");
@@ -77,7 +77,7 @@ TEST_F(TransfersGuiTest, VerifyBoxSettingsComparesWithoutReplacingTheChannels) {
         dialog.accept();
         return dialog.result();
     });
-    Frame().listView->EditRow(0);
+    Frame().ListView()->EditRow(0);
     ASSERT_TRUE(Doc().Changes().Changed());
     prompts_.messages.clear();
     Frame().Execute(cmd::VerifyBoxSettings);
@@ -89,9 +89,9 @@ TEST_F(TransfersGuiTest, VerifyBoxSettingsComparesWithoutReplacingTheChannels) {
     EXPECT_TRUE(verdict.contains("Name \"Edited\" -> \"")) << verdict.toStdString();
     EXPECT_TRUE(View().toPlainText().contains("Name \"Edited\" -> \""));
     EXPECT_TRUE(Doc().Changes().Changed());
-    EXPECT_EQ(Frame().listShown, 0);
+    EXPECT_FALSE(Frame().View().ListShown());
     Frame().Execute(cmd::TvChannelList);
-    EXPECT_EQ(Frame().listView->CellText(0, 1), "Edited");
+    EXPECT_EQ(Frame().ListView()->CellText(0, 1), "Edited");
 }
 
 TEST_F(TransfersGuiTest, BackupSettingSavesTheBoxsBlockBesideTheFileBeforeEachSend) {

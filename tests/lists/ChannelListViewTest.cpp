@@ -154,6 +154,16 @@ TEST_F(ChannelListView, MoveChannelWaitsForTheTargetClickUnderTheMoveCursor) {
     // The click then selects as any click does.
     EXPECT_EQ(SelectedRows(), (std::vector<int>{1}));
     EXPECT_EQ(sink_.changes, (std::vector<std::string>{"Move 2 Channels"}));
+
+    // A click on a selected row, which could begin a drag of the selection, names the target
+    // all the same.
+    SelectRows({0, 3});
+    View().OnPopupCommand(CZuzeListViewView::kMoveChannel);
+    ClickRow(3);
+    EXPECT_FALSE(View().MovePending());
+    EXPECT_EQ(ShownIds(), (std::vector<int>{4, 5, 1, 0, 2, 3}));
+    EXPECT_EQ(SelectedRows(), (std::vector<int>{3}));
+    EXPECT_EQ(sink_.changes.back(), "Move 1 Channel");
 }
 
 // A click beside the rows, a switch to the other list, or Escape ends a waiting move without

@@ -179,8 +179,9 @@ TEST_F(BootLoaderRunTest, EveryMalformedFrameAndResultHasItsLine) {
 }
 
 // Ended from outside after its first block, an update leaves the flash half written: the
-// terminal says so once, after the run's own lines. Before the first block, or when the box
-// ends the run itself, nothing is added.
+// terminal says so once, on a line of its own after the run's own lines and before anything a
+// new command prints. Before the first block, or when the box ends the run itself, nothing is
+// added.
 TEST_F(BootLoaderRunTest, UpdateEndedAfterItsFirstBlockSaysItIsIncomplete) {
     const std::string line =
         "\nThe update is incomplete! Please reset ZEV and run the update again.";
@@ -205,6 +206,30 @@ TEST_F(BootLoaderRunTest, UpdateEndedAfterItsFirstBlockSaysItIsIncomplete) {
     EXPECT_EQ(CountOf(rig.host.text, line), 1u);
     EXPECT_EQ(rig.host.text.rfind(line), rig.host.text.size() - line.size());
     EXPECT_EQ(rig.host.outcomes.back().reason, RunReason::LinkLost);
+
+    // The box stopped taking bytes: the link gave up on them.
+    StartSoftware(20000);
+    ReachData(0x0F);
+    rig.host.TakeText();
+    rig.session.OnWriteFailed("no byte left for 2050 ms");
+    EXPECT_EQ(rig.host.text,
+              "\nSending to COM1 failed: no byte left for 2050 ms. The port is closed." + line);
+    EXPECT_EQ(rig.host.outcomes.back(),
+              (RunOutcome{ProtocolMode::UpdateSoftware, RunEnd::Failed, RunReason::WriteFailed}));
+    EXPECT_FALSE(rig.host.linkOpen);
+
+    // F8 pressed during a software transfer: the new run's banner follows the line.
+    StartSoftware(20000);
+    ReachData(0x0F);
+    rig.host.TakeText();
+    rig.session.UpdateSoftware(rig.file);
+    EXPECT_EQ(rig.host.text.find(line + "\n*****"), 0u) << rig.host.text;
+    EXPECT_EQ(CountOf(rig.host.text, line), 1u);
+    EXPECT_EQ(rig.host.outcomes.back(),
+              (RunOutcome{ProtocolMode::UpdateSoftware, RunEnd::Stopped, RunReason::Restarted}));
+    EXPECT_EQ(rig.session.Mode(), ProtocolMode::UpdateSoftware);
+    EXPECT_EQ(rig.session.ProtocolStep(), 0);
+    rig.session.StopUpdate();
 
     StartSoftware(10);
     ReachData(0x0F);
@@ -233,7 +258,7 @@ TEST_F(BootLoaderRunTest, CommandsRefuseWhatCannotBeSent) {
 
     rig.file = ::testing::TempDir() + "missing.txt";
     rig.session.UpdateParameters(rig.file);
-    EXPECT_EQ(rig.host.messages.back().text, "\nFailed to open " + rig.file + ". ");
+    EXPECT_EQ(rig.host.messages.back().text.rfind("\nFailed to open " + rig.file + ". \n", 0), 0u);
     rig.file = WriteTempFile("nothing.txt", "no records\n");
     rig.session.UpdateParameters(rig.file);
     EXPECT_EQ(rig.host.messages.back().text, "Input file is invalid !");
@@ -244,7 +269,7 @@ TEST_F(BootLoaderRunTest, CommandsRefuseWhatCannotBeSent) {
     EXPECT_NE(rig.host.text.find("\nOpen file is invalid, exit!"), std::string::npos);
     rig.file = ::testing::TempDir() + "missing.cus";
     rig.session.UpdateSoftware(rig.file);
-    EXPECT_EQ(rig.host.messages.back().text, "\nFailed to open " + rig.file + ".");
+    EXPECT_EQ(rig.host.messages.back().text.rfind("\nFailed to open " + rig.file + ".\n", 0), 0u);
     EXPECT_EQ(rig.session.Mode(), ProtocolMode::Idle);
     EXPECT_FALSE(rig.host.linkOpen);
 }
