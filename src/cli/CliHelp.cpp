@@ -73,8 +73,8 @@ Options (before or after the command; each command refuses the options it does n
                  FILE stays as it was when not a byte went over the line)
   --hex          monitor: print the bytes received in hexadecimal and as text
   --timestamps   with --hex: the time of each piece of bytes (--log always has it)
-  --flash N      flash size: 1 = 4M bits, 2 = 8M bits, 3 = 16M bits (build, the JSON form
-                 read by check, diff and export, receiver commands)
+  --flash N      flash size: 1 = 4M bits, 2 = 8M bits, 3 = 16M bits (build, and the JSON
+                 form read by check, diff and export)
   --user N       user-parameter size in sectors: 1 to 4 (as --flash)
   --json         dump, check, diff: print the JSON form
   --help         show this text

@@ -21,7 +21,7 @@ struct CommandUsage {
 };
 
 // The options every receiver command takes.
-#define ZEV_CLI_PORT_OPTIONS "--port --baud --timeout --log --flash --user"
+#define ZEV_CLI_PORT_OPTIONS "--port --baud --timeout --log"
 
 inline const CommandUsage* FindCommand(std::span<const CommandUsage> table,
                                        const std::string& name) {

@@ -127,7 +127,9 @@ TEST_F(CliTest, OptionsOfOneCommandAreUsageErrorsOnOthers) {
           Case{{"ports", "--json"}, "--json belongs to dump, check and diff"},
           Case{{"export", "in.stc", "o.csv", "--backup", "x.stc"}, "--backup belongs to send"},
           Case{{"convert", "in.stc", "o.stc", "--flash", "2"},
-               "--flash belongs to build, check, diff, export and the receiver commands"},
+               "--flash belongs to build, check, diff and export"},
+          Case{{"load", "out.stc", "--user", "2"},
+               "--user belongs to build, check, diff and export"},
           Case{{"ports", "extra"}, "usage: zev-cli ports"}}) {
         const auto run = testing::RunCliWith(c.arguments);
         EXPECT_EQ(run.status, kExitUsage) << c.message;
