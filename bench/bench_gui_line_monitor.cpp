@@ -25,7 +25,8 @@
 #include "app/CZevApp.h"
 #include "app/CZevDoc.h"
 #include "app/CZevView.h"
-#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+#include "app/ReceiverController.h"
 #include "link/LineLog.h"
 #include "link/LineMonitorModel.h"
 
@@ -60,19 +61,20 @@ double UpdateSeconds(const QString& software, const QString& boxsim, bool monito
         frame.LineMonitor()->setFloating(true);
         frame.LineMonitor()->resize(700, 500);
     }
-    CZevView& view = *frame.terminalView;
-    view.DataFile().SetCurrentFile(software.toStdString());
+    CZevView& view = frame.Terminal();
+    ReceiverController& receiver = frame.Receiver();
+    receiver.DataFile().SetCurrentFile(software.toStdString());
     QCoreApplication::processEvents();
 
     QEventLoop loop;
-    QObject::connect(&view, &CZevView::StateChanged, &loop, [&] {
-        if (view.Session().Mode() == zev::ProtocolMode::Idle) loop.quit();
+    QObject::connect(&receiver, &ReceiverController::StateChanged, &loop, [&] {
+        if (receiver.Session().Mode() == zev::ProtocolMode::Idle) loop.quit();
     });
     QTimer::singleShot(60000, &loop, &QEventLoop::quit);
     QElapsedTimer clock;
     clock.start();
     frame.Execute(cmd::UpdateSoftware);
-    if (view.Session().Mode() != zev::ProtocolMode::Idle) loop.exec();
+    if (receiver.Session().Mode() != zev::ProtocolMode::Idle) loop.exec();
     const double seconds = clock.nsecsElapsed() / 1e9;
     const bool over = view.toPlainText().contains(QStringLiteral("<<Update Over!>>"));
     if (monitorOpen && frame.LineMonitor() != nullptr) {

@@ -55,7 +55,7 @@ void Measure(const char* name, const QString& path) {
     QApplication::processEvents();
     const double shown = bench::Milliseconds(timer);
 
-    CZevView& view = *frame.terminalView;
+    CZevView& view = frame.Terminal();
     timer.restart();
     view.moveCursor(QTextCursor::End);
     view.ensureCursorVisible();

@@ -6,11 +6,12 @@
 #include <optional>
 #include <span>
 
-#include "app/CZevDoc.h"
-#include "app/CZevView.h"
 #include "app/CheckQuestion.h"
 #include "app/DataFileState.h"
-#include "app/TerminalLog.h"
+#include "app/DatabaseChanges.h"
+#include "app/ImageFileRewrite.h"
+#include "app/TerminalSink.h"
+#include "app/ViewState.h"
 #include "core/FileName.h"
 #include "core/FileReplacement.h"
 #include "core/RegularFile.h"
@@ -37,45 +38,52 @@ bool IsImageExtension(const std::string& extension) {
 
 }  // namespace
 
-CDataFileCommands::CDataFileCommands(CZevView& view, DataFileState& files, zev::ChannelDatabase& db,
-                                     zev::ImageBuffers& images, UiPrompts& prompts)
-    : view_(view), files_(files), db_(db), images_(images), prompts_(prompts) {}
+CDataFileCommands::CDataFileCommands(const ViewState& view, DataFileState& files,
+                                     zev::ChannelDatabase& db, zev::ImageBuffers& images,
+                                     DatabaseChanges& changes, UiPrompts& prompts,
+                                     const TerminalSink& terminal)
+    : view_(view),
+      files_(files),
+      db_(db),
+      images_(images),
+      changes_(changes),
+      prompts_(prompts),
+      terminal_(terminal) {}
 
 void CDataFileCommands::Warn(const QString& text) {
     prompts_.Inform(text, QStringLiteral("Warning"), zev::MsgIcon::Exclamation);
 }
 
-void CDataFileCommands::Open() {
+bool CDataFileCommands::Open() {
     const bool list = view_.ListShown();
     const std::optional<QString> path =
         prompts_.OpenFileName(kOpenTitle, list ? kOpenFilterList : kOpenFilterTerminal,
                               list ? QStringLiteral("stc") : QStringLiteral("cus"));
-    if (path) OpenPath(*path);
+    return path && OpenPath(*path);
 }
 
-void CDataFileCommands::OpenPath(const QString& path) {
+bool CDataFileCommands::OpenPath(const QString& path) {
     const std::string extension = zev::FileExtension(Local8Bit(path));
     // Opening an image replaces the channels: changed ones are saved first if wanted.
-    if (extension == "stc" && !SaveChangedChannelList()) return;
+    if (extension == "stc" && !SaveChangedChannelList()) return false;
     files_.SetCurrentFile(Local8Bit(path));
 
-    if (extension == "stc") {
-        OpenImage(path);
-    } else if (extension == "cus" || extension == "txt" || extension == "sgn") {
-        // Now the input of the update commands.
-    } else {
-        Warn(QStringLiteral("\n Wrong File: %1").arg(path));
-        files_.SetCurrentFile(DataFileState::kNoFile);
+    if (extension == "stc") return OpenImage(path);
+    if (extension == "cus" || extension == "txt" || extension == "sgn") {
+        return false;  // now the input of the update commands
     }
+    Warn(QStringLiteral("\n Wrong File: %1").arg(path));
+    files_.SetCurrentFile(DataFileState::kNoFile);
+    return false;
 }
 
-void CDataFileCommands::OpenImage(const QString& path) {
+bool CDataFileCommands::OpenImage(const QString& path) {
     zev::FileError error;
     std::FILE* file = zev::OpenRegularFile(Local8Bit(path), true, error);
     if (file == nullptr) {
         files_.CloseHeldFile();
         WarnNotOpened(error);
-        return;
+        return false;
     }
     files_.HoldFile(file);
 
@@ -89,12 +97,11 @@ void CDataFileCommands::OpenImage(const QString& path) {
         // overwrite the file that could not be read with unrelated channels.
         files_.Forget();
         Warn(QString::fromStdString(result.error));
-        return;
+        return false;
     }
     // The opened image can be undone; it is what the file holds, so nothing is unsaved.
-    view_.Doc().Changes().DatabaseReplaced(
-        (QStringLiteral("Open ") + QFileInfo(path).fileName()).toStdString());
-    emit view_.TvListRequested();
+    changes_.DatabaseReplaced((QStringLiteral("Open ") + QFileInfo(path).fileName()).toStdString());
+    return true;
 }
 
 bool CDataFileCommands::Save() {
@@ -111,8 +118,7 @@ void CDataFileCommands::SaveAs() {
 }
 
 bool CDataFileCommands::SaveChangedChannelList() {
-    DatabaseChanges& changes = view_.Doc().Changes();
-    if (!changes.Changed()) return true;
+    if (!changes_.Changed()) return true;
     const zev::MsgAnswer answer = prompts_.Message(
         QStringLiteral("Save changes to the channel list?"), QStringLiteral("zev"),
         zev::MsgIcon::Exclamation, zev::MsgButtons::YesNoCancel, zev::MsgAnswer::Yes);
@@ -137,8 +143,12 @@ bool CDataFileCommands::SaveText(bool askForName) {
         files_.SetCurrentFile(Local8Bit(*path));
     }
     if (zev::FileExtension(files_.CurrentFile()) != "txt") return true;
+    const QByteArray log = terminal_.LogText();
     zev::FileError error;
-    if (!terminal_log::Write(view_, files_.CurrentFile(), error)) {
+    if (!zev::ReplaceFile(files_.CurrentFile(),
+                          std::span(reinterpret_cast<const uint8_t*>(log.constData()),
+                                    static_cast<std::size_t>(log.size())),
+                          error)) {
         Warn(QString::fromLocal8Bit(error.Sentence().c_str()) +
              QStringLiteral(" The terminal text was not saved."));
         return false;
@@ -147,7 +157,7 @@ bool CDataFileCommands::SaveText(bool askForName) {
 }
 
 bool CDataFileCommands::SaveImage(bool askForName) {
-    if (!askForName) return SaveImageInPlace();
+    if (!askForName) return SaveIntoImageFile();
     const std::optional<QString> path =
         prompts_.SaveFileName(kSaveTitle, kSaveFilterImage, QStringLiteral("stc"));
     if (!path) return false;
@@ -179,7 +189,9 @@ bool CDataFileCommands::SaveImageAs(const std::string& path) {
     if (!IsImageExtension(extension)) {
         // Nothing is written under a name of no image kind; the name is still created (empty)
         // and held, but an existing file keeps what it holds.
-        if (!CreateOrKeepFile(path, error)) return WarnNotSaved(error);
+        if (const auto created = CreateOrKeepFile(path); !created) {
+            return WarnNotSaved(created.error());
+        }
         HoldNewImageFile(path);
         return false;
     }
@@ -191,19 +203,21 @@ bool CDataFileCommands::SaveImageAs(const std::string& path) {
     // never damages a file that was there.
     if (!zev::ReplaceFile(path, *image, error)) return WarnNotSaved(error);
     if (!HoldNewImageFile(path)) return false;
-    view_.Doc().Changes().Clear();
+    changes_.Clear();
     return true;
 }
 
-bool CDataFileCommands::CreateOrKeepFile(const std::string& path, zev::FileError& error) {
+zev::Result<void, zev::FileError> CDataFileCommands::CreateOrKeepFile(const std::string& path) {
+    zev::FileError error;
     std::error_code code;
     if (!std::filesystem::exists(std::filesystem::symlink_status(path, code))) {
-        return zev::ReplaceFile(path, {}, error);
+        if (!zev::ReplaceFile(path, {}, error)) return zev::Failure(error);
+        return {};
     }
     std::FILE* file = zev::OpenRegularFile(path, true, error);
-    if (file == nullptr) return false;
+    if (file == nullptr) return zev::Failure(error);
     std::fclose(file);
-    return true;
+    return {};
 }
 
 bool CDataFileCommands::HoldNewImageFile(const std::string& path) {
@@ -229,7 +243,7 @@ bool CDataFileCommands::WarnNotSaved(const zev::FileError& error) {
     return false;
 }
 
-bool CDataFileCommands::SaveImageInPlace() {
+bool CDataFileCommands::SaveIntoImageFile() {
     const std::string extension = zev::FileExtension(files_.CurrentFile());
     if (!IsImageExtension(extension)) return false;
     // Asked and packed before the file is touched: No or a refused image leaves it as it was.
@@ -238,18 +252,16 @@ bool CDataFileCommands::SaveImageInPlace() {
     if (!image) return false;
     if (!EnsureImageFileHeld()) return false;
 
-    // Rewritten in place from the start: a longer file keeps its tail.
-    std::FILE* file = files_.HeldFile();
-    std::rewind(file);
-    const std::size_t written = std::fwrite(image->data(), 1, image->size(), file);
-    const bool flushed = std::fflush(file) == 0;
-    if (written != image->size() || !flushed) {
-        std::clearerr(file);
-        Warn(QStringLiteral("Could not write %1 completely; the file may be damaged.")
-                 .arg(QString::fromLocal8Bit(files_.CurrentFile().c_str())));
-        return false;
+    // The image over the file's start, a longer file's tail kept; the old file stays whole
+    // until the new one is complete.
+    const std::string& path = files_.CurrentFile();
+    if (const auto written = RewriteImageFile(path, *image); !written) {
+        return WarnNotSaved(written.error());
     }
-    view_.Doc().Changes().Clear();
+    // The file held so far is the one just replaced: hold the new one.
+    zev::FileError error;
+    files_.HoldFile(zev::OpenRegularFile(path, true, error));
+    changes_.Clear();
     return true;
 }
 

@@ -9,24 +9,30 @@
 #include <span>
 #include <string>
 
+#include "core/FileError.h"
+#include "core/Result.h"
+
 namespace zev {
 class ChannelDatabase;
-struct FileError;
 struct ImageBuffers;
 }  // namespace zev
 
-class CZevView;
 class DataFileState;
+class DatabaseChanges;
+class TerminalSink;
 class UiPrompts;
+class ViewState;
 
 class CDataFileCommands {
   public:
-    CDataFileCommands(CZevView& view, DataFileState& files, zev::ChannelDatabase& db,
-                      zev::ImageBuffers& images, UiPrompts& prompts);
+    CDataFileCommands(const ViewState& view, DataFileState& files, zev::ChannelDatabase& db,
+                      zev::ImageBuffers& images, DatabaseChanges& changes, UiPrompts& prompts,
+                      const TerminalSink& terminal);
 
-    void Open();
-    // Open without the dialog, for a file named with --open on the command line.
-    void OpenPath(const QString& path);
+    // Open with the dialog, or of `path` without it (the command line's --open). True when a
+    // parameter image was read into the database: its TV list is to be shown.
+    bool Open();
+    bool OpenPath(const QString& path);
     // False when the save dialog was cancelled or nothing could be written; true also when the
     // current file's extension says nothing is written.
     bool Save();
@@ -39,7 +45,7 @@ class CDataFileCommands {
     bool SaveTerminalText();
 
   private:
-    void OpenImage(const QString& path);
+    bool OpenImage(const QString& path);
     bool SaveText(bool askForName);
     bool SaveImage(bool askForName);
     // The check before an image of that extension is written: false when it has errors and
@@ -48,13 +54,13 @@ class CDataFileCommands {
     // Save As of the channels: packs the image, writes it as a new file that replaces `path`
     // only once complete, and holds that file. A refused or failed save touches no file.
     bool SaveImageAs(const std::string& path);
-    // Save into the held (or current) image file, in place from its start.
-    bool SaveImageInPlace();
+    // Save into the held (or current) image file: the image over its start, its tail kept.
+    bool SaveIntoImageFile();
     // The image the extension names, packed into the output buffer; nullopt (after the
     // warning) when the database does not fit it.
     std::optional<std::span<const uint8_t>> PackForExtension(const std::string& extension);
     // Creates `path` empty if it does not exist; an existing regular file is left as it is.
-    bool CreateOrKeepFile(const std::string& path, zev::FileError& error);
+    zev::Result<void, zev::FileError> CreateOrKeepFile(const std::string& path);
     // Closes the held file and holds `path` instead, which becomes the current file.
     bool HoldNewImageFile(const std::string& path);
     bool EnsureImageFileHeld();
@@ -62,9 +68,11 @@ class CDataFileCommands {
     void WarnNotOpened(const zev::FileError& error);
     void Warn(const QString& text);
 
-    CZevView& view_;
+    const ViewState& view_;
     DataFileState& files_;
     zev::ChannelDatabase& db_;
     zev::ImageBuffers& images_;
+    DatabaseChanges& changes_;
     UiPrompts& prompts_;
+    const TerminalSink& terminal_;
 };

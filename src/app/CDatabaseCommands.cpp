@@ -1,19 +1,19 @@
 #include "app/CDatabaseCommands.h"
 
-#include <QFile>
 #include <QFileInfo>
+#include <QWidget>
 #include <algorithm>
 #include <memory>
 #include <optional>
 
 #include "app/CCheckReportDlg.h"
 #include "app/CCompareDlg.h"
-#include "app/CMainFrame.h"
-#include "app/CZevView.h"
 #include "app/CheckReportModel.h"
 #include "app/CsvFiles.h"
-#include "app/StatusPanes.h"
+#include "app/DataFileState.h"
+#include "app/ViewState.h"
 #include "core/FileName.h"
+#include "core/RegularFile.h"
 #include "database/ChannelDatabase.h"
 #include "editing/DatabaseCheck.h"
 #include "editing/DatabaseDiff.h"
@@ -41,11 +41,12 @@ std::string Local8Bit(const QString& path) { return path.toLocal8Bit().toStdStri
 
 }  // namespace
 
-CDatabaseCommands::CDatabaseCommands(CMainFrame& frame, const zev::ChannelDatabase& db,
+CDatabaseCommands::CDatabaseCommands(QWidget& window, const ViewState& view,
+                                     const DataFileState& files, const zev::ChannelDatabase& db,
                                      UiPrompts& prompts)
-    : frame_(frame), db_(db), prompts_(prompts) {}
+    : QObject(&window), window_(window), view_(view), files_(files), db_(db), prompts_(prompts) {}
 
-CDatabaseCommands::~CDatabaseCommands() { delete report_; }
+CDatabaseCommands::~CDatabaseCommands() = default;
 
 CCheckReportDlg* CDatabaseCommands::Report() const { return report_; }
 
@@ -54,7 +55,7 @@ void CDatabaseCommands::Warn(const QString& text) {
 }
 
 zev::ImageKind CDatabaseCommands::CheckedKind() const {
-    const std::string& file = frame_.terminalView->DataFile().CurrentFile();
+    const std::string& file = files_.CurrentFile();
     return ImageKindOfExtension(zev::FileExtension(file)).value_or(zev::ImageKind::User);
 }
 
@@ -62,20 +63,18 @@ zev::ImageKind CDatabaseCommands::CheckedKind() const {
 
 void CDatabaseCommands::CheckDatabase() {
     if (report_ == nullptr) {
-        report_ = new CCheckReportDlg(&frame_);
+        // The window owns the report; the connections end with these commands.
+        report_ = new CCheckReportDlg(&window_);
         // Every request of the report is checked against the channel list as it is now: the
         // list may have been edited since the report was made.
-        QObject::connect(report_, &CCheckReportDlg::ChannelChosen, report_,
-                         [this](bool tvList, std::size_t row) {
-                             if (!ReportIsCurrent()) return;
-                             const std::size_t rows[] = {row};
-                             frame_.SelectChannels(tvList, rows);
-                         });
-        QObject::connect(report_, &CCheckReportDlg::DuplicatesChosen, report_, [this] {
+        connect(report_, &CCheckReportDlg::ChannelChosen, this,
+                [this](bool tvList, std::size_t row) {
+                    if (ReportIsCurrent()) emit SelectChannelsRequested(tvList, {row});
+                });
+        connect(report_, &CCheckReportDlg::DuplicatesChosen, this, [this] {
             if (ReportIsCurrent()) SelectDuplicates(report_->Result());
         });
-        QObject::connect(report_, &CCheckReportDlg::Activated, report_,
-                         [this] { ReportIsCurrent(); });
+        connect(report_, &CCheckReportDlg::Activated, this, [this] { ReportIsCurrent(); });
     }
     const zev::ImageKind kind = CheckedKind();
     report_->ShowResult(zev::CheckDatabase(db_, kind), KindText(kind));
@@ -88,7 +87,7 @@ void CDatabaseCommands::CheckDatabase() {
 void CDatabaseCommands::PlaceReport() {
     // Over the lower part of the window, as wide as it: the channels the report points at
     // are scrolled to the top of the list, where they stay in sight.
-    const QRect frame = frame_.geometry();
+    const QRect frame = window_.geometry();
     const int height = std::min(report_->height(), frame.height() * 2 / 5);
     report_->setGeometry(frame.left(), frame.bottom() - height, frame.width(), height);
 }
@@ -104,11 +103,11 @@ bool CDatabaseCommands::ReportIsCurrent() {
 void CDatabaseCommands::SelectDuplicates(const zev::CheckResult& result) {
     const std::vector<std::size_t> tvRows = DuplicateChannelRows(result, true);
     const std::vector<std::size_t> radioRows = DuplicateChannelRows(result, false);
-    bool tv = frame_.listShown == 0 || frame_.tvListShown != 0;
+    bool tv = !view_.ListShown() || view_.TvListShown();
     if ((tv ? tvRows : radioRows).empty()) tv = !tv;
     const std::vector<std::size_t>& rows = tv ? tvRows : radioRows;
     if (rows.empty()) return;
-    frame_.SelectChannels(tv, rows);
+    emit SelectChannelsRequested(tv, rows);
 
     const std::size_t others = (tv ? radioRows : tvRows).size();
     QString text =
@@ -121,45 +120,37 @@ void CDatabaseCommands::SelectDuplicates(const zev::CheckResult& result) {
                     .arg(tv ? QStringLiteral("radio") : QStringLiteral("TV"))
                     .arg(others);
     }
-    frame_.Panes().ShowPrompt(text + QLatin1Char('.'));
+    emit StatusPrompt(text + QLatin1Char('.'));
 }
 
 // ---- Compare with File -----------------------------------------------------------------
 
-bool CDatabaseCommands::ReadImageFile(const QString& path, zev::ChannelDatabase& db,
-                                      zev::ImageKind& kind) {
-    const std::optional<zev::ImageKind> known =
+zev::Result<zev::ImageKind, QString> CDatabaseCommands::ReadImageFile(const QString& path,
+                                                                      zev::ChannelDatabase& db) {
+    const std::optional<zev::ImageKind> kind =
         ImageKindOfExtension(zev::FileExtension(Local8Bit(path)));
-    if (!known) {
-        Warn(QStringLiteral("Only parameter images (.stc, .def, .all) can be compared:\n%1")
-                 .arg(path));
-        return false;
-    }
-    kind = *known;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Warn(QStringLiteral("Can't read %1: %2").arg(path, file.errorString()));
-        return false;
+    if (!kind) {
+        return zev::Failure(
+            QStringLiteral("Only parameter images (.stc, .def, .all) can be compared:\n%1")
+                .arg(path));
     }
     // As File Open reads an image: at most the largest image, a longer file's tail ignored.
-    const qint64 most = static_cast<qint64>(kind == zev::ImageKind::All ? zev::kOutputImageSize
-                                                                        : zev::kInputImageSize);
-    const QByteArray bytes = file.read(most);
-    if (file.error() != QFileDevice::NoError) {
-        Warn(QStringLiteral("Can't read %1: %2").arg(path, file.errorString()));
-        return false;
+    // Only a regular file is read, so a pipe or device is refused instead of waited for.
+    const std::size_t most =
+        *kind == zev::ImageKind::All ? zev::kOutputImageSize : zev::kInputImageSize;
+    zev::FileError error;
+    const std::optional<std::vector<uint8_t>> bytes =
+        zev::ReadRegularFile(Local8Bit(path), most, zev::Overlong::ReadPrefix, error);
+    if (!bytes) {
+        return zev::Failure(QStringLiteral("Can't read %1.\n%2")
+                                .arg(path, QString::fromLocal8Bit(error.Sentence().c_str())));
     }
-    const zev::ImageResult result = zev::UnpackImageOfKind(
-        db,
-        std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                                 static_cast<std::size_t>(bytes.size())),
-        kind);
+    const zev::ImageResult result = zev::UnpackImageOfKind(db, *bytes, *kind);
     if (!result.ok) {
-        Warn(QStringLiteral("Can't compare with %1: %2")
-                 .arg(path, QString::fromStdString(result.error)));
-        return false;
+        return zev::Failure(QStringLiteral("Can't compare with %1: %2")
+                                .arg(path, QString::fromStdString(result.error)));
     }
-    return true;
+    return *kind;
 }
 
 void CDatabaseCommands::CompareWithFile() {
@@ -168,14 +159,17 @@ void CDatabaseCommands::CompareWithFile() {
     if (!path) return;
     // The file gets a database of its own: the one in memory is only read.
     const auto other = std::make_unique<zev::ChannelDatabase>();
-    zev::ImageKind kind = zev::ImageKind::User;
-    if (!ReadImageFile(*path, *other, kind)) return;
+    const zev::Result<zev::ImageKind, QString> kind = ReadImageFile(*path, *other);
+    if (!kind) {
+        Warn(kind.error());
+        return;
+    }
     zev::DiffOptions options;
     // The database in memory came from a user block (an .stc file or the box); a
     // default-channel block always has another Magic, which says nothing about its channels.
-    options.compareMagic = kind == zev::ImageKind::User;
+    options.compareMagic = *kind == zev::ImageKind::User;
     CCompareDlg dialog(zev::DiffDatabases(db_, *other, options), QFileInfo(*path).fileName(),
-                       &frame_);
+                       &window_);
     prompts_.RunDialog(dialog);
 }
 
@@ -193,6 +187,5 @@ void CDatabaseCommands::ExportList() {
     }
     QStringList names;
     for (const QString& file : written) names << QFileInfo(file).fileName();
-    frame_.Panes().ShowPrompt(
-        QStringLiteral("Exported to %1.").arg(names.join(QStringLiteral(", "))));
+    emit StatusPrompt(QStringLiteral("Exported to %1.").arg(names.join(QStringLiteral(", "))));
 }

@@ -3,11 +3,13 @@
 // channel list at the channels it names.
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <cstddef>
 #include <vector>
 
+#include "core/Result.h"
 #include "formats/ParameterImage.h"
 
 namespace zev {
@@ -16,13 +18,19 @@ struct CheckResult;
 }  // namespace zev
 
 class CCheckReportDlg;
-class CMainFrame;
+class DataFileState;
+class QWidget;
 class UiPrompts;
+class ViewState;
 
-class CDatabaseCommands {
+class CDatabaseCommands : public QObject {
+    Q_OBJECT
   public:
-    CDatabaseCommands(CMainFrame& frame, const zev::ChannelDatabase& db, UiPrompts& prompts);
-    ~CDatabaseCommands();
+    // The report and the comparison open over `window`, which owns the report; `view` says
+    // which list is shown, `files` which image the current file names.
+    CDatabaseCommands(QWidget& window, const ViewState& view, const DataFileState& files,
+                      const zev::ChannelDatabase& db, UiPrompts& prompts);
+    ~CDatabaseCommands() override;
 
     // Opens the check report, or checks again and brings it to the front.
     void CheckDatabase();
@@ -32,8 +40,14 @@ class CDatabaseCommands {
     // The image the check looks at: the kind of the current image file, the user block when
     // no image file is named.
     zev::ImageKind CheckedKind() const;
-    // The check report once Check Database opened it (it stays until the program ends).
+    // The check report once Check Database opened it (it stays until the window goes).
     CCheckReportDlg* Report() const;
+
+  signals:
+    // Show the TV (`tvList`) or radio list with exactly these rows selected.
+    void SelectChannelsRequested(bool tvList, const std::vector<std::size_t>& rows);
+    // A line for the status bar's message pane.
+    void StatusPrompt(const QString& text);
 
   private:
     // Checks again. When the findings are no longer those shown (the channel list changed
@@ -43,11 +57,15 @@ class CDatabaseCommands {
     // Selects the duplicates of the list shown (of the TV list when the terminal is shown),
     // or of the other list when the shown one has none.
     void SelectDuplicates(const zev::CheckResult& result);
-    // Reads a parameter image file into `db`; false after telling the person why not.
-    bool ReadImageFile(const QString& path, zev::ChannelDatabase& db, zev::ImageKind& kind);
+    // Reads a parameter image file into `db`: the kind its extension names, or the sentence
+    // that says why it cannot be compared.
+    zev::Result<zev::ImageKind, QString> ReadImageFile(const QString& path,
+                                                       zev::ChannelDatabase& db);
     void Warn(const QString& text);
 
-    CMainFrame& frame_;
+    QWidget& window_;
+    const ViewState& view_;
+    const DataFileState& files_;
     const zev::ChannelDatabase& db_;
     UiPrompts& prompts_;
     QPointer<CCheckReportDlg> report_;

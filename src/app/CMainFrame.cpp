@@ -20,15 +20,15 @@
 #include "app/CLineMonitorWnd.h"
 #include "app/CZevDoc.h"
 #include "app/CZevView.h"
-#include "app/CommandIds.h"
-#include "app/CommandTable.h"
+#include "app/ClockText.h"
 #include "app/DeviceWatch.h"
 #include "app/ListPrinter.h"
+#include "app/ReceiverController.h"
 #include "app/RecentFileList.h"
 #include "app/StatusPanes.h"
-#include "app/TerminalPrinter.h"
 #include "app/ToolbarIcons.h"
 #include "app/TransferOptions.h"
+#include "app/ViewState.h"
 #include "app/WindowPlacement.h"
 #include "core/FileName.h"
 #include "link/SerialLink.h"
@@ -44,9 +44,9 @@ const char* const kDefaultDocumentTitle = "ZEV";
 
 }  // namespace
 
-CMainFrame::CMainFrame(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers& images,
-                       UiPrompts& prompts, RecentFileList& recent)
-    : doc_(doc), db_(db), prompts_(prompts), recent_(recent) {
+CMainFrame::CMainFrame(CZevDoc& doc, ViewState& view, zev::ChannelDatabase& db,
+                       zev::ImageBuffers& images, UiPrompts& prompts, RecentFileList& recent)
+    : doc_(doc), view_(view), db_(db), prompts_(prompts), recent_(recent) {
     setWindowIcon(ProgramIcon());
     prompts_.SetParentWindow(this);
     satelliteDialogs_ = std::make_unique<SatelliteDialogs>(db_, prompts_, doc_.Changes());
@@ -54,40 +54,46 @@ CMainFrame::CMainFrame(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers
 
     stack_ = new QStackedWidget(this);
     setCentralWidget(stack_);
-    terminalView = new CZevView(doc_, db_, images, prompts_, stack_);
-    terminalView->SetListShownQuery([this] { return listShown != 0; });
-    stack_->addWidget(terminalView);
+    terminalView_ = new CZevView(prompts_, stack_);
+    stack_->addWidget(terminalView_);
+    receiver_ = new ReceiverController(doc_, db_, images, prompts_, *terminalView_, view_, this);
+    receiver_->SetBackupBeforeSend(transfer_options::BackupBeforeSend());
+    databaseCommands_ = new CDatabaseCommands(*this, view_, receiver_->DataFile(), db_, prompts_);
+    commandContext_ = std::make_unique<CommandContext>(
+        CommandContext{*this, *receiver_, doc_, *terminalView_, *databaseCommands_, view_});
 
     BuildActions();
     BuildMenus();
     BuildToolBar();
     panes_ = new StatusPanes(statusBar());
-    BindCommands();
-    printer_ = std::make_unique<TerminalPrinter>(*terminalView, this);
     listPrinter_ = std::make_unique<ListPrinter>(this);
-    databaseCommands_ = std::make_unique<CDatabaseCommands>(*this, db_, prompts_);
 
+    connect(&view_, &ViewState::Changed, this, &CMainFrame::UpdateCommandUI);
     connect(&doc_, &CZevDoc::StateChanged, this, &CMainFrame::UpdateCommandUI);
-    connect(terminalView, &CZevView::StateChanged, this, &CMainFrame::UpdateCommandUI);
-    connect(terminalView, &CZevView::undoAvailable, this, [this](bool on) {
+    connect(receiver_, &ReceiverController::StateChanged, this, &CMainFrame::UpdateCommandUI);
+    connect(terminalView_, &CZevView::undoAvailable, this, [this](bool on) {
         undoAvailable_ = on;
         UpdateCommandUI();
     });
-    connect(terminalView, &CZevView::redoAvailable, this, [this](bool on) {
+    connect(terminalView_, &CZevView::redoAvailable, this, [this](bool on) {
         redoAvailable_ = on;
         UpdateCommandUI();
     });
     connect(&doc_.Changes(), &DatabaseChanges::HistoryChanged, this, &CMainFrame::UpdateCommandUI);
-    connect(terminalView, &CZevView::copyAvailable, this, [this](bool on) {
+    connect(terminalView_, &CZevView::copyAvailable, this, [this](bool on) {
         copyAvailable_ = on;
         UpdateCommandUI();
     });
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
             &CMainFrame::UpdateCommandUI);
-    connect(terminalView, &CZevView::ShowTerminalRequested, this, &CMainFrame::OnEditText);
-    connect(terminalView, &CZevView::TvListRequested, this, [this] { ShowList(1); });
-    connect(terminalView, &CZevView::LoadedTvListRequested, this, &CMainFrame::OnShowLoadedTvList);
-    connect(terminalView, &CZevView::ProgressChanged, panes_, &StatusPanes::ShowProgress);
+    connect(receiver_, &ReceiverController::ShowTerminalRequested, this, &CMainFrame::ShowTerminal);
+    connect(receiver_, &ReceiverController::TvListRequested, this, [this] { ShowList(true); });
+    connect(receiver_, &ReceiverController::LoadedTvListRequested, this,
+            &CMainFrame::OnShowLoadedTvList);
+    connect(receiver_, &ReceiverController::ProgressChanged, panes_, &StatusPanes::ShowProgress);
+    connect(databaseCommands_, &CDatabaseCommands::SelectChannelsRequested, this,
+            &CMainFrame::SelectChannels);
+    connect(databaseCommands_, &CDatabaseCommands::StatusPrompt, panes_, &StatusPanes::ShowPrompt);
     connect(&doc_.Watch(), &DeviceWatch::Notice, panes_, &StatusPanes::SetNotice);
 
     statusTimer_ = new QTimer(this);
@@ -95,14 +101,21 @@ CMainFrame::CMainFrame(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers
     statusTimer_->start(kStatusTimerMs);
 
     SetDocumentTitle(kDefaultDocumentTitle);
-    terminalView->NewDocument();
+    terminalView_->NewDocument(!view_.ListShown());
     UpdateCommandUI();
     // Wide enough for the channel list's columns and a full port text in the status bar, as
     // far as the screen allows.
     PlaceOnScreen(*this, QSize(1040, 680));
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The children go after this part of the frame: none of them may refresh it meanwhile.
+    // The commands and the receiver work go first, before the terminal they write to.
+    toolBar_->disconnect(this);
+    terminalView_->disconnect(this);
+    delete databaseCommands_;
+    delete receiver_;
+}
 
 // ---- building ------------------------------------------------------------------------------
 
@@ -114,22 +127,21 @@ void CMainFrame::BuildActions() {
         action->setStatusTip(PromptOf(entry.prompt));
         const QString tip = ToolTipOf(entry.prompt);
         if (!tip.isEmpty()) action->setToolTip(tip);
-        action->setIcon(ToolbarIcon(entry.id));
+        action->setIcon(CommandIcon(entry.themeIcon, entry.drawing));
         action->setIconVisibleInMenu(false);
-        addAction(action);  // shortcuts work for toolbar-only commands too
+        action->setCheckable(entry.checkedWhen != nullptr);
+        addAction(action);  // shortcuts work for commands without a menu item too
         actions_.insert(entry.id, action);
+        if (entry.run == nullptr && entry.toggle == nullptr) continue;
+        connect(action, &QAction::triggered, this, [this, &entry](bool checked) {
+            if (entry.toggle != nullptr) {
+                entry.toggle(*commandContext_, checked);
+            } else {
+                entry.run(*commandContext_);
+            }
+            UpdateCommandUI();
+        });
     }
-    Action(cmd::ToggleHexMode)->setCheckable(true);
-    Action(cmd::ViewToolbar)->setCheckable(true);
-    Action(cmd::ViewStatusBar)->setCheckable(true);
-    Action(cmd::ViewToolbar)->setChecked(true);
-    Action(cmd::ViewStatusBar)->setChecked(true);
-    Action(cmd::LineMonitor)->setCheckable(true);
-    Action(cmd::BackupBeforeSend)->setCheckable(true);
-    Action(cmd::BackupBeforeSend)->setChecked(transfer_options::BackupBeforeSend());
-    terminalView->SetBackupBeforeSend(transfer_options::BackupBeforeSend());
-    Action(cmd::NextPane)->setEnabled(false);
-    Action(cmd::PrevPane)->setEnabled(false);
 }
 
 void CMainFrame::BuildMenus() {
@@ -153,94 +165,22 @@ void CMainFrame::BuildToolBar() {
     toolBar_ = addToolBar("Toolbar");
     toolBar_->setObjectName("Toolbar");
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
-    for (int id : ToolbarLayout()) {
-        if (id == 0) {
-            toolBar_->addSeparator();
-        } else {
-            toolBar_->addAction(Action(id));
-        }
+    std::vector<const CommandEntry*> placed;
+    for (const CommandEntry& entry : CommandTable()) {
+        if (entry.toolbarPlace > 0) placed.push_back(&entry);
     }
-    connect(toolBar_, &QToolBar::visibilityChanged, Action(cmd::ViewToolbar), &QAction::setChecked);
-}
-
-void CMainFrame::BindCommands() {
-    CZevView* view = terminalView;
-    handlers_ = {
-        {cmd::FileNew, [this] { NewDocument(); }},
-        // Open, Save and Save As are the terminal view's whichever view is shown.
-        {cmd::FileOpen, [view] { view->OnFileOpen(); }},
-        {cmd::FileSave, [view] { view->OnFileSave(); }},
-        {cmd::FileSaveAs, [view] { view->OnFileSaveAs(); }},
-        {cmd::FilePrint, [this] { OnPrint(false); }},
-        {cmd::FilePrintPreview, [this] { OnPrint(true); }},
-        {cmd::FilePrintSetup,
-         [this] { listShown != 0 ? listPrinter_->Setup() : printer_->Setup(); }},
-        {cmd::ExportList, [this] { databaseCommands_->ExportList(); }},
-        {cmd::AppExit, [this] { close(); }},
-        {cmd::EditUndo,
-         [this, view] {
-             if (listShown != 0) {
-                 OnDatabaseUndo(false);
-             } else {
-                 view->undo();
-             }
-         }},
-        {cmd::EditRedo,
-         [this, view] {
-             if (listShown != 0) {
-                 OnDatabaseUndo(true);
-             } else {
-                 view->redo();
-             }
-         }},
-        {cmd::EditFind, [this] { listPane->FocusFilter(); }},
-        {cmd::EditCut, [view] { view->cut(); }},
-        {cmd::EditCopy, [view] { view->copy(); }},
-        {cmd::EditPaste, [view] { view->paste(); }},
-        {cmd::ViewToolbar, [this] { toolBar_->setVisible(Action(cmd::ViewToolbar)->isChecked()); }},
-        {cmd::ViewStatusBar,
-         [this] { statusBar()->setVisible(Action(cmd::ViewStatusBar)->isChecked()); }},
-        {cmd::ViewFont, [view] { view->OnFont(); }},
-        {cmd::FlashSelect, [this] { doc_.OnFlashSelect(); }},
-        {cmd::ComSetup, [this] { doc_.OnComSetup(); }},
-        {cmd::ComConnect, [this] { doc_.OnComConnect(); }},
-        {cmd::ComDisconnect, [this] { doc_.OnComDisconnect(); }},
-        {cmd::UpdateParameters, [view] { view->OnUpdateParameters(); }},
-        {cmd::UpdateSoftware, [view] { view->OnUpdateSoftware(); }},
-        {cmd::OtaSoftwareUpdate, [view] { view->OnOtaSoftwareUpdate(); }},
-        {cmd::StopUpdate, [view] { view->OnStopUpdate(); }},
-        {cmd::LoadSettingFromBox, [this] { OnLoadSettingFromBox(); }},
-        {cmd::SendSettingToBox, [this] { OnSendSettingToBox(); }},
-        {cmd::CheckDatabase, [this] { databaseCommands_->CheckDatabase(); }},
-        {cmd::CompareWithFile, [this] { databaseCommands_->CompareWithFile(); }},
-        {cmd::VerifyBoxSettings, [this] { OnVerifyBoxSettings(); }},
-        {cmd::BackupBeforeSend,
-         [this] {
-             const bool on = Action(cmd::BackupBeforeSend)->isChecked();
-             transfer_options::SetBackupBeforeSend(on);
-             terminalView->SetBackupBeforeSend(on);
-         }},
-        {cmd::LineMonitor, [this] { OnLineMonitor(Action(cmd::LineMonitor)->isChecked()); }},
-        {cmd::TransponderList, [this] { listView->OnTransponderList(); }},
-        {cmd::SatelliteList, [this] { listView->OnSatelliteList(); }},
-        {cmd::Help, [] {}},
-        {cmd::AppAbout, [this] { OnAbout(); }},
-        {cmd::EditText, [this] { OnEditText(); }},
-        {cmd::TvChannelList, [this] { ShowList(1); }},
-        {cmd::RadioChannelList, [this] { ShowList(0); }},
-        {cmd::ToggleHexMode,
-         [this] {
-             HexMode = HexMode != 0 ? 0 : 1;
-             if (listView != nullptr) listView->Refill(TvListMode != 0, HexMode != 0);
-         }},
-    };
-    for (auto it = handlers_.constBegin(); it != handlers_.constEnd(); ++it) {
-        const int id = it.key();
-        connect(Action(id), &QAction::triggered, this, [this, id] {
-            handlers_.value(id)();
-            UpdateCommandUI();
-        });
+    std::sort(placed.begin(), placed.end(), [](const CommandEntry* a, const CommandEntry* b) {
+        return a->toolbarPlace < b->toolbarPlace;
+    });
+    // A place that no command takes is a separator.
+    int place = 1;
+    for (const CommandEntry* entry : placed) {
+        for (; place < entry->toolbarPlace; ++place) toolBar_->addSeparator();
+        toolBar_->addAction(Action(entry->id));
+        ++place;
     }
+    // Hidden or shown by its own menu too (a floating toolbar's close box).
+    connect(toolBar_, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
 }
 
 void CMainFrame::RebuildRecentFileMenu() {
@@ -264,64 +204,58 @@ void CMainFrame::Execute(int commandId) {
     if (action != nullptr && action->isEnabled()) action->trigger();
 }
 
-void CMainFrame::UpdateCommandUI() {
-    const bool terminal = listShown == 0;
-    const bool connected = doc_.PortConnected();
-    const bool editable = terminal && !terminalView->isReadOnly();
-
-    // Undo and Redo name the database change they would take back or do again while a list is
-    // shown, and edit the terminal text while the terminal is.
+CommandState CMainFrame::CurrentCommandState() const {
     const DatabaseChanges& changes = doc_.Changes();
-    const auto caption = [](const char* verb, const std::string& change) {
-        if (change.empty()) return QString::fromLatin1(verb);
-        // A file name may hold '&', which a menu would take for a mnemonic.
-        return QStringLiteral("%1 %2").arg(
-            QString::fromLatin1(verb),
-            QString::fromStdString(change).replace(QLatin1Char('&'), QStringLiteral("&&")));
-    };
-    const std::string none;
-    Action(cmd::EditUndo)
-        ->setText(caption("&Undo", terminal ? none : changes.History().UndoName()));
-    Action(cmd::EditRedo)
-        ->setText(caption("&Redo", terminal ? none : changes.History().RedoName()));
-    Action(cmd::EditUndo)->setEnabled(terminal ? undoAvailable_ : changes.History().CanUndo());
-    Action(cmd::EditRedo)->setEnabled(terminal ? redoAvailable_ : changes.History().CanRedo());
-    Action(cmd::EditFind)->setEnabled(listShown != 0);
-    Action(cmd::EditCut)->setEnabled(editable && copyAvailable_);
-    Action(cmd::EditCopy)->setEnabled(terminal && copyAvailable_);
-    Action(cmd::EditPaste)->setEnabled(editable && terminalView->canPaste());
-    for (int id : {cmd::ViewFont, cmd::UpdateParameters, cmd::UpdateSoftware,
-                   cmd::OtaSoftwareUpdate, cmd::StopUpdate}) {
-        Action(id)->setEnabled(terminal);
+    CommandState state;
+    state.shown = view_.Shown();
+    state.hexMode = view_.HexMode();
+    state.portConnected = doc_.PortConnected();
+    state.terminalReadOnly = terminalView_->isReadOnly();
+    state.terminalCanUndo = undoAvailable_;
+    state.terminalCanRedo = redoAvailable_;
+    state.terminalHasSelection = copyAvailable_;
+    state.clipboardHasText = terminalView_->canPaste();
+    state.databaseCanUndo = changes.History().CanUndo();
+    state.databaseCanRedo = changes.History().CanRedo();
+    state.databaseUndoName = changes.History().UndoName();
+    state.databaseRedoName = changes.History().RedoName();
+    state.toolbarShown = toolBar_ != nullptr && !toolBar_->isHidden();
+    state.statusBarShown = !statusBar()->isHidden();
+    state.lineMonitorOpen = lineMonitor_ != nullptr && lineMonitor_->IsOpen();
+    state.backupBeforeSend = receiver_->BackupBeforeSend();
+    return state;
+}
+
+void CMainFrame::UpdateCommandUI() {
+    const CommandState state = CurrentCommandState();
+    for (const CommandEntry& entry : CommandTable()) {
+        QAction* action = Action(entry.id);
+        if (entry.enabledWhen != nullptr) action->setEnabled(entry.enabledWhen(state));
+        if (entry.checkedWhen != nullptr) action->setChecked(entry.checkedWhen(state));
+        if (entry.captionNow != nullptr) action->setText(entry.captionNow(state));
     }
-    Action(cmd::ComConnect)->setEnabled(!connected);
-    Action(cmd::ComDisconnect)->setEnabled(connected);
-    Action(cmd::TransponderList)->setEnabled(listShown != 0);
-    Action(cmd::SatelliteList)->setEnabled(listShown != 0);
-    Action(cmd::TvChannelList)->setEnabled(tvListShown == 0);
-    Action(cmd::RadioChannelList)->setEnabled(tvListShown != 0);
-    Action(cmd::ToggleHexMode)->setEnabled(listShown != 0);
-    Action(cmd::ToggleHexMode)->setChecked(HexMode != 0);
     RefreshStatus();
 }
 
 void CMainFrame::RefreshStatus() {
-    doc_.RefreshClock(std::time(nullptr));
-    panes_->SetText(StatusPanes::Connection, terminalView->ConnectionPaneText());
-    panes_->SetText(StatusPanes::Elapsed, doc_.ElapsedText());
-    panes_->SetText(StatusPanes::PortSettings, terminalView->PortPaneText());
-    panes_->SetText(StatusPanes::Clock, doc_.ClockText());
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    panes_->SetText(StatusPanes::Connection, receiver_->ConnectionPaneText());
+    panes_->SetText(StatusPanes::Elapsed, receiver_->ElapsedText(now));
+    panes_->SetText(StatusPanes::PortSettings, receiver_->PortPaneText());
+    panes_->SetText(StatusPanes::Clock, ClockText(local.tm_hour, local.tm_min, local.tm_sec));
 }
 
 QWidget* CMainFrame::SwitchToView(QWidget* view) {
     // The channel list is shown in its pane, below the filter box.
-    QWidget* page = view != nullptr && view == listView ? listPane : view;
+    QWidget* page = view != nullptr && view == listView_ ? listPane_ : view;
     QWidget* old = stack_->currentWidget();
     if (old == page) return nullptr;
     if (stack_->indexOf(page) < 0) stack_->addWidget(page);
     stack_->setCurrentWidget(page);
     view->setFocus();
-    return old != nullptr && old == listPane ? listView : old;
+    return old != nullptr && old == listPane_ ? listView_ : old;
 }
 
 void CMainFrame::SetDocumentTitle(const QString& title) {
@@ -332,101 +266,94 @@ void CMainFrame::SetDocumentTitle(const QString& title) {
 // ---- view switching ------------------------------------------------------------------------
 
 void CMainFrame::EnsureListView(bool leftAligned) {
-    if (listPane == nullptr) {
-        listPane = new ChannelListPane(stack_);
-        stack_->addWidget(listPane);
+    if (listPane_ == nullptr) {
+        listPane_ = new ChannelListPane(stack_);
+        stack_->addWidget(listPane_);
     }
-    if (listView == nullptr) {
-        listView = new CZuzeListViewView(db_, leftAligned, prompts_, listPane);
-        listView->SetRecordDialogs(recordDialogs_);
-        listView->SetChangeSink(&doc_.Changes());
-        listPane->SetView(listView);
+    if (listView_ == nullptr) {
+        listView_ = new CZuzeListViewView(db_, leftAligned, prompts_, listPane_);
+        listView_->SetRecordDialogs(recordDialogs_);
+        listView_->SetChangeSink(&doc_.Changes());
+        listPane_->SetView(listView_);
     }
 }
 
 void CMainFrame::SetRecordDialogs(RecordDialogs* dialogs) {
     recordDialogs_ = dialogs;
-    if (listView != nullptr) listView->SetRecordDialogs(dialogs);
+    if (listView_ != nullptr) listView_->SetRecordDialogs(dialogs);
 }
 
-void CMainFrame::OnEditText() {
-    tvListShown = 0;
-    listShown = 0;
+void CMainFrame::ShowTerminal() {
+    view_.Show(ShownView::Terminal);
     EnsureListView(true);
-    listView->Refill(TvListMode != 0, HexMode != 0);
-    SwitchToView(terminalView);
-    terminalView->ResumeEcho();
+    listView_->Refill(view_.TvListMode(), view_.HexMode());
+    SwitchToView(terminalView_);
     UpdateCommandUI();
 }
 
-void CMainFrame::ShowList(int tvMode) {
-    tvListShown = tvMode;
-    listShown = 1;
+void CMainFrame::ShowList(bool tvList) {
+    view_.Show(tvList ? ShownView::TvList : ShownView::RadioList);
     EnsureListView(false);
-    TvListMode = tvMode;
-    listView->Refill(TvListMode != 0, HexMode != 0);
-    SwitchToView(listView);
+    listView_->Refill(view_.TvListMode(), view_.HexMode());
+    SwitchToView(listView_);
     UpdateCommandUI();
+}
+
+void CMainFrame::ToggleHexMode() {
+    view_.SetHexMode(!view_.HexMode());
+    if (listView_ != nullptr) listView_->Refill(view_.TvListMode(), view_.HexMode());
 }
 
 void CMainFrame::OnShowLoadedTvList() {
-    // The loaded channels replace any edits (the load can be undone), and get a fresh list
-    // view.
-    doc_.Changes().DatabaseReplaced("Load Setting from Box");
-    if (listView != nullptr) {
-        listPane->SetView(nullptr);
-        listView = nullptr;
+    // The loaded channels get a fresh list view.
+    if (listView_ != nullptr) {
+        listPane_->SetView(nullptr);
+        listView_ = nullptr;
     }
-    ShowList(1);
+    ShowList(true);
 }
 
-void CMainFrame::OnDatabaseUndo(bool redo) {
+void CMainFrame::UndoDatabaseChange(bool redo) {
     DatabaseChanges& changes = doc_.Changes();
     if (!(redo ? changes.Redo() : changes.Undo())) return;
-    listView->Refill(TvListMode != 0, HexMode != 0);
+    listView_->Refill(view_.TvListMode(), view_.HexMode());
 }
 
-void CMainFrame::OnLoadSettingFromBox() {
-    // A successful load replaces the channels: changed ones are saved first if wanted.
-    if (!terminalView->SaveChangedChannelList()) return;
-    if (listShown != 0) OnEditText();
-    terminalView->OnLoadSettingFromBox();
+void CMainFrame::FindChannels() { listPane_->FocusFilter(); }
+
+void CMainFrame::SelectChannels(bool tvList, const std::vector<std::size_t>& rows) {
+    if (view_.Shown() != (tvList ? ShownView::TvList : ShownView::RadioList)) ShowList(tvList);
+    listView_->SelectRows(rows);
 }
 
-void CMainFrame::OnSendSettingToBox() { terminalView->OnSendSettingToBox(); }
-
-void CMainFrame::SelectChannels(bool tvList, std::span<const std::size_t> rows) {
-    const int tvMode = tvList ? 1 : 0;
-    if (listShown == 0 || tvListShown != tvMode) ShowList(tvMode);
-    listView->SelectRows(rows);
-}
-
-void CMainFrame::OnPrint(bool preview) {
-    if (listShown == 0) {
-        preview ? printer_->Preview() : printer_->Print();
+void CMainFrame::Print(bool preview) {
+    if (!view_.ListShown()) {
+        preview ? terminalView_->PrintPreview() : terminalView_->Print();
         return;
     }
     const QString title = ListPrintTitle();
-    preview ? listPrinter_->Preview(listView->Rows(), title)
-            : listPrinter_->Print(listView->Rows(), title);
+    preview ? listPrinter_->Preview(listView_->Rows(), title)
+            : listPrinter_->Print(listView_->Rows(), title);
+}
+
+void CMainFrame::PrintSetup() {
+    view_.ListShown() ? listPrinter_->Setup() : terminalView_->PrintSetup();
 }
 
 QString CMainFrame::ListPrintTitle() const {
     // The image file the list came from or went to, if the current file is one.
-    const std::string& file = terminalView->DataFile().CurrentFile();
+    const std::string& file = receiver_->DataFile().CurrentFile();
     const bool image = ImageKindOfExtension(zev::FileExtension(file)).has_value();
     const QString name =
         image ? QFileInfo(QString::fromLocal8Bit(file.c_str())).fileName() : QString();
-    return ListPrinter::Title(name, tvListShown != 0);
+    return ListPrinter::Title(name, view_.TvListShown());
 }
 
-void CMainFrame::OnVerifyBoxSettings() {
-    // As for a load: the terminal shows the run, and reads the box's bytes only when shown.
-    if (listShown != 0) OnEditText();
-    terminalView->OnVerifyBoxSettings();
-}
+void CMainFrame::ShowToolbar(bool shown) { toolBar_->setVisible(shown); }
 
-void CMainFrame::OnLineMonitor(bool open) {
+void CMainFrame::ShowStatusBar(bool shown) { statusBar()->setVisible(shown); }
+
+void CMainFrame::ShowLineMonitor(bool open) {
     if (!open) {
         if (lineMonitor_ != nullptr) lineMonitor_->close();
         return;
@@ -437,15 +364,12 @@ void CMainFrame::OnLineMonitor(bool open) {
         // As wide as its columns, leaving the terminal at least a third of the window.
         resizeDocks({lineMonitor_}, {std::min(lineMonitor_->PreferredWidth(), width() * 2 / 3)},
                     Qt::Horizontal);
-        connect(lineMonitor_, &CLineMonitorWnd::Closed, this, [this] {
-            const QSignalBlocker quiet(Action(cmd::LineMonitor));
-            Action(cmd::LineMonitor)->setChecked(false);
-        });
+        connect(lineMonitor_, &CLineMonitorWnd::Closed, this, &CMainFrame::UpdateCommandUI);
     }
     lineMonitor_->Open();
 }
 
-void CMainFrame::OnAbout() {
+void CMainFrame::About() {
     CAboutDlg about(this);
     about.exec();
 }
@@ -453,24 +377,24 @@ void CMainFrame::OnAbout() {
 // ---- documents -----------------------------------------------------------------------------
 
 bool CMainFrame::NewDocument() {
-    if (terminalView->document()->isModified()) {
+    if (terminalView_->document()->isModified()) {
         const zev::MsgAnswer answer = prompts_.Message(
             QStringLiteral("Save changes to %1?").arg(documentTitle_), QStringLiteral("zev"),
             zev::MsgIcon::Exclamation, zev::MsgButtons::YesNoCancel, zev::MsgAnswer::Yes);
         if (answer == zev::MsgAnswer::Cancel) return false;
         // The question is about the terminal text, whatever the current file is. A save that
         // is cancelled or fails keeps the text: nothing is cleared.
-        if (answer == zev::MsgAnswer::Yes && !terminalView->SaveTerminalText()) return false;
+        if (answer == zev::MsgAnswer::Yes && !receiver_->SaveTerminalText()) return false;
     }
-    terminalView->NewDocument();
+    terminalView_->NewDocument(!view_.ListShown());
     SetDocumentTitle(kDefaultDocumentTitle);
     return true;
 }
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {
-    QString error;
-    if (!terminalView->LoadTextFile(path, error)) {
-        prompts_.Inform(QStringLiteral("Cannot open %1.\n%2").arg(path, error),
+    const zev::Result<void, QString> loaded = terminalView_->LoadTextFile(path);
+    if (!loaded) {
+        prompts_.Inform(QStringLiteral("Cannot open %1.\n%2").arg(path, loaded.error()),
                         QStringLiteral("zev"));
         recent_.Remove(path);
         RebuildRecentFileMenu();
@@ -495,7 +419,7 @@ bool CMainFrame::event(QEvent* e) {
 
 void CMainFrame::closeEvent(QCloseEvent* e) {
     // The terminal text is not asked about; changed channels are.
-    if (!terminalView->SaveChangedChannelList()) {
+    if (!receiver_->SaveChangedChannelList()) {
         e->ignore();
         return;
     }

@@ -6,12 +6,13 @@
 #include <QMainWindow>
 #include <QString>
 #include <cstddef>
-#include <functional>
 #include <memory>
-#include <span>
+#include <vector>
+
+#include "app/CommandTable.h"
+#include "app/FrameCommands.h"
 
 namespace zev {
-class ChangeSink;
 class ChannelDatabase;
 struct ImageBuffers;
 }  // namespace zev
@@ -22,33 +23,31 @@ class CZevDoc;
 class ChannelListPane;
 class CZevView;
 class CZuzeListViewView;
+class ListPrinter;
 class QAction;
 class QMenu;
 class QStackedWidget;
 class QTimer;
 class QToolBar;
+class ReceiverController;
 class RecentFileList;
 class RecordDialogs;
 class SatelliteDialogs;
 class StatusPanes;
-class ListPrinter;
-class TerminalPrinter;
 class UiPrompts;
+class ViewState;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public FrameCommands {
     Q_OBJECT
   public:
-    CMainFrame(CZevDoc& doc, zev::ChannelDatabase& db, zev::ImageBuffers& images,
+    CMainFrame(CZevDoc& doc, ViewState& view, zev::ChannelDatabase& db, zev::ImageBuffers& images,
                UiPrompts& prompts, RecentFileList& recent);
     ~CMainFrame() override;
 
-    CZevView* terminalView = nullptr;
-    CZuzeListViewView* listView = nullptr;  // created on first need
-    ChannelListPane* listPane = nullptr;    // the list with its filter box, in the client area
-    int tvListShown = 0;
-    int listShown = 0;
-    int HexMode = 0;
-    int TvListMode = 1;  // the list shows TV (1) or radio (0) channels
+    CZevView& Terminal() { return *terminalView_; }
+    ReceiverController& Receiver() { return *receiver_; }
+    const ViewState& View() const { return view_; }
+    ChannelListPane* ListPane() const { return listPane_; }  // with the list, once created
 
     QAction* Action(int commandId) const { return actions_.value(commandId); }
     // Runs a command as its menu item or shortcut would: only while it is enabled.
@@ -64,25 +63,40 @@ class CMainFrame : public QMainWindow {
     // `view` already was the shown one.
     QWidget* SwitchToView(QWidget* view);
 
-    // Command enabling and the status panes follow the current state.
+    // What the command table's rules look at now, and every command refreshed from it.
+    CommandState CurrentCommandState() const;
     void UpdateCommandUI();
     void RefreshStatus();
 
     // A file named on the command line or picked from the recent files, opened as terminal
     // text. Returns false (after saying so) when it cannot be read.
     bool OpenDocumentFile(const QString& path);
-    // File New: asks to save a changed terminal text; false when cancelled.
-    bool NewDocument();
 
     // The satellite and transponder dialogs the channel list opens (none: F11, F12 and the
     // Channel Edit dialog's transponder pick do nothing).
     void SetRecordDialogs(RecordDialogs* dialogs);
 
     // Shows the TV (`tvList`) or radio list and selects exactly these rows in it.
-    void SelectChannels(bool tvList, std::span<const std::size_t> rows);
+    void SelectChannels(bool tvList, const std::vector<std::size_t>& rows);
 
     // The title reads "<document> - Management V5.0".
     void SetDocumentTitle(const QString& title);
+
+    // FrameCommands.
+    bool NewDocument() override;
+    void Print(bool preview) override;
+    void PrintSetup() override;
+    void Exit() override { close(); }
+    void UndoDatabaseChange(bool redo) override;
+    void FindChannels() override;
+    void ShowToolbar(bool shown) override;
+    void ShowStatusBar(bool shown) override;
+    void ShowLineMonitor(bool open) override;
+    void About() override;
+    void ShowTerminal() override;
+    void ShowList(bool tvList) override;
+    void ToggleHexMode() override;
+    CZuzeListViewView* ListView() override { return listView_; }
 
   protected:
     bool event(QEvent* e) override;
@@ -92,43 +106,33 @@ class CMainFrame : public QMainWindow {
     void BuildActions();
     void BuildMenus();
     void BuildToolBar();
-    void BindCommands();
     void RebuildRecentFileMenu();
     void EnsureListView(bool leftAligned);
-    void ShowList(int tvMode);
-
-    // Edit Undo and Redo with a channel list shown: a step of the database's history, and the
-    // list refilled to show the result.
-    void OnDatabaseUndo(bool redo);
-    void OnEditText();
-    void OnLoadSettingFromBox();
-    void OnSendSettingToBox();
-    void OnVerifyBoxSettings();
-    void OnLineMonitor(bool open);
     void OnShowLoadedTvList();
-    void OnAbout();
-    // Print and Print Preview: the channel list while it is shown, else the terminal text.
-    void OnPrint(bool preview);
     QString ListPrintTitle() const;
 
     CZevDoc& doc_;
+    ViewState& view_;
     zev::ChannelDatabase& db_;
     UiPrompts& prompts_;
     RecentFileList& recent_;
     QString documentTitle_;
     QStackedWidget* stack_;
+    CZevView* terminalView_ = nullptr;
+    ReceiverController* receiver_ = nullptr;
+    CZuzeListViewView* listView_ = nullptr;  // created on first need
+    ChannelListPane* listPane_ = nullptr;    // the list with its filter box, in the client area
     QToolBar* toolBar_ = nullptr;
     StatusPanes* panes_ = nullptr;
     QTimer* statusTimer_ = nullptr;
     QMenu* recentMenu_ = nullptr;
-    std::unique_ptr<TerminalPrinter> printer_;
     std::unique_ptr<ListPrinter> listPrinter_;
-    std::unique_ptr<CDatabaseCommands> databaseCommands_;
+    CDatabaseCommands* databaseCommands_ = nullptr;
     // The satellite and transponder dialogs the channel list opens; tests may hand the view
     // others through SetRecordDialogs.
     std::unique_ptr<SatelliteDialogs> satelliteDialogs_;
+    std::unique_ptr<CommandContext> commandContext_;
     QHash<int, QAction*> actions_;
-    QHash<int, std::function<void()>> handlers_;
     RecordDialogs* recordDialogs_ = nullptr;
     CLineMonitorWnd* lineMonitor_ = nullptr;
     bool undoAvailable_ = false;

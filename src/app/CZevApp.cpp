@@ -8,9 +8,11 @@
 #include "app/BoxSimulator.h"
 #include "app/CMainFrame.h"
 #include "app/CZevDoc.h"
-#include "app/CZevView.h"
+#include "app/ReceiverController.h"
 #include "app/RecentFileList.h"
+#include "app/ViewState.h"
 #include "database/ChannelDatabase.h"
+#include "database/StartupHeader.h"
 #include "formats/ParameterImage.h"
 #include "ui/UiPrompts.h"
 
@@ -42,8 +44,9 @@ void CZevApp::DescribeCommandLine(QCommandLineParser& parser) {
 }
 
 CZevApp::~CZevApp() {
-    // The frame and its views go before the document whose link they use.
+    // The frame and its views go before the view state and the document whose link they use.
     frame_.reset();
+    view_.reset();
     doc_.reset();
     if (simulator_) simulator_->Stop();
 }
@@ -53,7 +56,12 @@ bool CZevApp::Start(const QStringList& arguments) {
     images_ = std::make_unique<zev::ImageBuffers>();
     recent_ = std::make_unique<RecentFileList>();
     doc_ = std::make_unique<CZevDoc>(*db_, prompts_);
-    frame_ = std::make_unique<CMainFrame>(*doc_, *db_, *images_, prompts_, *recent_);
+    const zev::LinkSettings& settings = doc_->Settings();
+    zev::ApplyStartupHeader(db_->header, settings.flashSizeIndex, settings.userSizeIndex);
+    // The start-up header is where the history begins.
+    doc_->Changes().TakeAsIs();
+    view_ = std::make_unique<ViewState>();
+    frame_ = std::make_unique<CMainFrame>(*doc_, *view_, *db_, *images_, prompts_, *recent_);
 
     QCommandLineParser parser;
     DescribeCommandLine(parser);
@@ -64,7 +72,7 @@ bool CZevApp::Start(const QStringList& arguments) {
     const QStringList files = parser.positionalArguments();
     if (parser.isSet(kSimulateOption) && !StartSimulator()) return false;
     if (!files.isEmpty() && !frame_->OpenDocumentFile(files.front())) return false;
-    if (parser.isSet(kOpenOption)) frame_->terminalView->OpenFile(parser.value(kOpenOption));
+    if (parser.isSet(kOpenOption)) frame_->Receiver().OpenFile(parser.value(kOpenOption));
     return true;
 }
 
@@ -77,7 +85,7 @@ bool CZevApp::StartSimulator() {
         return false;
     }
     doc_->SetPortOverride(port.toStdString());
-    QObject::connect(frame_->terminalView, &CZevView::ResetWanted, simulator_.get(),
+    QObject::connect(&frame_->Receiver(), &ReceiverController::ResetWanted, simulator_.get(),
                      &BoxSimulator::Reset);
     frame_->UpdateCommandUI();
     return true;

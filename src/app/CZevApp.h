@@ -1,5 +1,6 @@
-// The application object: creates the channel database, the image buffers, the document and
-// the main frame in start-up order, and handles the command line.
+// The application object: creates the channel database with its start-up header, the image
+// buffers, the document, the view state and the main frame in start-up order, and handles the
+// command line.
 #pragma once
 
 #include <QStringList>
@@ -16,6 +17,7 @@ class QCommandLineParser;
 class CZevDoc;
 class RecentFileList;
 class UiPrompts;
+class ViewState;
 
 class CZevApp {
   public:
@@ -36,6 +38,7 @@ class CZevApp {
 
     CMainFrame& Frame() { return *frame_; }
     CZevDoc& Doc() { return *doc_; }
+    ViewState& View() { return *view_; }
     zev::ChannelDatabase& Database() { return *db_; }
 
   private:
@@ -47,5 +50,6 @@ class CZevApp {
     std::unique_ptr<RecentFileList> recent_;
     std::unique_ptr<BoxSimulator> simulator_;
     std::unique_ptr<CZevDoc> doc_;
+    std::unique_ptr<ViewState> view_;
     std::unique_ptr<CMainFrame> frame_;
 };

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-#include "app/CZevView.h"
 #include "app/DeviceWatch.h"
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"
@@ -12,17 +11,6 @@
 #include "settingsdialogs/CComSettingDlg.h"
 #include "settingsdialogs/CFlashSettingDlg.h"
 #include "ui/UiPrompts.h"
-
-namespace {
-
-QString TimeText(const std::tm& t) {
-    return QStringLiteral("%1:%2:%3")
-        .arg(t.tm_hour, 2, 10, QLatin1Char('0'))
-        .arg(t.tm_min, 2, 10, QLatin1Char('0'))
-        .arg(t.tm_sec, 2, 10, QLatin1Char('0'));
-}
-
-}  // namespace
 
 CZevDoc::CZevDoc(zev::ChannelDatabase& db, UiPrompts& prompts, QObject* parent)
     : QObject(parent), db_(db), prompts_(prompts), changes_(db) {
@@ -67,28 +55,6 @@ void CZevDoc::UpdateFlashLayout() {
     changes_.TakeAsIs();
 }
 
-void CZevDoc::OnComConnect() {
-    if (!link_->OpenPort()) {
-        terminal_->AppendText("\nCan't open connection, maybe COM is open!");
-    }
-    if (link_->portConnected()) {
-        terminal_->Session().OnLinkConnected();
-    } else {
-        terminal_->ShowConnected(false, false);
-    }
-    emit StateChanged();
-}
-
-void CZevDoc::OnComDisconnect() {
-    const bool wasOpen = link_->portConnected();
-    link_->ClosePort();
-    terminal_->Session().OnLinkDisconnected();
-    const std::string& port = settings_.portName;
-    terminal_->AppendText(wasOpen ? "\n" + port + " has been closed!"
-                                  : "\nOh, maybe " + port + " haven't been opened!");
-    emit StateChanged();
-}
-
 void CZevDoc::OnComSetup() {
     CComSettingDlg dlg(SettingsForFile(), *ports_, prompts_.ParentWindow());
     dlg.portName = QString::fromStdString(settings_.portName);
@@ -126,25 +92,6 @@ void CZevDoc::OnFlashSelect() {
     }
     UpdateFlashLayout();
     emit StateChanged();
-}
-
-void CZevDoc::RefreshClock(std::time_t now) {
-    std::tm local{};
-    localtime_r(&now, &local);
-    clockText_ = TimeText(local);
-
-    if (terminal_ != nullptr && terminal_->StatusConnected()) {
-        // Hours wrap at a day, as a time of day would.
-        long long elapsed = static_cast<long long>(now - terminal_->RunStart());
-        if (elapsed < 0) elapsed = 0;
-        std::tm span{};
-        span.tm_hour = static_cast<int>((elapsed / 3600) % 24);
-        span.tm_min = static_cast<int>((elapsed / 60) % 60);
-        span.tm_sec = static_cast<int>(elapsed % 60);
-        elapsedText_ = TimeText(span);
-    } else {
-        elapsedText_ = QStringLiteral("00:00:00");
-    }
 }
 
 QString CZevDoc::PortSettingsText() const {

@@ -1,10 +1,9 @@
 // The one document: the port and flash settings read from default.dat, the serial link, the
-// Com and Flash commands, and the status texts the document provides (elapsed time, clock).
+// Com Setup and Flash Select commands, and the edits of the channel database.
 #pragma once
 
 #include <QObject>
 #include <QString>
-#include <ctime>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,7 +17,6 @@ class ChannelDatabase;
 class SerialLink;
 }  // namespace zev
 
-class CZevView;
 class DeviceWatch;
 class UiPrompts;
 
@@ -32,9 +30,6 @@ class CZevDoc : public QObject {
     const zev::LinkSettings& Settings() const { return settings_; }
     zev::SerialLink& Link() { return *link_; }
     bool PortConnected() const;
-
-    // The terminal receives the Com commands' reports and run-state effects.
-    void AttachTerminal(CZevView* view) { terminal_ = view; }
 
     // Uses `port` for this run only: default.dat keeps the port it names.
     void SetPortOverride(const std::string& port);
@@ -55,15 +50,9 @@ class CZevDoc : public QObject {
     void UpdateFlashLayout();
 
     // Document commands.
-    void OnComConnect();
-    void OnComDisconnect();
     void OnComSetup();
     void OnFlashSelect();
 
-    // Status texts: pane 1 (time since runStart while connected) and pane 7 (clock).
-    void RefreshClock(std::time_t now);
-    QString ElapsedText() const { return elapsedText_; }
-    QString ClockText() const { return clockText_; }
     // Pane 2: port-baud-parity-bits-stop, e.g. COM1-115200-None-8-1.
     QString PortSettingsText() const;
 
@@ -80,8 +69,5 @@ class CZevDoc : public QObject {
     zev::SystemPortLister systemPorts_;
     const zev::SerialPortLister* ports_ = &systemPorts_;
     DeviceWatch* watch_;
-    CZevView* terminal_ = nullptr;
     DatabaseChanges changes_;
-    QString elapsedText_ = QStringLiteral("00:00:00");
-    QString clockText_ = QStringLiteral("00:00:00");
 };

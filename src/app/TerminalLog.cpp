@@ -1,13 +1,9 @@
 #include "app/TerminalLog.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QByteArray>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <span>
-
-#include "core/FileReplacement.h"
 
 namespace terminal_log {
 
@@ -20,7 +16,7 @@ void AppendLine(QByteArray& log, const QString& line) {
 
 }  // namespace
 
-bool Write(const QPlainTextEdit& view, const std::string& path, zev::FileError& error) {
+QByteArray Text(const QPlainTextEdit& view) {
     QByteArray log;
     QTextDocument* doc = view.document();
     QAbstractTextDocumentLayout* layout = doc->documentLayout();
@@ -37,10 +33,7 @@ bool Write(const QPlainTextEdit& view, const std::string& path, zev::FileError& 
             AppendLine(log, text.mid(line.textStart(), line.textLength()));
         }
     }
-    return zev::ReplaceFile(path,
-                            std::span(reinterpret_cast<const uint8_t*>(log.constData()),
-                                      static_cast<std::size_t>(log.size())),
-                            error);
+    return log;
 }
 
 }  // namespace terminal_log

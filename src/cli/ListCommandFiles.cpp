@@ -2,6 +2,7 @@
 
 #include "cli/DatabaseFiles.h"
 #include "cli/ImageFiles.h"
+#include "cli/ImageOutput.h"
 #include "cli/ListCommandSteps.h"
 #include "core/FileName.h"
 #include "core/Latin1Text.h"
@@ -10,6 +11,7 @@
 #include "editing/RecordLinks.h"
 #include "editing/TransponderFile.h"
 #include "formats/CsvExport.h"
+#include "settings/SettingsFile.h"
 
 namespace zev::cli {
 
@@ -20,19 +22,24 @@ constexpr std::size_t kMaxCsvFileSize = 64 * 1024 * 1024;
 
 }  // namespace
 
-int ListUsageError(std::ostream& err, const std::string& message) {
-    err << "zev-cli: " << message << '\n';
-    return kExitUsage;
+std::vector<std::string> CsvInputFiles(const std::string& path) {
+    const CsvPaths paths = CsvExportPaths(path);
+    return {paths.channels, paths.transponders, paths.satellites};
 }
 
-std::optional<ImageKind> ListOutputKind(const std::string& path, std::ostream& err) {
-    std::optional<ImageKind> kind = ImageKindForExtension(FileExtension(path));
-    if (!kind) {
-        ListUsageError(err, "the output file " + Quoted(path) +
-                                " must end in .stc (user block), .def (default-channel block) or "
-                                ".all (both)");
+std::vector<std::string> ListInputFiles(const std::vector<std::string>& databases,
+                                        const std::vector<std::string>& others) {
+    std::vector<std::string> inputs{kSettingsFileName};
+    for (const std::string& name : databases) {
+        if (FileExtension(name) == "csv") {
+            const std::vector<std::string> csv = CsvInputFiles(name);
+            inputs.insert(inputs.end(), csv.begin(), csv.end());
+        } else {
+            inputs.push_back(name);
+        }
     }
-    return kind;
+    inputs.insert(inputs.end(), others.begin(), others.end());
+    return inputs;
 }
 
 std::unique_ptr<ChannelDatabase> LoadListInput(const std::string& path, const CliOptions& options,
@@ -44,7 +51,7 @@ std::unique_ptr<ChannelDatabase> LoadListInput(const std::string& path, const Cl
         case LoadStatus::Ok:
             return db;
         case LoadStatus::FileError:
-            status = ListUsageError(err, loaded.error);
+            status = ReportFileError(err, loaded.error);
             break;
         case LoadStatus::Refused:
             err << Quoted(path) << ": " << loaded.error << '\n';
@@ -54,29 +61,13 @@ std::unique_ptr<ChannelDatabase> LoadListInput(const std::string& path, const Cl
     return nullptr;
 }
 
-int WriteListOutput(const ChannelDatabase& db, const std::string& path, ImageKind kind,
-                    std::ostream& err) {
-    std::vector<uint8_t> image(kOutputImageSize);
-    const ImageResult packed = PackImage(db, kind, image);
-    if (!packed.ok) {
-        err << packed.error << '\n';
-        return kExitFailed;
-    }
-    std::string error;
-    if (!WriteFileAtomically(path, std::span<const uint8_t>(image).first(packed.size), error)) {
-        return ListUsageError(err, error);
-    }
-    return kExitOk;
-}
-
 std::optional<CsvFileTexts> ReadCsvFiles(const std::string& path, std::ostream& err, int& status) {
-    const CsvPaths paths = CsvExportPaths(path);
     CsvFileTexts files;
-    for (const std::string& name : {paths.channels, paths.transponders, paths.satellites}) {
+    for (const std::string& name : CsvInputFiles(path)) {
         std::string error;
         std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(name, kMaxCsvFileSize, error);
         if (!bytes) {
-            status = ListUsageError(err, error);
+            status = ReportFileError(err, error);
             return std::nullopt;
         }
         files.names.push_back(name);
@@ -100,10 +91,10 @@ std::optional<std::vector<std::optional<int>>> SatellitePositions(const CliOptio
                                                 ? std::nullopt
                                                 : ParseOrbitalPosition(given.substr(equals + 1));
         if (!position || equals == 0) {
-            ListUsageError(err,
-                           "option --position takes NAME=POS, such as SAT-EAST=19.2E or "
-                           "SAT-WEST=30.0W, not " +
-                               Quoted(given));
+            ReportFileError(err,
+                            "option --position takes NAME=POS, such as SAT-EAST=19.2E or "
+                            "SAT-WEST=30.0W, not " +
+                                Quoted(given));
             return std::nullopt;
         }
         const Result<std::string, char32_t> name = Utf8ToLatin1(given.substr(0, equals));
@@ -111,16 +102,16 @@ std::optional<std::vector<std::optional<int>>> SatellitePositions(const CliOptio
         for (std::size_t s = 0; name && s < positions.size(); ++s) {
             if (NameBytes(db.satellites[s].Name) != *name) continue;
             if (positions[s] && *positions[s] != *position) {
-                ListUsageError(err, "option --position gives " + Quoted(given.substr(0, equals)) +
-                                        " two positions");
+                ReportFileError(err, "option --position gives " + Quoted(given.substr(0, equals)) +
+                                         " two positions");
                 return std::nullopt;
             }
             positions[s] = position;
             found = true;
         }
         if (!found) {
-            ListUsageError(err, "option --position names no satellite of the input: " +
-                                    Quoted(given.substr(0, equals)));
+            ReportFileError(err, "option --position names no satellite of the input: " +
+                                     Quoted(given.substr(0, equals)));
             return std::nullopt;
         }
     }

@@ -1,5 +1,6 @@
 // The commands of ListCommands.h, one function each, and what they share: reading the input
-// database and writing the output image as the other commands do.
+// database, the CSV files and the --position options. They write images with
+// ImageOutput.h's PackAndWrite, as every command does.
 #pragma once
 
 #include <iosfwd>
@@ -21,20 +22,20 @@ int ImportCommand(const CliOptions& options, std::ostream& out, std::ostream& er
 int TranspondersExportCommand(const CliOptions& options, std::ostream& out, std::ostream& err);
 int TranspondersImportCommand(const CliOptions& options, std::ostream& out, std::ostream& err);
 
-// "zev-cli: MESSAGE" on `err`; the exit status of a usage or file error.
-int ListUsageError(std::ostream& err, const std::string& message);
+// The files a command reads, for CheckOutputs: `databases` (read by LoadListInput or as the
+// reference of reorder), each a file of its own, but the three CSV files of `export` for a
+// `.csv`; then `others` as they are, and default.dat, which the JSON form's header may come
+// from.
+std::vector<std::string> ListInputFiles(const std::vector<std::string>& databases,
+                                        const std::vector<std::string>& others = {});
 
-// The image kind OUT's extension names; reported on `err` when it names none.
-std::optional<ImageKind> ListOutputKind(const std::string& path, std::ostream& err);
+// The three CSV files of `export` for the name of the first.
+std::vector<std::string> CsvInputFiles(const std::string& path);
 
 // Reads any database file zev-cli reads (an image by its extension, or the JSON form); nullptr
 // when it cannot, with the message on `err` and the exit status in `status`.
 std::unique_ptr<ChannelDatabase> LoadListInput(const std::string& path, const CliOptions& options,
                                                std::ostream& err, int& status);
-
-// Packs the database as `kind` and writes it whole or not at all; the exit status.
-int WriteListOutput(const ChannelDatabase& db, const std::string& path, ImageKind kind,
-                    std::ostream& err);
 
 // The three CSV files of `export` for the name of the first; nullopt (reported, status in
 // `status`) when one cannot be read.

@@ -4,22 +4,21 @@
 #pragma once
 
 #include <iosfwd>
-#include <string>
+#include <span>
 
 #include "cli/CliOptions.h"
 
 namespace zev::cli {
 
-bool IsListCommand(const std::string& command);
+struct CommandUsage;
 
-// An option of these commands given to another command (or to the wrong one of them): the
-// usage error to report, or empty.
-std::string MisplacedListOption(const CliOptions& options);
+// sort, reorder, import, transponders-export and transponders-import.
+std::span<const CommandUsage> ListCommandTable();
 
 // Runs the command; `out` receives its report, `err` every message. Returns the exit status:
 // 2 for usage and file errors and for input the command refuses (a cell or element that
 // cannot be read, more records than the image holds), 1 for an image that cannot be read or
-// written as the header lays it out.
+// written as the header lays it out, or that `check` finds errors in.
 int RunListCommand(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace zev::cli

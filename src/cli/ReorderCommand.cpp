@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "cli/ImageOutput.h"
 #include "cli/ListCommandSteps.h"
 #include "core/FileName.h"
 #include "editing/ReferenceOrder.h"
@@ -30,8 +31,11 @@ std::optional<ReferenceLists> LoadReference(const std::string& path, const CliOp
 
 // zev-cli reorder IN REF OUT: both lists of IN in the order of REF's.
 int ReorderCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
-    const std::optional<ImageKind> kind = ListOutputKind(options.args[2], err);
-    if (!kind) return kExitUsage;
+    const std::optional<ImageKind> kind = OutputImageKind(options.args[2], err);
+    if (!kind || !OutputsAreNoInputs(ListInputFiles({options.args[0], options.args[1]}),
+                                     {options.args[2]}, err)) {
+        return kExitUsage;
+    }
     int status = kExitOk;
     const auto db = LoadListInput(options.args[0], options, err, status);
     if (!db) return status;
@@ -40,7 +44,7 @@ int ReorderCommand(const CliOptions& options, std::ostream& out, std::ostream& e
     if (!reference) return status;
 
     const ReorderResult result = OrderLikeReference(*db, *reference);
-    status = WriteListOutput(*db, options.args[2], *kind, err);
+    status = PackAndWrite(*db, *kind, options.args[2], err);
     if (status == kExitOk) out << ReorderSummary(result) << '\n';
     return status;
 }

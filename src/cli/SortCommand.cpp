@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "cli/ImageOutput.h"
 #include "cli/ListCommandSteps.h"
 #include "core/Quoted.h"
 #include "editing/ChannelSort.h"
@@ -8,18 +9,20 @@ namespace zev::cli {
 
 // zev-cli sort IN OUT --by KEY [--descending] [--list tv|radio|both]: each list on its own.
 int SortCommand(const CliOptions& options, std::ostream&, std::ostream& err) {
-    if (!options.sortBy) return ListUsageError(err, "sort needs --by name, sat, freq or sid");
+    if (!options.sortBy) return ReportFileError(err, "sort needs --by name, sat, freq or sid");
     const std::optional<ChannelSortKey> key = SortKeyNamed(*options.sortBy);
     if (!key) {
-        return ListUsageError(
+        return ReportFileError(
             err, "option --by takes name, sat, freq or sid, not " + Quoted(*options.sortBy));
     }
     const std::string list = options.list.value_or("both");
     if (list != "tv" && list != "radio" && list != "both") {
-        return ListUsageError(err, "option --list takes tv, radio or both, not " + Quoted(list));
+        return ReportFileError(err, "option --list takes tv, radio or both, not " + Quoted(list));
     }
-    const std::optional<ImageKind> kind = ListOutputKind(options.args[1], err);
-    if (!kind) return kExitUsage;
+    const std::optional<ImageKind> kind = OutputImageKind(options.args[1], err);
+    if (!kind || !OutputsAreNoInputs(ListInputFiles({options.args[0]}), {options.args[1]}, err)) {
+        return kExitUsage;
+    }
     int status = kExitOk;
     const auto db = LoadListInput(options.args[0], options, err, status);
     if (!db) return status;
@@ -27,7 +30,7 @@ int SortCommand(const CliOptions& options, std::ostream&, std::ostream& err) {
     const ChannelSortOrder order{*key, options.descending};
     if (list != "radio") SortChannelList(*db, true, order);
     if (list != "tv") SortChannelList(*db, false, order);
-    return WriteListOutput(*db, options.args[1], *kind, err);
+    return PackAndWrite(*db, *kind, options.args[1], err);
 }
 
 }  // namespace zev::cli

@@ -2,6 +2,7 @@
 
 #include "cli/DatabaseFiles.h"
 #include "cli/ImageFiles.h"
+#include "cli/ImageOutput.h"
 #include "cli/ListCommandSteps.h"
 #include "editing/TransponderUpdate.h"
 #include "exchange/TransponderXml.h"
@@ -17,6 +18,9 @@ constexpr std::size_t kMaxXmlFileSize = 64 * 1024 * 1024;
 
 // zev-cli transponders-export IN OUT.xml [--position NAME=POS]...
 int TranspondersExportCommand(const CliOptions& options, std::ostream&, std::ostream& err) {
+    if (!OutputsAreNoInputs(ListInputFiles({options.args[0]}), {options.args[1]}, err)) {
+        return kExitUsage;
+    }
     int status = kExitOk;
     const auto db = LoadListInput(options.args[0], options, err, status);
     if (!db) return status;
@@ -26,15 +30,18 @@ int TranspondersExportCommand(const CliOptions& options, std::ostream&, std::ost
     std::string error;
     if (!WriteFileAtomically(options.args[1],
                              {reinterpret_cast<const uint8_t*>(xml.data()), xml.size()}, error)) {
-        return ListUsageError(err, error);
+        return ReportFileError(err, error);
     }
     return kExitOk;
 }
 
 // zev-cli transponders-import IN XML OUT [--position NAME=POS]... [--remove-missing]
 int TranspondersImportCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
-    const std::optional<ImageKind> kind = ListOutputKind(options.args[2], err);
-    if (!kind) return kExitUsage;
+    const std::optional<ImageKind> kind = OutputImageKind(options.args[2], err);
+    if (!kind || !OutputsAreNoInputs(ListInputFiles({options.args[0]}, {options.args[1]}),
+                                     {options.args[2]}, err)) {
+        return kExitUsage;
+    }
     int status = kExitOk;
     const auto db = LoadListInput(options.args[0], options, err, status);
     if (!db) return status;
@@ -43,9 +50,9 @@ int TranspondersImportCommand(const CliOptions& options, std::ostream& out, std:
     std::string error;
     const std::optional<std::vector<uint8_t>> bytes =
         ReadWholeFile(options.args[1], kMaxXmlFileSize, error);
-    if (!bytes) return ListUsageError(err, error);
+    if (!bytes) return ReportFileError(err, error);
     const Result<TransponderFile, std::string> file = ReadTransponderXml(options.args[1], *bytes);
-    if (!file) return ListUsageError(err, file.error());
+    if (!file) return ReportFileError(err, file.error());
 
     const std::vector<SatelliteTie> ties = TieSatellites(*db, *file, *positions);
     std::vector<std::optional<std::size_t>> tied;
@@ -61,9 +68,9 @@ int TranspondersImportCommand(const CliOptions& options, std::ostream& out, std:
         }
     }
     if (const Result<void, std::string> applied = ApplyTransponderUpdate(*db, plan); !applied) {
-        return ListUsageError(err, applied.error());
+        return ReportFileError(err, applied.error());
     }
-    status = WriteListOutput(*db, options.args[2], *kind, err);
+    status = PackAndWrite(*db, *kind, options.args[2], err);
     if (status == kExitOk) out << report;
     return status;
 }

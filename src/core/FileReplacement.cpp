@@ -7,7 +7,9 @@
 #include <random>
 #include <vector>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,6 +17,7 @@
 #include <cstdlib>
 #endif
 
+#include "core/NativeFile.h"
 #include "core/Quoted.h"
 
 namespace zev {
@@ -35,14 +38,30 @@ FileError ReadOnly(const std::string& path) {
     return {FileProblem::ReadOnly, Quoted(path) + " is read-only"};
 }
 
-// A name for the temporary file: hidden, beside the target, unlikely to be taken.
+// The longest name of a file in a folder, in bytes, on the file systems we write to.
+constexpr std::size_t kMaxNameBytes = 255;
+// What the temporary name adds to the target's: "." before it, "." and 8 letters and ".tmp"
+// after it.
+constexpr std::size_t kTemporaryNameExtra = 14;
+
+// A name for the temporary file: hidden, beside the target, unlikely to be taken. A long
+// target name is cut (at a character's start) so that the temporary name stays a valid one:
+// every name the target may have can be written.
 std::string TemporaryName(const std::string& target) {
     static std::mt19937 random{std::random_device{}()};
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::string suffix;
     for (int i = 0; i < 8; ++i) suffix += kLetters[random() % (sizeof kLetters - 1)];
-    const fs::path path(target);
-    return (path.parent_path() / ("." + path.filename().string() + "." + suffix + ".tmp")).string();
+    const fs::path path = NativePath(target);
+    std::string stem = NameText(path.filename());
+    if (stem.size() > kMaxNameBytes - kTemporaryNameExtra) {
+        std::size_t cut = kMaxNameBytes - kTemporaryNameExtra;
+        while (cut > 0 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80) --cut;
+        stem.resize(cut);
+    }
+    std::string name = ".";
+    name.append(stem).append(".").append(suffix).append(".tmp");
+    return NameText(path.parent_path() / NativePath(name));
 }
 
 // What replacing `name` would replace; messages name the file as `shown`.
@@ -59,10 +78,16 @@ struct Target {
 
 Target CheckTarget(const std::string& name, const std::string& shown, FileError& error) {
     Target target{true, false, name};
+    // A device answers to its name in every folder, whether or not the name is listed there.
+    if (IsWindowsDeviceName(name)) {
+        error = NotRegular(shown);
+        return {};
+    }
     std::error_code code;
-    const fs::file_status link = fs::symlink_status(name, code);
+    const fs::path path = NativePath(name);
+    const fs::file_status link = fs::symlink_status(path, code);
     if (code || !fs::exists(link)) return target;
-    const fs::file_status status = fs::status(name, code);
+    const fs::file_status status = fs::status(path, code);
     if (code || !fs::is_regular_file(status)) {
         error = NotRegular(shown);
         return {};
@@ -71,7 +96,7 @@ Target CheckTarget(const std::string& name, const std::string& shown, FileError&
         error = ReadOnly(shown);
         return {};
     }
-    if (fs::is_symlink(link)) target.resolved = fs::canonical(name, code).string();
+    if (fs::is_symlink(link)) target.resolved = NameText(fs::canonical(path, code));
     target.existed = true;
     target.mode = static_cast<unsigned>(status.permissions());
     return target;
@@ -127,7 +152,7 @@ void FileReplacement::Discard() {
         std::fclose(file_);
         file_ = nullptr;
     }
-    if (!temporary_.empty() && !replaced_) std::remove(temporary_.c_str());
+    if (!temporary_.empty() && !replaced_) RemoveNativeFile(temporary_);
     temporary_.clear();
 }
 
@@ -143,7 +168,7 @@ bool FileReplacement::Begin(FileError& error) {
     for (int attempt = 0; attempt < 100 && file_ == nullptr; ++attempt) {
         const std::string name = TemporaryName(target_);
         // "x": never open a file that is already there.
-        file_ = std::fopen(name.c_str(), "wbx");
+        file_ = CreateNewFile(name);
         if (file_ != nullptr) {
             temporary_ = name;
         } else if (errno != EEXIST) {
@@ -179,8 +204,10 @@ bool FileReplacement::Finish(FileError& error) {
 #ifdef _WIN32
     if (ok && existed_) {
         std::error_code ignored;
-        fs::permissions(temporary_, static_cast<fs::perms>(mode_), ignored);
+        fs::permissions(NativePath(temporary_), static_cast<fs::perms>(mode_), ignored);
     }
+    // Windows' fsync.
+    ok = ok && ::_commit(::_fileno(file_)) == 0;
 #else
     const int fd = ::fileno(file_);
     if (ok && existed_) {
@@ -213,7 +240,7 @@ bool FileReplacement::Replace(FileError& error) {
         return false;
     }
     std::error_code code;
-    fs::rename(temporary_, target_, code);
+    fs::rename(NativePath(temporary_), NativePath(target_), code);
     if (code) {
         error = {FileProblem::WriteFailed,
                  "cannot replace " + Quoted(path_) + ": " + code.message()};

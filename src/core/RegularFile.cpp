@@ -5,6 +5,13 @@
 #include <cstring>
 
 #ifdef _WIN32
+#ifndef NOMINMAX  // std::min, not the macro
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <io.h>
+#include <windows.h>
+
 #include <filesystem>
 #else
 #include <fcntl.h>
@@ -12,6 +19,7 @@
 #include <unistd.h>
 #endif
 
+#include "core/NativeFile.h"
 #include "core/Quoted.h"
 
 namespace zev {
@@ -45,14 +53,26 @@ std::string SizeText(std::size_t bytes) {
 std::FILE* OpenRegularFile(const std::string& path, bool forWriting, FileError& error) {
     error = {};
 #ifdef _WIN32
+    // A device name is refused before it is opened (opening a serial port has effects), ...
     std::error_code code;
-    const std::filesystem::file_status status = std::filesystem::status(path, code);
-    if (!code && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    const std::filesystem::file_status status = std::filesystem::status(NativePath(path), code);
+    if (IsWindowsDeviceName(path) ||
+        (!code && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))) {
         error = NotRegular(path);
         return nullptr;
     }
-    std::FILE* file = std::fopen(path.c_str(), forWriting ? "r+b" : "rb");
-    if (file == nullptr) error = CannotOpen(path, errno);
+    std::FILE* file = OpenNativeFile(path, forWriting ? "r+b" : "rb");
+    if (file == nullptr) {
+        error = CannotOpen(path, errno);
+        return nullptr;
+    }
+    // ... and whatever else is open is refused unless it is a file on a disk.
+    const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file)));
+    if (::GetFileType(handle) != FILE_TYPE_DISK) {
+        std::fclose(file);
+        error = NotRegular(path);
+        return nullptr;
+    }
     return file;
 #else
     // Looked at before opening, so that a device is never opened at all (opening some has

@@ -11,7 +11,7 @@
 #include "editing/ListEditRules.h"
 #include "editing/NaturalOrder.h"
 #include "editing/RecordLinks.h"
-#include "formats/ImageRecords.h"
+#include "formats/ImageFields.h"
 
 namespace zev {
 
@@ -42,12 +42,6 @@ std::string SearchName(const SatelliteEntry& satellite) {
 }
 
 uint64_t Rounded(uint64_t value) { return (value + 500) / 1000; }
-
-bool FitsImage(const TransponderEntry& tp) {
-    std::array<uint8_t, image::kTransponderBytes> bytes{};
-    image::EncodeTransponder(tp, bytes, 0);
-    return image::DecodeTransponder(bytes, 0) == tp;
-}
 
 // A file transponder the image can take, converted.
 struct Candidate {
@@ -185,7 +179,7 @@ TransponderUpdatePlan PlanTransponderUpdate(const ChannelDatabase& db, const Tra
             TransponderEntry probe;
             probe.Frequency = static_cast<uint16_t>(frequency);
             probe.Symbol = static_cast<uint16_t>(symbol);
-            if (frequency > UINT16_MAX || symbol > UINT16_MAX || !FitsImage(probe)) {
+            if (frequency > UINT16_MAX || symbol > UINT16_MAX || !image::FitsImage(probe)) {
                 ++update.beyondImage;
                 continue;
             }

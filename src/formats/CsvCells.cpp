@@ -1,6 +1,7 @@
 #include "formats/CsvCells.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 
 #include "core/Latin1Text.h"
@@ -8,7 +9,6 @@
 #include "core/TextFormat.h"
 #include "formats/CsvColumns.h"
 #include "formats/CsvExport.h"
-#include "formats/ImageRecords.h"
 
 namespace zev::csv {
 
@@ -17,24 +17,6 @@ namespace {
 std::string CharacterName(char32_t c) { return Format("U+%04X", static_cast<unsigned>(c)); }
 
 }  // namespace
-
-SatelliteEntry Stored(const SatelliteEntry& record) {
-    std::array<uint8_t, image::kSatelliteBytes> bytes{};
-    image::EncodeSatellite(record, bytes, 0);
-    return image::DecodeSatellite(bytes, 0);
-}
-
-TransponderEntry Stored(const TransponderEntry& record) {
-    std::array<uint8_t, image::kTransponderBytes> bytes{};
-    image::EncodeTransponder(record, bytes, 0);
-    return image::DecodeTransponder(bytes, 0);
-}
-
-ChannelEntry Stored(const ChannelEntry& record) {
-    std::array<uint8_t, image::kChannelBytes> bytes{};
-    image::EncodeChannel(record, bytes, 0);
-    return image::DecodeChannel(bytes, 0);
-}
 
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);

@@ -15,23 +15,16 @@
 #include "database/ChannelDatabase.h"
 #include "database/FieldTables.h"
 #include "formats/CsvReader.h"
+#include "formats/ImageFields.h"
 
 namespace zev::csv {
 
 using Problems = std::vector<CsvProblem>;
 
-// A record as the image gives it back after storing it: fields the image keeps in fewer bits
-// than their type has lose the high bits.
-SatelliteEntry Stored(const SatelliteEntry& record);
-TransponderEntry Stored(const TransponderEntry& record);
-ChannelEntry Stored(const ChannelEntry& record);
-
 // The largest value of the field that the image keeps.
 template <typename Record>
 uint32_t ImageMost(const FieldOf<Record>& field) {
-    Record record{};
-    field.set(record, field.most);
-    return field.get(Stored(record));
+    return image::ImageMost<Record>(field.name);
 }
 
 template <typename Record>

@@ -320,10 +320,10 @@ std::unique_ptr<RunFile> ReceiverSession::OpenDataFile(ProtocolMode mode,
     std::unique_ptr<RunFile> file = RunFile::Open(dataFile, error);
     if (!file) {
         const std::string text = Format(failedFormat, dataFile.c_str());
-        host_.Message(text, kAppTitle, MsgIcon::Exclamation);
+        // A file problem, so a warning; the box also says why (a file that is not there, one
+        // that is no regular file), the terminal has the line alone.
+        host_.Message(text + "\n" + error.Sentence(), "Warning", MsgIcon::Exclamation);
         host_.AppendText(text);
-        // Why, on a line of its own: a file that is not there, or one that is no regular file.
-        host_.AppendText("\n" + error.Sentence());
         ReportRefused(mode, RunReason::FileUnreadable);
         return nullptr;
     }
@@ -334,6 +334,10 @@ std::unique_ptr<RunFile> ReceiverSession::OpenDataFile(ProtocolMode mode,
 bool ReceiverSession::OpenLinkForRun(ProtocolMode mode) {
     if (!host_.OpenLink()) {
         host_.AppendText(kCantOpenLink);
+        // Why, on the next line: the person can act on it.
+        if (const std::string why = host_.LinkProblem(); !why.empty()) {
+            host_.AppendText("\n" + why);
+        }
     }
     // The link may have been open already: the run goes ahead on it.
     if (host_.LinkOpen()) {

@@ -2,7 +2,7 @@
 // message box (zev-cli) answer them by identity.
 #pragma once
 
-#include "protocols/MessageBox.h"
+#include "core/MessageBox.h"
 
 namespace zev {
 

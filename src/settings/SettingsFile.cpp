@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/NativeFile.h"
 #include "core/RegularFile.h"
 #include "settings/PortChoiceText.h"
 
@@ -91,9 +92,10 @@ bool WriteRecord(std::ostream& file, const std::string& text) {
     return static_cast<bool>(file);
 }
 
-// Creates the file only if it does not exist yet ("x": fail when it does).
+// Creates the file only if it does not exist yet (Windows' C library ignores fopen's "x" and
+// would empty an existing file).
 bool CreateWithDefaults(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "wbx");
+    std::FILE* file = CreateNewFile(path);
     if (file == nullptr) return false;
     std::string record = SettingsText(LinkSettings{});
     record.resize(kRecordSize, '\0');

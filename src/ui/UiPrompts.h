@@ -7,7 +7,7 @@
 #include <QString>
 #include <optional>
 
-#include "protocols/RunHost.h"
+#include "core/MessageBox.h"
 
 class QDialog;
 class QWidget;

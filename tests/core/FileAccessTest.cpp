@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "core/FileReplacement.h"
+#include "core/NativeFile.h"
+#include "core/OutputFiles.h"
 #include "core/RegularFile.h"
 #include "support/SpecialFiles.h"
 
@@ -22,16 +24,28 @@ class FileAccessTest : public ::testing::Test {
   protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() /
-               ("zev_files_" + std::to_string(::getpid()) + "_" +
+               ("zev_files_" + std::to_string(testing::ProcessId()) + "_" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
     void TearDown() override {
         fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+#ifdef _WIN32
+        // Windows deletes no read-only file.
+        for (const auto& entry : fs::directory_iterator(dir_)) {
+            fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add);
+        }
+#endif
         fs::remove_all(dir_);
     }
-    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+    std::string PathOf(const std::string& name) const { return NameText(dir_ / NativePath(name)); }
+    // False where no symbolic link can be made (Windows without the privilege).
+    bool Link(const std::string& target, const std::string& name) const {
+        std::error_code code;
+        fs::create_symlink(NativePath(target), NativePath(PathOf(name)), code);
+        return !code;
+    }
     void Write(const std::string& name, const std::string& text) const {
         std::ofstream(PathOf(name), std::ios::binary | std::ios::trunc) << text;
     }
@@ -43,7 +57,7 @@ class FileAccessTest : public ::testing::Test {
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(dir_)) {
-            names.push_back(entry.path().filename().string());
+            names.push_back(NameText(entry.path().filename()));
         }
         std::sort(names.begin(), names.end());
         return names;
@@ -81,23 +95,30 @@ TEST_F(FileAccessTest, ReadsAreBoundedByTheBytesReadNotByTheReportedSize) {
 }
 
 TEST_F(FileAccessTest, PipesDevicesAndDirectoriesAreRefusedWithoutWaitingOrReading) {
+    fs::create_directory(PathOf("folder"));
+    std::vector<std::string> refused{PathOf("folder")};
+#ifdef _WIN32
+    // Windows' devices answer to their names in every folder, with any extension.
+    refused.insert(refused.end(), {"NUL", PathOf("nul.stc"), PathOf("Com1 .txt"), "\\\\.\\COM1"});
+#else
     testing::FeedingPipe pipe(PathOf("pipe"), "bytes from a pipe");
     ASSERT_TRUE(pipe.Made());
     fs::create_symlink("/dev/zero", PathOf("zero"));
-    fs::create_directory(PathOf("folder"));
-    for (const char* name : {"pipe", "zero", "folder"}) {
+    refused.insert(refused.end(), {PathOf("pipe"), PathOf("zero")});
+#endif
+    for (const std::string& path : refused) {
         FileError error;
-        EXPECT_FALSE(ReadRegularFile(PathOf(name), 1 << 20, Overlong::Refuse, error)) << name;
-        EXPECT_EQ(error.problem, FileProblem::NotRegular) << name;
-        EXPECT_EQ(error.text, "\"" + PathOf(name) + "\" is not a regular file");
+        EXPECT_FALSE(ReadRegularFile(path, 1 << 20, Overlong::Refuse, error)) << path;
+        EXPECT_EQ(error.problem, FileProblem::NotRegular) << path;
+        EXPECT_EQ(error.text, "\"" + path + "\" is not a regular file");
         for (const bool forWriting : {false, true}) {
-            EXPECT_EQ(OpenRegularFile(PathOf(name), forWriting, error), nullptr) << name;
+            EXPECT_EQ(OpenRegularFile(path, forWriting, error), nullptr) << path;
             EXPECT_EQ(error.problem, FileProblem::NotRegular);
         }
     }
     // A link to a regular file is read as that file.
     Write("real.txt", "real");
-    fs::create_symlink(PathOf("real.txt"), PathOf("link.txt"));
+    if (!Link(PathOf("real.txt"), "link.txt")) return;
     FileError error;
     auto linked = ReadRegularFile(PathOf("link.txt"), 100, Overlong::Refuse, error);
     ASSERT_TRUE(linked.has_value()) << error.text;
@@ -113,10 +134,12 @@ TEST_F(FileAccessTest, ReplacementIsWholeAndKeepsTheModeOfTheFileItReplaces) {
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ASSERT_TRUE(ReplaceFile(path, Bytes("second, longer"), error)) << error.text;
     EXPECT_EQ(Read("out.stc"), "second, longer");
+#ifndef _WIN32  // Windows keeps no more of a mode than whether the file is read-only
     EXPECT_EQ(testing::ModeOf(path), 0640u);
+#endif
 
     // Through a link the file it names is replaced; the link stays a link.
-    fs::create_symlink(path, PathOf("link.stc"));
+    if (!Link(path, "link.stc")) return;
     ASSERT_TRUE(ReplaceFile(PathOf("link.stc"), Bytes("third"), error)) << error.text;
     EXPECT_TRUE(fs::is_symlink(PathOf("link.stc")));
     EXPECT_EQ(Read("out.stc"), "third");
@@ -124,13 +147,18 @@ TEST_F(FileAccessTest, ReplacementIsWholeAndKeepsTheModeOfTheFileItReplaces) {
 }
 
 TEST_F(FileAccessTest, NothingButAWritableRegularFileIsReplaced) {
-    testing::FeedingPipe pipe(PathOf("pipe.img"), "");
-    ASSERT_TRUE(pipe.Made());
     fs::create_directory(PathOf("folder.stc"));
     Write("locked.stc", "keep me");
     fs::permissions(PathOf("locked.stc"),
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    std::vector<std::string> refused{"pipe.img", "folder.stc"};
+    std::vector<std::string> refused{"folder.stc"};
+#ifdef _WIN32
+    refused.insert(refused.end(), {"NUL", "com1.stc"});
+#else
+    testing::FeedingPipe pipe(PathOf("pipe.img"), "");
+    ASSERT_TRUE(pipe.Made());
+    refused.push_back("pipe.img");
+#endif
     // A device node of our own, and a link to it (where device nodes may be made).
     const bool device = testing::MakeNullDevice(PathOf("null.stc"));
     if (device) {
@@ -143,7 +171,9 @@ TEST_F(FileAccessTest, NothingButAWritableRegularFileIsReplaced) {
         EXPECT_FALSE(ReplaceFile(PathOf(name), Bytes("data"), error)) << name;
         EXPECT_EQ(error.problem, FileProblem::NotRegular) << name;
     }
+#ifndef _WIN32
     EXPECT_TRUE(testing::IsPipe(PathOf("pipe.img")));
+#endif
     EXPECT_TRUE(fs::is_directory(PathOf("folder.stc")));
     if (device) {
         EXPECT_TRUE(testing::IsCharacterDevice(PathOf("null.stc")));
@@ -165,12 +195,11 @@ TEST_F(FileAccessTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     Write("old.stc", "old contents");
     const std::string big(64 * 1024, 'x');
     FileError error;
-    {
-        testing::FileSizeLimit limit(4096);
-        ASSERT_TRUE(limit.Set());
+    // A full disk, where the file size can be limited (not on Windows).
+    if (testing::FileSizeLimit limit(4096); limit.Set()) {
         EXPECT_FALSE(ReplaceFile(PathOf("old.stc"), Bytes(big), error));
+        EXPECT_EQ(error.problem, FileProblem::WriteFailed);
     }
-    EXPECT_EQ(error.problem, FileProblem::WriteFailed);
     EXPECT_EQ(Read("old.stc"), "old contents");
     EXPECT_EQ(Names(), std::vector<std::string>{"old.stc"});
 
@@ -187,6 +216,75 @@ TEST_F(FileAccessTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(error.problem, FileProblem::ReadOnly);
     EXPECT_EQ(Read("b.csv"), "old b");
     EXPECT_EQ(Names(), (std::vector<std::string>{"b.csv", "c.csv", "old.stc"}));
+}
+
+#ifndef _WIN32  // Windows counts the whole path, not the name, against its limit
+TEST_F(FileAccessTest, TheLongestNamesAFolderTakesCanBeReplaced) {
+    // The temporary name beside the file once made names of 242 to 255 bytes unwritable.
+    std::vector<std::string> names;
+    for (const std::size_t length : {241u, 242u, 250u, 255u})
+        names.push_back(std::string(length, 'n'));
+    // Two-byte characters, so that shortening the name for the temporary file meets one.
+    std::string wide;
+    while (wide.size() + 2 <= 255) wide += "\xC3\xA9";
+    names.push_back(wide + "x");
+    for (const std::string& name : names) {
+        FileError error;
+        ASSERT_TRUE(ReplaceFile(PathOf(name), Bytes("first"), error)) << name.size() << error.text;
+        ASSERT_TRUE(ReplaceFile(PathOf(name), Bytes("second"), error)) << name.size() << error.text;
+        EXPECT_EQ(Read(name), "second");
+    }
+    EXPECT_EQ(Names().size(), names.size());  // no temporary file left
+}
+#endif
+
+TEST_F(FileAccessTest, AnOutputIsNeverAnInputNorAnotherOutputUnderAnyName) {
+    Write("in.stc", "input");
+    Write("other.stc", "other");
+    fs::create_directory(NativePath(PathOf("sub")));
+    const std::string in = PathOf("in.stc");
+    // Every name that leads to the input, existing or spelled another way.
+    std::vector<std::string> outputs{in, PathOf("sub/../in.stc"), PathOf("./in.stc")};
+    if (Link(in, "soft.stc")) outputs.push_back(PathOf("soft.stc"));
+    std::error_code code;
+    fs::create_hard_link(NativePath(in), NativePath(PathOf("hard.stc")), code);
+    if (!code) outputs.push_back(PathOf("hard.stc"));
+    for (const std::string& output : outputs) {
+        const auto checked = CheckOutputs({PathOf("other.stc"), in}, {PathOf("new.csv"), output});
+        ASSERT_FALSE(checked) << output;
+        EXPECT_EQ(checked.error().problem, FileProblem::OutputIsInput);
+        EXPECT_EQ(checked.error().text,
+                  "the output \"" + output + "\" is the same file as the input \"" + in + "\"");
+    }
+    // Two outputs that do not exist yet, and one output linked to another.
+    std::vector<std::pair<std::string, std::string>> clashes{
+        {PathOf("out.stc"), PathOf("sub/../out.stc")}};
+    if (Link(PathOf("t.csv"), "t-satellites.csv")) {
+        clashes.emplace_back(PathOf("t.csv"), PathOf("t-satellites.csv"));
+    }
+    for (const auto& [first, second] : clashes) {
+        Write("t.csv", "");
+        const auto checked = CheckOutputs({in}, {first, PathOf("log.txt"), second});
+        ASSERT_FALSE(checked) << second;
+        EXPECT_EQ(checked.error().problem, FileProblem::OutputsClash);
+        EXPECT_EQ(checked.error().text,
+                  "the outputs \"" + first + "\" and \"" + second + "\" are the same file");
+    }
+    // Distinct files pass, and an input may be named twice (diff A A).
+    EXPECT_TRUE(CheckOutputs({in, in}, {PathOf("other.stc"), PathOf("sub/new.stc")}));
+    EXPECT_TRUE(CheckOutputs({}, {}));
+}
+
+// Names are UTF-8 text on every system; Windows would read them in its local code page.
+TEST_F(FileAccessTest, NamesThatAreNotAsciiAreWrittenAndReadUnderThatName) {
+    const std::string name = "Kan\u00e4le \u00dcbersicht \u20ac.stc";
+    FileError error;
+    ASSERT_TRUE(ReplaceFile(PathOf(name), Bytes("first"), error)) << error.text;
+    ASSERT_TRUE(ReplaceFile(PathOf(name), Bytes("second"), error)) << error.text;
+    auto read = ReadRegularFile(PathOf(name), 100, Overlong::Refuse, error);
+    ASSERT_TRUE(read.has_value()) << error.text;
+    EXPECT_EQ(Text(*read), "second");
+    EXPECT_EQ(Names(), std::vector<std::string>{name});
 }
 
 }  // namespace

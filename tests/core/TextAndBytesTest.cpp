@@ -6,6 +6,7 @@
 
 #include "core/ByteOrder.h"
 #include "core/FileName.h"
+#include "core/NativeFile.h"
 #include "core/TextFormat.h"
 
 namespace zev {
@@ -24,6 +25,23 @@ TEST(FileExtensionTest, NameWithoutADotHasNone) {
     EXPECT_EQ(FileExtension("stc"), "");
     EXPECT_EQ(FileExtension("/tmp/box.v2/stc"), "");
     EXPECT_EQ(FileExtension(""), "");
+#ifdef _WIN32
+    EXPECT_EQ(FileExtension("C:\\box.v2\\stc"), "");
+#endif
+}
+
+// Windows gives these names to devices in every folder: reading or replacing them would use a
+// device (a serial port even), so the file rules refuse them on Windows.
+TEST(FileNameTest, WindowsDeviceNamesAreKnownWhereverTheyStand) {
+    for (const char* device :
+         {"NUL", "nul.stc", "C:\\data\\Com1.txt", "dir/LPT9", "con ", "aux.tar.gz", "C:prn",
+          "CONOUT$", "com0", "\\\\.\\COM10", "//./pipe/x"}) {
+        EXPECT_TRUE(IsWindowsDeviceName(device)) << device;
+    }
+    for (const char* file : {"null.stc", "COM10", "com1x.stc", "nul/box.stc", "console.txt",
+                             "C:\\CON\\box.stc", "\\\\?\\C:\\box.stc", ""}) {
+        EXPECT_FALSE(IsWindowsDeviceName(file)) << file;
+    }
 }
 
 TEST(FormatTest, LongTextsAreNeverCut) {

@@ -47,7 +47,7 @@ std::unique_ptr<ChannelDatabase> AwkwardDatabase() {
     db->satellites[0].Lnblow = 9750;
     db->satellites[0].Lnbhigh = 10600;
     db->satellites[0].DiseqcPort = 2;
-    SetName(db->satellites[1].Name, "\"Hot\"bird");
+    SetName(db->satellites[1].Name, "'\"Hot\"bird");
     db->satellites[1].DiseqcType = 1;
     db->satellites[1].DiseqcPort = 7;  // only an image brings this
     h.SatCount = 2;
@@ -77,7 +77,7 @@ std::unique_ptr<ChannelDatabase> AwkwardDatabase() {
 TEST(CsvExport, TablesReadBackAsTheDatabase) {
     const auto db = AwkwardDatabase();
     db->satellites[1].DiseqcHigh = 0xAB;
-    db->satellites[1].Name[10] = 'x';  // after the name's NUL: the receiver never shows it
+    db->satellites[1].Name[11] = 'x';  // after the name's NUL: the receiver never shows it
     const CsvTables tables = ExportCsv(*db);
 
     // The columns the list shows, then the bits it does not show and the name's hidden bytes.
@@ -92,7 +92,7 @@ TEST(CsvExport, TablesReadBackAsTheDatabase) {
                      "E",
                      "universal", "9750", "10600", "Diseqc1.0", "B", "0", "0", "0", "0", "0", "0",
                      "0", ""},
-                    {"2", "\"Hot\"bird", "normal", "0", "0", "Diseqc1.2", "7", "0", "171", "0", "0",
+                    {"2", "''\"Hot\"bird", "normal", "0", "0", "Diseqc1.2", "7", "0", "171", "0", "0",
                      "0", "0", "0", "78"}}));
 
     const auto transponders = ReadCsv(tables.transponders);
@@ -103,7 +103,7 @@ TEST(CsvExport, TablesReadBackAsTheDatabase) {
                      "Astra, 19\xC2\xB0"
                      "E",
                      "11778", "V", "27500", "1070", "0"},
-                    {"2", "2", "\"Hot\"bird", "10971", "H", "29700", "300", "0"},
+                    {"2", "2", "''\"Hot\"bird", "10971", "H", "29700", "300", "0"},
                     {"3", "9", "", "12000", "H", "22000", "5", "0"}}));
 
     const auto channels = ReadCsv(tables.channels);
@@ -153,6 +153,20 @@ TEST(CsvExport, FieldsAreQuotedOnlyWhenTheyNeedIt) {
     EXPECT_EQ(CsvField("two\nlines"), "\"two\nlines\"");
     EXPECT_EQ(CsvField("cr\r"), "\"cr\r\"");
     EXPECT_EQ(CsvField(" padded"), "\" padded\"");  // spreadsheets would trim it otherwise
+}
+
+// A spreadsheet shows every name as text, never as a formula, and the cells read back as the
+// names they were made from.
+TEST(CsvExport, NamesAreNeverFormulasAndReadBackUnchanged) {
+    EXPECT_EQ(SpreadsheetNameCell("=1+2"), "'=1+2");
+    EXPECT_EQ(SpreadsheetNameCell("ZDF"), "ZDF");
+    EXPECT_EQ(NameFromSpreadsheetCell("'abc"), "'abc");  // typed by a person: kept
+    for (const std::string name :
+         {"", "=SUM(A1)", "+49", "-5 dB", "@home", "'", "''", "'=x", "'abc", "a=b", "Tv 1", "="}) {
+        const std::string cell = SpreadsheetNameCell(name);
+        EXPECT_TRUE(cell.empty() || std::string("=+-@").find(cell[0]) == std::string::npos) << name;
+        EXPECT_EQ(NameFromSpreadsheetCell(cell), name);
+    }
 }
 
 TEST(CsvExport, EmptyDatabaseGivesHeadingsOnly) {

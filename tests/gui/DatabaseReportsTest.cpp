@@ -12,13 +12,14 @@
 #include "app/CCompareDlg.h"
 #include "app/CDatabaseCommands.h"
 #include "app/CheckReportModel.h"
-#include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "app/DiffTreeModel.h"
 #include "app/StatusPanes.h"
 #include "editing/SampleDatabase.h"
 #include "formats/CsvExport.h"
 #include "formats/ParameterImage.h"
 #include "lists/CZuzeListViewView.h"
+#include "support/SpecialFiles.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ class DatabaseReportsTest : public GuiFixture {
         }
         return -1;
     }
-    std::vector<std::size_t> SelectedRows() { return Frame().listView->SelectedRows(); }
+    std::vector<std::size_t> SelectedRows() { return Frame().ListView()->SelectedRows(); }
     zev::ChannelDatabase& Db() { return app_->Database(); }
     QStringList MessageTexts() const {
         QStringList texts;
@@ -91,13 +92,13 @@ TEST_F(DatabaseReportsTest, CheckReportListsErrorsFirstAndPointsTheListAtAChanne
     EXPECT_EQ(model.index(3, CheckReportModel::SeverityColumn).data().toString(), "Warning");
 
     report.ChooseFinding(FindingRow("Radio channel 3"));
-    EXPECT_EQ(Frame().listShown, 1);
-    EXPECT_EQ(Frame().tvListShown, 0);
+    EXPECT_TRUE(Frame().View().ListShown());
+    EXPECT_FALSE(Frame().View().TvListShown());
     EXPECT_EQ(SelectedRows(), std::vector<std::size_t>{2});
-    EXPECT_EQ(Frame().listView->FocusedRow(), 2);
+    EXPECT_EQ(Frame().ListView()->FocusedRow(), 2);
 
     report.ChooseFinding(FindingRow("TV channel 6"));
-    EXPECT_EQ(Frame().tvListShown, 1);
+    EXPECT_TRUE(Frame().View().TvListShown());
     EXPECT_EQ(SelectedRows(), std::vector<std::size_t>{5});
 
     // Enter on a line does what a double click does.
@@ -118,26 +119,26 @@ TEST_F(DatabaseReportsTest, SelectDuplicatesKeepsTheFirstOfEachSoDeleteRemovesOn
 
     // The radio list is shown and has a duplicate: that one first.
     Report().ChooseDuplicates();
-    EXPECT_EQ(Frame().tvListShown, 0);
+    EXPECT_FALSE(Frame().View().TvListShown());
     EXPECT_EQ(SelectedRows(), std::vector<std::size_t>{2});
     EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea),
               "1 duplicate radio channel selected; the TV list has 2 more.");
-    Frame().listView->OnPopupCommand(CZuzeListViewView::kDeleteChannel);
+    Frame().ListView()->OnPopupCommand(CZuzeListViewView::kDeleteChannel);
     EXPECT_EQ(Db().header.RadioCount, 2);
     EXPECT_EQ(Db().Radio(0).ServiceID, 7);  // the first of the pair stays
 
     // The report notices the change before it acts: the first request only checks again.
     Report().ChooseDuplicates();
-    EXPECT_EQ(Frame().tvListShown, 0);
+    EXPECT_FALSE(Frame().View().TvListShown());
     EXPECT_TRUE(SelectedRows().empty());
     EXPECT_EQ(Report().Model().rowCount(), 2);
     // A filter that hides the copies is cleared, so the rows selected are the copies.
-    Frame().listView->SetFilterText("no such channel");
+    Frame().ListView()->SetFilterText("no such channel");
     Report().ChooseDuplicates();
-    EXPECT_EQ(Frame().tvListShown, 1);
-    EXPECT_FALSE(Frame().listView->Filtered());
+    EXPECT_TRUE(Frame().View().TvListShown());
+    EXPECT_FALSE(Frame().ListView()->Filtered());
     EXPECT_EQ(SelectedRows(), (std::vector<std::size_t>{6, 7}));
-    Frame().listView->OnPopupCommand(CZuzeListViewView::kDeleteChannel);
+    Frame().ListView()->OnPopupCommand(CZuzeListViewView::kDeleteChannel);
     EXPECT_EQ(Db().header.TvCount, 6);
 
     Frame().Execute(cmd::CheckDatabase);
@@ -154,9 +155,9 @@ TEST_F(DatabaseReportsTest, AStaleReportChecksAgainInsteadOfSelectingAnotherChan
 
     // Another image takes the place of the checked one.
     Open("other.stc", ImageOf(*SampleDatabase()));
-    Frame().listView->SelectRows(std::vector<std::size_t>{0});
+    Frame().ListView()->SelectRows(std::vector<std::size_t>{0});
     Report().ChooseFinding(radioDuplicate);
-    EXPECT_EQ(Frame().tvListShown, 1);
+    EXPECT_TRUE(Frame().View().TvListShown());
     EXPECT_EQ(SelectedRows(), std::vector<std::size_t>{0});
     EXPECT_EQ(Report().Model().rowCount(), 0);
 }
@@ -215,7 +216,7 @@ TEST_F(DatabaseReportsTest, SendAsksAboutErrorsAfterTheDefaultChannelsQuestion) 
     EXPECT_TRUE(question.contains("(and 6 more; Data \"Check Database\" lists them all)"));
     EXPECT_TRUE(question.endsWith("\n\nSend it anyway?"));
     // Nothing was sent: the list is still shown and the terminal has no banner.
-    EXPECT_EQ(Frame().listShown, 1);
+    EXPECT_TRUE(Frame().View().ListShown());
     EXPECT_FALSE(View().toPlainText().contains("Wait for starting send data to box"));
 }
 
@@ -293,15 +294,20 @@ TEST_F(DatabaseReportsTest, CompareSaysEqualAndRefusesFilesItCannotRead) {
     EXPECT_TRUE(summary.startsWith("<b>Equal:</b> same.def")) << summary.toStdString();
     EXPECT_FALSE(treeShown);
 
-    for (const QString name : {"junk.stc", "notes.txt", "missing.stc"}) {
+    // A pipe would hold the program until something wrote to it: it is refused unread.
+    zev::testing::FeedingPipe pipe(Path("pipe.stc").toStdString(), ImageOf(*db).toStdString());
+    ASSERT_TRUE(pipe.Made());
+    for (const QString name : {"junk.stc", "notes.txt", "missing.stc", "pipe.stc"}) {
         prompts_.fileNames = {Path(name)};
         Frame().Execute(cmd::CompareWithFile);
     }
     EXPECT_EQ(prompts_.dialogTitles.size(), 1);
-    ASSERT_EQ(prompts_.messages.size(), 3u);
+    ASSERT_EQ(prompts_.messages.size(), 4u);
     EXPECT_TRUE(prompts_.messages[0].text.startsWith("Can't compare with " + Path("junk.stc")));
     EXPECT_TRUE(prompts_.messages[1].text.startsWith("Only parameter images"));
     EXPECT_TRUE(prompts_.messages[2].text.startsWith("Can't read " + Path("missing.stc")));
+    EXPECT_EQ(prompts_.messages[3].text, "Can't read " + Path("pipe.stc") + ".\n\"" +
+                                             Path("pipe.stc") + "\" is not a regular file.");
     for (const AskedMessage& m : prompts_.messages) EXPECT_EQ(m.caption, "Warning");
 }
 
@@ -330,6 +336,23 @@ TEST_F(DatabaseReportsTest, ExportWritesTheThreeTablesOfZevCliOrNoneOfThem) {
     EXPECT_TRUE(prompts_.messages[0].text.endsWith("Nothing was exported."));
     EXPECT_EQ(ReadFile(Path("old.csv")), "old channels");
     EXPECT_FALSE(QFile::exists(Path("old-transponders.csv")));
+
+    // Two tables that are one file (a link), and a read-only table: refused, nothing replaced.
+    WriteFile(Path("t.csv"), "old t");
+    ASSERT_TRUE(QFile::link(Path("t.csv"), Path("t-satellites.csv")));
+    WriteFile(Path("ro-transponders.csv"), "read-only");
+    QFile::setPermissions(Path("ro-transponders.csv"), QFile::ReadOwner);
+    for (const char* name : {"t.csv", "ro.csv"}) {
+        prompts_.messages.clear();
+        prompts_.fileNames = {Path(name)};
+        Frame().Execute(cmd::ExportList);
+        ASSERT_EQ(prompts_.messages.size(), 1u) << name;
+        EXPECT_TRUE(prompts_.messages[0].text.endsWith("Nothing was exported.")) << name;
+    }
+    EXPECT_TRUE(prompts_.messages[0].text.contains("is read-only"));
+    EXPECT_EQ(ReadFile(Path("t.csv")), "old t");
+    EXPECT_EQ(ReadFile(Path("ro-transponders.csv")), "read-only");
+    EXPECT_FALSE(QFile::exists(Path("ro.csv")));
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // How the desktop program meets the desktop: the window's place on a small screen, files handed
 // over by a file manager (--open), and toolbar pictures that tell the commands apart.
+#include <QAction>
 #include <QImage>
 #include <QScreen>
 #include <QTest>
+#include <QToolBar>
 #include <cstring>
 #include <vector>
 
@@ -38,10 +40,10 @@ TEST_F(DesktopStartTest, OpenOptionOpensAParameterImageAsFileOpenDoes) {
     WriteFile(Path("box.stc"), OneChannelImage("Das Erste"));
     app_ = std::make_unique<CZevApp>(prompts_);
     ASSERT_TRUE(app_->Start({"--open", Path("box.stc")}));
-    EXPECT_EQ(Frame().tvListShown, 1);
-    ASSERT_EQ(Frame().listView->RowCount(), 1);
-    EXPECT_EQ(Frame().listView->CellText(0, 1), "Das Erste");
-    EXPECT_EQ(View().DataFile().CurrentFile(), Path("box.stc").toStdString());
+    EXPECT_TRUE(Frame().View().TvListShown());
+    ASSERT_EQ(Frame().ListView()->RowCount(), 1);
+    EXPECT_EQ(Frame().ListView()->CellText(0, 1), "Das Erste");
+    EXPECT_EQ(Receiver().DataFile().CurrentFile(), Path("box.stc").toStdString());
     EXPECT_TRUE(View().toPlainText().isEmpty());  // not shown as terminal text
 }
 
@@ -49,10 +51,10 @@ TEST_F(DesktopStartTest, OpenOptionAnswersAFileItCannotOpenAsFileOpenDoes) {
     WriteFile(Path("box.def"), OneChannelImage("Das Erste"));
     app_ = std::make_unique<CZevApp>(prompts_);
     ASSERT_TRUE(app_->Start({"--open", Path("box.def")}));
-    EXPECT_EQ(Frame().listShown, 0);
+    EXPECT_FALSE(Frame().View().ListShown());
     ASSERT_EQ(prompts_.messages.size(), 1u);
     EXPECT_EQ(prompts_.messages[0].text, "\n Wrong File: " + Path("box.def"));
-    EXPECT_EQ(View().DataFile().CurrentFile(), "*.*");
+    EXPECT_EQ(Receiver().DataFile().CurrentFile(), "*.*");
 }
 
 TEST_F(DesktopStartTest, WrongCommandLineStopsStartUpWithAMessage) {
@@ -74,18 +76,47 @@ TEST_F(DesktopStartTest, DefaultDatThatIsAPipeStartsWithTheDefaultsAndSaysSo) {
     EXPECT_EQ(prompts_.messages[0].caption, "Warning");
 }
 
-TEST_F(DesktopStartTest, EveryToolbarCommandHasAPictureOfItsOwn) {
+TEST_F(DesktopStartTest, ToolbarHoldsItsCommandsInOrderEachWithAPictureOfItsOwn) {
     StartApp();
+    const std::vector<int> expected = {cmd::FileNew,
+                                       cmd::FileOpen,
+                                       cmd::FileSave,
+                                       0,
+                                       cmd::EditCut,
+                                       cmd::EditCopy,
+                                       cmd::EditPaste,
+                                       0,
+                                       cmd::UpdateParameters,
+                                       cmd::UpdateSoftware,
+                                       cmd::OtaSoftwareUpdate,
+                                       cmd::StopUpdate,
+                                       0,
+                                       cmd::EditText,
+                                       cmd::TvChannelList,
+                                       cmd::RadioChannelList,
+                                       0,
+                                       cmd::ToggleHexMode,
+                                       cmd::AppAbout};
+    std::vector<int> shown;
     std::vector<std::pair<int, QImage>> pictures;
-    for (int id : ToolbarLayout()) {
-        if (id == 0) continue;
-        const QImage picture = ToolbarIcon(id).pixmap(24, 24).toImage();
+    for (QAction* action : Frame().ToolBar()->actions()) {
+        if (action->isSeparator()) {
+            shown.push_back(0);
+            continue;
+        }
+        int id = -1;
+        for (const CommandEntry& entry : CommandTable()) {
+            if (Frame().Action(entry.id) == action) id = entry.id;
+        }
+        shown.push_back(id);
+        const QImage picture = action->icon().pixmap(24, 24).toImage();
         ASSERT_FALSE(picture.isNull()) << "command " << id << " has no picture";
         for (const auto& [otherId, other] : pictures) {
             EXPECT_NE(picture, other) << "commands " << otherId << " and " << id << " look alike";
         }
         pictures.emplace_back(id, picture);
     }
+    EXPECT_EQ(shown, expected);
     EXPECT_FALSE(ProgramIcon().pixmap(48, 48).isNull());
 }
 

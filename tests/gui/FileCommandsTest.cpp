@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "GuiFixture.h"
-#include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"
 #include "formats/ParameterImage.h"
@@ -44,13 +44,13 @@ class FileCommandsTest : public GuiFixture {
         prompts_.fileNames = {path};
         Frame().Execute(cmd::FileSaveAs);
     }
-    QString CurrentFile() { return QString::fromStdString(View().DataFile().CurrentFile()); }
+    QString CurrentFile() { return QString::fromStdString(Receiver().DataFile().CurrentFile()); }
     QString LastMessage() {
         return prompts_.messages.empty() ? QString() : prompts_.messages.back().text;
     }
 };
 
-TEST_F(FileCommandsTest, OpenedImageShowsTheTvListAndSaveRewritesItInPlace) {
+TEST_F(FileCommandsTest, OpenedImageShowsTheTvListAndSaveRewritesItKeepingItsTail) {
     const QByteArray image = SampleImage();
     const QByteArray tail(100, '\xAB');
     WriteFile(Path("box.stc"), image + tail);
@@ -59,12 +59,12 @@ TEST_F(FileCommandsTest, OpenedImageShowsTheTvListAndSaveRewritesItInPlace) {
     OpenFile(Path("box.stc"));
     EXPECT_TRUE(prompts_.fileDialogFilters.at(0).startsWith("cus files (*.cus)"));
     EXPECT_EQ(prompts_.fileDialogTitles.at(0), "Open File");
-    EXPECT_EQ(Frame().listShown, 1);
-    EXPECT_EQ(Frame().tvListShown, 1);
-    ASSERT_EQ(Frame().listView->RowCount(), 1);
-    EXPECT_EQ(Frame().listView->CellText(0, 1), "Das Erste");
-    EXPECT_EQ(Frame().listView->CellText(0, 3), "ASTRA");
-    EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::ImageFile);
+    EXPECT_TRUE(Frame().View().ListShown());
+    EXPECT_TRUE(Frame().View().TvListShown());
+    ASSERT_EQ(Frame().ListView()->RowCount(), 1);
+    EXPECT_EQ(Frame().ListView()->CellText(0, 1), "Das Erste");
+    EXPECT_EQ(Frame().ListView()->CellText(0, 3), "ASTRA");
+    EXPECT_EQ(Receiver().DataFile().OpenFileState(), zev::OpenFile::ImageFile);
     EXPECT_EQ(CurrentFile(), Path("box.stc"));
 
     // Spoil the header on disk; Save writes the packed user block back from the start
@@ -86,7 +86,7 @@ TEST_F(FileCommandsTest, OpenWithAListShownOffersImagesFirstAndKeepsTheList) {
     Frame().Execute(cmd::TvChannelList);
     OpenFile(Path("soft.cus"));
     EXPECT_TRUE(prompts_.fileDialogFilters.at(0).startsWith("stc files (*.stc)"));
-    EXPECT_EQ(Frame().listShown, 1);
+    EXPECT_TRUE(Frame().View().ListShown());
     EXPECT_EQ(CurrentFile(), Path("soft.cus"));
 
     // A .cus name is no image: Save with the list shown writes nothing.
@@ -103,7 +103,7 @@ TEST_F(FileCommandsTest, ExtensionsAreCaseSensitive) {
     EXPECT_EQ(prompts_.messages[0].text, "\n Wrong File: " + Path("BOX.STC"));
     EXPECT_EQ(prompts_.messages[0].caption, "Warning");
     EXPECT_EQ(CurrentFile(), "*.*");
-    EXPECT_EQ(Frame().listShown, 0);
+    EXPECT_FALSE(Frame().View().ListShown());
 }
 
 TEST_F(FileCommandsTest, RefusedOrMissingImageLeavesTheDatabaseAlone) {
@@ -115,14 +115,14 @@ TEST_F(FileCommandsTest, RefusedOrMissingImageLeavesTheDatabaseAlone) {
     ASSERT_EQ(prompts_.messages.size(), 1u);
     EXPECT_EQ(prompts_.messages[0].caption, "Warning");
     EXPECT_EQ(app_->Database().header, before);
-    EXPECT_EQ(Frame().listShown, 0);
+    EXPECT_FALSE(Frame().View().ListShown());
     // The unreadable file is not held, so no later Save can overwrite it.
-    EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::None);
+    EXPECT_EQ(Receiver().DataFile().OpenFileState(), zev::OpenFile::None);
     EXPECT_EQ(CurrentFile(), "*.*");
 
     OpenFile(Path("missing/none.stc"));
     EXPECT_EQ(LastMessage(), "Creat File Error!");
-    EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::None);
+    EXPECT_EQ(Receiver().DataFile().OpenFileState(), zev::OpenFile::None);
 }
 
 TEST_F(FileCommandsTest, OpenRefusesAnImageNameThatIsNoRegularFile) {
@@ -135,8 +135,8 @@ TEST_F(FileCommandsTest, OpenRefusesAnImageNameThatIsNoRegularFile) {
         OpenFile(Path(name));
         ASSERT_EQ(prompts_.messages.size(), 1u) << name.toStdString();
         EXPECT_EQ(LastMessage(), "\"" + Path(name) + "\" is not a regular file.");
-        EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::None);
-        EXPECT_EQ(Frame().listShown, 0);
+        EXPECT_EQ(Receiver().DataFile().OpenFileState(), zev::OpenFile::None);
+        EXPECT_FALSE(Frame().View().ListShown());
     }
 }
 
@@ -225,6 +225,48 @@ TEST_F(FileCommandsTest, SaveAsThatFailsPartWayLeavesTheOldFileWhole) {
               (QStringList{"default.dat", "old.stc", "old.txt"}));
 }
 
+TEST_F(FileCommandsTest, SaveIntoTheOpenedImageIsWholeOrNothingAndKeepsItsMode) {
+    namespace fs = std::filesystem;
+    const QByteArray original = SampleImage();
+    const QByteArray tail(100, '\xAB');
+    WriteFile(Path("box.stc"), original + tail);
+    fs::permissions(Path("box.stc").toStdString(),
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    StartApp();
+    OpenFile(Path("box.stc"));
+    ASSERT_EQ(Frame().ListView()->RowCount(), 1);
+    app_->Database().channels[0].Name[0] = 'X';  // an edit Save must write
+    const QByteArray edited = ImageOf(app_->Database());
+
+    {
+        // Writes past 4 KB fail, as on a full disk: the old file stays whole.
+        zev::testing::FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.Set());
+        Frame().Execute(cmd::FileSave);
+    }
+    ASSERT_EQ(prompts_.messages.size(), 1u);
+    EXPECT_TRUE(LastMessage().startsWith("Cannot write \"" + Path("box.stc")))
+        << LastMessage().toStdString();
+    EXPECT_TRUE(LastMessage().endsWith("Nothing was saved."));
+    EXPECT_EQ(ReadFile(Path("box.stc")), original + tail);
+
+    Frame().Execute(cmd::FileSave);
+    EXPECT_EQ(prompts_.messages.size(), 1u) << LastMessage().toStdString();
+    EXPECT_EQ(ReadFile(Path("box.stc")), edited + tail);
+    EXPECT_EQ(zev::testing::ModeOf(Path("box.stc").toStdString()), 0640u);
+    EXPECT_EQ(QDir(Path(".")).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"box.stc", "default.dat"}));
+
+    // Something else took the name meanwhile: it is refused, never waited on or written.
+    ASSERT_TRUE(QFile::remove(Path("box.stc")));
+    zev::testing::FeedingPipe pipe(Path("box.stc").toStdString(), "not an image");
+    ASSERT_TRUE(pipe.Made());
+    Frame().Execute(cmd::FileSave);
+    ASSERT_EQ(prompts_.messages.size(), 2u);
+    EXPECT_EQ(LastMessage(),
+              "\"" + Path("box.stc") + "\" is not a regular file. Nothing was saved.");
+}
+
 TEST_F(FileCommandsTest, SaveAsReplacesOnlyWritableRegularFilesAndKeepsTheirMode) {
     namespace fs = std::filesystem;
     ASSERT_TRUE(QFile::link("/dev/full", Path("full.stc")));
@@ -253,7 +295,7 @@ TEST_F(FileCommandsTest, SaveAsReplacesOnlyWritableRegularFilesAndKeepsTheirMode
     EXPECT_EQ(ReadFile(Path("group.stc")).size(),
               static_cast<qsizetype>(app_->Database().header.UserBlockSize));
     EXPECT_EQ(zev::testing::ModeOf(Path("group.stc").toStdString()), 0640u);
-    EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::ImageFile);
+    EXPECT_EQ(Receiver().DataFile().OpenFileState(), zev::OpenFile::ImageFile);
 
     Frame().Execute(cmd::EditText);
     View().AppendText("\nlog line");
@@ -265,15 +307,15 @@ TEST_F(FileCommandsTest, SaveAsReplacesOnlyWritableRegularFilesAndKeepsTheirMode
     EXPECT_TRUE(QFileInfo(Path("full.txt")).isSymLink());
 }
 
-TEST_F(FileCommandsTest, ImageSavedAsANewFileIsHeldAndLaterSavedInPlace) {
+TEST_F(FileCommandsTest, ImageSavedAsANewFileIsHeldAndLaterSavedOverItsStart) {
     StartApp();
     Frame().Execute(cmd::TvChannelList);
     SaveAs(Path("fresh.stc"));
     const QByteArray saved = ReadFile(Path("fresh.stc"));
     ASSERT_EQ(saved.size(), static_cast<qsizetype>(app_->Database().header.UserBlockSize));
-    EXPECT_EQ(View().DataFile().OpenFileState(), zev::OpenFile::ImageFile);
+    EXPECT_EQ(Receiver().DataFile().OpenFileState(), zev::OpenFile::ImageFile);
 
-    // Save writes into the held file from its start, and a longer file keeps its tail.
+    // Save writes the held file anew from its start, and a longer file keeps its tail.
     {
         QFile file(Path("fresh.stc"));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "GuiFixture.h"
-#include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "app/StatusPanes.h"
 #include "link/SerialLink.h"
 #include "lists/CZuzeListViewView.h"
@@ -24,9 +24,9 @@ class FrameCommandsTest : public GuiFixture {
         }
     }
     void ExpectAlwaysEnabled() {
-        for (int id : {cmd::LoadSettingFromBox, cmd::SendSettingToBox, cmd::EditText, cmd::FileOpen,
-                       cmd::FileSave, cmd::FileSaveAs, cmd::ComSetup, cmd::FlashSelect, cmd::Help,
-                       cmd::AppAbout}) {
+        for (int id :
+             {cmd::LoadSettingFromBox, cmd::SendSettingToBox, cmd::EditText, cmd::FileOpen,
+              cmd::FileSave, cmd::FileSaveAs, cmd::ComSetup, cmd::FlashSelect, cmd::AppAbout}) {
             EXPECT_TRUE(Enabled(id)) << id;
         }
         EXPECT_FALSE(Enabled(cmd::NextPane));
@@ -54,9 +54,9 @@ TEST_F(FrameCommandsTest, EnablingFollowsTheShownView) {
 
     // TV list.
     Frame().Execute(cmd::TvChannelList);
-    ASSERT_NE(Frame().listView, nullptr);
-    EXPECT_EQ(Frame().tvListShown, 1);
-    EXPECT_EQ(Frame().listShown, 1);
+    ASSERT_NE(Frame().ListView(), nullptr);
+    EXPECT_TRUE(Frame().View().TvListShown());
+    EXPECT_TRUE(Frame().View().ListShown());
     ExpectAlwaysEnabled();
     ExpectTerminalCommands(false);
     for (int id : {cmd::EditUndo, cmd::EditCut, cmd::EditCopy, cmd::EditPaste}) {
@@ -71,13 +71,13 @@ TEST_F(FrameCommandsTest, EnablingFollowsTheShownView) {
     EXPECT_EQ(Frame().Panes().Text(StatusPanes::PortSettings), "");
 
     Frame().Execute(cmd::ToggleHexMode);
-    EXPECT_EQ(Frame().HexMode, 1);
+    EXPECT_TRUE(Frame().View().HexMode());
     EXPECT_TRUE(Frame().Action(cmd::ToggleHexMode)->isChecked());
 
     // Radio list: reached only through the TV list, and not again from itself.
     Frame().Execute(cmd::RadioChannelList);
-    EXPECT_EQ(Frame().tvListShown, 0);
-    EXPECT_EQ(Frame().TvListMode, 0);
+    EXPECT_FALSE(Frame().View().TvListShown());
+    EXPECT_FALSE(Frame().View().TvListMode());
     ExpectTerminalCommands(false);
     EXPECT_TRUE(Enabled(cmd::TvChannelList));
     EXPECT_FALSE(Enabled(cmd::RadioChannelList));
@@ -85,7 +85,7 @@ TEST_F(FrameCommandsTest, EnablingFollowsTheShownView) {
 
     // Back to the terminal.
     Frame().Execute(cmd::EditText);
-    EXPECT_EQ(Frame().listShown, 0);
+    EXPECT_FALSE(Frame().View().ListShown());
     ExpectTerminalCommands(true);
     EXPECT_FALSE(Enabled(cmd::RadioChannelList));
     EXPECT_FALSE(Enabled(cmd::ToggleHexMode));
@@ -137,9 +137,10 @@ TEST_F(FrameCommandsTest, ComCommandsReportOnTheTerminal) {
     Frame().Execute(cmd::ComConnect);
     EXPECT_FALSE(Doc().PortConnected());
     EXPECT_TRUE(Enabled(cmd::ComConnect));
-    EXPECT_TRUE(View().toPlainText().endsWith("Can't open connection, maybe COM is open!"));
+    EXPECT_TRUE(View().toPlainText().endsWith(
+        "Can't open connection, maybe COM is open!\n/nonexistent/zev-port does not exist."));
 
-    Doc().OnComDisconnect();
+    Receiver().OnComDisconnect();
     EXPECT_TRUE(
         View().toPlainText().endsWith("Oh, maybe /nonexistent/zev-port haven't been opened!"));
 }
@@ -158,34 +159,34 @@ TEST_F(FrameCommandsTest, ExitWhileConnectedClosesThePortWithoutAsking) {
 
 TEST_F(FrameCommandsTest, TransferProgressShowsInTheStatusBar) {
     StartApp();
-    View().TransferProgress(2, 5);
+    Receiver().TransferProgress(2, 5);
     EXPECT_FALSE(Frame().Panes().Progress()->isHidden());
     EXPECT_EQ(Frame().Panes().Progress()->value(), 2);
-    View().TransferProgress(0, 0);
+    Receiver().TransferProgress(0, 0);
     EXPECT_TRUE(Frame().Panes().Progress()->isHidden());
 }
 
 TEST_F(FrameCommandsTest, ListViewCreatedByEditTextIsLeftAligned) {
     StartApp();
     Frame().Execute(cmd::EditText);
-    ASSERT_NE(Frame().listView, nullptr);
-    const QAbstractItemModel* model = Frame().listView->model();
+    ASSERT_NE(Frame().ListView(), nullptr);
+    const QAbstractItemModel* model = Frame().ListView()->model();
     EXPECT_EQ(model->columnCount(), 15);
     EXPECT_EQ(model->headerData(14, Qt::Horizontal).toString(), "TransID");
-    EXPECT_EQ(Frame().listView->columnWidth(4), 40);
+    EXPECT_EQ(Frame().ListView()->columnWidth(4), 40);
     EXPECT_TRUE(model->headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() &
                 Qt::AlignLeft);
     // The columns keep what they were given at creation.
     Frame().Execute(cmd::TvChannelList);
-    EXPECT_EQ(Frame().listView->columnWidth(4), 40);
+    EXPECT_EQ(Frame().ListView()->columnWidth(4), 40);
 }
 
 TEST_F(FrameCommandsTest, ListViewCreatedByTvListHasItsOwnWidths) {
     StartApp();
     Frame().Execute(cmd::TvChannelList);
-    const QAbstractItemModel* model = Frame().listView->model();
-    EXPECT_EQ(Frame().listView->columnWidth(4), 50);
-    EXPECT_EQ(Frame().listView->columnWidth(13), 70);
+    const QAbstractItemModel* model = Frame().ListView()->model();
+    EXPECT_EQ(Frame().ListView()->columnWidth(4), 50);
+    EXPECT_EQ(Frame().ListView()->columnWidth(13), 70);
     EXPECT_TRUE(model->headerData(0, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() &
                 Qt::AlignLeft);
     EXPECT_TRUE(model->headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() &

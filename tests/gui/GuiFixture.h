@@ -14,6 +14,8 @@
 #include "app/CZevApp.h"
 #include "app/CZevDoc.h"
 #include "app/CZevView.h"
+#include "app/ReceiverController.h"
+#include "app/ViewState.h"
 #include "formats/ParameterImage.h"
 
 class GuiFixture : public ::testing::Test {
@@ -29,7 +31,8 @@ class GuiFixture : public ::testing::Test {
     static void WriteFile(const QString& path, const QByteArray& bytes);
 
     CMainFrame& Frame() { return app_->Frame(); }
-    CZevView& View() { return *app_->Frame().terminalView; }
+    CZevView& View() { return app_->Frame().Terminal(); }
+    ReceiverController& Receiver() { return app_->Frame().Receiver(); }
     CZevDoc& Doc() { return app_->Doc(); }
 
     ScriptedPrompts prompts_;

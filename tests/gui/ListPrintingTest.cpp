@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 
 #include "GuiFixture.h"
-#include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "app/ListPrinter.h"
 #include "app/TablePages.h"
 #include "editing/SampleDatabase.h"
@@ -150,7 +150,7 @@ TEST_F(ListPrintingInAppTest, ThePrintedListIsTheShownListAsShownInHex) {
 
     QTemporaryDir dir;
     QPdfWriter pdf(dir.filePath("list.pdf"));
-    const TablePrint print(Frame().listView->Rows(), "TV", "today", pdf);
+    const TablePrint print(Frame().ListView()->Rows(), "TV", "today", pdf);
     ASSERT_EQ(print.PageCount(), 1);
     const RecordedPage page(print, 0);
     EXPECT_TRUE(page.Shows("FF"));

@@ -2,7 +2,7 @@
 
 #include "GuiFixture.h"
 #include "RecordDialogsFixture.h"
-#include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "lists/CZuzeListViewView.h"
 
 namespace {
@@ -21,8 +21,8 @@ TEST_F(RecordDialogsInAppTest, TheChannelListRefillsAfterTheSatelliteListChanged
     db.header.TvCount = 1;
     db.Tv(0).TpNumber = 1;
     Frame().Execute(cmd::TvChannelList);
-    ASSERT_EQ(Frame().listView->RowCount(), 1);
-    EXPECT_EQ(Frame().listView->CellText(0, 2), "1");
+    ASSERT_EQ(Frame().ListView()->RowCount(), 1);
+    EXPECT_EQ(Frame().ListView()->CellText(0, 2), "1");
 
     prompts_.dialogScripts.push_back([](QDialog& list) {
         record_list::SelectRow(Control<RecordListControl>(list, "1029"), 0);
@@ -36,8 +36,8 @@ TEST_F(RecordDialogsInAppTest, TheChannelListRefillsAfterTheSatelliteListChanged
         return edit.result();
     });
     Frame().Execute(cmd::SatelliteList);
-    EXPECT_EQ(Frame().listView->CellText(0, 2), "2");
-    EXPECT_EQ(Frame().listView->CellText(0, 3), "OLD");
+    EXPECT_EQ(Frame().ListView()->CellText(0, 2), "2");
+    EXPECT_EQ(Frame().ListView()->CellText(0, 3), "OLD");
 
     prompts_.dialogScripts.push_back([](QDialog& list) {
         EXPECT_EQ(record_list::RowCount(Control<RecordListControl>(list, "1010")), 1);

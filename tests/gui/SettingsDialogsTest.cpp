@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "GuiFixture.h"
-#include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "database/ChannelDatabase.h"
 #include "settingsdialogs/CComSettingDlg.h"
 #include "settingsdialogs/CFlashSettingDlg.h"

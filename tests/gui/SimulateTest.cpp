@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "GuiFixture.h"
-#include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "lists/CZuzeListViewView.h"
 
 namespace {
@@ -55,11 +55,11 @@ TEST_F(SimulateTest, LoadSettingFromTheSimulatedBoxShowsItsChannels) {
     // F9 from a list first shows the terminal, then runs.
     Frame().Execute(cmd::TvChannelList);
     Frame().Execute(cmd::LoadSettingFromBox);
-    EXPECT_EQ(Frame().listShown, 0);
-    QTRY_VERIFY_WITH_TIMEOUT(Frame().listShown == 1, 60000);
+    EXPECT_FALSE(Frame().View().ListShown());
+    QTRY_VERIFY_WITH_TIMEOUT(Frame().View().ListShown(), 60000);
     EXPECT_TRUE(View().toPlainText().contains("Get Data Success!"));
-    ASSERT_NE(Frame().listView, nullptr);
-    EXPECT_GT(Frame().listView->RowCount(), 0);
+    ASSERT_NE(Frame().ListView(), nullptr);
+    EXPECT_GT(Frame().ListView()->RowCount(), 0);
     EXPECT_FALSE(Doc().PortConnected());
 
     // The simulator's port is for this run only.
@@ -70,9 +70,9 @@ TEST_F(SimulateTest, LoadSettingFromTheSimulatedBoxShowsItsChannels) {
 TEST_F(SimulateTest, AnEditSentToTheBoxComesBackWithTheNextLoad) {
     if (!StartSimulated()) GTEST_SKIP() << "zev-boxsim not built";
     Frame().Execute(cmd::LoadSettingFromBox);
-    QTRY_VERIFY_WITH_TIMEOUT(Frame().listShown == 1, 60000);
-    ASSERT_EQ(Frame().listShown, 1);
-    const int rows = Frame().listView->RowCount();
+    QTRY_VERIFY_WITH_TIMEOUT(Frame().View().ListShown(), 60000);
+    ASSERT_TRUE(Frame().View().ListShown());
+    const int rows = Frame().ListView()->RowCount();
     ASSERT_GT(rows, 2);
 
     prompts_.dialogScripts.push_back([](QDialog& dialog) {
@@ -80,7 +80,7 @@ TEST_F(SimulateTest, AnEditSentToTheBoxComesBackWithTheNextLoad) {
         dialog.accept();
         return dialog.result();
     });
-    Frame().listView->EditRow(1);
+    Frame().ListView()->EditRow(1);
     ASSERT_TRUE(Doc().Changes().Changed());
 
     // Not the default channels too; the run goes on once the terminal is shown.
@@ -94,11 +94,11 @@ TEST_F(SimulateTest, AnEditSentToTheBoxComesBackWithTheNextLoad) {
     prompts_.answers = {zev::MsgAnswer::No};
     View().clear();
     Frame().Execute(cmd::LoadSettingFromBox);
-    QTRY_VERIFY_WITH_TIMEOUT(Frame().listShown == 1, 60000);
-    ASSERT_EQ(Frame().listShown, 1);
+    QTRY_VERIFY_WITH_TIMEOUT(Frame().View().ListShown(), 60000);
+    ASSERT_TRUE(Frame().View().ListShown());
     EXPECT_EQ(prompts_.messages.back().text, "Save changes to the channel list?");
-    EXPECT_EQ(Frame().listView->RowCount(), rows);
-    EXPECT_EQ(Frame().listView->CellText(1, 1), "Round trip");
+    EXPECT_EQ(Frame().ListView()->RowCount(), rows);
+    EXPECT_EQ(Frame().ListView()->CellText(1, 1), "Round trip");
     EXPECT_FALSE(Doc().Changes().Changed());
 }
 

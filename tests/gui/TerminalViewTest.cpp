@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "GuiFixture.h"
-#include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "app/TerminalTextFile.h"
 #include "protocols/TerminalFeed.h"
 #include "support/SpecialFiles.h"
@@ -16,7 +16,7 @@ class TerminalViewTest : public GuiFixture {
   protected:
     void Feed(const QByteArray& bytes) {
         zev::FeedReceivedBytes(
-            View().Session(),
+            Receiver().Session(),
             std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.constData()),
                                      static_cast<std::size_t>(bytes.size())),
             View());
@@ -114,7 +114,7 @@ TEST_F(TerminalViewTest, NewKeepsTheTextWhenItsSaveIsCancelledOrFails) {
 
     // Yes while an image is the current file: the text is saved under a name asked for,
     // not dropped because the current file is no text file.
-    View().DataFile().SetCurrentFile(Path("box.stc").toStdString());
+    Receiver().DataFile().SetCurrentFile(Path("box.stc").toStdString());
     prompts_.answers = {zev::MsgAnswer::Yes};
     prompts_.fileNames = {Path("kept.txt")};
     Frame().Execute(cmd::FileNew);

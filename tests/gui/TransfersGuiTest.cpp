@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTableView>
@@ -13,8 +14,9 @@
 #include <QTimer>
 
 #include "GuiFixture.h"
+#include "app/BoxBackupFile.h"
 #include "app/CLineMonitorWnd.h"
-#include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "app/DeviceWatch.h"
 #include "app/StatusPanes.h"
 #include "app/TransferOptions.h"
@@ -53,16 +55,16 @@ class TransfersGuiTest : public GuiFixture {
     // F9 and its channel list.
     void LoadFromBox() {
         Frame().Execute(cmd::LoadSettingFromBox);
-        QTRY_VERIFY_WITH_TIMEOUT(Frame().listShown == 1, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(Frame().View().ListShown(), 60000);
     }
-    bool Idle() { return View().Session().Mode() == zev::ProtocolMode::Idle; }
+    bool Idle() { return Receiver().Session().Mode() == zev::ProtocolMode::Idle; }
 };
 
 TEST_F(TransfersGuiTest, VerifyBoxSettingsComparesWithoutReplacingTheChannels) {
     if (!StartSimulated()) GTEST_SKIP() << "zev-boxsim not built";
     LoadFromBox();
     Frame().Execute(cmd::VerifyBoxSettings);
-    EXPECT_EQ(Frame().listShown, 0);  // the run is shown in the terminal
+    EXPECT_FALSE(Frame().View().ListShown());  // the run is shown in the terminal
     QTRY_VERIFY_WITH_TIMEOUT(!prompts_.messages.empty(), 60000);
     EXPECT_EQ(prompts_.messages.back().text,
               "The box holds the same settings as the channel list.");
@@ -75,7 +77,7 @@ TEST_F(TransfersGuiTest, VerifyBoxSettingsComparesWithoutReplacingTheChannels) {
         dialog.accept();
         return dialog.result();
     });
-    Frame().listView->EditRow(0);
+    Frame().ListView()->EditRow(0);
     ASSERT_TRUE(Doc().Changes().Changed());
     prompts_.messages.clear();
     Frame().Execute(cmd::VerifyBoxSettings);
@@ -87,9 +89,9 @@ TEST_F(TransfersGuiTest, VerifyBoxSettingsComparesWithoutReplacingTheChannels) {
     EXPECT_TRUE(verdict.contains("Name \"Edited\" -> \"")) << verdict.toStdString();
     EXPECT_TRUE(View().toPlainText().contains("Name \"Edited\" -> \""));
     EXPECT_TRUE(Doc().Changes().Changed());
-    EXPECT_EQ(Frame().listShown, 0);
+    EXPECT_FALSE(Frame().View().ListShown());
     Frame().Execute(cmd::TvChannelList);
-    EXPECT_EQ(Frame().listView->CellText(0, 1), "Edited");
+    EXPECT_EQ(Frame().ListView()->CellText(0, 1), "Edited");
 }
 
 TEST_F(TransfersGuiTest, BackupSettingSavesTheBoxsBlockBesideTheFileBeforeEachSend) {
@@ -117,6 +119,36 @@ TEST_F(TransfersGuiTest, BackupSettingSavesTheBoxsBlockBesideTheFileBeforeEachSe
     const QString text = View().toPlainText();
     EXPECT_LT(text.indexOf("The box's settings were saved to"),
               text.indexOf("Wait for starting send data to box"));
+}
+
+// The backup before a send and the Line Monitor's Save As replace only a regular file that may
+// be written, as every file the program writes.
+TEST_F(TransfersGuiTest, BackupAndLineMonitorFilesAreWrittenAsEveryOutputIs) {
+    StartApp();
+    WriteFile(Path("locked.stc"), "locked");
+    QFile::setPermissions(Path("locked.stc"), QFile::ReadOwner | QFile::ReadGroup);
+    ASSERT_TRUE(QDir(Path(".")).mkdir("folder.txt"));
+    const std::vector<uint8_t> block(0x100, 0x5A);
+    QString error;
+    EXPECT_FALSE(WriteBoxBackup(Path("locked.stc"), block, error));
+    EXPECT_TRUE(error.contains("is read-only")) << error.toStdString();
+    EXPECT_TRUE(WriteBoxBackup(Path("fresh.stc"), block, error));
+    EXPECT_EQ(ReadFile(Path("fresh.stc")).size(), 0x100);
+
+    Frame().Execute(cmd::LineMonitor);
+    CLineMonitorWnd* monitor = Frame().LineMonitor();
+    ASSERT_NE(monitor, nullptr);
+    for (const char* name : {"locked.stc", "folder.txt"}) {
+        prompts_.messages.clear();
+        EXPECT_FALSE(monitor->SaveAs(Path(name))) << name;
+        ASSERT_EQ(prompts_.messages.size(), 1u);
+        EXPECT_EQ(prompts_.messages[0].caption, "Warning");
+    }
+    EXPECT_EQ(ReadFile(Path("locked.stc")), "locked");
+    EXPECT_TRUE(QFileInfo(Path("folder.txt")).isDir());
+    // No temporary file is left beside them.
+    EXPECT_TRUE(
+        QDir(Path(".")).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST_F(TransfersGuiTest, LineMonitorShowsTheTransferBesideAnUnchangedTerminal) {

@@ -13,7 +13,7 @@
 
 #include "GuiFixture.h"
 #include "RecordDialogsFixture.h"
-#include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"
 #include "formats/ParameterImage.h"
@@ -57,14 +57,14 @@ class UndoRedoTest : public GuiFixture {
             dialog.accept();
             return dialog.result();
         });
-        Frame().listView->EditRow(row);
+        Frame().ListView()->EditRow(row);
     }
     QString Caption(int id) { return Frame().Action(id)->text(); }
     bool Enabled(int id) { return Frame().Action(id)->isEnabled(); }
     QStringList Names() {
         QStringList names;
-        for (int r = 0; r < Frame().listView->RowCount(); ++r) {
-            names << Frame().listView->CellText(r, 1);
+        for (int r = 0; r < Frame().ListView()->RowCount(); ++r) {
+            names << Frame().ListView()->CellText(r, 1);
         }
         return names;
     }
@@ -80,9 +80,9 @@ TEST_F(UndoRedoTest, UndoAndRedoNameTheChangeRefillTheListAndKnowTheSavedState) 
     EXPECT_FALSE(Doc().Changes().Changed());
 
     Rename(1, "Zwei");
-    Frame().listView->SetRowSelected(0, true);
-    Frame().listView->SetRowSelected(2, true);
-    Frame().listView->OnPopupCommand(CZuzeListViewView::kDeleteChannel);
+    Frame().ListView()->SetRowSelected(0, true);
+    Frame().ListView()->SetRowSelected(2, true);
+    Frame().ListView()->OnPopupCommand(CZuzeListViewView::kDeleteChannel);
     EXPECT_EQ(Names(), QStringList{"Zwei"});
     EXPECT_EQ(Caption(cmd::EditUndo), "&Undo Delete 2 Channels");
     EXPECT_TRUE(Enabled(cmd::EditUndo));
@@ -114,7 +114,7 @@ TEST_F(UndoRedoTest, UndoAndRedoNameTheChangeRefillTheListAndKnowTheSavedState) 
     EXPECT_EQ(Names(), QStringList{"Zwei"});
     EXPECT_TRUE(Doc().Changes().Changed());
     for (int step = 0; step < 3; ++step) Frame().Execute(cmd::EditUndo);
-    EXPECT_EQ(Frame().listView->RowCount(), 0);  // the database before the first open
+    EXPECT_EQ(Frame().ListView()->RowCount(), 0);  // the database before the first open
     EXPECT_FALSE(Enabled(cmd::EditUndo));
     EXPECT_EQ(Caption(cmd::EditUndo), "&Undo");
     EXPECT_FALSE(app_->Database().Loaded);
@@ -151,18 +151,18 @@ TEST_F(UndoRedoTest, UndoKeepsTheRadioListAndItsFilter) {
     StartApp();
     Open("box.stc");
     Frame().Execute(cmd::RadioChannelList);
-    Frame().listPane->FilterBox().setText("radio");
+    Frame().ListPane()->FilterBox().setText("radio");
     EXPECT_EQ(Names(), QStringList({"Radio A", "Radio B"}));
-    EXPECT_EQ(Frame().listPane->CountLabel().text(), "2 of 3 channels");
-    Frame().listView->SetRowSelected(0, true);
-    Frame().listView->OnPopupCommand(CZuzeListViewView::kDeleteChannel);
+    EXPECT_EQ(Frame().ListPane()->CountLabel().text(), "2 of 3 channels");
+    Frame().ListView()->SetRowSelected(0, true);
+    Frame().ListView()->OnPopupCommand(CZuzeListViewView::kDeleteChannel);
     EXPECT_EQ(Names(), QStringList{"Radio B"});
 
     Frame().Execute(cmd::EditUndo);
-    EXPECT_EQ(Frame().TvListMode, 0);
-    EXPECT_EQ(Frame().listView->FilterText(), "radio");
+    EXPECT_FALSE(Frame().View().TvListMode());
+    EXPECT_EQ(Frame().ListView()->FilterText(), "radio");
     EXPECT_EQ(Names(), QStringList({"Radio A", "Radio B"}));
-    EXPECT_EQ(Frame().listView->CellText(1, 0), "2");
+    EXPECT_EQ(Frame().ListView()->CellText(1, 0), "2");
 }
 
 TEST_F(UndoRedoTest, SatelliteDialogChangesAreStepsButAnotherFlashSettingIsNot) {
@@ -180,7 +180,7 @@ TEST_F(UndoRedoTest, SatelliteDialogChangesAreStepsButAnotherFlashSettingIsNot) 
         return edit.result();
     });
     Frame().Execute(cmd::SatelliteList);
-    EXPECT_EQ(Frame().listView->CellText(0, 2), "2");
+    EXPECT_EQ(Frame().ListView()->CellText(0, 2), "2");
     EXPECT_EQ(Caption(cmd::EditUndo), "&Undo New Satellite");
 
     // Flash Select sets the layout again: nothing to undo, nothing unsaved.
@@ -189,8 +189,8 @@ TEST_F(UndoRedoTest, SatelliteDialogChangesAreStepsButAnotherFlashSettingIsNot) 
 
     Frame().Execute(cmd::EditUndo);
     EXPECT_EQ(app_->Database().header.SatCount, 1);
-    EXPECT_EQ(Frame().listView->CellText(0, 2), "1");
-    EXPECT_EQ(Frame().listView->CellText(0, 3), "SAT");
+    EXPECT_EQ(Frame().ListView()->CellText(0, 2), "1");
+    EXPECT_EQ(Frame().ListView()->CellText(0, 3), "SAT");
     EXPECT_FALSE(Doc().Changes().Changed());
 }
 
@@ -202,18 +202,18 @@ TEST_F(UndoRedoTest, CtrlFFocusesTheFilterAndEscapeClearsItAndReturnsToTheList) 
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
     Open("box.stc");
     QTest::keyClick(&Frame(), Qt::Key_F, Qt::ControlModifier);
-    QLineEdit& box = Frame().listPane->FilterBox();
+    QLineEdit& box = Frame().ListPane()->FilterBox();
     ASSERT_EQ(QApplication::focusWidget(), &box);
     QTest::keyClicks(&box, "ALPH");
     EXPECT_EQ(Names(), QStringList({"Alpha", "Alphabet"}));
     QTest::keyClick(&box, Qt::Key_Escape);
     EXPECT_EQ(box.text(), "");
     EXPECT_EQ(Names(), QStringList({"Alpha", "Beta", "Alphabet"}));
-    EXPECT_EQ(QApplication::focusWidget(), Frame().listView);
+    EXPECT_EQ(QApplication::focusWidget(), Frame().ListView());
 
     // The list's own Escape clears it too; the terminal has no filter.
     box.setText("beta");
-    QTest::keyClick(Frame().listView, Qt::Key_Escape);
+    QTest::keyClick(Frame().ListView(), Qt::Key_Escape);
     EXPECT_EQ(box.text(), "");
     Frame().Execute(cmd::EditText);
     QTest::keyClick(&Frame(), Qt::Key_F, Qt::ControlModifier);
@@ -229,8 +229,8 @@ TEST_F(UndoRedoTest, LoadSettingFromTheBoxCanBeUndone) {
     ASSERT_TRUE(app_->Start({"--simulate"}));
     Open("box.stc");
     Frame().Execute(cmd::LoadSettingFromBox);
-    QTRY_VERIFY_WITH_TIMEOUT(Frame().listShown == 1, 60000);
-    ASSERT_GT(Frame().listView->RowCount(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(Frame().View().ListShown(), 60000);
+    ASSERT_GT(Frame().ListView()->RowCount(), 1);
     EXPECT_EQ(Caption(cmd::EditUndo), "&Undo Load Setting from Box");
     EXPECT_FALSE(Doc().Changes().Changed());
 
@@ -240,7 +240,7 @@ TEST_F(UndoRedoTest, LoadSettingFromTheBoxCanBeUndone) {
     EXPECT_EQ(Names(), QStringList{"Mine"});
     EXPECT_TRUE(Doc().Changes().Changed());
     Frame().Execute(cmd::EditRedo);
-    EXPECT_GT(Frame().listView->RowCount(), 1);
+    EXPECT_GT(Frame().ListView()->RowCount(), 1);
     EXPECT_FALSE(Doc().Changes().Changed());
 }
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "GuiFixture.h"
-#include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"
 #include "formats/ParameterImage.h"
@@ -48,7 +48,7 @@ class UnsavedChannelEdits : public GuiFixture {
             dialog.accept();
             return dialog.result();
         });
-        Frame().listView->EditRow(0);
+        Frame().ListView()->EditRow(0);
     }
     QStringList Questions() const {
         QStringList texts;
@@ -114,12 +114,12 @@ TEST_F(UnsavedChannelEdits, OpeningAnotherImageAsksFirst) {
     prompts_.answers = {zev::MsgAnswer::Cancel};
     Open(Path("other.stc"));
     EXPECT_EQ(Questions().size(), 1);
-    EXPECT_EQ(Frame().listView->CellText(0, 1), "Edited");
-    EXPECT_EQ(QString::fromStdString(View().DataFile().CurrentFile()), Path("box.stc"));
+    EXPECT_EQ(Frame().ListView()->CellText(0, 1), "Edited");
+    EXPECT_EQ(QString::fromStdString(Receiver().DataFile().CurrentFile()), Path("box.stc"));
 
     prompts_.answers = {zev::MsgAnswer::No};
     Open(Path("other.stc"));
-    EXPECT_EQ(Frame().listView->CellText(0, 1), "Other");
+    EXPECT_EQ(Frame().ListView()->CellText(0, 1), "Other");
     EXPECT_FALSE(Doc().Changes().Changed());
     EXPECT_EQ(FirstChannel(ReadFile(Path("box.stc"))), "Before");
 }
@@ -129,8 +129,8 @@ TEST_F(UnsavedChannelEdits, LoadingFromTheBoxAsksFirst) {
     prompts_.answers = {zev::MsgAnswer::Cancel};
     Frame().Execute(cmd::LoadSettingFromBox);
     EXPECT_EQ(Questions().size(), 1);
-    EXPECT_EQ(Frame().listShown, 1);
-    EXPECT_EQ(View().Session().Mode(), zev::ProtocolMode::Idle);
+    EXPECT_TRUE(Frame().View().ListShown());
+    EXPECT_EQ(Receiver().Session().Mode(), zev::ProtocolMode::Idle);
     EXPECT_TRUE(Doc().Changes().Changed());
 }
 

@@ -258,7 +258,7 @@ TEST_F(BootLoaderRunTest, CommandsRefuseWhatCannotBeSent) {
 
     rig.file = ::testing::TempDir() + "missing.txt";
     rig.session.UpdateParameters(rig.file);
-    EXPECT_EQ(rig.host.messages.back().text, "\nFailed to open " + rig.file + ". ");
+    EXPECT_EQ(rig.host.messages.back().text.rfind("\nFailed to open " + rig.file + ". \n", 0), 0u);
     rig.file = WriteTempFile("nothing.txt", "no records\n");
     rig.session.UpdateParameters(rig.file);
     EXPECT_EQ(rig.host.messages.back().text, "Input file is invalid !");
@@ -269,7 +269,7 @@ TEST_F(BootLoaderRunTest, CommandsRefuseWhatCannotBeSent) {
     EXPECT_NE(rig.host.text.find("\nOpen file is invalid, exit!"), std::string::npos);
     rig.file = ::testing::TempDir() + "missing.cus";
     rig.session.UpdateSoftware(rig.file);
-    EXPECT_EQ(rig.host.messages.back().text, "\nFailed to open " + rig.file + ".");
+    EXPECT_EQ(rig.host.messages.back().text.rfind("\nFailed to open " + rig.file + ".\n", 0), 0u);
     EXPECT_EQ(rig.session.Mode(), ProtocolMode::Idle);
     EXPECT_FALSE(rig.host.linkOpen);
 }

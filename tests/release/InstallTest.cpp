@@ -39,9 +39,17 @@ TEST(InstallTest, InstallPutsProgramsDesktopFilesAndReadmeUnderThePrefix) {
     ASSERT_EQ(install.status, 0) << install.out << install.err;
 
     const QDir root(prefix.path());
-    QStringList expected = {"bin/zev-cli", "bin/zev-boxsim", "share/doc/zev/README.md"};
+    QStringList expected = {"bin/zev-cli",
+                            "bin/zev-boxsim",
+                            "share/doc/zev/README.md",
+                            "share/doc/zev/copyright",
+                            "share/doc/zev/changelog.gz",
+                            "share/man/man1/zev-cli.1.gz",
+                            "share/man/man1/zev-boxsim.1.gz",
+                            "share/bash-completion/completions/zev-cli"};
     if (release_testing::Built("zev")) {
         expected << "bin/zev"
+                 << "share/man/man1/zev.1.gz"
                  << "share/applications/" + kDesktopId + ".desktop"
                  << "share/metainfo/" + kDesktopId + ".metainfo.xml"
                  << "share/icons/hicolor/scalable/apps/" + kDesktopId + ".svg"
@@ -95,6 +103,24 @@ TEST(InstallTest, DesktopEntryOpensTheImageTypesThatTheMimePackageDefines) {
         const ProgramRun check = RunCommand(metainfoCheck, {"validate", "--no-net", metainfo});
         EXPECT_EQ(check.status, 0) << check.out << check.err;
     }
+}
+
+TEST(InstallTest, MetainfoScreenshotsAreThePicturesInTheRepository) {
+    if (!release_testing::Built("zev")) GTEST_SKIP() << "the desktop program is not built";
+    const QString metainfo =
+        ReadText(QStringLiteral(ZEV_BUILD_DIR "/packaging/") + kDesktopId + ".metainfo.xml");
+    // Each URL ends in the picture's path in the repository, which scripts/screenshots makes.
+    const QRegularExpression image(
+        QStringLiteral("<image>[^<]*/(packaging/screenshots/[^<]+)</image>"));
+    int pictures = 0;
+    for (const auto& match : image.globalMatch(metainfo)) {
+        const QString path = match.captured(1);
+        QFile picture(QStringLiteral(ZEV_SOURCE_DIR "/") + path);
+        ASSERT_TRUE(picture.open(QIODevice::ReadOnly)) << path.toStdString();
+        EXPECT_TRUE(picture.read(8).startsWith("\x89PNG")) << path.toStdString();
+        ++pictures;
+    }
+    EXPECT_EQ(pictures, 2) << metainfo.toStdString();
 }
 
 }  // namespace

@@ -2,7 +2,50 @@
 // that gives up when nobody reads, a device node of our own, and limits on file size. Nothing
 // here touches a device of the system, so a program that wrongly replaces or reads what it is
 // given only harms the test's own files.
+//
+// Windows has neither named pipes in its file system, nor device nodes, nor a limit on file
+// size: there FeedingPipe, MakeNullDevice and FileSizeLimit make nothing, and tests that need
+// a pipe skip (ZEV_NEEDS_FIFOS). Its devices are names (NUL, COM1), which tests name directly.
 #pragma once
+
+#ifdef _WIN32
+#include <gtest/gtest.h>
+#include <process.h>
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <string>
+
+namespace zev::testing {
+
+#define ZEV_NEEDS_FIFOS() GTEST_SKIP() << "Windows has no named pipes in its file system"
+
+inline int ProcessId() { return ::_getpid(); }
+
+class FeedingPipe {
+  public:
+    FeedingPipe(const std::string&, const std::string&) {}
+    bool Made() const { return false; }
+};
+
+inline bool MakeNullDevice(const std::string&) { return false; }
+inline bool IsCharacterDevice(const std::string&) { return false; }
+inline bool IsPipe(const std::string&) { return false; }
+
+inline unsigned ModeOf(const std::string& path) {
+    struct _stat64 info {};
+    return ::_stat64(path.c_str(), &info) == 0 ? info.st_mode & 0777 : 0;
+}
+
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(std::uint64_t) {}
+    bool Set() const { return false; }
+};
+
+}  // namespace zev::testing
+
+#else
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -17,6 +60,10 @@
 #include <thread>
 
 namespace zev::testing {
+
+#define ZEV_NEEDS_FIFOS() (void)0
+
+inline int ProcessId() { return static_cast<int>(::getpid()); }
 
 // A named pipe whose writer, each time a reader opens it, writes `contents` and closes. A
 // program that never opens it leaves the writer waiting until the pipe is destroyed; one that
@@ -118,3 +165,5 @@ class FileSizeLimit {
 };
 
 }  // namespace zev::testing
+
+#endif

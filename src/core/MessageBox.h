@@ -1,4 +1,5 @@
-// The kinds of message box a run shows: icon, buttons and the answer chosen.
+// The kinds of message box: icon, buttons and the answer chosen. The receiver runs, the
+// desktop program's dialogs and zev-cli all speak of message boxes in these terms.
 #pragma once
 
 namespace zev {

@@ -1,0 +1,238 @@
+#include "app/ReceiverController.h"
+
+#include <QDateTime>
+#include <iostream>
+
+#include "app/BoxBackupFile.h"
+#include "app/CDataFileCommands.h"
+#include "app/CZevDoc.h"
+#include "app/CheckQuestion.h"
+#include "app/ClockText.h"
+#include "app/DatabaseChanges.h"
+#include "app/TerminalSink.h"
+#include "app/ViewState.h"
+#include "link/NotificationPump.h"
+#include "link/SerialLink.h"
+#include "ui/UiPrompts.h"
+
+ReceiverController::ReceiverController(CZevDoc& doc, zev::ChannelDatabase& db,
+                                       zev::ImageBuffers& images, UiPrompts& prompts,
+                                       TerminalSink& terminal, const ViewState& view,
+                                       QObject* parent)
+    : QObject(parent),
+      zev::LinkRunHost(doc.Link()),
+      doc_(doc),
+      db_(db),
+      prompts_(prompts),
+      terminal_(terminal),
+      view_(view),
+      standardOutput_(&std::cout),
+      session_(*this, db, images),
+      safeguards_(session_, *this, images) {
+    files_ = std::make_unique<CDataFileCommands>(view_, dataFile_, db, images, doc_.Changes(),
+                                                 prompts_, terminal_);
+
+    // While a channel list is shown the received bytes wait, in order, for the terminal.
+    pump_ = std::make_unique<zev::NotificationPump>(doc_.Link(), session_, terminal_);
+    pump_->SetPausedWhen([this] { return view_.ListShown(); });
+    connect(&view_, &ViewState::Changed, this, [this] {
+        if (!view_.ListShown()) pump_->Resume();
+    });
+    // The pump reports a lost link to the session; the frame only needs to catch up.
+    connect(&doc_.Link(), &zev::SerialLink::LinkLost, this, [this] { emit StateChanged(); });
+}
+
+ReceiverController::~ReceiverController() = default;
+
+// ---- status --------------------------------------------------------------------------------
+
+QString ReceiverController::ConnectionPaneText() const {
+    if (view_.ListShown()) return QString();
+    return statusConnected_ ? QStringLiteral("Connect:") : QStringLiteral("Disconnect:");
+}
+
+QString ReceiverController::PortPaneText() const {
+    if (view_.ListShown()) return QString();
+    return doc_.PortSettingsText();
+}
+
+QString ReceiverController::ElapsedText(std::time_t now) const {
+    if (!statusConnected_) return ClockText(0, 0, 0);
+    // Hours wrap at a day, as a time of day would.
+    long long elapsed = static_cast<long long>(now - runStart_);
+    if (elapsed < 0) elapsed = 0;
+    return ClockText(static_cast<int>((elapsed / 3600) % 24), static_cast<int>((elapsed / 60) % 60),
+                     static_cast<int>(elapsed % 60));
+}
+
+// ---- file commands -------------------------------------------------------------------------
+
+bool ReceiverController::SaveChangedChannelList() { return files_->SaveChangedChannelList(); }
+
+bool ReceiverController::SaveTerminalText() { return files_->SaveTerminalText(); }
+
+void ReceiverController::OnFileOpen() {
+    if (files_->Open()) emit TvListRequested();
+    emit StateChanged();
+}
+
+void ReceiverController::OpenFile(const QString& path) {
+    if (files_->OpenPath(path)) emit TvListRequested();
+    emit StateChanged();
+}
+
+bool ReceiverController::OnFileSave() { return files_->Save(); }
+
+void ReceiverController::OnFileSaveAs() { files_->SaveAs(); }
+
+// ---- receiver commands ---------------------------------------------------------------------
+
+void ReceiverController::OnUpdateParameters() {
+    session_.UpdateParameters(dataFile_.CurrentFile());
+    emit StateChanged();
+}
+
+void ReceiverController::OnUpdateSoftware() {
+    session_.UpdateSoftware(dataFile_.CurrentFile());
+    emit StateChanged();
+}
+
+void ReceiverController::OnOtaSoftwareUpdate() {
+    session_.OtaSoftwareUpdate(dataFile_.CurrentFile());
+    emit StateChanged();
+}
+
+void ReceiverController::OnStopUpdate() {
+    session_.StopUpdate();
+    emit ProgressChanged(0, 0);
+    emit StateChanged();
+}
+
+void ReceiverController::OnLoadSettingFromBox() {
+    // A successful load replaces the channels: changed ones are saved first if wanted.
+    if (!SaveChangedChannelList()) return;
+    // The terminal shows the run, and reads the box's bytes only while it is shown.
+    if (view_.ListShown()) emit ShowTerminalRequested();
+    session_.LoadSettingFromBox();
+    emit StateChanged();
+}
+
+void ReceiverController::OnSendSettingToBox() {
+    if (!backupBeforeSend_) {
+        session_.SendSettingToBox(dataFile_.CurrentFile());
+    } else {
+        // Named now: the load before the send does not keep the current file.
+        const QString path = BoxBackupPath(dataFile_.CurrentFile(), QDateTime::currentDateTime());
+        zev::SettingsSafeguards::SendChecks checks;
+        checks.backup = [this, path](std::span<const uint8_t> block) {
+            return SaveBoxBackup(path, block);
+        };
+        safeguards_.Send(dataFile_.CurrentFile(), std::move(checks));
+    }
+    // The default counts a send may set are no edit of the channels.
+    doc_.Changes().TakeAsIs();
+    emit StateChanged();
+}
+
+bool ReceiverController::SaveBoxBackup(const QString& path, std::span<const uint8_t> block) {
+    QString error;
+    if (!WriteBoxBackup(path, block, error)) {
+        prompts_.Inform(QStringLiteral("The box's settings could not be saved as %1 (%2), so "
+                                       "nothing is sent.")
+                            .arg(path, error),
+                        QStringLiteral("Warning"));
+        return false;
+    }
+    AppendText("\nThe box's settings were saved to " + path.toLocal8Bit().toStdString() + ".");
+    return true;
+}
+
+void ReceiverController::OnVerifyBoxSettings() {
+    // As for a load: the terminal shows the run, and reads the box's bytes only when shown.
+    if (view_.ListShown()) emit ShowTerminalRequested();
+    safeguards_.VerifyBox(db_);
+    emit StateChanged();
+}
+
+void ReceiverController::OnComConnect() {
+    zev::SerialLink& link = doc_.Link();
+    if (!link.OpenPort()) {
+        AppendText("\nCan't open connection, maybe COM is open!");
+        // Why, on the next line: the person can act on it.
+        if (!link.OpenProblem().empty()) AppendText("\n" + link.OpenProblem());
+    }
+    if (link.portConnected()) {
+        session_.OnLinkConnected();
+    } else {
+        ShowConnected(false, false);
+    }
+    emit StateChanged();
+}
+
+void ReceiverController::OnComDisconnect() {
+    zev::SerialLink& link = doc_.Link();
+    const bool wasOpen = link.portConnected();
+    link.ClosePort();
+    session_.OnLinkDisconnected();
+    const std::string& port = doc_.Settings().portName;
+    AppendText(wasOpen ? "\n" + port + " has been closed!"
+                       : "\nOh, maybe " + port + " haven't been opened!");
+    emit StateChanged();
+}
+
+// ---- RunHost -------------------------------------------------------------------------------
+
+void ReceiverController::AppendText(const std::string& text) { terminal_.InsertText(text); }
+
+zev::MsgAnswer ReceiverController::Message(const std::string& text, const std::string& caption,
+                                           zev::MsgIcon icon, zev::MsgButtons buttons,
+                                           zev::MsgAnswer defaultAnswer) {
+    return prompts_.Message(QString::fromStdString(text), QString::fromStdString(caption), icon,
+                            buttons, defaultAnswer);
+}
+
+bool ReceiverController::ConfirmImage(const zev::ChannelDatabase& db, zev::ImageKind kind) {
+    return ConfirmDespiteCheckErrors(prompts_, db, kind, QStringLiteral("Send it anyway?"));
+}
+
+bool ReceiverController::OpenLink() {
+    const bool ok = zev::LinkRunHost::OpenLink();
+    emit StateChanged();
+    return ok;
+}
+
+void ReceiverController::CloseLink() {
+    zev::LinkRunHost::CloseLink();
+    emit StateChanged();
+}
+
+void ReceiverController::ShowLoadedTvList() {
+    // The loaded channels replace any edits; the load can be undone.
+    doc_.Changes().DatabaseReplaced("Load Setting from Box");
+    emit LoadedTvListRequested();
+}
+
+void ReceiverController::ShowConnected(bool connected, bool startClock) {
+    statusConnected_ = connected;
+    if (startClock) runStart_ = Now();
+}
+
+void ReceiverController::MalformedDataLine(const std::string& /*path*/,
+                                           const zev::MalformedLine& line) {
+    // The terminal has shown it already; standard output gets it too, as it always did.
+    *standardOutput_ << "\n" << zev::MalformedLineText(line) << std::flush;
+}
+
+void ReceiverController::WaitingForReset() {
+    emit ResetWanted(session_.Mode() == zev::ProtocolMode::OtaUpdate);
+}
+
+void ReceiverController::TransferProgress(unsigned done, unsigned total) {
+    emit ProgressChanged(done, total);
+}
+
+void ReceiverController::RunFinished(const zev::RunOutcome& outcome) {
+    // A refused command leaves a run that is still active as it was.
+    if (outcome.end != zev::RunEnd::Refused) emit ProgressChanged(0, 0);
+    emit StateChanged();
+}
