@@ -92,8 +92,8 @@ TEST(CsvExport, TablesReadBackAsTheDatabase) {
                      "E",
                      "universal", "9750", "10600", "Diseqc1.0", "B", "0", "0", "0", "0", "0", "0",
                      "0", ""},
-                    {"2", "''\"Hot\"bird", "normal", "0", "0", "Diseqc1.2", "7", "0", "171", "0", "0",
-                     "0", "0", "0", "78"}}));
+                    {"2", "''\"Hot\"bird", "normal", "0", "0", "Diseqc1.2", "7", "0", "171", "0",
+                     "0", "0", "0", "0", "78"}}));
 
     const auto transponders = ReadCsv(tables.transponders);
     ASSERT_TRUE(transponders) << tables.transponders;
