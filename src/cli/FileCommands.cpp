@@ -6,10 +6,10 @@
 
 #include "cli/CommandTable.h"
 #include "cli/DatabaseFiles.h"
-#include "cli/DatabaseJson.h"
 #include "cli/DatabaseText.h"
 #include "cli/ImageFiles.h"
 #include "cli/ImageOutput.h"
+#include "exchange/DatabaseJson.h"
 #include "formats/ParameterDataFile.h"
 #include "formats/ParameterImage.h"
 #include "formats/ParameterUpdateImage.h"

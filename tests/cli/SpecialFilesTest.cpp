@@ -5,6 +5,7 @@
 #include "CliTestSupport.h"
 #include "cli/CliOptions.h"
 #include "cli/ImageFiles.h"
+#include "exchange/DatabaseJson.h"
 #include "formats/ParameterDataFile.h"
 #include "support/SpecialFiles.h"
 

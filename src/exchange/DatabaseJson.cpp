@@ -1,4 +1,4 @@
-#include "cli/DatabaseJson.h"
+#include "exchange/DatabaseJson.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,13 +11,13 @@
 #include <optional>
 #include <vector>
 
-#include "cli/JsonCursor.h"
 #include "database/FieldTables.h"
 #include "database/RecordName.h"
+#include "exchange/JsonCursor.h"
 #include "formats/ImageFields.h"
 #include "formats/ImageLayout.h"
 
-namespace zev::cli {
+namespace zev {
 
 namespace {
 
@@ -349,4 +349,4 @@ JsonResult DatabaseFromJson(std::span<const uint8_t> json, ChannelDatabase& db) 
     return Reader(json).Read(db);
 }
 
-}  // namespace zev::cli
+}  // namespace zev

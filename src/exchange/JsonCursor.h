@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-namespace zev::cli {
+namespace zev {
 
 class JsonCursor {
   public:
@@ -71,4 +71,4 @@ class JsonCursor {
     std::size_t errorAt_ = 0;
 };
 
-}  // namespace zev::cli
+}  // namespace zev

@@ -1,8 +1,8 @@
-#include "cli/JsonCursor.h"
+#include "exchange/JsonCursor.h"
 
 #include <vector>
 
-namespace zev::cli {
+namespace zev {
 
 namespace {
 
@@ -409,4 +409,4 @@ bool JsonCursor::ReadString(Text* text, std::size_t keep) {
     }
 }
 
-}  // namespace zev::cli
+}  // namespace zev
