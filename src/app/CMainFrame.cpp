@@ -18,6 +18,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CDatabaseCommands.h"
 #include "app/CLineMonitorWnd.h"
+#include "app/CListReworkCommands.h"
 #include "app/CZevDoc.h"
 #include "app/CZevView.h"
 #include "app/ClockText.h"
@@ -59,8 +60,9 @@ CMainFrame::CMainFrame(CZevDoc& doc, ViewState& view, zev::ChannelDatabase& db,
     receiver_ = new ReceiverController(doc_, db_, images, prompts_, *terminalView_, view_, this);
     receiver_->SetBackupBeforeSend(transfer_options::BackupBeforeSend());
     databaseCommands_ = new CDatabaseCommands(*this, view_, receiver_->DataFile(), db_, prompts_);
-    commandContext_ = std::make_unique<CommandContext>(
-        CommandContext{*this, *receiver_, doc_, *terminalView_, *databaseCommands_, view_});
+    listCommands_ = new CListReworkCommands(*this, *this, view_, db_, doc_.Changes(), prompts_);
+    commandContext_ = std::make_unique<CommandContext>(CommandContext{
+        *this, *receiver_, doc_, *terminalView_, *databaseCommands_, *listCommands_, view_});
 
     BuildActions();
     BuildMenus();
@@ -94,6 +96,7 @@ CMainFrame::CMainFrame(CZevDoc& doc, ViewState& view, zev::ChannelDatabase& db,
     connect(databaseCommands_, &CDatabaseCommands::SelectChannelsRequested, this,
             &CMainFrame::SelectChannels);
     connect(databaseCommands_, &CDatabaseCommands::StatusPrompt, panes_, &StatusPanes::ShowPrompt);
+    connect(listCommands_, &CListReworkCommands::StatusPrompt, panes_, &StatusPanes::ShowPrompt);
     connect(&doc_.Watch(), &DeviceWatch::Notice, panes_, &StatusPanes::SetNotice);
 
     statusTimer_ = new QTimer(this);
@@ -113,6 +116,7 @@ CMainFrame::~CMainFrame() {
     // The commands and the receiver work go first, before the terminal they write to.
     toolBar_->disconnect(this);
     terminalView_->disconnect(this);
+    delete listCommands_;
     delete databaseCommands_;
     delete receiver_;
 }

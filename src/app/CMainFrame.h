@@ -18,6 +18,7 @@ struct ImageBuffers;
 }  // namespace zev
 
 class CDatabaseCommands;
+class CListReworkCommands;
 class CLineMonitorWnd;
 class CZevDoc;
 class ChannelListPane;
@@ -128,6 +129,7 @@ class CMainFrame : public QMainWindow, public FrameCommands {
     QMenu* recentMenu_ = nullptr;
     std::unique_ptr<ListPrinter> listPrinter_;
     CDatabaseCommands* databaseCommands_ = nullptr;
+    CListReworkCommands* listCommands_ = nullptr;
     // The satellite and transponder dialogs the channel list opens; tests may hand the view
     // others through SetRecordDialogs.
     std::unique_ptr<SatelliteDialogs> satelliteDialogs_;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/CDatabaseCommands.h"
+#include "app/CListReworkCommands.h"
 #include "app/CZevDoc.h"
 #include "app/CZevView.h"
 #include "app/FrameCommands.h"
@@ -67,6 +68,13 @@ std::vector<CommandEntry> BuildTable() {
          .shortcuts = none,
          .prompt = "Save the active document with a new name\nSave As",
          .run = [](const Context& c) { c.receiver.OnFileSaveAs(); }},
+        {.id = cmd::ImportList,
+         .menu = "&File",
+         .caption = "&Import List...",
+         .shortcuts = none,
+         .prompt = "Replace the channels, transponders and satellites by those of the CSV files "
+                   "Export List writes\nImport List",
+         .run = [](const Context& c) { c.lists.ImportList(); }},
         {.id = cmd::ExportList,
          .menu = "&File",
          .caption = "&Export List...",
@@ -324,6 +332,30 @@ std::vector<CommandEntry> BuildTable() {
          .shortcuts = none,
          .prompt = "Compare the channel list with a parameter image file\nCompare with File",
          .run = [](const Context& c) { c.database.CompareWithFile(); }},
+        // Whole lists reworked, each one undo step.
+        {.id = cmd::SortChannels,
+         .menu = "&Data",
+         .caption = "So&rt Channels...",
+         .shortcuts = none,
+         .prompt = "Sort the channel list shown, or its selected channels, by name, satellite, "
+                   "frequency or Service ID\nSort Channels",
+         .separatorBefore = true,
+         .enabledWhen = ListShown,
+         .run = [](const Context& c) { c.lists.SortChannels(); }},
+        {.id = cmd::OrderLikeFile,
+         .menu = "&Data",
+         .caption = "Order Like &File...",
+         .shortcuts = none,
+         .prompt = "Give the TV and radio lists the order of another channel list\nOrder Like "
+                   "File",
+         .run = [](const Context& c) { c.lists.OrderLikeFile(); }},
+        {.id = cmd::UpdateTransponders,
+         .menu = "&Data",
+         .caption = "Update &Transponders from File...",
+         .shortcuts = none,
+         .prompt = "Bring the transponders of the satellites up to date from a transponder XML "
+                   "file\nUpdate Transponders from File",
+         .run = [](const Context& c) { c.lists.UpdateTransponders(); }},
         {.id = cmd::TransponderList,
          .menu = "&Settings",
          .caption = "Transponder List ",

@@ -15,13 +15,6 @@
 
 namespace zev::cli {
 
-namespace {
-
-// Far more than the CSV files of the fullest database, even as a spreadsheet pads them.
-constexpr std::size_t kMaxCsvFileSize = 64 * 1024 * 1024;
-
-}  // namespace
-
 std::vector<std::string> CsvInputFiles(const std::string& path) {
     const CsvPaths paths = CsvExportPaths(path);
     return {paths.channels, paths.transponders, paths.satellites};

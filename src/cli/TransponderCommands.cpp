@@ -9,13 +9,6 @@
 
 namespace zev::cli {
 
-namespace {
-
-// Far more than the XML of every satellite in the sky.
-constexpr std::size_t kMaxXmlFileSize = 64 * 1024 * 1024;
-
-}  // namespace
-
 // zev-cli transponders-export IN OUT.xml [--position NAME=POS]...
 int TranspondersExportCommand(const CliOptions& options, std::ostream&, std::ostream& err) {
     if (!OutputsAreNoInputs(ListInputFiles({options.args[0]}), {options.args[1]}, err)) {
@@ -49,7 +42,7 @@ int TranspondersImportCommand(const CliOptions& options, std::ostream& out, std:
     if (!positions) return kExitUsage;
     std::string error;
     const std::optional<std::vector<uint8_t>> bytes =
-        ReadWholeFile(options.args[1], kMaxXmlFileSize, error);
+        ReadWholeFile(options.args[1], kMaxTransponderXmlSize, error);
     if (!bytes) return ReportFileError(err, error);
     const Result<TransponderFile, std::string> file = ReadTransponderXml(options.args[1], *bytes);
     if (!file) return ReportFileError(err, file.error());

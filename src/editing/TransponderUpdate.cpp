@@ -295,37 +295,41 @@ Result<void, std::string> ApplyTransponderUpdate(ChannelDatabase& db,
     return {};
 }
 
+std::string UntiedReason(const ChannelDatabase& db, std::size_t satellite,
+                         const TransponderFile& file, const SatelliteTie& tie) {
+    std::string why;
+    switch (tie.outcome) {
+        case SatelliteTie::Outcome::Tied:
+            why = "no satellite of the file chosen";
+            break;
+        case SatelliteTie::Outcome::NothingAtPosition:
+            why = "the file has no satellite at " + OrbitalPositionText(*tie.position);
+            break;
+        case SatelliteTie::Outcome::NoName:
+            why = "it has no name to look for in the file";
+            break;
+        case SatelliteTie::Outcome::NameNotFound:
+            why = "no satellite of the file has " +
+                  Quoted(Latin1ToUtf8Line(SearchName(db.satellites[satellite]))) + " in its name";
+            break;
+        case SatelliteTie::Outcome::Several: {
+            why = Format("%zu satellites of the file could be it:", tie.candidates.size());
+            for (std::size_t i = 0; i < tie.candidates.size(); ++i) {
+                const FileSatellite& sat = file.satellites[tie.candidates[i]];
+                why += Format("%s %s (%s)", i == 0 ? "" : ",", Quoted(sat.name).c_str(),
+                              OrbitalPositionText(sat.position).c_str());
+            }
+            break;
+        }
+    }
+    return why;
+}
+
 std::string SatelliteUpdateLine(const ChannelDatabase& db, const TransponderFile& file,
                                 const SatelliteTie& tie, const SatelliteUpdate& update) {
     const std::string label = SatelliteLabel(db, update.satellite);
     if (!update.fileSatellite) {
-        std::string why;
-        switch (tie.outcome) {
-            case SatelliteTie::Outcome::Tied:
-                why = "no satellite of the file chosen";
-                break;
-            case SatelliteTie::Outcome::NothingAtPosition:
-                why = "the file has no satellite at " + OrbitalPositionText(*tie.position);
-                break;
-            case SatelliteTie::Outcome::NoName:
-                why = "it has no name to look for in the file";
-                break;
-            case SatelliteTie::Outcome::NameNotFound:
-                why = "no satellite of the file has " +
-                      Quoted(Latin1ToUtf8Line(SearchName(db.satellites[update.satellite]))) +
-                      " in its name";
-                break;
-            case SatelliteTie::Outcome::Several: {
-                why = Format("%zu satellites of the file could be it:", tie.candidates.size());
-                for (std::size_t i = 0; i < tie.candidates.size(); ++i) {
-                    const FileSatellite& sat = file.satellites[tie.candidates[i]];
-                    why += Format("%s %s (%s)", i == 0 ? "" : ",", Quoted(sat.name).c_str(),
-                                  OrbitalPositionText(sat.position).c_str());
-                }
-                break;
-            }
-        }
-        return label + ": not updated: " + why;
+        return label + ": not updated: " + UntiedReason(db, update.satellite, file, tie);
     }
     std::string line =
         Format("%s (%s): %zu added, %zu updated, %zu unchanged, %zu not in the file", label.c_str(),

@@ -84,6 +84,11 @@ TransponderUpdatePlan PlanTransponderUpdate(const ChannelDatabase& db, const Tra
 Result<void, std::string> ApplyTransponderUpdate(ChannelDatabase& db,
                                                  const TransponderUpdatePlan& plan);
 
+// Why satellite `satellite` is left alone after `tie`: "no satellite of the file has "SAT" in
+// its name", "2 satellites of the file could be it: ...".
+std::string UntiedReason(const ChannelDatabase& db, std::size_t satellite,
+                         const TransponderFile& file, const SatelliteTie& tie);
+
 // The report of one satellite: "SAT-EAST (19.2E): 3 added, 5 updated, 12 unchanged, 2 not in
 // the file, 1 circular skipped", or why it was left alone.
 std::string SatelliteUpdateLine(const ChannelDatabase& db, const TransponderFile& file,

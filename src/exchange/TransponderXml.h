@@ -12,6 +12,7 @@
 // attributes other than these are passed over, as other tools add their own.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -21,6 +22,9 @@
 #include "editing/TransponderFile.h"
 
 namespace zev {
+
+// The most a transponder file is read of: far more than the XML of every satellite in the sky.
+inline constexpr std::size_t kMaxTransponderXmlSize = 64 * 1024 * 1024;
 
 // Reads the file's satellites and transponders. A file that is no well-formed XML of this
 // shape, or a value that is missing or no number of its range, is refused with

@@ -27,6 +27,10 @@
 
 namespace zev {
 
+// The most a CSV file is read of: far more than the files of the fullest database, even as a
+// spreadsheet pads them.
+inline constexpr std::size_t kMaxCsvFileSize = 64 * 1024 * 1024;
+
 struct CsvImportFiles {
     CsvSource channels;
     CsvSource transponders;
