@@ -217,21 +217,15 @@ void CListReworkCommands::UpdateTransponders() {
     RefillList();
 
     zev::SatelliteUpdate total;
-    std::size_t satellites = 0;
     for (const zev::SatelliteUpdate& update : plan.satellites) {
-        if (!update.fileSatellite) continue;
-        ++satellites;
         total.added += update.added;
         total.updated += update.updated;
         total.unchanged += update.unchanged;
         total.removed += update.removed;
     }
     const auto number = [](std::size_t n) { return QString::number(n); };
-    emit StatusPrompt(
-        QStringLiteral("Transponders of %1 %2 from %3: %4 added, %5 updated, %6 unchanged, %7 "
-                       "deleted.")
-            .arg(number(satellites),
-                 satellites == 1 ? QStringLiteral("satellite") : QStringLiteral("satellites"),
-                 fileName, number(total.added), number(total.updated), number(total.unchanged),
-                 number(total.removed)));
+    emit StatusPrompt(QStringLiteral("Transponders from %1: %2 added, %3 updated, %4 unchanged, %5 "
+                                     "deleted.")
+                          .arg(fileName, number(total.added), number(total.updated),
+                               number(total.unchanged), number(total.removed)));
 }

@@ -282,9 +282,7 @@ TEST_F(ListReworkTest, UpdateTranspondersPreviewsEachSatelliteAndAppliesTheChoic
     EXPECT_EQ(Db().transponders[3].Symbol, 29900);
     EXPECT_EQ(Db().Tv(4).TpNumber, 4);  // RAI 1 follows 10971 H to its new number
     EXPECT_EQ(Frame().ListView()->CellText(4, 6), "29900");
-    EXPECT_EQ(Status(),
-              "Transponders of 2 satellites from sats.xml: 1 added, 2 updated, 1 unchanged, 0 "
-              "deleted.");
+    EXPECT_EQ(Status(), "Transponders from sats.xml: 1 added, 2 updated, 1 unchanged, 0 deleted.");
     EXPECT_EQ(UndoCaption(), "&Undo Update Transponders from sats.xml");
     Frame().Execute(cmd::EditUndo);
     EXPECT_EQ(ImageOf(Db()), opened);
