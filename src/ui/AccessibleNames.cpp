@@ -94,15 +94,18 @@ const QFormLayout* FormHolding(const QLayout* layout, const QWidget& widget) {
     return nullptr;
 }
 
-// The label that names `control`: one whose buddy it is, or its form row's label.
-const QLabel* LabelOf(const QWidget& control) {
-    for (const QLabel* label : control.window()->findChildren<QLabel*>()) {
+// The label that names `control`: one whose buddy it is, or its form row's label. A form row's
+// label without a buddy becomes the field's buddy: Qt relates a label to its buddy for screen
+// readers (on Linux that is how a drop-down list is labelled), and its mnemonic then works.
+QLabel* LabelOf(QWidget& control) {
+    for (QLabel* label : control.window()->findChildren<QLabel*>()) {
         if (label->buddy() == &control) return label;
     }
-    const QWidget* parent = control.parentWidget();
+    QWidget* parent = control.parentWidget();
     const QFormLayout* form = parent != nullptr ? FormHolding(parent->layout(), control) : nullptr;
-    if (form == nullptr) return nullptr;
-    return qobject_cast<const QLabel*>(form->labelForField(const_cast<QWidget*>(&control)));
+    auto* label = form != nullptr ? qobject_cast<QLabel*>(form->labelForField(&control)) : nullptr;
+    if (label != nullptr && label->buddy() == nullptr) label->setBuddy(&control);
+    return label;
 }
 
 bool HeaderShown(const QAbstractItemView& view) {
@@ -131,13 +134,13 @@ QString ListCaption(const QAbstractItemView& view) {
 }
 
 // The combo box or spin box whose text box or drop-down list `widget` is.
-const QWidget* OwningControl(const QWidget& widget) {
+QWidget* OwningControl(const QWidget& widget) {
     if (qobject_cast<const QLineEdit*>(&widget) == nullptr &&
         qobject_cast<const QAbstractItemView*>(&widget) == nullptr) {
         return nullptr;
     }
     // A drop-down list sits in a popup window of its own, whose parent is the combo box.
-    const QWidget* outer = widget.parentWidget();
+    QWidget* outer = widget.parentWidget();
     for (int hops = 0; outer != nullptr && hops < 2; ++hops, outer = outer->parentWidget()) {
         if (qobject_cast<const QComboBox*>(outer) != nullptr ||
             qobject_cast<const QAbstractSpinBox*>(outer) != nullptr) {
@@ -152,9 +155,9 @@ bool SetByCode(const QString& text, const QWidget& control, const char* given) {
     return !text.isEmpty() && text != control.property(given).toString();
 }
 
-QString Caption(const QWidget& control);
+QString Caption(QWidget& control);
 
-QString NameOf(const QWidget& control) {
+QString NameOf(QWidget& control) {
     const QString name = control.accessibleName();
     return SetByCode(name, control, kGivenName) ? name : Caption(control);
 }
@@ -174,13 +177,13 @@ QString PictureButtonCaption(const QAbstractButton& button) {
 
 // What the window shows for `control`; empty when Qt names it well itself (a button by its
 // text, which it follows as the text changes) or when nothing names it.
-QString Caption(const QWidget& control) {
+QString Caption(QWidget& control) {
     if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
         if (!button->text().isEmpty()) return QString();
         if (!button->toolTip().isEmpty()) return CaptionText(button->toolTip());
         return PictureButtonCaption(*button);
     }
-    if (const QWidget* owner = OwningControl(control)) return NameOf(*owner);
+    if (QWidget* owner = OwningControl(control)) return NameOf(*owner);
     if (const QLabel* label = LabelOf(control)) {
         const QString text = LabelText(*label);
         if (!text.isEmpty()) return text;

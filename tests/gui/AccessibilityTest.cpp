@@ -8,12 +8,17 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
+#include <QVBoxLayout>
 #include <functional>
 #include <string>
 #include <vector>
@@ -426,6 +431,28 @@ TEST_F(AccessibilityTest, ControlsAreReadByWhatTheWindowShowsForThem) {
     ASSERT_EQ(titles.size(), 2);
     EXPECT_NE(titles[0], titles[1]);
     EXPECT_EQ(names, titles);
+
+    // A dialog added later needs no code of its own where its controls have captions: a form
+    // row's label (made without a buddy), a group box's title, the window's title for a list.
+    QDialog later(&Frame());
+    later.setWindowTitle("Later Dialog");
+    auto* form = new QFormLayout(&later);
+    auto* flavour = new QComboBox(&later);
+    flavour->addItems({"sweet", "sour"});
+    form->addRow(new QLabel("&Flavour:", &later), flavour);
+    auto* group = new QGroupBox("Amount", &later);
+    auto* amount = new QLineEdit(group);
+    (new QVBoxLayout(group))->addWidget(amount);
+    form->addRow(group);
+    auto* items = new QListView(&later);
+    items->setModel(new QStringListModel({"one"}, &later));
+    form->addRow(items);
+    later.show();
+    Inspect(later);
+    EXPECT_EQ(Read(flavour), "Flavour:");
+    EXPECT_EQ(flavour->accessibleName().toStdString(), "Flavour");
+    EXPECT_EQ(Read(amount), "Amount");
+    EXPECT_EQ(Read(items), "Later Dialog");
 }
 
 }  // namespace
