@@ -198,12 +198,19 @@ QString Caption(QWidget& control) {
     return QString();
 }
 
+// Sets what is given only when it differs from what the control has: each change is an event
+// for the screen reader.
+void Give(QWidget& control, const char* given, const QString& now, const QString& text,
+          void (QWidget::*set)(const QString&)) {
+    if (now != text) (control.*set)(text);
+    control.setProperty(given, text);
+}
+
 void NameControl(QWidget& control) {
     if (!IsControl(control)) return;
     if (!SetByCode(control.accessibleName(), control, kGivenName)) {
-        const QString name = Caption(control);
-        control.setAccessibleName(name);
-        control.setProperty(kGivenName, name);
+        Give(control, kGivenName, control.accessibleName(), Caption(control),
+             &QWidget::setAccessibleName);
     }
     if (!SetByCode(control.accessibleDescription(), control, kGivenDescription)) {
         // The status-bar prompt; without one Qt reads the tool tip (or a text box's
@@ -212,8 +219,8 @@ void NameControl(QWidget& control) {
         if (description == control.accessibleName() || description == control.toolTip()) {
             description.clear();
         }
-        control.setAccessibleDescription(description);
-        control.setProperty(kGivenDescription, description);
+        Give(control, kGivenDescription, control.accessibleDescription(), description,
+             &QWidget::setAccessibleDescription);
     }
 }
 
