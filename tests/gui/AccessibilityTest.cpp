@@ -196,16 +196,6 @@ class AccessibilityTest : public GuiFixture {
         });
     }
 
-    // The same for a dialog that runs its own event loop.
-    void InspectNextModalWindow() {
-        QTimer::singleShot(0, [this] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            Inspect(*dialog);
-            dialog->reject();
-        });
-    }
-
     // Selects the record list's first row and presses a button of the dialog.
     static void OnFirstRecordPress(QDialog& dialog, const char* button) {
         auto& records = dynamic_cast<RecordListDlg&>(dialog);
@@ -292,17 +282,17 @@ const ProgramWindow kWindows[] = {
      }},
     {"ComSetting", "CComSettingDlg",
      [](AccessibilityTest& t) {
-         t.InspectNextModalWindow();
+         t.InspectNextDialog();
          t.Frame().Execute(cmd::ComSetup);
      }},
     {"SettingFlash", "CFlashSettingDlg",
      [](AccessibilityTest& t) {
-         t.InspectNextModalWindow();
+         t.InspectNextDialog();
          t.Frame().Execute(cmd::FlashSelect);
      }},
     {"About", "CAboutDlg",
      [](AccessibilityTest& t) {
-         t.InspectNextModalWindow();
+         t.InspectNextDialog();
          t.Frame().Execute(cmd::AppAbout);
      }},
     {"CheckReport", "CCheckReportDlg",
@@ -401,14 +391,14 @@ TEST_F(AccessibilityTest, ControlsAreReadByWhatTheWindowShowsForThem) {
     EXPECT_EQ(Read(stop), "Stop Update");
     EXPECT_EQ(Read(stop, QAccessible::Description), "Download Stop");
 
-    QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        auto* port = dialog->findChild<QComboBox*>("1010");
+    prompts_.dialogScripts.push_back([](QDialog& dialog) {
+        dialog.show();
+        auto* port = dialog.findChild<QComboBox*>("1010");
         EXPECT_EQ(Read(port), "Port");
         EXPECT_EQ(port->accessibleName().toStdString(), "Port");  // what Windows reads
         EXPECT_EQ(Read(port->lineEdit()), "Port");
-        dialog->reject();
+        dialog.hide();
+        return static_cast<int>(QDialog::Rejected);
     });
     Frame().Execute(cmd::ComSetup);
 
