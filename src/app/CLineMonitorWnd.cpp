@@ -87,6 +87,7 @@ CLineMonitorWnd::CLineMonitorWnd(zev::SerialLink& link, UiPrompts& prompts, QWid
     connect(pauseButton_, &QPushButton::toggled, this, &CLineMonitorWnd::SetPaused);
     searchField_ = new QLineEdit;
     searchField_->setPlaceholderText(QStringLiteral("Find bytes (02 16 03) or text"));
+    searchField_->setAccessibleName(QStringLiteral("Find"));
     auto* findButton = new QPushButton(QStringLiteral("Find Next"));
     const auto find = [this] { FindNext(searchField_->text()); };
     connect(searchField_, &QLineEdit::returnPressed, this, find);

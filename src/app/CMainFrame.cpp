@@ -375,7 +375,7 @@ void CMainFrame::ShowLineMonitor(bool open) {
 
 void CMainFrame::About() {
     CAboutDlg about(this);
-    about.exec();
+    prompts_.RunDialog(about);
 }
 
 // ---- documents -----------------------------------------------------------------------------

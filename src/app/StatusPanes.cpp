@@ -46,6 +46,7 @@ StatusPanes::StatusPanes(QStatusBar* bar) : QObject(bar) {
     progress_ = new QProgressBar(bar);
     progress_->setMaximumWidth(160);
     progress_->setFormat("%v/%m");
+    progress_->setAccessibleName(QStringLiteral("Transfer progress"));
     progress_->hide();
     bar->insertPermanentWidget(MessageArea + 1, progress_);
 }

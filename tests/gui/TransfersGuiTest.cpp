@@ -211,9 +211,11 @@ TEST_F(TransfersGuiTest, ComSetupPortListFollowsAdaptersAndKeepsTheTypedPort) {
     Doc().SetPortLister(ports);
     prompts_.messages.clear();
     bool checked = false;
-    QTimer::singleShot(0, [&] {
-        auto* dlg = qobject_cast<CComSettingDlg*>(QApplication::activeModalWidget());
-        ASSERT_NE(dlg, nullptr);
+    prompts_.dialogScripts.push_back([&](QDialog& dialog) {
+        auto* dlg = qobject_cast<CComSettingDlg*>(&dialog);
+        EXPECT_NE(dlg, nullptr);
+        if (dlg == nullptr) return static_cast<int>(QDialog::Rejected);
+        dialog.show();
         QComboBox* box = dlg->PortBox();
         EXPECT_GE(box->findText("/dev/ttyUSB0"), 0);
         box->setEditText("/dev/my-typed-port");
@@ -226,7 +228,8 @@ TEST_F(TransfersGuiTest, ComSetupPortListFollowsAdaptersAndKeepsTheTypedPort) {
         EXPECT_LT(box->findText("/dev/ttyUSB0"), 0);
         EXPECT_EQ(box->currentText(), "/dev/my-typed-port");
         checked = true;
-        dlg->reject();
+        dialog.hide();
+        return static_cast<int>(QDialog::Rejected);
     });
     Frame().Execute(cmd::ComSetup);
     EXPECT_TRUE(checked);
