@@ -81,6 +81,9 @@ CUpdateTranspondersDlg::CUpdateTranspondersDlg(const zev::ChannelDatabase& db,
                         new QTableWidgetItem(QString::fromStdString(
                             zev::Latin1ToUtf8Line(zev::NameBytes(db_.satellites[s].Name)))));
         auto* chooser = new QComboBox(table_);
+        // Read inside the table, where no label stands beside it.
+        chooser->setAccessibleName(
+            QStringLiteral("From the file for %1").arg(table_->item(row, SatelliteColumn)->text()));
         chooser->addItem(QStringLiteral("(leave as it is)"));
         for (const zev::FileSatellite& satellite : file_.satellites) {
             chooser->addItem(FileSatelliteText(satellite));

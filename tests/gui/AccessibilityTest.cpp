@@ -309,6 +309,22 @@ const ProgramWindow kWindows[] = {
          t.InspectNextDialog();
          t.Frame().Execute(cmd::CompareWithFile);
      }},
+    {"SortChannels", "CSortChannelsDlg",
+     [](AccessibilityTest& t) {
+         t.InspectNextDialog();
+         t.Frame().Execute(cmd::SortChannels);
+     }},
+    {"UpdateTransponders", "CUpdateTranspondersDlg",
+     [](AccessibilityTest& t) {
+         t.WriteFile(t.Path("sats.xml"),
+                     "<satellites><sat name=\"ASTRA 1\" position=\"192\">"
+                     "<transponder frequency=\"11778000\" "
+                     "symbol_rate=\"27500000\" polarization=\"1\"/>"
+                     "</sat></satellites>");
+         t.prompts_.fileNames = {t.Path("sats.xml")};
+         t.InspectNextDialog();
+         t.Frame().Execute(cmd::UpdateTransponders);
+     }},
 };
 
 class EveryWindow : public AccessibilityTest,
