@@ -34,7 +34,7 @@ class CZuzeListViewView::CommandHost : public ChannelCommandHost {
         return view_.channels_->Row(static_cast<int>(row)).number;
     }
     void RewriteRows(std::size_t first, std::size_t last) override {
-        view_.channels_->MarkDecimal(static_cast<int>(first), static_cast<int>(last));
+        view_.channels_->RowsChanged(static_cast<int>(first), static_cast<int>(last));
     }
     void RemoveRows(std::span<const std::size_t> rows) override { view_.RemoveRows(rows); }
     void RenumberRows(std::span<const std::size_t> positions) override {
@@ -57,9 +57,9 @@ class CZuzeListViewView::CommandHost : public ChannelCommandHost {
     }
     void ShowMoveCursor(bool shown) override { view_.SetCursorState(shown ? 1 : 0); }
     bool RunEditDialog(zev::ChannelEntry& record) override { return view_.RunEditDialog(record); }
-    bool RunRecordList(RecordList list) override {
+    RecordListResult RunRecordList(RecordList list) override {
         RecordDialogs* dialogs = view_.recordDialogs_;
-        if (dialogs == nullptr) return false;
+        if (dialogs == nullptr) return RecordListResult::Unchanged;
         return list == RecordList::Transponders ? dialogs->RunTransponderList(&view_)
                                                 : dialogs->RunSatelliteList(&view_);
     }

@@ -67,7 +67,7 @@ void CTransponderListDlg::OnEdit() {
     if (editDlg_->Record() == transponder) return;
     transponder = editDlg_->Record();
     WriteRow(row);
-    ReportChange("Edit Transponder");
+    ReportChange("Edit Transponder", false);
 }
 
 void CTransponderListDlg::OnNew() {
@@ -90,7 +90,7 @@ void CTransponderListDlg::OnNew() {
         record_list::InsertRow(*list_, row, QString());
         const int count = db_.header.TpCount;
         for (int i = row; i < count; ++i) WriteRow(i);
-        ReportChange("New Transponder");
+        ReportChange("New Transponder", true);
     }
     list_->setFocus();
     record_list::SelectRow(*list_, row);
@@ -106,7 +106,7 @@ void CTransponderListDlg::OnChannels() {
         return;
     }
     if (RunSubList(row, count)) {
-        ReportChange(QStringLiteral("Delete All Channels of Transponder %1").arg(row + 1));
+        ReportChange(QStringLiteral("Delete All Channels of Transponder %1").arg(row + 1), true);
     }
 }
 
@@ -129,5 +129,5 @@ void CTransponderListDlg::OnDelete() {
         list_->setFocus();
         record_list::SelectRow(*list_, static_cast<int>(*next));
     }
-    ReportChange("Delete Transponder");
+    ReportChange("Delete Transponder", true);
 }

@@ -34,7 +34,7 @@ TEST_F(SatelliteListTest, NewBeforeTheSecondOfThreeStartsFromItAndRenumbersTrans
         Type(edit, "1019", "NEW");
         Click(edit, "1");
     });
-    EXPECT_TRUE(dialogs_.RunSatelliteList(nullptr));
+    EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(db_.header.SatCount, 4);
     EXPECT_EQ(std::string(db_.satellites[1].Name.data()), "NEW");
     EXPECT_EQ(db_.satellites[1].Lnblow, 9750);
@@ -72,7 +72,7 @@ TEST_F(SatelliteListTest, RefusalsSayWhyAndChangeNothing) {
         for (const char* id : {"1030", "1025", "1032"}) Click(list, id);
         list.reject();
     });
-    EXPECT_FALSE(dialogs_.RunSatelliteList(nullptr));
+    EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Unchanged);
     EXPECT_TRUE(prompts_.messages.empty());
 
     db_.header.SatCount = db_.header.SatCapacity;  // 156
@@ -81,7 +81,7 @@ TEST_F(SatelliteListTest, RefusalsSayWhyAndChangeNothing) {
         emit SatelliteRows(list).doubleClicked(SatelliteRows(list).model()->index(0, 0));
         list.reject();
     });
-    EXPECT_FALSE(dialogs_.RunSatelliteList(nullptr));
+    EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Unchanged);
     const QString select = "You have to select a Satellite first!";
     EXPECT_EQ(MessageTexts(), QStringList({"There's only 156 Satellite can be add!", select, select,
                                            select, select}));
@@ -122,7 +122,7 @@ TEST_F(SatelliteListTest, EditKeepsCarriedFieldsAndAppliesTheDiseqcAndNameRules)
         Type(edit, "1027", " 70000 ");
         Click(edit, "1");
     });
-    EXPECT_TRUE(dialogs_.RunSatelliteList(nullptr));
+    EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Edited);
     EXPECT_EQ(MessageTexts(), QStringList({"Please enter an integer."}));
     const zev::SatelliteEntry& sat = db_.satellites[0];
     EXPECT_EQ(std::string(sat.Name.data()), "ABCDEFGHIJKL");
@@ -178,7 +178,7 @@ TEST_F(SatelliteListTest, DeleteSelectsTheNewLastRowOrKeepsTheFirst) {
         EXPECT_EQ(record_list::SelectedRow(rows), 0);
         list.reject();
     });
-    EXPECT_TRUE(dialogs_.RunSatelliteList(nullptr));
+    EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(db_.header.SatCount, 2);
     EXPECT_EQ(changes_.descriptions,
               (std::vector<std::string>{"Delete Satellite", "Delete Satellite"}));
@@ -205,7 +205,7 @@ TEST_F(SatelliteListTest, DeleteGoesOnOnlyAfterTheTransponderListWasEmptied) {
         EXPECT_EQ(db_.header.SatCount, 2);  // nothing deleted after Close
         Click(transponders, "1037");
     });
-    EXPECT_TRUE(dialogs_.RunSatelliteList(nullptr));
+    EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(MessageTexts(), QStringList({"There are Transponders belong to this Satellite!",
                                            "There are Transponders belong to this Satellite!"}));
     EXPECT_EQ(prompts_.messages[0].caption, "zev");
@@ -231,7 +231,7 @@ TEST_F(SatelliteListTest, DeletingTheLastSatelliteWithEveryTransponderEmptiesThe
         list.reject();
     });
     Then([](QDialog& transponders) { Click(transponders, "1037"); });
-    EXPECT_TRUE(dialogs_.RunSatelliteList(nullptr));
+    EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(db_.header.SatCount, 0);
     EXPECT_EQ(db_.header.TpCount, 0);
     EXPECT_EQ(db_.header.TvCount, 0);
@@ -264,7 +264,7 @@ TEST_F(SatelliteListTest, DeleteAllInTheTransponderListIsRememberedForTheWholeRu
         EXPECT_EQ(transponders.windowTitle(), "Satellite: A  Total TP: 2");
         Click(transponders, "2");
     });
-    EXPECT_TRUE(dialogs_.RunSatelliteList(nullptr));
+    EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(MessageTexts(), QStringList({"This satellite no TP!"}));
     EXPECT_EQ(prompts_.messages[0].caption, "Warning");
     EXPECT_EQ(TransponderSats(), (std::vector<int>{1, 1}));
@@ -288,7 +288,7 @@ TEST_F(SatelliteListTest, DroppedRowsReorderTheTableAndTheTransponderReferences)
         EXPECT_EQ(record_list::RowText(rows, 1).mid(7, 5), "THREE");
         list.reject();
     });
-    EXPECT_TRUE(dialogs_.RunSatelliteList(nullptr));
+    EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(std::string(db_.satellites[1].Name.data()), "THREE");
     EXPECT_EQ(TransponderSats(), (std::vector<int>{1, 3, 2, 3}));
     EXPECT_EQ(changes_.descriptions, (std::vector<std::string>{"Drag 1 Satellite"}));

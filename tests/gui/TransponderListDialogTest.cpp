@@ -40,7 +40,7 @@ TEST_F(TransponderListTest, NewOnAnEmptyTableStartsAtTheFirstSatellite) {
         Combo(edit, "1005").setCurrentIndex(1);
         Click(edit, "1");
     });
-    EXPECT_TRUE(dialogs_.RunTransponderList(nullptr));
+    EXPECT_EQ(dialogs_.RunTransponderList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(db_.header.TpCount, 1);
     EXPECT_EQ(db_.transponders[0].Sat, 1);
     EXPECT_EQ(db_.transponders[0].Frequency, 11778);
@@ -89,7 +89,7 @@ TEST_F(TransponderListTest, RefusalsSayWhyAndChangeNothing) {
         for (const char* id : {"1031", "1030", "1011", "1012"}) Click(list, id);
         list.reject();
     });
-    EXPECT_FALSE(dialogs_.RunTransponderList(nullptr));
+    EXPECT_EQ(dialogs_.RunTransponderList(nullptr), RecordListResult::Unchanged);
     const QString select = "You must select a Transponder first!";
     EXPECT_EQ(MessageTexts(),
               QStringList({"There's only 2000 Transponder can be add!", select, select, select}));
@@ -158,7 +158,7 @@ TEST_F(TransponderListTest, ChannelsListsThemAndDeleteAllRemovesThemOnly) {
         EXPECT_EQ(lines.RowText(1).left(19), "Radio    RADIO ON 2");
         Click(channels, "3");
     });
-    EXPECT_TRUE(dialogs_.RunTransponderList(nullptr));
+    EXPECT_EQ(dialogs_.RunTransponderList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(MessageTexts(), QStringList({"There's No channel belong to this Transponder!"}));
     EXPECT_EQ(db_.header.TpCount, 3);
     EXPECT_EQ(TvTransponders(), (std::vector<int>{1, 3}));
@@ -186,7 +186,7 @@ TEST_F(TransponderListTest, DeleteGoesOnOnlyAfterTheChannelListWasEmptied) {
     Then([](QDialog& channels) { Click(channels, "2"); });
     Then([](QDialog& channels) { Click(channels, "3"); });
     Then([](QDialog& channels) { Click(channels, "3"); });
-    EXPECT_TRUE(dialogs_.RunTransponderList(nullptr));
+    EXPECT_EQ(dialogs_.RunTransponderList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(MessageTexts().count("There are channel(s) belong to this Transponder!"), 3);
     EXPECT_EQ(db_.header.TpCount, 1);
     EXPECT_EQ(db_.transponders[0].Frequency, 10729);
@@ -208,7 +208,7 @@ TEST_F(TransponderListTest, DroppedRowsSwapTheChannelsOfSwappedTransponders) {
         EXPECT_EQ(record_list::RowText(rows, 0).mid(25, 5), "10729");
         list.reject();
     });
-    EXPECT_TRUE(dialogs_.RunTransponderList(nullptr));
+    EXPECT_EQ(dialogs_.RunTransponderList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(TvTransponders(), (std::vector<int>{2, 1, 3}));
     EXPECT_EQ(RadioTransponders(), (std::vector<int>{1}));
     EXPECT_EQ(changes_.descriptions, (std::vector<std::string>{"Drag 1 Transponder"}));

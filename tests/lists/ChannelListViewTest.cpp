@@ -33,7 +33,7 @@ TEST_F(ChannelListView, RadioRowsShowTheSlotsFromTheEndOfTheCapacity) {
     EXPECT_EQ(View().CellText(1, 1), "TV 2");
 }
 
-TEST_F(ChannelListView, HexModeShowsPidsInHexadecimalExceptInRowsWrittenAgain) {
+TEST_F(ChannelListView, HexModeShowsPidsInHexadecimalInEveryRow) {
     auto db = MakeDatabase(1, 2, 3, 0);
     db->Tv(0).VPID = 255;
     db->Tv(1).VPID = 255;
@@ -47,13 +47,13 @@ TEST_F(ChannelListView, HexModeShowsPidsInHexadecimalExceptInRowsWrittenAgain) {
     EXPECT_EQ(View().CellText(0, 4), "10000");  // Fre
     EXPECT_EQ(View().CellText(0, 6), "27500");  // Symbol
 
-    // Row 1 edited in hex mode shows decimal until the next refill.
+    // A row written again after an edit shows the list's base like every other row: there is
+    // no marker that would tell "255" from 0x255.
     prompts_.dialogScripts.push_back(FillAndAccept("Edited"));
     View().EditRow(1);
-    EXPECT_EQ(View().CellText(1, 7), "255");
-    EXPECT_EQ(View().CellText(0, 7), "FF");
-    View().Refill(true, true);
+    EXPECT_EQ(View().CellText(1, 1), "Edited");
     EXPECT_EQ(View().CellText(1, 7), "FF");
+    EXPECT_EQ(View().CellText(0, 7), "FF");
     View().Refill(true, false);
     EXPECT_EQ(View().CellText(0, 7), "255");
 }
