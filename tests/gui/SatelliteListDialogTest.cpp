@@ -119,15 +119,21 @@ TEST_F(SatelliteListTest, EditKeepsCarriedFieldsAndAppliesTheDiseqcAndNameRules)
         QLineEdit& lnbLow = Control<QLineEdit>(edit, "1027");
         EXPECT_EQ(edit.focusWidget(), &lnbLow);
         EXPECT_EQ(lnbLow.selectedText(), "97x0");
-        Type(edit, "1027", " 70000 ");
+        // The image keeps 14 bits of an LNB frequency.
+        Type(edit, "1027", " 16384 ");
+        Click(edit, "1");
+        EXPECT_EQ(edit.result(), QDialog::Rejected);
+        EXPECT_EQ(edit.focusWidget(), &lnbLow);
+        Type(edit, "1027", " 16383 ");
         Click(edit, "1");
     });
     EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Edited);
-    EXPECT_EQ(MessageTexts(), QStringList({"Please enter an integer."}));
+    EXPECT_EQ(MessageTexts(), QStringList({"Please enter an integer.",
+                                           "Lnblow must be a number from 0 to 16383."}));
     const zev::SatelliteEntry& sat = db_.satellites[0];
     EXPECT_EQ(std::string(sat.Name.data()), "ABCDEFGHIJKL");
     EXPECT_EQ(sat.Name[12], '\0');
-    EXPECT_EQ(sat.Lnblow, 70000 - 65536);  // kept as an unsigned 16-bit value
+    EXPECT_EQ(sat.Lnblow, 16383);
     EXPECT_EQ(sat.DiseqcPort, 0);
     EXPECT_EQ(sat.LnbhighBit1, 1);
     EXPECT_EQ(changes_.descriptions, (std::vector<std::string>{"Edit Satellite"}));

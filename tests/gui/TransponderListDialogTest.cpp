@@ -97,7 +97,7 @@ TEST_F(TransponderListTest, RefusalsSayWhyAndChangeNothing) {
     EXPECT_EQ(prompts_.dialogTitles, QStringList({"Transponder List", "Transponder List"}));
 }
 
-TEST_F(TransponderListTest, EditStoresSixteenBitNumbersAndKeepsWhatItDoesNotShow) {
+TEST_F(TransponderListTest, EditStoresWhatTheImageKeepsAndKeepsWhatItDoesNotShow) {
     AddSatellite("SAT1");
     AddSatellite("SAT2");
     AddTransponder(1, 10714);
@@ -110,13 +110,25 @@ TEST_F(TransponderListTest, EditStoresSixteenBitNumbersAndKeepsWhatItDoesNotShow
         Click(list, "1030");
         record_list::SelectRow(rows, 1);
         emit rows.doubleClicked(rows.model()->index(1, 0));
-        EXPECT_EQ(record_list::RowText(rows, 0).mid(48, 5), "4464 ");
+        EXPECT_EQ(record_list::RowText(rows, 0).mid(48, 6), "65535 ");
         list.reject();
     });
+    // 70000 would be cut to 4464 and -1 to 65535: each is named with its range instead.
     Then([](QDialog& edit) {
         Combo(edit, "1001").setCurrentIndex(1);
         Type(edit, "1003", "70000");
         Type(edit, "1004", "-1");
+        Click(edit, "1");
+        EXPECT_EQ(edit.focusWidget(), &Control<QLineEdit>(edit, "1003"));
+        Type(edit, "1003", "65535");
+        Click(edit, "1");
+        EXPECT_EQ(edit.result(), QDialog::Rejected);
+        EXPECT_EQ(edit.focusWidget(), &Control<QLineEdit>(edit, "1004"));
+        Type(edit, "1004", "65535");
+        Type(edit, "1022", "16384");
+        Click(edit, "1");
+        EXPECT_EQ(edit.focusWidget(), &Control<QLineEdit>(edit, "1022"));
+        Type(edit, "1022", "16383");
         Click(edit, "1");
     });
     Then([](QDialog& edit) {
@@ -130,13 +142,17 @@ TEST_F(TransponderListTest, EditStoresSixteenBitNumbersAndKeepsWhatItDoesNotShow
     });
     dialogs_.RunTransponderList(nullptr);
     EXPECT_EQ(db_.transponders[0].Sat, 2);
-    EXPECT_EQ(db_.transponders[0].Symbol, 70000 - 65536);
+    EXPECT_EQ(db_.transponders[0].Symbol, 65535);
     EXPECT_EQ(db_.transponders[0].TransID, 65535);
+    EXPECT_EQ(db_.transponders[0].Frequency, 16383);
     EXPECT_EQ(db_.transponders[0].SatAux, 0x11);
     // No satellite chosen: the transponder keeps its Sat instead of losing it to 0.
     EXPECT_EQ(db_.transponders[1].Sat, 7);
     EXPECT_EQ(db_.transponders[1].Symbol, 22000);
-    EXPECT_EQ(MessageTexts(), QStringList({"Please enter an integer."}));
+    EXPECT_EQ(MessageTexts(), QStringList({"Trans Symbol must be a number from 0 to 65535.",
+                                           "Trans ID must be a number from 0 to 65535.",
+                                           "Frequency must be a number from 0 to 16383.",
+                                           "Please enter an integer."}));
 }
 
 TEST_F(TransponderListTest, ChannelsListsThemAndDeleteAllRemovesThemOnly) {
