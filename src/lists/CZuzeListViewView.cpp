@@ -16,6 +16,7 @@
 #include "lists/CChannelEditDlg.h"
 #include "lists/DragEngine.h"
 #include "lists/RecordDialogs.h"
+#include "lists/RowKeys.h"
 #include "ui/UiPrompts.h"
 
 const QString CZuzeListViewView::kToolTip = QStringLiteral(
@@ -266,6 +267,19 @@ void CZuzeListViewView::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) ||
         event->key() == Qt::Key_Menu) {
         ShowPopupMenu(KeyboardMenuPoint());
+        event->accept();
+        return;
+    }
+    // Enter, the keypad's Enter and F2 edit the selected channel, as the popup menu's label
+    // promises; Delete deletes the selected channels. Both go through the menu's checks.
+    if (IsEnterKey(*event) ||
+        (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier)) {
+        OnPopupCommand(kEditChannel);
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+        OnPopupCommand(kDeleteChannel);
         event->accept();
         return;
     }

@@ -48,6 +48,8 @@ CSatelliteListDlg::CSatelliteListDlg(zev::ChannelDatabase& db, UiPrompts& prompt
     connect(remove, &QPushButton::clicked, this, &CSatelliteListDlg::OnDelete);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     record_list::OnDoubleClick(*list_, this, [this](int) { OnEdit(); });
+    record_list::OnKeys(
+        *list_, this, [this] { OnEdit(); }, [this] { OnDelete(); });
     record_list::OnRowsDropped(*list_, this, [this] { OnRowsDropped(); });
 
     FillRows(zev::SatellitesInUse(db_));

@@ -46,6 +46,8 @@ CTransponderListDlg::CTransponderListDlg(zev::ChannelDatabase& db, UiPrompts& pr
     connect(remove, &QPushButton::clicked, this, &CTransponderListDlg::OnDelete);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     record_list::OnDoubleClick(*list_, this, [this](int) { OnEdit(); });
+    record_list::OnKeys(
+        *list_, this, [this] { OnEdit(); }, [this] { OnDelete(); });
     record_list::OnRowsDropped(*list_, this, [this] { OnRowsDropped(); });
 
     FillRows(zev::TranspondersInUse(db_));

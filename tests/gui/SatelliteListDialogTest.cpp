@@ -1,6 +1,7 @@
 // The Satellite List with its edit dialog and the transponders of a satellite, run as the
 // channel list runs them.
 #include <QApplication>
+#include <QTest>
 
 #include "RecordDialogsFixture.h"
 #include "satellites/CSatelliteListDlg.h"
@@ -169,16 +170,21 @@ TEST_F(SatelliteListTest, ValuesWithoutADropDownEntrySurviveAnEditUntilChanged) 
     EXPECT_EQ(changes_.descriptions, (std::vector<std::string>{"Edit Satellite"}));
 }
 
+// Also by the keyboard: the list opens without a current row, End selects the last row, and
+// Delete works as the Delete button.
 TEST_F(SatelliteListTest, DeleteSelectsTheNewLastRowOrKeepsTheFirst) {
     for (const char* name : {"A", "B", "C", "D"}) AddSatellite(name);
     Then([](QDialog& list) {
         RecordListControl& rows = SatelliteRows(list);
-        record_list::SelectRow(rows, 3);
+        KeyboardFocus(rows);
+        EXPECT_FALSE(rows.currentIndex().isValid());
+        QTest::keyClick(&rows, Qt::Key_End);
+        EXPECT_EQ(record_list::SelectedRow(rows), 3);
         Click(list, "1032");
         EXPECT_EQ(RowNumbers(rows), (std::vector<int>{1, 2, 3}));
         EXPECT_EQ(record_list::SelectedRow(rows), 2);
-        record_list::SelectRow(rows, 0);
-        Click(list, "1032");
+        QTest::keyClick(&rows, Qt::Key_Home);
+        QTest::keyClick(&rows, Qt::Key_Delete);
         EXPECT_EQ(RowNumbers(rows), (std::vector<int>{1, 2}));
         EXPECT_EQ(record_list::RowText(rows, 0).mid(7, 1), "B");
         EXPECT_EQ(record_list::SelectedRow(rows), 0);

@@ -1,5 +1,7 @@
 // The Transponder List with its edit dialog and the channels of a transponder, and the
 // Transponder Pick of the Channel Edit dialog.
+#include <QTest>
+
 #include "RecordDialogsFixture.h"
 #include "satellites/CTransponderListDlg.h"
 #include "satellites/LineListBox.h"
@@ -106,8 +108,11 @@ TEST_F(TransponderListTest, EditStoresWhatTheImageKeepsAndKeepsWhatItDoesNotShow
     Then([](QDialog& list) {
         RecordListControl& rows = TransponderRows(list);
         EXPECT_EQ(record_list::RowText(rows, 1).mid(7, 18), QString(18, ' '));
-        record_list::SelectRow(rows, 0);
-        Click(list, "1030");
+        // Opened without a selection: the first Down selects row 1, and Enter edits it.
+        KeyboardFocus(rows);
+        QTest::keyClick(&rows, Qt::Key_Down);
+        EXPECT_EQ(record_list::SelectedRow(rows), 0);
+        QTest::keyClick(&rows, Qt::Key_Enter, Qt::KeypadModifier);
         record_list::SelectRow(rows, 1);
         emit rows.doubleClicked(rows.model()->index(1, 0));
         EXPECT_EQ(record_list::RowText(rows, 0).mid(48, 6), "65535 ");
@@ -258,7 +263,7 @@ TEST_F(TransponderPickTest, EditChangesTheSelectedTransponderInPlace) {
     Then([](QDialog& pick) {
         auto& lines = Control<LineListBox>(pick, "1010");
         lines.SelectRow(2);
-        Click(pick, "1030");
+        QTest::keyClick(&lines, Qt::Key_Return);  // Enter edits, as the Edit button does
         EXPECT_EQ(lines.RowText(2).mid(25, 5), "12345");
         EXPECT_EQ(lines.SelectedRow(), 2);
         Click(pick, "2");

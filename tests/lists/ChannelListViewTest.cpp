@@ -1,8 +1,10 @@
-// What the channel list shows, its tool tips and popup menu, double clicks, and Move Channel's
-// wait for the target row.
+// What the channel list shows, its tool tips and popup menu, double clicks, keys, and Move
+// Channel's wait for the target row.
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QToolTip>
@@ -133,6 +135,44 @@ TEST_F(ChannelListView, DoubleClickEditsTheRowUnderTheCursorOnly) {
     const QPoint below(20, View().RowRect(2).bottom() + 30);
     QTest::mouseDClick(View().viewport(), Qt::LeftButton, Qt::NoModifier, below);
     EXPECT_EQ(prompts_.dialogTitles.size(), 1);
+}
+
+// The keys a person presses in the list, as key events: Enter, the keypad's Enter and F2 edit
+// the selected channel, Delete deletes the selected channels, and without a selection the
+// first Home, End or arrow key selects a row (Qt would have made row 1 current first).
+TEST_F(ChannelListView, KeysEditDeleteAndSelectAsTheirLabelsPromise) {
+    Show(MakeDatabase(1, 2, 5, 0));
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(&View(), &focus);
+    EXPECT_EQ(View().FocusedRow(), -1);
+    QTest::keyClick(&View(), Qt::Key_End);
+    EXPECT_EQ(SelectedRows(), std::vector<int>{4});
+    QTest::keyClick(&View(), Qt::Key_Up);
+    EXPECT_EQ(SelectedRows(), std::vector<int>{3});
+
+    const std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> editKeys = {
+        {Qt::Key_Return, Qt::NoModifier},
+        {Qt::Key_Enter, Qt::KeypadModifier},
+        {Qt::Key_F2, Qt::NoModifier}};
+    for (const auto& [key, modifiers] : editKeys) {
+        prompts_.dialogScripts.push_back([](QDialog& dialog) {
+            EXPECT_EQ(Box(dialog, CChannelEditDlg::kName)->text(), "TV 4");
+            dialog.reject();
+            return dialog.result();
+        });
+        QTest::keyClick(&View(), key, modifiers);
+    }
+    EXPECT_EQ(prompts_.dialogTitles, QStringList(3, QStringLiteral("Channel Edit")));
+
+    SelectRows({0, 3});
+    QTest::keyClick(&View(), Qt::Key_Delete);
+    EXPECT_EQ(ShownIds(), (std::vector<int>{1, 2, 4}));
+    EXPECT_EQ(sink_.changes, std::vector<std::string>{"Delete 2 Channels"});
+
+    View().Refill(true, false);
+    QApplication::sendEvent(&View(), &focus);
+    QTest::keyClick(&View(), Qt::Key_Down);
+    EXPECT_EQ(SelectedRows(), std::vector<int>{0});
 }
 
 TEST_F(ChannelListView, MoveChannelWaitsForTheTargetClickUnderTheMoveCursor) {
