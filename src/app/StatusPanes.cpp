@@ -26,6 +26,8 @@ StatusPanes::StatusPanes(QStatusBar* bar) : QObject(bar) {
     panes_[MessageArea] = MakePane(bar, QString(), 0);
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen != nullptr) panes_[MessageArea]->setMinimumWidth(screen->size().width() / 4);
+    panes_[ShownList] = MakePane(bar, "Radio list: 00000 of 00000 channels", 0);
+    panes_[ShownList]->hide();
     // Qt offers no portable way to read the lock keys' states, so these panes show their
     // names greyed out rather than a state that could be wrong.
     panes_[Caps] = MakePane(bar, "CAP", 0);
@@ -61,13 +63,25 @@ void StatusPanes::ShowPrompt(const QString& prompt) {
     if (!prompt.isEmpty()) {
         SetText(MessageArea, prompt);
     } else {
-        SetText(MessageArea, notice_.isEmpty() ? QStringLiteral("Ready") : notice_);
+        SetText(MessageArea, resting_.isEmpty() ? QStringLiteral("Ready") : resting_);
     }
 }
 
-void StatusPanes::SetNotice(const QString& notice) {
-    notice_ = notice;
+void StatusPanes::ShowMessage(const QString& message) {
+    resting_ = message;
+    // A message answers what the person just did: it shows now, over a menu prompt too.
+    prompt_.clear();
     ShowPrompt(prompt_);
+}
+
+void StatusPanes::SetNotice(const QString& notice) {
+    resting_ = notice;
+    ShowPrompt(prompt_);
+}
+
+void StatusPanes::SetShownList(const QString& text) {
+    SetText(ShownList, text);
+    panes_[ShownList]->setVisible(!text.isEmpty());
 }
 
 void StatusPanes::ShowProgress(unsigned done, unsigned total) {

@@ -1,8 +1,10 @@
 #include "app/WindowPlacement.h"
 
+#include <QMainWindow>
 #include <QMargins>
 #include <QRect>
 #include <QScreen>
+#include <QSettings>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -29,4 +31,32 @@ void PlaceOnScreen(QWidget& window, QSize preferred) {
     placed.moveTopLeft(
         QPoint(std::max(placed.left(), area.left()), std::max(placed.top(), area.top())));
     window.move(placed.topLeft());
+}
+
+namespace {
+
+const char* const kGeometryKey = "Window/Geometry";
+const char* const kLayoutKey = "Window/Layout";
+
+}  // namespace
+
+bool RestoreWindowLayout(QMainWindow& window) {
+    const QSettings settings;
+    const QByteArray geometry = settings.value(kGeometryKey).toByteArray();
+    if (geometry.isEmpty() || !window.restoreGeometry(geometry)) return false;
+    // restoreGeometry keeps the window on a screen; one larger than every screen now (another
+    // monitor, a larger scale) is placed afresh.
+    const QScreen* screen = window.screen();
+    if (screen != nullptr && !screen->availableGeometry().contains(window.frameGeometry())) {
+        const QSize size = window.size();
+        PlaceOnScreen(window, size);
+    }
+    window.restoreState(settings.value(kLayoutKey).toByteArray());
+    return true;
+}
+
+void RememberWindowLayout(const QMainWindow& window) {
+    QSettings settings;
+    settings.setValue(kGeometryKey, window.saveGeometry());
+    settings.setValue(kLayoutKey, window.saveState());
 }

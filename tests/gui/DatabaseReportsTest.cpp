@@ -231,25 +231,37 @@ TEST_F(DatabaseReportsTest, CompareShowsTheFileAgainstTheListWithoutTouchingTheL
     WriteFile(Path("other.stc"), ImageOf(*db));
     const QByteArray memory = ImageOf(Db());
 
+    // What the window shows, in the direction it shows first and once swapped.
     QString summary;
+    QString swappedSummary;
     QStringList groups;
-    QStringList records;
-    prompts_.dialogScripts.push_back([&](QDialog& dialog) {
-        auto& compare = dynamic_cast<CCompareDlg&>(dialog);
-        summary = compare.Summary().text();
-        const DiffTreeModel& model = compare.Model();
+    const auto recordsOf = [](const DiffTreeModel& model, QStringList* groups) {
+        QStringList rows;
         for (int g = 0; g < model.rowCount(); ++g) {
             const QModelIndex group = model.index(g, 0);
-            groups << group.data().toString();
+            if (groups != nullptr) *groups << group.data().toString();
             for (int r = 0; r < model.rowCount(group); ++r) {
                 QStringList cells;
                 for (int c = 0; c < DiffTreeModel::ColumnCount; ++c) {
                     cells << model.index(r, c, group).data().toString();
                 }
-                records << cells.join(" | ");
+                rows << cells.join(" | ");
             }
         }
-        EXPECT_TRUE(compare.Differences().isExpanded(model.index(0, 0)));
+        return rows.join('\n').toStdString();
+    };
+    std::string shown;
+    std::string swapped;
+    prompts_.dialogScripts.push_back([&](QDialog& dialog) {
+        auto& compare = dynamic_cast<CCompareDlg&>(dialog);
+        summary = compare.Summary().text();
+        shown = recordsOf(compare.Model(), &groups);
+        EXPECT_TRUE(compare.Differences().isExpanded(compare.Model().index(0, 0)));
+        compare.SwapButton().click();
+        EXPECT_FALSE(compare.FileToList());
+        swappedSummary = compare.Summary().text();
+        swapped = recordsOf(compare.Model(), nullptr);
+        EXPECT_TRUE(compare.Differences().isExpanded(compare.Model().index(0, 0)));
         dialog.reject();
         return dialog.result();
     });
@@ -258,12 +270,23 @@ TEST_F(DatabaseReportsTest, CompareShowsTheFileAgainstTheListWithoutTouchingTheL
 
     EXPECT_EQ(prompts_.fileDialogTitles.back(), "Compare with File");
     EXPECT_EQ(prompts_.dialogTitles, QStringList{"Compare with File"});
-    EXPECT_TRUE(summary.contains("other.stc")) << summary.toStdString();
+    // First what changed in the list since the file: "NEW" is only in the file, so the list
+    // has lost it.
+    EXPECT_TRUE(summary.startsWith("What changed in the channel list since other.stc"))
+        << summary.toStdString();
     EXPECT_TRUE(summary.contains("1 added, 1 removed, 1 moved, 1 changed"))
         << summary.toStdString();
     EXPECT_EQ(groups, (QStringList{"TV channels: 1 added, 1 removed, 1 changed",
                                    "Radio channels: 1 moved"}));
-    EXPECT_EQ(records.join('\n').toStdString(),
+    EXPECT_EQ(shown,
+              "TV channel 1 \"Das Erste\" | added | \n"
+              "TV channel 2 \"ZDF\" | changed | was 1; APID 999 \u2192 202\n"
+              "TV channel 6 \"NEW\" | removed | \n"
+              "Radio channel 2 \"Radio 2\" | moved | was 1");
+    // Swapped: from the list to the file.
+    EXPECT_TRUE(swappedSummary.startsWith("From the channel list in the program to other.stc"))
+        << swappedSummary.toStdString();
+    EXPECT_EQ(swapped,
               "TV channel 1 \"Das Erste\" | removed | \n"
               "TV channel 1 \"ZDF\" | changed | was 2; APID 202 \u2192 999\n"
               "TV channel 6 \"NEW\" | added | \n"

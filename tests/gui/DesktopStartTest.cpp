@@ -48,12 +48,12 @@ TEST_F(DesktopStartTest, OpenOptionOpensAParameterImageAsFileOpenDoes) {
 }
 
 TEST_F(DesktopStartTest, OpenOptionAnswersAFileItCannotOpenAsFileOpenDoes) {
-    WriteFile(Path("box.def"), OneChannelImage("Das Erste"));
+    WriteFile(Path("box.img"), OneChannelImage("Das Erste"));
     app_ = std::make_unique<CZevApp>(prompts_);
-    ASSERT_TRUE(app_->Start({"--open", Path("box.def")}));
+    ASSERT_TRUE(app_->Start({"--open", Path("box.img")}));
     EXPECT_FALSE(Frame().View().ListShown());
     ASSERT_EQ(prompts_.messages.size(), 1u);
-    EXPECT_EQ(prompts_.messages[0].text, "\n Wrong File: " + Path("box.def"));
+    EXPECT_EQ(prompts_.messages[0].text, "\n Wrong File: " + Path("box.img"));
     EXPECT_EQ(Receiver().DataFile().CurrentFile(), "*.*");
 }
 

@@ -200,6 +200,71 @@ TEST_F(TransfersGuiTest, ComSetupPortListFollowsAdaptersAndKeepsTheTypedPort) {
     EXPECT_TRUE(checked);
 }
 
+// The channel list keeps its own file: a send forgets the current file, and a terminal text
+// saved under another image's name may not take that image over. Keys as a person presses
+// them: F9, F10, Ctrl+S.
+TEST_F(TransfersGuiTest, SaveWritesTheListsOwnFileAfterASendAndATerminalSave) {
+    if (!StartSimulated()) GTEST_SKIP() << "zev-boxsim not built";
+    Frame().show();
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    QTest::keyClick(&Frame(), Qt::Key_F9);
+    QTRY_VERIFY_WITH_TIMEOUT(Frame().View().ListShown(), 60000);
+    EXPECT_EQ(Frame().windowTitle(), "ZEV - Management V5.0");  // the box's channels: no file
+    prompts_.fileNames << Path("mylist.stc");
+    QTest::keyClick(&Frame(), Qt::Key_S, Qt::ControlModifier);
+    const QByteArray image = ReadFile(Path("mylist.stc"));
+    ASSERT_FALSE(image.isEmpty());
+    ASSERT_TRUE(QFile::copy(Path("mylist.stc"), Path("victim.stc")));
+
+    prompts_.fileNames << Path("mylist.stc");
+    Frame().Execute(cmd::FileOpen);
+    EXPECT_EQ(Frame().windowTitle(), "mylist.stc - Management V5.0");
+    prompts_.answers = {zev::MsgAnswer::No};  // the default channels stay
+    QTest::keyClick(&Frame(), Qt::Key_F10);
+    QTRY_VERIFY_WITH_TIMEOUT(Idle(), 60000);
+    ASSERT_TRUE(View().toPlainText().contains("Send Param Data Success!"));
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea), "Sent to the box");
+    ASSERT_FALSE(Frame().View().ListShown());
+    EXPECT_EQ(Receiver().DataFile().CurrentFile(), "*.*");  // the send let go of it
+
+    // Ctrl+S with the terminal shown asks for a text file; an existing image is refused.
+    prompts_.messages.clear();
+    prompts_.fileNames << Path("victim.stc") << Path("log.txt");
+    QTest::keyClick(&Frame(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(prompts_.messages.size(), 1u);
+    EXPECT_EQ(prompts_.messages[0].text,
+              Path("victim.stc") +
+                  " is a parameter image. The terminal text is not saved over "
+                  "it; please choose another name.");
+    EXPECT_TRUE(ReadFile(Path("log.txt")).contains("Send Param Data Success!"));
+
+    Frame().Execute(cmd::TvChannelList);
+    prompts_.dialogScripts.push_back([](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>("1019")->setText("Edited");
+        dialog.accept();
+        return dialog.result();
+    });
+    Frame().ListView()->EditRow(0);
+    EXPECT_EQ(Frame().windowTitle(), "mylist.stc* - Management V5.0");
+    const int dialogs = prompts_.fileDialogTitles.size();
+    QTest::keyClick(&Frame(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(prompts_.fileDialogTitles.size(), dialogs);  // no name asked: the list has one
+    EXPECT_EQ(Frame().windowTitle(), "mylist.stc - Management V5.0");
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea), "Saved mylist.stc");
+
+    // Both files on disk: the edit went into the list's file, the other image is untouched.
+    EXPECT_EQ(ReadFile(Path("victim.stc")), image);
+    const QByteArray saved = ReadFile(Path("mylist.stc"));
+    ASSERT_EQ(saved.size(), image.size());
+    auto db = std::make_unique<zev::ChannelDatabase>();
+    ASSERT_TRUE(zev::UnpackImage(*db, std::span(reinterpret_cast<const uint8_t*>(saved.data()),
+                                                static_cast<std::size_t>(saved.size())))
+                    .ok);
+    EXPECT_STREQ(db->channels[0].Name.data(), "Edited");
+    EXPECT_EQ(saved, ImageOf(app_->Database()));
+}
+
 TEST_F(TransfersGuiTest, StatusBarSaysWhenTheDeviceWentAwayAndWhenItIsBack) {
     auto pty = std::make_unique<PseudoTerminal>();
     const std::string device = pty->SlavePath();
