@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
 #include <QTreeView>
 #include <span>
 
@@ -75,11 +77,17 @@ TEST_F(DatabaseReportsTest, CheckReportListsErrorsFirstAndPointsTheListAtAChanne
     StartApp();
     Open("box.stc", ImageOf(*TroubledDatabase()));
     Frame().Execute(cmd::EditText);  // a finding brings the list back
+    Frame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
 
     Frame().Execute(cmd::CheckDatabase);
     CCheckReportDlg& report = Report();
     EXPECT_TRUE(report.isVisible());
     EXPECT_FALSE(report.isModal());
+    // Beside the window, or at least never over its status bar.
+    const QStatusBar* bar = Frame().statusBar();
+    EXPECT_FALSE(
+        report.frameGeometry().intersects(QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size())));
     EXPECT_TRUE(report.Summary().text().contains("1 error, 3 warnings"));
     EXPECT_TRUE(report.Summary().text().contains("the user block (.stc)"));
     const CheckReportModel& model = report.Model();
@@ -153,13 +161,31 @@ TEST_F(DatabaseReportsTest, AStaleReportChecksAgainInsteadOfSelectingAnotherChan
     Frame().Execute(cmd::CheckDatabase);
     const int radioDuplicate = FindingRow("Radio channel 3");
 
-    // Another image takes the place of the checked one.
+    EXPECT_FALSE(Report().OutOfDate());
+    EXPECT_EQ(Report().windowTitle(), "Check Database");
+
+    // Another image takes the place of the checked one: the report says it is out of date.
     Open("other.stc", ImageOf(*SampleDatabase()));
+    EXPECT_TRUE(Report().OutOfDate());
+    EXPECT_EQ(Report().windowTitle(), "Check Database (out of date)");
+    EXPECT_TRUE(Report().Summary().text().startsWith("<b>Out of date:</b>"));
     Frame().ListView()->SelectRows(std::vector<std::size_t>{0});
     Report().ChooseFinding(radioDuplicate);
     EXPECT_TRUE(Frame().View().TvListShown());
     EXPECT_EQ(SelectedRows(), std::vector<std::size_t>{0});
     EXPECT_EQ(Report().Model().rowCount(), 0);
+    EXPECT_FALSE(Report().OutOfDate());
+
+    // An edit puts it out of date, its undo back as checked; Check Again makes it current.
+    Frame().ListView()->OnPopupCommand(CZuzeListViewView::kDeleteChannel);
+    EXPECT_TRUE(Report().OutOfDate());
+    Frame().Execute(cmd::EditUndo);
+    EXPECT_FALSE(Report().OutOfDate());
+    Frame().Execute(cmd::EditRedo);
+    EXPECT_TRUE(Report().OutOfDate());
+    Report().CheckAgainButton().click();
+    EXPECT_FALSE(Report().OutOfDate());
+    EXPECT_EQ(Report().windowTitle(), "Check Database");
 }
 
 TEST_F(DatabaseReportsTest, SaveAsksAboutErrorsBeforeTouchingTheFileAndWarningsDoNotAsk) {

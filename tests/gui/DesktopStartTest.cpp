@@ -1,14 +1,17 @@
 // How the desktop program meets the desktop: the window's place on a small screen, files handed
 // over by a file manager (--open), and toolbar pictures that tell the commands apart.
 #include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <QScreen>
+#include <QSettings>
 #include <QTest>
 #include <QToolBar>
 #include <cstring>
 #include <vector>
 
 #include "GuiFixture.h"
+#include "app/CLineMonitorWnd.h"
 #include "app/CommandTable.h"
 #include "app/ToolbarIcons.h"
 #include "database/ChannelDatabase.h"
@@ -34,6 +37,35 @@ TEST_F(DesktopStartTest, MainWindowOpensWithinTheAvailableAreaOfASmallScreen) {
         << ", window " << Frame().frameGeometry().width() << "x" << Frame().frameGeometry().height()
         << "+" << Frame().x() << "+" << Frame().y();
     EXPECT_GT(Frame().width(), area.width() / 2);
+}
+
+// The window opens where and as large as the last run left it, and the Line Monitor docks
+// where it was; the first time it takes a third of the window.
+TEST_F(DesktopStartTest, WindowGeometryAndDockLayoutAreRemembered) {
+    StartApp();
+    Frame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    Frame().setGeometry(40, 50, 700, 500);
+    Frame().Execute(cmd::LineMonitor);
+    ASSERT_NE(Frame().LineMonitor(), nullptr);
+    QApplication::processEvents();
+    EXPECT_GT(Frame().LineMonitor()->width(), Frame().width() / 4);
+    EXPECT_LT(Frame().LineMonitor()->width(), Frame().width() * 2 / 5);
+    Frame().resizeDocks({Frame().LineMonitor()}, {320}, Qt::Horizontal);
+    QApplication::processEvents();
+    const QRect geometry = Frame().geometry();
+    const int dockWidth = Frame().LineMonitor()->width();
+    ASSERT_TRUE(Frame().close());
+
+    app_.reset();
+    StartApp();
+    Frame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    EXPECT_EQ(Frame().geometry(), geometry);
+    Frame().Execute(cmd::LineMonitor);
+    QApplication::processEvents();
+    EXPECT_EQ(Frame().LineMonitor()->width(), dockWidth);
+    QSettings().remove("Window");  // the other tests start as on a first run
 }
 
 TEST_F(DesktopStartTest, OpenOptionOpensAParameterImageAsFileOpenDoes) {
