@@ -1,12 +1,15 @@
 // Data "Check Database" and "Compare with File...", File "Export List...", and the check that
 // Save and Send Setting to Box run first, end to end in the program.
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QTreeView>
+#include <set>
 #include <span>
 
 #include "GuiFixture.h"
@@ -16,6 +19,7 @@
 #include "app/CheckReportModel.h"
 #include "app/CommandTable.h"
 #include "app/DiffTreeModel.h"
+#include "app/PaletteTint.h"
 #include "app/StatusPanes.h"
 #include "editing/SampleDatabase.h"
 #include "formats/CsvExport.h"
@@ -319,6 +323,60 @@ TEST_F(DatabaseReportsTest, CompareShowsTheFileAgainstTheListWithoutTouchingTheL
               "Radio channel 2 \"Radio 1\" | moved | was 1");
     EXPECT_EQ(ImageOf(Db()), memory);
     EXPECT_TRUE(prompts_.messages.empty());
+}
+
+// The colours of the Compare and Check windows come from the palette: with a light and with a
+// dark one, every coloured text keeps a contrast of 4.5:1 to what it is drawn on, and the kinds
+// of change still look different.
+TEST_F(DatabaseReportsTest, CompareAndCheckColoursStayReadableInLightAndDarkPalettes) {
+    StartApp();
+    auto db = TroubledDatabase();
+    Open("box.stc", ImageOf(*db));
+    db->Tv(1).APID = 999;                   // changed
+    db->header.TvCount = 7;                 // one removed
+    std::swap(db->Radio(0), db->Radio(1));  // moved
+    WriteFile(Path("other.stc"), ImageOf(*db));
+
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Base, QColor(0x1E, 0x1E, 0x1E));
+    dark.setColor(QPalette::AlternateBase, QColor(0x2A, 0x2A, 0x2A));
+    dark.setColor(QPalette::Text, QColor(0xE8, 0xE8, 0xE8));
+    for (const QPalette& palette : {light, dark}) {
+        QApplication::setPalette(palette);
+        const QColor base = palette.color(QPalette::Base);
+        std::set<QRgb> looks;
+        prompts_.dialogScripts.push_back([&](QDialog& dialog) {
+            const DiffTreeModel& model = dynamic_cast<CCompareDlg&>(dialog).Model();
+            for (int g = 0; g < model.rowCount(); ++g) {
+                const QModelIndex group = model.index(g, 0);
+                for (int r = 0; r < model.rowCount(group); ++r) {
+                    const QModelIndex cell = model.index(r, DiffTreeModel::ChangeColumn, group);
+                    const QColor text = cell.data(Qt::ForegroundRole).value<QColor>();
+                    const QColor under = cell.data(Qt::BackgroundRole).value<QColor>();
+                    EXPECT_GE(ContrastRatio(text, under), 4.5)
+                        << cell.data().toString().toStdString();
+                    EXPECT_LT(ContrastRatio(under, base), 1.5);  // a tint of the palette's base
+                    looks.insert(text.rgb());
+                }
+            }
+            return static_cast<int>(QDialog::Rejected);
+        });
+        prompts_.fileNames = {Path("other.stc")};
+        Frame().Execute(cmd::CompareWithFile);
+        EXPECT_EQ(looks.size(), 3u);  // removed, changed, moved
+
+        Frame().Execute(cmd::CheckDatabase);
+        const CheckReportModel& findings = Report().Model();
+        for (int row = 0; row < findings.rowCount(); ++row) {
+            const QColor text = findings.index(row, CheckReportModel::SeverityColumn)
+                                    .data(Qt::ForegroundRole)
+                                    .value<QColor>();
+            EXPECT_GE(ContrastRatio(text, base), 4.5);
+            EXPECT_GE(ContrastRatio(text, palette.color(QPalette::AlternateBase)), 4.5);
+        }
+    }
+    QApplication::setPalette(light);
 }
 
 TEST_F(DatabaseReportsTest, CompareSaysEqualAndRefusesFilesItCannotRead) {
