@@ -21,6 +21,7 @@
 #include "database/ChannelDatabase.h"
 #include "editing/DatabaseCheck.h"
 #include "editing/DatabaseDiff.h"
+#include "ui/ScreenFit.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -109,24 +110,33 @@ void CDatabaseCommands::PlaceReport() {
     const QScreen* screen = window_.screen();
     const QRect area = screen != nullptr ? screen->availableGeometry() : frame;
     // The report's own title bar and borders, which are known only once it shows.
-    const QSize frameRoom(16, 48);
-    const int width = std::min(report_->width(), area.width() - frameRoom.width());
-    int height = std::min(report_->height(), area.height() - frameRoom.height());
-    int left = frame.right() + 1;
-    if (left + width + frameRoom.width() > area.right() + 1) {
-        left = frame.left() - width - frameRoom.width();
-    }
-    int top = std::max(frame.top(), area.top());
-    if (left < area.left()) {
-        // No room on either side: over the window's right part, its status bar left free,
-        // where the channel list's messages stay in sight.
-        left = area.right() + 1 - width - frameRoom.width();
+    const QMargins own = EstimatedFrame();
+    const int ownWidth = own.left() + own.right();
+    // Narrower than it would like is still readable down to this.
+    const int narrowest = std::min(report_->width(), 420);
+    const int top = std::max(frame.top(), area.top()) + own.top();
+    int height = std::min(report_->height(), area.bottom() + 1 - top - own.bottom());
+    const int roomRight = area.right() - frame.right() - ownWidth;
+    const int roomLeft = frame.left() - area.left() - ownWidth;
+    int width = 0;
+    int left = 0;
+    if (roomRight >= narrowest) {
+        width = std::min(report_->width(), roomRight);
+        left = frame.right() + 1 + own.left();
+    } else if (roomLeft >= narrowest) {
+        width = std::min(report_->width(), roomLeft);
+        left = frame.left() - own.right() - width;
+    } else {
+        // No room on either side: over the window's right part, leaving the list's first
+        // columns and the status bar in sight.
+        width = std::min(report_->width(), area.width() * 3 / 5);
+        left = area.right() + 1 - own.right() - width;
         const QStatusBar* bar = window_.findChild<QStatusBar*>();
         const int limit = bar != nullptr && bar->isVisible() ? bar->mapToGlobal(QPoint(0, 0)).y()
                                                              : frame.bottom() + 1;
-        height = std::min(height, limit - top - frameRoom.height());
+        height = std::min(height, limit - top - own.bottom());
     }
-    report_->setGeometry(std::max(left, area.left()), top, width, std::max(height, 120));
+    report_->setGeometry(left, top, width, std::max(height, 120));
 }
 
 bool CDatabaseCommands::ReportIsCurrent() {

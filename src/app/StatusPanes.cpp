@@ -23,11 +23,13 @@ StatusPanes::StatusPanes(QStatusBar* bar) : QObject(bar) {
     panes_[Connection] = MakePane(bar, "Disconnect:", 0);
     panes_[Elapsed] = MakePane(bar, "00:00:00", 0);
     panes_[PortSettings] = MakePane(bar, "0000-000000-0000-0-000", 1);
+    // The list shown takes the place of the port settings, which are blank while it is shown,
+    // so that the bar needs no more room than before on a small screen.
+    panes_[ShownList] = MakePane(bar, "TV list: 0000 channels", 1);
+    panes_[ShownList]->hide();
     panes_[MessageArea] = MakePane(bar, QString(), 0);
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen != nullptr) panes_[MessageArea]->setMinimumWidth(screen->size().width() / 4);
-    panes_[ShownList] = MakePane(bar, "Radio list: 00000 of 00000 channels", 0);
-    panes_[ShownList]->hide();
     // Qt offers no portable way to read the lock keys' states, so these panes show their
     // names greyed out rather than a state that could be wrong.
     panes_[Caps] = MakePane(bar, "CAP", 0);
@@ -49,7 +51,8 @@ StatusPanes::StatusPanes(QStatusBar* bar) : QObject(bar) {
     progress_->setMaximumWidth(160);
     progress_->setFormat("%v/%m");
     progress_->hide();
-    bar->insertPermanentWidget(MessageArea + 1, progress_);
+    // Right after the message pane, the fifth widget of the bar (the list pane is the fourth).
+    bar->insertPermanentWidget(5, progress_);
 }
 
 void StatusPanes::SetText(Pane pane, const QString& text) {
@@ -69,6 +72,8 @@ void StatusPanes::ShowPrompt(const QString& prompt) {
 
 void StatusPanes::ShowMessage(const QString& message) {
     resting_ = message;
+    // On a narrow screen the pane may cut a long message: the whole of it is its tool tip.
+    panes_[MessageArea]->setToolTip(message);
     // A message answers what the person just did: it shows now, over a menu prompt too.
     prompt_.clear();
     ShowPrompt(prompt_);
@@ -82,6 +87,7 @@ void StatusPanes::SetNotice(const QString& notice) {
 void StatusPanes::SetShownList(const QString& text) {
     SetText(ShownList, text);
     panes_[ShownList]->setVisible(!text.isEmpty());
+    panes_[PortSettings]->setVisible(text.isEmpty());
 }
 
 void StatusPanes::ShowProgress(unsigned done, unsigned total) {

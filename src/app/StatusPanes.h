@@ -13,7 +13,8 @@ class QStatusBar;
 class StatusPanes : public QObject {
     Q_OBJECT
   public:
-    // In the order of the historical panes; ShownList, added later, shows after MessageArea.
+    // In the order of the historical panes; ShownList, added later, shows in PortSettings'
+    // place while a list is shown (PortSettings is blank then).
     enum Pane {
         Connection = 0,
         Elapsed,
@@ -39,7 +40,8 @@ class StatusPanes : public QObject {
     void ShowMessage(const QString& message);
     // A notice about the port, shown as a message ("" takes it away).
     void SetNotice(const QString& notice);
-    // The list shown and its channels ("" while the terminal is shown: the pane hides).
+    // The list shown and its channels, in the port settings' place ("" while the terminal is
+    // shown: the port settings show again).
     void SetShownList(const QString& text);
     // Blocks done of total; a total of 0 hides the bar.
     void ShowProgress(unsigned done, unsigned total);

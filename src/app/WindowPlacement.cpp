@@ -9,6 +9,8 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "ui/ScreenFit.h"
+
 void PlaceOnScreen(QWidget& window, QSize preferred) {
     // With the native window created, platforms that know the frame (title bar and borders)
     // in advance report it; others report none and leave the frame to the window manager.
@@ -18,8 +20,10 @@ void PlaceOnScreen(QWidget& window, QSize preferred) {
         window.resize(preferred);
         return;
     }
-    const QMargins frame =
+    QMargins frame =
         window.windowHandle() != nullptr ? window.windowHandle()->frameMargins() : QMargins();
+    // Unknown before the window manager framed the window: room for a title bar and borders.
+    if (frame.isNull()) frame = EstimatedFrame();
     const QRect area = screen->availableGeometry();
     // The window cannot become smaller than its menus, toolbar and status bar need.
     const QSize size =
@@ -42,16 +46,18 @@ const char* const kLayoutKey = "Window/Layout";
 
 bool RestoreWindowLayout(QMainWindow& window) {
     const QSettings settings;
+    // The toolbar and the docks as they were, whatever the window's size.
+    window.restoreState(settings.value(kLayoutKey).toByteArray());
+    // Qt refuses a geometry saved at another scale (another screen or scale factor): the
+    // window is then placed afresh.
     const QByteArray geometry = settings.value(kGeometryKey).toByteArray();
     if (geometry.isEmpty() || !window.restoreGeometry(geometry)) return false;
-    // restoreGeometry keeps the window on a screen; one larger than every screen now (another
-    // monitor, a larger scale) is placed afresh.
+    // restoreGeometry keeps the window on a screen; one larger than that screen's free area
+    // is fitted to it.
     const QScreen* screen = window.screen();
     if (screen != nullptr && !screen->availableGeometry().contains(window.frameGeometry())) {
-        const QSize size = window.size();
-        PlaceOnScreen(window, size);
+        PlaceOnScreen(window, window.size());
     }
-    window.restoreState(settings.value(kLayoutKey).toByteArray());
     return true;
 }
 

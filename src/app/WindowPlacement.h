@@ -12,6 +12,7 @@ class QWidget;
 void PlaceOnScreen(QWidget& window, QSize preferred);
 
 // The main window's geometry and the layout of its toolbar and docks as the last run left them
-// (kept in the user's settings); false when there is none, or it no longer fits a screen.
+// (kept in the user's settings); false when no geometry could be restored (none was kept, or
+// it was kept at another scale), so that the window is still to be placed.
 bool RestoreWindowLayout(QMainWindow& window);
 void RememberWindowLayout(const QMainWindow& window);

@@ -27,12 +27,16 @@ CChannelEditDlg::CChannelEditDlg(const zev::ChannelDatabase& db, const zev::Chan
                                  UiPrompts& prompts, RecordDialogs* records, QWidget* parent)
     : QDialog(parent), db_(db), record_(record), prompts_(prompts), records_(records) {
     setWindowTitle(QStringLiteral("Channel Edit"));
+    // Two columns, the name and the transponder beside the PIDs, so that the dialog stays low
+    // enough for a small or strongly scaled screen; OK and Cancel below both.
     auto* layout = new QVBoxLayout(this);
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
 
     auto* nameForm = new QFormLayout;
     name_ = AddBox(*nameForm, kName, "Name:");
     SetUpNameBox(*name_);
-    layout->addLayout(nameForm);
+    left->addLayout(nameForm);
 
     auto* group = new QGroupBox(QStringLiteral("Transponder Data"), this);
     auto* tpForm = new QFormLayout(group);
@@ -53,7 +57,8 @@ CChannelEditDlg::CChannelEditDlg(const zev::ChannelDatabase& db, const zev::Chan
     pick->setObjectName(Id(kTransponderList));
     pick->setAutoDefault(false);
     tpForm->addRow(pick);
-    layout->addWidget(group);
+    left->addWidget(group);
+    left->addStretch();
 
     auto* pidForm = new QFormLayout;
     static const QRegularExpression kDigits(QStringLiteral("[0-9]*"));
@@ -61,7 +66,13 @@ CChannelEditDlg::CChannelEditDlg(const zev::ChannelDatabase& db, const zev::Chan
         pids_[i] = AddBox(*pidForm, PidBoxes()[i].id, PidBoxes()[i].label);
         pids_[i]->setValidator(new QRegularExpressionValidator(kDigits, pids_[i]));
     }
-    layout->addLayout(pidForm);
+    auto* right = new QVBoxLayout;
+    right->addLayout(pidForm);
+    right->addStretch();
+    columns->addLayout(left);
+    columns->addSpacing(12);
+    columns->addLayout(right);
+    layout->addLayout(columns);
 
     auto* buttons = new QHBoxLayout;
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

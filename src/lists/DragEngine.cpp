@@ -12,7 +12,8 @@
 
 namespace {
 
-// The line between two rows where the dragged rows will land, in the palette's highlight.
+// The line between two rows where the dragged rows will land, in the palette's text colour,
+// which stands out from the rows and from the dragged rows' picture above them alike.
 class InsertionLineWidget : public QWidget {
   public:
     static constexpr int kThickness = 3;
@@ -26,7 +27,7 @@ class InsertionLineWidget : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.fillRect(rect(), palette().color(QPalette::Highlight));
+        painter.fillRect(rect(), palette().color(QPalette::Text));
     }
 };
 

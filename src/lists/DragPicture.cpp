@@ -9,7 +9,7 @@
 namespace {
 
 // How much of the rows below shows through the picture.
-constexpr double kOpacity = 0.75;
+constexpr double kOpacity = 0.6;
 
 }  // namespace
 

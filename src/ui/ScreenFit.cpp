@@ -1,15 +1,15 @@
 #include "ui/ScreenFit.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
-namespace {
-
-// The window manager's title bar and borders, which are not known before the window shows.
-constexpr QSize kFrameRoom(16, 48);
-
-}  // namespace
+QMargins EstimatedFrame() {
+    // A title bar about as high as two lines of text, and thin borders.
+    const int title = 2 * QFontMetrics(QGuiApplication::font()).height();
+    return QMargins(4, title, 4, 4);
+}
 
 void FitOnScreen(QWidget& window, QSize preferred) {
     const QSize wanted = preferred.isValid()                    ? preferred
@@ -21,6 +21,7 @@ void FitOnScreen(QWidget& window, QSize preferred) {
         window.resize(wanted);
         return;
     }
-    const QSize room = screen->availableGeometry().size() - kFrameRoom;
+    const QMargins frame = EstimatedFrame();
+    const QSize room = screen->availableGeometry().size().shrunkBy(frame);
     window.resize(wanted.boundedTo(room).expandedTo(window.minimumSizeHint()));
 }

@@ -3,9 +3,14 @@
 // its OK, Cancel or Close button beyond the screen's edge.
 #pragma once
 
+#include <QMargins>
 #include <QSize>
 
 class QWidget;
+
+// What a window manager adds around a window (title bar and borders), in the program's pixels,
+// while it is not known: before the window was first shown.
+QMargins EstimatedFrame();
 
 // Sizes the top-level `window` to `preferred` (when not valid: the size it was given, else its
 // size hint),

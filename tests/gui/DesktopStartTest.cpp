@@ -11,14 +11,28 @@
 #include <vector>
 
 #include "GuiFixture.h"
+#include "app/CAboutDlg.h"
+#include "app/CCheckReportDlg.h"
+#include "app/CCompareDlg.h"
 #include "app/CLineMonitorWnd.h"
 #include "app/CommandTable.h"
 #include "app/ToolbarIcons.h"
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"
+#include "editing/DatabaseDiff.h"
 #include "formats/ParameterImage.h"
+#include "lists/CChannelEditDlg.h"
 #include "lists/CZuzeListViewView.h"
+#include "satellites/CSatelliteEditDlg.h"
+#include "satellites/CSatelliteListDlg.h"
+#include "satellites/CTransponderEditDlg.h"
+#include "satellites/CTransponderListDlg.h"
+#include "satellites/CTransponderPickDlg.h"
+#include "settings/SerialPortList.h"
+#include "settingsdialogs/CComSettingDlg.h"
+#include "settingsdialogs/CFlashSettingDlg.h"
 #include "support/SpecialFiles.h"
+#include "ui/ScreenFit.h"
 
 namespace {
 
@@ -66,6 +80,40 @@ TEST_F(DesktopStartTest, WindowGeometryAndDockLayoutAreRemembered) {
     QApplication::processEvents();
     EXPECT_EQ(Frame().LineMonitor()->width(), dockWidth);
     QSettings().remove("Window");  // the other tests start as on a first run
+}
+
+// At QT_SCALE_FACTOR=2 a 1600 x 1000 screen leaves 800 x 500 pixels to lay out in: every
+// dialog must fit them with its title bar, so that OK, Cancel and Close stay on the screen.
+TEST_F(DesktopStartTest, EveryDialogFitsAScreenOf800By500) {
+    StartApp();
+    zev::ChannelDatabase& db = app_->Database();
+    db.header.SatCount = 1;
+    db.header.TpCount = 1;
+    db.transponders[0].Sat = 1;
+    class NoPorts : public zev::SerialPortLister {
+      public:
+        std::vector<zev::SerialPortInfo> Ports() const override { return {}; }
+    } ports;
+    zev::ChannelDatabase other;
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.push_back(std::make_unique<CChannelEditDlg>(db, db.channels[0], prompts_, nullptr));
+    dialogs.push_back(std::make_unique<CSatelliteListDlg>(db, prompts_, Doc().Changes()));
+    dialogs.push_back(std::make_unique<CTransponderListDlg>(db, prompts_, Doc().Changes()));
+    dialogs.push_back(std::make_unique<CTransponderPickDlg>(db, prompts_, Doc().Changes()));
+    dialogs.push_back(std::make_unique<CSatelliteEditDlg>(prompts_));
+    dialogs.push_back(std::make_unique<CTransponderEditDlg>(db, prompts_));
+    dialogs.push_back(std::make_unique<CComSettingDlg>(Doc().Settings(), ports));
+    dialogs.push_back(std::make_unique<CFlashSettingDlg>(Doc().Settings()));
+    dialogs.push_back(std::make_unique<CAboutDlg>());
+    dialogs.push_back(std::make_unique<CCheckReportDlg>());
+    dialogs.push_back(std::make_unique<CCompareDlg>(
+        [&](bool) { return zev::DiffDatabases(other, db); }, "other.stc"));
+    const QSize room = QSize(800, 500).shrunkBy(EstimatedFrame());
+    for (const auto& dialog : dialogs) {
+        const QSize needed = dialog->minimumSizeHint();
+        EXPECT_LE(needed.width(), room.width()) << dialog->windowTitle().toStdString();
+        EXPECT_LE(needed.height(), room.height()) << dialog->windowTitle().toStdString();
+    }
 }
 
 TEST_F(DesktopStartTest, OpenOptionOpensAParameterImageAsFileOpenDoes) {
