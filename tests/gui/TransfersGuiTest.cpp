@@ -61,12 +61,20 @@ class TransfersGuiTest : public GuiFixture {
 TEST_F(TransfersGuiTest, VerifyBoxSettingsComparesWithoutReplacingTheChannels) {
     if (!StartSimulated()) GTEST_SKIP() << "zev-boxsim not built";
     LoadFromBox();
+    QTRY_VERIFY_WITH_TIMEOUT(Idle(), 60000);
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea),
+              QStringLiteral("Loaded from the box: %1 TV and %2 radio channels")
+                  .arg(app_->Database().header.TvCount)
+                  .arg(app_->Database().header.RadioCount));
     Frame().Execute(cmd::VerifyBoxSettings);
     EXPECT_FALSE(Frame().View().ListShown());  // the run is shown in the terminal
     QTRY_VERIFY_WITH_TIMEOUT(!prompts_.messages.empty(), 60000);
     EXPECT_EQ(prompts_.messages.back().text,
               "The box holds the same settings as the channel list.");
     EXPECT_EQ(prompts_.messages.back().caption, "Verify Box Settings");
+    QTRY_VERIFY_WITH_TIMEOUT(Idle(), 60000);
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea),
+              "Verified: the box holds the same settings as the channel list");
 
     // An edit that is not in the box yet is named, and stays in the channel list.
     Frame().Execute(cmd::TvChannelList);
@@ -86,6 +94,9 @@ TEST_F(TransfersGuiTest, VerifyBoxSettingsComparesWithoutReplacingTheChannels) {
     // From the channel list in memory to what the box holds.
     EXPECT_TRUE(verdict.contains("Name \"Edited\" -> \"")) << verdict.toStdString();
     EXPECT_TRUE(View().toPlainText().contains("Name \"Edited\" -> \""));
+    QTRY_VERIFY_WITH_TIMEOUT(Idle(), 60000);
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea),
+              "The box's settings differ from the channel list");
     EXPECT_TRUE(Doc().Changes().Changed());
     EXPECT_FALSE(Frame().View().ListShown());
     Frame().Execute(cmd::TvChannelList);
