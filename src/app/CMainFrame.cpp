@@ -445,7 +445,7 @@ void CMainFrame::ShowLineMonitor(bool open) {
 
 void CMainFrame::About() {
     CAboutDlg about(this);
-    about.exec();
+    prompts_.RunDialog(about);
 }
 
 // ---- documents -----------------------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/StartupHeader.h"
 #include "formats/ParameterImage.h"
+#include "ui/AccessibleNames.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -28,6 +29,8 @@ CZevApp::CZevApp(UiPrompts& prompts) : prompts_(prompts) {
     QCoreApplication::setApplicationName("zev");
     QCoreApplication::setApplicationVersion(zev::kVersion);
     QGuiApplication::setDesktopFileName(zev::kDesktopId);
+    // Every window and dialog names its controls for screen readers as it is shown.
+    NameControlsWhenShown(*QCoreApplication::instance());
 }
 
 void CZevApp::DescribeCommandLine(QCommandLineParser& parser) {

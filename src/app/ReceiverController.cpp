@@ -178,7 +178,11 @@ void ReceiverController::OnVerifyBoxSettings() {
 
 void ReceiverController::OnComConnect() {
     zev::SerialLink& link = doc_.Link();
-    if (!link.OpenPort()) AppendText("\nCan't open connection, maybe COM is open!");
+    if (!link.OpenPort()) {
+        AppendText("\nCan't open connection, maybe COM is open!");
+        // Why, on the next line: the person can act on it.
+        if (!link.OpenProblem().empty()) AppendText("\n" + link.OpenProblem());
+    }
     if (link.portConnected()) {
         session_.OnLinkConnected();
     } else {

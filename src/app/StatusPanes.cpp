@@ -50,6 +50,7 @@ StatusPanes::StatusPanes(QStatusBar* bar) : QObject(bar) {
     progress_ = new QProgressBar(bar);
     progress_->setMaximumWidth(160);
     progress_->setFormat("%v/%m");
+    progress_->setAccessibleName(QStringLiteral("Transfer progress"));
     progress_->hide();
     // Right after the message pane, the fifth widget of the bar (the list pane is the fourth).
     bar->insertPermanentWidget(5, progress_);

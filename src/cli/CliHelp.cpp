@@ -14,8 +14,10 @@ Parameter image files (.stc user block, .def default-channel block, .all both):
                             named by OUT's extension (stc, def or all). Header fields the
                             JSON leaves out take their start-up values and the flash layout
                             of --flash/--user, else of default.dat, else 8M bits, 2 sectors.
+                            An image check calls an error is not written: its errors are
+                            printed and the exit status is 1.
   convert IN OUT            Read IN as dump does and write it as the image named by OUT's
-                            extension (stc, def or all).
+                            extension (stc, def or all), as build writes it.
 
 Looking at a database (FILE, A, B: a .stc, .def or .all image, or the JSON form in a .json):
   check FILE [--json]       List every problem, one per line: errors (the receiver would
@@ -39,8 +41,9 @@ Serial ports:
 
 Receiver commands (over the serial port):
   monitor [--hex [--timestamps]]
-                            Show what the receiver sends until interrupted or timed out;
-                            --hex shows the bytes in hexadecimal and as text instead (the
+                            Show what the receiver sends until interrupted or timed out
+                            (exit status 1 when it sent nothing before the time-out); --hex
+                            shows the bytes in hexadecimal and as text instead (the
                             terminal's text then goes to standard error).
   update-params DATAFILE    Update the receiver's parameter area from a parameter data file
                             of S, T and C lines through its boot loader.
@@ -48,13 +51,14 @@ Receiver commands (over the serial port):
   load OUT.stc              Load the receiver's user block and save it as OUT.stc.
   send IN.stc [--default] [--verify] [--backup FILE]
                             Send IN.stc into the receiver's user block; with --default also
-                            replace its default channels. --backup FILE first loads the
+                            replace its default channels. An image check calls an error is
+                            not sent. --backup FILE first loads the
                             receiver's user block into FILE and sends only when that worked;
                             --verify loads the user block back afterwards and succeeds only
                             when it equals what was sent, naming the records that differ.
   ota FILE.sgn              Update the receiver's software through its OTA loader.
 
-Options (before or after the command):
+Options (before or after the command; each command refuses the options it does not take):
   --port NAME    serial port (default: the port in default.dat); "auto" takes the only
                  USB serial adapter and refuses, listing the ports, when there are none
                  or several
@@ -65,19 +69,22 @@ Options (before or after the command):
   --verify       send: load the user block back and compare it with what was sent
   --backup FILE  send: save the receiver's user block to FILE before sending
   --log FILE     receiver commands: write every byte sent and received to FILE, in
-                 hexadecimal and as text, with the time of each piece
+                 hexadecimal and as text, with the time of each piece (an existing
+                 FILE stays as it was when not a byte went over the line)
   --hex          monitor: print the bytes received in hexadecimal and as text
   --timestamps   with --hex: the time of each piece of bytes (--log always has it)
-  --flash N      flash size: 1 = 4M bits, 2 = 8M bits, 3 = 16M bits
-  --user N       user-parameter size in sectors: 1 to 4
+  --flash N      flash size: 1 = 4M bits, 2 = 8M bits, 3 = 16M bits (build, and the JSON
+                 form read by check, diff and export)
+  --user N       user-parameter size in sectors: 1 to 4 (as --flash)
   --json         dump, check, diff: print the JSON form
   --help         show this text
   --version      show the program's version
 
 Exit status: 0 success, 1 refused image, unsuccessful run (also a transfer ended before
 its end, a --verify that found other settings in the receiver, or --port auto without a
-single adapter), errors found (check) or differences (diff), 2 usage or file error (also
-a backup that could not be written).
+single adapter), errors found (check, and the images build and convert refuse) or
+differences (diff), 2 usage or file error (also a backup or log that could not be written,
+and an output that names an input or another output of the command, under any name).
 )";
 }
 

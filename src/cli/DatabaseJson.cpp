@@ -3,14 +3,19 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QJsonParseError>
-#include <QJsonValue>
 #include <QString>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <optional>
+#include <vector>
 
+#include "cli/JsonCursor.h"
 #include "database/FieldTables.h"
+#include "database/RecordName.h"
+#include "formats/ImageFields.h"
 #include "formats/ImageLayout.h"
-#include "formats/ImageRecords.h"
 
 namespace zev::cli {
 
@@ -20,11 +25,8 @@ constexpr std::size_t kNameLength = 12;
 
 // The name's 12 bytes as characters U+0000..U+00FF, without the NUL padding at its end.
 QString NameToJson(const std::array<char, kNameFieldSize>& name) {
-    std::size_t length = kNameLength;
-    while (length > 0 && name[length - 1] == '\0') --length;
-    QString text;
-    for (std::size_t i = 0; i < length; ++i) text += QChar(static_cast<uint8_t>(name[i]));
-    return text;
+    const std::string bytes = StoredNameBytes(name);
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 template <typename Record>
@@ -43,128 +45,280 @@ QJsonObject RecordToJson(const Record& record, std::span<const FieldOf<Record>> 
     return object;
 }
 
-// A record as the image gives it back after storing it. The image keeps several fields in
-// fewer bits than their type has (a PID in 13, a flag in 1).
-SatelliteEntry Stored(const SatelliteEntry& record) {
-    std::array<uint8_t, image::kSatelliteBytes> bytes{};
-    image::EncodeSatellite(record, bytes, 0);
-    return image::DecodeSatellite(bytes, 0);
+// What the image keeps of each record's fields.
+std::span<const image::ImageField<SatelliteEntry>> ImageFieldsOf(const SatelliteEntry&) {
+    return image::SatelliteImageFields();
 }
-TransponderEntry Stored(const TransponderEntry& record) {
-    std::array<uint8_t, image::kTransponderBytes> bytes{};
-    image::EncodeTransponder(record, bytes, 0);
-    return image::DecodeTransponder(bytes, 0);
+std::span<const image::ImageField<TransponderEntry>> ImageFieldsOf(const TransponderEntry&) {
+    return image::TransponderImageFields();
 }
-ChannelEntry Stored(const ChannelEntry& record) {
-    std::array<uint8_t, image::kChannelBytes> bytes{};
-    image::EncodeChannel(record, bytes, 0);
-    ChannelEntry stored = image::DecodeChannel(bytes, 0);
-    // A transponder number beyond the image's is refused when the block is packed, with the
-    // channel's name.
-    stored.TpNumber = record.TpNumber;
-    return stored;
+std::span<const image::ImageField<ChannelEntry>> ImageFieldsOf(const ChannelEntry&) {
+    return image::ChannelImageFields();
 }
 
-// Reads JSON input, remembering the first problem with the place it was found at.
+std::string Utf8(const std::u32string& text) {
+    std::string out;
+    for (const char32_t c : text) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+bool Is(const JsonCursor::Text& key, std::string_view name) {
+    return key.length == name.size() && std::equal(name.begin(), name.end(), key.start.begin());
+}
+
+// The first problem of one part of the input.
+struct Problem {
+    std::string text;
+    bool Set() const { return !text.empty(); }
+    void Note(std::string what) {
+        if (!Set()) text = std::move(what);
+    }
+    void Note(const std::string& where, const std::string& what) { Note(where + ": " + what); }
+};
+
+// Reads the JSON form by what it expects at each place, walking over everything else, so
+// that a file takes memory for the records it holds and no more. Syntax errors stop the
+// walk; other problems are noted, the first of each part, and reported in the order a reader
+// of the whole document would meet them: the root, the header, the arrays, the counts, then
+// the records of each array.
 class Reader {
   public:
-    bool failed() const { return !error.empty(); }
-    std::string error;
+    explicit Reader(std::span<const uint8_t> json) : cursor_(json) {}
 
-    void Fail(const QString& where, const std::string& what) {
-        if (!failed()) error = where.toStdString() + ": " + what;
-    }
-
-    template <typename Record>
-    void ReadRecord(const QJsonValue& value, const QString& where,
-                    std::span<const FieldOf<Record>> fields, Record& record) {
-        if (!value.isObject()) return Fail(where, "expected an object");
-        const QJsonObject object = value.toObject();
-        for (auto it = object.begin(); it != object.end() && !failed(); ++it) {
-            const QString place = where + "." + it.key();
-            if constexpr (requires { record.Name; }) {
-                if (it.key() == "Name") {
-                    ReadName(it.value(), place, record.Name);
-                    continue;
-                }
-            }
-            const FieldOf<Record>* field = Find(fields, it.key());
-            if (field == nullptr) {
-                Fail(where, "unknown field \"" + it.key().toStdString() + "\"");
-            } else {
-                ReadNumber(it.value(), place, *field, record);
-            }
+    JsonResult Read(ChannelDatabase& db) {
+        ReadRoot(db.header);
+        if (cursor_.Failed()) return Invalid("not valid JSON " + cursor_.Error());
+        for (const Problem* problem : {&root_, &header_}) {
+            if (problem->Set()) return Invalid(problem->text);
         }
-        // The header's fields are stored whole; the records' are checked against the image.
-        if constexpr (requires { Stored(record); }) CheckStored(record, where, fields);
-    }
-
-    // A value that fits its field but not the image would be cut without a word when the
-    // database is packed: refused here, with the largest value the image holds.
-    template <typename Record>
-    void CheckStored(const Record& record, const QString& where,
-                     std::span<const FieldOf<Record>> fields) {
-        if (failed()) return;
-        const Record stored = Stored(record);
-        if (stored == record) return;
-        for (const auto& field : fields) {
-            if (field.get(stored) == field.get(record)) continue;
-            Record widest{};
-            field.set(widest, field.most);
-            return Fail(where + "." + QLatin1String(field.name),
-                        std::to_string(field.get(record)) + " is out of range 0.." +
-                            std::to_string(field.get(Stored(widest))) +
-                            " (the image holds no more)");
+        for (const Problem& problem : arrayKind_) {
+            if (problem.Set()) return Invalid(problem.text);
         }
-        Fail(where, "does not fit the image");
+        for (const Problem& problem : tooMany_) {
+            if (problem.Set()) return Invalid(problem.text);
+        }
+        // The counts come from the arrays; they must fit the capacities and the tables before
+        // any record is stored.
+        DatabaseHeader& h = db.header;
+        h.SatCount = static_cast<uint8_t>(satellites_.size());
+        h.TpCount = static_cast<uint16_t>(transponders_.size());
+        h.TvCount = static_cast<uint16_t>(tv_.size());
+        h.RadioCount = static_cast<uint16_t>(radio_.size());
+        if (std::string problem = image::CheckCapacitiesAndCounts(h, "image"); !problem.empty()) {
+            return {JsonStatus::Refused, std::move(problem)};
+        }
+        for (const Problem& problem : records_) {
+            if (problem.Set()) return Invalid(problem.text);
+        }
+        std::copy(satellites_.begin(), satellites_.end(), db.satellites.begin());
+        std::copy(transponders_.begin(), transponders_.end(), db.transponders.begin());
+        for (std::size_t i = 0; i < tv_.size(); ++i) db.Tv(i) = tv_[i];
+        for (std::size_t i = 0; i < radio_.size(); ++i) db.Radio(i) = radio_[i];
+        return {};
     }
 
   private:
-    template <typename Record>
-    static const FieldOf<Record>* Find(std::span<const FieldOf<Record>> fields,
-                                       const QString& key) {
-        for (const auto& field : fields) {
-            if (key == QLatin1String(field.name)) return &field;
+    static JsonResult Invalid(std::string text) { return {JsonStatus::Invalid, std::move(text)}; }
+
+    // Walks over a value of another kind than expected; true when that was no syntax error,
+    // so that the value's kind is the problem to note.
+    bool SkipUnexpected() {
+        cursor_.SkipValue();
+        return !cursor_.Failed();
+    }
+
+    void ReadRoot(DatabaseHeader& header) {
+        if (cursor_.Peek() != JsonCursor::Kind::Object) {
+            if (SkipUnexpected()) root_.Note("the JSON must be an object");
+        } else {
+            cursor_.OpenObject();
+            bool first = true;
+            bool seen[5] = {};
+            while (const std::optional<JsonCursor::Text> key = cursor_.NextKey(first)) {
+                std::size_t member = 0;
+                while (member < 5 && !Is(*key, kMembers[member])) ++member;
+                if (member == 5) {
+                    root_.Note("unknown member \"" + Utf8(key->start) + "\"");
+                    cursor_.SkipValue();
+                    continue;
+                }
+                if (seen[member]) root_.Note(kMembers[member], "given twice");
+                seen[member] = true;
+                switch (member) {
+                    case 0:
+                        ReadRecord(header, "header", HeaderFieldTable(), header_);
+                        break;
+                    case 1:
+                        ReadArray(satellites_, 0, SatelliteFieldTable());
+                        break;
+                    case 2:
+                        ReadArray(transponders_, 1, TransponderFieldTable());
+                        break;
+                    case 3:
+                        ReadArray(tv_, 2, ChannelFieldTable());
+                        break;
+                    default:
+                        ReadArray(radio_, 3, ChannelFieldTable());
+                        break;
+                }
+            }
         }
-        return nullptr;
+        cursor_.AtEnd();
     }
 
     template <typename Record>
-    void ReadNumber(const QJsonValue& value, const QString& where, const FieldOf<Record>& field,
-                    Record& record) {
+    void ReadArray(std::vector<Record>& records, std::size_t index,
+                   std::span<const FieldOf<Record>> fields) {
+        const char* name = kMembers[index + 1];
+        records.clear();
+        if (cursor_.Peek() != JsonCursor::Kind::Array) {
+            if (SkipUnexpected()) arrayKind_[index].Note(name, "expected an array");
+            return;
+        }
+        cursor_.OpenArray();
+        // The count fields: SatCount holds 255, the others 65535.
+        const std::size_t most = index == 0 ? 255 : 65535;
+        std::size_t count = 0;
+        bool first = true;
+        while (cursor_.NextElement(first)) {
+            if (count == most) {
+                tooMany_[index].Note(
+                    name, "more entries than the count field holds (" + std::to_string(most) + ")");
+                cursor_.SkipValue();
+                continue;
+            }
+            records.emplace_back();
+            const std::string where = std::string(name) + "[" + std::to_string(count) + "]";
+            ReadRecord(records.back(), where, fields, records_[index]);
+            ++count;
+        }
+    }
+
+    template <typename Record>
+    void ReadRecord(Record& record, const std::string& where,
+                    std::span<const FieldOf<Record>> fields, Problem& problem) {
+        if (cursor_.Peek() != JsonCursor::Kind::Object) {
+            if (SkipUnexpected()) problem.Note(where, "expected an object");
+            return;
+        }
+        cursor_.OpenObject();
+        std::vector<bool> seen(fields.size() + 1, false);  // the fields, then the name
+        bool first = true;
+        while (const std::optional<JsonCursor::Text> key = cursor_.NextKey(first)) {
+            const std::string place = where + "." + Utf8(key->start);
+            if constexpr (requires { record.Name; }) {
+                if (Is(*key, "Name")) {
+                    if (seen[fields.size()]) problem.Note(place, "given twice");
+                    seen[fields.size()] = true;
+                    ReadName(record.Name, place, problem);
+                    continue;
+                }
+            }
+            std::size_t index = 0;
+            while (index < fields.size() && !Is(*key, fields[index].name)) ++index;
+            if (index == fields.size()) {
+                problem.Note(where, "unknown field \"" + Utf8(key->start) + "\"");
+                cursor_.SkipValue();
+                continue;
+            }
+            if (seen[index]) problem.Note(place, "given twice");
+            seen[index] = true;
+            ReadNumber(fields[index], record, place, problem);
+        }
+        // A value that fits its field but not the image would be cut without a word when the
+        // database is packed: refused here, with the largest value the image holds. A
+        // transponder number beyond the image's is refused when the block is packed, with the
+        // channel's name.
+        if constexpr (requires { ImageFieldsOf(record); }) {
+            for (const auto& f : ImageFieldsOf(record)) {
+                const uint32_t value = f.field->get(record);
+                if (value <= f.Most() || std::string_view(f.field->name) == "TpNumber") continue;
+                problem.Note(where + "." + f.field->name,
+                             std::to_string(value) + " is out of range 0.." +
+                                 std::to_string(f.Most()) + " (the image holds no more)");
+            }
+        }
+    }
+
+    template <typename Record>
+    void ReadNumber(const FieldOf<Record>& field, Record& record, const std::string& where,
+                    Problem& problem) {
         const std::string range = "0.." + std::to_string(field.most);
-        if (!value.isDouble()) return Fail(where, "expected a whole number " + range);
-        const double number = value.toDouble();
-        if (std::floor(number) != number || number < 0 || number > field.most) {
-            return Fail(where, QString::number(number, 'g', 17).toStdString() +
-                                   " is out of range " + range);
+        if (cursor_.Peek() != JsonCursor::Kind::Number) {
+            if (SkipUnexpected()) problem.Note(where, "expected a whole number " + range);
+            return;
+        }
+        const std::optional<std::string_view> text = cursor_.Number();
+        if (!text) return;
+        double number = 0;
+        const auto [end, code] = std::from_chars(text->data(), text->data() + text->size(), number);
+        if (code != std::errc() || std::floor(number) != number || number < 0 ||
+            number > field.most) {
+            const std::string shown =
+                code == std::errc() ? FormatNumber(number) : std::string(*text);
+            return problem.Note(where, shown + " is out of range " + range);
         }
         field.set(record, static_cast<uint32_t>(number));
     }
 
-    void ReadName(const QJsonValue& value, const QString& where,
-                  std::array<char, kNameFieldSize>& name) {
-        if (!value.isString()) return Fail(where, "expected a string");
-        const QString text = value.toString();
-        if (text.size() > static_cast<qsizetype>(kNameLength)) {
-            return Fail(where, "longer than 12 characters");
+    void ReadName(std::array<char, kNameFieldSize>& name, const std::string& where,
+                  Problem& problem) {
+        if (cursor_.Peek() != JsonCursor::Kind::String) {
+            if (SkipUnexpected()) problem.Note(where, "expected a string");
+            return;
         }
+        const std::optional<JsonCursor::Text> text = cursor_.String(kNameLength);
+        if (!text) return;
+        if (text->length > kNameLength) return problem.Note(where, "longer than 12 characters");
         name.fill('\0');
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const char16_t c = text[i].unicode();
+        for (std::size_t i = 0; i < text->start.size(); ++i) {
+            const char32_t c = text->start[i];
             if (c > 0xFF) {
-                return Fail(
-                    where,
-                    "character U+" +
-                        QString::number(c, 16).toUpper().rightJustified(4, '0').toStdString() +
-                        " is not a byte (U+0000..U+00FF)");
+                char code[16];
+                std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+                return problem.Note(
+                    where, std::string("character ") + code + " is not a byte (U+0000..U+00FF)");
             }
-            name[static_cast<std::size_t>(i)] = static_cast<char>(c);
+            name[i] = static_cast<char>(c);
         }
     }
-};
 
-constexpr const char* kArrays[] = {"satellites", "transponders", "tv", "radio"};
+    static std::string FormatNumber(double number) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.17g", number);
+        return text;
+    }
+
+    static constexpr const char* kMembers[] = {"header", "satellites", "transponders", "tv",
+                                               "radio"};
+
+    JsonCursor cursor_;
+    Problem root_;
+    Problem header_;
+    Problem arrayKind_[4];
+    Problem tooMany_[4];
+    Problem records_[4];
+    std::vector<SatelliteEntry> satellites_;
+    std::vector<TransponderEntry> transponders_;
+    std::vector<ChannelEntry> tv_;
+    std::vector<ChannelEntry> radio_;
+};
 
 }  // namespace
 
@@ -192,89 +346,7 @@ std::string DatabaseToJson(const ChannelDatabase& db) {
 }
 
 JsonResult DatabaseFromJson(std::span<const uint8_t> json, ChannelDatabase& db) {
-    JsonResult result;
-    auto invalid = [&](std::string message) {
-        result.status = JsonStatus::Invalid;
-        result.error = std::move(message);
-        return result;
-    };
-
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(
-        QByteArray(reinterpret_cast<const char*>(json.data()), static_cast<qsizetype>(json.size())),
-        &parseError);
-    if (parseError.error != QJsonParseError::NoError) {
-        return invalid("not valid JSON at offset " + std::to_string(parseError.offset) + ": " +
-                       parseError.errorString().toStdString());
-    }
-    if (!document.isObject()) return invalid("the JSON must be an object");
-    const QJsonObject root = document.object();
-
-    Reader reader;
-    for (auto it = root.begin(); it != root.end(); ++it) {
-        const bool known =
-            it.key() == "header" || std::any_of(std::begin(kArrays), std::end(kArrays),
-                                                [&](const char* name) { return it.key() == name; });
-        if (!known) return invalid("unknown member \"" + it.key().toStdString() + "\"");
-    }
-    if (root.contains("header")) {
-        reader.ReadRecord(root.value("header"), "header", HeaderFieldTable(), db.header);
-    }
-    QJsonArray arrays[4];
-    for (std::size_t i = 0; i < 4 && !reader.failed(); ++i) {
-        const QJsonValue value = root.value(kArrays[i]);
-        if (value.isUndefined()) continue;
-        if (!value.isArray()) reader.Fail(kArrays[i], "expected an array");
-        arrays[i] = value.toArray();
-    }
-    if (reader.failed()) return invalid(reader.error);
-
-    // The counts come from the arrays; they must fit their fields and the tables before any
-    // record is stored.
-    DatabaseHeader& h = db.header;
-    const qsizetype most[4] = {255, 65535, 65535, 65535};
-    for (std::size_t i = 0; i < 4; ++i) {
-        if (arrays[i].size() > most[i]) {
-            return invalid(std::string(kArrays[i]) + ": " + std::to_string(arrays[i].size()) +
-                           " entries, more than the count field holds (" + std::to_string(most[i]) +
-                           ")");
-        }
-    }
-    h.SatCount = static_cast<uint8_t>(arrays[0].size());
-    h.TpCount = static_cast<uint16_t>(arrays[1].size());
-    h.TvCount = static_cast<uint16_t>(arrays[2].size());
-    h.RadioCount = static_cast<uint16_t>(arrays[3].size());
-    if (std::string problem = image::CheckCapacitiesAndCounts(h, "image"); !problem.empty()) {
-        result.status = JsonStatus::Refused;
-        result.error = std::move(problem);
-        return result;
-    }
-
-    auto where = [](const char* array, std::size_t i) {
-        return QString("%1[%2]").arg(QLatin1String(array)).arg(i);
-    };
-    for (std::size_t i = 0; i < h.SatCount && !reader.failed(); ++i) {
-        db.satellites[i] = SatelliteEntry{};
-        reader.ReadRecord(arrays[0][static_cast<qsizetype>(i)], where("satellites", i),
-                          SatelliteFieldTable(), db.satellites[i]);
-    }
-    for (std::size_t i = 0; i < h.TpCount && !reader.failed(); ++i) {
-        db.transponders[i] = TransponderEntry{};
-        reader.ReadRecord(arrays[1][static_cast<qsizetype>(i)], where("transponders", i),
-                          TransponderFieldTable(), db.transponders[i]);
-    }
-    for (std::size_t i = 0; i < h.TvCount && !reader.failed(); ++i) {
-        db.Tv(i) = ChannelEntry{};
-        reader.ReadRecord(arrays[2][static_cast<qsizetype>(i)], where("tv", i), ChannelFieldTable(),
-                          db.Tv(i));
-    }
-    for (std::size_t i = 0; i < h.RadioCount && !reader.failed(); ++i) {
-        db.Radio(i) = ChannelEntry{};
-        reader.ReadRecord(arrays[3][static_cast<qsizetype>(i)], where("radio", i),
-                          ChannelFieldTable(), db.Radio(i));
-    }
-    if (reader.failed()) return invalid(reader.error);
-    return result;
+    return Reader(json).Read(db);
 }
 
 }  // namespace zev::cli

@@ -10,17 +10,20 @@
 #include "cli/DatabaseText.h"
 #include "cli/ImageFiles.h"
 #include "core/FileName.h"
+#include "core/OutputFiles.h"
+#include "editing/DatabaseCheck.h"
 #include "formats/ParameterDataFile.h"
 #include "formats/ParameterImage.h"
 #include "formats/ParameterUpdateImage.h"
+#include "settings/SettingsFile.h"
 
 namespace zev::cli {
 
 namespace {
 
 constexpr CommandUsage kCommands[] = {
-    {"dump", 1, "zev-cli dump FILE [--json]"},
-    {"build", 2, "zev-cli build IN.json OUT"},
+    {"dump", 1, "zev-cli dump FILE [--json]", "--json"},
+    {"build", 2, "zev-cli build IN.json OUT", "--flash --user"},
     {"convert", 2, "zev-cli convert IN OUT"},
     {"update-image", 2, "zev-cli update-image DATAFILE OUT"},
 };
@@ -40,6 +43,15 @@ int FileError(std::ostream& err, const std::string& message) {
 int Refused(std::ostream& err, const std::string& message) {
     err << message << '\n';
     return kExitFailed;
+}
+
+// An output that is one of the command's inputs, under any name, is refused before anything
+// is read.
+bool OutputIsNoInput(const std::vector<std::string>& inputs, const std::string& output,
+                     std::ostream& err) {
+    const auto checked = CheckOutputs(inputs, {output});
+    if (!checked) FileError(err, checked.error().text);
+    return checked.ok();
 }
 
 std::optional<ImageKind> OutputKind(const std::string& path, std::ostream& err) {
@@ -66,7 +78,16 @@ int LoadImage(const std::string& path, Workspace& work, std::ostream& err) {
     return Refused(err, result.error);
 }
 
+// The image is checked as `check` checks it, and written only without errors: a file zev-cli
+// writes is never one that `check` or `send` refuses.
 int PackAndWrite(const std::string& path, ImageKind kind, Workspace& work, std::ostream& err) {
+    if (const CheckResult checked = CheckDatabase(*work.db, kind); checked.HasErrors()) {
+        for (const CheckFinding& finding : checked.findings) {
+            if (finding.Severity() == CheckSeverity::Error) err << FindingLine(finding) << '\n';
+        }
+        err << "zev-cli: nothing written: the image has errors the receiver would misread\n";
+        return kExitFailed;
+    }
     const ImageResult result = PackImage(*work.db, kind, work.buffers.output);
     if (!result.ok) return Refused(err, result.error);
     std::string error;
@@ -90,7 +111,10 @@ int Dump(const CliOptions& options, std::ostream& out, std::ostream& err) {
 
 int Build(const CliOptions& options, std::ostream& err) {
     const std::optional<ImageKind> kind = OutputKind(options.args[1], err);
-    if (!kind) return kExitUsage;
+    // default.dat is read too, for the flash layout.
+    if (!kind || !OutputIsNoInput({options.args[0], kSettingsFileName}, options.args[1], err)) {
+        return kExitUsage;
+    }
     std::string error;
     const std::optional<std::vector<uint8_t>> json =
         ReadWholeFile(options.args[0], kMaxJsonFileSize, error);
@@ -110,7 +134,7 @@ int Build(const CliOptions& options, std::ostream& err) {
 
 int Convert(const CliOptions& options, std::ostream& err) {
     const std::optional<ImageKind> kind = OutputKind(options.args[1], err);
-    if (!kind) return kExitUsage;
+    if (!kind || !OutputIsNoInput({options.args[0]}, options.args[1], err)) return kExitUsage;
     Workspace work;
     if (int status = LoadImage(options.args[0], work, err); status != kExitOk) return status;
     return PackAndWrite(options.args[1], *kind, work, err);
@@ -120,6 +144,7 @@ int Convert(const CliOptions& options, std::ostream& err) {
 // shows them, `err` every malformed line.
 int UpdateImage(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const std::string& dataPath = options.args[0];
+    if (!OutputIsNoInput({dataPath}, options.args[1], err)) return kExitUsage;
     std::string error;
     const std::optional<std::vector<uint8_t>> bytes =
         ReadWholeFile(dataPath, kMaxDataFileSize, error);
@@ -141,9 +166,7 @@ int UpdateImage(const CliOptions& options, std::ostream& out, std::ostream& err)
 
 }  // namespace
 
-bool IsFileCommand(const std::string& command) {
-    return FindCommand(kCommands, command) != nullptr;
-}
+std::span<const CommandUsage> FileCommandTable() { return kCommands; }
 
 int RunFileCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const CommandUsage* command = FindCommand(kCommands, options.command);

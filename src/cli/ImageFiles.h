@@ -22,9 +22,11 @@ std::optional<ImageKind> ImageKindForExtension(const std::string& extension);
 std::optional<std::size_t> ReadImageFile(const std::string& path, std::span<uint8_t> input,
                                          std::string& error);
 
-// The most `build`, `check` and `diff` read of a JSON file: far more than the JSON of the
-// fullest database, little enough to refuse something that is plainly no JSON of ours.
-inline constexpr std::size_t kMaxJsonFileSize = 256 * 1024 * 1024;
+// The most `build`, `check` and `diff` read of a JSON file: 8 times the JSON `dump --json`
+// writes for the fullest database (7.5 MB), little enough to refuse something that is plainly
+// no JSON of ours. Reading takes the file's bytes and at most about 10 MB more, whatever the
+// file holds.
+inline constexpr std::size_t kMaxJsonFileSize = 64 * 1024 * 1024;
 
 // Reads a whole regular file of at most `limit` bytes. nullopt (and `error`) when it cannot be
 // read, is no regular file or is longer.

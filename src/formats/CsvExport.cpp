@@ -47,7 +47,12 @@ class CsvText {
 };
 
 std::string NameText(const std::array<char, kNameFieldSize>& name) {
-    return Latin1ToUtf8(NameBytes(name));
+    return SpreadsheetNameCell(Latin1ToUtf8(NameBytes(name)));
+}
+
+// What a spreadsheet takes for the start of a formula, and the apostrophe that marks text.
+bool StartsFormulaOrQuote(char c) {
+    return c == '=' || c == '+' || c == '-' || c == '@' || c == '\'';
 }
 
 const char* PolarizationText(uint8_t polarization) { return polarization != 0 ? "V" : "H"; }
@@ -143,6 +148,18 @@ CsvPaths CsvExportPaths(std::string_view path) {
         stem.resize(stem.size() - kExtension.size());
     }
     return {std::string(path), stem + "-transponders.csv", stem + "-satellites.csv"};
+}
+
+std::string SpreadsheetNameCell(std::string_view name) {
+    if (name.empty() || !StartsFormulaOrQuote(name.front())) return std::string(name);
+    return "'" + std::string(name);
+}
+
+std::string NameFromSpreadsheetCell(std::string_view cell) {
+    if (cell.size() >= 2 && cell.front() == '\'' && StartsFormulaOrQuote(cell[1])) {
+        cell.remove_prefix(1);
+    }
+    return std::string(cell);
 }
 
 std::string CsvField(std::string_view text) {

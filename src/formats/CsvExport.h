@@ -32,6 +32,13 @@ struct CsvPaths {
 
 CsvPaths CsvExportPaths(std::string_view path);
 
+// A name cell as spreadsheets show it as text: a name that begins with = + - or @ (which a
+// spreadsheet would read as a formula) or with an apostrophe gets an apostrophe in front.
+std::string SpreadsheetNameCell(std::string_view name);
+// The name a cell holds: one leading apostrophe is dropped when = + - @ or another apostrophe
+// follows it, so that SpreadsheetNameCell's cells read back as the names they were made from.
+std::string NameFromSpreadsheetCell(std::string_view cell);
+
 // One field: as it is, or in double quotes with inner quotes doubled when it holds a comma, a
 // quote, a line break or a space at either end.
 std::string CsvField(std::string_view text);

@@ -81,6 +81,9 @@ CZuzeListViewView::CZuzeListViewView(zev::ChannelDatabase& db, bool leftAligned,
       commands_(db, prompts, *host_) {
     ApplyColumns();
     BuildPopupMenu();
+    // The list's tool tip shows over its cells only; screen readers get it as the whole
+    // list's description.
+    setAccessibleDescription(kToolTip);
     drag_->SetAfterDrop([this](const zev::DropResult& drop) {
         commands_.AfterDrop(drop);
         viewport()->repaint();
@@ -124,6 +127,9 @@ void CZuzeListViewView::Fill(bool tvListMode, bool hexMode, bool keepScroll,
     commands_.CancelPendingMove();
     drag_->Cancel();
     channels_->SetModes(tvListMode, hexMode);
+    // Named as the toolbar names the two lists: nothing else on screen says which is shown.
+    setAccessibleName(tvListMode ? QStringLiteral("TV Channel List")
+                                 : QStringLiteral("Radio Channel List"));
     const zev::ChannelListShape shape = zev::ShapeOf(db_.header, tvListMode);
     std::vector<ListRow> rows;
     if (filterText_.isEmpty()) {

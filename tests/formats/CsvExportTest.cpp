@@ -90,7 +90,7 @@ std::unique_ptr<ChannelDatabase> AwkwardDatabase() {
     db->satellites[0].Lnblow = 9750;
     db->satellites[0].Lnbhigh = 10600;
     db->satellites[0].DiseqcPort = 2;
-    SetName(db->satellites[1].Name, "\"Hot\"bird");
+    SetName(db->satellites[1].Name, "'\"Hot\"bird");
     db->satellites[1].DiseqcType = 1;
     db->satellites[1].DiseqcPort = 7;  // only an image brings this
     h.SatCount = 2;
@@ -129,7 +129,7 @@ TEST(CsvExport, TablesReadBackAsTheDatabase) {
                      "Astra, 19\xC2\xB0"
                      "E",
                      "universal", "9750", "10600", "Diseqc1.0", "B"},
-                    {"2", "\"Hot\"bird", "normal", "0", "0", "Diseqc1.2", "7"}}));
+                    {"2", "''\"Hot\"bird", "normal", "0", "0", "Diseqc1.2", "7"}}));
 
     const auto transponders = ReadCsv(tables.transponders);
     ASSERT_TRUE(transponders) << tables.transponders;
@@ -138,7 +138,7 @@ TEST(CsvExport, TablesReadBackAsTheDatabase) {
                                     "Astra, 19\xC2\xB0"
                                     "E",
                                     "11778", "V", "27500", "1070"},
-                                   {"2", "2", "\"Hot\"bird", "10971", "H", "29700", "300"},
+                                   {"2", "2", "''\"Hot\"bird", "10971", "H", "29700", "300"},
                                    {"3", "9", "", "12000", "H", "22000", "5"}}));
 
     const auto channels = ReadCsv(tables.channels);
@@ -157,7 +157,7 @@ TEST(CsvExport, TablesReadBackAsTheDatabase) {
         ASSERT_EQ(r.size(), 17u);
         EXPECT_EQ(r[0], tv ? "TV" : "Radio");
         EXPECT_EQ(r[1], std::to_string(row + 1));
-        EXPECT_EQ(Latin1(r[2]), Name(c.Name));
+        EXPECT_EQ(Latin1(NameFromSpreadsheetCell(r[2])), Name(c.Name));
         EXPECT_EQ(r[3], std::to_string(c.TpNumber));
         const uint16_t pids[] = {c.VPID,   c.APID,      c.PCRPID,   c.TTXPID,
                                  c.AC3PID, c.ServiceID, c.NetworkID};
@@ -184,6 +184,20 @@ TEST(CsvExport, FieldsAreQuotedOnlyWhenTheyNeedIt) {
     EXPECT_EQ(CsvField("two\nlines"), "\"two\nlines\"");
     EXPECT_EQ(CsvField("cr\r"), "\"cr\r\"");
     EXPECT_EQ(CsvField(" padded"), "\" padded\"");  // spreadsheets would trim it otherwise
+}
+
+// A spreadsheet shows every name as text, never as a formula, and the cells read back as the
+// names they were made from.
+TEST(CsvExport, NamesAreNeverFormulasAndReadBackUnchanged) {
+    EXPECT_EQ(SpreadsheetNameCell("=1+2"), "'=1+2");
+    EXPECT_EQ(SpreadsheetNameCell("ZDF"), "ZDF");
+    EXPECT_EQ(NameFromSpreadsheetCell("'abc"), "'abc");  // typed by a person: kept
+    for (const std::string name :
+         {"", "=SUM(A1)", "+49", "-5 dB", "@home", "'", "''", "'=x", "'abc", "a=b", "Tv 1", "="}) {
+        const std::string cell = SpreadsheetNameCell(name);
+        EXPECT_TRUE(cell.empty() || std::string("=+-@").find(cell[0]) == std::string::npos) << name;
+        EXPECT_EQ(NameFromSpreadsheetCell(cell), name);
+    }
 }
 
 TEST(CsvExport, EmptyDatabaseGivesHeadingsOnly) {

@@ -443,6 +443,23 @@ TEST_F(DatabaseReportsTest, ExportWritesTheThreeTablesOfZevCliOrNoneOfThem) {
     EXPECT_TRUE(prompts_.messages[0].text.endsWith("Nothing was exported."));
     EXPECT_EQ(ReadFile(Path("old.csv")), "old channels");
     EXPECT_FALSE(QFile::exists(Path("old-transponders.csv")));
+
+    // Two tables that are one file (a link), and a read-only table: refused, nothing replaced.
+    WriteFile(Path("t.csv"), "old t");
+    ASSERT_TRUE(QFile::link(Path("t.csv"), Path("t-satellites.csv")));
+    WriteFile(Path("ro-transponders.csv"), "read-only");
+    QFile::setPermissions(Path("ro-transponders.csv"), QFile::ReadOwner);
+    for (const char* name : {"t.csv", "ro.csv"}) {
+        prompts_.messages.clear();
+        prompts_.fileNames = {Path(name)};
+        Frame().Execute(cmd::ExportList);
+        ASSERT_EQ(prompts_.messages.size(), 1u) << name;
+        EXPECT_TRUE(prompts_.messages[0].text.endsWith("Nothing was exported.")) << name;
+    }
+    EXPECT_TRUE(prompts_.messages[0].text.contains("is read-only"));
+    EXPECT_EQ(ReadFile(Path("t.csv")), "old t");
+    EXPECT_EQ(ReadFile(Path("ro-transponders.csv")), "read-only");
+    EXPECT_FALSE(QFile::exists(Path("ro.csv")));
 }
 
 }  // namespace

@@ -164,7 +164,8 @@ TEST_F(FrameCommandsTest, ComCommandsReportOnTheTerminal) {
     Frame().Execute(cmd::ComConnect);
     EXPECT_FALSE(Doc().PortConnected());
     EXPECT_TRUE(Enabled(cmd::ComConnect));
-    EXPECT_TRUE(View().toPlainText().endsWith("Can't open connection, maybe COM is open!"));
+    EXPECT_TRUE(View().toPlainText().endsWith(
+        "Can't open connection, maybe COM is open!\n/nonexistent/zev-port does not exist."));
 
     Receiver().OnComDisconnect();
     EXPECT_TRUE(

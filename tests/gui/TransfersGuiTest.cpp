@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTableView>
@@ -13,6 +14,7 @@
 #include <QTimer>
 
 #include "GuiFixture.h"
+#include "app/BoxBackupFile.h"
 #include "app/CLineMonitorWnd.h"
 #include "app/CommandTable.h"
 #include "app/DeviceWatch.h"
@@ -130,6 +132,36 @@ TEST_F(TransfersGuiTest, BackupSettingSavesTheBoxsBlockBesideTheFileBeforeEachSe
               text.indexOf("Wait for starting send data to box"));
 }
 
+// The backup before a send and the Line Monitor's Save As replace only a regular file that may
+// be written, as every file the program writes.
+TEST_F(TransfersGuiTest, BackupAndLineMonitorFilesAreWrittenAsEveryOutputIs) {
+    StartApp();
+    WriteFile(Path("locked.stc"), "locked");
+    QFile::setPermissions(Path("locked.stc"), QFile::ReadOwner | QFile::ReadGroup);
+    ASSERT_TRUE(QDir(Path(".")).mkdir("folder.txt"));
+    const std::vector<uint8_t> block(0x100, 0x5A);
+    QString error;
+    EXPECT_FALSE(WriteBoxBackup(Path("locked.stc"), block, error));
+    EXPECT_TRUE(error.contains("is read-only")) << error.toStdString();
+    EXPECT_TRUE(WriteBoxBackup(Path("fresh.stc"), block, error));
+    EXPECT_EQ(ReadFile(Path("fresh.stc")).size(), 0x100);
+
+    Frame().Execute(cmd::LineMonitor);
+    CLineMonitorWnd* monitor = Frame().LineMonitor();
+    ASSERT_NE(monitor, nullptr);
+    for (const char* name : {"locked.stc", "folder.txt"}) {
+        prompts_.messages.clear();
+        EXPECT_FALSE(monitor->SaveAs(Path(name))) << name;
+        ASSERT_EQ(prompts_.messages.size(), 1u);
+        EXPECT_EQ(prompts_.messages[0].caption, "Warning");
+    }
+    EXPECT_EQ(ReadFile(Path("locked.stc")), "locked");
+    EXPECT_TRUE(QFileInfo(Path("folder.txt")).isDir());
+    // No temporary file is left beside them.
+    EXPECT_TRUE(
+        QDir(Path(".")).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden).isEmpty());
+}
+
 TEST_F(TransfersGuiTest, LineMonitorShowsTheTransferBesideAnUnchangedTerminal) {
     if (!StartSimulated()) GTEST_SKIP() << "zev-boxsim not built";
     LoadFromBox();
@@ -190,9 +222,11 @@ TEST_F(TransfersGuiTest, ComSetupPortListFollowsAdaptersAndKeepsTheTypedPort) {
     Doc().SetPortLister(ports);
     prompts_.messages.clear();
     bool checked = false;
-    QTimer::singleShot(0, [&] {
-        auto* dlg = qobject_cast<CComSettingDlg*>(QApplication::activeModalWidget());
-        ASSERT_NE(dlg, nullptr);
+    prompts_.dialogScripts.push_back([&](QDialog& dialog) {
+        auto* dlg = qobject_cast<CComSettingDlg*>(&dialog);
+        EXPECT_NE(dlg, nullptr);
+        if (dlg == nullptr) return static_cast<int>(QDialog::Rejected);
+        dialog.show();
         QComboBox* box = dlg->PortBox();
         EXPECT_GE(box->findText("/dev/ttyUSB0"), 0);
         box->setEditText("/dev/my-typed-port");
@@ -205,7 +239,8 @@ TEST_F(TransfersGuiTest, ComSetupPortListFollowsAdaptersAndKeepsTheTypedPort) {
         EXPECT_LT(box->findText("/dev/ttyUSB0"), 0);
         EXPECT_EQ(box->currentText(), "/dev/my-typed-port");
         checked = true;
-        dlg->reject();
+        dialog.hide();
+        return static_cast<int>(QDialog::Rejected);
     });
     Frame().Execute(cmd::ComSetup);
     EXPECT_TRUE(checked);
