@@ -97,16 +97,22 @@ CLineMonitorWnd::CLineMonitorWnd(zev::SerialLink& link, UiPrompts& prompts, QWid
     auto* clearButton = new QPushButton(QStringLiteral("Clear"));
     connect(clearButton, &QPushButton::clicked, this, &CLineMonitorWnd::Clear);
     status_ = new QLabel;
+    status_->setWordWrap(true);
 
+    // Two rows of controls, so that the window can be as narrow as a third of the main window:
+    // the search, then the buttons that act on the whole record.
+    auto* search = new QHBoxLayout;
+    search->addWidget(searchField_, 1);
+    search->addWidget(findButton);
     auto* controls = new QHBoxLayout;
     controls->addWidget(pauseButton_);
-    controls->addWidget(searchField_, 1);
-    controls->addWidget(findButton);
+    controls->addStretch();
     controls->addWidget(saveButton);
     controls->addWidget(clearButton);
     auto* body = new QWidget;
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(search);
     layout->addLayout(controls);
     layout->addWidget(table_, 1);
     layout->addWidget(status_);

@@ -40,8 +40,9 @@ void CZevApp::DescribeCommandLine(QCommandLineParser& parser) {
     parser.addOption({kSimulateOption,
                       "Run against a simulated receiver (zev-boxsim) instead of the serial port."});
     parser.addOption({kOpenOption,
-                      "Open FILE as File Open does: a parameter image (.stc) shows its channel "
-                      "list, an update file (.cus, .sgn, .txt) becomes the current file.",
+                      "Open FILE as File Open does: a parameter image (.stc, .def, .all) shows "
+                      "its channel list, an update file (.cus, .sgn, .txt) becomes the current "
+                      "file.",
                       "FILE"});
     parser.addPositionalArgument("file", "A file to show as terminal text.", "[file]");
 }

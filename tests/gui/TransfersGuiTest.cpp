@@ -63,12 +63,20 @@ class TransfersGuiTest : public GuiFixture {
 TEST_F(TransfersGuiTest, VerifyBoxSettingsComparesWithoutReplacingTheChannels) {
     if (!StartSimulated()) GTEST_SKIP() << "zev-boxsim not built";
     LoadFromBox();
+    QTRY_VERIFY_WITH_TIMEOUT(Idle(), 60000);
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea),
+              QStringLiteral("Loaded from the box: %1 TV and %2 radio channels")
+                  .arg(app_->Database().header.TvCount)
+                  .arg(app_->Database().header.RadioCount));
     Frame().Execute(cmd::VerifyBoxSettings);
     EXPECT_FALSE(Frame().View().ListShown());  // the run is shown in the terminal
     QTRY_VERIFY_WITH_TIMEOUT(!prompts_.messages.empty(), 60000);
     EXPECT_EQ(prompts_.messages.back().text,
               "The box holds the same settings as the channel list.");
     EXPECT_EQ(prompts_.messages.back().caption, "Verify Box Settings");
+    QTRY_VERIFY_WITH_TIMEOUT(Idle(), 60000);
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea),
+              "Verified: the box holds the same settings as the channel list");
 
     // An edit that is not in the box yet is named, and stays in the channel list.
     Frame().Execute(cmd::TvChannelList);
@@ -88,6 +96,9 @@ TEST_F(TransfersGuiTest, VerifyBoxSettingsComparesWithoutReplacingTheChannels) {
     // From the channel list in memory to what the box holds.
     EXPECT_TRUE(verdict.contains("Name \"Edited\" -> \"")) << verdict.toStdString();
     EXPECT_TRUE(View().toPlainText().contains("Name \"Edited\" -> \""));
+    QTRY_VERIFY_WITH_TIMEOUT(Idle(), 60000);
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea),
+              "The box's settings differ from the channel list");
     EXPECT_TRUE(Doc().Changes().Changed());
     EXPECT_FALSE(Frame().View().ListShown());
     Frame().Execute(cmd::TvChannelList);
@@ -233,6 +244,71 @@ TEST_F(TransfersGuiTest, ComSetupPortListFollowsAdaptersAndKeepsTheTypedPort) {
     });
     Frame().Execute(cmd::ComSetup);
     EXPECT_TRUE(checked);
+}
+
+// The channel list keeps its own file: a send forgets the current file, and a terminal text
+// saved under another image's name may not take that image over. Keys as a person presses
+// them: F9, F10, Ctrl+S.
+TEST_F(TransfersGuiTest, SaveWritesTheListsOwnFileAfterASendAndATerminalSave) {
+    if (!StartSimulated()) GTEST_SKIP() << "zev-boxsim not built";
+    Frame().show();
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    QTest::keyClick(&Frame(), Qt::Key_F9);
+    QTRY_VERIFY_WITH_TIMEOUT(Frame().View().ListShown(), 60000);
+    EXPECT_EQ(Frame().windowTitle(), "ZEV - Management V5.0");  // the box's channels: no file
+    prompts_.fileNames << Path("mylist.stc");
+    QTest::keyClick(&Frame(), Qt::Key_S, Qt::ControlModifier);
+    const QByteArray image = ReadFile(Path("mylist.stc"));
+    ASSERT_FALSE(image.isEmpty());
+    ASSERT_TRUE(QFile::copy(Path("mylist.stc"), Path("victim.stc")));
+
+    prompts_.fileNames << Path("mylist.stc");
+    Frame().Execute(cmd::FileOpen);
+    EXPECT_EQ(Frame().windowTitle(), "mylist.stc - Management V5.0");
+    prompts_.answers = {zev::MsgAnswer::No};  // the default channels stay
+    QTest::keyClick(&Frame(), Qt::Key_F10);
+    QTRY_VERIFY_WITH_TIMEOUT(Idle(), 60000);
+    ASSERT_TRUE(View().toPlainText().contains("Send Param Data Success!"));
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea), "Sent to the box");
+    ASSERT_FALSE(Frame().View().ListShown());
+    EXPECT_EQ(Receiver().DataFile().CurrentFile(), "*.*");  // the send let go of it
+
+    // Ctrl+S with the terminal shown asks for a text file; an existing image is refused.
+    prompts_.messages.clear();
+    prompts_.fileNames << Path("victim.stc") << Path("log.txt");
+    QTest::keyClick(&Frame(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(prompts_.messages.size(), 1u);
+    EXPECT_EQ(prompts_.messages[0].text,
+              Path("victim.stc") +
+                  " is a parameter image. The terminal text is not saved over "
+                  "it; please choose another name.");
+    EXPECT_TRUE(ReadFile(Path("log.txt")).contains("Send Param Data Success!"));
+
+    Frame().Execute(cmd::TvChannelList);
+    prompts_.dialogScripts.push_back([](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>("1019")->setText("Edited");
+        dialog.accept();
+        return dialog.result();
+    });
+    Frame().ListView()->EditRow(0);
+    EXPECT_EQ(Frame().windowTitle(), "mylist.stc* - Management V5.0");
+    const int dialogs = prompts_.fileDialogTitles.size();
+    QTest::keyClick(&Frame(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(prompts_.fileDialogTitles.size(), dialogs);  // no name asked: the list has one
+    EXPECT_EQ(Frame().windowTitle(), "mylist.stc - Management V5.0");
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea), "Saved mylist.stc");
+
+    // Both files on disk: the edit went into the list's file, the other image is untouched.
+    EXPECT_EQ(ReadFile(Path("victim.stc")), image);
+    const QByteArray saved = ReadFile(Path("mylist.stc"));
+    ASSERT_EQ(saved.size(), image.size());
+    auto db = std::make_unique<zev::ChannelDatabase>();
+    ASSERT_TRUE(zev::UnpackImage(*db, std::span(reinterpret_cast<const uint8_t*>(saved.data()),
+                                                static_cast<std::size_t>(saved.size())))
+                    .ok);
+    EXPECT_STREQ(db->channels[0].Name.data(), "Edited");
+    EXPECT_EQ(saved, ImageOf(app_->Database()));
 }
 
 TEST_F(TransfersGuiTest, StatusBarSaysWhenTheDeviceWentAwayAndWhenItIsBack) {
