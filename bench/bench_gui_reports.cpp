@@ -74,7 +74,12 @@ void BM_CompareWindow(benchmark::State& state) {
     const auto edited = EditedCopy(*db);
     std::size_t differences = 0;
     for (auto _ : state) {
-        CCompareDlg dialog(zev::DiffDatabases(*db, *edited), "edited.stc");
+        CCompareDlg dialog(
+            [&](bool fileToList) {
+                return fileToList ? zev::DiffDatabases(*edited, *db)
+                                  : zev::DiffDatabases(*db, *edited);
+            },
+            "edited.stc");
         dialog.show();
         QApplication::processEvents();
         differences = dialog.Model().Diff().records.size();

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "FuzzFinding.h"
-#include "cli/DatabaseJson.h"
 #include "database/StartupHeader.h"
+#include "exchange/DatabaseJson.h"
 #include "formats/ParameterImage.h"
 
 namespace zev::fuzz {
@@ -40,25 +40,25 @@ inline Finding CheckDatabaseJson(std::span<const uint8_t> bytes) {
     static std::vector<uint8_t> packed(kOutputImageSize);
 
     detail::StartBuild(*db);
-    const cli::JsonResult read = cli::DatabaseFromJson(bytes, *db);
-    if (read.status != cli::JsonStatus::Ok) {
+    const JsonResult read = DatabaseFromJson(bytes, *db);
+    if (read.status != JsonStatus::Ok) {
         return read.error.empty() ? "refused JSON without a reason" : "";
     }
     const ImageResult pack = PackImage(*db, ImageKind::User, packed);
     if (!pack.ok) return pack.error.empty() ? "a refused block without a reason" : "";
 
-    const std::string json = cli::DatabaseToJson(*db);
+    const std::string json = DatabaseToJson(*db);
     detail::StartBuild(*back);
-    if (const cli::JsonResult again = cli::DatabaseFromJson(detail::BytesOf(json), *back);
-        again.status != cli::JsonStatus::Ok) {
+    if (const JsonResult again = DatabaseFromJson(detail::BytesOf(json), *back);
+        again.status != JsonStatus::Ok) {
         return "the JSON written does not read back: " + again.error;
     }
-    if (cli::DatabaseToJson(*back) != json) return "the JSON written reads back otherwise";
+    if (DatabaseToJson(*back) != json) return "the JSON written reads back otherwise";
 
     const ImageResult unpacked =
         UnpackImage(*back, std::span<const uint8_t>(packed).first(pack.size));
     if (!unpacked.ok) return "the block built does not read back: " + unpacked.error;
-    if (cli::DatabaseToJson(*back) != json) return "the block built loses what the JSON said";
+    if (DatabaseToJson(*back) != json) return "the block built loses what the JSON said";
     return {};
 }
 

@@ -26,20 +26,63 @@ database() {
   printf '{"header": {%s, "Magic": 17767, %s}, %s}' "$tiny" "$1" "$records"
 }
 database '"UserBlockSize": 240' > "$out/database_json/build_input.json"
-"$cli" build "$out/database_json/build_input.json" "$out/unpack_image/tiny_full.stc"
 printf '{"header": {"SatCapacity": 0, "TpCapacity": 0, "ChannelCapacity": 0, "UserBlockSize": 76}}' \
     > "$work/empty.json"
-"$cli" build "$work/empty.json" "$out/unpack_image/tiny_empty.stc"
-head -c 150 "$out/unpack_image/tiny_full.stc" > "$out/unpack_image/tiny_cut.stc"
-head -c 72 "$out/unpack_image/tiny_full.stc" > "$out/unpack_image/header_only.stc"
+# zev-cli writes no image that the receiver cannot take, and these are such on purpose: tiny
+# blocks of no whole flash blocks, a channel on transponder 2047 that does not exist. So each is
+# built as a sound image of whole blocks with the channel on transponder 2 ("carrier"), then
+# laid out again below at its own size with the transponder number the seed needs.
+carrier() {
+  printf '{"header": {%s, "Magic": 17767, %s}, %s}' "$tiny" "$1" \
+    "$(printf '%s' "$records" | sed 's/"TpNumber": 2047/"TpNumber": 2/')"
+}
+carrier '"UserBlockSize": 8192' > "$work/tiny_full.json"
+"$cli" build "$work/tiny_full.json" "$work/tiny_full.stc"
+printf '{"header": {"SatCapacity": 0, "TpCapacity": 0, "ChannelCapacity": 0, "UserBlockSize": 8192}}' \
+    > "$work/tiny_empty.json"
+"$cli" build "$work/tiny_empty.json" "$work/tiny_empty.stc"
 # Blocks of a whole transfer block and more, for the settings runs: one of 8200 bytes (two
 # blocks to load), one of 8192 bytes with a default-channel block of 8192 bytes before it.
-database '"UserBlockSize": 8200' > "$work/two_blocks.json"
+carrier '"UserBlockSize": 16384' > "$work/two_blocks.json"
 "$cli" build "$work/two_blocks.json" "$work/two_blocks.stc"
-database '"UserBlockSize": 8192, "UserBlockAddress": 917504, "DefaultBlockSize": 8192,
-          "DefaultBlockAddress": 851968, "DefaultSatCapacity": 2, "DefaultTpCapacity": 2,
-          "DefaultChannelCapacity": 4' > "$work/one_block.json"
+carrier '"UserBlockSize": 8192, "UserBlockAddress": 917504, "DefaultBlockSize": 8192,
+         "DefaultBlockAddress": 851968, "DefaultSatCapacity": 2, "DefaultTpCapacity": 2,
+         "DefaultChannelCapacity": 4' > "$work/one_block.json"
 "$cli" build "$work/one_block.json" "$work/one_block.stc"
+python3 - "$work" "$out/unpack_image" <<'PY'
+import struct, sys
+
+work, images = sys.argv[1:3]
+
+def relayout(name, size, tp_number=2047):
+    """The carrier block laid out as a block of `size` bytes, as PackImage lays it out:
+    header, satellites, transponders and TV records from the start, radio records from the
+    end, 0xFF between; TV channel 2 (when there is one) moved to `tp_number`."""
+    block = bytearray(open(f'{work}/{name}.stc', 'rb').read())
+    old = len(block)
+    sat_capacity = block[19]
+    tp_capacity, = struct.unpack_from('<H', block, 14)
+    tv, radio = struct.unpack_from('<HH', block, 30)
+    area = 72 + 18 * sat_capacity + 8 * tp_capacity
+    if tv >= 2:
+        word, = struct.unpack_from('<H', block, area + 28 + 20)
+        struct.pack_into('<H', block, area + 28 + 20, (word & 0x1F) | (tp_number << 5))
+    new = bytearray(b'\xff' * size)
+    new[:area + 28 * tv] = block[:area + 28 * tv]
+    for i in range(radio):
+        new[size - 32 - 28 * i:size - 4 - 28 * i] = block[old - 32 - 28 * i:old - 4 - 28 * i]
+    struct.pack_into('<HH', new, 46, size >> 16, size & 0xFFFF)
+    open(f'{work}/{name}.stc', 'wb').write(bytes(new))
+
+relayout('tiny_full', 240)
+relayout('tiny_empty', 76)
+relayout('two_blocks', 8200)
+relayout('one_block', 8192)
+for name in ('tiny_full', 'tiny_empty'):
+    open(f'{images}/{name}.stc', 'wb').write(open(f'{work}/{name}.stc', 'rb').read())
+PY
+head -c 150 "$out/unpack_image/tiny_full.stc" > "$out/unpack_image/tiny_cut.stc"
+head -c 72 "$out/unpack_image/tiny_full.stc" > "$out/unpack_image/header_only.stc"
 
 # ---- JSON as zev-cli writes and reads it --------------------------------------------------
 "$cli" dump "$out/unpack_image/tiny_full.stc" --json > "$out/database_json/dumped.json"
@@ -49,6 +92,35 @@ printf '{"header": {"UserBlockSize": 240, "SatCapacity": 1}, "satellites": [{"Ln
 # Found by the fuzzer: values that fit their fields but not the image, once cut silently.
 printf '{"tv": [{"Name": "FLAG", "TpFlagA": 9}], "radio": [{"AC3PID": 8192}]}' \
     > "$out/database_json/narrower_than_image.json"
+
+# ---- the CSV files of export as import reads them: channels, transponders and satellites,
+# each but the last ended by a 0x1E byte ------------------------------------------------------
+mkdir -p "$out/csv_import" "$out/transponder_xml"
+"$cli" export "$out/unpack_image/tiny_full.stc" "$work/tiny.csv"
+joined() {
+  sed "$1" "$work/tiny.csv"; printf '\036'
+  sed "$1" "$work/tiny-transponders.csv"; printf '\036'
+  sed "$1" "$work/tiny-satellites.csv"
+}
+joined '' > "$out/csv_import/exported.csv"
+# As a spreadsheet saves it again: semicolons, no byte-order mark, LF line ends.
+joined 's/^\xEF\xBB\xBF//; s/,/;/g; s/\r$//' > "$out/csv_import/spreadsheet.csv"
+# Refused: a PID beyond the image's 13 bits, a quote never closed.
+joined 's/,8190,/,8192,/' > "$out/csv_import/too_wide.csv"
+joined 's/,CH1,/,"CH1,/' > "$out/csv_import/open_quote.csv"
+
+# ---- transponder XML ----------------------------------------------------------------------
+"$cli" transponders-export "$out/unpack_image/tiny_full.stc" "$out/transponder_xml/exported.xml" \
+    --position SAT1=19.2E --position "TWELVE CHARS=13.0E"
+printf '%s\n' '<?xml version="1.0"?>' '<satellites><other/>' \
+    '<sat name="19.2E Astra" flags="0" position="192">' \
+    '<transponder frequency="11778400" symbol_rate="27499600" polarization="1" fec_inner="3"/>' \
+    '<transponder frequency="10744000" symbol_rate="22000000" polarization="2"/>' \
+    '<transponder frequency="19700000" symbol_rate="27500000" polarization="0"/>' \
+    '</sat><sat name="13.0E Hotbird" position="130"><transponder frequency="11034000"' \
+    ' symbol_rate="27500000" polarization="1"/></sat></satellites>' \
+    > "$out/transponder_xml/circular_and_beyond.xml"
+printf '<satellites><sat name="A" position="x"/></satellites>' > "$out/transponder_xml/bad_position.xml"
 
 python3 - "$out" "$out/unpack_image/tiny_full.stc" "$work/two_blocks.stc" "$work/one_block.stc" <<'PY'
 import os, struct, sys

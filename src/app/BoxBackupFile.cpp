@@ -1,10 +1,11 @@
 #include "app/BoxBackupFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "app/DataFileState.h"
+#include "core/FileReplacement.h"
 
 QString BoxBackupPath(const std::string& currentFile, const QDateTime& when) {
     const QString stamp = when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -16,12 +17,8 @@ QString BoxBackupPath(const std::string& currentFile, const QDateTime& when) {
 }
 
 bool WriteBoxBackup(const QString& path, std::span<const uint8_t> block, QString& error) {
-    QSaveFile file(path);
-    const auto size = static_cast<qint64>(block.size());
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(block.data()), size) != size || !file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    zev::FileError problem;
+    if (zev::ReplaceFile(QFile::encodeName(path).toStdString(), block, problem)) return true;
+    error = QFile::decodeName(problem.text.c_str());
+    return false;
 }

@@ -1,6 +1,7 @@
 // Where and how Send Setting to Box saves the box's user block before it sends: beside the
-// current file as NAME-box-YYYYMMDD-HHMMSS.stc (in the working directory as
-// ZEV-box-YYYYMMDD-HHMMSS.stc when no file is current), written whole or not at all.
+// file it is given (the channel list's image) as NAME-box-YYYYMMDD-HHMMSS.stc (in the working
+// directory as ZEV-box-YYYYMMDD-HHMMSS.stc for "*.*", no file), written by the rule of every
+// output: whole or not at all, only as a regular file that may be written.
 #pragma once
 
 #include <QDateTime>

@@ -89,6 +89,8 @@ CCheckReportDlg::CCheckReportDlg(QWidget* parent)
         QStringLiteral("Select every later copy of a channel in the list, so that Delete "
                        "Channel removes them and keeps the first of each"));
     connect(selectDuplicates_, &QPushButton::clicked, this, &CCheckReportDlg::ChooseDuplicates);
+    checkAgain_ = buttons->addButton(QStringLiteral("Check &Again"), QDialogButtonBox::ActionRole);
+    connect(checkAgain_, &QPushButton::clicked, this, &CCheckReportDlg::CheckAgainChosen);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -99,7 +101,9 @@ CCheckReportDlg::CCheckReportDlg(QWidget* parent)
 }
 
 void CCheckReportDlg::ShowResult(zev::CheckResult result, const QString& checkedAs) {
-    summary_->setText(SummaryText(result, checkedAs));
+    summaryText_ = SummaryText(result, checkedAs);
+    outOfDate_ = true;  // so that SetOutOfDate writes the texts
+    SetOutOfDate(false);
     model_->SetResult(std::move(result));
     const zev::CheckResult& shown = model_->Result();
     if (!shown.findings.empty()) findings_->setCurrentIndex(model_->index(0, 0));
@@ -108,6 +112,18 @@ void CCheckReportDlg::ShowResult(zev::CheckResult result, const QString& checked
 }
 
 const zev::CheckResult& CCheckReportDlg::Result() const { return model_->Result(); }
+
+void CCheckReportDlg::SetOutOfDate(bool outOfDate) {
+    if (outOfDate == outOfDate_) return;
+    outOfDate_ = outOfDate;
+    setWindowTitle(outOfDate ? QStringLiteral("Check Database (out of date)")
+                             : QStringLiteral("Check Database"));
+    summary_->setText(outOfDate ? QStringLiteral("<b>Out of date:</b> the channel list has changed "
+                                                 "since this check; Check Again shows how it "
+                                                 "is now.<br>") +
+                                      summaryText_
+                                : summaryText_);
+}
 
 void CCheckReportDlg::ChooseFinding(int row) {
     if (row < 0 || row >= model_->rowCount()) return;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "app/CheckQuestion.h"
 #include "app/DataFileState.h"
@@ -23,6 +24,10 @@ namespace {
 
 const char* const kOpenTitle = "Open File";
 const char* const kSaveTitle = "Save File";
+// Every file Open takes comes first, so that the dialog shows images and update files alike
+// whichever view was shown last; the filters of each view follow.
+const char* const kOpenFilterSupported =
+    "All supported files (*.stc *.def *.all *.cus *.sgn *.txt);;";
 const char* const kOpenFilterTerminal =
     "cus files (*.cus);;sgn files (*.sgn);;stc files (*.stc);;All Files (*.*)";
 const char* const kOpenFilterList =
@@ -30,10 +35,20 @@ const char* const kOpenFilterList =
 const char* const kSaveFilterText = "txt files (*.txt);;All Files (*.*)";
 const char* const kSaveFilterImage =
     "stc files (*.stc);;def files (*.def);;all files (*.all);;All Files (*.*)";
+
 std::string Local8Bit(const QString& path) { return path.toLocal8Bit().toStdString(); }
+QString FromLocal8Bit(const std::string& path) { return QString::fromLocal8Bit(path.c_str()); }
+QString NameOf(const std::string& path) { return QFileInfo(FromLocal8Bit(path)).fileName(); }
 
 bool IsImageExtension(const std::string& extension) {
-    return extension == "stc" || extension == "def" || extension == "all";
+    return ImageKindOfExtension(extension).has_value();
+}
+
+QString Channels(unsigned count, const char* kind) {
+    return QStringLiteral("%1 %2 channel%3")
+        .arg(count)
+        .arg(QLatin1String(kind))
+        .arg(count == 1 ? "" : "s");
 }
 
 }  // namespace
@@ -41,43 +56,70 @@ bool IsImageExtension(const std::string& extension) {
 CDataFileCommands::CDataFileCommands(const ViewState& view, DataFileState& files,
                                      zev::ChannelDatabase& db, zev::ImageBuffers& images,
                                      DatabaseChanges& changes, UiPrompts& prompts,
-                                     const TerminalSink& terminal)
+                                     const TerminalSink& terminal, Reports reports)
     : view_(view),
       files_(files),
       db_(db),
       images_(images),
       changes_(changes),
       prompts_(prompts),
-      terminal_(terminal) {}
+      terminal_(terminal),
+      reports_(std::move(reports)) {}
 
 void CDataFileCommands::Warn(const QString& text) {
     prompts_.Inform(text, QStringLiteral("Warning"), zev::MsgIcon::Exclamation);
 }
 
+void CDataFileCommands::Status(const QString& text) const {
+    if (reports_.status) reports_.status(text);
+}
+
+void CDataFileCommands::Used(const QString& path) const {
+    if (reports_.fileUsed) reports_.fileUsed(path);
+}
+
+QString CDataFileCommands::StartingPoint() const {
+    if (files_.HasListFile()) return FromLocal8Bit(files_.ListFile());
+    if (files_.HasCurrentFile()) return FromLocal8Bit(files_.CurrentFile());
+    return {};
+}
+
+// ---- Open ----------------------------------------------------------------------------------
+
 bool CDataFileCommands::Open() {
     const bool list = view_.ListShown();
+    // Starts in the folder of the file last worked on; an open dialog suggests no name.
+    const QString start = StartingPoint();
     const std::optional<QString> path =
-        prompts_.OpenFileName(kOpenTitle, list ? kOpenFilterList : kOpenFilterTerminal,
-                              list ? QStringLiteral("stc") : QStringLiteral("cus"));
+        prompts_.OpenFileNameAt(kOpenTitle,
+                                QLatin1String(kOpenFilterSupported) +
+                                    QLatin1String(list ? kOpenFilterList : kOpenFilterTerminal),
+                                list ? QStringLiteral("stc") : QStringLiteral("cus"),
+                                start.isEmpty() ? QString() : QFileInfo(start).absolutePath());
     return path && OpenPath(*path);
 }
 
 bool CDataFileCommands::OpenPath(const QString& path) {
     const std::string extension = zev::FileExtension(Local8Bit(path));
+    const std::optional<zev::ImageKind> kind = ImageKindOfExtension(extension);
     // Opening an image replaces the channels: changed ones are saved first if wanted.
-    if (extension == "stc" && !SaveChangedChannelList()) return false;
+    if (kind && !SaveChangedChannelList()) return false;
     files_.SetCurrentFile(Local8Bit(path));
 
-    if (extension == "stc") return OpenImage(path);
+    if (kind) return OpenImage(path, *kind);
     if (extension == "cus" || extension == "txt" || extension == "sgn") {
-        return false;  // now the input of the update commands
+        // Now the input of the update commands.
+        Status(QStringLiteral("%1 is the file of the update commands")
+                   .arg(QFileInfo(path).fileName()));
+        Used(path);
+        return false;
     }
     Warn(QStringLiteral("\n Wrong File: %1").arg(path));
     files_.SetCurrentFile(DataFileState::kNoFile);
     return false;
 }
 
-bool CDataFileCommands::OpenImage(const QString& path) {
+bool CDataFileCommands::OpenImage(const QString& path, zev::ImageKind kind) {
     zev::FileError error;
     std::FILE* file = zev::OpenRegularFile(Local8Bit(path), true, error);
     if (file == nullptr) {
@@ -87,11 +129,15 @@ bool CDataFileCommands::OpenImage(const QString& path) {
     }
     files_.HoldFile(file);
 
-    std::vector<uint8_t>& input = images_.input;
+    // A user or default-channel block goes into the input buffer; both blocks of an .all file
+    // need more room.
+    std::vector<uint8_t> both;
+    if (kind == zev::ImageKind::All) both.resize(zev::kOutputImageSize);
+    std::vector<uint8_t>& buffer = kind == zev::ImageKind::All ? both : images_.input;
     std::rewind(file);
-    const std::size_t read = std::fread(input.data(), 1, input.size(), file);
+    const std::size_t read = std::fread(buffer.data(), 1, buffer.size(), file);
     const zev::ImageResult result =
-        zev::UnpackImage(db_, std::span<const uint8_t>(input.data(), read));
+        zev::UnpackImageOfKind(db_, std::span<const uint8_t>(buffer.data(), read), kind);
     if (!result.ok) {
         // The database keeps what it held. The file is let go so that a later Save cannot
         // overwrite the file that could not be read with unrelated channels.
@@ -99,23 +145,25 @@ bool CDataFileCommands::OpenImage(const QString& path) {
         Warn(QString::fromStdString(result.error));
         return false;
     }
+    const QString name = QFileInfo(path).fileName();
     // The opened image can be undone; it is what the file holds, so nothing is unsaved.
-    changes_.DatabaseReplaced((QStringLiteral("Open ") + QFileInfo(path).fileName()).toStdString());
+    changes_.DatabaseReplaced((QStringLiteral("Open ") + name).toStdString());
+    files_.SetListFile(Local8Bit(path));
+    Status(QStringLiteral("Opened %1: %2 and %3")
+               .arg(name, Channels(db_.header.TvCount, "TV"),
+                    Channels(db_.header.RadioCount, "radio")));
+    Used(path);
     return true;
 }
 
+// ---- Save ----------------------------------------------------------------------------------
+
 bool CDataFileCommands::Save() {
-    if (view_.ListShown()) return SaveImage(!files_.HasCurrentFile());
-    return SaveText(!files_.HasCurrentFile());
+    if (view_.ListShown()) return SaveList(false);
+    return SaveTerminalText();
 }
 
-void CDataFileCommands::SaveAs() {
-    if (view_.ListShown()) {
-        SaveImage(true);
-    } else {
-        SaveText(true);
-    }
-}
+bool CDataFileCommands::SaveAs() { return view_.ListShown() ? SaveList(true) : SaveText(true); }
 
 bool CDataFileCommands::SaveChangedChannelList() {
     if (!changes_.Changed()) return true;
@@ -124,9 +172,7 @@ bool CDataFileCommands::SaveChangedChannelList() {
         zev::MsgIcon::Exclamation, zev::MsgButtons::YesNoCancel, zev::MsgAnswer::Yes);
     if (answer == zev::MsgAnswer::Cancel) return false;
     if (answer == zev::MsgAnswer::No) return true;
-    const std::string extension = zev::FileExtension(files_.CurrentFile());
-    const bool named = files_.HasCurrentFile() && IsImageExtension(extension);
-    return SaveImage(!named);
+    return SaveList(false);
 }
 
 bool CDataFileCommands::SaveTerminalText() {
@@ -135,14 +181,37 @@ bool CDataFileCommands::SaveTerminalText() {
     return SaveText(!textFile);
 }
 
+std::optional<QString> CDataFileCommands::AskTextFileName() {
+    const bool textFile =
+        files_.HasCurrentFile() && zev::FileExtension(files_.CurrentFile()) == "txt";
+    const QString suggestion = textFile ? FromLocal8Bit(files_.CurrentFile()) : QString();
+    for (;;) {
+        const std::optional<QString> path =
+            prompts_.SaveFileNameAt(kSaveTitle, kSaveFilterText, QStringLiteral("txt"), suggestion);
+        if (!path) return std::nullopt;
+        // The text would replace an image of channels: the person is asked for another name.
+        if (!IsImageExtension(zev::FileExtension(Local8Bit(*path))) || !QFileInfo::exists(*path)) {
+            return path;
+        }
+        Warn(QStringLiteral("%1 is a parameter image. The terminal text is not saved over it; "
+                            "please choose another name.")
+                 .arg(*path));
+    }
+}
+
 bool CDataFileCommands::SaveText(bool askForName) {
     if (askForName) {
-        const std::optional<QString> path =
-            prompts_.SaveFileName(kSaveTitle, kSaveFilterText, QStringLiteral("txt"));
+        const std::optional<QString> path = AskTextFileName();
         if (!path) return false;
         files_.SetCurrentFile(Local8Bit(*path));
     }
-    if (zev::FileExtension(files_.CurrentFile()) != "txt") return true;
+    const QString name = NameOf(files_.CurrentFile());
+    if (zev::FileExtension(files_.CurrentFile()) != "txt") {
+        Status(QStringLiteral("Nothing was saved: the terminal text is saved only as a .txt "
+                              "file, not as %1")
+                   .arg(name));
+        return false;
+    }
     const QByteArray log = terminal_.LogText();
     zev::FileError error;
     if (!zev::ReplaceFile(files_.CurrentFile(),
@@ -153,13 +222,16 @@ bool CDataFileCommands::SaveText(bool askForName) {
              QStringLiteral(" The terminal text was not saved."));
         return false;
     }
+    Status(QStringLiteral("Saved the terminal text as %1").arg(name));
+    if (askForName) Used(FromLocal8Bit(files_.CurrentFile()));
     return true;
 }
 
-bool CDataFileCommands::SaveImage(bool askForName) {
-    if (!askForName) return SaveIntoImageFile();
-    const std::optional<QString> path =
-        prompts_.SaveFileName(kSaveTitle, kSaveFilterImage, QStringLiteral("stc"));
+bool CDataFileCommands::SaveList(bool askForName) {
+    if (!askForName && files_.HasListFile()) return SaveIntoListFile();
+    const std::optional<QString> path = prompts_.SaveFileNameAt(
+        kSaveTitle, kSaveFilterImage, QStringLiteral("stc"),
+        files_.HasListFile() ? FromLocal8Bit(files_.ListFile()) : QString());
     if (!path) return false;
     return SaveImageAs(Local8Bit(*path));
 }
@@ -188,11 +260,13 @@ bool CDataFileCommands::SaveImageAs(const std::string& path) {
     zev::FileError error;
     if (!IsImageExtension(extension)) {
         // Nothing is written under a name of no image kind; the name is still created (empty)
-        // and held, but an existing file keeps what it holds.
+        // and held, but an existing file keeps what it holds. The list keeps its own file.
         if (const auto created = CreateOrKeepFile(path); !created) {
             return WarnNotSaved(created.error());
         }
         HoldNewImageFile(path);
+        Status(QStringLiteral("Nothing was saved: %1 is no parameter image (.stc, .def or .all)")
+                   .arg(NameOf(path)));
         return false;
     }
     // Asked and packed first: No or a refused image leaves every file as it was.
@@ -202,8 +276,11 @@ bool CDataFileCommands::SaveImageAs(const std::string& path) {
     // Written beside the file and renamed over it only when complete, so a failure part-way
     // never damages a file that was there.
     if (!zev::ReplaceFile(path, *image, error)) return WarnNotSaved(error);
+    files_.SetListFile(path);
     if (!HoldNewImageFile(path)) return false;
     changes_.Clear();
+    Status(QStringLiteral("Saved %1").arg(NameOf(path)));
+    Used(FromLocal8Bit(path));
     return true;
 }
 
@@ -243,18 +320,16 @@ bool CDataFileCommands::WarnNotSaved(const zev::FileError& error) {
     return false;
 }
 
-bool CDataFileCommands::SaveIntoImageFile() {
-    const std::string extension = zev::FileExtension(files_.CurrentFile());
-    if (!IsImageExtension(extension)) return false;
+bool CDataFileCommands::SaveIntoListFile() {
+    const std::string path = files_.ListFile();
+    const std::string extension = zev::FileExtension(path);
     // Asked and packed before the file is touched: No or a refused image leaves it as it was.
     if (!CheckBeforeSaving(extension)) return false;
     const std::optional<std::span<const uint8_t>> image = PackForExtension(extension);
     if (!image) return false;
-    if (!EnsureImageFileHeld()) return false;
 
     // The image over the file's start, a longer file's tail kept; the old file stays whole
     // until the new one is complete.
-    const std::string& path = files_.CurrentFile();
     if (const auto written = RewriteImageFile(path, *image); !written) {
         return WarnNotSaved(written.error());
     }
@@ -262,19 +337,7 @@ bool CDataFileCommands::SaveIntoImageFile() {
     zev::FileError error;
     files_.HoldFile(zev::OpenRegularFile(path, true, error));
     changes_.Clear();
-    return true;
-}
-
-bool CDataFileCommands::EnsureImageFileHeld() {
-    if (files_.HeldFile() != nullptr) return true;
-    zev::FileError error;
-    std::FILE* file = zev::OpenRegularFile(files_.CurrentFile(), true, error);
-    if (file == nullptr) {
-        files_.CloseHeldFile();
-        WarnNotOpened(error);
-        return false;
-    }
-    files_.HoldFile(file);
+    Status(QStringLiteral("Saved %1").arg(NameOf(path)));
     return true;
 }
 

@@ -1,6 +1,9 @@
 #include "app/CDatabaseCommands.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QScreen>
+#include <QStatusBar>
 #include <QWidget>
 #include <algorithm>
 #include <memory>
@@ -11,12 +14,14 @@
 #include "app/CheckReportModel.h"
 #include "app/CsvFiles.h"
 #include "app/DataFileState.h"
+#include "app/DatabaseChanges.h"
 #include "app/ViewState.h"
 #include "core/FileName.h"
 #include "core/RegularFile.h"
 #include "database/ChannelDatabase.h"
 #include "editing/DatabaseCheck.h"
 #include "editing/DatabaseDiff.h"
+#include "ui/ScreenFit.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -43,8 +48,18 @@ std::string Local8Bit(const QString& path) { return path.toLocal8Bit().toStdStri
 
 CDatabaseCommands::CDatabaseCommands(QWidget& window, const ViewState& view,
                                      const DataFileState& files, const zev::ChannelDatabase& db,
-                                     UiPrompts& prompts)
-    : QObject(&window), window_(window), view_(view), files_(files), db_(db), prompts_(prompts) {}
+                                     const DatabaseChanges& changes, UiPrompts& prompts)
+    : QObject(&window),
+      window_(window),
+      view_(view),
+      files_(files),
+      db_(db),
+      changes_(changes),
+      prompts_(prompts) {
+    connect(&changes_, &DatabaseChanges::HistoryChanged, this, [this] {
+        if (report_ != nullptr) report_->SetOutOfDate(changes_.History().State() != checkedState_);
+    });
+}
 
 CDatabaseCommands::~CDatabaseCommands() = default;
 
@@ -55,8 +70,13 @@ void CDatabaseCommands::Warn(const QString& text) {
 }
 
 zev::ImageKind CDatabaseCommands::CheckedKind() const {
-    const std::string& file = files_.CurrentFile();
-    return ImageKindOfExtension(zev::FileExtension(file)).value_or(zev::ImageKind::User);
+    return ImageKindOfExtension(zev::FileExtension(files_.ListFile()))
+        .value_or(zev::ImageKind::User);
+}
+
+void CDatabaseCommands::ShowReport(zev::CheckResult result) {
+    report_->ShowResult(std::move(result), KindText(CheckedKind()));
+    checkedState_ = changes_.History().State();
 }
 
 // ---- Check Database --------------------------------------------------------------------
@@ -75,9 +95,10 @@ void CDatabaseCommands::CheckDatabase() {
             if (ReportIsCurrent()) SelectDuplicates(report_->Result());
         });
         connect(report_, &CCheckReportDlg::Activated, this, [this] { ReportIsCurrent(); });
+        connect(report_, &CCheckReportDlg::CheckAgainChosen, this,
+                [this] { ShowReport(zev::CheckDatabase(db_, CheckedKind())); });
     }
-    const zev::ImageKind kind = CheckedKind();
-    report_->ShowResult(zev::CheckDatabase(db_, kind), KindText(kind));
+    ShowReport(zev::CheckDatabase(db_, CheckedKind()));
     if (!report_->isVisible()) PlaceReport();
     report_->show();
     report_->raise();
@@ -85,18 +106,47 @@ void CDatabaseCommands::CheckDatabase() {
 }
 
 void CDatabaseCommands::PlaceReport() {
-    // Over the lower part of the window, as wide as it: the channels the report points at
-    // are scrolled to the top of the list, where they stay in sight.
-    const QRect frame = window_.geometry();
-    const int height = std::min(report_->height(), frame.height() * 2 / 5);
-    report_->setGeometry(frame.left(), frame.bottom() - height, frame.width(), height);
+    const QRect frame = window_.frameGeometry();
+    const QScreen* screen = window_.screen();
+    const QRect area = screen != nullptr ? screen->availableGeometry() : frame;
+    // The report's own title bar and borders, which are known only once it shows.
+    const QMargins own = EstimatedFrame();
+    const int ownWidth = own.left() + own.right();
+    // Narrower than it would like is still readable down to this.
+    const int narrowest = std::min(report_->width(), 420);
+    const int top = std::max(frame.top(), area.top()) + own.top();
+    int height = std::min(report_->height(), area.bottom() + 1 - top - own.bottom());
+    const int roomRight = area.right() - frame.right() - ownWidth;
+    const int roomLeft = frame.left() - area.left() - ownWidth;
+    int width = 0;
+    int left = 0;
+    if (roomRight >= narrowest) {
+        width = std::min(report_->width(), roomRight);
+        left = frame.right() + 1 + own.left();
+    } else if (roomLeft >= narrowest) {
+        width = std::min(report_->width(), roomLeft);
+        left = frame.left() - own.right() - width;
+    } else {
+        // No room on either side: over the window's right part, leaving the list's first
+        // columns and the status bar in sight.
+        width = std::min(report_->width(), area.width() * 3 / 5);
+        left = area.right() + 1 - own.right() - width;
+        const QStatusBar* bar = window_.findChild<QStatusBar*>();
+        const int limit = bar != nullptr && bar->isVisible() ? bar->mapToGlobal(QPoint(0, 0)).y()
+                                                             : frame.bottom() + 1;
+        height = std::min(height, limit - top - own.bottom());
+    }
+    report_->setGeometry(left, top, width, std::max(height, 120));
 }
 
 bool CDatabaseCommands::ReportIsCurrent() {
-    const zev::ImageKind kind = CheckedKind();
-    zev::CheckResult now = zev::CheckDatabase(db_, kind);
-    if (SameFindings(now, report_->Result())) return true;
-    report_->ShowResult(std::move(now), KindText(kind));
+    zev::CheckResult now = zev::CheckDatabase(db_, CheckedKind());
+    if (SameFindings(now, report_->Result())) {
+        checkedState_ = changes_.History().State();
+        report_->SetOutOfDate(false);
+        return true;
+    }
+    ShowReport(std::move(now));
     return false;
 }
 
@@ -154,8 +204,10 @@ zev::Result<zev::ImageKind, QString> CDatabaseCommands::ReadImageFile(const QStr
 }
 
 void CDatabaseCommands::CompareWithFile() {
-    const std::optional<QString> path = prompts_.OpenFileName(QStringLiteral("Compare with File"),
-                                                              kImageFilter, QStringLiteral("stc"));
+    const QString listFile = QString::fromLocal8Bit(files_.ListFile().c_str());
+    const std::optional<QString> path = prompts_.OpenFileNameAt(
+        QStringLiteral("Compare with File"), kImageFilter, QStringLiteral("stc"),
+        listFile.isEmpty() ? QString() : QFileInfo(listFile).absolutePath());
     if (!path) return;
     // The file gets a database of its own: the one in memory is only read.
     const auto other = std::make_unique<zev::ChannelDatabase>();
@@ -168,16 +220,27 @@ void CDatabaseCommands::CompareWithFile() {
     // The database in memory came from a user block (an .stc file or the box); a
     // default-channel block always has another Magic, which says nothing about its channels.
     options.compareMagic = *kind == zev::ImageKind::User;
-    CCompareDlg dialog(zev::DiffDatabases(db_, *other, options), QFileInfo(*path).fileName(),
-                       &window_);
+    const zev::ChannelDatabase& file = *other;
+    CCompareDlg dialog(
+        [this, &file, options](bool fileToList) {
+            return fileToList ? zev::DiffDatabases(file, db_, options)
+                              : zev::DiffDatabases(db_, file, options);
+        },
+        QFileInfo(*path).fileName(), &window_);
     prompts_.RunDialog(dialog);
 }
 
 // ---- Export List -----------------------------------------------------------------------
 
 void CDatabaseCommands::ExportList() {
-    const std::optional<QString> path =
-        prompts_.SaveFileName(QStringLiteral("Export List"), kCsvFilter, QStringLiteral("csv"));
+    // The channel list's file with ".csv", in its folder.
+    const QFileInfo listFile(QString::fromLocal8Bit(files_.ListFile().c_str()));
+    const QString suggestion =
+        files_.HasListFile()
+            ? listFile.absoluteDir().filePath(listFile.completeBaseName() + QStringLiteral(".csv"))
+            : QString();
+    const std::optional<QString> path = prompts_.SaveFileNameAt(
+        QStringLiteral("Export List"), kCsvFilter, QStringLiteral("csv"), suggestion);
     if (!path) return;
     QString error;
     const QStringList written = WriteCsvFiles(db_, *path, error);

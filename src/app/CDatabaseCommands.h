@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "core/Result.h"
@@ -19,6 +20,7 @@ struct CheckResult;
 
 class CCheckReportDlg;
 class DataFileState;
+class DatabaseChanges;
 class QWidget;
 class UiPrompts;
 class ViewState;
@@ -26,10 +28,12 @@ class ViewState;
 class CDatabaseCommands : public QObject {
     Q_OBJECT
   public:
-    // The report and the comparison open over `window`, which owns the report; `view` says
-    // which list is shown, `files` which image the current file names.
+    // The report opens beside `window`, which owns it, the comparison over it; `view` says
+    // which list is shown, `files` which image the channel list's file is; `changes` tells
+    // when the report goes out of date.
     CDatabaseCommands(QWidget& window, const ViewState& view, const DataFileState& files,
-                      const zev::ChannelDatabase& db, UiPrompts& prompts);
+                      const zev::ChannelDatabase& db, const DatabaseChanges& changes,
+                      UiPrompts& prompts);
     ~CDatabaseCommands() override;
 
     // Opens the check report, or checks again and brings it to the front.
@@ -37,8 +41,8 @@ class CDatabaseCommands : public QObject {
     void CompareWithFile();
     void ExportList();
 
-    // The image the check looks at: the kind of the current image file, the user block when
-    // no image file is named.
+    // The image the check looks at: the kind of the channel list's file, the user block when
+    // the list has none.
     zev::ImageKind CheckedKind() const;
     // The check report once Check Database opened it (it stays until the window goes).
     CCheckReportDlg* Report() const;
@@ -53,7 +57,11 @@ class CDatabaseCommands : public QObject {
     // Checks again. When the findings are no longer those shown (the channel list changed
     // since), the report shows the new ones and the answer is false.
     bool ReportIsCurrent();
+    // Beside the main window where the screen has room, else over the window's side but
+    // above its status bar.
     void PlaceReport();
+    // The report shows `result` of the database as it is now.
+    void ShowReport(zev::CheckResult result);
     // Selects the duplicates of the list shown (of the TV list when the terminal is shown),
     // or of the other list when the shown one has none.
     void SelectDuplicates(const zev::CheckResult& result);
@@ -67,6 +75,8 @@ class CDatabaseCommands : public QObject {
     const ViewState& view_;
     const DataFileState& files_;
     const zev::ChannelDatabase& db_;
+    const DatabaseChanges& changes_;
     UiPrompts& prompts_;
     QPointer<CCheckReportDlg> report_;
+    uint64_t checkedState_ = 0;  // the history's state the report shows
 };

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QColor>
+#include <QFile>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -9,13 +10,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <vector>
 
+#include "core/FileReplacement.h"
 #include "link/LineDumpText.h"
 #include "link/LineLog.h"
 #include "link/LineMonitorModel.h"
@@ -86,6 +87,7 @@ CLineMonitorWnd::CLineMonitorWnd(zev::SerialLink& link, UiPrompts& prompts, QWid
     connect(pauseButton_, &QPushButton::toggled, this, &CLineMonitorWnd::SetPaused);
     searchField_ = new QLineEdit;
     searchField_->setPlaceholderText(QStringLiteral("Find bytes (02 16 03) or text"));
+    searchField_->setAccessibleName(QStringLiteral("Find"));
     auto* findButton = new QPushButton(QStringLiteral("Find Next"));
     const auto find = [this] { FindNext(searchField_->text()); };
     connect(searchField_, &QLineEdit::returnPressed, this, find);
@@ -95,16 +97,22 @@ CLineMonitorWnd::CLineMonitorWnd(zev::SerialLink& link, UiPrompts& prompts, QWid
     auto* clearButton = new QPushButton(QStringLiteral("Clear"));
     connect(clearButton, &QPushButton::clicked, this, &CLineMonitorWnd::Clear);
     status_ = new QLabel;
+    status_->setWordWrap(true);
 
+    // Two rows of controls, so that the window can be as narrow as a third of the main window:
+    // the search, then the buttons that act on the whole record.
+    auto* search = new QHBoxLayout;
+    search->addWidget(searchField_, 1);
+    search->addWidget(findButton);
     auto* controls = new QHBoxLayout;
     controls->addWidget(pauseButton_);
-    controls->addWidget(searchField_, 1);
-    controls->addWidget(findButton);
+    controls->addStretch();
     controls->addWidget(saveButton);
     controls->addWidget(clearButton);
     auto* body = new QWidget;
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(search);
     layout->addLayout(controls);
     layout->addWidget(table_, 1);
     layout->addWidget(status_);
@@ -205,8 +213,9 @@ void CLineMonitorWnd::OnSaveAs() {
 }
 
 bool CLineMonitorWnd::SaveAs(const QString& path) {
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
+    zev::FileReplacement file(QFile::encodeName(path).toStdString());
+    zev::FileError error;
+    bool ok = file.Begin(error);
     std::vector<uint8_t> bytes;
     for (uint64_t sequence = log_->FirstSequence(); ok && sequence < log_->EndSequence();
          ++sequence) {
@@ -214,11 +223,9 @@ bool CLineMonitorWnd::SaveAs(const QString& path) {
         bytes.resize(chunk.size);
         log_->CopyBytes(sequence, 0, bytes);
         const std::string text = zev::DumpChunkText(chunk.direction, chunk.time, bytes, true);
-        ok = file.write(text.data(), static_cast<qint64>(text.size())) ==
-             static_cast<qint64>(text.size());
+        ok = file.Write({reinterpret_cast<const uint8_t*>(text.data()), text.size()}, error);
     }
-    if (ok && file.commit()) return true;
-    prompts_.Inform(QStringLiteral("Could not write %1: %2").arg(path, file.errorString()),
-                    QStringLiteral("Warning"));
+    if (ok && file.Finish(error) && file.Replace(error)) return true;
+    prompts_.Inform(QFile::decodeName(error.Sentence().c_str()), QStringLiteral("Warning"));
     return false;
 }

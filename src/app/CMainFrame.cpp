@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QStackedWidget>
@@ -18,9 +19,12 @@
 #include "app/CAboutDlg.h"
 #include "app/CDatabaseCommands.h"
 #include "app/CLineMonitorWnd.h"
+#include "app/CListReworkCommands.h"
 #include "app/CZevDoc.h"
 #include "app/CZevView.h"
+#include "app/ChangeMessages.h"
 #include "app/ClockText.h"
+#include "app/DatabaseChanges.h"
 #include "app/DeviceWatch.h"
 #include "app/ListPrinter.h"
 #include "app/ReceiverController.h"
@@ -58,9 +62,11 @@ CMainFrame::CMainFrame(CZevDoc& doc, ViewState& view, zev::ChannelDatabase& db,
     stack_->addWidget(terminalView_);
     receiver_ = new ReceiverController(doc_, db_, images, prompts_, *terminalView_, view_, this);
     receiver_->SetBackupBeforeSend(transfer_options::BackupBeforeSend());
-    databaseCommands_ = new CDatabaseCommands(*this, view_, receiver_->DataFile(), db_, prompts_);
-    commandContext_ = std::make_unique<CommandContext>(
-        CommandContext{*this, *receiver_, doc_, *terminalView_, *databaseCommands_, view_});
+    databaseCommands_ =
+        new CDatabaseCommands(*this, view_, receiver_->DataFile(), db_, doc_.Changes(), prompts_);
+    listCommands_ = new CListReworkCommands(*this, *this, view_, db_, doc_.Changes(), prompts_);
+    commandContext_ = std::make_unique<CommandContext>(CommandContext{
+        *this, *receiver_, doc_, *terminalView_, *databaseCommands_, *listCommands_, view_});
 
     BuildActions();
     BuildMenus();
@@ -93,7 +99,17 @@ CMainFrame::CMainFrame(CZevDoc& doc, ViewState& view, zev::ChannelDatabase& db,
     connect(receiver_, &ReceiverController::ProgressChanged, panes_, &StatusPanes::ShowProgress);
     connect(databaseCommands_, &CDatabaseCommands::SelectChannelsRequested, this,
             &CMainFrame::SelectChannels);
-    connect(databaseCommands_, &CDatabaseCommands::StatusPrompt, panes_, &StatusPanes::ShowPrompt);
+    connect(databaseCommands_, &CDatabaseCommands::StatusPrompt, panes_, &StatusPanes::ShowMessage);
+    connect(listCommands_, &CListReworkCommands::StatusPrompt, panes_, &StatusPanes::ShowMessage);
+    connect(receiver_, &ReceiverController::StatusMessage, panes_, &StatusPanes::ShowMessage);
+    connect(receiver_, &ReceiverController::FileUsed, this, [this](const QString& path) {
+        recent_.Add(path);
+        RebuildRecentFileMenu();
+    });
+    connect(&doc_.Changes(), &DatabaseChanges::ChangeRecorded, this,
+            [this](const std::string& description) {
+                panes_->ShowMessage(StatusTextOfChange(description));
+            });
     connect(&doc_.Watch(), &DeviceWatch::Notice, panes_, &StatusPanes::SetNotice);
 
     statusTimer_ = new QTimer(this);
@@ -103,9 +119,9 @@ CMainFrame::CMainFrame(CZevDoc& doc, ViewState& view, zev::ChannelDatabase& db,
     SetDocumentTitle(kDefaultDocumentTitle);
     terminalView_->NewDocument(!view_.ListShown());
     UpdateCommandUI();
-    // Wide enough for the channel list's columns and a full port text in the status bar, as
-    // far as the screen allows.
-    PlaceOnScreen(*this, QSize(1040, 680));
+    // Where the last run left it; else wide enough for the channel list's columns and a full
+    // port text in the status bar, as far as the screen allows.
+    if (!RestoreWindowLayout(*this)) PlaceOnScreen(*this, QSize(1040, 680));
 }
 
 CMainFrame::~CMainFrame() {
@@ -113,6 +129,7 @@ CMainFrame::~CMainFrame() {
     // The commands and the receiver work go first, before the terminal they write to.
     toolBar_->disconnect(this);
     terminalView_->disconnect(this);
+    delete listCommands_;
     delete databaseCommands_;
     delete receiver_;
 }
@@ -188,13 +205,25 @@ void CMainFrame::RebuildRecentFileMenu() {
     const QStringList entries = recent_.Entries();
     for (int i = 0; i < entries.size(); ++i) {
         const QString path = entries[i];
-        QAction* action = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
+        // A file name may hold '&', which a menu would take for a mnemonic.
+        QString shown = path;
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
         action->setStatusTip("Open this document");
-        connect(action, &QAction::triggered, this, [this, path] {
-            if (NewDocument()) OpenDocumentFile(path);
-        });
+        connect(action, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
     }
     recentMenu_->setEnabled(!entries.isEmpty());
+}
+
+void CMainFrame::OpenRecentFile(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        prompts_.Inform(QStringLiteral("%1 is no longer there.").arg(path),
+                        QStringLiteral("Warning"));
+        recent_.Remove(path);
+        RebuildRecentFileMenu();
+        return;
+    }
+    receiver_->OpenFile(path);
 }
 
 // ---- state ---------------------------------------------------------------------------------
@@ -234,6 +263,7 @@ void CMainFrame::UpdateCommandUI() {
         if (entry.checkedWhen != nullptr) action->setChecked(entry.checkedWhen(state));
         if (entry.captionNow != nullptr) action->setText(entry.captionNow(state));
     }
+    UpdateTitle();
     RefreshStatus();
 }
 
@@ -245,6 +275,23 @@ void CMainFrame::RefreshStatus() {
     panes_->SetText(StatusPanes::Elapsed, receiver_->ElapsedText(now));
     panes_->SetText(StatusPanes::PortSettings, receiver_->PortPaneText());
     panes_->SetText(StatusPanes::Clock, ClockText(local.tm_hour, local.tm_min, local.tm_sec));
+    panes_->SetShownList(ShownListText());
+}
+
+QString CMainFrame::ShownListText() const {
+    if (!view_.ListShown() || listView_ == nullptr) return {};
+    const bool tv = view_.TvListShown();
+    const unsigned total = tv ? db_.header.TvCount : db_.header.RadioCount;
+    const QString list = tv ? QStringLiteral("TV list") : QStringLiteral("Radio list");
+    const QString channels = total == 1 ? QStringLiteral("channel") : QStringLiteral("channels");
+    if (listView_->Filtered()) {
+        return QStringLiteral("%1: %2 of %3 %4")
+            .arg(list)
+            .arg(listView_->RowCount())
+            .arg(total)
+            .arg(channels);
+    }
+    return QStringLiteral("%1: %2 %3").arg(list).arg(total).arg(channels);
 }
 
 QWidget* CMainFrame::SwitchToView(QWidget* view) {
@@ -260,7 +307,19 @@ QWidget* CMainFrame::SwitchToView(QWidget* view) {
 
 void CMainFrame::SetDocumentTitle(const QString& title) {
     documentTitle_ = title;
-    setWindowTitle(QStringLiteral("%1 - Management V%2").arg(title, QLatin1String(zev::kVersion)));
+    UpdateTitle();
+}
+
+void CMainFrame::UpdateTitle() {
+    // The channel list's file names the window once it has one; a star marks unsaved channels.
+    const DataFileState& files = receiver_->DataFile();
+    QString name = files.HasListFile()
+                       ? QFileInfo(QString::fromLocal8Bit(files.ListFile().c_str())).fileName()
+                       : documentTitle_;
+    if (doc_.Changes().Changed()) name += QLatin1Char('*');
+    const QString title =
+        QStringLiteral("%1 - Management V%2").arg(name, QLatin1String(zev::kVersion));
+    if (windowTitle() != title) setWindowTitle(title);
 }
 
 // ---- view switching ------------------------------------------------------------------------
@@ -315,8 +374,10 @@ void CMainFrame::OnShowLoadedTvList() {
 
 void CMainFrame::UndoDatabaseChange(bool redo) {
     DatabaseChanges& changes = doc_.Changes();
+    const std::string name = redo ? changes.History().RedoName() : changes.History().UndoName();
     if (!(redo ? changes.Redo() : changes.Undo())) return;
     listView_->Refill(view_.TvListMode(), view_.HexMode());
+    panes_->ShowMessage(StatusTextOfUndo(name, redo));
 }
 
 void CMainFrame::FindChannels() { listPane_->FocusFilter(); }
@@ -333,7 +394,7 @@ void CMainFrame::Print(bool preview) {
     }
     const QString title = ListPrintTitle();
     preview ? listPrinter_->Preview(listView_->Rows(), title)
-            : listPrinter_->Print(listView_->Rows(), title);
+            : listPrinter_->Print(listView_->Rows(), title, ListPdfName());
 }
 
 void CMainFrame::PrintSetup() {
@@ -341,12 +402,27 @@ void CMainFrame::PrintSetup() {
 }
 
 QString CMainFrame::ListPrintTitle() const {
-    // The image file the list came from or went to, if the current file is one.
-    const std::string& file = receiver_->DataFile().CurrentFile();
-    const bool image = ImageKindOfExtension(zev::FileExtension(file)).has_value();
+    // The image file the list came from or went to.
+    const DataFileState& files = receiver_->DataFile();
     const QString name =
-        image ? QFileInfo(QString::fromLocal8Bit(file.c_str())).fileName() : QString();
+        files.HasListFile() ? QFileInfo(QString::fromLocal8Bit(files.ListFile().c_str())).fileName()
+                            : QString();
     return ListPrinter::Title(name, view_.TvListShown());
+}
+
+QString CMainFrame::ListPdfName() const {
+    // The list's file with ".pdf" for its extension, in its folder; without one, the list's
+    // name in the working folder.
+    const DataFileState& files = receiver_->DataFile();
+    const bool tv = view_.TvListShown();
+    if (!files.HasListFile()) {
+        return QFileInfo(tv ? QStringLiteral("TV Channel List.pdf")
+                            : QStringLiteral("Radio Channel List.pdf"))
+            .absoluteFilePath();
+    }
+    const QFileInfo file(QString::fromLocal8Bit(files.ListFile().c_str()));
+    return file.absoluteDir().filePath(
+        file.completeBaseName() + (tv ? QStringLiteral(" TV.pdf") : QStringLiteral(" Radio.pdf")));
 }
 
 void CMainFrame::ShowToolbar(bool shown) { toolBar_->setVisible(shown); }
@@ -361,9 +437,11 @@ void CMainFrame::ShowLineMonitor(bool open) {
     if (lineMonitor_ == nullptr) {
         lineMonitor_ = new CLineMonitorWnd(doc_.Link(), prompts_, this);
         addDockWidget(Qt::RightDockWidgetArea, lineMonitor_);
-        // As wide as its columns, leaving the terminal at least a third of the window.
-        resizeDocks({lineMonitor_}, {std::min(lineMonitor_->PreferredWidth(), width() * 2 / 3)},
-                    Qt::Horizontal);
+        // Where it was last, else a third of the window beside the terminal.
+        if (!restoreDockWidget(lineMonitor_)) {
+            resizeDocks({lineMonitor_}, {std::min(lineMonitor_->PreferredWidth(), width() / 3)},
+                        Qt::Horizontal);
+        }
         connect(lineMonitor_, &CLineMonitorWnd::Closed, this, &CMainFrame::UpdateCommandUI);
     }
     lineMonitor_->Open();
@@ -371,7 +449,7 @@ void CMainFrame::ShowLineMonitor(bool open) {
 
 void CMainFrame::About() {
     CAboutDlg about(this);
-    about.exec();
+    prompts_.RunDialog(about);
 }
 
 // ---- documents -----------------------------------------------------------------------------
@@ -410,6 +488,12 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
 // ---- window events -------------------------------------------------------------------------
 
 bool CMainFrame::event(QEvent* e) {
+    // The first activation comes after the window manager framed the window: now the frame is
+    // known and can be kept on the screen.
+    if (e->type() == QEvent::WindowActivate && !frameChecked_) {
+        frameChecked_ = true;
+        KeepFrameOnScreen(*this);
+    }
     if (e->type() == QEvent::StatusTip) {
         panes_->ShowPrompt(static_cast<QStatusTipEvent*>(e)->tip());
         return true;
@@ -424,6 +508,7 @@ void CMainFrame::closeEvent(QCloseEvent* e) {
         return;
     }
     statusTimer_->stop();
+    RememberWindowLayout(*this);
     // An open port is closed on the way out.
     if (doc_.PortConnected()) doc_.Link().ClosePort();
     e->accept();

@@ -18,6 +18,7 @@ struct ImageBuffers;
 }  // namespace zev
 
 class CDatabaseCommands;
+class CListReworkCommands;
 class CLineMonitorWnd;
 class CZevDoc;
 class ChannelListPane;
@@ -79,7 +80,9 @@ class CMainFrame : public QMainWindow, public FrameCommands {
     // Shows the TV (`tvList`) or radio list and selects exactly these rows in it.
     void SelectChannels(bool tvList, const std::vector<std::size_t>& rows);
 
-    // The title reads "<document> - Management V5.0".
+    // The title reads "<document> - Management V5.0": the channel list's file once it has one,
+    // else the document (the terminal text's file or "ZEV"), with "*" after it while the
+    // channel list has unsaved changes.
     void SetDocumentTitle(const QString& title);
 
     // FrameCommands.
@@ -107,6 +110,13 @@ class CMainFrame : public QMainWindow, public FrameCommands {
     void BuildMenus();
     void BuildToolBar();
     void RebuildRecentFileMenu();
+    // A recent file, opened as File Open opens it.
+    void OpenRecentFile(const QString& path);
+    void UpdateTitle();
+    // The status pane's word on the list shown: "TV list: 120 channels".
+    QString ShownListText() const;
+    // The file name Print suggests for a PDF of the list.
+    QString ListPdfName() const;
     void EnsureListView(bool leftAligned);
     void OnShowLoadedTvList();
     QString ListPrintTitle() const;
@@ -128,6 +138,7 @@ class CMainFrame : public QMainWindow, public FrameCommands {
     QMenu* recentMenu_ = nullptr;
     std::unique_ptr<ListPrinter> listPrinter_;
     CDatabaseCommands* databaseCommands_ = nullptr;
+    CListReworkCommands* listCommands_ = nullptr;
     // The satellite and transponder dialogs the channel list opens; tests may hand the view
     // others through SetRecordDialogs.
     std::unique_ptr<SatelliteDialogs> satelliteDialogs_;
@@ -138,4 +149,5 @@ class CMainFrame : public QMainWindow, public FrameCommands {
     bool undoAvailable_ = false;
     bool redoAvailable_ = false;
     bool copyAvailable_ = false;
+    bool frameChecked_ = false;  // the shown frame was kept on the screen once
 };

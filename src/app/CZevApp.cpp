@@ -14,6 +14,7 @@
 #include "database/ChannelDatabase.h"
 #include "database/StartupHeader.h"
 #include "formats/ParameterImage.h"
+#include "ui/AccessibleNames.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -28,6 +29,8 @@ CZevApp::CZevApp(UiPrompts& prompts) : prompts_(prompts) {
     QCoreApplication::setApplicationName("zev");
     QCoreApplication::setApplicationVersion(zev::kVersion);
     QGuiApplication::setDesktopFileName(zev::kDesktopId);
+    // Every window and dialog names its controls for screen readers as it is shown.
+    NameControlsWhenShown(*QCoreApplication::instance());
 }
 
 void CZevApp::DescribeCommandLine(QCommandLineParser& parser) {
@@ -37,8 +40,9 @@ void CZevApp::DescribeCommandLine(QCommandLineParser& parser) {
     parser.addOption({kSimulateOption,
                       "Run against a simulated receiver (zev-boxsim) instead of the serial port."});
     parser.addOption({kOpenOption,
-                      "Open FILE as File Open does: a parameter image (.stc) shows its channel "
-                      "list, an update file (.cus, .sgn, .txt) becomes the current file.",
+                      "Open FILE as File Open does: a parameter image (.stc, .def, .all) shows "
+                      "its channel list, an update file (.cus, .sgn, .txt) becomes the current "
+                      "file.",
                       "FILE"});
     parser.addPositionalArgument("file", "A file to show as terminal text.", "[file]");
 }

@@ -65,7 +65,7 @@ void CZevDoc::OnComSetup() {
     dlg.flowControl = QString::fromStdString(zev::ChoiceText(settings_.flowControl));
     dlg.portLocked = link_->portConnected();
     if (filePortName_) dlg.temporaryPort = dlg.portName;
-    if (dlg.exec() != QDialog::Accepted) return;
+    if (prompts_.RunDialog(dlg) != QDialog::Accepted) return;
 
     const zev::LinkSettings chosen = dlg.Chosen();
     // The file now names the port in use, unless the run's temporary port stays chosen.
@@ -86,7 +86,7 @@ void CZevDoc::OnFlashSelect() {
     CFlashSettingDlg dlg(SettingsForFile(), prompts_.ParentWindow());
     dlg.flashSize = CFlashSettingDlg::FlashSizeText(settings_.flashSizeIndex);
     dlg.userSize = CFlashSettingDlg::UserSizeText(settings_.userSizeIndex);
-    if (dlg.exec() == QDialog::Accepted) {
+    if (prompts_.RunDialog(dlg) == QDialog::Accepted) {
         settings_.flashSizeIndex = dlg.ChosenFlashSizeIndex(settings_.flashSizeIndex);
         settings_.userSizeIndex = dlg.ChosenUserSizeIndex(settings_.userSizeIndex);
     }

@@ -16,6 +16,10 @@ CZevView::CZevView(UiPrompts& prompts, QWidget* parent)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SetTerminalFont();
+    // Nothing on screen names the terminal; screen readers get what the toolbar calls it.
+    setAccessibleName(QStringLiteral("Terminal"));
+    setAccessibleDescription(
+        QStringLiteral("Every step of the receiver runs and what the receiver sends"));
     printer_ = std::make_unique<TerminalPrinter>(*this, this);
 }
 

@@ -2,12 +2,17 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QStyle>
+
+#include "app/PaletteTint.h"
 
 namespace {
 
-const QColor kErrorColour(0xB0, 0x00, 0x00);
-const QColor kWarningColour(0x8A, 0x5A, 0x00);
+// The hues of errors and warnings, laid over the palette the program runs with.
+const QColor kErrorHue(0xE0, 0x20, 0x20);
+const QColor kWarningHue(0xE0, 0x90, 0x00);
 
 }  // namespace
 
@@ -54,7 +59,7 @@ QVariant CheckReportModel::data(const QModelIndex& index, int role) const {
             return error ? errorIcon_ : warningIcon_;
         case Qt::ForegroundRole:
             if (index.column() == ProblemColumn) return {};
-            return error ? kErrorColour : kWarningColour;
+            return TintOf(QGuiApplication::palette(), error ? kErrorHue : kWarningHue).text;
         case Qt::ToolTipRole:
             return QString::fromStdString(finding.message);
         default:

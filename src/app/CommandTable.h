@@ -62,6 +62,10 @@ inline constexpr int LineMonitor = 32842;
 inline constexpr int CheckDatabase = 32900;
 inline constexpr int CompareWithFile = 32901;
 inline constexpr int ExportList = 32902;
+inline constexpr int ImportList = 32903;
+inline constexpr int SortChannels = 32904;
+inline constexpr int OrderLikeFile = 32905;
+inline constexpr int UpdateTransponders = 32906;
 
 }  // namespace cmd
 
@@ -90,6 +94,7 @@ struct CommandState {
 };
 
 class CDatabaseCommands;
+class CListReworkCommands;
 class CZevDoc;
 class CZevView;
 class FrameCommands;
@@ -102,6 +107,7 @@ struct CommandContext {
     CZevDoc& doc;
     CZevView& terminal;
     CDatabaseCommands& database;
+    CListReworkCommands& lists;
     const ViewState& view;
 };
 

@@ -1,41 +1,42 @@
 #include "app/CsvFiles.h"
 
-#include <QSaveFile>
+#include <QFile>
 #include <array>
-#include <memory>
-#include <vector>
+#include <cstdint>
+#include <span>
 
+#include "core/FileReplacement.h"
+#include "core/OutputFiles.h"
 #include "formats/CsvExport.h"
+
+namespace {
+
+std::span<const uint8_t> Bytes(const std::string& text) {
+    return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
+}
+
+}  // namespace
 
 QStringList WriteCsvFiles(const zev::ChannelDatabase& db, const QString& path, QString& error) {
     const zev::CsvTables tables = zev::ExportCsv(db);
-    const zev::CsvPaths paths = zev::CsvExportPaths(path.toStdString());
-    const std::array<std::pair<const std::string*, const std::string*>, 3> files = {{
-        {&paths.channels, &tables.channels},
-        {&paths.transponders, &tables.transponders},
-        {&paths.satellites, &tables.satellites},
+    const zev::CsvPaths paths = zev::CsvExportPaths(QFile::encodeName(path).toStdString());
+    const std::array<zev::FileContents, 3> files = {{
+        {paths.channels, Bytes(tables.channels)},
+        {paths.transponders, Bytes(tables.transponders)},
+        {paths.satellites, Bytes(tables.satellites)},
     }};
-
-    QStringList written;
-    std::vector<std::unique_ptr<QSaveFile>> saves;
-    for (const auto& [name, text] : files) {
-        const QString filePath = QString::fromStdString(*name);
-        auto save = std::make_unique<QSaveFile>(filePath);
-        const auto size = static_cast<qint64>(text->size());
-        if (!save->open(QIODevice::WriteOnly) || save->write(text->data(), size) != size) {
-            error = QStringLiteral("Could not write %1: %2").arg(filePath, save->errorString());
-            // The temporary files of the tables written so far go with their QSaveFiles.
-            return {};
+    zev::FileError problem;
+    if (const auto distinct =
+            zev::CheckOutputs({}, {paths.channels, paths.transponders, paths.satellites});
+        !distinct) {
+        problem = distinct.error();
+    } else if (zev::ReplaceFiles(files, problem)) {
+        QStringList written;
+        for (const zev::FileContents& file : files) {
+            written << QFile::decodeName(file.path.c_str());
         }
-        saves.push_back(std::move(save));
-        written << filePath;
+        return written;
     }
-    for (std::size_t i = 0; i < saves.size(); ++i) {
-        if (!saves[i]->commit()) {
-            error = QStringLiteral("Could not write %1: %2")
-                        .arg(written[static_cast<qsizetype>(i)], saves[i]->errorString());
-            return {};
-        }
-    }
-    return written;
+    error = QFile::decodeName(problem.Sentence().c_str());
+    return {};
 }

@@ -5,7 +5,9 @@ DatabaseChanges::DatabaseChanges(zev::ChannelDatabase& db, QObject* parent)
 
 void DatabaseChanges::DatabaseChanged(const std::string& description) {
     lastChange_ = description;
-    if (history_.Record(description)) emit HistoryChanged();
+    if (!history_.Record(description)) return;
+    emit ChangeRecorded(description);
+    emit HistoryChanged();
 }
 
 void DatabaseChanges::DatabaseReplaced(const std::string& description) {

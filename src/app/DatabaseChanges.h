@@ -43,6 +43,8 @@ class DatabaseChanges : public QObject, public zev::ChangeSink {
   signals:
     // A step was recorded, undone or redone, or the saved state moved.
     void HistoryChanged();
+    // An editor's change became a step, under this name.
+    void ChangeRecorded(const std::string& description);
 
   private:
     zev::DatabaseHistory history_;

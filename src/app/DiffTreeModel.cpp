@@ -3,8 +3,12 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QStringList>
 #include <array>
+
+#include "app/PaletteTint.h"
 
 namespace {
 
@@ -13,23 +17,23 @@ constexpr quintptr kTopLevel = 0;
 
 enum class Look { Added, Removed, Changed, Moved };
 
-struct Colours {
-    QColor text;
-    QColor background;
-};
-
-Colours ColoursOf(Look look) {
+// Each kind of change has a hue, laid over the palette the program runs with.
+Tint ColoursOf(Look look) {
+    QColor hue(0x30, 0x70, 0xE0);  // moved: blue
     switch (look) {
         case Look::Added:
-            return {QColor(0x1B, 0x6E, 0x1B), QColor(0xE3, 0xF4, 0xE3)};
+            hue = QColor(0x20, 0xA0, 0x20);
+            break;
         case Look::Removed:
-            return {QColor(0xB0, 0x00, 0x00), QColor(0xFB, 0xE4, 0xE4)};
+            hue = QColor(0xE0, 0x20, 0x20);
+            break;
         case Look::Changed:
-            return {QColor(0x8A, 0x5A, 0x00), QColor(0xFF, 0xF3, 0xD6)};
+            hue = QColor(0xE0, 0x90, 0x00);
+            break;
         case Look::Moved:
             break;
     }
-    return {QColor(0x1F, 0x4F, 0xA0), QColor(0xE6, 0xEE, 0xFA)};
+    return TintOf(QGuiApplication::palette(), hue);
 }
 
 Look LookOf(const zev::RecordDiff& record) {

@@ -6,6 +6,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrinterInfo>
 
 #include "app/TablePages.h"
 
@@ -19,7 +20,15 @@ ListPrinter::ListPrinter(QWidget* parent) : parent_(parent), printer_(QPrinter::
     printer_.setPageOrientation(QPageLayout::Landscape);
 }
 
-void ListPrinter::Print(const ListRowModel& rows, const QString& title) {
+void ListPrinter::Print(const ListRowModel& rows, const QString& title, const QString& pdfName) {
+    // A file name given to the printer also chooses printing to a file, so it is given only
+    // where that is the choice anyway: no printer is installed, or the last print went to a
+    // file. The job takes the list's name in any case.
+    printer_.setDocName(title);
+    if (printer_.outputFormat() == QPrinter::PdfFormat ||
+        QPrinterInfo::availablePrinterNames().isEmpty()) {
+        printer_.setOutputFileName(pdfName);
+    }
     QPrintDialog dialog(&printer_, parent_);
     if (dialog.exec() == QDialog::Accepted) PaintTable(printer_, rows, title, Today());
 }

@@ -13,7 +13,8 @@ class ListPrinter {
   public:
     explicit ListPrinter(QWidget* parent);
 
-    void Print(const ListRowModel& rows, const QString& title);
+    // Printing to a PDF file suggests `pdfName`.
+    void Print(const ListRowModel& rows, const QString& title, const QString& pdfName);
     void Preview(const ListRowModel& rows, const QString& title);
     void Setup();
 

@@ -1,6 +1,7 @@
 #include "app/ReceiverController.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <iostream>
 
 #include "app/BoxBackupFile.h"
@@ -29,8 +30,11 @@ ReceiverController::ReceiverController(CZevDoc& doc, zev::ChannelDatabase& db,
       standardOutput_(&std::cout),
       session_(*this, db, images),
       safeguards_(session_, *this, images) {
+    CDataFileCommands::Reports reports;
+    reports.status = [this](const QString& text) { emit StatusMessage(text); };
+    reports.fileUsed = [this](const QString& path) { emit FileUsed(path); };
     files_ = std::make_unique<CDataFileCommands>(view_, dataFile_, db, images, doc_.Changes(),
-                                                 prompts_, terminal_);
+                                                 prompts_, terminal_, std::move(reports));
 
     // While a channel list is shown the received bytes wait, in order, for the terminal.
     pump_ = std::make_unique<zev::NotificationPump>(doc_.Link(), session_, terminal_);
@@ -81,23 +85,34 @@ void ReceiverController::OpenFile(const QString& path) {
     emit StateChanged();
 }
 
-bool ReceiverController::OnFileSave() { return files_->Save(); }
+bool ReceiverController::OnFileSave() {
+    const bool saved = files_->Save();
+    emit StateChanged();
+    return saved;
+}
 
-void ReceiverController::OnFileSaveAs() { files_->SaveAs(); }
+bool ReceiverController::OnFileSaveAs() {
+    const bool saved = files_->SaveAs();
+    emit StateChanged();
+    return saved;
+}
 
 // ---- receiver commands ---------------------------------------------------------------------
 
 void ReceiverController::OnUpdateParameters() {
+    command_ = Command::UpdateParameters;
     session_.UpdateParameters(dataFile_.CurrentFile());
     emit StateChanged();
 }
 
 void ReceiverController::OnUpdateSoftware() {
+    command_ = Command::UpdateSoftware;
     session_.UpdateSoftware(dataFile_.CurrentFile());
     emit StateChanged();
 }
 
 void ReceiverController::OnOtaSoftwareUpdate() {
+    command_ = Command::OtaUpdate;
     session_.OtaSoftwareUpdate(dataFile_.CurrentFile());
     emit StateChanged();
 }
@@ -113,16 +128,21 @@ void ReceiverController::OnLoadSettingFromBox() {
     if (!SaveChangedChannelList()) return;
     // The terminal shows the run, and reads the box's bytes only while it is shown.
     if (view_.ListShown()) emit ShowTerminalRequested();
+    command_ = Command::Load;
     session_.LoadSettingFromBox();
     emit StateChanged();
 }
 
 void ReceiverController::OnSendSettingToBox() {
+    command_ = Command::Send;
+    backupPath_.clear();
     if (!backupBeforeSend_) {
         session_.SendSettingToBox(dataFile_.CurrentFile());
     } else {
-        // Named now: the load before the send does not keep the current file.
-        const QString path = BoxBackupPath(dataFile_.CurrentFile(), QDateTime::currentDateTime());
+        // Beside the channel list's file, named now (before the load the backup takes).
+        const QString path = BoxBackupPath(
+            dataFile_.HasListFile() ? dataFile_.ListFile() : std::string(DataFileState::kNoFile),
+            QDateTime::currentDateTime());
         zev::SettingsSafeguards::SendChecks checks;
         checks.backup = [this, path](std::span<const uint8_t> block) {
             return SaveBoxBackup(path, block);
@@ -144,19 +164,25 @@ bool ReceiverController::SaveBoxBackup(const QString& path, std::span<const uint
         return false;
     }
     AppendText("\nThe box's settings were saved to " + path.toLocal8Bit().toStdString() + ".");
+    backupPath_ = path;
     return true;
 }
 
 void ReceiverController::OnVerifyBoxSettings() {
     // As for a load: the terminal shows the run, and reads the box's bytes only when shown.
     if (view_.ListShown()) emit ShowTerminalRequested();
+    command_ = Command::Verify;
     safeguards_.VerifyBox(db_);
     emit StateChanged();
 }
 
 void ReceiverController::OnComConnect() {
     zev::SerialLink& link = doc_.Link();
-    if (!link.OpenPort()) AppendText("\nCan't open connection, maybe COM is open!");
+    if (!link.OpenPort()) {
+        AppendText("\nCan't open connection, maybe COM is open!");
+        // Why, on the next line: the person can act on it.
+        if (!link.OpenProblem().empty()) AppendText("\n" + link.OpenProblem());
+    }
     if (link.portConnected()) {
         session_.OnLinkConnected();
     } else {
@@ -203,8 +229,9 @@ void ReceiverController::CloseLink() {
 }
 
 void ReceiverController::ShowLoadedTvList() {
-    // The loaded channels replace any edits; the load can be undone.
+    // The loaded channels replace any edits; the load can be undone. They come from no file.
     doc_.Changes().DatabaseReplaced("Load Setting from Box");
+    dataFile_.SetListFile(std::string());
     emit LoadedTvListRequested();
 }
 
@@ -230,5 +257,68 @@ void ReceiverController::TransferProgress(unsigned done, unsigned total) {
 void ReceiverController::RunFinished(const zev::RunOutcome& outcome) {
     // A refused command leaves a run that is still active as it was.
     if (outcome.end != zev::RunEnd::Refused) emit ProgressChanged(0, 0);
+    const QString text = OutcomeText(outcome);
+    if (!text.isEmpty()) emit StatusMessage(text);
+    command_ = Command::None;
     emit StateChanged();
+}
+
+QString ReceiverController::OutcomeText(const zev::RunOutcome& outcome) const {
+    QString name;
+    switch (command_) {
+        case Command::None:
+            return {};
+        case Command::UpdateParameters:
+            name = QStringLiteral("Update Parameters");
+            break;
+        case Command::UpdateSoftware:
+            name = QStringLiteral("Update Software");
+            break;
+        case Command::OtaUpdate:
+            name = QStringLiteral("OTA Software Update");
+            break;
+        case Command::Load:
+            name = QStringLiteral("Load Setting from Box");
+            break;
+        case Command::Send:
+            name = QStringLiteral("Send Setting to Box");
+            break;
+        case Command::Verify:
+            name = QStringLiteral("Verify Box Settings");
+            break;
+    }
+    switch (outcome.end) {
+        case zev::RunEnd::Succeeded:
+            break;
+        case zev::RunEnd::Refused:
+            return name + QStringLiteral(": nothing was done");
+        case zev::RunEnd::Stopped:
+            return name + QStringLiteral(" was stopped");
+        case zev::RunEnd::Failed:
+            if (outcome.reason == zev::RunReason::NotVerified) {
+                return QStringLiteral("The box's settings differ from the channel list");
+            }
+            return name + QStringLiteral(" failed; the terminal says why");
+    }
+    switch (command_) {
+        case Command::UpdateParameters:
+            return QStringLiteral("Updated the box's parameters");
+        case Command::UpdateSoftware:
+        case Command::OtaUpdate:
+            return QStringLiteral("Updated the box's software");
+        case Command::Load:
+            return QStringLiteral("Loaded from the box: %1 TV and %2 radio channels")
+                .arg(db_.header.TvCount)
+                .arg(db_.header.RadioCount);
+        case Command::Send:
+            return backupPath_.isEmpty()
+                       ? QStringLiteral("Sent to the box")
+                       : QStringLiteral("Sent to the box; its settings before were saved as %1")
+                             .arg(QFileInfo(backupPath_).fileName());
+        case Command::Verify:
+            return QStringLiteral("Verified: the box holds the same settings as the channel list");
+        case Command::None:
+            break;
+    }
+    return {};
 }

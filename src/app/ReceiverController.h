@@ -1,9 +1,9 @@
 // The desktop program's receiver work, apart from any widget: the receiver runs with their
 // safeguards, the notification pump that feeds them the received bytes, Com Connect and Com
 // Disconnect, the status bar's connection state and run clock, and the program's current file
-// with the file commands. It is the RunHost of every run: terminal text goes to a TerminalSink,
-// message boxes and file dialogs to UiPrompts, and a wish to show another view leaves as a
-// signal. While a channel list is shown, received bytes wait.
+// and the channel list's file with the file commands. It is the RunHost of every run: terminal text
+// goes to a TerminalSink, message boxes and file dialogs to UiPrompts, and a wish to show another
+// view leaves as a signal. While a channel list is shown, received bytes wait.
 #pragma once
 
 #include <QObject>
@@ -41,7 +41,7 @@ class ReceiverController : public QObject, public zev::LinkRunHost {
     ~ReceiverController() override;
 
     zev::ReceiverSession& Session() { return session_; }
-    // The current file and the held image file.
+    // The current file, the channel list's file and the held image file.
     DataFileState& DataFile() { return dataFile_; }
     const DataFileState& DataFile() const { return dataFile_; }
 
@@ -72,9 +72,10 @@ class ReceiverController : public QObject, public zev::LinkRunHost {
     void OnFileOpen();
     // File Open of `path` without the dialog (the command line's --open).
     void OpenFile(const QString& path);
-    // False when the save dialog was cancelled or the file could not be written.
+    // False when nothing was written (a dialog cancelled, a name that takes nothing, a file
+    // that could not be written).
     bool OnFileSave();
-    void OnFileSaveAs();
+    bool OnFileSaveAs();
 
     // Receiver commands.
     void OnUpdateParameters();
@@ -111,10 +112,18 @@ class ReceiverController : public QObject, public zev::LinkRunHost {
     void TvListRequested();        // TV Channel List
     void LoadedTvListRequested();  // a new list view with the loaded TV channels
     void ProgressChanged(unsigned done, unsigned total);
+    // What a command did, for the status bar's message pane.
+    void StatusMessage(const QString& text);
+    // A file was opened or saved under a name the person chose (the recent files).
+    void FileUsed(const QString& path);
     // A run waits for the receiver's reset; `otaLoader` when it waits for the OTA loader.
     void ResetWanted(bool otaLoader);
 
   private:
+    // The receiver command that runs, for the word on how it ended.
+    enum class Command { None, UpdateParameters, UpdateSoftware, OtaUpdate, Load, Send, Verify };
+    QString OutcomeText(const zev::RunOutcome& outcome) const;
+
     // Saves the box's block to `path` before a send; says why not when it cannot.
     bool SaveBoxBackup(const QString& path, std::span<const uint8_t> block);
 
@@ -128,6 +137,8 @@ class ReceiverController : public QObject, public zev::LinkRunHost {
     bool statusConnected_ = false;
     std::time_t runStart_ = 0;
     bool backupBeforeSend_ = false;
+    Command command_ = Command::None;
+    QString backupPath_;  // where the running send saved the box's settings first
     zev::ReceiverSession session_;
     zev::SettingsSafeguards safeguards_;
     std::unique_ptr<zev::NotificationPump> pump_;

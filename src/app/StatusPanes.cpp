@@ -23,6 +23,10 @@ StatusPanes::StatusPanes(QStatusBar* bar) : QObject(bar) {
     panes_[Connection] = MakePane(bar, "Disconnect:", 0);
     panes_[Elapsed] = MakePane(bar, "00:00:00", 0);
     panes_[PortSettings] = MakePane(bar, "0000-000000-0000-0-000", 1);
+    // The list shown takes the place of the port settings, which are blank while it is shown,
+    // so that the bar needs no more room than before on a small screen.
+    panes_[ShownList] = MakePane(bar, "TV list: 0000 channels", 1);
+    panes_[ShownList]->hide();
     panes_[MessageArea] = MakePane(bar, QString(), 0);
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen != nullptr) panes_[MessageArea]->setMinimumWidth(screen->size().width() / 4);
@@ -46,8 +50,10 @@ StatusPanes::StatusPanes(QStatusBar* bar) : QObject(bar) {
     progress_ = new QProgressBar(bar);
     progress_->setMaximumWidth(160);
     progress_->setFormat("%v/%m");
+    progress_->setAccessibleName(QStringLiteral("Transfer progress"));
     progress_->hide();
-    bar->insertPermanentWidget(MessageArea + 1, progress_);
+    // Right after the message pane, the fifth widget of the bar (the list pane is the fourth).
+    bar->insertPermanentWidget(5, progress_);
 }
 
 void StatusPanes::SetText(Pane pane, const QString& text) {
@@ -61,13 +67,28 @@ void StatusPanes::ShowPrompt(const QString& prompt) {
     if (!prompt.isEmpty()) {
         SetText(MessageArea, prompt);
     } else {
-        SetText(MessageArea, notice_.isEmpty() ? QStringLiteral("Ready") : notice_);
+        SetText(MessageArea, resting_.isEmpty() ? QStringLiteral("Ready") : resting_);
     }
 }
 
-void StatusPanes::SetNotice(const QString& notice) {
-    notice_ = notice;
+void StatusPanes::ShowMessage(const QString& message) {
+    resting_ = message;
+    // On a narrow screen the pane may cut a long message: the whole of it is its tool tip.
+    panes_[MessageArea]->setToolTip(message);
+    // A message answers what the person just did: it shows now, over a menu prompt too.
+    prompt_.clear();
     ShowPrompt(prompt_);
+}
+
+void StatusPanes::SetNotice(const QString& notice) {
+    resting_ = notice;
+    ShowPrompt(prompt_);
+}
+
+void StatusPanes::SetShownList(const QString& text) {
+    SetText(ShownList, text);
+    panes_[ShownList]->setVisible(!text.isEmpty());
+    panes_[PortSettings]->setVisible(text.isEmpty());
 }
 
 void StatusPanes::ShowProgress(unsigned done, unsigned total) {

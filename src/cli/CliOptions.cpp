@@ -1,11 +1,62 @@
 #include "cli/CliOptions.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QStringList>
+#include <algorithm>
 #include <charconv>
 #include <climits>
 
 namespace zev::cli {
 
 namespace {
+
+enum class ValueKind { None, Text, Number };
+
+// One option of zev-cli: its name, the value it takes and, for numbers, their range.
+struct OptionSpec {
+    const char* name;  // without the dashes
+    ValueKind value;
+    int least = 0;
+    int most = 0;
+};
+
+constexpr OptionSpec kOptions[] = {
+    {"help", ValueKind::None},
+    {"version", ValueKind::None},
+    {"json", ValueKind::None},
+    {"default", ValueKind::None},
+    {"verify", ValueKind::None},
+    {"hex", ValueKind::None},
+    {"timestamps", ValueKind::None},
+    {"backup", ValueKind::Text},
+    {"log", ValueKind::Text},
+    {"port", ValueKind::Text},
+    {"baud", ValueKind::Number, 1, INT_MAX},
+    {"timeout", ValueKind::Number, 0, kMaxTimeoutSeconds},
+    {"flash", ValueKind::Number, 1, 3},
+    {"user", ValueKind::Number, 1, 4},
+    {"by", ValueKind::Text},
+    {"descending", ValueKind::None},
+    {"list", ValueKind::Text},
+    {"position", ValueKind::Text},
+    {"remove-missing", ValueKind::None},
+};
+
+const OptionSpec* FindOption(const std::string& name) {
+    for (const OptionSpec& option : kOptions) {
+        if (name == option.name) return &option;
+    }
+    return nullptr;
+}
+
+// Arguments are bytes (file names need not be UTF-8); Latin-1 carries every byte through
+// QString and back unchanged.
+QString FromBytes(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToBytes(const QString& text) { return text.toLatin1().toStdString(); }
 
 std::optional<int> ParseNumber(const std::string& text, int least, int most) {
     int value = 0;
@@ -15,106 +66,133 @@ std::optional<int> ParseNumber(const std::string& text, int least, int most) {
     return value;
 }
 
-struct NumberOption {
-    const char* name;
-    int least;
-    int most;
-};
+std::string NumberError(const OptionSpec& option, const std::string& text) {
+    return std::string("option --") + option.name + " takes a whole number from " +
+           std::to_string(option.least) +
+           (option.most == INT_MAX ? std::string(" up") : " to " + std::to_string(option.most)) +
+           ", not \"" + text + "\"";
+}
 
-constexpr NumberOption kBaud{"--baud", 1, INT_MAX};
-constexpr NumberOption kTimeout{"--timeout", 0, kMaxTimeoutSeconds};
-constexpr NumberOption kFlash{"--flash", 1, 3};
-constexpr NumberOption kUser{"--user", 1, 4};
+// The mistakes worded our own way, found before Qt's parser words them its own: a flag with a
+// value ("--json=yes") and a value option at the end of the line.
+std::string MalformedOption(const std::vector<std::string>& arguments) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--") break;
+        if (argument.rfind("--", 0) != 0) continue;
+        const std::size_t equals = argument.find('=');
+        const std::string name =
+            argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
+        const OptionSpec* option = FindOption(name);
+        if (option == nullptr) return "unknown option --" + name;
+        if (option->value == ValueKind::None && equals != std::string::npos) {
+            return "option --" + name + " takes no value";
+        }
+        if (option->value != ValueKind::None && equals == std::string::npos) {
+            if (i + 1 == arguments.size()) return "option --" + name + " needs a value";
+            ++i;  // the value, whatever it looks like
+        }
+    }
+    return "";
+}
 
 }  // namespace
 
+bool IsGeneralOption(const std::string& name) { return name == "--help" || name == "--version"; }
+
+std::string MissingCompanion(const CliOptions& options) {
+    if (options.timestamps && !options.hex) return "--timestamps needs --hex";
+    return "";
+}
+
 CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
     CliParse parse;
-    CliOptions& o = parse.options;
-    std::vector<std::string> positional;
-    bool optionsEnded = false;
-
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
-            positional.push_back(argument);
-            continue;
-        }
-        if (argument == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        // "--name value" and "--name=value" are both accepted.
-        std::string name = argument;
-        std::optional<std::string> inlineValue;
-        if (const auto equals = argument.find('='); equals != std::string::npos) {
-            name = argument.substr(0, equals);
-            inlineValue = argument.substr(equals + 1);
-        }
-        auto takeValue = [&]() -> std::optional<std::string> {
-            if (inlineValue) return inlineValue;
-            if (i + 1 < arguments.size()) return arguments[++i];
-            parse.error = "option " + name + " needs a value";
-            return std::nullopt;
-        };
-        auto takeNumber = [&](const NumberOption& option) -> std::optional<int> {
-            const std::optional<std::string> text = takeValue();
-            if (!text) return std::nullopt;
-            std::optional<int> value = ParseNumber(*text, option.least, option.most);
-            if (!value) {
-                parse.error = "option " + name + " takes a whole number from " +
-                              std::to_string(option.least) +
-                              (option.most == INT_MAX ? std::string(" up")
-                                                      : " to " + std::to_string(option.most)) +
-                              ", not \"" + *text + "\"";
-            }
-            return value;
-        };
-        auto flag = [&](bool& target) {
-            if (inlineValue) {
-                parse.error = "option " + name + " takes no value";
-                return;
-            }
-            target = true;
-        };
-
-        if (name == "--help" || name == "-h") {
-            flag(o.help);
-        } else if (name == "--version") {
-            flag(o.version);
-        } else if (name == "--json") {
-            flag(o.json);
-        } else if (name == "--default") {
-            flag(o.modifyDefault);
-        } else if (name == "--verify") {
-            flag(o.verify);
-        } else if (name == "--hex") {
-            flag(o.hex);
-        } else if (name == "--timestamps") {
-            flag(o.timestamps);
-        } else if (name == "--backup") {
-            if (auto value = takeValue()) o.backup = *value;
-        } else if (name == "--log") {
-            if (auto value = takeValue()) o.log = *value;
-        } else if (name == "--port") {
-            if (auto value = takeValue()) o.port = *value;
-        } else if (name == kBaud.name) {
-            if (auto value = takeNumber(kBaud)) o.baud = *value;
-        } else if (name == kTimeout.name) {
-            if (auto value = takeNumber(kTimeout)) o.timeoutSeconds = *value;
-        } else if (name == kFlash.name) {
-            if (auto value = takeNumber(kFlash)) o.flash = *value;
-        } else if (name == kUser.name) {
-            if (auto value = takeNumber(kUser)) o.user = *value;
-        } else {
-            parse.error = "unknown option " + name;
-        }
-        if (!parse.error.empty()) return parse;
+    if (std::string malformed = MalformedOption(arguments); !malformed.empty()) {
+        parse.error = std::move(malformed);
+        return parse;
     }
 
-    if (!positional.empty()) {
-        o.command = positional.front();
-        o.args.assign(positional.begin() + 1, positional.end());
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    for (const OptionSpec& option : kOptions) {
+        QStringList names{QString::fromLatin1(option.name)};
+        if (std::string_view(option.name) == "help") names.prepend(QStringLiteral("h"));
+        parser.addOption(option.value == ValueKind::None
+                             ? QCommandLineOption(names)
+                             : QCommandLineOption(names, QString(), QStringLiteral("value")));
+    }
+    QStringList line{QStringLiteral("zev-cli")};
+    for (const std::string& argument : arguments) line << FromBytes(argument);
+    if (!parser.parse(line)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            const std::string name = ToBytes(unknown.front());
+            parse.error = "unknown option " + std::string(name.size() == 1 ? "-" : "--") + name;
+        } else {
+            std::string text = ToBytes(parser.errorText());
+            if (!text.empty() && text.back() == '.') text.pop_back();
+            if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z')
+                text[0] = char(text[0] - 'A' + 'a');
+            parse.error = text;
+        }
+        return parse;
+    }
+
+    CliOptions& o = parse.options;
+    for (const QString& given : parser.optionNames()) {
+        const std::string name = ToBytes(given) == "h" ? "help" : ToBytes(given);
+        const std::string dashed = "--" + name;
+        if (std::find(o.named.begin(), o.named.end(), dashed) == o.named.end()) {
+            o.named.push_back(dashed);
+        }
+    }
+    const auto text = [&](const char* name) -> std::optional<std::string> {
+        if (!parser.isSet(QString::fromLatin1(name))) return std::nullopt;
+        return ToBytes(parser.value(QString::fromLatin1(name)));
+    };
+    for (const OptionSpec& option : kOptions) {
+        if (option.value != ValueKind::Number) continue;
+        const std::optional<std::string> value = text(option.name);
+        if (value && !ParseNumber(*value, option.least, option.most)) {
+            parse.error = NumberError(option, *value);
+            return parse;
+        }
+    }
+    const auto number = [&](const char* name) -> std::optional<int> {
+        const std::optional<std::string> value = text(name);
+        if (!value) return std::nullopt;
+        const OptionSpec* option = FindOption(name);
+        return ParseNumber(*value, option->least, option->most);
+    };
+    const auto flag = [&](const char* name) { return parser.isSet(QString::fromLatin1(name)); };
+
+    o.help = flag("help");
+    o.version = flag("version");
+    o.json = flag("json");
+    o.modifyDefault = flag("default");
+    o.verify = flag("verify");
+    o.hex = flag("hex");
+    o.timestamps = flag("timestamps");
+    o.backup = text("backup");
+    o.log = text("log");
+    o.port = text("port");
+    o.baud = number("baud");
+    o.timeoutSeconds = number("timeout").value_or(o.timeoutSeconds);
+    o.flash = number("flash");
+    o.user = number("user");
+    o.sortBy = text("by");
+    o.descending = flag("descending");
+    o.list = text("list");
+    o.removeMissing = flag("remove-missing");
+    for (const QString& position : parser.values(QStringLiteral("position"))) {
+        o.positions.push_back(ToBytes(position));
+    }
+
+    const QStringList positional = parser.positionalArguments();
+    if (!positional.isEmpty()) {
+        o.command = ToBytes(positional.front());
+        for (qsizetype i = 1; i < positional.size(); ++i) o.args.push_back(ToBytes(positional[i]));
     }
     return parse;
 }

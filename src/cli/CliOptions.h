@@ -20,10 +20,18 @@ struct CliOptions {
     bool verify = false;                // send --verify
     std::optional<std::string> backup;  // send --backup FILE
     bool hex = false;                   // monitor --hex
-    bool timestamps = false;            // --timestamps (with --hex or --log)
+    bool timestamps = false;            // monitor --timestamps (with --hex)
     std::optional<std::string> log;     // --log FILE (receiver commands)
-    bool help = false;                  // --help
-    bool version = false;               // --version
+    std::optional<std::string> sortBy;  // sort --by KEY
+    bool descending = false;            // sort --descending
+    std::optional<std::string> list;    // sort --list tv|radio|both
+    std::vector<std::string> positions;  // --position NAME=POS, repeated (transponders-*)
+    bool removeMissing = false;          // transponders-import --remove-missing
+    bool help = false;                   // --help
+    bool version = false;                // --version
+    // The options given, each once, as "--name" in the order first given; what a command
+    // accepts is checked against them.
+    std::vector<std::string> named;
 };
 
 struct CliParse {
@@ -36,7 +44,14 @@ struct CliParse {
 inline constexpr int kMaxTimeoutSeconds = 2147483;
 
 // Parses the arguments after the program name. Options may stand anywhere; "--" ends them.
+// "--name value" and "--name=value" are both accepted; given twice, the last value counts.
 CliParse ParseCliOptions(const std::vector<std::string>& arguments);
+
+// The options that may be given with any command (--help, --version).
+bool IsGeneralOption(const std::string& name);
+
+// Options that only mean something beside another one: "--timestamps needs --hex", or empty.
+std::string MissingCompanion(const CliOptions& options);
 
 // Exit statuses.
 inline constexpr int kExitOk = 0;

@@ -6,19 +6,21 @@
 #include "cli/CommandTable.h"
 #include "cli/DatabaseFiles.h"
 #include "cli/ReportJson.h"
+#include "core/OutputFiles.h"
 #include "editing/DatabaseCheck.h"
 #include "editing/DatabaseDiff.h"
 #include "editing/DiffText.h"
 #include "formats/CsvExport.h"
+#include "settings/SettingsFile.h"
 
 namespace zev::cli {
 
 namespace {
 
 constexpr CommandUsage kCommands[] = {
-    {"check", 1, "zev-cli check FILE [--json]"},
-    {"diff", 2, "zev-cli diff A B [--json]"},
-    {"export", 2, "zev-cli export FILE OUT.csv"},
+    {"check", 1, "zev-cli check FILE [--json]", "--json --flash --user"},
+    {"diff", 2, "zev-cli diff A B [--json]", "--json --flash --user"},
+    {"export", 2, "zev-cli export FILE OUT.csv", "--flash --user"},
 };
 
 int FileError(std::ostream& err, const std::string& message) {
@@ -68,6 +70,13 @@ int Diff(const CliOptions& options, std::ostream& out, std::ostream& err) {
 }
 
 int Export(const CliOptions& options, std::ostream& err) {
+    const CsvPaths paths = CsvExportPaths(options.args[1]);
+    // default.dat is read too, for the flash layout of the JSON form.
+    if (const auto checked = CheckOutputs({options.args[0], kSettingsFileName},
+                                          {paths.channels, paths.transponders, paths.satellites});
+        !checked) {
+        return FileError(err, checked.error().text);
+    }
     const auto db = std::make_unique<ChannelDatabase>();
     const LoadResult loaded = Load(options.args[0], options, *db, err);
     if (loaded.status == LoadStatus::FileError) return FileError(err, loaded.error);
@@ -76,7 +85,6 @@ int Export(const CliOptions& options, std::ostream& err) {
         return kExitFailed;
     }
     CsvTables tables = ExportCsv(*db);
-    const CsvPaths paths = CsvExportPaths(options.args[1]);
     std::string error;
     if (!WriteFilesAtomically({{paths.channels, std::move(tables.channels)},
                                {paths.transponders, std::move(tables.transponders)},
@@ -89,9 +97,7 @@ int Export(const CliOptions& options, std::ostream& err) {
 
 }  // namespace
 
-bool IsDatabaseCommand(const std::string& command) {
-    return FindCommand(kCommands, command) != nullptr;
-}
+std::span<const CommandUsage> DatabaseCommandTable() { return kCommands; }
 
 int RunDatabaseCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const CommandUsage* command = FindCommand(kCommands, options.command);

@@ -3,13 +3,17 @@
 #pragma once
 
 #include <iosfwd>
+#include <span>
 #include <string>
 
 #include "cli/CliOptions.h"
 
 namespace zev::cli {
 
-bool IsDatabaseCommand(const std::string& command);
+struct CommandUsage;
+
+// check, diff and export.
+std::span<const CommandUsage> DatabaseCommandTable();
 
 // Runs the command; `out` receives the report, `err` every message. Returns the exit status:
 // check 1 when it found errors; diff 1 when the databases differ and 2 when one cannot be read;

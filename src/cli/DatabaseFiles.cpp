@@ -2,11 +2,11 @@
 
 #include <optional>
 
-#include "cli/DatabaseJson.h"
 #include "cli/ImageFiles.h"
 #include "core/FileName.h"
 #include "core/FileReplacement.h"
 #include "database/StartupHeader.h"
+#include "exchange/DatabaseJson.h"
 #include "settings/SettingsFile.h"
 
 namespace zev::cli {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "database/FieldTables.h"
+#include "database/RecordName.h"
 
 namespace zev::cli {
 
@@ -17,10 +18,8 @@ namespace {
 // is, any other byte as \xNN, so that every byte shows and the table stays one line per record.
 std::string QuotedName(const std::array<char, kNameFieldSize>& name) {
     std::string text = "\"";
-    auto end = name.begin() + 12;
-    while (end != name.begin() && *(end - 1) == '\0') --end;
-    for (auto it = name.begin(); it != end; ++it) {
-        const auto byte = static_cast<unsigned char>(*it);
+    for (const char c : StoredNameBytes(name)) {
+        const auto byte = static_cast<unsigned char>(c);
         if (byte >= 0x20 && byte < 0x7F && byte != '\\') {
             text += static_cast<char>(byte);
         } else {

@@ -6,34 +6,33 @@
 
 #include "cli/CommandTable.h"
 #include "cli/DatabaseFiles.h"
-#include "cli/DatabaseJson.h"
 #include "cli/DatabaseText.h"
 #include "cli/ImageFiles.h"
-#include "core/FileName.h"
+#include "cli/ImageOutput.h"
+#include "exchange/DatabaseJson.h"
 #include "formats/ParameterDataFile.h"
 #include "formats/ParameterImage.h"
 #include "formats/ParameterUpdateImage.h"
+#include "settings/SettingsFile.h"
 
 namespace zev::cli {
 
 namespace {
 
 constexpr CommandUsage kCommands[] = {
-    {"dump", 1, "zev-cli dump FILE [--json]"},
-    {"build", 2, "zev-cli build IN.json OUT"},
+    {"dump", 1, "zev-cli dump FILE [--json]", "--json --flash --user"},
+    {"build", 2, "zev-cli build IN.json OUT", "--flash --user"},
     {"convert", 2, "zev-cli convert IN OUT"},
     {"update-image", 2, "zev-cli update-image DATAFILE OUT"},
 };
 
-// The program's database and image buffers, on the heap because they are large.
+// The program's database, on the heap because it is large.
 struct Workspace {
     std::unique_ptr<ChannelDatabase> db = std::make_unique<ChannelDatabase>();
-    ImageBuffers buffers;
 };
 
 int FileError(std::ostream& err, const std::string& message) {
-    err << "zev-cli: " << message << '\n';
-    return kExitUsage;
+    return ReportFileError(err, message);
 }
 
 // A refused image is reported with exactly the text the desktop program shows.
@@ -42,19 +41,13 @@ int Refused(std::ostream& err, const std::string& message) {
     return kExitFailed;
 }
 
-std::optional<ImageKind> OutputKind(const std::string& path, std::ostream& err) {
-    std::optional<ImageKind> kind = ImageKindForExtension(FileExtension(path));
-    if (!kind) {
-        err << "zev-cli: the output file \"" << path
-            << "\" must end in .stc (user block), .def (default-channel block) or .all (both)\n";
-    }
-    return kind;
+bool OutputIsNoInput(const std::vector<std::string>& inputs, const std::string& output,
+                     std::ostream& err) {
+    return OutputsAreNoInputs(inputs, {output}, err);
 }
 
-// Reads an image file as its extension says (.def, .all, else a user block as File Open reads
-// a .stc). Returns kExitOk or the exit status of the failure, already reported.
-int LoadImage(const std::string& path, Workspace& work, std::ostream& err) {
-    const LoadResult result = LoadImageFile(path, *work.db);
+// kExitOk for a database read, else the exit status of the failure, reported.
+int Loaded(const LoadResult& result, std::ostream& err) {
     switch (result.status) {
         case LoadStatus::Ok:
             return kExitOk;
@@ -66,20 +59,25 @@ int LoadImage(const std::string& path, Workspace& work, std::ostream& err) {
     return Refused(err, result.error);
 }
 
-int PackAndWrite(const std::string& path, ImageKind kind, Workspace& work, std::ostream& err) {
-    const ImageResult result = PackImage(*work.db, kind, work.buffers.output);
-    if (!result.ok) return Refused(err, result.error);
-    std::string error;
-    if (!WriteFileAtomically(path, std::span<const uint8_t>(work.buffers.output).first(result.size),
-                             error)) {
-        return FileError(err, error);
-    }
-    return kExitOk;
+// Reads an image file as its extension says (.def, .all, else a user block as File Open reads
+// a .stc). Returns kExitOk or the exit status of the failure, already reported.
+int LoadImage(const std::string& path, Workspace& work, std::ostream& err) {
+    return Loaded(LoadImageFile(path, *work.db), err);
+}
+
+// Reads an image as LoadImage does, or the JSON form of a .json file as `check` reads it.
+int LoadDatabase(const std::string& path, const CliOptions& options, Workspace& work,
+                 std::ostream& err) {
+    const LoadResult result = LoadDatabaseFile(path, options, *work.db);
+    if (!result.warning.empty()) err << "zev-cli: " << result.warning << '\n';
+    return Loaded(result, err);
 }
 
 int Dump(const CliOptions& options, std::ostream& out, std::ostream& err) {
     Workspace work;
-    if (int status = LoadImage(options.args[0], work, err); status != kExitOk) return status;
+    if (int status = LoadDatabase(options.args[0], options, work, err); status != kExitOk) {
+        return status;
+    }
     if (options.json) {
         out << DatabaseToJson(*work.db);
     } else {
@@ -89,8 +87,11 @@ int Dump(const CliOptions& options, std::ostream& out, std::ostream& err) {
 }
 
 int Build(const CliOptions& options, std::ostream& err) {
-    const std::optional<ImageKind> kind = OutputKind(options.args[1], err);
-    if (!kind) return kExitUsage;
+    const std::optional<ImageKind> kind = OutputImageKind(options.args[1], err);
+    // default.dat is read too, for the flash layout.
+    if (!kind || !OutputIsNoInput({options.args[0], kSettingsFileName}, options.args[1], err)) {
+        return kExitUsage;
+    }
     std::string error;
     const std::optional<std::vector<uint8_t>> json =
         ReadWholeFile(options.args[0], kMaxJsonFileSize, error);
@@ -105,21 +106,22 @@ int Build(const CliOptions& options, std::ostream& err) {
         return FileError(err, "\"" + options.args[0] + "\": " + result.error);
     }
     if (result.status == JsonStatus::Refused) return Refused(err, result.error);
-    return PackAndWrite(options.args[1], *kind, work, err);
+    return PackAndWrite(*work.db, *kind, options.args[1], err);
 }
 
 int Convert(const CliOptions& options, std::ostream& err) {
-    const std::optional<ImageKind> kind = OutputKind(options.args[1], err);
-    if (!kind) return kExitUsage;
+    const std::optional<ImageKind> kind = OutputImageKind(options.args[1], err);
+    if (!kind || !OutputIsNoInput({options.args[0]}, options.args[1], err)) return kExitUsage;
     Workspace work;
     if (int status = LoadImage(options.args[0], work, err); status != kExitOk) return status;
-    return PackAndWrite(options.args[1], *kind, work, err);
+    return PackAndWrite(*work.db, *kind, options.args[1], err);
 }
 
 // Builds the image Update Parameters would send. `out` gets the record counts as the terminal
 // shows them, `err` every malformed line.
 int UpdateImage(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const std::string& dataPath = options.args[0];
+    if (!OutputIsNoInput({dataPath}, options.args[1], err)) return kExitUsage;
     std::string error;
     const std::optional<std::vector<uint8_t>> bytes =
         ReadWholeFile(dataPath, kMaxDataFileSize, error);
@@ -141,9 +143,7 @@ int UpdateImage(const CliOptions& options, std::ostream& out, std::ostream& err)
 
 }  // namespace
 
-bool IsFileCommand(const std::string& command) {
-    return FindCommand(kCommands, command) != nullptr;
-}
+std::span<const CommandUsage> FileCommandTable() { return kCommands; }
 
 int RunFileCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const CommandUsage* command = FindCommand(kCommands, options.command);

@@ -3,13 +3,17 @@
 #pragma once
 
 #include <iosfwd>
+#include <span>
 #include <string>
 
 #include "cli/CliOptions.h"
 
 namespace zev::cli {
 
-bool IsFileCommand(const std::string& command);
+struct CommandUsage;
+
+// dump, build, convert and update-image.
+std::span<const CommandUsage> FileCommandTable();
 
 // Runs the command; `out` receives the dump, `err` every message. Returns the exit status.
 int RunFileCommand(const CliOptions& options, std::ostream& out, std::ostream& err);

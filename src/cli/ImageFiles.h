@@ -22,10 +22,6 @@ std::optional<ImageKind> ImageKindForExtension(const std::string& extension);
 std::optional<std::size_t> ReadImageFile(const std::string& path, std::span<uint8_t> input,
                                          std::string& error);
 
-// The most `build`, `check` and `diff` read of a JSON file: far more than the JSON of the
-// fullest database, little enough to refuse something that is plainly no JSON of ours.
-inline constexpr std::size_t kMaxJsonFileSize = 256 * 1024 * 1024;
-
 // Reads a whole regular file of at most `limit` bytes. nullopt (and `error`) when it cannot be
 // read, is no regular file or is longer.
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::size_t limit,

@@ -1,13 +1,11 @@
 #include "cli/LineLogWriter.h"
 
-#include <ostream>
-#include <string>
-
 #include "link/LineDumpText.h"
 
 namespace zev::cli {
 
-LineLogWriter::LineLogWriter(std::ostream& out) : out_(out), writer_([this] { WriteLoop(); }) {}
+LineLogWriter::LineLogWriter(std::function<void(const std::string&)> write)
+    : write_(std::move(write)), writer_([this] { WriteLoop(); }) {}
 
 LineLogWriter::~LineLogWriter() {
     {
@@ -20,6 +18,7 @@ LineLogWriter::~LineLogWriter() {
 
 void LineLogWriter::OnLineChunk(LineDirection direction, LineClock::time_point time,
                                 std::span<const uint8_t> bytes) {
+    heard_ = true;
     std::unique_lock<std::mutex> lock(mutex_);
     changed_.wait(lock, [this] { return queuedBytes_ < kMaxQueuedBytes; });
     queue_.push_back({direction, time, std::vector<uint8_t>(bytes.begin(), bytes.end())});
@@ -44,8 +43,7 @@ void LineLogWriter::WriteLoop() {
             text += DumpChunkText(piece.direction, piece.time, piece.bytes, true);
         }
         taken.clear();
-        out_.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out_.flush();
+        write_(text);
     }
 }
 

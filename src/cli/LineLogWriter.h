@@ -7,8 +7,9 @@
 
 #include <condition_variable>
 #include <deque>
-#include <iosfwd>
+#include <functional>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -20,14 +21,17 @@ class LineLogWriter : public LineTap {
   public:
     static constexpr std::size_t kMaxQueuedBytes = std::size_t{8} << 20;
 
-    // `out` is used by the writer thread only, until the destructor returns.
-    explicit LineLogWriter(std::ostream& out);
+    // `write` takes the text, piece by piece, on the writer thread, until the destructor
+    // returns.
+    explicit LineLogWriter(std::function<void(const std::string&)> write);
     ~LineLogWriter() override;
     LineLogWriter(const LineLogWriter&) = delete;
     LineLogWriter& operator=(const LineLogWriter&) = delete;
 
     void OnLineChunk(LineDirection direction, LineClock::time_point time,
                      std::span<const uint8_t> bytes) override;
+    // Whether the line has carried a byte either way (asked on the thread that feeds it).
+    bool HeardBytes() const { return heard_; }
 
   private:
     struct Piece {
@@ -37,7 +41,8 @@ class LineLogWriter : public LineTap {
     };
     void WriteLoop();
 
-    std::ostream& out_;
+    std::function<void(const std::string&)> write_;
+    bool heard_ = false;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<Piece> queue_;

@@ -14,9 +14,7 @@ constexpr CommandUsage kCommands[] = {
 
 }  // namespace
 
-bool IsPortCommand(const std::string& command) {
-    return FindCommand(kCommands, command) != nullptr;
-}
+std::span<const CommandUsage> PortCommandTable() { return kCommands; }
 
 int RunPortCommand(const CliOptions& options, std::ostream& out, std::ostream& err,
                    const SerialPortLister& ports) {

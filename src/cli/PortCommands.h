@@ -3,6 +3,7 @@
 
 #include <iosfwd>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "cli/CliOptions.h"
@@ -10,7 +11,10 @@
 
 namespace zev::cli {
 
-bool IsPortCommand(const std::string& command);
+struct CommandUsage;
+
+// ports.
+std::span<const CommandUsage> PortCommandTable();
 
 // `ports`: the serial ports the system reports, as a table.
 int RunPortCommand(const CliOptions& options, std::ostream& out, std::ostream& err,

@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -16,11 +15,15 @@
 
 #include "cli/CommandTable.h"
 #include "cli/ImageFiles.h"
+#include "cli/Interrupts.h"
 #include "cli/LineDumpStream.h"
-#include "cli/LineLogWriter.h"
+#include "cli/LogFile.h"
+#include "cli/MessageStream.h"
 #include "cli/PortCommands.h"
 #include "cli/ReceiverEventLoop.h"
 #include "cli/ReceiverTerminal.h"
+#include "core/FileReplacement.h"
+#include "core/OutputFiles.h"
 #include "core/RegularFile.h"
 #include "database/StartupHeader.h"
 #include "formats/ParameterImage.h"
@@ -37,26 +40,16 @@ namespace {
 
 #define ZEV_PORT_OPTIONS "zev-cli [--port NAME|auto] [--baud N] [--timeout S] [--log FILE] "
 constexpr CommandUsage kCommands[] = {
-    {"monitor", 0, ZEV_PORT_OPTIONS "monitor [--hex [--timestamps]]"},
-    {"update-params", 1, ZEV_PORT_OPTIONS "update-params DATAFILE"},
-    {"update-software", 1, ZEV_PORT_OPTIONS "update-software FILE.cus"},
-    {"load", 1, ZEV_PORT_OPTIONS "load OUT.stc"},
-    {"send", 1, ZEV_PORT_OPTIONS "send IN.stc [--default] [--verify] [--backup FILE]"},
-    {"ota", 1, ZEV_PORT_OPTIONS "ota FILE.sgn"},
+    {"monitor", 0, ZEV_PORT_OPTIONS "monitor [--hex [--timestamps]]",
+     ZEV_CLI_PORT_OPTIONS " --hex --timestamps"},
+    {"update-params", 1, ZEV_PORT_OPTIONS "update-params DATAFILE", ZEV_CLI_PORT_OPTIONS},
+    {"update-software", 1, ZEV_PORT_OPTIONS "update-software FILE.cus", ZEV_CLI_PORT_OPTIONS},
+    {"load", 1, ZEV_PORT_OPTIONS "load OUT.stc", ZEV_CLI_PORT_OPTIONS},
+    {"send", 1, ZEV_PORT_OPTIONS "send IN.stc [--default] [--verify] [--backup FILE]",
+     ZEV_CLI_PORT_OPTIONS " --default --verify --backup"},
+    {"ota", 1, ZEV_PORT_OPTIONS "ota FILE.sgn", ZEV_CLI_PORT_OPTIONS},
 };
 #undef ZEV_PORT_OPTIONS
-
-// Options that belong to one command only; a usage error elsewhere.
-std::string MisplacedOption(const CliOptions& options) {
-    if ((options.verify || options.backup) && options.command != "send") {
-        return "--verify and --backup belong to send";
-    }
-    if (options.hex && options.command != "monitor") return "--hex belongs to monitor";
-    if (options.timestamps && !options.hex && !options.log) {
-        return "--timestamps needs --hex or --log";
-    }
-    return "";
-}
 
 // default.dat of the working directory when there is one; a command line does not create it.
 LinkSettings SettingsFor(const CliOptions& options, std::ostream& err) {
@@ -106,6 +99,25 @@ int ExitStatusFor(const RunOutcome& outcome) {
     return kExitFailed;
 }
 
+// The files a receiver command reads and writes, for CheckOutputs.
+struct CommandFiles {
+    std::vector<std::string> inputs;
+    std::vector<std::string> outputs;
+};
+
+CommandFiles FilesOf(const CliOptions& options) {
+    CommandFiles files;
+    files.inputs.push_back(kSettingsFileName);  // the port settings
+    if (options.command == "load") {
+        files.outputs.push_back(options.args[0]);
+    } else if (!options.args.empty()) {
+        files.inputs.push_back(options.args[0]);
+    }
+    if (options.backup) files.outputs.push_back(*options.backup);
+    if (options.log) files.outputs.push_back(*options.log);
+    return files;
+}
+
 // Everything the terminal view holds for a run, wired as the desktop program wires it.
 class ReceiverBench {
   public:
@@ -114,7 +126,8 @@ class ReceiverBench {
         : options_(options),
           err_(err),
           settings_(SettingsFor(options, err)),
-          terminal_(options.hex ? err : out),
+          rawErr_(UnescapedBuffer(err)),
+          terminal_(options.hex ? rawErr_ : out),
           db_(std::make_unique<ChannelDatabase>()),
           images_(std::make_unique<ImageBuffers>()),
           link_(settings_),
@@ -130,27 +143,31 @@ class ReceiverBench {
     }
 
     ~ReceiverBench() {
-        link_.ClosePort();
-        terminal_.Finish();
-        link_.RemoveTap(logDump_.get());
-        logDump_.reset();  // everything the line carried is in the file
-        if (logFile_.is_open()) {
-            logFile_.close();
-            if (logFile_.fail())
-                err_ << "zev-cli: writing " << *options_.log << " failed" << std::endl;
-        }
+        EndLink();
+        if (logTap_ != nullptr) link_.RemoveTap(logTap_);
     }
 
-    // --log FILE: the line's bytes, in the monitor's form with their times, go to FILE.
-    bool OpenLog() {
-        if (!options_.log) return true;
-        logFile_.open(*options_.log, std::ios::binary | std::ios::trunc);
-        if (!logFile_) {
-            err_ << "zev-cli: cannot write " << *options_.log << std::endl;
+    // Every file the command writes is checked, and its temporary file made, before anything
+    // goes over the line: a file that cannot be written refuses the command, not its end.
+    bool BeginOutputs() {
+        const auto begin = [this](std::unique_ptr<FileReplacement>& file, const std::string& path) {
+            file = std::make_unique<FileReplacement>(path);
+            FileError error;
+            if (file->Begin(error)) return true;
+            err_ << "zev-cli: " << error.text << std::endl;
             return false;
+        };
+        if (options_.command == "load" && !begin(loadOutput_, options_.args[0])) return false;
+        if (options_.backup && !begin(backup_, *options_.backup)) return false;
+        if (options_.log) {
+            log_ = std::make_unique<LogFile>(*options_.log);
+            if (const auto begun = log_->Begin(); !begun) {
+                err_ << "zev-cli: " << begun.error().text << std::endl;
+                return false;
+            }
+            logTap_ = &log_->Tap();
+            link_.AddTap(logTap_);
         }
-        logDump_ = std::make_unique<LineLogWriter>(logFile_);
-        link_.AddTap(logDump_.get());
         return true;
     }
 
@@ -158,7 +175,7 @@ class ReceiverBench {
         const std::string& command = options_.command;
         if (command == "monitor") return Monitor();
         const std::string& path = options_.args[0];
-        if (command == "load") return LoadFromBox(path);
+        if (command == "load") return LoadFromBox();
         if (!InputReadable(path, err_)) return kExitUsage;
         if (command == "update-params") {
             session_.UpdateParameters(path);
@@ -172,7 +189,25 @@ class ReceiverBench {
         return AwaitRun();
     }
 
+    // Closes the link and ends the log; a log that could not be written is a file error.
+    int Finish(int status) {
+        EndLink();
+        if (!log_) return status;
+        link_.RemoveTap(logTap_);
+        logTap_ = nullptr;
+        const auto closed = log_->Close(status == kExitOk);
+        log_.reset();
+        if (closed) return status;
+        err_ << "zev-cli: " << closed.error().text << std::endl;
+        return kExitUsage;
+    }
+
   private:
+    void EndLink() {
+        link_.ClosePort();
+        terminal_.Finish();
+    }
+
     // Waits for the started run; the exit status tells how it ended.
     int AwaitRun() {
         if (session_.Mode() != ProtocolMode::Idle) {
@@ -194,23 +229,35 @@ class ReceiverBench {
         }
     }
 
+    // Until interrupted or timed out. A receiver that sent nothing at all before the time-out
+    // is an unsuccessful run: the port, its speed or the cable is wrong.
     int Monitor() {
         if (!host_.OpenLink()) {
             host_.AppendText("\nCan't open connection, maybe COM is open!");
+            if (const std::string why = host_.LinkProblem(); !why.empty()) {
+                host_.AppendText("\n" + why);
+            }
             return kExitFailed;
         }
+        bool heard = false;
+        QObject::connect(&link_, &SerialLink::Notify, &link_, [&heard] { heard = true; });
         session_.OnLinkConnected();
         const LoopEnd end = RunReceiverLoop(link_, host_, options_.timeoutSeconds, false);
         if (end == LoopEnd::LinkLost) return kExitFailed;
         link_.ClosePort();
         session_.OnLinkDisconnected();
         host_.AppendText("\n" + settings_.portName + " has been closed!");
+        if (end == LoopEnd::TimedOut && !heard) {
+            err_ << "zev-cli: nothing came from the receiver in " << options_.timeoutSeconds
+                 << (options_.timeoutSeconds == 1 ? " second" : " seconds") << std::endl;
+            return kExitFailed;
+        }
         return kExitOk;
     }
 
     // The loaded user block is saved as File Save would save it after a load: packed from
     // the database the block was unpacked into.
-    int LoadFromBox(const std::string& outPath) {
+    int LoadFromBox() {
         session_.LoadSettingFromBox();
         const int status = AwaitRun();
         if (status != kExitOk) return status;
@@ -220,9 +267,10 @@ class ReceiverBench {
             err_ << "zev-cli: " << packed.error << std::endl;
             return kExitFailed;
         }
-        std::string error;
-        if (!WriteFileAtomically(outPath, image, error)) {
-            err_ << "zev-cli: " << error << std::endl;
+        FileError error;
+        if (!loadOutput_->Write(image, error) || !loadOutput_->Finish(error) ||
+            !loadOutput_->Replace(error)) {
+            err_ << "zev-cli: " << error.text << std::endl;
             return kExitUsage;
         }
         return kExitOk;
@@ -249,12 +297,13 @@ class ReceiverBench {
         }
         SettingsSafeguards::SendChecks checks;
         checks.verify = options_.verify;
-        if (options_.backup) {
+        if (backup_) {
             // The box's block as it sent it, written as load writes its file.
             checks.backup = [this, path = *options_.backup](std::span<const uint8_t> block) {
-                std::string error;
-                if (!WriteFileAtomically(path, block, error)) {
-                    err_ << "zev-cli: " << error << std::endl;
+                FileError error;
+                if (!backup_->Write(block, error) || !backup_->Finish(error) ||
+                    !backup_->Replace(error)) {
+                    err_ << "zev-cli: " << error.text << std::endl;
                     return false;
                 }
                 host_.AppendText("\nThe box's settings were saved to " + path + ".");
@@ -268,6 +317,7 @@ class ReceiverBench {
     const CliOptions& options_;
     std::ostream& err_;
     LinkSettings settings_;
+    std::ostream rawErr_;  // the terminal's text with --hex, as the receiver sent it
     TerminalStream terminal_;
     std::unique_ptr<ChannelDatabase> db_;
     std::unique_ptr<ImageBuffers> images_;
@@ -277,15 +327,15 @@ class ReceiverBench {
     NotificationPump pump_;
     SettingsSafeguards safeguards_;
     std::unique_ptr<LineDumpStream> hexDump_;
-    std::ofstream logFile_;
-    std::unique_ptr<LineLogWriter> logDump_;
+    std::unique_ptr<FileReplacement> loadOutput_;
+    std::unique_ptr<FileReplacement> backup_;
+    std::unique_ptr<LogFile> log_;
+    LineTap* logTap_ = nullptr;
 };
 
 }  // namespace
 
-bool IsReceiverCommand(const std::string& command) {
-    return FindCommand(kCommands, command) != nullptr;
-}
+std::span<const CommandUsage> ReceiverCommandTable() { return kCommands; }
 
 int RunReceiverCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const SystemPortLister systemPorts;
@@ -294,6 +344,8 @@ int RunReceiverCommand(const CliOptions& options, std::ostream& out, std::ostrea
 
 int RunReceiverCommand(const CliOptions& given, std::ostream& out, std::ostream& err,
                        const SerialPortLister& ports) {
+    // From here on Ctrl+C ends the command through its usual end, also before the run starts.
+    const InterruptGuard interrupts;
     const CommandUsage* command = FindCommand(kCommands, given.command);
     if (command == nullptr) {
         err << "zev-cli: unknown command " << given.command << std::endl;
@@ -304,8 +356,9 @@ int RunReceiverCommand(const CliOptions& given, std::ostream& out, std::ostream&
         err << "zev-cli: --timeout must be 0 to " << kMaxTimeoutSeconds << " seconds" << std::endl;
         return kExitUsage;
     }
-    if (const std::string misplaced = MisplacedOption(given); !misplaced.empty()) {
-        err << "zev-cli: " << misplaced << std::endl;
+    const CommandFiles files = FilesOf(given);
+    if (const auto checked = CheckOutputs(files.inputs, files.outputs); !checked) {
+        err << "zev-cli: " << checked.error().text << std::endl;
         return kExitUsage;
     }
     CliOptions options = given;
@@ -323,8 +376,12 @@ int RunReceiverCommand(const CliOptions& given, std::ostream& out, std::ostream&
         ownApp = std::make_unique<QCoreApplication>(argc, argv);
     }
     ReceiverBench bench(options, out, err);
-    if (!bench.OpenLog()) return kExitUsage;
-    return bench.Run();
+    if (!bench.BeginOutputs()) return kExitUsage;
+    if (InterruptGuard::Interrupted()) {
+        err << "zev-cli: interrupted" << std::endl;
+        return bench.Finish(kExitFailed);
+    }
+    return bench.Finish(bench.Run());
 }
 
 }  // namespace zev::cli

@@ -3,13 +3,17 @@
 #pragma once
 
 #include <iosfwd>
+#include <span>
 
 #include "cli/CliOptions.h"
 #include "settings/SerialPortList.h"
 
 namespace zev::cli {
 
-bool IsReceiverCommand(const std::string& command);
+struct CommandUsage;
+
+// monitor, update-params, update-software, load, send and ota.
+std::span<const CommandUsage> ReceiverCommandTable();
 
 // Runs the command; `out` receives exactly the terminal's text of the run (with `monitor
 // --hex`, the line's bytes instead), `err` messages. `--port auto` looks through `ports`.

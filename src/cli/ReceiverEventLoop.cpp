@@ -3,9 +3,9 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
-#include <csignal>
 #include <limits>
 
+#include "cli/Interrupts.h"
 #include "cli/ReceiverTerminal.h"
 #include "link/SerialLink.h"
 
@@ -18,35 +18,10 @@ constexpr int kCheckMilliseconds = 50;
 // The longest interval a QTimer takes.
 constexpr long long kMaxTimerMilliseconds = std::numeric_limits<int>::max();
 
-volatile std::sig_atomic_t gInterrupted = 0;
-
-extern "C" void OnInterrupt(int) { gInterrupted = 1; }
-
-// Catches Ctrl+C and termination while the loop runs and restores the handlers after.
-class InterruptGuard {
-  public:
-    InterruptGuard() {
-        gInterrupted = 0;
-        previousInt_ = std::signal(SIGINT, OnInterrupt);
-        previousTerm_ = std::signal(SIGTERM, OnInterrupt);
-    }
-    ~InterruptGuard() {
-        std::signal(SIGINT, previousInt_);
-        std::signal(SIGTERM, previousTerm_);
-    }
-    InterruptGuard(const InterruptGuard&) = delete;
-    InterruptGuard& operator=(const InterruptGuard&) = delete;
-
-  private:
-    void (*previousInt_)(int) = SIG_DFL;
-    void (*previousTerm_)(int) = SIG_DFL;
-};
-
 }  // namespace
 
 LoopEnd RunReceiverLoop(SerialLink& link, ReceiverHost& host, int silenceSeconds,
                         bool untilRunFinished) {
-    InterruptGuard interrupts;
     QEventLoop loop;
     LoopEnd end = LoopEnd::RunFinished;
     bool lost = false;
@@ -79,7 +54,7 @@ LoopEnd RunReceiverLoop(SerialLink& link, ReceiverHost& host, int silenceSeconds
             end = LoopEnd::RunFinished;
         } else if (lost) {
             end = LoopEnd::LinkLost;
-        } else if (gInterrupted != 0) {
+        } else if (InterruptGuard::Interrupted()) {
             end = LoopEnd::Interrupted;
         } else if (silent) {
             end = LoopEnd::TimedOut;

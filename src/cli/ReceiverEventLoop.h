@@ -12,8 +12,9 @@ class ReceiverHost;
 
 enum class LoopEnd { RunFinished, TimedOut, Interrupted, LinkLost };
 
-// `silenceSeconds`: give up after that long without a byte from the receiver; 0 waits for
-// ever. With `untilRunFinished` false (monitor) only the other three end the loop.
+// Ctrl+C ends the loop only under an InterruptGuard. `silenceSeconds`: give up after that long
+// without a byte from the receiver; 0 waits for ever. With `untilRunFinished` false (monitor) only
+// the other three end the loop.
 LoopEnd RunReceiverLoop(SerialLink& link, ReceiverHost& host, int silenceSeconds,
                         bool untilRunFinished);
 

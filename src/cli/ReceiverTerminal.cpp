@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "editing/DatabaseCheck.h"
+
 namespace zev::cli {
 
 namespace {
@@ -18,6 +20,12 @@ const char* AnswerName(MsgAnswer answer) {
             return "Cancel";
     }
     return "?";
+}
+
+// A message box or question as a line of zev-cli's: "zev-cli: Caption: text", the caption
+// left out when it is only the program's title.
+std::string MessageLine(const std::string& caption, const std::string& text) {
+    return "zev-cli: " + (caption == "zev" ? std::string() : caption + ": ") + text;
 }
 
 }  // namespace
@@ -43,7 +51,7 @@ void TerminalStream::Finish() {
 // A box the runs show (never a question: those come through Ask), with its default answer.
 MsgAnswer ReceiverHost::Message(const std::string& text, const std::string& caption,
                                 MsgIcon /*icon*/, MsgButtons buttons, MsgAnswer defaultAnswer) {
-    err_ << caption << ": " << text;
+    err_ << MessageLine(caption, text);
     if (buttons != MsgButtons::Ok) err_ << " [" << AnswerName(defaultAnswer) << "]";
     err_ << std::endl;
     return buttons == MsgButtons::Ok ? MsgAnswer::Ok : defaultAnswer;
@@ -61,9 +69,20 @@ MsgAnswer ReceiverHost::Ask(RunQuestion question) {
             break;
     }
     const QuestionWording wording = WordingOf(question);
-    err_ << wording.caption << ": " << wording.text << " [" << AnswerName(answer) << "]"
+    err_ << MessageLine(wording.caption, wording.text) << " [" << AnswerName(answer) << "]"
          << std::endl;
     return answer;
+}
+
+bool ReceiverHost::ConfirmImage(const ChannelDatabase& db, ImageKind kind) {
+    const CheckResult checked = CheckDatabase(db, kind);
+    if (!checked.HasErrors()) return true;
+    for (const CheckFinding& finding : checked.findings) {
+        if (finding.Severity() == CheckSeverity::Error) err_ << FindingLine(finding) << '\n';
+    }
+    err_ << "zev-cli: nothing is sent: the image has errors the receiver would misread"
+         << std::endl;
+    return false;
 }
 
 void ReceiverHost::MalformedDataLine(const std::string& path, const MalformedLine& line) {

@@ -44,6 +44,9 @@ class ReceiverHost : public LinkRunHost, public EchoSink {
     MsgAnswer Message(const std::string& text, const std::string& caption, MsgIcon icon,
                       MsgButtons buttons, MsgAnswer defaultAnswer) override;
     MsgAnswer Ask(RunQuestion question) override;
+    // The database is checked as `check` checks it; with errors nothing is sent (a command line
+    // cannot be asked whether to send it anyway).
+    bool ConfirmImage(const ChannelDatabase& db, ImageKind kind) override;
     void MalformedDataLine(const std::string& path, const MalformedLine& line) override;
     void RunFinished(const RunOutcome& outcome) override;
 

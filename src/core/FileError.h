@@ -15,6 +15,8 @@ enum class FileProblem {
     TooLarge,      // more bytes than the caller reads
     ReadFailed,
     WriteFailed,
+    OutputIsInput,  // a file the command writes is one it reads
+    OutputsClash,   // two files the command writes are the same file
 };
 
 struct FileError {

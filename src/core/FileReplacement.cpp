@@ -38,15 +38,30 @@ FileError ReadOnly(const std::string& path) {
     return {FileProblem::ReadOnly, Quoted(path) + " is read-only"};
 }
 
-// A name for the temporary file: hidden, beside the target, unlikely to be taken.
+// The longest name of a file in a folder, in bytes, on the file systems we write to.
+constexpr std::size_t kMaxNameBytes = 255;
+// What the temporary name adds to the target's: "." before it, "." and 8 letters and ".tmp"
+// after it.
+constexpr std::size_t kTemporaryNameExtra = 14;
+
+// A name for the temporary file: hidden, beside the target, unlikely to be taken. A long
+// target name is cut (at a character's start) so that the temporary name stays a valid one:
+// every name the target may have can be written.
 std::string TemporaryName(const std::string& target) {
     static std::mt19937 random{std::random_device{}()};
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::string suffix;
     for (int i = 0; i < 8; ++i) suffix += kLetters[random() % (sizeof kLetters - 1)];
     const fs::path path = NativePath(target);
-    return NameText(path.parent_path() /
-                    NativePath("." + NameText(path.filename()) + "." + suffix + ".tmp"));
+    std::string stem = NameText(path.filename());
+    if (stem.size() > kMaxNameBytes - kTemporaryNameExtra) {
+        std::size_t cut = kMaxNameBytes - kTemporaryNameExtra;
+        while (cut > 0 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80) --cut;
+        stem.resize(cut);
+    }
+    std::string name = ".";
+    name.append(stem).append(".").append(suffix).append(".tmp");
+    return NameText(path.parent_path() / NativePath(name));
 }
 
 // What replacing `name` would replace; messages name the file as `shown`.

@@ -12,6 +12,9 @@ namespace zev {
 // The error a Result is built from: `return Failure(FileError{...});`.
 template <typename E>
 struct Failure {
+    // A constructor, not an aggregate: compilers without C++20's parenthesised aggregate
+    // initialisation (clang before 16, which builds the fuzzers) take `Failure(error)` too.
+    Failure(E failed) : error(std::move(failed)) {}
     E error;
 };
 template <typename E>

@@ -7,15 +7,20 @@ namespace zev {
 
 namespace {
 
-// Calls fn(slot) for every channel in use, TV first, then radio in list order. Slots that would
-// fall outside the table (possible only with inconsistent counts) are skipped.
+// Calls fn(slot) once for every slot in use, TV first, then radio in list order. A slot that
+// both areas hold (a smaller capacity chosen after the lists were filled makes them overlap)
+// is visited once, as a TV slot, so that a reference in it is renumbered once. Slots that
+// would fall outside the table (possible only with inconsistent counts) are skipped.
 template <typename Fn>
 void ForEachChannelSlot(const DatabaseHeader& header, Fn fn) {
     const std::size_t tvCount = std::min<std::size_t>(header.TvCount, kMaxChannelSlots);
     for (std::size_t slot = 0; slot < tvCount; ++slot) fn(slot);
     const std::size_t capacity = std::min<std::size_t>(header.ChannelCapacity, kMaxChannelSlots);
     const std::size_t radioCount = std::min<std::size_t>(header.RadioCount, capacity);
-    for (std::size_t row = 0; row < radioCount; ++row) fn(capacity - 1 - row);
+    for (std::size_t row = 0; row < radioCount; ++row) {
+        const std::size_t slot = capacity - 1 - row;
+        if (slot >= tvCount) fn(slot);
+    }
 }
 
 // Removes every channel for which drop(channel) holds, closing the gaps and keeping the order:

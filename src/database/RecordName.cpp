@@ -9,4 +9,10 @@ std::string NameBytes(const std::array<char, kNameFieldSize>& name) {
     return std::string(name.begin(), std::find(name.begin(), last, '\0'));
 }
 
+std::string StoredNameBytes(const std::array<char, kNameFieldSize>& name) {
+    std::size_t length = kNameFieldSize - 1;
+    while (length > 0 && name[length - 1] == '\0') --length;
+    return std::string(name.data(), length);
+}
+
 }  // namespace zev

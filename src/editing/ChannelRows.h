@@ -18,7 +18,8 @@ class ChannelRows {
     virtual std::size_t RowCount() const = 0;
     // Column 0: the row's 1-based list position when the list was last numbered.
     virtual int RowNumber(std::size_t row) const = 0;
-    // Columns 1 to 14 of rows first to last are written again from their slots, in decimal.
+    // Columns 1 to 14 of rows first to last are written again from their slots, in the list's
+    // number base.
     virtual void RewriteRows(std::size_t first, std::size_t last) = 0;
     // Removes the rows (ascending, distinct, valid); the number of every later row drops by
     // the number of removed rows above it, so that it names its channel's new position.

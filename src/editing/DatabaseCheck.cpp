@@ -1,6 +1,8 @@
 #include "editing/DatabaseCheck.h"
 
 #include <algorithm>
+#include <span>
+#include <string_view>
 #include <unordered_map>
 
 #include "core/Latin1Text.h"
@@ -8,57 +10,13 @@
 #include "core/TextFormat.h"
 #include "database/RecordName.h"
 #include "database/TableRanges.h"
+#include "formats/ImageFields.h"
 #include "formats/ImageLayout.h"
 #include "formats/ImageRecords.h"
 
 namespace zev {
 
 namespace {
-
-// The largest value each field keeps in the image; a larger one loses its high bits when
-// packed, and the receiver reads another value than the editor shows.
-template <typename Record>
-struct FieldWidth {
-    const char* name;
-    uint32_t (*get)(const Record&);
-    uint32_t most;
-};
-
-#define ZEV_WIDTH(Record, member, most)                                     \
-    FieldWidth<Record> {                                                    \
-#member, [](const Record& r) -> uint32_t { return r.member; }, most \
-    }
-
-const FieldWidth<SatelliteEntry> kSatelliteWidths[] = {
-    ZEV_WIDTH(SatelliteEntry, Lnbtype, 1),     ZEV_WIDTH(SatelliteEntry, LnblowBit0, 1),
-    ZEV_WIDTH(SatelliteEntry, Lnblow, 0x3FFF), ZEV_WIDTH(SatelliteEntry, Lnbhigh, 0x3FFF),
-    ZEV_WIDTH(SatelliteEntry, LnbhighBit1, 1), ZEV_WIDTH(SatelliteEntry, LnbhighBit0, 1),
-    ZEV_WIDTH(SatelliteEntry, DiseqcType, 1),  ZEV_WIDTH(SatelliteEntry, DiseqcPort, 0xF),
-    ZEV_WIDTH(SatelliteEntry, DiseqcBit2, 1),  ZEV_WIDTH(SatelliteEntry, DiseqcBit1, 1),
-    ZEV_WIDTH(SatelliteEntry, DiseqcBit0, 1),
-};
-
-const FieldWidth<TransponderEntry> kTransponderWidths[] = {
-    ZEV_WIDTH(TransponderEntry, Frequency, 0x3FFF),
-    ZEV_WIDTH(TransponderEntry, Polarization, 1),
-    ZEV_WIDTH(TransponderEntry, SatAux, 0x7F),
-};
-
-// TpNumber has checks of its own.
-const FieldWidth<ChannelEntry> kChannelWidths[] = {
-    ZEV_WIDTH(ChannelEntry, VPID, 0x1FFF),   ZEV_WIDTH(ChannelEntry, RadioFlag, 1),
-    ZEV_WIDTH(ChannelEntry, VpidAux, 3),     ZEV_WIDTH(ChannelEntry, APID, 0x1FFF),
-    ZEV_WIDTH(ChannelEntry, ApidBit2, 1),    ZEV_WIDTH(ChannelEntry, ApidBit1, 1),
-    ZEV_WIDTH(ChannelEntry, ApidBit0, 1),    ZEV_WIDTH(ChannelEntry, PCRPID, 0x1FFF),
-    ZEV_WIDTH(ChannelEntry, PcrBit2, 1),     ZEV_WIDTH(ChannelEntry, PcrAux, 3),
-    ZEV_WIDTH(ChannelEntry, TTXPID, 0x1FFF), ZEV_WIDTH(ChannelEntry, TtxBit2, 1),
-    ZEV_WIDTH(ChannelEntry, TtxBit1, 1),     ZEV_WIDTH(ChannelEntry, TtxBit0, 1),
-    ZEV_WIDTH(ChannelEntry, TpFlagA, 1),     ZEV_WIDTH(ChannelEntry, TpFlagB, 1),
-    ZEV_WIDTH(ChannelEntry, TpFlagC, 1),     ZEV_WIDTH(ChannelEntry, TpFlagD, 1),
-    ZEV_WIDTH(ChannelEntry, AC3PID, 0x1FFF),
-};
-
-#undef ZEV_WIDTH
 
 // 0 and the null packet's PID 0x1FFF both mean "no stream".
 constexpr bool HasPid(uint16_t pid) { return pid != 0 && pid != 0x1FFF; }
@@ -153,14 +111,16 @@ class Checker {
         } else if (countsFit) {
             CheckLayout(h_.UserBlockSize, "user block");
         }
+        // What Send refuses: a block that is no whole number of the receiver's flash blocks.
+        CheckFlashBlocks(h_.UserBlockSize, "user block");
         if (target_ == ImageKind::User) return;
 
-        if (ImageSize(h_, target_) > kOutputImageSize) {
+        CheckFlashBlocks(h_.DefaultBlockSize, "default-channel block");
+        const bool fitsOutput = ImageSize(h_, target_) <= kOutputImageSize;
+        if (!fitsOutput) {
             Add(CheckProblem::BlockTooLarge, header,
                 Format("The image of %zu bytes is larger than the largest image (%zu bytes).",
                        ImageSize(h_, target_), kOutputImageSize));
-        } else if (countsFit) {
-            CheckLayout(h_.DefaultBlockSize, "default-channel block");
         }
         if (h_.SatCount > h_.DefaultSatCapacity) {
             Add(CheckProblem::CountAboveCapacity, header,
@@ -174,12 +134,22 @@ class Checker {
                        "%u in the database.",
                        unsigned{h_.DefaultTpCapacity}, unsigned{h_.TpCount}));
         }
-        if (channels > h_.DefaultChannelCapacity) {
+        // The limit Send goes by: DefaultChannelCapacity, or the room the block has when it is
+        // laid out with the user block's capacities, whichever is less.
+        const std::size_t limit = image::DefaultChannelLimit(h_);
+        if (channels > limit) {
             Add(CheckProblem::CountAboveCapacity, header,
-                Format("The default-channel block holds at most %u channels, fewer than the %zu "
+                Format("The default-channel block holds at most %zu channels, fewer than the %zu "
                        "in the database.",
-                       unsigned{h_.DefaultChannelCapacity}, channels));
+                       limit, channels));
+        } else if (countsFit && fitsOutput) {
+            CheckLayout(h_.DefaultBlockSize, "default-channel block");
         }
+    }
+
+    void CheckFlashBlocks(std::size_t blockSize, const char* blockName) {
+        std::string problem = image::CheckFlashBlocks(blockSize, blockName);
+        if (!problem.empty()) Add(CheckProblem::BlockNotWhole, RecordRef{}, std::move(problem));
     }
 
     void CheckLayout(std::size_t blockSize, const char* blockName) {
@@ -203,15 +173,17 @@ class Checker {
         for (std::size_t row = 0; row < radioRows_; ++row) countChannel(db_.Radio(row));
     }
 
-    template <typename Record, std::size_t N>
-    void CheckWidths(const Record& record, const FieldWidth<Record> (&widths)[N],
+    // A value wider than the bits the image keeps loses its high bits when packed, and the
+    // receiver reads another value than the editor shows. TpNumber has checks of its own.
+    template <typename Record>
+    void CheckWidths(const Record& record, std::span<const image::ImageField<Record>> fields,
                      const RecordRef& ref, const std::string& who) {
-        for (const auto& width : widths) {
-            const uint32_t value = width.get(record);
-            if (value <= width.most) continue;
+        for (const image::ImageField<Record>& f : fields) {
+            const uint32_t value = f.field->get(record);
+            if (value <= f.Most() || std::string_view(f.field->name) == "TpNumber") continue;
             Add(CheckProblem::ValueTooWide, ref,
                 Format("%s: %s %u does not fit the image, which holds 0 to %u.", who.c_str(),
-                       width.name, value, width.most));
+                       f.field->name, value, f.Most()));
         }
     }
 
@@ -241,7 +213,7 @@ class Checker {
             const SatelliteEntry& s = db_.satellites[i];
             const RecordRef ref = SatelliteRef(i);
             const std::string who = SatelliteName(i);
-            CheckWidths(s, kSatelliteWidths, ref, who);
+            CheckWidths(s, image::SatelliteImageFields(), ref, who);
             if (NameIsBlank(s.Name)) Add(CheckProblem::EmptyName, ref, who + " has no name.");
             if (satelliteUses_[i + 1] == 0) {
                 Add(CheckProblem::SatelliteWithoutTransponders, ref, who + " has no transponders.");
@@ -264,7 +236,7 @@ class Checker {
                            "satellites).",
                            who.c_str(), unsigned{t.Sat}, satellites_));
             }
-            CheckWidths(t, kTransponderWidths, ref, who);
+            CheckWidths(t, image::TransponderImageFields(), ref, who);
             const uint32_t key = (uint32_t{t.Sat} << 17) | (uint32_t{t.Frequency} << 1) |
                                  (t.Polarization != 0 ? 1u : 0u);
             const auto [first, inserted] = seen.try_emplace(key, i);
@@ -294,7 +266,7 @@ class Checker {
                        "2047 only.",
                        who.c_str(), unsigned{c.TpNumber}));
         }
-        CheckWidths(c, kChannelWidths, ref, who);
+        CheckWidths(c, image::ChannelImageFields(), ref, who);
 
         const uint32_t key = (uint32_t{c.TpNumber} << 16) | c.ServiceID;
         const auto [first, inserted] = channelsSeen_.try_emplace(key, ref);
@@ -350,6 +322,8 @@ const char* ProblemName(CheckProblem problem) {
             return "areas-overlap";
         case CheckProblem::BlockTooLarge:
             return "block-too-large";
+        case CheckProblem::BlockNotWhole:
+            return "block-not-whole";
         case CheckProblem::MissingTransponder:
             return "missing-transponder";
         case CheckProblem::MissingSatellite:

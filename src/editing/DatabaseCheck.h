@@ -23,6 +23,7 @@ enum class CheckProblem {
     CountAboveCapacity,         // more satellites or transponders than the block holds
     AreasOverlap,               // TV and radio channels, or record areas, would share bytes
     BlockTooLarge,              // a block larger than the largest one the receiver has
+    BlockNotWhole,              // a block size that is no whole number of flash blocks
     MissingTransponder,         // a channel's TpNumber names no transponder
     MissingSatellite,           // a transponder's Sat names no satellite
     TransponderNumberTooLarge,  // a channel on a transponder above 2047, beyond the image

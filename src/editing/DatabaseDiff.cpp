@@ -128,13 +128,6 @@ std::string NameText(const std::array<char, kNameFieldSize>& name) {
     return Latin1ToUtf8Line(NameBytes(name));
 }
 
-// The name's 12 bytes without the NUL padding at their end.
-std::string StoredName(const std::array<char, kNameFieldSize>& name) {
-    std::size_t length = kNameFieldSize - 1;
-    while (length > 0 && name[length - 1] == '\0') --length;
-    return std::string(name.data(), length);
-}
-
 std::string HeaderValue(const char* field, uint32_t value) {
     const bool hex = std::strstr(field, "Block") != nullptr || std::strcmp(field, "Magic") == 0;
     return hex ? Format("0x%X", value) : std::to_string(value);
@@ -276,8 +269,8 @@ class Differ {
     static void CompareNames(const std::array<char, kNameFieldSize>& before,
                              const std::array<char, kNameFieldSize>& after,
                              std::vector<FieldChange>& out) {
-        const std::string x = StoredName(before);
-        const std::string y = StoredName(after);
+        const std::string x = StoredNameBytes(before);
+        const std::string y = StoredNameBytes(after);
         if (x == y) return;
         if (NameBytes(before) != NameBytes(after)) {
             out.push_back({"Name", NameText(before), NameText(after)});

@@ -17,6 +17,7 @@ NewChannelPlace PlaceOfNewChannel(const ChannelListShape& shape,
         place.position = *lastShown + 1;
     } else {
         place.position = shape.rows;
+        if (shape.rows > 0) place.templatePosition = shape.rows - 1;
     }
     place.slot = shape.Slot(place.position);
     return place;

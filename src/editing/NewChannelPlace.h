@@ -2,7 +2,8 @@
 // from: with a selected row, the selected channel's place (that channel moves one place down
 // the list) and the selected channel; without one, the place after the last channel the rows
 // show (a filter may hide the channels after it) and that channel; with no row shown, the end
-// of the list and a record of zero bytes.
+// of the list and its last channel (a filter hides every channel), or a record of zero bytes
+// when the list is empty.
 #pragma once
 
 #include <cstddef>
@@ -13,8 +14,8 @@
 namespace zev {
 
 struct NewChannelPlace {
-    // The list position of the channel the dialog starts from; none: a record of zero bytes
-    // whose TpNumber is 1.
+    // The list position of the channel the dialog starts from; none (only on an empty list): a
+    // record of zero bytes whose TpNumber is 1.
     std::optional<std::size_t> templatePosition;
     std::size_t position = 0;  // the new channel's list position
     std::size_t slot = 0;      // its slot, for ChannelListEditor::Insert while the slots have room

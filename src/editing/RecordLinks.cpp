@@ -29,6 +29,17 @@ std::vector<std::size_t> ChannelSlotsInUse(const ChannelDatabase& db) {
     return slots;
 }
 
+std::vector<std::size_t> DistinctChannelSlotsInUse(const ChannelDatabase& db) {
+    const std::vector<std::size_t> listed = ChannelSlotsInUse(db);
+    // The TV slots come first and are 0 to TvCount - 1: a radio slot below TvCount is one of them.
+    const std::size_t tvCount = std::min<std::size_t>(db.header.TvCount, kMaxChannelSlots);
+    std::vector<std::size_t> slots(listed.begin(), listed.begin() + tvCount);
+    for (std::size_t i = tvCount; i < listed.size(); ++i) {
+        if (listed[i] >= tvCount) slots.push_back(listed[i]);
+    }
+    return slots;
+}
+
 std::vector<std::size_t> TranspondersOfSatellite(const ChannelDatabase& db,
                                                  std::size_t satellitePosition) {
     std::vector<std::size_t> positions;

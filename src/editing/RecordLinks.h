@@ -17,8 +17,13 @@ std::size_t SatellitesInUse(const ChannelDatabase& db);
 std::size_t TranspondersInUse(const ChannelDatabase& db);
 
 // The slots of the channels in use: TV slots 0 upwards, then radio slots in list order
-// (ChannelCapacity - 1 downwards).
+// (ChannelCapacity - 1 downwards). Where the two areas overlap, a slot both hold is listed
+// twice, as each list shows it.
 std::vector<std::size_t> ChannelSlotsInUse(const ChannelDatabase& db);
+
+// The same slots, each once: what a change of every record in use must visit, so that no
+// record is changed twice.
+std::vector<std::size_t> DistinctChannelSlotsInUse(const ChannelDatabase& db);
 
 // Positions of the transponders whose Sat is satellite position + 1, in table order.
 std::vector<std::size_t> TranspondersOfSatellite(const ChannelDatabase& db,

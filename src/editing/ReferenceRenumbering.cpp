@@ -50,7 +50,9 @@ void RebuildTransponderTable(ChannelDatabase& db, std::span<const int> previousN
     const auto newNumber = NumberMap(previousNumbers, count);
     if (!newNumber) return;
     Reorder(db.transponders, previousNumbers, count);
-    for (std::size_t slot : ChannelSlotsInUse(db)) Renumber(db.channels[slot].TpNumber, *newNumber);
+    for (std::size_t slot : DistinctChannelSlotsInUse(db)) {
+        Renumber(db.channels[slot].TpNumber, *newNumber);
+    }
 }
 
 void RebuildSatelliteTable(ChannelDatabase& db, std::span<const int> previousNumbers) {

@@ -5,6 +5,7 @@
 #include "core/Latin1Text.h"
 #include "database/RecordName.h"
 #include "database/TableRanges.h"
+#include "formats/CsvColumns.h"
 
 namespace zev {
 
@@ -13,12 +14,17 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kLineEnd = "\r\n";
 
-// Rows of fields, each written as it is added.
+// Rows of fields, each written as it is added. The heading row names the visible columns, then
+// the hidden fields, then (for records with a name) the name's tail.
 class CsvText {
   public:
-    explicit CsvText(std::initializer_list<const char*> heading) {
+    template <typename Record>
+    CsvText(std::initializer_list<const char*> heading, const std::vector<FieldOf<Record>>& hidden,
+            bool nameTail) {
         text_ = kByteOrderMark;
         for (const char* title : heading) Add(title);
+        for (const FieldOf<Record>& field : hidden) Add(field.name);
+        if (nameTail) Add(csv::kNameTailHeading);
         EndRow();
     }
     CsvText& Add(std::string_view field) {
@@ -47,7 +53,12 @@ class CsvText {
 };
 
 std::string NameText(const std::array<char, kNameFieldSize>& name) {
-    return Latin1ToUtf8(NameBytes(name));
+    return SpreadsheetNameCell(Latin1ToUtf8(NameBytes(name)));
+}
+
+// What a spreadsheet takes for the start of a formula, and the apostrophe that marks text.
+bool StartsFormulaOrQuote(char c) {
+    return c == '=' || c == '+' || c == '-' || c == '@' || c == '\'';
 }
 
 const char* PolarizationText(uint8_t polarization) { return polarization != 0 ? "V" : "H"; }
@@ -58,13 +69,19 @@ std::string DiseqcPortText(uint8_t port) {
     return port < 5 ? kPorts[port] : std::to_string(port);
 }
 
+template <typename Record>
+void AddHidden(CsvText& csv, const Record& record, const std::vector<FieldOf<Record>>& hidden) {
+    for (const FieldOf<Record>& field : hidden) csv.Add(field.get(record));
+}
+
 class Exporter {
   public:
     explicit Exporter(const ChannelDatabase& db) : db_(db), ranges_(RangesInTables(db.header)) {}
 
     std::string Channels() const {
         CsvText csv({"List", "No.", "Name", "Tp", "Sat", "SatName", "Fre", "Pol", "Symbol", "VPID",
-                     "APID", "PCRPID", "TTXPID", "AC3PID", "ServiceID", "NetworkID", "TransID"});
+                     "APID", "PCRPID", "TTXPID", "AC3PID", "ServiceID", "NetworkID", "TransID"},
+                    hiddenChannel_, true);
         for (std::size_t row = 0; row < ranges_.tvRows; ++row) {
             ChannelRow(csv, "TV", row, db_.Tv(row));
         }
@@ -75,24 +92,31 @@ class Exporter {
     }
 
     std::string Transponders() const {
-        CsvText csv({"No.", "Sat", "SatName", "Fre", "Pol", "Symbol", "TransID"});
+        const auto hidden = csv::HiddenTransponderFields();
+        CsvText csv({"No.", "Sat", "SatName", "Fre", "Pol", "Symbol", "TransID"}, hidden, false);
         for (std::size_t i = 0; i < ranges_.transponders; ++i) {
             const TransponderEntry& t = db_.transponders[i];
             csv.Add(static_cast<unsigned>(i + 1)).Add(t.Sat).Add(SatelliteName(t.Sat));
             csv.Add(t.Frequency).Add(PolarizationText(t.Polarization)).Add(t.Symbol);
-            csv.Add(t.TransID).EndRow();
+            csv.Add(t.TransID);
+            AddHidden(csv, t, hidden);
+            csv.EndRow();
         }
         return csv.Take();
     }
 
     std::string Satellites() const {
-        CsvText csv({"No.", "Name", "LnbType", "Lnblow", "Lnbhigh", "Diseqc", "Diseqcport"});
+        const auto hidden = csv::HiddenSatelliteFields();
+        CsvText csv({"No.", "Name", "LnbType", "Lnblow", "Lnbhigh", "Diseqc", "Diseqcport"}, hidden,
+                    true);
         for (std::size_t i = 0; i < ranges_.satellites; ++i) {
             const SatelliteEntry& s = db_.satellites[i];
             csv.Add(static_cast<unsigned>(i + 1)).Add(NameText(s.Name));
             csv.Add(s.Lnbtype != 0 ? "universal" : "normal").Add(s.Lnblow).Add(s.Lnbhigh);
             csv.Add(s.DiseqcType != 0 ? "Diseqc1.2" : "Diseqc1.0");
-            csv.Add(DiseqcPortText(s.DiseqcPort)).EndRow();
+            csv.Add(DiseqcPortText(s.DiseqcPort));
+            AddHidden(csv, s, hidden);
+            csv.Add(csv::NameTailText(s.Name)).EndRow();
         }
         return csv.Take();
     }
@@ -121,11 +145,13 @@ class Exporter {
         } else {
             csv.AddEmpty(1);
         }
-        csv.EndRow();
+        AddHidden(csv, c, hiddenChannel_);
+        csv.Add(csv::NameTailText(c.Name)).EndRow();
     }
 
     const ChannelDatabase& db_;
     TableRanges ranges_;
+    std::vector<FieldOf<ChannelEntry>> hiddenChannel_ = csv::HiddenChannelFields();
 };
 
 }  // namespace
@@ -143,6 +169,18 @@ CsvPaths CsvExportPaths(std::string_view path) {
         stem.resize(stem.size() - kExtension.size());
     }
     return {std::string(path), stem + "-transponders.csv", stem + "-satellites.csv"};
+}
+
+std::string SpreadsheetNameCell(std::string_view name) {
+    if (name.empty() || !StartsFormulaOrQuote(name.front())) return std::string(name);
+    return "'" + std::string(name);
+}
+
+std::string NameFromSpreadsheetCell(std::string_view cell) {
+    if (cell.size() >= 2 && cell.front() == '\'' && StartsFormulaOrQuote(cell[1])) {
+        cell.remove_prefix(1);
+    }
+    return std::string(cell);
 }
 
 std::string CsvField(std::string_view text) {

@@ -2,8 +2,9 @@
 // fields, UTF-8 text (names are Latin-1 bytes in the database) starting with a byte-order mark
 // so that spreadsheets recognise the encoding, CRLF line ends, a heading row. Three tables, one
 // per file, because a CSV file holds rows of one shape: the channels of both lists with their
-// transponder and satellite resolved, the transponders, the satellites. Text only; writing the
-// files is the caller's.
+// transponder and satellite resolved, the transponders, the satellites. After the columns the
+// lists show, each table carries every other field of its records (CsvColumns.h), so that
+// ImportCsv gives the same records back. Text only; writing the files is the caller's.
 #pragma once
 
 #include <string>
@@ -31,6 +32,13 @@ struct CsvPaths {
 };
 
 CsvPaths CsvExportPaths(std::string_view path);
+
+// A name cell as spreadsheets show it as text: a name that begins with = + - or @ (which a
+// spreadsheet would read as a formula) or with an apostrophe gets an apostrophe in front.
+std::string SpreadsheetNameCell(std::string_view name);
+// The name a cell holds: one leading apostrophe is dropped when = + - @ or another apostrophe
+// follows it, so that SpreadsheetNameCell's cells read back as the names they were made from.
+std::string NameFromSpreadsheetCell(std::string_view cell);
 
 // One field: as it is, or in double quotes with inner quotes doubled when it holds a comma, a
 // quote, a line break or a space at either end.

@@ -1,8 +1,10 @@
 #include "formats/ImageLayout.h"
 
+#include <algorithm>
 #include <string>
 
 #include "core/TextFormat.h"
+#include "formats/TransferBlocks.h"
 
 namespace zev::image {
 
@@ -59,6 +61,28 @@ std::string CheckBlockLayout(const DatabaseHeader& h, std::size_t blockSize,
             name, room, unsigned{h.TvCount}, unsigned{h.RadioCount});
     }
     return {};
+}
+
+std::string CheckFlashBlocks(std::size_t blockSize, std::string_view blockName) {
+    if (blockSize != 0 && blockSize % kBlockSize == 0) return {};
+    const std::string block(blockName);
+    return Format(
+        "The %s of %zu bytes is not whole flash blocks of %u bytes; the receiver "
+        "takes no other.",
+        block.c_str(), blockSize, unsigned{kBlockSize});
+}
+
+std::size_t DefaultChannelLimit(const DatabaseHeader& h) {
+    const BlockLayout layout(h, h.DefaultBlockSize);
+    const std::size_t used = layout.channelArea + kTrailerBytes;
+    const std::size_t room =
+        h.DefaultBlockSize > used ? (h.DefaultBlockSize - used) / kChannelBytes : 0;
+    return std::min<std::size_t>(h.DefaultChannelCapacity, room);
+}
+
+bool DefaultBlockHolds(const DatabaseHeader& h) {
+    return h.SatCount <= h.DefaultSatCapacity && h.TpCount <= h.DefaultTpCapacity &&
+           std::size_t{h.TvCount} + h.RadioCount <= DefaultChannelLimit(h);
 }
 
 }  // namespace zev::image

@@ -44,4 +44,19 @@ std::string CheckCapacitiesAndCounts(const DatabaseHeader& header, std::string_v
 std::string CheckBlockLayout(const DatabaseHeader& header, std::size_t blockSize,
                              std::string_view blockName);
 
+// Empty when the receiver's flash takes a block of `blockSize` bytes: whole 8192-byte flash
+// blocks, at least one; otherwise a sentence naming `blockName`. Send refuses such a block and
+// the database check calls it an error.
+std::string CheckFlashBlocks(std::size_t blockSize, std::string_view blockName);
+
+// How many channels may go into the default-channel block: its limit DefaultChannelCapacity,
+// or fewer when the block, laid out with the user block's satellite and transponder
+// capacities, has room for fewer. Send writes the default channels only up to it, and the
+// database check names it.
+std::size_t DefaultChannelLimit(const DatabaseHeader& header);
+
+// Whether the database's satellites, transponders and channels all fit the default-channel
+// block's limits.
+bool DefaultBlockHolds(const DatabaseHeader& header);
+
 }  // namespace zev::image

@@ -1,5 +1,8 @@
 #include "formats/ImageRecords.h"
 
+#include <array>
+
+#include "formats/ImageFields.h"
 #include "formats/ImageWords.h"
 
 namespace zev::image {
@@ -15,14 +18,6 @@ constexpr uint16_t Bits(uint16_t word, unsigned shift, unsigned width) {
 constexpr uint16_t Place(unsigned value, unsigned shift, unsigned width) {
     return static_cast<uint16_t>((value & ((1u << width) - 1)) << shift);
 }
-
-// The TpNumber word: bits 15-5 the number, TpFlagA..TpFlagD in bits 4-1 (A highest), bit 0
-// always written 0 and never read.
-constexpr unsigned kTpNumberShift = 5;
-constexpr unsigned kTpFlagAShift = 4;
-constexpr unsigned kTpFlagBShift = 3;
-constexpr unsigned kTpFlagCShift = 2;
-constexpr unsigned kTpFlagDShift = 1;
 
 }  // namespace
 
@@ -88,111 +83,67 @@ void EncodeHeader(const DatabaseHeader& h, uint16_t magic, std::span<uint8_t> bl
     block[71] = 0;
 }
 
+namespace {
+
+// Each field from its bits.
+template <typename Record>
+void DecodeFields(std::span<const ImageField<Record>> fields, std::span<const uint8_t> block,
+                  std::size_t offset, Record& record) {
+    for (const ImageField<Record>& f : fields) {
+        f.field->set(record, Bits(ReadWord(block, offset + f.word), f.shift, f.bits));
+    }
+}
+
+// Every word that holds a field, with the fields in their bits and 0 in the bits between.
+template <typename Record>
+void EncodeFields(std::span<const ImageField<Record>> fields, const Record& record,
+                  std::span<uint8_t> block, std::size_t offset) {
+    constexpr std::size_t kWords = kChannelBytes / 2;  // the longest record
+    std::array<uint16_t, kWords> words{};
+    std::array<bool, kWords> used{};
+    for (const ImageField<Record>& f : fields) {
+        words[f.word / 2] |= Place(f.field->get(record), f.shift, f.writtenBits);
+        used[f.word / 2] = true;
+    }
+    for (std::size_t i = 0; i < kWords; ++i) {
+        if (used[i]) WriteWord(block, offset + 2 * i, words[i]);
+    }
+}
+
+}  // namespace
+
 SatelliteEntry DecodeSatellite(std::span<const uint8_t> block, std::size_t offset) {
     SatelliteEntry s;
-    const uint16_t low = ReadWord(block, offset);
-    s.Lnblow = Bits(low, 2, 14);
-    s.Lnbtype = static_cast<uint8_t>(Bits(low, 1, 1));
-    s.LnblowBit0 = static_cast<uint8_t>(Bits(low, 0, 1));
-    const uint16_t high = ReadWord(block, offset + 2);
-    s.Lnbhigh = Bits(high, 2, 14);
-    s.LnbhighBit1 = static_cast<uint8_t>(Bits(high, 1, 1));
-    s.LnbhighBit0 = static_cast<uint8_t>(Bits(high, 0, 1));
-    const uint16_t diseqc = ReadWord(block, offset + 4);
-    s.DiseqcHigh = static_cast<uint8_t>(Bits(diseqc, 8, 8));
-    s.DiseqcPort = static_cast<uint8_t>(Bits(diseqc, 4, 4));
-    s.DiseqcType = static_cast<uint8_t>(Bits(diseqc, 3, 1));
-    s.DiseqcBit2 = static_cast<uint8_t>(Bits(diseqc, 2, 1));
-    s.DiseqcBit1 = static_cast<uint8_t>(Bits(diseqc, 1, 1));
-    s.DiseqcBit0 = static_cast<uint8_t>(Bits(diseqc, 0, 1));
-    ReadName(block, offset + 6, s.Name);
+    DecodeFields(SatelliteImageFields(), block, offset, s);
+    ReadName(block, offset + kSatelliteNameOffset, s.Name);
     return s;
 }
 
 void EncodeSatellite(const SatelliteEntry& s, std::span<uint8_t> block, std::size_t offset) {
-    WriteWord(block, offset,
-              Place(s.Lnblow, 2, 14) | Place(s.Lnbtype, 1, 1) | Place(s.LnblowBit0, 0, 1));
-    WriteWord(block, offset + 2,
-              Place(s.Lnbhigh, 2, 14) | Place(s.LnbhighBit1, 1, 1) | Place(s.LnbhighBit0, 0, 1));
-    WriteWord(block, offset + 4,
-              Place(s.DiseqcHigh, 8, 8) | Place(s.DiseqcPort, 4, 4) | Place(s.DiseqcType, 3, 1) |
-                  Place(s.DiseqcBit2, 2, 1) | Place(s.DiseqcBit1, 1, 1) |
-                  Place(s.DiseqcBit0, 0, 1));
-    WriteName(block, offset + 6, s.Name);
+    EncodeFields(SatelliteImageFields(), s, block, offset);
+    WriteName(block, offset + kSatelliteNameOffset, s.Name);
 }
 
 TransponderEntry DecodeTransponder(std::span<const uint8_t> block, std::size_t offset) {
     TransponderEntry t;
-    const uint16_t frequency = ReadWord(block, offset);
-    t.Frequency = Bits(frequency, 2, 14);
-    t.Polarization = static_cast<uint8_t>(Bits(frequency, 1, 1));
-    const uint16_t satellite = ReadWord(block, offset + 2);
-    t.Sat = static_cast<uint8_t>(Bits(satellite, 7, 8));
-    t.SatAux = static_cast<uint8_t>(Bits(satellite, 0, 7));
-    t.Symbol = ReadWord(block, offset + 4);
-    t.TransID = ReadWord(block, offset + 6);
+    DecodeFields(TransponderImageFields(), block, offset, t);
     return t;
 }
 
 void EncodeTransponder(const TransponderEntry& t, std::span<uint8_t> block, std::size_t offset) {
-    WriteWord(block, offset, Place(t.Frequency, 2, 14) | Place(t.Polarization, 1, 1));
-    WriteWord(block, offset + 2, Place(t.Sat, 7, 8) | Place(t.SatAux, 0, 7));
-    WriteWord(block, offset + 4, t.Symbol);
-    WriteWord(block, offset + 6, t.TransID);
+    EncodeFields(TransponderImageFields(), t, block, offset);
 }
 
 ChannelEntry DecodeChannel(std::span<const uint8_t> block, std::size_t offset) {
     ChannelEntry c;
-    ReadName(block, offset, c.Name);
-    const uint16_t video = ReadWord(block, offset + 12);
-    c.VPID = Bits(video, 3, 13);
-    c.RadioFlag = static_cast<uint8_t>(Bits(video, 2, 1));
-    c.VpidAux = static_cast<uint8_t>(Bits(video, 0, 2));
-    const uint16_t audio = ReadWord(block, offset + 14);
-    c.APID = Bits(audio, 3, 13);
-    c.ApidBit2 = static_cast<uint8_t>(Bits(audio, 2, 1));
-    c.ApidBit1 = static_cast<uint8_t>(Bits(audio, 1, 1));
-    c.ApidBit0 = static_cast<uint8_t>(Bits(audio, 0, 1));
-    const uint16_t pcr = ReadWord(block, offset + 16);
-    c.PCRPID = Bits(pcr, 3, 13);
-    c.PcrBit2 = static_cast<uint8_t>(Bits(pcr, 2, 1));
-    c.PcrAux = static_cast<uint8_t>(Bits(pcr, 0, 2));
-    const uint16_t teletext = ReadWord(block, offset + 18);
-    c.TTXPID = Bits(teletext, 3, 13);
-    c.TtxBit2 = static_cast<uint8_t>(Bits(teletext, 2, 1));
-    c.TtxBit1 = static_cast<uint8_t>(Bits(teletext, 1, 1));
-    c.TtxBit0 = static_cast<uint8_t>(Bits(teletext, 0, 1));
-    const uint16_t transponder = ReadWord(block, offset + 20);
-    c.TpNumber = Bits(transponder, kTpNumberShift, 11);
-    c.TpFlagA = static_cast<uint8_t>(Bits(transponder, kTpFlagAShift, 1));
-    c.TpFlagB = static_cast<uint8_t>(Bits(transponder, kTpFlagBShift, 1));
-    c.TpFlagC = static_cast<uint8_t>(Bits(transponder, kTpFlagCShift, 1));
-    c.TpFlagD = static_cast<uint8_t>(Bits(transponder, kTpFlagDShift, 1));
-    c.ServiceID = ReadWord(block, offset + 22);
-    c.NetworkID = ReadWord(block, offset + 24);
-    c.AC3PID = Bits(ReadWord(block, offset + 26), 0, 13);
+    ReadName(block, offset + kChannelNameOffset, c.Name);
+    DecodeFields(ChannelImageFields(), block, offset, c);
     return c;
 }
 
 void EncodeChannel(const ChannelEntry& c, std::span<uint8_t> block, std::size_t offset) {
-    WriteName(block, offset, c.Name);
-    WriteWord(block, offset + 12,
-              Place(c.VPID, 3, 13) | Place(c.RadioFlag, 2, 1) | Place(c.VpidAux, 0, 2));
-    WriteWord(block, offset + 14,
-              Place(c.APID, 3, 13) | Place(c.ApidBit2, 2, 1) | Place(c.ApidBit1, 1, 1) |
-                  Place(c.ApidBit0, 0, 1));
-    WriteWord(block, offset + 16,
-              Place(c.PCRPID, 3, 13) | Place(c.PcrBit2, 2, 1) | Place(c.PcrAux, 0, 2));
-    WriteWord(block, offset + 18,
-              Place(c.TTXPID, 3, 13) | Place(c.TtxBit2, 2, 1) | Place(c.TtxBit1, 1, 1) |
-                  Place(c.TtxBit0, 0, 1));
-    WriteWord(block, offset + 20,
-              Place(c.TpNumber, kTpNumberShift, 11) | Place(c.TpFlagA, kTpFlagAShift, 1) |
-                  Place(c.TpFlagB, kTpFlagBShift, 1) | Place(c.TpFlagC, kTpFlagCShift, 1) |
-                  Place(c.TpFlagD, kTpFlagDShift, 1));
-    WriteWord(block, offset + 22, c.ServiceID);
-    WriteWord(block, offset + 24, c.NetworkID);
-    WriteWord(block, offset + 26, c.AC3PID);  // written whole, read as 13 bits
+    WriteName(block, offset + kChannelNameOffset, c.Name);
+    EncodeFields(ChannelImageFields(), c, block, offset);
 }
 
 }  // namespace zev::image

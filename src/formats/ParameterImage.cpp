@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/TextFormat.h"
+#include "database/RecordName.h"
 #include "formats/ImageLayout.h"
 #include "formats/ImageRecords.h"
 
@@ -24,12 +25,6 @@ ImageResult Refused(std::string message) {
     return result;
 }
 
-// The name as the user sees it: up to the first NUL of its 12 characters.
-std::string NameText(const ChannelEntry& channel) {
-    const auto end = std::find(channel.Name.begin(), channel.Name.begin() + 12, '\0');
-    return std::string(channel.Name.begin(), end);
-}
-
 // A TpNumber above 2047 would lose its high bits in the image and silently move the channel
 // to another transponder, so packing refuses it and names the channel.
 std::string CheckTransponderNumbers(const ChannelDatabase& db) {
@@ -40,7 +35,7 @@ std::string CheckTransponderNumbers(const ChannelDatabase& db) {
             return Format(
                 "TV channel %zu \"%s\" is on transponder %u; the image can hold "
                 "transponder numbers up to 2047 only.",
-                row + 1, NameText(c).c_str(), unsigned{c.TpNumber});
+                row + 1, NameBytes(c.Name).c_str(), unsigned{c.TpNumber});
         }
     }
     for (std::size_t row = 0; row < h.RadioCount; ++row) {
@@ -49,7 +44,7 @@ std::string CheckTransponderNumbers(const ChannelDatabase& db) {
             return Format(
                 "Radio channel %zu \"%s\" is on transponder %u; the image can hold "
                 "transponder numbers up to 2047 only.",
-                row + 1, NameText(c).c_str(), unsigned{c.TpNumber});
+                row + 1, NameBytes(c.Name).c_str(), unsigned{c.TpNumber});
         }
     }
     return {};

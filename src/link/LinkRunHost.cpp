@@ -15,6 +15,8 @@ bool LinkRunHost::LinkOpen() const { return link_.portConnected(); }
 
 std::string LinkRunHost::PortName() const { return link_.Settings().portName; }
 
+std::string LinkRunHost::LinkProblem() const { return link_.OpenProblem(); }
+
 void LinkRunHost::RunLater(std::function<void()> step) {
     QMetaObject::invokeMethod(&link_, std::move(step), Qt::QueuedConnection);
 }

@@ -16,6 +16,7 @@ class LinkRunHost : public RunHost {
     void CloseLink() override;
     bool LinkOpen() const override;
     std::string PortName() const override;
+    std::string LinkProblem() const override;
     int SendByte(uint8_t value) override;
     std::size_t SendBytes(const uint8_t* bytes, std::size_t count) override;
     // Through Qt's event loop, after the notification being handled.

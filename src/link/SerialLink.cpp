@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "link/PortOpenProblem.h"
+
 #if defined(Q_OS_UNIX)
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -84,16 +86,25 @@ QString SerialLink::DevicePathFor(const std::string& portName) {
 }
 
 bool SerialLink::OpenPort() {
-    if (connected_) return false;
-    port_->setPortName(DevicePathFor(settings_.portName));
+    if (connected_) {
+        openProblem_ = settings_.portName + " is open already.";
+        return false;
+    }
+    const QString path = DevicePathFor(settings_.portName);
+    port_->setPortName(path);
     // Qt's buffer stands for the driver's input queue: when it is full Qt stops reading and
     // further bytes wait in the operating system.
     port_->setReadBufferSize(kReadBufferSize);
-    if (!port_->open(QIODevice::ReadWrite)) return false;
+    if (!port_->open(QIODevice::ReadWrite)) {
+        openProblem_ = PortOpenProblem(path, port_->error(), port_->errorString());
+        return false;
+    }
     if (!ApplyPortSettings()) {
+        openProblem_ = PortOpenProblem(path, port_->error(), port_->errorString());
         port_->close();
         return false;
     }
+    openProblem_.clear();
     connected_ = true;
     inFlight_ = false;
     posted_ = false;

@@ -31,6 +31,8 @@ class SerialLink : public QObject {
     ~SerialLink() override;
 
     bool OpenPort();  // false also when already open
+    // Why the last OpenPort failed, as a sentence; empty after one that succeeded.
+    const std::string& OpenProblem() const { return openProblem_; }
     void ClosePort();
     bool ApplyPortSettings();
     int ReadBytes(uint8_t* buffer, int maximum);  // never waits
@@ -79,6 +81,7 @@ class SerialLink : public QObject {
     void Tell(LineDirection direction, const uint8_t* bytes, std::size_t count);
 
     LinkSettings& settings_;
+    std::string openProblem_;
     // Kept for the link's whole life so that the parity, stop-bit and flow settings that
     // ApplyPortSettings leaves alone carry over from one connection to the next.
     QSerialPort* port_ = nullptr;

@@ -12,23 +12,12 @@
 #include <algorithm>
 #include <optional>
 
+#include "lists/NumberBox.h"
 #include "lists/RecordDialogs.h"
 #include "ui/NameField.h"
 #include "ui/UiPrompts.h"
 
 namespace {
-
-// The digits of a number box as the 16-bit value the record keeps: the number's low 16 bits,
-// worked out digit by digit so that no number is too long. Nothing when the box is empty.
-std::optional<uint16_t> Low16Bits(const QString& text) {
-    if (text.isEmpty()) return std::nullopt;
-    unsigned value = 0;
-    for (QChar c : text) {
-        if (!c.isDigit() || c.unicode() > '9') return std::nullopt;
-        value = (value * 10 + static_cast<unsigned>(c.unicode() - '0')) % 65536u;
-    }
-    return static_cast<uint16_t>(value);
-}
 
 QString Id(int id) { return QString::number(id); }
 
@@ -38,12 +27,16 @@ CChannelEditDlg::CChannelEditDlg(const zev::ChannelDatabase& db, const zev::Chan
                                  UiPrompts& prompts, RecordDialogs* records, QWidget* parent)
     : QDialog(parent), db_(db), record_(record), prompts_(prompts), records_(records) {
     setWindowTitle(QStringLiteral("Channel Edit"));
+    // Two columns, the name and the transponder beside the PIDs, so that the dialog stays low
+    // enough for a small or strongly scaled screen; OK and Cancel below both.
     auto* layout = new QVBoxLayout(this);
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
 
     auto* nameForm = new QFormLayout;
     name_ = AddBox(*nameForm, kName, "Name:");
     SetUpNameBox(*name_);
-    layout->addLayout(nameForm);
+    left->addLayout(nameForm);
 
     auto* group = new QGroupBox(QStringLiteral("Transponder Data"), this);
     auto* tpForm = new QFormLayout(group);
@@ -64,24 +57,22 @@ CChannelEditDlg::CChannelEditDlg(const zev::ChannelDatabase& db, const zev::Chan
     pick->setObjectName(Id(kTransponderList));
     pick->setAutoDefault(false);
     tpForm->addRow(pick);
-    layout->addWidget(group);
+    left->addWidget(group);
+    left->addStretch();
 
     auto* pidForm = new QFormLayout;
-    const std::array<std::pair<int, const char*>, kPidBoxes> pidBoxes = {{
-        {kVideoPid, "Video PID:"},
-        {kAudioPid, "Audio PID:"},
-        {kPcrPid, "PCR PID:"},
-        {kTtxPid, "TTX PID:"},
-        {kAc3Pid, "AC3 PID:"},
-        {kServiceId, "Service ID:"},
-        {kNetworkId, "Network ID:"},
-    }};
     static const QRegularExpression kDigits(QStringLiteral("[0-9]*"));
     for (std::size_t i = 0; i < kPidBoxes; ++i) {
-        pids_[i] = AddBox(*pidForm, pidBoxes[i].first, pidBoxes[i].second);
+        pids_[i] = AddBox(*pidForm, PidBoxes()[i].id, PidBoxes()[i].label);
         pids_[i]->setValidator(new QRegularExpressionValidator(kDigits, pids_[i]));
     }
-    layout->addLayout(pidForm);
+    auto* right = new QVBoxLayout;
+    right->addLayout(pidForm);
+    right->addStretch();
+    columns->addLayout(left);
+    columns->addSpacing(12);
+    columns->addLayout(right);
+    layout->addLayout(columns);
 
     auto* buttons = new QHBoxLayout;
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -126,6 +117,19 @@ QLineEdit* CChannelEditDlg::AddBox(QFormLayout& form, int id, const char* label)
     return box;
 }
 
+const std::array<CChannelEditDlg::PidBox, CChannelEditDlg::kPidBoxes>& CChannelEditDlg::PidBoxes() {
+    static const std::array<PidBox, kPidBoxes> boxes = {{
+        {kVideoPid, "Video PID:", "VPID"},
+        {kAudioPid, "Audio PID:", "APID"},
+        {kPcrPid, "PCR PID:", "PCRPID"},
+        {kTtxPid, "TTX PID:", "TTXPID"},
+        {kAc3Pid, "AC3 PID:", "AC3PID"},
+        {kServiceId, "Service ID:", "ServiceID"},
+        {kNetworkId, "Network ID:", "NetworkID"},
+    }};
+    return boxes;
+}
+
 std::array<uint16_t*, CChannelEditDlg::kPidBoxes> CChannelEditDlg::PidFields() {
     return {&record_.VPID,   &record_.APID,      &record_.PCRPID,   &record_.TTXPID,
             &record_.AC3PID, &record_.ServiceID, &record_.NetworkID};
@@ -167,16 +171,16 @@ void CChannelEditDlg::OnTransponderList() {
 }
 
 void CChannelEditDlg::accept() {
+    // Each box takes what the image keeps of its field; the first one that holds something
+    // else says so and stays active.
     std::array<uint16_t, kPidBoxes> values{};
     for (std::size_t i = 0; i < kPidBoxes; ++i) {
-        const std::optional<uint16_t> value = Low16Bits(pids_[i]->text());
-        if (!value) {
-            prompts_.Inform(QStringLiteral("Please enter an integer."), QStringLiteral("zev"));
-            pids_[i]->setFocus();
-            pids_[i]->selectAll();
-            return;
-        }
-        values[i] = *value;
+        const PidBox& box = PidBoxes()[i];
+        const QString label = QString::fromLatin1(box.label).chopped(1);
+        const std::optional<uint32_t> value =
+            ReadNumberBox(*pids_[i], label, ChannelFieldMost(box.field), prompts_);
+        if (!value) return;
+        values[i] = static_cast<uint16_t>(*value);
     }
     const std::array<uint16_t*, kPidBoxes> fields = PidFields();
     for (std::size_t i = 0; i < kPidBoxes; ++i) *fields[i] = values[i];

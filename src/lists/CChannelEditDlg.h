@@ -41,12 +41,18 @@ class CChannelEditDlg : public QDialog {
 
     const zev::ChannelEntry& Record() const { return record_; }
 
-    // Stores the boxes into the record and closes, or says which number box holds no integer
-    // and stays open.
+    // Stores the boxes into the record and closes, or says which number box holds no integer or
+    // a number the image cannot keep, and stays open with that box active.
     void accept() override;
 
   private:
     static constexpr std::size_t kPidBoxes = 7;
+    struct PidBox {
+        int id;
+        const char* label;
+        const char* field;  // the record field, by its name in the field tables
+    };
+    static const std::array<PidBox, kPidBoxes>& PidBoxes();
 
     QLineEdit* AddBox(QFormLayout& form, int id, const char* label);
     void ShowTransponder();

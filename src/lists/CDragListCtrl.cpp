@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "editing/ReferenceRenumbering.h"
 #include "editing/RowTexts.h"
 #include "lists/DragEngine.h"
+#include "lists/RowKeys.h"
 #include "ui/UiPrompts.h"
 
 CDragListCtrl::CDragListCtrl(QWidget* parent) : ListControl(new ListRowModel, parent) {
@@ -67,6 +69,20 @@ void CDragListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const int row = RowAt(event->position().toPoint());
     if (row >= 0) emit doubleClicked(Rows().index(row, 0));
+}
+
+void CDragListCtrl::keyPressEvent(QKeyEvent* event) {
+    if (IsEnterKey(*event)) {
+        emit EditKeyPressed();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+        emit DeleteKeyPressed();
+        event->accept();
+        return;
+    }
+    ListControl::keyPressEvent(event);
 }
 
 void CDragListCtrl::AfterDrop(const zev::DropResult& drop) { ApplyDrop(drop.movedCount); }

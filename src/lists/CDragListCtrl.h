@@ -56,12 +56,16 @@ class CDragListCtrl : public ListControl {
 
   signals:
     void RowDoubleClicked(int row);
+    // Enter (also the keypad's) and Delete, which the dialogs take as Edit and Delete.
+    void EditKeyPressed();
+    void DeleteKeyPressed();
     // The rows were dropped and the after-drop action has run; `tableChanged` when it put
     // the table into a new order.
     void RowsDropped(bool tableChanged);
 
   protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void AfterDrop(const zev::DropResult& drop);

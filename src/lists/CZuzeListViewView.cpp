@@ -16,6 +16,7 @@
 #include "lists/CChannelEditDlg.h"
 #include "lists/DragEngine.h"
 #include "lists/RecordDialogs.h"
+#include "lists/RowKeys.h"
 #include "ui/UiPrompts.h"
 
 const QString CZuzeListViewView::kToolTip = QStringLiteral(
@@ -34,7 +35,7 @@ class CZuzeListViewView::CommandHost : public ChannelCommandHost {
         return view_.channels_->Row(static_cast<int>(row)).number;
     }
     void RewriteRows(std::size_t first, std::size_t last) override {
-        view_.channels_->MarkDecimal(static_cast<int>(first), static_cast<int>(last));
+        view_.channels_->RowsChanged(static_cast<int>(first), static_cast<int>(last));
     }
     void RemoveRows(std::span<const std::size_t> rows) override { view_.RemoveRows(rows); }
     void RenumberRows(std::span<const std::size_t> positions) override {
@@ -57,9 +58,9 @@ class CZuzeListViewView::CommandHost : public ChannelCommandHost {
     }
     void ShowMoveCursor(bool shown) override { view_.SetCursorState(shown ? 1 : 0); }
     bool RunEditDialog(zev::ChannelEntry& record) override { return view_.RunEditDialog(record); }
-    bool RunRecordList(RecordList list) override {
+    RecordListResult RunRecordList(RecordList list) override {
         RecordDialogs* dialogs = view_.recordDialogs_;
-        if (dialogs == nullptr) return false;
+        if (dialogs == nullptr) return RecordListResult::Unchanged;
         return list == RecordList::Transponders ? dialogs->RunTransponderList(&view_)
                                                 : dialogs->RunSatelliteList(&view_);
     }
@@ -80,6 +81,9 @@ CZuzeListViewView::CZuzeListViewView(zev::ChannelDatabase& db, bool leftAligned,
       commands_(db, prompts, *host_) {
     ApplyColumns();
     BuildPopupMenu();
+    // The list's tool tip shows over its cells only; screen readers get it as the whole
+    // list's description.
+    setAccessibleDescription(kToolTip);
     drag_->SetAfterDrop([this](const zev::DropResult& drop) {
         commands_.AfterDrop(drop);
         viewport()->repaint();
@@ -123,6 +127,9 @@ void CZuzeListViewView::Fill(bool tvListMode, bool hexMode, bool keepScroll,
     commands_.CancelPendingMove();
     drag_->Cancel();
     channels_->SetModes(tvListMode, hexMode);
+    // Named as the toolbar names the two lists: nothing else on screen says which is shown.
+    setAccessibleName(tvListMode ? QStringLiteral("TV Channel List")
+                                 : QStringLiteral("Radio Channel List"));
     const zev::ChannelListShape shape = zev::ShapeOf(db_.header, tvListMode);
     std::vector<ListRow> rows;
     if (filterText_.isEmpty()) {
@@ -266,6 +273,19 @@ void CZuzeListViewView::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) ||
         event->key() == Qt::Key_Menu) {
         ShowPopupMenu(KeyboardMenuPoint());
+        event->accept();
+        return;
+    }
+    // Enter, the keypad's Enter and F2 edit the selected channel, as the popup menu's label
+    // promises; Delete deletes the selected channels. Both go through the menu's checks.
+    if (IsEnterKey(*event) ||
+        (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier)) {
+        OnPopupCommand(kEditChannel);
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+        OnPopupCommand(kDeleteChannel);
         event->accept();
         return;
     }

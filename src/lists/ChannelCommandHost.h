@@ -9,6 +9,7 @@
 
 #include "database/ChannelDatabase.h"
 #include "editing/ChannelRows.h"
+#include "lists/RecordDialogs.h"
 
 class ChannelCommandHost : public zev::ChannelRows {
   public:
@@ -29,8 +30,8 @@ class ChannelCommandHost : public zev::ChannelRows {
     virtual void ShowMoveCursor(bool shown) = 0;
     // Runs the Channel Edit dialog on `record`; true, with the record changed, on OK.
     virtual bool RunEditDialog(zev::ChannelEntry& record) = 0;
-    // Runs the Transponder List or the Satellite List; true when it changed the database.
-    virtual bool RunRecordList(RecordList list) = 0;
+    // Runs the Transponder List or the Satellite List.
+    virtual RecordListResult RunRecordList(RecordList list) = 0;
     // The cells may show other values now: a dialog may have changed a transponder or a
     // satellite that rows show.
     virtual void Repaint() = 0;

@@ -162,10 +162,12 @@ void ChannelCommands::DeleteChannel() {
 }
 
 void ChannelCommands::OpenRecordList(ChannelCommandHost::RecordList list) {
-    if (host_.RunRecordList(list)) {
+    // Only records added, removed or reordered change the rows. After edits in place the rows
+    // are repainted and keep their selection and a pending Move Channel.
+    if (host_.RunRecordList(list) == RecordListResult::Renumbered) {
         host_.Refill(std::nullopt);
     } else {
-        host_.Repaint();  // edited records show at once
+        host_.Repaint();
     }
 }
 

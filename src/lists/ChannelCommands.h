@@ -49,7 +49,7 @@ class ChannelCommands {
     // Edits the channel of a row, as a double click on it does (no checks).
     void EditRow(std::size_t row);
     // Transponder List (F11) and Satellite List (F12), without the checks: the rows are filled
-    // again when the list reports a change.
+    // again when the list added, removed or reordered records, else repainted.
     void OpenRecordList(ChannelCommandHost::RecordList list);
 
     // Move Channel waits for the press of the left button that names its target row.

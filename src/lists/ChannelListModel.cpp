@@ -68,7 +68,7 @@ QString ChannelListModel::CellText(int row, int column) const {
         numbered ? static_cast<std::size_t>(item.number - 1) : static_cast<std::size_t>(row);
     if (!shape.ValidRow(position)) return {};
     const zev::ChannelEntry& channel = db_.channels[shape.Slot(position)];
-    const bool hex = hexMode_ && !item.decimal;
+    const bool hex = hexMode_;
 
     // A channel on a transponder that does not exist (an image can hold one) shows blanks for
     // the transponder's columns, and a transponder of a missing satellite a blank satellite name.

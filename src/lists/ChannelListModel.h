@@ -1,7 +1,7 @@
 // The rows of the channel list. Column 0 is each row's own number; columns 1 to 14 are read
 // from the database when they are drawn: the channel in the slot of the position the row's
 // number names, its transponder and that transponder's satellite. PIDs and IDs are in
-// hexadecimal in hex mode, except in rows written again since the last fill.
+// hexadecimal in hex mode, in every row alike.
 #pragma once
 
 #include <QString>

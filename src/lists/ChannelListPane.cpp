@@ -11,6 +11,8 @@
 ChannelListPane::ChannelListPane(QWidget* parent) : QWidget(parent) {
     box_ = new QLineEdit(this);
     box_->setObjectName("channelFilter");
+    // No label stands beside the box; its placeholder text becomes its description.
+    box_->setAccessibleName(QStringLiteral("Filter"));
     box_->setPlaceholderText(
         QStringLiteral("Filter (Ctrl+F): name, or a PID, Service ID, Network ID, TransID or "
                        "frequency"));

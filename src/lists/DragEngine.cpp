@@ -3,17 +3,45 @@
 #include <QApplication>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimerEvent>
+#include <algorithm>
 
 #include "lists/DragPicture.h"
 #include "lists/ListControl.h"
 
+namespace {
+
+// The line between two rows where the dragged rows will land, in the palette's text colour,
+// which stands out from the rows and from the dragged rows' picture above them alike.
+class InsertionLineWidget : public QWidget {
+  public:
+    static constexpr int kThickness = 3;
+
+    explicit InsertionLineWidget(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Text));
+    }
+};
+
+}  // namespace
+
 DragEngine::DragEngine(ListControl& list)
-    : QObject(&list), list_(list), viewport_(list.viewport()) {
+    : QObject(&list),
+      list_(list),
+      viewport_(list.viewport()),
+      line_(new InsertionLineWidget(list.viewport())) {
     viewport_->installEventFilter(this);
 }
 
-DragEngine::~DragEngine() = default;
+DragEngine::~DragEngine() { DiscardPicture(); }
 
 bool DragEngine::eventFilter(QObject* watched, QEvent* event) {
     if (watched == viewport_) {
@@ -70,8 +98,11 @@ bool DragEngine::MouseMove(QMouseEvent* event) {
         return true;
     }
 
-    picture_->Follow(event->globalPosition().toPoint());
-    if (pos.y() >= 0 && pos.y() < viewport_->height()) Highlight(list_.RowAt(QPoint(8, pos.y())));
+    picture_->Follow(pos);
+    if (pos.y() >= 0 && pos.y() < viewport_->height()) {
+        const int row = InsertionAt(pos);
+        if (row >= 0) SetInsertion(row);
+    }
 
     if (pos.y() < 0) {
         SetDirection(Up);
@@ -104,47 +135,57 @@ bool DragEngine::MouseRelease(QMouseEvent* event) {
 }
 
 bool DragEngine::BeginDrag(QPoint cursor) {
-    highlighted_ = -1;
-    savedState_ = false;
+    insertion_ = -1;
     dragged_.clear();
     for (std::size_t row : list_.SelectedRows()) dragged_.push_back(static_cast<int>(row));
-
-    // A single-selection list must let the highlight be selected beside the dragged row.
-    if (list_.selectionMode() == QAbstractItemView::SingleSelection) {
-        savedSingleSelection_ = true;
-        list_.setSelectionMode(QAbstractItemView::ExtendedSelection);
-    }
-    if (!dragged_.empty()) {
-        DiscardPicture();
-        std::vector<std::size_t> rows(dragged_.begin(), dragged_.end());
-        picture_ = DragPicture::Build(list_, rows, cursor);
-        if (picture_) {
-            picture_->Follow(viewport_->mapToGlobal(cursor));
-            picture_->show();
-        }
-    }
-    if (!Dragging() && savedSingleSelection_) {
-        list_.setSelectionMode(QAbstractItemView::SingleSelection);
-        savedSingleSelection_ = false;
-    }
-    return Dragging();
+    if (dragged_.empty()) return false;
+    DiscardPicture();
+    std::vector<std::size_t> rows(dragged_.begin(), dragged_.end());
+    picture_ = DragPicture::Build(list_, rows, cursor);
+    if (!picture_) return false;
+    picture_->Follow(cursor);
+    picture_->show();
+    line_->raise();
+    return true;
 }
 
-void DragEngine::Highlight(int row) {
-    if (row < 0 || row >= list_.RowCount() || row == highlighted_) return;
-    UndoHighlight();
-    highlighted_ = row;
-    savedState_ = list_.IsRowSelected(row);
-    list_.SetRowSelected(row, true);
-    dropTarget_ = row;
-    viewport_->repaint();
+int DragEngine::InsertionAt(QPoint pos) const {
+    const int row = list_.RowAt(QPoint(8, pos.y()));
+    if (row < 0) {
+        // Below the last row the rows go to the end; beside no row at all, nowhere new.
+        const int count = list_.RowCount();
+        const QRect last = count > 0 ? list_.RowRect(count - 1) : QRect();
+        return last.isValid() && pos.y() > last.bottom() ? count : -1;
+    }
+    // Over a row's upper half the rows land before it, over its lower half after it, so that
+    // the first place is reached too.
+    return pos.y() < list_.RowRect(row).center().y() ? row : row + 1;
 }
 
-void DragEngine::UndoHighlight() {
-    if (highlighted_ >= 0 && highlighted_ < list_.RowCount()) {
-        list_.SetRowSelected(highlighted_, savedState_);
+void DragEngine::SetInsertion(int row) {
+    row = std::clamp(row, 0, list_.RowCount());
+    if (row == insertion_) return;
+    insertion_ = row;
+    PlaceLine();
+}
+
+void DragEngine::PlaceLine() {
+    const int count = list_.RowCount();
+    if (!Dragging() || insertion_ < 0 || count == 0) {
+        line_->hide();
+        return;
     }
-    highlighted_ = -1;
+    const bool end = insertion_ >= count;
+    const QRect row = list_.RowRect(end ? count - 1 : insertion_);
+    if (!row.isValid()) {
+        line_->hide();
+        return;
+    }
+    const int y = end ? row.bottom() + 1 : row.top();
+    const int thickness = InsertionLineWidget::kThickness;
+    line_->setGeometry(0, y - thickness / 2, viewport_->width(), thickness);
+    line_->show();
+    line_->raise();
 }
 
 void DragEngine::SetDirection(ScrollDirection direction) {
@@ -170,13 +211,15 @@ void DragEngine::timerEvent(QTimerEvent* event) {
 }
 
 void DragEngine::ScrollStep() {
+    const int from = insertion_ >= 0 ? insertion_ : dropTarget_ + 1;
     if (direction_ == Up) {
         list_.ScrollLines(-1);
-        Highlight(dropTarget_ - 1);
+        SetInsertion(from - 1);
     } else if (direction_ == Down) {
         list_.ScrollLines(1);
-        Highlight(dropTarget_ + 1);
+        SetInsertion(from + 1);
     }
+    PlaceLine();  // the rows moved under the line
 }
 
 void DragEngine::Cancel() {
@@ -185,23 +228,23 @@ void DragEngine::Cancel() {
     if (!Dragging()) return;
     StopTimer();
     DiscardPicture();
-    highlighted_ = -1;  // the row whose selection was borrowed is gone too
+    insertion_ = -1;
+    line_->hide();
     dragged_.clear();
-    if (savedSingleSelection_) {
-        list_.setSelectionMode(QAbstractItemView::SingleSelection);
-        savedSingleSelection_ = false;
-    }
 }
 
 void DragEngine::EndDrag() {
     StopTimer();
     DiscardPicture();
+    line_->hide();
     const zev::DropResult result = MoveRows();
+    insertion_ = -1;
     if (afterDrop_) afterDrop_(result);
 }
 
 zev::DropResult DragEngine::MoveRows() {
-    UndoHighlight();
+    // Without a place shown the rows land where the last drop left the drop target.
+    if (insertion_ >= 0) dropTarget_ = insertion_ - 1;
     zev::DropResult result =
         zev::DropRows(static_cast<std::size_t>(list_.RowCount()), dragged_, dropTarget_);
     if (!zev::IsIdentity(result.order)) list_.ReorderRows(result.order);
@@ -211,14 +254,11 @@ zev::DropResult DragEngine::MoveRows() {
                              static_cast<int>(result.firstMoved + result.movedCount - 1));
     }
     dropTarget_ = result.dropTarget;
-    if (savedSingleSelection_) {
-        list_.setSelectionMode(QAbstractItemView::SingleSelection);
-        savedSingleSelection_ = false;
-    }
     return result;
 }
 
 void DragEngine::DiscardPicture() {
-    if (picture_) picture_->hide();
-    picture_.reset();
+    // The viewport owns the picture; it may have gone with the list already.
+    delete picture_.data();
+    picture_ = nullptr;
 }

@@ -1,23 +1,24 @@
 // Reordering the rows of a list by dragging them with the mouse, shared by the channel list and
 // the satellite and transponder lists. It watches the list's viewport as an event filter and
 // belongs to the list (its Qt parent). A press on a row and a move beyond the drag distance
-// begin the drag with every selected row; the picture follows the cursor, the row under it is
-// highlighted by borrowing its selected state (the rows will land after it), and holding the
-// cursor above or below the rows scrolls the list a line every 100 ms. Releasing the button
-// moves the rows and runs the owner's after-drop action. The tables behind the list are not
-// touched during the drag.
+// begin the drag with every selected row; the picture follows the cursor, a line between two
+// rows shows where they will land (before the row whose upper half is under the cursor, after
+// the row whose lower half is), and holding the cursor above or below the rows scrolls the list
+// a line every 100 ms. Releasing the button moves the rows and runs the owner's after-drop
+// action. The tables behind the list are not touched during the drag, and no row's selection
+// changes before the drop.
 #pragma once
 
 #include <QBasicTimer>
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <functional>
-#include <memory>
 #include <vector>
 
 #include "editing/RowMoves.h"
+#include "lists/DragPicture.h"
 
-class DragPicture;
 class ListControl;
 class QMouseEvent;
 class QWidget;
@@ -42,11 +43,16 @@ class DragEngine : public QObject {
     void Cancel();
 
     bool Dragging() const { return picture_ != nullptr; }
+    // The row the rows will land after (-1: before the first row).
     int DropTarget() const { return dropTarget_; }
-    int HighlightedRow() const { return highlighted_; }
+    // While dragging: the row the rows will land before (the row count: after the last row);
+    // -1 before the cursor was over the rows.
+    int InsertionRow() const { return insertion_; }
+    // The line that shows the insertion place, a child of the viewport.
+    const QWidget& InsertionLine() const { return *line_; }
     ScrollDirection Direction() const { return direction_; }
     bool ScrollTimerRunning() const { return timer_.isActive(); }
-    const DragPicture* Picture() const { return picture_.get(); }
+    const DragPicture* Picture() const { return picture_; }
     const std::vector<int>& DraggedRows() const { return dragged_; }
 
   protected:
@@ -64,8 +70,11 @@ class DragEngine : public QObject {
     bool BeginDrag(QPoint cursor);
     // One auto-scroll step.
     void ScrollStep();
-    void Highlight(int row);
-    void UndoHighlight();
+    // The rows will land before row `row` (0 to the row count).
+    void SetInsertion(int row);
+    // Where the cursor at `pos` puts the rows; -1 when it is over no row and not below them.
+    int InsertionAt(QPoint pos) const;
+    void PlaceLine();
     void SetDirection(ScrollDirection direction);
     void StopTimer();
     void EndDrag();
@@ -74,14 +83,13 @@ class DragEngine : public QObject {
 
     ListControl& list_;
     QWidget* viewport_;
+    QWidget* line_;
     std::function<void(const zev::DropResult&)> afterDrop_;
 
     std::vector<int> dragged_;
-    std::unique_ptr<DragPicture> picture_;
+    QPointer<DragPicture> picture_;  // a child of the viewport while a drag runs
     int dropTarget_ = -1;
-    int highlighted_ = -1;
-    bool savedState_ = false;
-    bool savedSingleSelection_ = false;
+    int insertion_ = -1;
     ScrollDirection direction_ = None;
     QBasicTimer timer_;
 

@@ -6,8 +6,15 @@
 
 #include "lists/ListControl.h"
 
-std::unique_ptr<DragPicture> DragPicture::Build(const ListControl& list,
-                                                std::span<const std::size_t> rows, QPoint cursor) {
+namespace {
+
+// How much of the rows below shows through the picture.
+constexpr double kOpacity = 0.6;
+
+}  // namespace
+
+DragPicture* DragPicture::Build(ListControl& list, std::span<const std::size_t> rows,
+                                QPoint cursor) {
     const QScreen* screen = list.screen();
     const int reach = 2 * (screen != nullptr ? screen->geometry().height() : 1080);
     const QRect band(QPoint(-1000000, cursor.y() - reach), QPoint(1000000, cursor.y() + reach));
@@ -33,27 +40,23 @@ std::unique_ptr<DragPicture> DragPicture::Build(const ListControl& list,
             shape += list.RowRect(row).translated(-bounds.topLeft());
         }
     }
-    return std::unique_ptr<DragPicture>(
-        new DragPicture(std::move(pixmap), shape, cursor - bounds.topLeft()));
+    return new DragPicture(std::move(pixmap), shape, cursor - bounds.topLeft(), list.viewport());
 }
 
-DragPicture::DragPicture(QPixmap pixmap, const QRegion& shape, QPoint hotSpot)
-    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
-                           Qt::WindowDoesNotAcceptFocus),
-      pixmap_(std::move(pixmap)),
-      hotSpot_(hotSpot) {
-    setAttribute(Qt::WA_ShowWithoutActivating);
+DragPicture::DragPicture(QPixmap pixmap, const QRegion& shape, QPoint hotSpot, QWidget* parent)
+    : QWidget(parent), pixmap_(std::move(pixmap)), hotSpot_(hotSpot) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
     resize(pixmap_.size());
     // Only the rows are part of the picture; the gaps between rows that are not next to each
     // other show what lies below.
     if (shape != QRegion(rect())) setMask(shape);
-    setWindowOpacity(0.75);
 }
 
-void DragPicture::Follow(QPoint globalCursor) { move(globalCursor - hotSpot_); }
+void DragPicture::Follow(QPoint cursor) { move(cursor - hotSpot_); }
 
 void DragPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.setOpacity(kOpacity);
     painter.drawPixmap(0, 0, pixmap_);
 }

@@ -2,8 +2,11 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+
+#include "lists/RowKeys.h"
 
 struct ListControl::ViewState {
     std::vector<char> selected;  // per row
@@ -189,6 +192,20 @@ void ListControl::RenderRow(QPainter& painter, int row, QPoint offset) const {
     painter.translate(offset);
     drawRow(&painter, option, rows_->index(row, 0));
     painter.restore();
+}
+
+void ListControl::focusInEvent(QFocusEvent* event) {
+    const bool hadCurrent = currentIndex().isValid();
+    QTreeView::focusInEvent(event);
+    DropUnselectedCurrentRow(*this, hadCurrent);
+}
+
+void ListControl::keyPressEvent(QKeyEvent* event) {
+    if (SelectRowByKey(*this, *event)) {
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
 }
 
 void ListControl::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,

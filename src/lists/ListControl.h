@@ -51,6 +51,10 @@ class ListControl : public QTreeView {
     void RenderRow(QPainter& painter, int row, QPoint offset) const;
 
   protected:
+    // With no row selected there is no current row; the first Home, End or arrow key selects
+    // one (RowKeys).
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                      const QList<int>& roles = QList<int>()) override;
 

@@ -71,11 +71,10 @@ void ListRowModel::SetRowText(int row, const QString& text) {
     emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
-void ListRowModel::MarkDecimal(int first, int last) {
+void ListRowModel::RowsChanged(int first, int last) {
     first = std::max(first, 0);
     last = std::min(last, RowCount() - 1);
     if (first > last) return;
-    for (int r = first; r <= last; ++r) rows_[static_cast<std::size_t>(r)].decimal = true;
     emit dataChanged(index(first, 0), index(last, columnCount() - 1), {Qt::DisplayRole});
 }
 

@@ -1,5 +1,5 @@
-// The rows of a list control as a Qt model: per row the number in column 0, a text for lists of
-// one text column and whether the row was written again in decimal.
+// The rows of a list control as a Qt model: per row the number in column 0 and a text for lists
+// of one text column.
 // Which rows are selected is kept by the view's selection model, not here. Cell texts come
 // from CellText, so a list can draw them from elsewhere (the channel list from the database).
 #pragma once
@@ -11,9 +11,8 @@
 #include <vector>
 
 struct ListRow {
-    int number = 0;        // column 0 of a numbered list: the position at the last numbering
-    QString text;          // the text of a single-column list
-    bool decimal = false;  // written again in decimal since the list was filled
+    int number = 0;  // column 0 of a numbered list: the position at the last numbering
+    QString text;    // the text of a single-column list
 };
 
 struct ListColumn {
@@ -45,7 +44,8 @@ class ListRowModel : public QAbstractTableModel {
     void InsertRow(int row, ListRow value);
     void RemoveRow(int row);
     void SetRowText(int row, const QString& text);
-    void MarkDecimal(int first, int last);
+    // The cells of rows first to last show other values now.
+    void RowsChanged(int first, int last);
     // Column 0 of row r becomes positions[r] + 1 (one position per row).
     void SetNumbers(std::span<const std::size_t> positions);
 

@@ -5,15 +5,24 @@
 
 class QWidget;
 
+// What a run of the Satellite or Transponder List did to the database.
+enum class RecordListResult {
+    Unchanged,
+    // Records changed in place (a satellite renamed, a transponder's frequency): the channel
+    // list shows the new values once repainted, and its rows stay what they are.
+    Edited,
+    // Records were added, removed or reordered: channels may be gone and references
+    // renumbered, so the channel list must fill its rows again.
+    Renumbered,
+};
+
 class RecordDialogs {
   public:
     virtual ~RecordDialogs() = default;
 
-    // Run the Transponder List or the Satellite List modally; true when it changed the
-    // database (the channel list shows satellite and transponder values), so the channel
-    // list must refill.
-    virtual bool RunTransponderList(QWidget* parent) = 0;
-    virtual bool RunSatelliteList(QWidget* parent) = 0;
+    // Run the Transponder List or the Satellite List modally.
+    virtual RecordListResult RunTransponderList(QWidget* parent) = 0;
+    virtual RecordListResult RunSatelliteList(QWidget* parent) = 0;
 
     // Runs the Transponder Pick with the 0-based transponder `choice` selected; true, with
     // `choice` updated, when it ended with OK.

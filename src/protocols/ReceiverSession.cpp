@@ -334,6 +334,10 @@ std::unique_ptr<RunFile> ReceiverSession::OpenDataFile(ProtocolMode mode,
 bool ReceiverSession::OpenLinkForRun(ProtocolMode mode) {
     if (!host_.OpenLink()) {
         host_.AppendText(kCantOpenLink);
+        // Why, on the next line: the person can act on it.
+        if (const std::string why = host_.LinkProblem(); !why.empty()) {
+            host_.AppendText("\n" + why);
+        }
     }
     // The link may have been open already: the run goes ahead on it.
     if (host_.LinkOpen()) {

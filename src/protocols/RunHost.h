@@ -47,6 +47,9 @@ class RunHost {
     virtual void CloseLink() = 0;
     virtual bool LinkOpen() const = 0;
     virtual std::string PortName() const = 0;
+    // Why OpenLink failed last, as a sentence ("/dev/ttyUSB0 does not exist."); empty when
+    // not known.
+    virtual std::string LinkProblem() const { return {}; }
     // Sends one byte; 1 when it went, 0 on failure.
     virtual int SendByte(uint8_t value) = 0;
     // Sends a run of bytes in order, as SendByte would one by one; returns how many went.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/TextFormat.h"
+#include "formats/ImageLayout.h"
 #include "protocols/FrameStep.h"
 #include "protocols/LineConventions.h"
 #include "protocols/SettingsHandshake.h"
@@ -16,25 +17,6 @@ constexpr uint8_t kSync = 0x16;
 constexpr uint8_t kAcknowledge = 0x1B;
 constexpr uint8_t kWritten = 0xAA;
 constexpr uint8_t kWriteError = 0x08;
-
-// Header (72 bytes) and the 4 unused bytes at the end of a block.
-constexpr uint64_t kBlockOverhead = 72 + 4;
-constexpr uint64_t kChannelRecordSize = 28;
-
-// Channels the default-channel block has room for: it is laid out with the user block's
-// satellite and transponder capacities, which may leave less room than its channel limit.
-uint64_t DefaultChannelRoom(const DatabaseHeader& h) {
-    const uint64_t used = kBlockOverhead + 18ull * h.SatCapacity + 8ull * h.TpCapacity;
-    return h.DefaultBlockSize > used ? (h.DefaultBlockSize - used) / kChannelRecordSize : 0;
-}
-
-bool DefaultAreaHolds(const DatabaseHeader& h) {
-    const uint64_t channels = uint64_t{h.TvCount} + h.RadioCount;
-    const uint64_t channelLimit =
-        std::min<uint64_t>(h.DefaultChannelCapacity, DefaultChannelRoom(h));
-    return h.SatCount <= h.DefaultSatCapacity && h.TpCount <= h.DefaultTpCapacity &&
-           channels <= channelLimit;
-}
 
 // A refusal after the questions: message box and terminal line.
 void Refuse(RunHost& host, const std::string& sentence) {
@@ -54,7 +36,9 @@ std::optional<SendTarget> PrepareSendTarget(RunHost& host, ChannelDatabase& db,
     DatabaseHeader& h = db.header;
     bool both = false;
     if (modifyDefault == MsgAnswer::Yes) {
-        if (DefaultAreaHolds(h)) {
+        // The default-channel block is laid out with the user block's capacities: it may
+        // have room for fewer channels than its own limit, and a smaller block would overlap.
+        if (image::DefaultBlockHolds(h)) {
             both = true;
         } else if (host.Ask(RunQuestion::TooManyChannels) != MsgAnswer::Yes) {
             host.Message("Too much default chnnels, only cancel this SEND!", "zev",
@@ -62,6 +46,18 @@ std::optional<SendTarget> PrepareSendTarget(RunHost& host, ChannelDatabase& db,
             refusal = RunReason::DefaultAreaTooSmall;
             return std::nullopt;
         }
+    }
+    // The box takes whole flash blocks, and the sizes come from the flash settings or from an
+    // opened image: one that cannot be sent is refused before anything is asked or changed.
+    std::string problem = image::CheckFlashBlocks(h.UserBlockSize, "user block");
+    if (problem.empty() && both) {
+        problem = image::CheckFlashBlocks(h.DefaultBlockSize, "default-channel block");
+    }
+    if (!problem.empty()) {
+        host.ShowTerminal();
+        Refuse(host, problem);
+        refusal = RunReason::ImageRefused;
+        return std::nullopt;
     }
     if (!host.ConfirmImage(db, both ? ImageKind::All : ImageKind::User)) {
         refusal = RunReason::Cancelled;
@@ -84,18 +80,8 @@ std::optional<SendTarget> PrepareSendTarget(RunHost& host, ChannelDatabase& db,
         length = h.UserBlockSize;
     }
     host.ShowTerminal();
-    // The sizes come from the flash settings or from an opened image: the box takes whole
-    // blocks, and the image must fit the output buffer.
-    if (length == 0 || length % kBlockSize != 0 || length > images.output.size()) {
-        h = before;
-        Refuse(host, Format("The flash area of %llu bytes can't be sent: it must be whole blocks "
-                            "of 8192 bytes and at most %zu bytes.",
-                            static_cast<unsigned long long>(length), images.output.size()));
-        refusal = RunReason::ImageRefused;
-        return std::nullopt;
-    }
-    const ImageResult packed =
-        PackImage(db, target.kind, std::span<uint8_t>(images.output).first(length));
+    // Also refused: an image larger than the output buffer.
+    const ImageResult packed = PackImage(db, target.kind, images.output);
     if (!packed.ok) {
         h = before;
         Refuse(host, packed.error);

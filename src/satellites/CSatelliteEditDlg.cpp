@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include "lists/NumberBox.h"
 #include "satellites/DialogControls.h"
 #include "satellites/EnumComboBox.h"
 #include "ui/NameField.h"
@@ -64,9 +65,11 @@ void CSatelliteEditDlg::OnDiseqcTypeChanged(int index) {
 }
 
 void CSatelliteEditDlg::accept() {
-    const std::optional<int> lnbLow = ReadIntegerField(*lnbLowBox_, prompts_);
+    const std::optional<uint32_t> lnbLow =
+        ReadNumberBox(*lnbLowBox_, "Lnblow", SatelliteFieldMost("Lnblow"), prompts_);
     if (!lnbLow) return;
-    const std::optional<int> lnbHigh = ReadIntegerField(*lnbHighBox_, prompts_);
+    const std::optional<uint32_t> lnbHigh =
+        ReadNumberBox(*lnbHighBox_, "Lnbhigh", SatelliteFieldMost("Lnbhigh"), prompts_);
     if (!lnbHigh) return;
     record_.DiseqcPort = enum_combo::Take(diseqcPortBox_, record_.DiseqcPort);
     record_.DiseqcType = enum_combo::Take(diseqcTypeBox_, record_.DiseqcType);

@@ -48,6 +48,8 @@ CSatelliteListDlg::CSatelliteListDlg(zev::ChannelDatabase& db, UiPrompts& prompt
     connect(remove, &QPushButton::clicked, this, &CSatelliteListDlg::OnDelete);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     record_list::OnDoubleClick(*list_, this, [this](int) { OnEdit(); });
+    record_list::OnKeys(
+        *list_, this, [this] { OnEdit(); }, [this] { OnDelete(); });
     record_list::OnRowsDropped(*list_, this, [this] { OnRowsDropped(); });
 
     FillRows(zev::SatellitesInUse(db_));
@@ -69,7 +71,7 @@ void CSatelliteListDlg::OnEdit() {
     if (editDlg_->Record() == satellite) return;
     satellite = editDlg_->Record();
     WriteRow(row);
-    ReportChange("Edit Satellite");
+    ReportChange("Edit Satellite", false);
 }
 
 void CSatelliteListDlg::OnNew() {
@@ -88,7 +90,7 @@ void CSatelliteListDlg::OnNew() {
         record_list::InsertRow(*list_, row, QString());
         const int count = db_.header.SatCount;
         for (int i = row; i < count; ++i) WriteRow(i);
-        ReportChange("New Satellite");
+        ReportChange("New Satellite", true);
     }
     list_->setFocus();
     record_list::SelectRow(*list_, row);
@@ -105,7 +107,7 @@ void CSatelliteListDlg::OnTransponders() {
         return;
     }
     if (RunSubList(row, count)) {
-        ReportChange(QStringLiteral("Delete All Transponders of Satellite %1").arg(row + 1));
+        ReportChange(QStringLiteral("Delete All Transponders of Satellite %1").arg(row + 1), true);
     }
 }
 
@@ -131,5 +133,5 @@ void CSatelliteListDlg::OnDelete() {
         list_->setFocus();
         record_list::SelectRow(*list_, static_cast<int>(*next));
     }
-    ReportChange("Delete Satellite");
+    ReportChange("Delete Satellite", true);
 }

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "editing/RecordLinks.h"
+#include "lists/NumberBox.h"
 #include "satellites/DialogControls.h"
 #include "satellites/EnumComboBox.h"
 #include "ui/NameField.h"
@@ -44,11 +45,14 @@ void CTransponderEditDlg::Load(const zev::TransponderEntry& transponder, int num
 }
 
 void CTransponderEditDlg::accept() {
-    const std::optional<int> frequency = ReadIntegerField(*frequencyBox_, prompts_);
+    const std::optional<uint32_t> frequency =
+        ReadNumberBox(*frequencyBox_, "Frequency", TransponderFieldMost("Frequency"), prompts_);
     if (!frequency) return;
-    const std::optional<int> symbol = ReadIntegerField(*symbolBox_, prompts_);
+    const std::optional<uint32_t> symbol =
+        ReadNumberBox(*symbolBox_, "Trans Symbol", TransponderFieldMost("Symbol"), prompts_);
     if (!symbol) return;
-    const std::optional<int> transId = ReadIntegerField(*transIdBox_, prompts_);
+    const std::optional<uint32_t> transId =
+        ReadNumberBox(*transIdBox_, "Trans ID", TransponderFieldMost("TransID"), prompts_);
     if (!transId) return;
     // Satellite entry i is number i + 1; with none chosen the record keeps its Sat.
     if (satelliteBox_->currentIndex() >= 0) {

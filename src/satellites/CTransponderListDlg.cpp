@@ -46,6 +46,8 @@ CTransponderListDlg::CTransponderListDlg(zev::ChannelDatabase& db, UiPrompts& pr
     connect(remove, &QPushButton::clicked, this, &CTransponderListDlg::OnDelete);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     record_list::OnDoubleClick(*list_, this, [this](int) { OnEdit(); });
+    record_list::OnKeys(
+        *list_, this, [this] { OnEdit(); }, [this] { OnDelete(); });
     record_list::OnRowsDropped(*list_, this, [this] { OnRowsDropped(); });
 
     FillRows(zev::TranspondersInUse(db_));
@@ -67,7 +69,7 @@ void CTransponderListDlg::OnEdit() {
     if (editDlg_->Record() == transponder) return;
     transponder = editDlg_->Record();
     WriteRow(row);
-    ReportChange("Edit Transponder");
+    ReportChange("Edit Transponder", false);
 }
 
 void CTransponderListDlg::OnNew() {
@@ -90,7 +92,7 @@ void CTransponderListDlg::OnNew() {
         record_list::InsertRow(*list_, row, QString());
         const int count = db_.header.TpCount;
         for (int i = row; i < count; ++i) WriteRow(i);
-        ReportChange("New Transponder");
+        ReportChange("New Transponder", true);
     }
     list_->setFocus();
     record_list::SelectRow(*list_, row);
@@ -106,7 +108,7 @@ void CTransponderListDlg::OnChannels() {
         return;
     }
     if (RunSubList(row, count)) {
-        ReportChange(QStringLiteral("Delete All Channels of Transponder %1").arg(row + 1));
+        ReportChange(QStringLiteral("Delete All Channels of Transponder %1").arg(row + 1), true);
     }
 }
 
@@ -129,5 +131,5 @@ void CTransponderListDlg::OnDelete() {
         list_->setFocus();
         record_list::SelectRow(*list_, static_cast<int>(*next));
     }
-    ReportChange("Delete Transponder");
+    ReportChange("Delete Transponder", true);
 }

@@ -40,6 +40,7 @@ CTransponderPickDlg::CTransponderPickDlg(zev::ChannelDatabase& db, UiPrompts& pr
     connect(edit, &QPushButton::clicked, this, &CTransponderPickDlg::OnEdit);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &LineListBox::RowDoubleClicked, this, &CTransponderPickDlg::OnLineDoubleClicked);
+    connect(list_, &LineListBox::EditKeyPressed, this, &CTransponderPickDlg::OnEdit);
 }
 
 void CTransponderPickDlg::Load() {

@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "satellites/LineListBox.h"
-#include "ui/UiPrompts.h"
 
 QPushButton* MakeIdButton(const QString& text, const QString& id, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
@@ -68,16 +67,4 @@ void LayOutEditDialog(QDialog* dialog, const std::vector<std::pair<QString, QWid
     auto* layout = new QVBoxLayout(dialog);
     layout->addLayout(form);
     layout->addLayout(buttons);
-}
-
-std::optional<int> ReadIntegerField(QLineEdit& field, UiPrompts& prompts) {
-    const QString text = field.text().trimmed();
-    bool ok = false;
-    // toInt accepts an optional sign and decimal digits only, and refuses values beyond int.
-    const int value = text.toInt(&ok, 10);
-    if (ok) return value;
-    prompts.Inform("Please enter an integer.", "zev");
-    field.setFocus(Qt::OtherFocusReason);
-    field.selectAll();
-    return std::nullopt;
 }

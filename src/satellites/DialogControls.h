@@ -1,10 +1,9 @@
 // Building blocks the satellite and transponder dialogs share: controls named by their ids,
-// the two dialog layouts, and number fields read as integers.
+// and the two dialog layouts.
 #pragma once
 
 #include <QString>
 #include <initializer_list>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -13,7 +12,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
-class UiPrompts;
 
 // A push button whose objectName is its control id; Enter never presses it.
 QPushButton* MakeIdButton(const QString& text, const QString& id, QWidget* parent);
@@ -31,8 +29,3 @@ void LayOutListDialog(QDialog* dialog, QLabel* header, QWidget* list,
 // Labelled fields above OK (id 1, the default button, connected to accept) and Cancel (id 2,
 // connected to reject).
 void LayOutEditDialog(QDialog* dialog, const std::vector<std::pair<QString, QWidget*>>& rows);
-
-// The field's text as an integer (surrounding spaces allowed, optional sign). When it is not
-// one, says "Please enter an integer.", makes the field active with its text selected and
-// returns nullopt.
-std::optional<int> ReadIntegerField(QLineEdit& field, UiPrompts& prompts);

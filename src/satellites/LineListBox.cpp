@@ -1,8 +1,11 @@
 #include "satellites/LineListBox.h"
 
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QStringListModel>
+
+#include "lists/RowKeys.h"
 
 QFont LineListFont() { return QFontDatabase::systemFont(QFontDatabase::FixedFont); }
 
@@ -62,4 +65,23 @@ void LineListBox::SetSizeInCharacters(int characters, int lines) {
     const int width = fontMetrics().horizontalAdvance(QString(characters, QLatin1Char('0')));
     setMinimumWidth(width + 2 * frameWidth() + verticalScrollBar()->sizeHint().width() + 8);
     setMinimumHeight(lines * (fontMetrics().lineSpacing() + 2) + 2 * frameWidth());
+}
+
+void LineListBox::focusInEvent(QFocusEvent* event) {
+    const bool hadCurrent = currentIndex().isValid();
+    QListView::focusInEvent(event);
+    DropUnselectedCurrentRow(*this, hadCurrent);
+}
+
+void LineListBox::keyPressEvent(QKeyEvent* event) {
+    if (IsEnterKey(*event)) {
+        emit EditKeyPressed();
+        event->accept();
+        return;
+    }
+    if (SelectRowByKey(*this, *event)) {
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
 }

@@ -30,6 +30,14 @@ class LineListBox : public QListView {
 
   signals:
     void RowDoubleClicked(int row);
+    // Enter (also the keypad's).
+    void EditKeyPressed();
+
+  protected:
+    // With no row selected there is no current row; the first Home, End or arrow key selects
+    // one.
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QStringListModel* model_;

@@ -65,6 +65,12 @@ void OnDoubleClick(RecordListControl& list, QObject* context, std::function<void
     QObject::connect(&list, &CDragListCtrl::RowDoubleClicked, context, std::move(act));
 }
 
+void OnKeys(RecordListControl& list, QObject* context, std::function<void()> edit,
+            std::function<void()> remove) {
+    QObject::connect(&list, &CDragListCtrl::EditKeyPressed, context, std::move(edit));
+    QObject::connect(&list, &CDragListCtrl::DeleteKeyPressed, context, std::move(remove));
+}
+
 void OnRowsDropped(RecordListControl& list, QObject* context, std::function<void()> act) {
     QObject::connect(&list, &CDragListCtrl::RowsDropped, context,
                      [act = std::move(act)](bool tableChanged) {

@@ -42,6 +42,9 @@ void SelectRow(RecordListControl& list, int row);
 
 // `act(row)` on a double click on a row.
 void OnDoubleClick(RecordListControl& list, QObject* context, std::function<void(int)> act);
+// `edit()` on Enter and `remove()` on Delete in the list.
+void OnKeys(RecordListControl& list, QObject* context, std::function<void()> edit,
+            std::function<void()> remove);
 // `act()` after dragged rows were dropped and the table was put into their new order.
 void OnRowsDropped(RecordListControl& list, QObject* context, std::function<void()> act);
 

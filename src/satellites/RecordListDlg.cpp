@@ -12,7 +12,7 @@ bool RecordListDlg::ListChanged() const { return subListDlg_->listChanged; }
 
 void RecordListDlg::OnRowsDropped() {
     // The list control has put the table into the rows' order and reported the change.
-    databaseChanged_ = true;
+    result_ = RecordListResult::Renumbered;
 }
 
 void RecordListDlg::FillRows(std::size_t count) {
@@ -27,8 +27,12 @@ void RecordListDlg::WriteRow(int position) {
                             QString::fromLatin1(RowText(static_cast<std::size_t>(position))));
 }
 
-void RecordListDlg::ReportChange(const QString& description) {
-    databaseChanged_ = true;
+void RecordListDlg::ReportChange(const QString& description, bool renumbers) {
+    if (renumbers) {
+        result_ = RecordListResult::Renumbered;
+    } else if (result_ == RecordListResult::Unchanged) {
+        result_ = RecordListResult::Edited;
+    }
     changes_.DatabaseChanged(description.toStdString());
 }
 

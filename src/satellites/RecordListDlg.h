@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 
+#include "lists/RecordDialogs.h"
 #include "satellites/RecordList.h"
 
 namespace zev {
@@ -21,8 +22,9 @@ class RecordListDlg : public QDialog {
   public:
     // Whether records were deleted through the small list below a record.
     bool ListChanged() const;
-    // Whether anything in the database changed while the dialog ran.
-    bool DatabaseChanged() const { return databaseChanged_; }
+    // What the dialog's run did to the database: nothing, edits in place, or records added,
+    // removed or reordered.
+    RecordListResult Result() const { return result_; }
 
     // After a drop that put the table into a new order: the channel list must refill.
     void OnRowsDropped();
@@ -39,7 +41,8 @@ class RecordListDlg : public QDialog {
     // The rows of the first `count` records.
     void FillRows(std::size_t count);
     void WriteRow(int position);
-    void ReportChange(const QString& description);
+    // A change named `description`; `renumbers` when it added, removed or reordered records.
+    void ReportChange(const QString& description, bool renumbers);
     // The selected row; -1, after the user has been told to select one, when none is.
     int SelectedRowOrTell();
     // The small list of the `count` sub-records of the record in `row`: true when its Delete
@@ -54,5 +57,5 @@ class RecordListDlg : public QDialog {
 
   private:
     const char* selectFirst_;
-    bool databaseChanged_ = false;
+    RecordListResult result_ = RecordListResult::Unchanged;
 };

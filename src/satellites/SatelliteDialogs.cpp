@@ -9,16 +9,16 @@ SatelliteDialogs::SatelliteDialogs(zev::ChannelDatabase& db, UiPrompts& prompts,
                                    zev::ChangeSink& changes)
     : db_(db), prompts_(prompts), changes_(changes) {}
 
-bool SatelliteDialogs::RunTransponderList(QWidget* parent) {
+RecordListResult SatelliteDialogs::RunTransponderList(QWidget* parent) {
     CTransponderListDlg dialog(db_, prompts_, changes_, parent);
     prompts_.RunDialog(dialog);
-    return dialog.DatabaseChanged();
+    return dialog.Result();
 }
 
-bool SatelliteDialogs::RunSatelliteList(QWidget* parent) {
+RecordListResult SatelliteDialogs::RunSatelliteList(QWidget* parent) {
     CSatelliteListDlg dialog(db_, prompts_, changes_, parent);
     prompts_.RunDialog(dialog);
-    return dialog.DatabaseChanged();
+    return dialog.Result();
 }
 
 bool SatelliteDialogs::PickTransponder(QWidget* parent, int& choice) {

@@ -14,10 +14,8 @@ class SatelliteDialogs : public RecordDialogs {
   public:
     SatelliteDialogs(zev::ChannelDatabase& db, UiPrompts& prompts, zev::ChangeSink& changes);
 
-    // True when the database changed while the list ran: the channel list shows satellite
-    // numbers and names and transponder values, so any change there needs a refill.
-    bool RunTransponderList(QWidget* parent) override;
-    bool RunSatelliteList(QWidget* parent) override;
+    RecordListResult RunTransponderList(QWidget* parent) override;
+    RecordListResult RunSatelliteList(QWidget* parent) override;
     bool PickTransponder(QWidget* parent, int& choice) override;
 
   private:

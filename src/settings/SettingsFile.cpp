@@ -1,14 +1,15 @@
 #include "settings/SettingsFile.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/FileReplacement.h"
 #include "core/NativeFile.h"
 #include "core/RegularFile.h"
 #include "settings/PortChoiceText.h"
@@ -83,15 +84,6 @@ LinkSettings ParseSettingsText(const std::string& bytes) {
     return settings;
 }
 
-// Writes the record into an already open stream positioned at the start.
-bool WriteRecord(std::ostream& file, const std::string& text) {
-    std::string record = text;
-    if (record.size() < kRecordSize) record.resize(kRecordSize, '\0');
-    file.write(record.data(), static_cast<std::streamsize>(record.size()));
-    file.flush();
-    return static_cast<bool>(file);
-}
-
 // Creates the file only if it does not exist yet (Windows' C library ignores fopen's "x" and
 // would empty an existing file).
 bool CreateWithDefaults(const std::string& path) {
@@ -155,21 +147,30 @@ LinkSettings LoadSettingsFile(const std::string& path, std::string* problem) {
 }
 
 bool SaveSettingsFile(const LinkSettings& settings, const std::string& path) {
-    // A pipe or device in the file's place is not written to: opening it could wait for ever.
+    // The record takes the file's first 50 bytes and whatever follows it stays; a text too long
+    // for the record is the whole file, so that nothing is cut and no older, longer text is
+    // left behind it. The file is replaced whole, like every file the program writes: a pipe
+    // or device in its place is refused, never waited for.
     std::error_code code;
     const std::filesystem::file_status status = std::filesystem::status(path, code);
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return false;
-    const std::string text = SettingsText(settings);
-    if (text.size() > kRecordSize) {
-        // Too long for the record: write the whole text so nothing is cut, and drop whatever
-        // an earlier, longer text left behind it.
-        std::ofstream file(path, std::ios::binary | std::ios::trunc);
-        return file && WriteRecord(file, text);
+    std::vector<uint8_t> contents;
+    if (std::filesystem::exists(status)) {
+        FileError error;
+        std::optional<std::vector<uint8_t>> old =
+            ReadRegularFile(path, kMaxReadSize, Overlong::ReadPrefix, error);
+        if (!old) return false;
+        contents = std::move(*old);
     }
-    // The usual case: overwrite the 50-byte record in place without truncating the file.
-    std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
-    if (!file) file.open(path, std::ios::binary | std::ios::out);
-    return file && WriteRecord(file, text);
+    std::string record = SettingsText(settings);
+    if (record.size() > kRecordSize) {
+        contents.assign(record.begin(), record.end());
+    } else {
+        record.resize(kRecordSize, '\0');
+        if (contents.size() < kRecordSize) contents.resize(kRecordSize);
+        std::copy(record.begin(), record.end(), contents.begin());
+    }
+    FileError error;
+    return ReplaceFile(path, contents, error);
 }
 
 }  // namespace zev

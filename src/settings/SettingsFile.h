@@ -24,7 +24,8 @@ LinkSettings LoadSettingsFile(const std::string& path = kSettingsFileName,
 std::optional<LinkSettings> ReadSettingsFile(const std::string& path = kSettingsFileName,
                                              std::string* problem = nullptr);
 
-// Writes the record; returns false when the file could not be written or is no regular file.
+// Writes the record, replacing the file whole (its mode kept); returns false when it could not
+// be written, is no regular file or its mode allows no writing.
 bool SaveSettingsFile(const LinkSettings& settings, const std::string& path = kSettingsFileName);
 
 // Conversion of numeric fields: leading blanks and one sign allowed, stops at the first

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTimer>
 
 #include "settings/PortChoiceText.h"
@@ -95,9 +96,9 @@ void CComSettingDlg::RefreshPorts() {
     portBox_->setEditText(text);
 }
 
-int CComSettingDlg::exec() {
-    ShowMembers();
-    return QDialog::exec();
+void CComSettingDlg::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) ShowMembers();
+    QDialog::showEvent(event);
 }
 
 void CComSettingDlg::ShowMembers() {

@@ -23,7 +23,7 @@ class CComSettingDlg : public QDialog {
     CComSettingDlg(const zev::LinkSettings& current, const zev::SerialPortLister& ports,
                    QWidget* parent = nullptr);
 
-    // The dialog's texts; fill them before exec(), read them after OK.
+    // The dialog's texts; fill them before the dialog runs, read them after OK.
     QString portName;
     QString baudRate;
     QString dataBits;
@@ -42,7 +42,9 @@ class CComSettingDlg : public QDialog {
     QComboBox* BaudBox() const { return baudBox_; }
     QPushButton* RestoreDefaultsButton() const { return restoreButton_; }
 
-    int exec() override;
+  protected:
+    // The texts are shown each time the dialog opens, however it is run.
+    void showEvent(QShowEvent* event) override;
 
   public slots:
     void OnRestoreDefaults();

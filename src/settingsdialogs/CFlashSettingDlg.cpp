@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QShowEvent>
 #include <array>
 
 #include "settings/SettingsFile.h"
@@ -74,9 +75,9 @@ int CFlashSettingDlg::ChosenUserSizeIndex(int unchanged) const {
     return IndexFor(kUserSizes, userSize, unchanged);
 }
 
-int CFlashSettingDlg::exec() {
-    ShowMembers();
-    return QDialog::exec();
+void CFlashSettingDlg::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) ShowMembers();
+    QDialog::showEvent(event);
 }
 
 void CFlashSettingDlg::ShowMembers() {

@@ -16,8 +16,8 @@ class CFlashSettingDlg : public QDialog {
     // `current` supplies the port fields and the indices that a text naming no entry keeps.
     explicit CFlashSettingDlg(const zev::LinkSettings& current, QWidget* parent = nullptr);
 
-    // The dialog's texts; fill them before exec() (an empty text opens with the list's first
-    // entry selected), read them after OK.
+    // The dialog's texts; fill them before the dialog runs (an empty text opens with the list's
+    // first entry selected), read them after OK.
     QString flashSize;  // "4M bits", "8M bits", "16M bits" or typed text
     QString userSize;   // "1 Sector" .. "4 Sectors" or typed text
 
@@ -32,7 +32,9 @@ class CFlashSettingDlg : public QDialog {
     QComboBox* UserBox() const { return userBox_; }
     QPushButton* DefaultsButton() const { return defaultsButton_; }
 
-    int exec() override;
+  protected:
+    // The texts are shown each time the dialog opens, however it is run.
+    void showEvent(QShowEvent* event) override;
 
   public slots:
     void OnDefaults();

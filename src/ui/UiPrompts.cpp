@@ -2,8 +2,11 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+
+#include "ui/ScreenFit.h"
 
 namespace {
 
@@ -47,11 +50,19 @@ QMessageBox::StandardButtons ToQtButtons(zev::MsgButtons buttons) {
     return QMessageBox::Ok;
 }
 
-// A dialog that asks before overwriting and takes only existing files when opening.
+// A dialog that asks before overwriting and takes only existing files when opening. It starts
+// in the folder `start` names, or at the file it names, which a save dialog suggests.
 std::optional<QString> RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode,
                                      const QString& title, const QString& filter,
-                                     const QString& defaultSuffix) {
+                                     const QString& defaultSuffix, const QString& start) {
     QFileDialog dialog(parent, title, QString(), filter);
+    const QFileInfo startInfo(start);
+    if (!start.isEmpty() && startInfo.isDir()) {
+        dialog.setDirectory(start);
+    } else if (!start.isEmpty()) {
+        dialog.setDirectory(startInfo.absolutePath());
+        if (mode == QFileDialog::AcceptSave) dialog.selectFile(startInfo.fileName());
+    }
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
@@ -87,12 +98,24 @@ zev::MsgAnswer QtUiPrompts::Message(const QString& text, const QString& caption,
 
 std::optional<QString> QtUiPrompts::OpenFileName(const QString& title, const QString& filter,
                                                  const QString& defaultSuffix) {
-    return RunFileDialog(parent_, QFileDialog::AcceptOpen, title, filter, defaultSuffix);
+    return OpenFileNameAt(title, filter, defaultSuffix, QString());
 }
 
 std::optional<QString> QtUiPrompts::SaveFileName(const QString& title, const QString& filter,
                                                  const QString& defaultSuffix) {
-    return RunFileDialog(parent_, QFileDialog::AcceptSave, title, filter, defaultSuffix);
+    return SaveFileNameAt(title, filter, defaultSuffix, QString());
+}
+
+std::optional<QString> QtUiPrompts::OpenFileNameAt(const QString& title, const QString& filter,
+                                                   const QString& defaultSuffix,
+                                                   const QString& start) {
+    return RunFileDialog(parent_, QFileDialog::AcceptOpen, title, filter, defaultSuffix, start);
+}
+
+std::optional<QString> QtUiPrompts::SaveFileNameAt(const QString& title, const QString& filter,
+                                                   const QString& defaultSuffix,
+                                                   const QString& start) {
+    return RunFileDialog(parent_, QFileDialog::AcceptSave, title, filter, defaultSuffix, start);
 }
 
 std::optional<QFont> QtUiPrompts::ChooseFont(const QFont& current) {
@@ -104,4 +127,8 @@ std::optional<QFont> QtUiPrompts::ChooseFont(const QFont& current) {
     return chosen;
 }
 
-int QtUiPrompts::RunDialog(QDialog& dialog) { return dialog.exec(); }
+int QtUiPrompts::RunDialog(QDialog& dialog) {
+    // Each dialog opens as large as it asks, within the screen.
+    FitOnScreen(dialog);
+    return dialog.exec();
+}

@@ -23,6 +23,18 @@ class UiPrompts {
                                                 const QString& defaultSuffix) = 0;
     virtual std::optional<QString> SaveFileName(const QString& title, const QString& filter,
                                                 const QString& defaultSuffix) = 0;
+    // The same dialogs starting at `start`: the file to suggest, or a folder to show (empty:
+    // where the dialog would start anyway).
+    virtual std::optional<QString> OpenFileNameAt(const QString& title, const QString& filter,
+                                                  const QString& defaultSuffix,
+                                                  const QString& /*start*/) {
+        return OpenFileName(title, filter, defaultSuffix);
+    }
+    virtual std::optional<QString> SaveFileNameAt(const QString& title, const QString& filter,
+                                                  const QString& defaultSuffix,
+                                                  const QString& /*start*/) {
+        return SaveFileName(title, filter, defaultSuffix);
+    }
     virtual std::optional<QFont> ChooseFont(const QFont& current) = 0;
     // Runs one of the program's own modal dialogs (Channel Edit, Satellite List, ...) and
     // returns QDialog::Accepted or QDialog::Rejected. Tests fill in and close the dialog
@@ -52,6 +64,12 @@ class QtUiPrompts : public UiPrompts {
                                         const QString& defaultSuffix) override;
     std::optional<QString> SaveFileName(const QString& title, const QString& filter,
                                         const QString& defaultSuffix) override;
+    std::optional<QString> OpenFileNameAt(const QString& title, const QString& filter,
+                                          const QString& defaultSuffix,
+                                          const QString& start) override;
+    std::optional<QString> SaveFileNameAt(const QString& title, const QString& filter,
+                                          const QString& defaultSuffix,
+                                          const QString& start) override;
     std::optional<QFont> ChooseFont(const QFont& current) override;
     int RunDialog(QDialog& dialog) override;
 };

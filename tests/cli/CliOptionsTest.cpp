@@ -6,6 +6,9 @@
 namespace zev::cli {
 namespace {
 
+using testing::CliTest;
+namespace fs = std::filesystem;
+
 TEST(CliOptions, OptionsMayStandBeforeOrAfterTheCommand) {
     const CliParse parse = ParseCliOptions({"--port", "/dev/ttyUSB0", "send", "--baud=57600",
                                             "in.stc", "--default", "--timeout", "0"});
@@ -21,11 +24,14 @@ TEST(CliOptions, OptionsMayStandBeforeOrAfterTheCommand) {
     EXPECT_FALSE(o.flash.has_value());
 }
 
-TEST(CliOptions, DoubleDashEndsOptions) {
-    const CliParse parse = ParseCliOptions({"dump", "--json", "--", "--odd-name.stc"});
+TEST(CliOptions, DoubleDashEndsOptionsAndNamesKeepEveryByte) {
+    // A file name need not be UTF-8: its bytes pass through the parser unchanged.
+    const std::string latin1 = "caf\xe9\xff.stc";
+    const CliParse parse = ParseCliOptions({"dump", "--json", "--", "--odd-name.stc", latin1, "-"});
     ASSERT_EQ(parse.error, "");
     EXPECT_TRUE(parse.options.json);
-    EXPECT_EQ(parse.options.args, std::vector<std::string>{"--odd-name.stc"});
+    EXPECT_EQ(parse.options.args, (std::vector<std::string>{"--odd-name.stc", latin1, "-"}));
+    EXPECT_EQ(ParseCliOptions({"send", "in.stc", "--backup=" + latin1}).options.backup, latin1);
     EXPECT_EQ(parse.options.timeoutSeconds, 60);
 }
 
@@ -102,22 +108,40 @@ TEST(CliMain, UsageErrorsExitWithTwo) {
     EXPECT_NE(run.err.find("usage: zev-cli convert IN OUT"), std::string::npos);
 }
 
-// Options that belong to one command are refused elsewhere, before any port is opened.
-TEST(CliMain, OptionsOfOneCommandAreUsageErrorsOnOthers) {
+// An option that means nothing for a command is refused, before any file or port is touched,
+// naming the commands it belongs to.
+TEST_F(CliTest, OptionsOfOneCommandAreUsageErrorsOnOthers) {
+    testing::WriteText("in.stc", "");
     struct Case {
         std::vector<std::string> arguments;
         const char* message;
     };
     for (const Case& c :
-         {Case{{"load", "out.stc", "--verify"}, "--verify and --backup belong to send"},
-          Case{{"ota", "a.sgn", "--backup", "b.stc"}, "belong to send"},
+         {Case{{"load", "out.stc", "--verify"}, "--verify belongs to send"},
+          Case{{"ota", "a.sgn", "--backup", "b.stc"}, "--backup belongs to send"},
           Case{{"send", "in.stc", "--hex"}, "--hex belongs to monitor"},
-          Case{{"monitor", "--timestamps"}, "--timestamps needs --hex or --log"},
+          Case{{"monitor", "--timestamps"}, "--timestamps needs --hex"},
+          Case{{"monitor", "--log", "x.log", "--timestamps"}, "--timestamps needs --hex"},
+          Case{{"check", "in.stc", "--log", "x.log"}, "--log belongs to the receiver commands"},
+          Case{{"dump", "in.stc", "--verify"}, "--verify belongs to send"},
+          Case{{"ports", "--json"}, "--json belongs to dump, check and diff"},
+          Case{{"export", "in.stc", "o.csv", "--backup", "x.stc"}, "--backup belongs to send"},
+          Case{{"convert", "in.stc", "o.stc", "--flash", "2"},
+               "--flash belongs to dump, build, check, diff, export, sort, reorder, import, "
+               "transponders-export and transponders-import"},
+          Case{{"convert", "in.stc", "o.stc", "--descending"}, "--descending belongs to sort"},
+          Case{{"sort", "in.stc", "o.stc", "--by", "sid", "--remove-missing"},
+               "--remove-missing belongs to transponders-import"},
+          Case{{"dump", "in.stc", "--position", "A=1E"},
+               "--position belongs to transponders-export and transponders-import"},
           Case{{"ports", "extra"}, "usage: zev-cli ports"}}) {
         const auto run = testing::RunCliWith(c.arguments);
         EXPECT_EQ(run.status, kExitUsage) << c.message;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
     }
+    // Nothing was written, not even the log.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
 }  // namespace

@@ -46,10 +46,14 @@ TEST_F(CliTest, CheckExitsOneOnlyForErrorsAndPrintsThemFirst) {
     replace("\"TpNumber\": 2, \"ServiceID\": 2", "\"TpNumber\": 1, \"ServiceID\": 1");
     replace("\"TpNumber\": 3", "\"TpNumber\": 7");
     WriteText("broken.json", broken);
+    // The same problems in an image, patched into the sound one (8M bits, 2 sectors: TV channel
+    // 2 at 18908, radio channel 1 at 131040; the transponder number in bits 15-5 of byte 20).
+    auto image = ReadBytes("sound.stc");
+    image[18908 + 20] = 1 << 5;  // on transponder 1
+    image[18908 + 22] = 1;       // Service ID 1
+    image[131040 + 20] = 7 << 5;
+    WriteBytes("broken.stc", image);
     for (const char* file : {"broken.json", "broken.stc"}) {
-        if (std::string(file) == "broken.stc") {
-            ASSERT_EQ(RunCliWith({"build", "broken.json", "broken.stc"}).status, kExitOk);
-        }
         const auto run = RunCliWith({"check", file});
         EXPECT_EQ(run.status, kExitFailed) << file;
         EXPECT_EQ(run.out,
@@ -166,7 +170,7 @@ TEST_F(CliTest, ExportWritesThreeCsvFilesFromAnyKindOfDatabase) {
     EXPECT_NE(channels.find("\r\nTV,2,ZDF,2,1,ASTRA,12188,H,0,201,202,"), std::string::npos)
         << channels;
     EXPECT_NE(channels.find("\r\nRadio,1,Radio,3,2,HOTBIRD,10971,H,"), std::string::npos);
-    EXPECT_NE(ReadText("list-transponders.csv").find("\r\n3,2,HOTBIRD,10971,H,0,0\r\n"),
+    EXPECT_NE(ReadText("list-transponders.csv").find("\r\n3,2,HOTBIRD,10971,H,0,0,0\r\n"),
               std::string::npos);
     EXPECT_NE(ReadText("list-satellites.csv").find("\r\n2,HOTBIRD,normal,"), std::string::npos);
 }
@@ -185,6 +189,45 @@ TEST_F(CliTest, ExportThatCannotWriteEveryFileReplacesNone) {
     const auto refused = RunCliWith({"export", "cut.stc", "cut.csv"});
     EXPECT_EQ(refused.status, kExitFailed);
     EXPECT_FALSE(fs::exists("cut.csv"));
+}
+
+// What check calls an error, build does not write and send does not send: the two once
+// disagreed about a .def with no user block and about a block of no whole flash blocks.
+TEST_F(CliTest, CheckBuildAndSendAgreeOnWhatTheReceiverCannotTake) {
+    WriteText("nouser.json", R"({"header": {"UserBlockSize": 0}})");
+    const auto build = RunCliWith({"build", "nouser.json", "nouser.def"});
+    EXPECT_EQ(build.status, kExitFailed);
+    EXPECT_NE(build.err.find("error: The user block of 0 bytes"), std::string::npos) << build.err;
+    EXPECT_FALSE(fs::exists("nouser.def"));
+    EXPECT_EQ(RunCliWith({"check", "nouser.json"}).status, kExitFailed);
+
+    WriteText("sound.json", kSound);
+    ASSERT_EQ(RunCliWith({"build", "sound.json", "sound.stc"}).status, kExitOk);
+    auto image = ReadBytes("sound.stc");
+    image[48] = 0x01;  // UserBlockSize 131073: 00 02, 00 01 (more significant word first)
+    image.push_back(0xFF);
+    WriteBytes("odd.stc", image);
+    const std::string sentence = "The user block of 131073 bytes is not whole flash blocks";
+    const auto check = RunCliWith({"check", "odd.stc"});
+    EXPECT_EQ(check.status, kExitFailed);
+    EXPECT_NE(check.out.find("error: " + sentence), std::string::npos) << check.out;
+    EXPECT_EQ(RunCliWith({"convert", "odd.stc", "copy.stc"}).status, kExitFailed);
+    EXPECT_FALSE(fs::exists("copy.stc"));
+    const auto send = RunCliWith({"--port", "/nonexistent/tty", "send", "odd.stc"});
+    EXPECT_NE(send.status, kExitOk);
+    EXPECT_NE(send.out.find(sentence), std::string::npos) << send.out;
+    EXPECT_EQ(send.out.find("is open!"), std::string::npos);
+
+    // And a channel on a transponder that does not exist: nothing sent either.
+    image = ReadBytes("sound.stc");
+    image[131040 + 20] = 7 << 5;
+    WriteBytes("dangling.stc", image);
+    const auto dangling = RunCliWith({"--port", "/nonexistent/tty", "send", "dangling.stc"});
+    EXPECT_EQ(dangling.status, kExitUsage);
+    EXPECT_NE(dangling.err.find("error: Radio channel 1 \"Radio\" is on transponder 7"),
+              std::string::npos)
+        << dangling.err;
+    EXPECT_EQ(dangling.out.find("is open!"), std::string::npos);
 }
 
 }  // namespace

@@ -47,6 +47,8 @@ TEST_F(CliTest, BuildWritesTheWorkedRecordsAndDumpJsonBuildsTheSameBytes) {
     ASSERT_EQ(RunCliWith({"build", "b.json", "b.stc", "--flash", "3", "--user", "4"}).status,
               kExitOk);
     EXPECT_EQ(ReadBytes("b.stc"), image);  // the JSON's header wins over the options
+    // A .json file dumps as the JSON form it holds, not as the bytes of a user block.
+    EXPECT_EQ(RunCliWith({"dump", "--json", "b.json"}).out, dump.out);
 }
 
 TEST_F(CliTest, TextDumpListsHeaderAndRecords) {
@@ -140,6 +142,19 @@ TEST_F(CliTest, BadJsonIsAClearErrorAndWritesNothing) {
                   "channel capacity of 20000"},
              Case{R"({"radio": [{"Name": "Big", "TpNumber": 2048}]})", kExitFailed,
                   "Radio channel 1 \"Big\" is on transponder 2048"},
+             // A key given twice, also when spelled with an escape, is no longer taken
+             // silently as its last value.
+             Case{R"({"tv": [{"VPID": 1, "APID": 2, "VPID": 3}]})", kExitUsage,
+                  "tv[0].VPID: given twice"},
+             Case{R"({"tv": [{"V\u0050ID": 1, "VPID": 3}]})", kExitUsage,
+                  "tv[0].VPID: given twice"},
+             Case{R"({"tv": [], "radio": [], "tv": [{}]})", kExitUsage, "tv: given twice"},
+             Case{R"({"header": {"Magic": 1, "Magic": 1}})", kExitUsage,
+                  "header.Magic: given twice"},
+             Case{R"({"tv": [{"Name": "A", "Name": "B"}]})", kExitUsage, "tv[0].Name: given twice"},
+             Case{R"({"tv": [{}, ]})", kExitUsage, "not valid JSON at offset 12"},
+             Case{R"({"tv": []} {})", kExitUsage, "not valid JSON at offset 11"},
+             Case{"{\"tv\": [{\"Name\": \"\xff\"}]}", kExitUsage, "not valid JSON"},
          }) {
         WriteText("in.json", c.json);
         const auto run = RunCliWith({"build", "in.json", "out.stc"});
@@ -147,6 +162,12 @@ TEST_F(CliTest, BadJsonIsAClearErrorAndWritesNothing) {
         EXPECT_NE(run.err.find(c.message), std::string::npos) << c.json << " -> " << run.err;
         EXPECT_FALSE(fs::exists("out.stc")) << c.json;
     }
+    // Nesting that a reader going down one call per level would not survive.
+    WriteText("deep.json",
+              "{\"x\": " + std::string(1000000, '[') + std::string(1000000, ']') + "}");
+    const auto deep = RunCliWith({"build", "deep.json", "out.stc"});
+    EXPECT_EQ(deep.status, kExitUsage);
+    EXPECT_NE(deep.err.find("nested too deeply"), std::string::npos) << deep.err;
 }
 
 TEST_F(CliTest, MissingAndUnwritableFilesAreFileErrors) {
@@ -233,8 +254,7 @@ TEST_F(CliTest, UpdateImageBuildsWithoutAReceiverAndKeepsLinesWithANul) {
     std::string nul = ListChannelLine({}, "XY");
     nul[82] = '\0';
     WriteText("list.txt", nul + ListChannelLine({}, "AB") + ListChannelLine({}, "CD"));
-    const auto run =
-        RunCliWith({"--port", "/nonexistent/tty", "update-image", "list.txt", "u.img"});
+    const auto run = RunCliWith({"update-image", "list.txt", "u.img"});
     EXPECT_EQ(run.status, kExitOk) << run.err;
     EXPECT_EQ(run.out, "C:[3]\n");
     EXPECT_EQ(run.err, "");

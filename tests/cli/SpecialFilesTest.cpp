@@ -4,6 +4,8 @@
 
 #include "CliTestSupport.h"
 #include "cli/CliOptions.h"
+#include "cli/ImageFiles.h"
+#include "exchange/DatabaseJson.h"
 #include "formats/ParameterDataFile.h"
 #include "support/SpecialFiles.h"
 
@@ -104,6 +106,14 @@ TEST_F(CliTest, DataFilesLargerThanTheLimitAreRefusedUnread) {
     EXPECT_NE(run.err.find("\"big.txt\" is too large (more than 16 MB)"), std::string::npos)
         << run.err;
     EXPECT_FALSE(fs::exists("out.img"));
+
+    // The JSON form likewise, beyond 64 MB (8 times the fullest database's).
+    WriteText("big.json", "{}");
+    fs::resize_file("big.json", kMaxJsonFileSize + 1);
+    const auto json = RunCliWith({"check", "big.json"});
+    EXPECT_EQ(json.status, kExitUsage);
+    EXPECT_NE(json.err.find("\"big.json\" is too large (more than 64 MB)"), std::string::npos)
+        << json.err;
 }
 
 TEST_F(CliTest, DefaultDatThatIsAPipeGivesTheDefaultsAndSaysSo) {
@@ -116,6 +126,54 @@ TEST_F(CliTest, DefaultDatThatIsAPipeGivesTheDefaultsAndSaysSo) {
     EXPECT_EQ(run.err,
               "zev-cli: \"default.dat\" is not a regular file; the default settings are used.\n");
     EXPECT_EQ(ReadBytes("plain.stc").size(), 0x20000u);
+}
+
+// Each of these once replaced the user's input, or wrote one output over another, and exited 0.
+TEST_F(CliTest, AnOutputThatIsAnInputOrAnotherOutputIsRefusedUnderAnyName) {
+    ASSERT_EQ(RunCliWith({"build", DataFile("worked_database.json"), "keep.stc"}).status, kExitOk);
+    const std::vector<uint8_t> image = ReadBytes("keep.stc");
+    WriteText("data.txt", kDataLine);
+    fs::create_hard_link("keep.stc", "hard.stc");
+    WriteText("t.csv", "old table");
+    fs::create_symlink("t.csv", "t-satellites.csv");
+    struct Case {
+        std::vector<std::string> arguments;
+        const char* message;
+    };
+    for (const Case& c :
+         {Case{{"export", "keep.stc", "keep.stc"},
+               "the output \"keep.stc\" is the same file as "
+               "the input \"keep.stc\""},
+          Case{{"update-image", "data.txt", "./data.txt"}, "is the same file as the input"},
+          Case{{"convert", "keep.stc", "hard.stc"}, "is the same file as the input"},
+          Case{{"export", "keep.stc", "t.csv"},
+               "the outputs \"t.csv\" and \"t-satellites.csv\" are the same file"},
+          Case{{"sort", "keep.stc", "keep.stc", "--by", "name"}, "is the same file as the input"},
+          // Refused before the missing XML is looked for.
+          Case{{"transponders-import", "keep.stc", "none.xml", "hard.stc"},
+               "is the same file as the input"}}) {
+        const auto run = RunCliWith(c.arguments);
+        EXPECT_EQ(run.status, kExitUsage) << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(ReadBytes("keep.stc"), image);
+    EXPECT_EQ(ReadText("data.txt"), kDataLine);
+    EXPECT_EQ(ReadText("t.csv"), "old table");
+    EXPECT_FALSE(fs::exists("t-transponders.csv"));
+}
+
+// A name may hold bytes a terminal obeys; messages show them as \xNN instead.
+TEST_F(CliTest, ControlBytesInMessagesAreEscaped) {
+    const std::string name = "\x1b]0;owned\x07\r.stc";
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"dump", name}, {"\x1b[2J"}, {"dump", "--\x1b"}}) {
+        const auto run = RunCliWith(arguments);
+        EXPECT_EQ(run.status, kExitUsage);
+        EXPECT_EQ(run.err.find_first_of("\x1b\x07\r"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("\\x1b"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(RunCliWith({"dump", name}).err,
+              "zev-cli: cannot open \"\\x1b]0;owned\\x07\\x0d.stc\": No such file or directory\n");
 }
 
 }  // namespace

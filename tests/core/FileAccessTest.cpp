@@ -12,6 +12,7 @@
 
 #include "core/FileReplacement.h"
 #include "core/NativeFile.h"
+#include "core/OutputFiles.h"
 #include "core/RegularFile.h"
 #include "support/SpecialFiles.h"
 
@@ -222,6 +223,63 @@ TEST_F(FileAccessTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(error.problem, FileProblem::ReadOnly);
     EXPECT_EQ(Read("b.csv"), "old b");
     EXPECT_EQ(Names(), (std::vector<std::string>{"b.csv", "c.csv", "old.stc"}));
+}
+
+#ifndef _WIN32  // Windows counts the whole path, not the name, against its limit
+TEST_F(FileAccessTest, TheLongestNamesAFolderTakesCanBeReplaced) {
+    // The temporary name beside the file once made names of 242 to 255 bytes unwritable.
+    std::vector<std::string> names;
+    for (const std::size_t length : {241u, 242u, 250u, 255u})
+        names.push_back(std::string(length, 'n'));
+    // Two-byte characters, so that shortening the name for the temporary file meets one.
+    std::string wide;
+    while (wide.size() + 2 <= 255) wide += "\xC3\xA9";
+    names.push_back(wide + "x");
+    for (const std::string& name : names) {
+        FileError error;
+        ASSERT_TRUE(ReplaceFile(PathOf(name), Bytes("first"), error)) << name.size() << error.text;
+        ASSERT_TRUE(ReplaceFile(PathOf(name), Bytes("second"), error)) << name.size() << error.text;
+        EXPECT_EQ(Read(name), "second");
+    }
+    EXPECT_EQ(Names().size(), names.size());  // no temporary file left
+}
+#endif
+
+TEST_F(FileAccessTest, AnOutputIsNeverAnInputNorAnotherOutputUnderAnyName) {
+    Write("in.stc", "input");
+    Write("other.stc", "other");
+    fs::create_directory(NativePath(PathOf("sub")));
+    const std::string in = PathOf("in.stc");
+    // Every name that leads to the input, existing or spelled another way.
+    std::vector<std::string> outputs{in, PathOf("sub/../in.stc"), PathOf("./in.stc")};
+    if (Link(in, "soft.stc")) outputs.push_back(PathOf("soft.stc"));
+    std::error_code code;
+    fs::create_hard_link(NativePath(in), NativePath(PathOf("hard.stc")), code);
+    if (!code) outputs.push_back(PathOf("hard.stc"));
+    for (const std::string& output : outputs) {
+        const auto checked = CheckOutputs({PathOf("other.stc"), in}, {PathOf("new.csv"), output});
+        ASSERT_FALSE(checked) << output;
+        EXPECT_EQ(checked.error().problem, FileProblem::OutputIsInput);
+        EXPECT_EQ(checked.error().text,
+                  "the output \"" + output + "\" is the same file as the input \"" + in + "\"");
+    }
+    // Two outputs that do not exist yet, and one output linked to another.
+    std::vector<std::pair<std::string, std::string>> clashes{
+        {PathOf("out.stc"), PathOf("sub/../out.stc")}};
+    if (Link(PathOf("t.csv"), "t-satellites.csv")) {
+        clashes.emplace_back(PathOf("t.csv"), PathOf("t-satellites.csv"));
+    }
+    for (const auto& [first, second] : clashes) {
+        Write("t.csv", "");
+        const auto checked = CheckOutputs({in}, {first, PathOf("log.txt"), second});
+        ASSERT_FALSE(checked) << second;
+        EXPECT_EQ(checked.error().problem, FileProblem::OutputsClash);
+        EXPECT_EQ(checked.error().text,
+                  "the outputs \"" + first + "\" and \"" + second + "\" are the same file");
+    }
+    // Distinct files pass, and an input may be named twice (diff A A).
+    EXPECT_TRUE(CheckOutputs({in, in}, {PathOf("other.stc"), PathOf("sub/new.stc")}));
+    EXPECT_TRUE(CheckOutputs({}, {}));
 }
 
 // Names are UTF-8 text on every system; Windows would read them in its local code page.

@@ -1,8 +1,10 @@
 // zev-cli update-params, update-software and update-image against the simulated receiver.
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <filesystem>
+#include <memory>
 
 #include "e2e/E2eHarness.h"
 
@@ -203,19 +205,46 @@ TEST_F(BootLoaderE2e, UnusableInputsAreUsageErrors) {
     WriteFile(Path("soft.bin"), PatternBytes(10));
     EXPECT_EQ(RunCliOn(box.PtyPath(), {"update-params", QPath("missing.txt")}, dir.path()).exitCode,
               2);
-    EXPECT_EQ(RunCliOn(box.PtyPath(), {"update-params", QPath("empty.txt")}, dir.path()).exitCode,
-              2);
+    const CliResult empty =
+        RunCliOn(box.PtyPath(), {"update-params", QPath("empty.txt")}, dir.path());
+    EXPECT_EQ(empty.exitCode, 2);
+    // Each message says whose it is, as every other message of zev-cli does.
+    EXPECT_EQ(empty.err, "zev-cli: Input file is invalid !\n");
     EXPECT_EQ(RunCliOn(box.PtyPath(), {"update-software", QPath("soft.bin")}, dir.path()).exitCode,
               2);
     EXPECT_EQ(RunCli({"update-params"}, dir.path()).exitCode, 2);
 }
 
-TEST_F(BootLoaderE2e, PortThatCannotBeOpenedFails) {
+// The line of the run, then why: something the person can act on.
+TEST_F(BootLoaderE2e, PortThatCannotBeOpenedFailsAndSaysWhy) {
     WriteFile(Path("soft.cus"), PatternBytes(10));
-    const CliResult run =
-        RunCli({"--port", "/nonexistent/tty", "update-software", QPath("soft.cus")}, dir.path());
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(Contains(run.out, "\nCan't open connection, maybe COM has been opened!"));
+    WriteText(Path("plain.txt"), "a file, no port");
+    BoxSim box({"--quiet"});
+    ASSERT_TRUE(box.ok());
+    const QString held = QString::fromStdString(box.PtyPath());
+    const auto monitor = std::make_unique<QProcess>();
+    monitor->start(QStringLiteral(ZEV_BIN_DIR "/zev-cli"), {"--port", held, "monitor"});
+    ASSERT_TRUE(monitor->waitForStarted(10000));
+    for (int tries = 0; tries < 100 && !monitor->readAllStandardOutput().contains("is open!");
+         ++tries) {
+        monitor->waitForReadyRead(100);
+    }
+    struct Case {
+        QString port;
+        std::string why;
+    };
+    for (const Case& c : {Case{"/nonexistent/tty", "/nonexistent/tty does not exist."},
+                          Case{QPath("plain.txt"), Path("plain.txt") + " is not a serial device."},
+                          Case{held, box.PtyPath() + " is in use by another program."}}) {
+        const CliResult run =
+            RunCli({"--port", c.port, "update-software", QPath("soft.cus")}, dir.path());
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(Contains(
+            run.out, "\nCan't open connection, maybe COM has been opened!\n" + c.why + "\n"))
+            << run.out;
+    }
+    monitor->kill();
+    monitor->waitForFinished(5000);
 }
 
 }  // namespace

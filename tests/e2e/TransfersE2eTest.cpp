@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <sstream>
 
@@ -13,6 +15,7 @@
 #include "e2e/E2eHarness.h"
 #include "e2e/PtyPair.h"
 #include "settings/SerialPortList.h"
+#include "support/SpecialFiles.h"
 
 namespace zev::test {
 namespace {
@@ -269,6 +272,124 @@ TEST_F(TransfersE2e, MonitorWritesWhatArrivesWithoutWaitingForALineFeed) {
     EXPECT_FALSE(seen.contains('\n'));
     cli.kill();
     cli.waitForFinished(5000);
+}
+
+// Every file a receiver command writes (the log, the backup, the loaded image) follows the
+// rule of every output: these once emptied the input, waited for ever, overwrote a read-only
+// file as root or wrote into a device, each refused now before the port is opened.
+TEST_F(TransfersE2e, LogAndBackupAreRefusedBeforeTheRunWhenTheyCannotBeWritten) {
+    const std::vector<uint8_t> sample = LoadSample("sample.stc");
+    WriteText(Path("old.log"), "old log");
+    WriteText(Path("locked.log"), "locked");
+    namespace fs = std::filesystem;
+    fs::permissions(Path("locked.log"), fs::perms::owner_read | fs::perms::group_read);
+    zev::testing::FeedingPipe fifo(Path("fifo.log"), "");
+    ASSERT_TRUE(fifo.Made());
+    struct Case {
+        QStringList arguments;
+        const char* message;
+    };
+    for (const Case& c :
+         {Case{{"--log", QPath("sample.stc"), "send", QPath("sample.stc")},
+               "is the same file as the input"},
+          Case{{"send", QPath("sample.stc"), "--backup", QPath("./sample.stc")},
+               "is the same file as the input"},
+          Case{{"load", QPath("new.stc"), "--log", QPath("new.stc")}, "are the same file"},
+          // The port settings are read from it.
+          Case{{"--log", QPath("default.dat"), "monitor"}, "is the same file as the input"},
+          Case{{"--log", QPath("fifo.log"), "monitor"}, "is not a regular file"},
+          Case{{"--log", "/dev/full", "monitor"}, "is not a regular file"},
+          Case{{"--log", QPath("locked.log"), "monitor"}, "is read-only"},
+          Case{{"--log", QPath("no/such/dir/x.log"), "monitor"}, "cannot create"}}) {
+        const CliResult run =
+            RunCli(QStringList{"--port", "/nonexistent/tty"} + c.arguments, dir.path(), 20000);
+        EXPECT_TRUE(run.finished) << c.message;
+        EXPECT_EQ(run.exitCode, 2) << run.err;
+        EXPECT_TRUE(Contains(run.err, c.message)) << run.err;
+        EXPECT_EQ(run.out, "");  // not even the banner: the run never started
+    }
+    // A command that ends before a byte went over the line leaves an old log as it was.
+    const CliResult unopened =
+        RunCli({"--port", "/nonexistent/tty", "--log", QPath("old.log"), "load", QPath("x.stc")},
+               dir.path());
+    EXPECT_EQ(unopened.exitCode, 1) << unopened.err;
+    EXPECT_EQ(ReadFile(Path("old.log")), (std::vector<uint8_t>{'o', 'l', 'd', ' ', 'l', 'o', 'g'}));
+    EXPECT_EQ(ReadFile(Path("sample.stc")), sample);
+    EXPECT_EQ(zev::testing::ModeOf(Path("locked.log")), 0440u);
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.path().toStdString())) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"fifo.log", "locked.log", "old.log", "sample.stc"}));
+}
+
+// A log that cannot be written whole (here: no file may grow beyond 300 KB, as on a full
+// disk) is a file error, and the log that was there stays.
+TEST_F(TransfersE2e, ALogThatCannotBeWrittenIsAFileError) {
+    BoxSim box({"--sample", "--quiet"});
+    ASSERT_TRUE(box.ok());
+    WriteText(Path("line.log"), "old log");
+    const FakePorts ports;
+    InProcessRun run;
+    {
+        zev::testing::FileSizeLimit limit(300 * 1024);
+        ASSERT_TRUE(limit.Set());
+        run = RunInProcess({"--port", box.PtyPath(), "--timeout", "10", "--log", Path("line.log"),
+                            "load", Path("s.stc")},
+                           ports);
+    }
+    EXPECT_EQ(run.status, 2) << run.err;
+    EXPECT_TRUE(Contains(run.out, "\nGet Data Success!"));
+    EXPECT_TRUE(Contains(run.err, "cannot write \"" + Path("line.log") + "\"")) << run.err;
+    EXPECT_EQ(ReadFile(Path("line.log")),
+              (std::vector<uint8_t>{'o', 'l', 'd', ' ', 'l', 'o', 'g'}));
+}
+
+// Ports that a Ctrl+C interrupts while --port auto looks for the adapter.
+class InterruptingPorts : public FakePorts {
+  public:
+    std::vector<SerialPortInfo> Ports() const override {
+        std::raise(SIGINT);
+        return FakePorts::Ports();
+    }
+};
+
+// Ctrl+C before the run has started ends the command as any interruption does: nothing sent,
+// nothing written, no temporary file left.
+TEST_F(TransfersE2e, CtrlCDuringStartUpEndsTheCommandCleanly) {
+    BoxSim box({"--sample", "--quiet"});
+    ASSERT_TRUE(box.ok());
+    WriteText(Path("line.log"), "old log");
+    InterruptingPorts ports;
+    ports.ports = {UsbAdapter(box.PtyPath(), "A1")};
+    const InProcessRun run =
+        RunInProcess({"--port", "auto", "--log", Path("line.log"), "load", Path("s.stc")}, ports);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Contains(run.err, "zev-cli: interrupted")) << run.err;
+    EXPECT_FALSE(Contains(run.out, "is open!"));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path().toStdString())) {
+        names.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(names, std::vector<std::string>{"line.log"});
+    EXPECT_EQ(ReadFile(Path("line.log")),
+              (std::vector<uint8_t>{'o', 'l', 'd', ' ', 'l', 'o', 'g'}));
+    // The signal is the process's own again.
+    EXPECT_EQ(std::signal(SIGINT, SIG_DFL), SIG_DFL);
+}
+
+// monitor: a receiver that sent nothing before the time-out is an unsuccessful run (a box
+// that spoke and then fell silent is not: see above).
+TEST_F(TransfersE2e, MonitorOfASilentBoxFails) {
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    const CliResult run =
+        RunCli({"--port", QString::fromStdString(pty.SlavePath()), "--timeout", "1", "monitor"},
+               dir.path());
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_TRUE(Contains(run.err, "zev-cli: nothing came from the receiver in 1 second"))
+        << run.err;
 }
 
 }  // namespace

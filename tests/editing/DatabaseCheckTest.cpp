@@ -6,6 +6,7 @@
 
 #include "SampleDatabase.h"
 #include "editing/DatabaseCheck.h"
+#include "formats/ImageLayout.h"
 
 namespace zev {
 namespace {
@@ -74,10 +75,15 @@ TEST(DatabaseCheck, FindsEachProblemAtItsRecordAndNothingElse) {
         {"more transponders than their capacity",
          [](ChannelDatabase& db) { db.header.TpCapacity = 3; }, CheckProblem::CountAboveCapacity,
          header, "4 transponders, more than its capacity of 3"},
-        {"user block too small for the channels",
-         [](ChannelDatabase& db) { db.header.UserBlockSize = 18880 + 4 + 28 * 7; },
+        {"user block too small for its areas",
+         [](ChannelDatabase& db) { db.header.UserBlockSize = 2 * 8192; },
          CheckProblem::AreasOverlap, header,
-         "The user block has room for 7 channels, too few for its 6 TV and 2 radio channels."},
+         "The user block of 16384 bytes is too small for its header, satellite and transponder "
+         "areas (18884 bytes)."},
+        // Send refuses it, so the check calls it an error.
+        {"user block of no whole flash blocks",
+         [](ChannelDatabase& db) { db.header.UserBlockSize = 131073; }, CheckProblem::BlockNotWhole,
+         header, "The user block of 131073 bytes is not whole flash blocks of 8192 bytes"},
         {"user block too large", [](ChannelDatabase& db) { db.header.UserBlockSize = 0x50000; },
          CheckProblem::BlockTooLarge, header, "larger than the largest user block"},
         {"capacity beyond the tables", [](ChannelDatabase& db) { db.header.TpCapacity = 5001; },
@@ -210,9 +216,10 @@ TEST(DatabaseCheck, ListsErrorsFirstEachInRecordOrderAndSumsUp) {
               "2 errors, 2 warnings\n");
 }
 
-TEST(DatabaseCheck, DefaultChannelBlockIsCheckedOnlyWhenItIsWritten) {
+TEST(DatabaseCheck, DefaultChannelBlockIsCheckedOnlyWhenItIsWrittenByTheLimitSendGoesBy) {
     // 16M bits, 4 sectors: the default-channel block, laid out with the user block's
-    // capacities, has room for 1092 channels only.
+    // capacities, has room for 1092 channels only, fewer than its limit of 1600. Send writes
+    // the default channels only when they fit both, and the check names the smaller.
     auto db = SampleDatabase(3, 4);
     for (uint16_t row = 6; row < 1100; ++row) {
         db->Tv(row) = Channel("More", static_cast<uint16_t>(1 + row % 4), row + 100, false);
@@ -226,13 +233,22 @@ TEST(DatabaseCheck, DefaultChannelBlockIsCheckedOnlyWhenItIsWritten) {
         return problems;
     };
     EXPECT_TRUE(errors(ImageKind::User).empty());
-    EXPECT_EQ(errors(ImageKind::All), std::vector{CheckProblem::AreasOverlap});
-    EXPECT_EQ(errors(ImageKind::Default), std::vector{CheckProblem::AreasOverlap});
+    EXPECT_EQ(errors(ImageKind::All), std::vector{CheckProblem::CountAboveCapacity});
+    EXPECT_EQ(errors(ImageKind::Default), std::vector{CheckProblem::CountAboveCapacity});
+    EXPECT_NE(Report(CheckDatabase(*db, ImageKind::All))
+                  .find("The default-channel block holds at most 1092 channels, fewer than the "
+                        "1102 in the database."),
+              std::string::npos);
+    EXPECT_FALSE(image::DefaultBlockHolds(db->header));
+    db->header.TvCount = 1090;  // 1092 with the radio channels: Send writes them, no error
+    EXPECT_TRUE(errors(ImageKind::All).empty());
+    EXPECT_TRUE(image::DefaultBlockHolds(db->header));
+    db->header.TvCount = 1100;
 
     db->header.DefaultSatCapacity = 1;
     db->header.DefaultChannelCapacity = 1000;
     const CheckResult result = CheckDatabase(*db, ImageKind::Default);
-    EXPECT_EQ(Problems(result).size(), 3u) << Report(result);
+    EXPECT_EQ(Problems(result).size(), 2u) << Report(result);
     EXPECT_NE(Report(result).find("The default-channel block holds at most 1000 channels, fewer "
                                   "than the 1102 in the database."),
               std::string::npos)

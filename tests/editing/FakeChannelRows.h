@@ -1,5 +1,5 @@
 // A list without a window for the channel editor: each row keeps its column-0 number and
-// whether it was written again in decimal. The rows may show every position of the list or,
+// whether it was written again. The rows may show every position of the list or,
 // like a filtered list, some of them.
 #pragma once
 
@@ -13,7 +13,7 @@ namespace zev::test {
 
 struct FakeRow {
     int number = 0;
-    bool decimal = false;
+    bool rewritten = false;
     bool operator==(const FakeRow&) const = default;
 };
 
@@ -31,7 +31,7 @@ class FakeChannelRows : public ChannelRows {
     std::size_t RowCount() const override { return rows.size(); }
     int RowNumber(std::size_t row) const override { return rows.at(row).number; }
     void RewriteRows(std::size_t first, std::size_t last) override {
-        for (std::size_t r = first; r <= last; ++r) rows.at(r).decimal = true;
+        for (std::size_t r = first; r <= last; ++r) rows.at(r).rewritten = true;
     }
     void RemoveRows(std::span<const std::size_t> removed) override {
         std::vector<FakeRow> kept;

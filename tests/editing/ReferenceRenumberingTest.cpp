@@ -50,7 +50,8 @@ void LiteralSatelliteRebuild(ChannelDatabase& db, const std::vector<int>& number
 }
 
 // A database whose records are told apart by their values, with some references that name
-// no record at all.
+// no record at all. Every third one has its channel capacity lowered after the lists were
+// filled, as a smaller flash setting does, so that its TV and radio areas share slots.
 std::unique_ptr<ChannelDatabase> RandomDatabase(uint32_t seed, int flashUser) {
     std::mt19937 rng(seed);
     auto db = std::make_unique<ChannelDatabase>();
@@ -66,6 +67,9 @@ std::unique_ptr<ChannelDatabase> RandomDatabase(uint32_t seed, int flashUser) {
     const int radio = pick(0, 500);
     for (int i = 0; i < tv; ++i) testing::AddTv(*db, uint16_t(pick(0, tps + 3)));
     for (int i = 0; i < radio; ++i) testing::AddRadio(*db, uint16_t(pick(0, tps + 3)));
+    if (seed % 3 == 0 && tv > 0 && radio > 0) {
+        db->header.ChannelCapacity = uint16_t(pick(std::max(tv, radio), tv + radio - 1));
+    }
     return db;
 }
 
@@ -111,6 +115,19 @@ TEST(TableRebuild, SwappingTwoTranspondersSwapsTheirChannelsOnce) {
         EXPECT_EQ(db->Tv(3).TpNumber, 2);
         EXPECT_EQ(db->Radio(0).TpNumber, 1);
         EXPECT_EQ(db->Radio(1).TpNumber, 2);
+    }
+    // A smaller capacity makes the areas share slot 1838: it is renumbered once.
+    auto db = testing::MakeDatabase();
+    UpdateFlashLayout(db->header, 2, 1);
+    ASSERT_EQ(db->header.ChannelCapacity, 1840);
+    testing::AddSatellite(*db, "A");
+    testing::AddTransponder(*db, 1, 11000);
+    testing::AddTransponder(*db, 1, 11001);
+    for (int i = 0; i < 1839; ++i) testing::AddTv(*db, 1);
+    for (int i = 0; i < 2; ++i) testing::AddRadio(*db, 1);
+    RebuildTransponderTable(*db, std::vector<int>{2, 1});
+    for (std::size_t slot : {std::size_t{0}, std::size_t{1838}, std::size_t{1839}}) {
+        EXPECT_EQ(db->channels[slot].TpNumber, 2) << "slot " << slot;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "CsvTestSupport.h"
 #include "ImageTestSupport.h"
 #include "formats/CsvExport.h"
 
@@ -13,52 +14,8 @@ namespace {
 using testing::SetName;
 using testing::StartupDatabase;
 
-using Rows = std::vector<std::vector<std::string>>;
-
-// A strict RFC 4180 reader: the file starts with the UTF-8 byte-order mark, every record ends
-// with CRLF, a field is either plain (no comma, quote, CR or LF) or quoted with inner quotes
-// doubled. nullopt for anything else.
-std::optional<Rows> ReadCsv(const std::string& text) {
-    const std::string bom = "\xEF\xBB\xBF";
-    if (text.compare(0, bom.size(), bom) != 0) return std::nullopt;
-    Rows rows;
-    std::vector<std::string> row;
-    std::string field;
-    std::size_t i = bom.size();
-    while (i < text.size()) {
-        if (text[i] == '"') {
-            for (++i;; ++i) {
-                if (i >= text.size()) return std::nullopt;
-                if (text[i] != '"') {
-                    field += text[i];
-                } else if (i + 1 < text.size() && text[i + 1] == '"') {
-                    field += '"';
-                    ++i;
-                } else {
-                    ++i;
-                    break;
-                }
-            }
-        } else {
-            while (i < text.size() && text[i] != ',' && text[i] != '\r') {
-                if (text[i] == '"' || text[i] == '\n') return std::nullopt;
-                field += text[i++];
-            }
-        }
-        row.push_back(std::move(field));
-        field.clear();
-        if (i < text.size() && text[i] == ',') {
-            ++i;
-            continue;
-        }
-        if (text.compare(i, 2, "\r\n") != 0) return std::nullopt;
-        i += 2;
-        rows.push_back(std::move(row));
-        row.clear();
-    }
-    if (!row.empty()) return std::nullopt;
-    return rows;
-}
+using testing::ReadCsv;
+using testing::Rows;
 
 // The Latin-1 bytes of a UTF-8 text that holds only U+0000..U+00FF.
 std::string Latin1(const std::string& utf8) {
@@ -90,7 +47,7 @@ std::unique_ptr<ChannelDatabase> AwkwardDatabase() {
     db->satellites[0].Lnblow = 9750;
     db->satellites[0].Lnbhigh = 10600;
     db->satellites[0].DiseqcPort = 2;
-    SetName(db->satellites[1].Name, "\"Hot\"bird");
+    SetName(db->satellites[1].Name, "'\"Hot\"bird");
     db->satellites[1].DiseqcType = 1;
     db->satellites[1].DiseqcPort = 7;  // only an image brings this
     h.SatCount = 2;
@@ -119,45 +76,57 @@ std::unique_ptr<ChannelDatabase> AwkwardDatabase() {
 
 TEST(CsvExport, TablesReadBackAsTheDatabase) {
     const auto db = AwkwardDatabase();
+    db->satellites[1].DiseqcHigh = 0xAB;
+    db->satellites[1].Name[11] = 'x';  // after the name's NUL: the receiver never shows it
     const CsvTables tables = ExportCsv(*db);
 
+    // The columns the list shows, then the bits it does not show and the name's hidden bytes.
     const auto satellites = ReadCsv(tables.satellites);
     ASSERT_TRUE(satellites) << tables.satellites;
     EXPECT_EQ(*satellites,
-              (Rows{{"No.", "Name", "LnbType", "Lnblow", "Lnbhigh", "Diseqc", "Diseqcport"},
+              (Rows{{"No.", "Name", "LnbType", "Lnblow", "Lnbhigh", "Diseqc", "Diseqcport",
+                     "LnblowBit0", "DiseqcHigh", "LnbhighBit1", "LnbhighBit0", "DiseqcBit1",
+                     "DiseqcBit0", "DiseqcBit2", "NameTail"},
                     {"1",
                      "Astra, 19\xC2\xB0"
                      "E",
-                     "universal", "9750", "10600", "Diseqc1.0", "B"},
-                    {"2", "\"Hot\"bird", "normal", "0", "0", "Diseqc1.2", "7"}}));
+                     "universal", "9750", "10600", "Diseqc1.0", "B", "0", "0", "0", "0", "0", "0",
+                     "0", ""},
+                    {"2", "''\"Hot\"bird", "normal", "0", "0", "Diseqc1.2", "7", "0", "171", "0",
+                     "0", "0", "0", "0", "78"}}));
 
     const auto transponders = ReadCsv(tables.transponders);
     ASSERT_TRUE(transponders) << tables.transponders;
-    EXPECT_EQ(*transponders, (Rows{{"No.", "Sat", "SatName", "Fre", "Pol", "Symbol", "TransID"},
-                                   {"1", "1",
-                                    "Astra, 19\xC2\xB0"
-                                    "E",
-                                    "11778", "V", "27500", "1070"},
-                                   {"2", "2", "\"Hot\"bird", "10971", "H", "29700", "300"},
-                                   {"3", "9", "", "12000", "H", "22000", "5"}}));
+    EXPECT_EQ(*transponders,
+              (Rows{{"No.", "Sat", "SatName", "Fre", "Pol", "Symbol", "TransID", "SatAux"},
+                    {"1", "1",
+                     "Astra, 19\xC2\xB0"
+                     "E",
+                     "11778", "V", "27500", "1070", "0"},
+                    {"2", "2", "''\"Hot\"bird", "10971", "H", "29700", "300", "0"},
+                    {"3", "9", "", "12000", "H", "22000", "5", "0"}}));
 
     const auto channels = ReadCsv(tables.channels);
     ASSERT_TRUE(channels) << tables.channels;
     ASSERT_EQ(channels->size(), 7u);
-    EXPECT_EQ((*channels)[0],
-              (std::vector<std::string>{"List", "No.", "Name", "Tp", "Sat", "SatName", "Fre", "Pol",
-                                        "Symbol", "VPID", "APID", "PCRPID", "TTXPID", "AC3PID",
-                                        "ServiceID", "NetworkID", "TransID"}));
+    EXPECT_EQ(
+        (*channels)[0],
+        (std::vector<std::string>{
+            "List",      "No.",       "Name",    "Tp",        "Sat",     "SatName",  "Fre",
+            "Pol",       "Symbol",    "VPID",    "APID",      "PCRPID",  "TTXPID",   "AC3PID",
+            "ServiceID", "NetworkID", "TransID", "RadioFlag", "VpidAux", "ApidBit2", "ApidBit1",
+            "ApidBit0",  "TtxBit1",   "TtxBit0", "TpFlagA",   "TpFlagB", "TpFlagC",  "TpFlagD",
+            "PcrBit2",   "PcrAux",    "TtxBit2", "NameTail"}));
     for (std::size_t i = 0; i < 6; ++i) {
         SCOPED_TRACE(i);
         const bool tv = i < 4;
         const std::size_t row = tv ? i : i - 4;
         const ChannelEntry& c = tv ? db->Tv(row) : db->Radio(row);
         const std::vector<std::string>& r = (*channels)[i + 1];
-        ASSERT_EQ(r.size(), 17u);
+        ASSERT_EQ(r.size(), 32u);
         EXPECT_EQ(r[0], tv ? "TV" : "Radio");
         EXPECT_EQ(r[1], std::to_string(row + 1));
-        EXPECT_EQ(Latin1(r[2]), Name(c.Name));
+        EXPECT_EQ(Latin1(NameFromSpreadsheetCell(r[2])), Name(c.Name));
         EXPECT_EQ(r[3], std::to_string(c.TpNumber));
         const uint16_t pids[] = {c.VPID,   c.APID,      c.PCRPID,   c.TTXPID,
                                  c.AC3PID, c.ServiceID, c.NetworkID};
@@ -186,10 +155,25 @@ TEST(CsvExport, FieldsAreQuotedOnlyWhenTheyNeedIt) {
     EXPECT_EQ(CsvField(" padded"), "\" padded\"");  // spreadsheets would trim it otherwise
 }
 
+// A spreadsheet shows every name as text, never as a formula, and the cells read back as the
+// names they were made from.
+TEST(CsvExport, NamesAreNeverFormulasAndReadBackUnchanged) {
+    EXPECT_EQ(SpreadsheetNameCell("=1+2"), "'=1+2");
+    EXPECT_EQ(SpreadsheetNameCell("ZDF"), "ZDF");
+    EXPECT_EQ(NameFromSpreadsheetCell("'abc"), "'abc");  // typed by a person: kept
+    for (const std::string name :
+         {"", "=SUM(A1)", "+49", "-5 dB", "@home", "'", "''", "'=x", "'abc", "a=b", "Tv 1", "="}) {
+        const std::string cell = SpreadsheetNameCell(name);
+        EXPECT_TRUE(cell.empty() || std::string("=+-@").find(cell[0]) == std::string::npos) << name;
+        EXPECT_EQ(NameFromSpreadsheetCell(cell), name);
+    }
+}
+
 TEST(CsvExport, EmptyDatabaseGivesHeadingsOnly) {
     const CsvTables tables = ExportCsv(*StartupDatabase());
     EXPECT_EQ(tables.satellites,
-              "\xEF\xBB\xBFNo.,Name,LnbType,Lnblow,Lnbhigh,Diseqc,Diseqcport\r\n");
+              "\xEF\xBB\xBFNo.,Name,LnbType,Lnblow,Lnbhigh,Diseqc,Diseqcport,LnblowBit0,DiseqcHigh,"
+              "LnbhighBit1,LnbhighBit0,DiseqcBit1,DiseqcBit0,DiseqcBit2,NameTail\r\n");
     EXPECT_EQ(ReadCsv(tables.channels)->size(), 1u);
     EXPECT_EQ(ReadCsv(tables.transponders)->size(), 1u);
 }

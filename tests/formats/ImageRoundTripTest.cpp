@@ -5,7 +5,10 @@
 #include <random>
 #include <vector>
 
+#include "CsvTestSupport.h"
 #include "ImageTestSupport.h"
+#include "formats/CsvExport.h"
+#include "formats/CsvImport.h"
 #include "formats/ParameterImage.h"
 
 namespace zev {
@@ -182,6 +185,103 @@ TEST_P(ImageRoundTrip, PackUnpackPackGivesIdenticalBytes) {
             ASSERT_TRUE(first == second);
         }
     }
+}
+
+std::span<const uint8_t> Bytes(const std::string& text) {
+    return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
+}
+
+// The records of `from` in place of those of `to` (the header stays).
+void CopyRecords(const ChannelDatabase& from, ChannelDatabase& to) {
+    to.satellites = from.satellites;
+    to.transponders = from.transponders;
+    to.channels = from.channels;
+}
+
+// Exporting a user block as CSV and importing the files onto the image gives the image back
+// byte for byte (every carried bit, the bytes after a name's NUL, references that name no
+// record), also after a spreadsheet saved the files again in a way of its own.
+TEST_P(ImageRoundTrip, CsvExportAndImportGiveTheImageBack) {
+    const Layout layout = GetParam();
+    Random random(static_cast<unsigned>(1000 + layout.flash * 10 + layout.user));
+    const testing::CsvDialect dialects[] = {
+        {},
+        {';', false, "\n", true, false},
+        {',', false, "\r\n", false, true},
+        {';', true, "\r", false, false},
+    };
+    for (const bool full : {false, true}) {
+        SCOPED_TRACE(::testing::Message() << "full " << full);
+        auto db = testing::StartupDatabase(layout.flash, layout.user);
+        FillRandom(*db, ImageKind::User, random, full);
+        std::vector<uint8_t> image(kOutputImageSize);
+        const ImageResult packed = PackImage(*db, ImageKind::User, image);
+        ASSERT_TRUE(packed.ok) << packed.error;
+        image.resize(packed.size);
+        auto exported = testing::StartupDatabase(1, 1);
+        ASSERT_TRUE(UnpackImage(*exported, image).ok);
+        const CsvTables tables = ExportCsv(*exported);
+
+        for (std::size_t d = 0; d < std::size(dialects); ++d) {
+            SCOPED_TRACE(::testing::Message() << "dialect " << d);
+            CsvTables saved = tables;
+            if (d > 0) {
+                for (std::string* table :
+                     {&saved.channels, &saved.transponders, &saved.satellites}) {
+                    const auto rows = testing::ReadCsv(*table);
+                    ASSERT_TRUE(rows);
+                    *table = testing::WriteCsv(*rows, dialects[d]);
+                }
+            }
+            // Onto the image, its records first replaced by others, so that only the import
+            // can bring them back.
+            auto target = testing::StartupDatabase(1, 1);
+            ASSERT_TRUE(UnpackImage(*target, image).ok);
+            auto other = testing::StartupDatabase(layout.flash, layout.user);
+            FillRandom(*other, ImageKind::User, random, true);
+            CopyRecords(*other, *target);
+            const auto imported = ImportCsv(*target, {{"c.csv", Bytes(saved.channels)},
+                                                      {"t.csv", Bytes(saved.transponders)},
+                                                      {"s.csv", Bytes(saved.satellites)}});
+            ASSERT_TRUE(imported.ok()) << imported.error().front().Text();
+            EXPECT_EQ(imported->tv, db->header.TvCount);
+
+            std::vector<uint8_t> again(kOutputImageSize);
+            const ImageResult repacked = PackImage(*target, ImageKind::User, again);
+            ASSERT_TRUE(repacked.ok) << repacked.error;
+            again.resize(repacked.size);
+            ASSERT_TRUE(again == image);
+        }
+    }
+}
+
+TEST(CsvImport, AnEditedCellChangesThatFieldAlone) {
+    Random random(77);
+    auto db = testing::StartupDatabase();
+    FillRandom(*db, ImageKind::User, random, true);
+    const CsvTables tables = ExportCsv(*db);
+    auto rows = testing::ReadCsv(tables.channels);
+    ASSERT_TRUE(rows);
+    auto column = [&](const std::string& heading) {
+        const auto& headings = rows->front();
+        return static_cast<std::size_t>(std::find(headings.begin(), headings.end(), heading) -
+                                        headings.begin());
+    };
+    (*rows)[1][column("Name")] = "=Edited, \"x\"";  // a spreadsheet writes no apostrophe back
+    (*rows)[2][column("VPID")] = "8191";
+    const std::string channels = testing::WriteCsv(*rows, {});
+
+    auto expected = testing::StartupDatabase();
+    CopyRecords(*db, *expected);
+    expected->header = db->header;
+    testing::SetName(expected->Tv(0).Name, "=Edited, \"x\"");
+    expected->Tv(1).VPID = 8191;
+
+    const auto imported = ImportCsv(*db, {{"c.csv", Bytes(channels)},
+                                          {"t.csv", Bytes(tables.transponders)},
+                                          {"s.csv", Bytes(tables.satellites)}});
+    ASSERT_TRUE(imported.ok()) << imported.error().front().Text();
+    ExpectSameRecords(*expected, *db);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFlashLayout, ImageRoundTrip,

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <span>
+#include <string_view>
 #include <vector>
 
 #include "ImageTestSupport.h"
+#include "formats/ImageFields.h"
+#include "formats/ImageRecords.h"
 #include "formats/ParameterImage.h"
 
 namespace zev {
@@ -138,6 +142,45 @@ TEST(PackImage, WiderValuesLoseTheirHighBits) {
     const auto image = Pack(*db, ImageKind::User);
     EXPECT_EQ(Slice(image, 0x49C0 + 12, 2), Hex("28 00"));
     EXPECT_EQ(Slice(image, 0xB40, 2), Hex("1C 00"));
+}
+
+// The one table of where each field lies: every numeric field of a record has one place in it,
+// inside the record and off the name, and no two fields share a bit; the largest value kept is
+// what the editors' check and the JSON reader refuse above.
+template <typename Record>
+void ExpectEveryFieldPlacedOnce(std::span<const image::ImageField<Record>> places,
+                                std::span<const FieldOf<Record>> fields, std::size_t recordBytes,
+                                std::size_t nameOffset) {
+    EXPECT_EQ(places.size(), fields.size());
+    std::vector<uint32_t> usedBits(recordBytes / 2, 0);
+    for (const FieldOf<Record>& field : fields) {
+        SCOPED_TRACE(field.name);
+        const auto place = std::find_if(places.begin(), places.end(),
+                                        [&](const auto& p) { return p.field == &field; });
+        ASSERT_NE(place, places.end());
+        EXPECT_LE(place->bits, place->writtenBits);
+        EXPECT_LE(place->shift + place->writtenBits, 16u);
+        EXPECT_LE(place->Most(), field.most);
+        ASSERT_LT(place->word + 1, recordBytes);
+        EXPECT_TRUE(place->word + 2 <= nameOffset || place->word >= nameOffset + 12);
+        const uint32_t bits = ((1u << place->writtenBits) - 1) << place->shift;
+        EXPECT_EQ(usedBits[place->word / 2] & bits, 0u);
+        usedBits[place->word / 2] |= bits;
+    }
+}
+
+TEST(PackImage, EachFieldHasOnePlaceAndWidthInTheImage) {
+    ExpectEveryFieldPlacedOnce(image::SatelliteImageFields(), SatelliteFieldTable(),
+                               image::kSatelliteBytes, image::kSatelliteNameOffset);
+    ExpectEveryFieldPlacedOnce(image::TransponderImageFields(), TransponderFieldTable(),
+                               image::kTransponderBytes, image::kTransponderBytes);
+    ExpectEveryFieldPlacedOnce(image::ChannelImageFields(), ChannelFieldTable(),
+                               image::kChannelBytes, image::kChannelNameOffset);
+    for (const auto& place : image::ChannelImageFields()) {
+        if (std::string_view(place.field->name) == "TpNumber") {
+            EXPECT_EQ(place.Most(), image::kMaxTpNumber);
+        }
+    }
 }
 
 TEST(PackImage, TransponderNumberAbove2047IsRefusedNamingTheChannel) {

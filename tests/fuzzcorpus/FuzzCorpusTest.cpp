@@ -10,12 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "CsvImportHarness.h"
 #include "CusFileHarness.h"
 #include "DatabaseJsonHarness.h"
 #include "ParameterDataFileHarness.h"
 #include "ReceiverSessionHarness.h"
 #include "SettingsFileHarness.h"
 #include "SgnFileHarness.h"
+#include "TransponderXmlHarness.h"
 #include "UnpackImageHarness.h"
 
 namespace zev::test {
@@ -35,6 +37,8 @@ const FuzzTarget kTargets[] = {
     {"settings_file", fuzz::CheckSettingsFile, 5},
     {"database_json", fuzz::CheckDatabaseJson, 4},
     {"receiver_session", fuzz::CheckReceiverSession, 15},
+    {"csv_import", fuzz::CheckCsvImport, 4},
+    {"transponder_xml", fuzz::CheckTransponderXml, 3},
 };
 
 void PrintTo(const FuzzTarget& target, std::ostream* out) { *out << target.corpus; }

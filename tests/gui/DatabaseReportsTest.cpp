@@ -1,10 +1,15 @@
 // Data "Check Database" and "Compare with File...", File "Export List...", and the check that
 // Save and Send Setting to Box run first, end to end in the program.
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
 #include <QTreeView>
+#include <set>
 #include <span>
 
 #include "GuiFixture.h"
@@ -14,6 +19,7 @@
 #include "app/CheckReportModel.h"
 #include "app/CommandTable.h"
 #include "app/DiffTreeModel.h"
+#include "app/PaletteTint.h"
 #include "app/StatusPanes.h"
 #include "editing/SampleDatabase.h"
 #include "formats/CsvExport.h"
@@ -75,11 +81,17 @@ TEST_F(DatabaseReportsTest, CheckReportListsErrorsFirstAndPointsTheListAtAChanne
     StartApp();
     Open("box.stc", ImageOf(*TroubledDatabase()));
     Frame().Execute(cmd::EditText);  // a finding brings the list back
+    Frame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
 
     Frame().Execute(cmd::CheckDatabase);
     CCheckReportDlg& report = Report();
     EXPECT_TRUE(report.isVisible());
     EXPECT_FALSE(report.isModal());
+    // Beside the window, or at least never over its status bar.
+    const QStatusBar* bar = Frame().statusBar();
+    EXPECT_FALSE(
+        report.frameGeometry().intersects(QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size())));
     EXPECT_TRUE(report.Summary().text().contains("1 error, 3 warnings"));
     EXPECT_TRUE(report.Summary().text().contains("the user block (.stc)"));
     const CheckReportModel& model = report.Model();
@@ -153,13 +165,31 @@ TEST_F(DatabaseReportsTest, AStaleReportChecksAgainInsteadOfSelectingAnotherChan
     Frame().Execute(cmd::CheckDatabase);
     const int radioDuplicate = FindingRow("Radio channel 3");
 
-    // Another image takes the place of the checked one.
+    EXPECT_FALSE(Report().OutOfDate());
+    EXPECT_EQ(Report().windowTitle(), "Check Database");
+
+    // Another image takes the place of the checked one: the report says it is out of date.
     Open("other.stc", ImageOf(*SampleDatabase()));
+    EXPECT_TRUE(Report().OutOfDate());
+    EXPECT_EQ(Report().windowTitle(), "Check Database (out of date)");
+    EXPECT_TRUE(Report().Summary().text().startsWith("<b>Out of date:</b>"));
     Frame().ListView()->SelectRows(std::vector<std::size_t>{0});
     Report().ChooseFinding(radioDuplicate);
     EXPECT_TRUE(Frame().View().TvListShown());
     EXPECT_EQ(SelectedRows(), std::vector<std::size_t>{0});
     EXPECT_EQ(Report().Model().rowCount(), 0);
+    EXPECT_FALSE(Report().OutOfDate());
+
+    // An edit puts it out of date, its undo back as checked; Check Again makes it current.
+    Frame().ListView()->OnPopupCommand(CZuzeListViewView::kDeleteChannel);
+    EXPECT_TRUE(Report().OutOfDate());
+    Frame().Execute(cmd::EditUndo);
+    EXPECT_FALSE(Report().OutOfDate());
+    Frame().Execute(cmd::EditRedo);
+    EXPECT_TRUE(Report().OutOfDate());
+    Report().CheckAgainButton().click();
+    EXPECT_FALSE(Report().OutOfDate());
+    EXPECT_EQ(Report().windowTitle(), "Check Database");
 }
 
 TEST_F(DatabaseReportsTest, SaveAsksAboutErrorsBeforeTouchingTheFileAndWarningsDoNotAsk) {
@@ -231,25 +261,37 @@ TEST_F(DatabaseReportsTest, CompareShowsTheFileAgainstTheListWithoutTouchingTheL
     WriteFile(Path("other.stc"), ImageOf(*db));
     const QByteArray memory = ImageOf(Db());
 
+    // What the window shows, in the direction it shows first and once swapped.
     QString summary;
+    QString swappedSummary;
     QStringList groups;
-    QStringList records;
-    prompts_.dialogScripts.push_back([&](QDialog& dialog) {
-        auto& compare = dynamic_cast<CCompareDlg&>(dialog);
-        summary = compare.Summary().text();
-        const DiffTreeModel& model = compare.Model();
+    const auto recordsOf = [](const DiffTreeModel& model, QStringList* groups) {
+        QStringList rows;
         for (int g = 0; g < model.rowCount(); ++g) {
             const QModelIndex group = model.index(g, 0);
-            groups << group.data().toString();
+            if (groups != nullptr) *groups << group.data().toString();
             for (int r = 0; r < model.rowCount(group); ++r) {
                 QStringList cells;
                 for (int c = 0; c < DiffTreeModel::ColumnCount; ++c) {
                     cells << model.index(r, c, group).data().toString();
                 }
-                records << cells.join(" | ");
+                rows << cells.join(" | ");
             }
         }
-        EXPECT_TRUE(compare.Differences().isExpanded(model.index(0, 0)));
+        return rows.join('\n').toStdString();
+    };
+    std::string shown;
+    std::string swapped;
+    prompts_.dialogScripts.push_back([&](QDialog& dialog) {
+        auto& compare = dynamic_cast<CCompareDlg&>(dialog);
+        summary = compare.Summary().text();
+        shown = recordsOf(compare.Model(), &groups);
+        EXPECT_TRUE(compare.Differences().isExpanded(compare.Model().index(0, 0)));
+        compare.SwapButton().click();
+        EXPECT_FALSE(compare.FileToList());
+        swappedSummary = compare.Summary().text();
+        swapped = recordsOf(compare.Model(), nullptr);
+        EXPECT_TRUE(compare.Differences().isExpanded(compare.Model().index(0, 0)));
         dialog.reject();
         return dialog.result();
     });
@@ -258,18 +300,83 @@ TEST_F(DatabaseReportsTest, CompareShowsTheFileAgainstTheListWithoutTouchingTheL
 
     EXPECT_EQ(prompts_.fileDialogTitles.back(), "Compare with File");
     EXPECT_EQ(prompts_.dialogTitles, QStringList{"Compare with File"});
-    EXPECT_TRUE(summary.contains("other.stc")) << summary.toStdString();
+    // First what changed in the list since the file: "NEW" is only in the file, so the list
+    // has lost it.
+    EXPECT_TRUE(summary.startsWith("What changed in the channel list since other.stc"))
+        << summary.toStdString();
     EXPECT_TRUE(summary.contains("1 added, 1 removed, 1 moved, 1 changed"))
         << summary.toStdString();
     EXPECT_EQ(groups, (QStringList{"TV channels: 1 added, 1 removed, 1 changed",
                                    "Radio channels: 1 moved"}));
-    EXPECT_EQ(records.join('\n').toStdString(),
+    EXPECT_EQ(shown,
+              "TV channel 1 \"Das Erste\" | added | \n"
+              "TV channel 2 \"ZDF\" | changed | was 1; APID 999 \u2192 202\n"
+              "TV channel 6 \"NEW\" | removed | \n"
+              "Radio channel 2 \"Radio 2\" | moved | was 1");
+    // Swapped: from the list to the file.
+    EXPECT_TRUE(swappedSummary.startsWith("From the channel list in the program to other.stc"))
+        << swappedSummary.toStdString();
+    EXPECT_EQ(swapped,
               "TV channel 1 \"Das Erste\" | removed | \n"
               "TV channel 1 \"ZDF\" | changed | was 2; APID 202 \u2192 999\n"
               "TV channel 6 \"NEW\" | added | \n"
               "Radio channel 2 \"Radio 1\" | moved | was 1");
     EXPECT_EQ(ImageOf(Db()), memory);
     EXPECT_TRUE(prompts_.messages.empty());
+}
+
+// The colours of the Compare and Check windows come from the palette: with a light and with a
+// dark one, every coloured text keeps a contrast of 4.5:1 to what it is drawn on, and the kinds
+// of change still look different.
+TEST_F(DatabaseReportsTest, CompareAndCheckColoursStayReadableInLightAndDarkPalettes) {
+    StartApp();
+    auto db = TroubledDatabase();
+    Open("box.stc", ImageOf(*db));
+    db->Tv(1).APID = 999;                   // changed
+    db->header.TvCount = 7;                 // one removed
+    std::swap(db->Radio(0), db->Radio(1));  // moved
+    WriteFile(Path("other.stc"), ImageOf(*db));
+
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Base, QColor(0x1E, 0x1E, 0x1E));
+    dark.setColor(QPalette::AlternateBase, QColor(0x2A, 0x2A, 0x2A));
+    dark.setColor(QPalette::Text, QColor(0xE8, 0xE8, 0xE8));
+    for (const QPalette& palette : {light, dark}) {
+        QApplication::setPalette(palette);
+        const QColor base = palette.color(QPalette::Base);
+        std::set<QRgb> looks;
+        prompts_.dialogScripts.push_back([&](QDialog& dialog) {
+            const DiffTreeModel& model = dynamic_cast<CCompareDlg&>(dialog).Model();
+            for (int g = 0; g < model.rowCount(); ++g) {
+                const QModelIndex group = model.index(g, 0);
+                for (int r = 0; r < model.rowCount(group); ++r) {
+                    const QModelIndex cell = model.index(r, DiffTreeModel::ChangeColumn, group);
+                    const QColor text = cell.data(Qt::ForegroundRole).value<QColor>();
+                    const QColor under = cell.data(Qt::BackgroundRole).value<QColor>();
+                    EXPECT_GE(ContrastRatio(text, under), 4.5)
+                        << cell.data().toString().toStdString();
+                    EXPECT_LT(ContrastRatio(under, base), 1.5);  // a tint of the palette's base
+                    looks.insert(text.rgb());
+                }
+            }
+            return static_cast<int>(QDialog::Rejected);
+        });
+        prompts_.fileNames = {Path("other.stc")};
+        Frame().Execute(cmd::CompareWithFile);
+        EXPECT_EQ(looks.size(), 3u);  // removed, changed, moved
+
+        Frame().Execute(cmd::CheckDatabase);
+        const CheckReportModel& findings = Report().Model();
+        for (int row = 0; row < findings.rowCount(); ++row) {
+            const QColor text = findings.index(row, CheckReportModel::SeverityColumn)
+                                    .data(Qt::ForegroundRole)
+                                    .value<QColor>();
+            EXPECT_GE(ContrastRatio(text, base), 4.5);
+            EXPECT_GE(ContrastRatio(text, palette.color(QPalette::AlternateBase)), 4.5);
+        }
+    }
+    QApplication::setPalette(light);
 }
 
 TEST_F(DatabaseReportsTest, CompareSaysEqualAndRefusesFilesItCannotRead) {
@@ -336,6 +443,23 @@ TEST_F(DatabaseReportsTest, ExportWritesTheThreeTablesOfZevCliOrNoneOfThem) {
     EXPECT_TRUE(prompts_.messages[0].text.endsWith("Nothing was exported."));
     EXPECT_EQ(ReadFile(Path("old.csv")), "old channels");
     EXPECT_FALSE(QFile::exists(Path("old-transponders.csv")));
+
+    // Two tables that are one file (a link), and a read-only table: refused, nothing replaced.
+    WriteFile(Path("t.csv"), "old t");
+    ASSERT_TRUE(QFile::link(Path("t.csv"), Path("t-satellites.csv")));
+    WriteFile(Path("ro-transponders.csv"), "read-only");
+    QFile::setPermissions(Path("ro-transponders.csv"), QFile::ReadOwner);
+    for (const char* name : {"t.csv", "ro.csv"}) {
+        prompts_.messages.clear();
+        prompts_.fileNames = {Path(name)};
+        Frame().Execute(cmd::ExportList);
+        ASSERT_EQ(prompts_.messages.size(), 1u) << name;
+        EXPECT_TRUE(prompts_.messages[0].text.endsWith("Nothing was exported.")) << name;
+    }
+    EXPECT_TRUE(prompts_.messages[0].text.contains("is read-only"));
+    EXPECT_EQ(ReadFile(Path("t.csv")), "old t");
+    EXPECT_EQ(ReadFile(Path("ro-transponders.csv")), "read-only");
+    EXPECT_FALSE(QFile::exists(Path("ro.csv")));
 }
 
 }  // namespace

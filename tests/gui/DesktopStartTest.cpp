@@ -1,21 +1,39 @@
 // How the desktop program meets the desktop: the window's place on a small screen, files handed
 // over by a file manager (--open), and toolbar pictures that tell the commands apart.
 #include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <QScreen>
+#include <QSettings>
 #include <QTest>
 #include <QToolBar>
 #include <cstring>
 #include <vector>
 
 #include "GuiFixture.h"
+#include "app/CAboutDlg.h"
+#include "app/CCheckReportDlg.h"
+#include "app/CCompareDlg.h"
+#include "app/CLineMonitorWnd.h"
 #include "app/CommandTable.h"
 #include "app/ToolbarIcons.h"
+#include "app/WindowPlacement.h"
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"
+#include "editing/DatabaseDiff.h"
 #include "formats/ParameterImage.h"
+#include "lists/CChannelEditDlg.h"
 #include "lists/CZuzeListViewView.h"
+#include "satellites/CSatelliteEditDlg.h"
+#include "satellites/CSatelliteListDlg.h"
+#include "satellites/CTransponderEditDlg.h"
+#include "satellites/CTransponderListDlg.h"
+#include "satellites/CTransponderPickDlg.h"
+#include "settings/SerialPortList.h"
+#include "settingsdialogs/CComSettingDlg.h"
+#include "settingsdialogs/CFlashSettingDlg.h"
 #include "support/SpecialFiles.h"
+#include "ui/ScreenFit.h"
 
 namespace {
 
@@ -34,6 +52,80 @@ TEST_F(DesktopStartTest, MainWindowOpensWithinTheAvailableAreaOfASmallScreen) {
         << ", window " << Frame().frameGeometry().width() << "x" << Frame().frameGeometry().height()
         << "+" << Frame().x() << "+" << Frame().y();
     EXPECT_GT(Frame().width(), area.width() / 2);
+
+    // A window manager that put the window where its frame was meant to go leaves the title
+    // bar above the screen; once the frame is known, the window moves back onto the screen.
+    Frame().move(area.left() - 30, area.top() - 20);
+    ASSERT_LT(Frame().frameGeometry().top(), area.top());
+    KeepFrameOnScreen(Frame());
+    EXPECT_EQ(Frame().frameGeometry().topLeft(), area.topLeft());
+    // A frame larger than the area keeps its top-left corner, and so its title bar, in it.
+    EXPECT_EQ(FrameInside(QRect(-5, -5, 900, 700), QRect(0, 0, 800, 600)), QRect(0, 0, 900, 700));
+    EXPECT_EQ(FrameInside(QRect(300, 200, 600, 500), QRect(0, 0, 800, 600)),
+              QRect(200, 100, 600, 500));
+}
+
+// The window opens where and as large as the last run left it, and the Line Monitor docks
+// where it was; the first time it takes a third of the window.
+TEST_F(DesktopStartTest, WindowGeometryAndDockLayoutAreRemembered) {
+    StartApp();
+    Frame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    Frame().setGeometry(40, 50, 700, 500);
+    Frame().Execute(cmd::LineMonitor);
+    ASSERT_NE(Frame().LineMonitor(), nullptr);
+    QApplication::processEvents();
+    EXPECT_GT(Frame().LineMonitor()->width(), Frame().width() / 4);
+    EXPECT_LT(Frame().LineMonitor()->width(), Frame().width() * 2 / 5);
+    Frame().resizeDocks({Frame().LineMonitor()}, {320}, Qt::Horizontal);
+    QApplication::processEvents();
+    const QRect geometry = Frame().geometry();
+    const int dockWidth = Frame().LineMonitor()->width();
+    ASSERT_TRUE(Frame().close());
+
+    app_.reset();
+    StartApp();
+    Frame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    EXPECT_EQ(Frame().geometry(), geometry);
+    Frame().Execute(cmd::LineMonitor);
+    QApplication::processEvents();
+    EXPECT_EQ(Frame().LineMonitor()->width(), dockWidth);
+    QSettings().remove("Window");  // the other tests start as on a first run
+}
+
+// At QT_SCALE_FACTOR=2 a 1600 x 1000 screen leaves 800 x 500 pixels to lay out in: every
+// dialog must fit them with its title bar, so that OK, Cancel and Close stay on the screen.
+TEST_F(DesktopStartTest, EveryDialogFitsAScreenOf800By500) {
+    StartApp();
+    zev::ChannelDatabase& db = app_->Database();
+    db.header.SatCount = 1;
+    db.header.TpCount = 1;
+    db.transponders[0].Sat = 1;
+    class NoPorts : public zev::SerialPortLister {
+      public:
+        std::vector<zev::SerialPortInfo> Ports() const override { return {}; }
+    } ports;
+    zev::ChannelDatabase other;
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.push_back(std::make_unique<CChannelEditDlg>(db, db.channels[0], prompts_, nullptr));
+    dialogs.push_back(std::make_unique<CSatelliteListDlg>(db, prompts_, Doc().Changes()));
+    dialogs.push_back(std::make_unique<CTransponderListDlg>(db, prompts_, Doc().Changes()));
+    dialogs.push_back(std::make_unique<CTransponderPickDlg>(db, prompts_, Doc().Changes()));
+    dialogs.push_back(std::make_unique<CSatelliteEditDlg>(prompts_));
+    dialogs.push_back(std::make_unique<CTransponderEditDlg>(db, prompts_));
+    dialogs.push_back(std::make_unique<CComSettingDlg>(Doc().Settings(), ports));
+    dialogs.push_back(std::make_unique<CFlashSettingDlg>(Doc().Settings()));
+    dialogs.push_back(std::make_unique<CAboutDlg>());
+    dialogs.push_back(std::make_unique<CCheckReportDlg>());
+    dialogs.push_back(std::make_unique<CCompareDlg>(
+        [&](bool) { return zev::DiffDatabases(other, db); }, "other.stc"));
+    const QSize room = QSize(800, 500).shrunkBy(EstimatedFrame());
+    for (const auto& dialog : dialogs) {
+        const QSize needed = dialog->minimumSizeHint();
+        EXPECT_LE(needed.width(), room.width()) << dialog->windowTitle().toStdString();
+        EXPECT_LE(needed.height(), room.height()) << dialog->windowTitle().toStdString();
+    }
 }
 
 TEST_F(DesktopStartTest, OpenOptionOpensAParameterImageAsFileOpenDoes) {
@@ -48,12 +140,12 @@ TEST_F(DesktopStartTest, OpenOptionOpensAParameterImageAsFileOpenDoes) {
 }
 
 TEST_F(DesktopStartTest, OpenOptionAnswersAFileItCannotOpenAsFileOpenDoes) {
-    WriteFile(Path("box.def"), OneChannelImage("Das Erste"));
+    WriteFile(Path("box.img"), OneChannelImage("Das Erste"));
     app_ = std::make_unique<CZevApp>(prompts_);
-    ASSERT_TRUE(app_->Start({"--open", Path("box.def")}));
+    ASSERT_TRUE(app_->Start({"--open", Path("box.img")}));
     EXPECT_FALSE(Frame().View().ListShown());
     ASSERT_EQ(prompts_.messages.size(), 1u);
-    EXPECT_EQ(prompts_.messages[0].text, "\n Wrong File: " + Path("box.def"));
+    EXPECT_EQ(prompts_.messages[0].text, "\n Wrong File: " + Path("box.img"));
     EXPECT_EQ(Receiver().DataFile().CurrentFile(), "*.*");
 }
 

@@ -1,12 +1,16 @@
 // Open, Save and Save As end to end, with scripted file dialogs.
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QMenu>
 #include <QStringList>
 #include <cstring>
 #include <filesystem>
 
 #include "GuiFixture.h"
 #include "app/CommandTable.h"
+#include "app/StatusPanes.h"
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"
 #include "formats/ParameterImage.h"
@@ -57,7 +61,8 @@ TEST_F(FileCommandsTest, OpenedImageShowsTheTvListAndSaveRewritesItKeepingItsTai
     StartApp();
 
     OpenFile(Path("box.stc"));
-    EXPECT_TRUE(prompts_.fileDialogFilters.at(0).startsWith("cus files (*.cus)"));
+    EXPECT_TRUE(prompts_.fileDialogFilters.at(0).startsWith(
+        "All supported files (*.stc *.def *.all *.cus *.sgn *.txt);;cus files (*.cus)"));
     EXPECT_EQ(prompts_.fileDialogTitles.at(0), "Open File");
     EXPECT_TRUE(Frame().View().ListShown());
     EXPECT_TRUE(Frame().View().TvListShown());
@@ -85,14 +90,15 @@ TEST_F(FileCommandsTest, OpenWithAListShownOffersImagesFirstAndKeepsTheList) {
     StartApp();
     Frame().Execute(cmd::TvChannelList);
     OpenFile(Path("soft.cus"));
-    EXPECT_TRUE(prompts_.fileDialogFilters.at(0).startsWith("stc files (*.stc)"));
+    EXPECT_TRUE(prompts_.fileDialogFilters.at(0).startsWith(
+        "All supported files (*.stc *.def *.all *.cus *.sgn *.txt);;stc files (*.stc)"));
     EXPECT_TRUE(Frame().View().ListShown());
     EXPECT_EQ(CurrentFile(), Path("soft.cus"));
 
-    // A .cus name is no image: Save with the list shown writes nothing.
+    // The update file is no file of the channel list, which has none yet: Save asks for one.
     Frame().Execute(cmd::FileSave);
     EXPECT_EQ(ReadFile(Path("soft.cus")), "software");
-    EXPECT_EQ(prompts_.fileDialogTitles.size(), 1);
+    EXPECT_EQ(prompts_.fileDialogTitles, (QStringList{"Open File", "Save File"}));
 }
 
 TEST_F(FileCommandsTest, ExtensionsAreCaseSensitive) {
@@ -328,6 +334,77 @@ TEST_F(FileCommandsTest, ImageSavedAsANewFileIsHeldAndLaterSavedOverItsStart) {
     EXPECT_EQ(ReadFile(Path("fresh.stc")), saved + "tail");
 }
 
+// Every image kind opens, shows its channels, names the window and is saved as its own kind;
+// the status bar says what was opened and saved, and what an edit did.
+TEST_F(FileCommandsTest, DefAndAllImagesOpenNameTheWindowAndSaveAsTheirKind) {
+    const QByteArray image = SampleImage();
+    auto db = std::make_unique<zev::ChannelDatabase>();
+    ASSERT_TRUE(zev::UnpackImage(*db, std::span(reinterpret_cast<const uint8_t*>(image.data()),
+                                                static_cast<std::size_t>(image.size())))
+                    .ok);
+    WriteFile(Path("box.def"), ImageOf(*db, zev::ImageKind::Default));
+    WriteFile(Path("box.all"), ImageOf(*db, zev::ImageKind::All));
+    StartApp();
+    for (const auto& [name, kind] : {std::pair{QStringLiteral("box.def"), zev::ImageKind::Default},
+                                     std::pair{QStringLiteral("box.all"), zev::ImageKind::All}}) {
+        OpenFile(Path(name));
+        ASSERT_TRUE(Frame().View().TvListShown()) << name.toStdString();
+        ASSERT_EQ(Frame().ListView()->RowCount(), 1);
+        EXPECT_EQ(Frame().ListView()->CellText(0, 1), "Das Erste");
+        EXPECT_EQ(Frame().windowTitle(), name + " - Management V5.0");
+        EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea),
+                  "Opened " + name + ": 1 TV channel and 0 radio channels");
+
+        Frame().ListView()->SelectRowRange(0, 0);
+        Frame().ListView()->OnPopupCommand(CZuzeListViewView::kDeleteChannel);
+        EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea), "Deleted 1 channel");
+        EXPECT_EQ(Frame().windowTitle(), name + "* - Management V5.0");
+        Frame().Execute(cmd::FileSave);
+        EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea), "Saved " + name);
+        EXPECT_EQ(ReadFile(Path(name)), ImageOf(app_->Database(), kind));
+        EXPECT_EQ(Frame().windowTitle(), name + " - Management V5.0");
+    }
+    EXPECT_TRUE(prompts_.messages.empty()) << LastMessage().toStdString();
+}
+
+// File Open and Save As put their files at the top of the recent files, and an entry opens as
+// File Open does. Save As and Export suggest the list's name; Open starts in its folder.
+TEST_F(FileCommandsTest, RecentFilesAndTheSuggestedNamesFollowTheListsFile) {
+    WriteFile(Path("box.stc"), SampleImage());
+    StartApp();
+    const auto recentEntries = [this] {
+        QStringList entries;
+        for (QMenu* menu : Frame().findChildren<QMenu*>()) {
+            if (menu->title() != "Recent File") continue;
+            for (QAction* entry : menu->actions()) entries << entry->text();
+        }
+        return entries;
+    };
+    OpenFile(Path("box.stc"));
+    ASSERT_FALSE(recentEntries().isEmpty());
+    EXPECT_EQ(recentEntries().first(), "&1 " + Path("box.stc"));
+
+    SaveAs(Path("copy.stc"));
+    EXPECT_EQ(prompts_.fileDialogStarts.back(), Path("box.stc"));
+    EXPECT_EQ(recentEntries().mid(0, 2),
+              (QStringList{"&1 " + Path("copy.stc"), "&2 " + Path("box.stc")}));
+    prompts_.fileNames = {QString()};
+    Frame().Execute(cmd::ExportList);
+    EXPECT_EQ(prompts_.fileDialogStarts.back(), Path("copy.csv"));
+    prompts_.fileNames = {QString()};
+    Frame().Execute(cmd::FileOpen);
+    EXPECT_EQ(prompts_.fileDialogStarts.back(), QFileInfo(Path("copy.stc")).absolutePath());
+
+    // Choosing an entry opens it as File Open does: the image shows its channels.
+    Frame().Execute(cmd::EditText);
+    for (QAction* action : Frame().findChildren<QAction*>()) {
+        if (action->text() == "&2 " + Path("box.stc")) action->trigger();
+    }
+    EXPECT_TRUE(Frame().View().TvListShown());
+    EXPECT_EQ(Frame().windowTitle(), "box.stc - Management V5.0");
+    EXPECT_EQ(recentEntries().first(), "&1 " + Path("box.stc"));
+}
+
 TEST_F(FileCommandsTest, TerminalLogIsWrittenAsWrappedOnScreen) {
     StartApp();
     Frame().resize(320, 400);
@@ -346,10 +423,13 @@ TEST_F(FileCommandsTest, TerminalLogIsWrittenAsWrappedOnScreen) {
     EXPECT_EQ(lines[0], "short");
     EXPECT_EQ(lines.mid(1).join(QString()), longLine);
 
-    // A name that is not .txt is taken but nothing is written.
+    // A name that is not .txt is taken but nothing is written, and the status bar says so.
     SaveAs(Path("log.dat"));
     EXPECT_FALSE(QFile::exists(Path("log.dat")));
     EXPECT_EQ(CurrentFile(), Path("log.dat"));
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea),
+              "Nothing was saved: the terminal text is saved only as a .txt file, not as "
+              "log.dat");
 }
 
 }  // namespace

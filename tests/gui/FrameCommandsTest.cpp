@@ -1,5 +1,7 @@
 // Command enabling in the three view states, the shortcut assignments, and the status panes.
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -15,6 +17,14 @@ namespace {
 class FrameCommandsTest : public GuiFixture {
   protected:
     bool Enabled(int id) { return Frame().Action(id)->isEnabled(); }
+    // The View menu's views that are checked: the one shown.
+    std::vector<int> CheckedViews() {
+        std::vector<int> checked;
+        for (int id : {cmd::EditText, cmd::TvChannelList, cmd::RadioChannelList}) {
+            if (Frame().Action(id)->isChecked()) checked.push_back(id);
+        }
+        return checked;
+    }
 
     // Commands that belong to the terminal alone.
     void ExpectTerminalCommands(bool enabled) {
@@ -51,6 +61,17 @@ TEST_F(FrameCommandsTest, EnablingFollowsTheShownView) {
     EXPECT_FALSE(Enabled(cmd::TransponderList));
     EXPECT_FALSE(Enabled(cmd::SatelliteList));
     EXPECT_EQ(Frame().Panes().Text(StatusPanes::Connection), "Disconnect:");
+    // The views are entries of the View menu, each checked while shown.
+    QMenu* viewMenu = nullptr;
+    for (QMenu* menu : Frame().menuBar()->findChildren<QMenu*>()) {
+        if (menu->title() == "&View") viewMenu = menu;
+    }
+    ASSERT_NE(viewMenu, nullptr);
+    for (int id : {cmd::EditText, cmd::TvChannelList, cmd::RadioChannelList, cmd::ToggleHexMode}) {
+        EXPECT_TRUE(viewMenu->actions().contains(Frame().Action(id))) << id;
+    }
+    EXPECT_EQ(CheckedViews(), std::vector<int>{cmd::EditText});
+    EXPECT_TRUE(Frame().Panes().Text(StatusPanes::ShownList).isEmpty());
 
     // TV list.
     Frame().Execute(cmd::TvChannelList);
@@ -69,6 +90,9 @@ TEST_F(FrameCommandsTest, EnablingFollowsTheShownView) {
     EXPECT_TRUE(Enabled(cmd::SatelliteList));
     EXPECT_EQ(Frame().Panes().Text(StatusPanes::Connection), "");
     EXPECT_EQ(Frame().Panes().Text(StatusPanes::PortSettings), "");
+    EXPECT_EQ(CheckedViews(), std::vector<int>{cmd::TvChannelList});
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::ShownList), "TV list: 0 channels");
+    EXPECT_FALSE(Frame().Action(cmd::ToggleHexMode)->isChecked());
 
     Frame().Execute(cmd::ToggleHexMode);
     EXPECT_TRUE(Frame().View().HexMode());
@@ -82,6 +106,8 @@ TEST_F(FrameCommandsTest, EnablingFollowsTheShownView) {
     EXPECT_TRUE(Enabled(cmd::TvChannelList));
     EXPECT_FALSE(Enabled(cmd::RadioChannelList));
     EXPECT_TRUE(Enabled(cmd::ToggleHexMode));
+    EXPECT_EQ(CheckedViews(), std::vector<int>{cmd::RadioChannelList});
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::ShownList), "Radio list: 0 channels");
 
     // Back to the terminal.
     Frame().Execute(cmd::EditText);
@@ -91,6 +117,7 @@ TEST_F(FrameCommandsTest, EnablingFollowsTheShownView) {
     EXPECT_FALSE(Enabled(cmd::ToggleHexMode));
     EXPECT_EQ(Frame().Panes().Text(StatusPanes::Connection), "Disconnect:");
     EXPECT_EQ(Frame().Panes().Text(StatusPanes::PortSettings), "COM1-115200-None-8-1");
+    EXPECT_EQ(CheckedViews(), std::vector<int>{cmd::EditText});
 }
 
 TEST_F(FrameCommandsTest, CaptionsAndShortcutsKeepTheirHistoricalForm) {
@@ -137,7 +164,8 @@ TEST_F(FrameCommandsTest, ComCommandsReportOnTheTerminal) {
     Frame().Execute(cmd::ComConnect);
     EXPECT_FALSE(Doc().PortConnected());
     EXPECT_TRUE(Enabled(cmd::ComConnect));
-    EXPECT_TRUE(View().toPlainText().endsWith("Can't open connection, maybe COM is open!"));
+    EXPECT_TRUE(View().toPlainText().endsWith(
+        "Can't open connection, maybe COM is open!\n/nonexistent/zev-port does not exist."));
 
     Receiver().OnComDisconnect();
     EXPECT_TRUE(

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <cstring>
@@ -50,6 +52,11 @@ inline void Type(QDialog& dialog, const char* id, const QString& text) {
 }
 inline QString Text(QDialog& dialog, const char* id) {
     return Control<QLineEdit>(dialog, id).text();
+}
+// The list gets the keyboard focus, as the Tab key gives it.
+inline void KeyboardFocus(QWidget& list) {
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(&list, &focus);
 }
 inline QComboBox& Combo(QDialog& dialog, const char* id) { return Control<QComboBox>(dialog, id); }
 

@@ -49,4 +49,38 @@ TEST_F(RecordDialogsInAppTest, TheChannelListRefillsAfterTheSatelliteListChanged
               QStringList({"Satellite List", "Satellite Edit", "Transponder List"}));
 }
 
+// A satellite renamed in the Satellite List shows in the channel list at once, and the
+// channels selected there stay selected with the Move Channel that waits for its target.
+TEST_F(RecordDialogsInAppTest, ARenamedSatelliteKeepsTheChannelListsSelectionAndPendingMove) {
+    StartApp();
+    zev::ChannelDatabase& db = app_->Database();
+    db.header.SatCount = 1;
+    db.satellites[0].Name = {'O', 'L', 'D'};
+    db.header.TpCount = 1;
+    db.transponders[0].Sat = 1;
+    db.header.TvCount = 3;
+    for (std::size_t r = 0; r < 3; ++r) db.Tv(r).TpNumber = 1;
+    Frame().Execute(cmd::TvChannelList);
+    CZuzeListViewView& list = *Frame().ListView();
+    list.SelectRowRange(1, 2);
+    list.OnPopupCommand(CZuzeListViewView::kMoveChannel);
+    ASSERT_TRUE(list.MovePending());
+
+    prompts_.dialogScripts.push_back([](QDialog& satellites) {
+        record_list::SelectRow(Control<RecordListControl>(satellites, "1029"), 0);
+        Click(satellites, "1030");
+        satellites.reject();
+        return satellites.result();
+    });
+    prompts_.dialogScripts.push_back([](QDialog& edit) {
+        Type(edit, "1019", "RENAMED");
+        Click(edit, "1");
+        return edit.result();
+    });
+    Frame().Execute(cmd::SatelliteList);
+    EXPECT_EQ(list.CellText(0, 3), "RENAMED");
+    EXPECT_EQ(list.SelectedRows(), (std::vector<std::size_t>{1, 2}));
+    EXPECT_TRUE(list.MovePending());
+}
+
 }  // namespace

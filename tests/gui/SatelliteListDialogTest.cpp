@@ -1,6 +1,7 @@
 // The Satellite List with its edit dialog and the transponders of a satellite, run as the
 // channel list runs them.
 #include <QApplication>
+#include <QTest>
 
 #include "RecordDialogsFixture.h"
 #include "satellites/CSatelliteListDlg.h"
@@ -34,7 +35,7 @@ TEST_F(SatelliteListTest, NewBeforeTheSecondOfThreeStartsFromItAndRenumbersTrans
         Type(edit, "1019", "NEW");
         Click(edit, "1");
     });
-    EXPECT_TRUE(dialogs_.RunSatelliteList(nullptr));
+    EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(db_.header.SatCount, 4);
     EXPECT_EQ(std::string(db_.satellites[1].Name.data()), "NEW");
     EXPECT_EQ(db_.satellites[1].Lnblow, 9750);
@@ -72,7 +73,7 @@ TEST_F(SatelliteListTest, RefusalsSayWhyAndChangeNothing) {
         for (const char* id : {"1030", "1025", "1032"}) Click(list, id);
         list.reject();
     });
-    EXPECT_FALSE(dialogs_.RunSatelliteList(nullptr));
+    EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Unchanged);
     EXPECT_TRUE(prompts_.messages.empty());
 
     db_.header.SatCount = db_.header.SatCapacity;  // 156
@@ -81,7 +82,7 @@ TEST_F(SatelliteListTest, RefusalsSayWhyAndChangeNothing) {
         emit SatelliteRows(list).doubleClicked(SatelliteRows(list).model()->index(0, 0));
         list.reject();
     });
-    EXPECT_FALSE(dialogs_.RunSatelliteList(nullptr));
+    EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Unchanged);
     const QString select = "You have to select a Satellite first!";
     EXPECT_EQ(MessageTexts(), QStringList({"There's only 156 Satellite can be add!", select, select,
                                            select, select}));
@@ -119,15 +120,21 @@ TEST_F(SatelliteListTest, EditKeepsCarriedFieldsAndAppliesTheDiseqcAndNameRules)
         QLineEdit& lnbLow = Control<QLineEdit>(edit, "1027");
         EXPECT_EQ(edit.focusWidget(), &lnbLow);
         EXPECT_EQ(lnbLow.selectedText(), "97x0");
-        Type(edit, "1027", " 70000 ");
+        // The image keeps 14 bits of an LNB frequency.
+        Type(edit, "1027", " 16384 ");
+        Click(edit, "1");
+        EXPECT_EQ(edit.result(), QDialog::Rejected);
+        EXPECT_EQ(edit.focusWidget(), &lnbLow);
+        Type(edit, "1027", " 16383 ");
         Click(edit, "1");
     });
-    EXPECT_TRUE(dialogs_.RunSatelliteList(nullptr));
-    EXPECT_EQ(MessageTexts(), QStringList({"Please enter an integer."}));
+    EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Edited);
+    EXPECT_EQ(MessageTexts(), QStringList({"Please enter an integer.",
+                                           "Lnblow must be a number from 0 to 16383."}));
     const zev::SatelliteEntry& sat = db_.satellites[0];
     EXPECT_EQ(std::string(sat.Name.data()), "ABCDEFGHIJKL");
     EXPECT_EQ(sat.Name[12], '\0');
-    EXPECT_EQ(sat.Lnblow, 70000 - 65536);  // kept as an unsigned 16-bit value
+    EXPECT_EQ(sat.Lnblow, 16383);
     EXPECT_EQ(sat.DiseqcPort, 0);
     EXPECT_EQ(sat.LnbhighBit1, 1);
     EXPECT_EQ(changes_.descriptions, (std::vector<std::string>{"Edit Satellite"}));
@@ -163,22 +170,27 @@ TEST_F(SatelliteListTest, ValuesWithoutADropDownEntrySurviveAnEditUntilChanged) 
     EXPECT_EQ(changes_.descriptions, (std::vector<std::string>{"Edit Satellite"}));
 }
 
+// Also by the keyboard: the list opens without a current row, End selects the last row, and
+// Delete works as the Delete button.
 TEST_F(SatelliteListTest, DeleteSelectsTheNewLastRowOrKeepsTheFirst) {
     for (const char* name : {"A", "B", "C", "D"}) AddSatellite(name);
     Then([](QDialog& list) {
         RecordListControl& rows = SatelliteRows(list);
-        record_list::SelectRow(rows, 3);
+        KeyboardFocus(rows);
+        EXPECT_FALSE(rows.currentIndex().isValid());
+        QTest::keyClick(&rows, Qt::Key_End);
+        EXPECT_EQ(record_list::SelectedRow(rows), 3);
         Click(list, "1032");
         EXPECT_EQ(RowNumbers(rows), (std::vector<int>{1, 2, 3}));
         EXPECT_EQ(record_list::SelectedRow(rows), 2);
-        record_list::SelectRow(rows, 0);
-        Click(list, "1032");
+        QTest::keyClick(&rows, Qt::Key_Home);
+        QTest::keyClick(&rows, Qt::Key_Delete);
         EXPECT_EQ(RowNumbers(rows), (std::vector<int>{1, 2}));
         EXPECT_EQ(record_list::RowText(rows, 0).mid(7, 1), "B");
         EXPECT_EQ(record_list::SelectedRow(rows), 0);
         list.reject();
     });
-    EXPECT_TRUE(dialogs_.RunSatelliteList(nullptr));
+    EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(db_.header.SatCount, 2);
     EXPECT_EQ(changes_.descriptions,
               (std::vector<std::string>{"Delete Satellite", "Delete Satellite"}));
@@ -205,7 +217,7 @@ TEST_F(SatelliteListTest, DeleteGoesOnOnlyAfterTheTransponderListWasEmptied) {
         EXPECT_EQ(db_.header.SatCount, 2);  // nothing deleted after Close
         Click(transponders, "1037");
     });
-    EXPECT_TRUE(dialogs_.RunSatelliteList(nullptr));
+    EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(MessageTexts(), QStringList({"There are Transponders belong to this Satellite!",
                                            "There are Transponders belong to this Satellite!"}));
     EXPECT_EQ(prompts_.messages[0].caption, "zev");
@@ -231,7 +243,7 @@ TEST_F(SatelliteListTest, DeletingTheLastSatelliteWithEveryTransponderEmptiesThe
         list.reject();
     });
     Then([](QDialog& transponders) { Click(transponders, "1037"); });
-    EXPECT_TRUE(dialogs_.RunSatelliteList(nullptr));
+    EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(db_.header.SatCount, 0);
     EXPECT_EQ(db_.header.TpCount, 0);
     EXPECT_EQ(db_.header.TvCount, 0);
@@ -264,7 +276,7 @@ TEST_F(SatelliteListTest, DeleteAllInTheTransponderListIsRememberedForTheWholeRu
         EXPECT_EQ(transponders.windowTitle(), "Satellite: A  Total TP: 2");
         Click(transponders, "2");
     });
-    EXPECT_TRUE(dialogs_.RunSatelliteList(nullptr));
+    EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(MessageTexts(), QStringList({"This satellite no TP!"}));
     EXPECT_EQ(prompts_.messages[0].caption, "Warning");
     EXPECT_EQ(TransponderSats(), (std::vector<int>{1, 1}));
@@ -288,7 +300,7 @@ TEST_F(SatelliteListTest, DroppedRowsReorderTheTableAndTheTransponderReferences)
         EXPECT_EQ(record_list::RowText(rows, 1).mid(7, 5), "THREE");
         list.reject();
     });
-    EXPECT_TRUE(dialogs_.RunSatelliteList(nullptr));
+    EXPECT_EQ(dialogs_.RunSatelliteList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(std::string(db_.satellites[1].Name.data()), "THREE");
     EXPECT_EQ(TransponderSats(), (std::vector<int>{1, 3, 2, 3}));
     EXPECT_EQ(changes_.descriptions, (std::vector<std::string>{"Drag 1 Satellite"}));

@@ -26,6 +26,7 @@ class ScriptedPrompts : public UiPrompts {
     std::vector<AskedMessage> messages;
     QStringList fileDialogTitles;
     QStringList fileDialogFilters;
+    QStringList fileDialogStarts;  // the file or folder each dialog started at ("": none)
     // One script per modal dialog the program runs, in order: it fills in the dialog's
     // controls and returns its result (usually by calling accept() or reject() on it and
     // returning dialog.result()). A dialog with no script left is cancelled.
@@ -42,11 +43,19 @@ class ScriptedPrompts : public UiPrompts {
     }
     std::optional<QString> OpenFileName(const QString& title, const QString& filter,
                                         const QString&) override {
-        return NextFile(title, filter);
+        return NextFile(title, filter, QString());
     }
     std::optional<QString> SaveFileName(const QString& title, const QString& filter,
                                         const QString&) override {
-        return NextFile(title, filter);
+        return NextFile(title, filter, QString());
+    }
+    std::optional<QString> OpenFileNameAt(const QString& title, const QString& filter,
+                                          const QString&, const QString& start) override {
+        return NextFile(title, filter, start);
+    }
+    std::optional<QString> SaveFileNameAt(const QString& title, const QString& filter,
+                                          const QString&, const QString& start) override {
+        return NextFile(title, filter, start);
     }
     std::optional<QFont> ChooseFont(const QFont&) override { return font; }
     int RunDialog(QDialog& dialog) override {
@@ -59,9 +68,11 @@ class ScriptedPrompts : public UiPrompts {
     }
 
   private:
-    std::optional<QString> NextFile(const QString& title, const QString& filter) {
+    std::optional<QString> NextFile(const QString& title, const QString& filter,
+                                    const QString& start) {
         fileDialogTitles << title;
         fileDialogFilters << filter;
+        fileDialogStarts << start;
         const QString name = fileNames.isEmpty() ? QString() : fileNames.takeFirst();
         if (name.isEmpty()) return std::nullopt;
         return name;

@@ -35,13 +35,18 @@ T* Control(const QWidget& dialog, const char* id) {
 
 class SettingsDialogsTest : public GuiFixture {
   protected:
-    // Runs `act` on the modal dialog of type T once it is shown.
+    // Runs `act` on the next dialog the program runs, which must be a T, shown as the
+    // program shows it; the dialog's result is what its buttons made it.
     template <typename T>
     void WhenShown(std::function<void(T&)> act) {
-        QTimer::singleShot(0, [act] {
-            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            act(*dialog);
+        prompts_.dialogScripts.push_back([act](QDialog& dialog) {
+            auto* typed = qobject_cast<T*>(&dialog);
+            EXPECT_NE(typed, nullptr) << dialog.metaObject()->className();
+            if (typed == nullptr) return static_cast<int>(QDialog::Rejected);
+            dialog.show();
+            act(*typed);
+            dialog.hide();
+            return dialog.result();
         });
     }
 };

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTableView>
@@ -13,6 +14,7 @@
 #include <QTimer>
 
 #include "GuiFixture.h"
+#include "app/BoxBackupFile.h"
 #include "app/CLineMonitorWnd.h"
 #include "app/CommandTable.h"
 #include "app/DeviceWatch.h"
@@ -61,12 +63,20 @@ class TransfersGuiTest : public GuiFixture {
 TEST_F(TransfersGuiTest, VerifyBoxSettingsComparesWithoutReplacingTheChannels) {
     if (!StartSimulated()) GTEST_SKIP() << "zev-boxsim not built";
     LoadFromBox();
+    QTRY_VERIFY_WITH_TIMEOUT(Idle(), 60000);
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea),
+              QStringLiteral("Loaded from the box: %1 TV and %2 radio channels")
+                  .arg(app_->Database().header.TvCount)
+                  .arg(app_->Database().header.RadioCount));
     Frame().Execute(cmd::VerifyBoxSettings);
     EXPECT_FALSE(Frame().View().ListShown());  // the run is shown in the terminal
     QTRY_VERIFY_WITH_TIMEOUT(!prompts_.messages.empty(), 60000);
     EXPECT_EQ(prompts_.messages.back().text,
               "The box holds the same settings as the channel list.");
     EXPECT_EQ(prompts_.messages.back().caption, "Verify Box Settings");
+    QTRY_VERIFY_WITH_TIMEOUT(Idle(), 60000);
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea),
+              "Verified: the box holds the same settings as the channel list");
 
     // An edit that is not in the box yet is named, and stays in the channel list.
     Frame().Execute(cmd::TvChannelList);
@@ -86,6 +96,9 @@ TEST_F(TransfersGuiTest, VerifyBoxSettingsComparesWithoutReplacingTheChannels) {
     // From the channel list in memory to what the box holds.
     EXPECT_TRUE(verdict.contains("Name \"Edited\" -> \"")) << verdict.toStdString();
     EXPECT_TRUE(View().toPlainText().contains("Name \"Edited\" -> \""));
+    QTRY_VERIFY_WITH_TIMEOUT(Idle(), 60000);
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea),
+              "The box's settings differ from the channel list");
     EXPECT_TRUE(Doc().Changes().Changed());
     EXPECT_FALSE(Frame().View().ListShown());
     Frame().Execute(cmd::TvChannelList);
@@ -117,6 +130,36 @@ TEST_F(TransfersGuiTest, BackupSettingSavesTheBoxsBlockBesideTheFileBeforeEachSe
     const QString text = View().toPlainText();
     EXPECT_LT(text.indexOf("The box's settings were saved to"),
               text.indexOf("Wait for starting send data to box"));
+}
+
+// The backup before a send and the Line Monitor's Save As replace only a regular file that may
+// be written, as every file the program writes.
+TEST_F(TransfersGuiTest, BackupAndLineMonitorFilesAreWrittenAsEveryOutputIs) {
+    StartApp();
+    WriteFile(Path("locked.stc"), "locked");
+    QFile::setPermissions(Path("locked.stc"), QFile::ReadOwner | QFile::ReadGroup);
+    ASSERT_TRUE(QDir(Path(".")).mkdir("folder.txt"));
+    const std::vector<uint8_t> block(0x100, 0x5A);
+    QString error;
+    EXPECT_FALSE(WriteBoxBackup(Path("locked.stc"), block, error));
+    EXPECT_TRUE(error.contains("is read-only")) << error.toStdString();
+    EXPECT_TRUE(WriteBoxBackup(Path("fresh.stc"), block, error));
+    EXPECT_EQ(ReadFile(Path("fresh.stc")).size(), 0x100);
+
+    Frame().Execute(cmd::LineMonitor);
+    CLineMonitorWnd* monitor = Frame().LineMonitor();
+    ASSERT_NE(monitor, nullptr);
+    for (const char* name : {"locked.stc", "folder.txt"}) {
+        prompts_.messages.clear();
+        EXPECT_FALSE(monitor->SaveAs(Path(name))) << name;
+        ASSERT_EQ(prompts_.messages.size(), 1u);
+        EXPECT_EQ(prompts_.messages[0].caption, "Warning");
+    }
+    EXPECT_EQ(ReadFile(Path("locked.stc")), "locked");
+    EXPECT_TRUE(QFileInfo(Path("folder.txt")).isDir());
+    // No temporary file is left beside them.
+    EXPECT_TRUE(
+        QDir(Path(".")).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST_F(TransfersGuiTest, LineMonitorShowsTheTransferBesideAnUnchangedTerminal) {
@@ -179,9 +222,11 @@ TEST_F(TransfersGuiTest, ComSetupPortListFollowsAdaptersAndKeepsTheTypedPort) {
     Doc().SetPortLister(ports);
     prompts_.messages.clear();
     bool checked = false;
-    QTimer::singleShot(0, [&] {
-        auto* dlg = qobject_cast<CComSettingDlg*>(QApplication::activeModalWidget());
-        ASSERT_NE(dlg, nullptr);
+    prompts_.dialogScripts.push_back([&](QDialog& dialog) {
+        auto* dlg = qobject_cast<CComSettingDlg*>(&dialog);
+        EXPECT_NE(dlg, nullptr);
+        if (dlg == nullptr) return static_cast<int>(QDialog::Rejected);
+        dialog.show();
         QComboBox* box = dlg->PortBox();
         EXPECT_GE(box->findText("/dev/ttyUSB0"), 0);
         box->setEditText("/dev/my-typed-port");
@@ -194,10 +239,76 @@ TEST_F(TransfersGuiTest, ComSetupPortListFollowsAdaptersAndKeepsTheTypedPort) {
         EXPECT_LT(box->findText("/dev/ttyUSB0"), 0);
         EXPECT_EQ(box->currentText(), "/dev/my-typed-port");
         checked = true;
-        dlg->reject();
+        dialog.hide();
+        return static_cast<int>(QDialog::Rejected);
     });
     Frame().Execute(cmd::ComSetup);
     EXPECT_TRUE(checked);
+}
+
+// The channel list keeps its own file: a send forgets the current file, and a terminal text
+// saved under another image's name may not take that image over. Keys as a person presses
+// them: F9, F10, Ctrl+S.
+TEST_F(TransfersGuiTest, SaveWritesTheListsOwnFileAfterASendAndATerminalSave) {
+    if (!StartSimulated()) GTEST_SKIP() << "zev-boxsim not built";
+    Frame().show();
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    QTest::keyClick(&Frame(), Qt::Key_F9);
+    QTRY_VERIFY_WITH_TIMEOUT(Frame().View().ListShown(), 60000);
+    EXPECT_EQ(Frame().windowTitle(), "ZEV - Management V5.0");  // the box's channels: no file
+    prompts_.fileNames << Path("mylist.stc");
+    QTest::keyClick(&Frame(), Qt::Key_S, Qt::ControlModifier);
+    const QByteArray image = ReadFile(Path("mylist.stc"));
+    ASSERT_FALSE(image.isEmpty());
+    ASSERT_TRUE(QFile::copy(Path("mylist.stc"), Path("victim.stc")));
+
+    prompts_.fileNames << Path("mylist.stc");
+    Frame().Execute(cmd::FileOpen);
+    EXPECT_EQ(Frame().windowTitle(), "mylist.stc - Management V5.0");
+    prompts_.answers = {zev::MsgAnswer::No};  // the default channels stay
+    QTest::keyClick(&Frame(), Qt::Key_F10);
+    QTRY_VERIFY_WITH_TIMEOUT(Idle(), 60000);
+    ASSERT_TRUE(View().toPlainText().contains("Send Param Data Success!"));
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea), "Sent to the box");
+    ASSERT_FALSE(Frame().View().ListShown());
+    EXPECT_EQ(Receiver().DataFile().CurrentFile(), "*.*");  // the send let go of it
+
+    // Ctrl+S with the terminal shown asks for a text file; an existing image is refused.
+    prompts_.messages.clear();
+    prompts_.fileNames << Path("victim.stc") << Path("log.txt");
+    QTest::keyClick(&Frame(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(prompts_.messages.size(), 1u);
+    EXPECT_EQ(prompts_.messages[0].text,
+              Path("victim.stc") +
+                  " is a parameter image. The terminal text is not saved over "
+                  "it; please choose another name.");
+    EXPECT_TRUE(ReadFile(Path("log.txt")).contains("Send Param Data Success!"));
+
+    Frame().Execute(cmd::TvChannelList);
+    prompts_.dialogScripts.push_back([](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>("1019")->setText("Edited");
+        dialog.accept();
+        return dialog.result();
+    });
+    Frame().ListView()->EditRow(0);
+    EXPECT_EQ(Frame().windowTitle(), "mylist.stc* - Management V5.0");
+    const int dialogs = prompts_.fileDialogTitles.size();
+    QTest::keyClick(&Frame(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(prompts_.fileDialogTitles.size(), dialogs);  // no name asked: the list has one
+    EXPECT_EQ(Frame().windowTitle(), "mylist.stc - Management V5.0");
+    EXPECT_EQ(Frame().Panes().Text(StatusPanes::MessageArea), "Saved mylist.stc");
+
+    // Both files on disk: the edit went into the list's file, the other image is untouched.
+    EXPECT_EQ(ReadFile(Path("victim.stc")), image);
+    const QByteArray saved = ReadFile(Path("mylist.stc"));
+    ASSERT_EQ(saved.size(), image.size());
+    auto db = std::make_unique<zev::ChannelDatabase>();
+    ASSERT_TRUE(zev::UnpackImage(*db, std::span(reinterpret_cast<const uint8_t*>(saved.data()),
+                                                static_cast<std::size_t>(saved.size())))
+                    .ok);
+    EXPECT_STREQ(db->channels[0].Name.data(), "Edited");
+    EXPECT_EQ(saved, ImageOf(app_->Database()));
 }
 
 TEST_F(TransfersGuiTest, StatusBarSaysWhenTheDeviceWentAwayAndWhenItIsBack) {

@@ -1,5 +1,7 @@
 // The Transponder List with its edit dialog and the channels of a transponder, and the
 // Transponder Pick of the Channel Edit dialog.
+#include <QTest>
+
 #include "RecordDialogsFixture.h"
 #include "satellites/CTransponderListDlg.h"
 #include "satellites/LineListBox.h"
@@ -40,7 +42,7 @@ TEST_F(TransponderListTest, NewOnAnEmptyTableStartsAtTheFirstSatellite) {
         Combo(edit, "1005").setCurrentIndex(1);
         Click(edit, "1");
     });
-    EXPECT_TRUE(dialogs_.RunTransponderList(nullptr));
+    EXPECT_EQ(dialogs_.RunTransponderList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(db_.header.TpCount, 1);
     EXPECT_EQ(db_.transponders[0].Sat, 1);
     EXPECT_EQ(db_.transponders[0].Frequency, 11778);
@@ -89,7 +91,7 @@ TEST_F(TransponderListTest, RefusalsSayWhyAndChangeNothing) {
         for (const char* id : {"1031", "1030", "1011", "1012"}) Click(list, id);
         list.reject();
     });
-    EXPECT_FALSE(dialogs_.RunTransponderList(nullptr));
+    EXPECT_EQ(dialogs_.RunTransponderList(nullptr), RecordListResult::Unchanged);
     const QString select = "You must select a Transponder first!";
     EXPECT_EQ(MessageTexts(),
               QStringList({"There's only 2000 Transponder can be add!", select, select, select}));
@@ -97,7 +99,7 @@ TEST_F(TransponderListTest, RefusalsSayWhyAndChangeNothing) {
     EXPECT_EQ(prompts_.dialogTitles, QStringList({"Transponder List", "Transponder List"}));
 }
 
-TEST_F(TransponderListTest, EditStoresSixteenBitNumbersAndKeepsWhatItDoesNotShow) {
+TEST_F(TransponderListTest, EditStoresWhatTheImageKeepsAndKeepsWhatItDoesNotShow) {
     AddSatellite("SAT1");
     AddSatellite("SAT2");
     AddTransponder(1, 10714);
@@ -106,17 +108,32 @@ TEST_F(TransponderListTest, EditStoresSixteenBitNumbersAndKeepsWhatItDoesNotShow
     Then([](QDialog& list) {
         RecordListControl& rows = TransponderRows(list);
         EXPECT_EQ(record_list::RowText(rows, 1).mid(7, 18), QString(18, ' '));
-        record_list::SelectRow(rows, 0);
-        Click(list, "1030");
+        // Opened without a selection: the first Down selects row 1, and Enter edits it.
+        KeyboardFocus(rows);
+        QTest::keyClick(&rows, Qt::Key_Down);
+        EXPECT_EQ(record_list::SelectedRow(rows), 0);
+        QTest::keyClick(&rows, Qt::Key_Enter, Qt::KeypadModifier);
         record_list::SelectRow(rows, 1);
         emit rows.doubleClicked(rows.model()->index(1, 0));
-        EXPECT_EQ(record_list::RowText(rows, 0).mid(48, 5), "4464 ");
+        EXPECT_EQ(record_list::RowText(rows, 0).mid(48, 6), "65535 ");
         list.reject();
     });
+    // 70000 would be cut to 4464 and -1 to 65535: each is named with its range instead.
     Then([](QDialog& edit) {
         Combo(edit, "1001").setCurrentIndex(1);
         Type(edit, "1003", "70000");
         Type(edit, "1004", "-1");
+        Click(edit, "1");
+        EXPECT_EQ(edit.focusWidget(), &Control<QLineEdit>(edit, "1003"));
+        Type(edit, "1003", "65535");
+        Click(edit, "1");
+        EXPECT_EQ(edit.result(), QDialog::Rejected);
+        EXPECT_EQ(edit.focusWidget(), &Control<QLineEdit>(edit, "1004"));
+        Type(edit, "1004", "65535");
+        Type(edit, "1022", "16384");
+        Click(edit, "1");
+        EXPECT_EQ(edit.focusWidget(), &Control<QLineEdit>(edit, "1022"));
+        Type(edit, "1022", "16383");
         Click(edit, "1");
     });
     Then([](QDialog& edit) {
@@ -130,13 +147,17 @@ TEST_F(TransponderListTest, EditStoresSixteenBitNumbersAndKeepsWhatItDoesNotShow
     });
     dialogs_.RunTransponderList(nullptr);
     EXPECT_EQ(db_.transponders[0].Sat, 2);
-    EXPECT_EQ(db_.transponders[0].Symbol, 70000 - 65536);
+    EXPECT_EQ(db_.transponders[0].Symbol, 65535);
     EXPECT_EQ(db_.transponders[0].TransID, 65535);
+    EXPECT_EQ(db_.transponders[0].Frequency, 16383);
     EXPECT_EQ(db_.transponders[0].SatAux, 0x11);
     // No satellite chosen: the transponder keeps its Sat instead of losing it to 0.
     EXPECT_EQ(db_.transponders[1].Sat, 7);
     EXPECT_EQ(db_.transponders[1].Symbol, 22000);
-    EXPECT_EQ(MessageTexts(), QStringList({"Please enter an integer."}));
+    EXPECT_EQ(MessageTexts(), QStringList({"Trans Symbol must be a number from 0 to 65535.",
+                                           "Trans ID must be a number from 0 to 65535.",
+                                           "Frequency must be a number from 0 to 16383.",
+                                           "Please enter an integer."}));
 }
 
 TEST_F(TransponderListTest, ChannelsListsThemAndDeleteAllRemovesThemOnly) {
@@ -158,7 +179,7 @@ TEST_F(TransponderListTest, ChannelsListsThemAndDeleteAllRemovesThemOnly) {
         EXPECT_EQ(lines.RowText(1).left(19), "Radio    RADIO ON 2");
         Click(channels, "3");
     });
-    EXPECT_TRUE(dialogs_.RunTransponderList(nullptr));
+    EXPECT_EQ(dialogs_.RunTransponderList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(MessageTexts(), QStringList({"There's No channel belong to this Transponder!"}));
     EXPECT_EQ(db_.header.TpCount, 3);
     EXPECT_EQ(TvTransponders(), (std::vector<int>{1, 3}));
@@ -186,7 +207,7 @@ TEST_F(TransponderListTest, DeleteGoesOnOnlyAfterTheChannelListWasEmptied) {
     Then([](QDialog& channels) { Click(channels, "2"); });
     Then([](QDialog& channels) { Click(channels, "3"); });
     Then([](QDialog& channels) { Click(channels, "3"); });
-    EXPECT_TRUE(dialogs_.RunTransponderList(nullptr));
+    EXPECT_EQ(dialogs_.RunTransponderList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(MessageTexts().count("There are channel(s) belong to this Transponder!"), 3);
     EXPECT_EQ(db_.header.TpCount, 1);
     EXPECT_EQ(db_.transponders[0].Frequency, 10729);
@@ -208,7 +229,7 @@ TEST_F(TransponderListTest, DroppedRowsSwapTheChannelsOfSwappedTransponders) {
         EXPECT_EQ(record_list::RowText(rows, 0).mid(25, 5), "10729");
         list.reject();
     });
-    EXPECT_TRUE(dialogs_.RunTransponderList(nullptr));
+    EXPECT_EQ(dialogs_.RunTransponderList(nullptr), RecordListResult::Renumbered);
     EXPECT_EQ(TvTransponders(), (std::vector<int>{2, 1, 3}));
     EXPECT_EQ(RadioTransponders(), (std::vector<int>{1}));
     EXPECT_EQ(changes_.descriptions, (std::vector<std::string>{"Drag 1 Transponder"}));
@@ -242,7 +263,7 @@ TEST_F(TransponderPickTest, EditChangesTheSelectedTransponderInPlace) {
     Then([](QDialog& pick) {
         auto& lines = Control<LineListBox>(pick, "1010");
         lines.SelectRow(2);
-        Click(pick, "1030");
+        QTest::keyClick(&lines, Qt::Key_Return);  // Enter edits, as the Edit button does
         EXPECT_EQ(lines.RowText(2).mid(25, 5), "12345");
         EXPECT_EQ(lines.SelectedRow(), 2);
         Click(pick, "2");

@@ -94,12 +94,29 @@ TEST_F(UnsavedChannelEdits, NoLeavesWithoutSaving) {
     EXPECT_EQ(FirstChannel(ReadFile(Path("box.stc"))), "Before");
 }
 
-TEST_F(UnsavedChannelEdits, YesAsksForANameWhenNoImageIsNamed) {
-    RenameFirstChannel("Named");
+// The list keeps its file whatever becomes the current file meanwhile: Yes saves into it.
+TEST_F(UnsavedChannelEdits, YesSavesIntoTheListsOwnFileEvenAfterAnUpdateFileWasOpened) {
+    RenameFirstChannel("Kept");
     WriteFile(Path("soft.cus"), "software");
     Open(Path("soft.cus"));  // the current file is no image now
     prompts_.answers = {zev::MsgAnswer::Yes};
+    EXPECT_TRUE(Frame().close());
+    EXPECT_EQ(prompts_.fileDialogTitles.size(), 2);  // the two File Opens, no save dialog
+    EXPECT_EQ(FirstChannel(ReadFile(Path("box.stc"))), "Kept");
+    EXPECT_EQ(ReadFile(Path("soft.cus")), "software");
+}
+
+// Channels loaded from the box have no file: Yes asks for one, and a cancelled name or a name
+// that takes no image saves nothing, so the program stays.
+TEST_F(UnsavedChannelEdits, YesAsksForANameWhenTheListHasNoFile) {
+    Receiver().DataFile().SetListFile(std::string());  // as after Load Setting from Box
+    RenameFirstChannel("Named");
+    prompts_.answers = {zev::MsgAnswer::Yes};
     prompts_.fileNames = {QString()};  // the name dialog cancelled: stay
+    EXPECT_FALSE(Frame().close());
+
+    prompts_.answers = {zev::MsgAnswer::Yes};
+    prompts_.fileNames = {Path("named.txt")};
     EXPECT_FALSE(Frame().close());
 
     prompts_.answers = {zev::MsgAnswer::Yes};

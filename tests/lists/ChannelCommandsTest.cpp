@@ -159,26 +159,31 @@ TEST_F(ChannelCommands, DeleteRemovesTheSelectedRowsAndLeavesNoGaps) {
     EXPECT_EQ(sink_.changes.size(), 1u);
 }
 
-TEST_F(ChannelCommands, TheRecordListsRefillTheViewOnlyWhenTheyReportAChange) {
+// Edits in the Satellite or Transponder List (a satellite renamed) only repaint the list: its
+// selection and a pending Move Channel stay. Records added, removed or reordered fill it again.
+TEST_F(ChannelCommands, TheRecordListsRefillTheViewOnlyAfterRenumberingChanges) {
     Show(MakeDatabase(1, 3, 4, 0));
-    View().Refill(true, true);
-    prompts_.dialogScripts.push_back(FillAndAccept("X"));
-    View().EditRow(0);
-    EXPECT_EQ(View().CellText(0, 7), "256");  // written again in decimal
+    SelectRows({1, 2});
+    View().OnPopupCommand(CZuzeListViewView::kMoveChannel);
+    ASSERT_TRUE(View().MovePending());
 
     View().OnTransponderList();
     View().OnPopupCommand(CZuzeListViewView::kSatelliteList);
+    records_.listResult = RecordListResult::Edited;
+    View().OnSatelliteList();
     EXPECT_EQ(records_.transponderLists, 1);
-    EXPECT_EQ(records_.satelliteLists, 1);
-    EXPECT_EQ(View().CellText(0, 7), "256");
+    EXPECT_EQ(records_.satelliteLists, 2);
+    EXPECT_EQ(SelectedRows(), (std::vector<int>{1, 2}));
+    EXPECT_TRUE(View().MovePending());
 
-    records_.listsReportChanges = true;
+    records_.listResult = RecordListResult::Renumbered;
     View().OnPopupCommand(CZuzeListViewView::kTransponderList);
-    EXPECT_EQ(View().CellText(0, 7), "100");  // refilled, hex again
+    EXPECT_TRUE(SelectedRows().empty());
+    EXPECT_FALSE(View().MovePending());
 
     View().SetRecordDialogs(nullptr);
     View().OnSatelliteList();
-    EXPECT_EQ(records_.satelliteLists, 1);
+    EXPECT_EQ(records_.satelliteLists, 2);
 }
 
 }  // namespace

@@ -65,24 +65,41 @@ TEST_F(ChannelEditDialog, ControlsCarryTheirIdsLabelsAndTheRecordsValues) {
     EXPECT_FALSE(Box(*dialog, 1022)->isEnabled());
 }
 
-TEST_F(ChannelEditDialog, OkStoresLowSixteenBitsAndTwelveCharactersAndCarriesTheRest) {
+// A PID keeps 13 bits in the image, a Service or Network ID 16: a number beyond is named with
+// its range and the dialog stays open with that box active, never cut without a word.
+TEST_F(ChannelEditDialog, OkStoresOnlyWhatTheImageKeepsAndTwelveCharactersAndCarriesTheRest) {
     zev::ChannelEntry record = db_->Tv(0);
     record.VpidAux = 3;
     auto dialog = Open(record);
-    Box(*dialog, CChannelEditDlg::kVideoPid)->setText("70000");
-    Box(*dialog, CChannelEditDlg::kNetworkId)->setText("99999999999999999999");
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    QLineEdit* video = Box(*dialog, CChannelEditDlg::kVideoPid);
+    QLineEdit* network = Box(*dialog, CChannelEditDlg::kNetworkId);
+    video->setText("8192");
+    network->setText("99999999999999999999");
     Box(*dialog, CChannelEditDlg::kName)->setText("Fifteen chars!!");
     dialog->accept();
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_TRUE(video->hasFocus());
+    EXPECT_EQ(video->selectedText(), "8192");
+    video->setText("8191");
+    dialog->accept();
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_TRUE(network->hasFocus());
+    network->setText("65535");
+    dialog->accept();
     ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    ASSERT_EQ(prompts_.messages.size(), 2u);
+    EXPECT_EQ(prompts_.messages[0].text, "Video PID must be a number from 0 to 8191.");
+    EXPECT_EQ(prompts_.messages[1].text, "Network ID must be a number from 0 to 65535.");
     const zev::ChannelEntry& stored = dialog->Record();
-    EXPECT_EQ(stored.VPID, 4464);
-    EXPECT_EQ(stored.NetworkID, 65535);  // (10^20 - 1) mod 65536
+    EXPECT_EQ(stored.VPID, 8191);
+    EXPECT_EQ(stored.NetworkID, 65535);
     EXPECT_EQ(NameFieldText(stored.Name), "Fifteen char");
     EXPECT_EQ(stored.Name[12], '\0');
     EXPECT_EQ(stored.VpidAux, 3);
     EXPECT_EQ(stored.TpFlagB, 1);
     EXPECT_EQ(stored.TpNumber, record.TpNumber);
-    EXPECT_TRUE(prompts_.messages.empty());
 }
 
 TEST_F(ChannelEditDialog, AnEmptyNumberBoxKeepsTheDialogOpenWithTheFrameworksMessage) {

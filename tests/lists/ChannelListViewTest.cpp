@@ -1,8 +1,10 @@
-// What the channel list shows, its tool tips and popup menu, double clicks, and Move Channel's
-// wait for the target row.
+// What the channel list shows, its tool tips and popup menu, double clicks, keys, and Move
+// Channel's wait for the target row.
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QToolTip>
@@ -33,7 +35,7 @@ TEST_F(ChannelListView, RadioRowsShowTheSlotsFromTheEndOfTheCapacity) {
     EXPECT_EQ(View().CellText(1, 1), "TV 2");
 }
 
-TEST_F(ChannelListView, HexModeShowsPidsInHexadecimalExceptInRowsWrittenAgain) {
+TEST_F(ChannelListView, HexModeShowsPidsInHexadecimalInEveryRow) {
     auto db = MakeDatabase(1, 2, 3, 0);
     db->Tv(0).VPID = 255;
     db->Tv(1).VPID = 255;
@@ -47,13 +49,13 @@ TEST_F(ChannelListView, HexModeShowsPidsInHexadecimalExceptInRowsWrittenAgain) {
     EXPECT_EQ(View().CellText(0, 4), "10000");  // Fre
     EXPECT_EQ(View().CellText(0, 6), "27500");  // Symbol
 
-    // Row 1 edited in hex mode shows decimal until the next refill.
+    // A row written again after an edit shows the list's base like every other row: there is
+    // no marker that would tell "255" from 0x255.
     prompts_.dialogScripts.push_back(FillAndAccept("Edited"));
     View().EditRow(1);
-    EXPECT_EQ(View().CellText(1, 7), "255");
-    EXPECT_EQ(View().CellText(0, 7), "FF");
-    View().Refill(true, true);
+    EXPECT_EQ(View().CellText(1, 1), "Edited");
     EXPECT_EQ(View().CellText(1, 7), "FF");
+    EXPECT_EQ(View().CellText(0, 7), "FF");
     View().Refill(true, false);
     EXPECT_EQ(View().CellText(0, 7), "255");
 }
@@ -133,6 +135,44 @@ TEST_F(ChannelListView, DoubleClickEditsTheRowUnderTheCursorOnly) {
     const QPoint below(20, View().RowRect(2).bottom() + 30);
     QTest::mouseDClick(View().viewport(), Qt::LeftButton, Qt::NoModifier, below);
     EXPECT_EQ(prompts_.dialogTitles.size(), 1);
+}
+
+// The keys a person presses in the list, as key events: Enter, the keypad's Enter and F2 edit
+// the selected channel, Delete deletes the selected channels, and without a selection the
+// first Home, End or arrow key selects a row (Qt would have made row 1 current first).
+TEST_F(ChannelListView, KeysEditDeleteAndSelectAsTheirLabelsPromise) {
+    Show(MakeDatabase(1, 2, 5, 0));
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(&View(), &focus);
+    EXPECT_EQ(View().FocusedRow(), -1);
+    QTest::keyClick(&View(), Qt::Key_End);
+    EXPECT_EQ(SelectedRows(), std::vector<int>{4});
+    QTest::keyClick(&View(), Qt::Key_Up);
+    EXPECT_EQ(SelectedRows(), std::vector<int>{3});
+
+    const std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> editKeys = {
+        {Qt::Key_Return, Qt::NoModifier},
+        {Qt::Key_Enter, Qt::KeypadModifier},
+        {Qt::Key_F2, Qt::NoModifier}};
+    for (const auto& [key, modifiers] : editKeys) {
+        prompts_.dialogScripts.push_back([](QDialog& dialog) {
+            EXPECT_EQ(Box(dialog, CChannelEditDlg::kName)->text(), "TV 4");
+            dialog.reject();
+            return dialog.result();
+        });
+        QTest::keyClick(&View(), key, modifiers);
+    }
+    EXPECT_EQ(prompts_.dialogTitles, QStringList(3, QStringLiteral("Channel Edit")));
+
+    SelectRows({0, 3});
+    QTest::keyClick(&View(), Qt::Key_Delete);
+    EXPECT_EQ(ShownIds(), (std::vector<int>{1, 2, 4}));
+    EXPECT_EQ(sink_.changes, std::vector<std::string>{"Delete 2 Channels"});
+
+    View().Refill(true, false);
+    QApplication::sendEvent(&View(), &focus);
+    QTest::keyClick(&View(), Qt::Key_Down);
+    EXPECT_EQ(SelectedRows(), std::vector<int>{0});
 }
 
 TEST_F(ChannelListView, MoveChannelWaitsForTheTargetClickUnderTheMoveCursor) {

@@ -1,8 +1,10 @@
 // Reordering rows with the mouse, driven by real mouse events: the channel list, auto-scroll
 // while the cursor is held outside the rows, and the dialogs' drag list.
+#include <QHeaderView>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <cstdlib>
 
 #include "ListsFixture.h"
 #include "editing/RowMoves.h"
@@ -35,7 +37,19 @@ std::vector<int> Reordered(std::vector<int> ids, const zev::DropResult& drop) {
 
 using ChannelDrag = ListViewFixture;
 
-TEST_F(ChannelDrag, DraggedRowsLandAfterTheHighlightedRowAndTheSlotsFollow) {
+// The line between two rows where the dragged rows will land: its top edge is `row`'s top (the
+// row count: below the last row).
+int LineRow(const DragEngine& drag, const ListControl& list) {
+    if (!drag.InsertionLine().isVisible()) return -1;
+    const int middle = drag.InsertionLine().geometry().center().y();
+    for (int row = 0; row < list.RowCount(); ++row) {
+        if (std::abs(list.RowRect(row).top() - middle) <= 2) return row;
+    }
+    const QRect last = list.RowRect(list.RowCount() - 1);
+    return std::abs(last.bottom() + 1 - middle) <= 2 ? list.RowCount() : -1;
+}
+
+TEST_F(ChannelDrag, DraggedRowsLandWhereTheLineShowsAndTheSlotsFollow) {
     Show(MakeDatabase(1, 3, 10, 0));
     ClickRow(2);
     ClickRow(3, Qt::ControlModifier);
@@ -55,15 +69,17 @@ TEST_F(ChannelDrag, DraggedRowsLandAfterTheHighlightedRowAndTheSlotsFollow) {
     const QRect rows = View().RowRect(2) | View().RowRect(3);
     EXPECT_EQ(picture->size(), rows.size());
     EXPECT_EQ(picture->HotSpot(), start - rows.topLeft());
-    EXPECT_EQ(picture->pos(), viewport->mapToGlobal(start) - picture->HotSpot());
+    EXPECT_EQ(picture->pos(), start - picture->HotSpot());
     EXPECT_TRUE(picture->isVisible());
 
+    // Over a row's lower half the line is below it; no other row looks selected meanwhile.
     QTest::mouseMove(viewport, RowPoint(6));
-    EXPECT_EQ(drag.HighlightedRow(), 6);
-    EXPECT_TRUE(View().IsRowSelected(6));
-    EXPECT_EQ(picture->pos(), viewport->mapToGlobal(RowPoint(6)) - picture->HotSpot());
-    QTest::mouseMove(viewport, RowPoint(5));
-    EXPECT_FALSE(View().IsRowSelected(6));  // the borrowed selection goes back
+    EXPECT_EQ(drag.InsertionRow(), 7);
+    EXPECT_EQ(LineRow(drag, View()), 7);
+    EXPECT_EQ(SelectedRows(), (std::vector<int>{2, 3}));
+    EXPECT_EQ(picture->pos(), RowPoint(6) - picture->HotSpot());
+    QTest::mouseMove(viewport, QPoint(20, View().RowRect(5).top() + 1));
+    EXPECT_EQ(LineRow(drag, View()), 5);
 
     QTest::mouseMove(viewport, RowPoint(6));
     QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, RowPoint(6));
@@ -85,6 +101,34 @@ TEST_F(ChannelDrag, RadioRowsDraggedUpTakeTheirChannelsAlong) {
     EXPECT_EQ(Db().channels[1838].ServiceID, 1004);
     EXPECT_EQ(SlotIds(false), ShownIds());
     EXPECT_EQ(SlotIds(true), (std::vector<int>{0, 1}));
+}
+
+// With the cursor over the upper half of the first row the rows go first; the picture, which
+// reaches above the cursor, never covers the header.
+TEST_F(ChannelDrag, RowsDropAtTheFirstPlaceAndThePictureLeavesTheHeaderFree) {
+    Show(MakeDatabase(1, 3, 8, 0));
+    ClickRow(4);
+    ClickRow(6, Qt::ShiftModifier);
+    QWidget* viewport = View().viewport();
+    DragEngine& drag = View().Drag();
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, RowPoint(6));
+    QTest::mouseMove(viewport, RowPoint(6) - QPoint(0, 12));
+    const QPoint top(20, View().RowRect(0).top() + 1);
+    QTest::mouseMove(viewport, top);
+    ASSERT_TRUE(drag.Dragging());
+    EXPECT_EQ(drag.InsertionRow(), 0);
+    EXPECT_EQ(LineRow(drag, View()), 0);
+    const QWidget* header = View().header();
+    const QRegion shown =
+        drag.Picture()->visibleRegion().translated(drag.Picture()->mapToGlobal(QPoint(0, 0)));
+    EXPECT_FALSE(shown.isEmpty());
+    EXPECT_FALSE(shown.intersects(QRect(header->mapToGlobal(QPoint(0, 0)), header->size())));
+
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, top);
+    EXPECT_EQ(ShownIds(), (std::vector<int>{4, 5, 6, 0, 1, 2, 3, 7}));
+    EXPECT_EQ(SlotIds(true), ShownIds());
+    EXPECT_EQ(SelectedRows(), (std::vector<int>{0, 1, 2}));
+    EXPECT_FALSE(drag.InsertionLine().isVisible());
 }
 
 TEST_F(ChannelDrag, RowsDroppedRightAfterTheRowAboveStayInOrderAndSelected) {
@@ -109,15 +153,15 @@ TEST_F(ChannelDrag, HoldingTheCursorOutsideTheRowsScrollsALineAtATime) {
     QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, RowPoint(105));
     QTest::mouseMove(viewport, RowPoint(102));
     QTest::mouseMove(viewport, RowPoint(102) + QPoint(0, 1));
-    ASSERT_EQ(drag.HighlightedRow(), 102);
+    ASSERT_EQ(drag.InsertionRow(), 103);
 
-    // Above the rows (over the header): up, one line and one highlight row per tick.
+    // Above the rows (over the header): up, one line and one place per tick.
     QTest::mouseMove(viewport, QPoint(20, -5));
     EXPECT_EQ(drag.Direction(), DragEngine::Up);
     EXPECT_TRUE(drag.ScrollTimerRunning());
     ASSERT_TRUE(QTest::qWaitFor([bar] { return bar->value() <= 97; }, 5000));
     const int steps = 100 - bar->value();
-    EXPECT_EQ(drag.HighlightedRow(), 102 - steps);
+    EXPECT_EQ(drag.InsertionRow(), 103 - steps);
     EXPECT_EQ(View().RowAt(QPoint(5, 2)), 100 - steps);
 
     // Back among the rows the scrolling stops; below them it goes down.
@@ -128,15 +172,14 @@ TEST_F(ChannelDrag, HoldingTheCursorOutsideTheRowsScrollsALineAtATime) {
     QTest::mouseMove(viewport, QPoint(20, viewport->height() + 5));
     EXPECT_EQ(drag.Direction(), DragEngine::Down);
     ASSERT_TRUE(QTest::qWaitFor([bar, value] { return bar->value() >= value + 2; }, 5000));
-    const int highlighted = drag.HighlightedRow();
-    EXPECT_EQ(highlighted, 100 - steps + 3 + (bar->value() - value));
+    const int after = drag.InsertionRow() - 1;  // the row the dragged one lands after
+    EXPECT_EQ(after, 100 - steps + 3 + (bar->value() - value));
 
     std::vector<int> before = ShownIds();
     QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier,
                         QPoint(20, viewport->height() + 5));
     EXPECT_FALSE(drag.ScrollTimerRunning());
-    EXPECT_EQ(ShownIds(),
-              Reordered(before, zev::DropRows(200, std::vector<int>{105}, highlighted)));
+    EXPECT_EQ(ShownIds(), Reordered(before, zev::DropRows(200, std::vector<int>{105}, after)));
     EXPECT_EQ(SlotIds(true), ShownIds());
 }
 
@@ -160,7 +203,7 @@ class DragList : public ::testing::Test {
     CDragListCtrl list_;
 };
 
-TEST_F(DragList, ASingleSelectionListShowsTheHighlightBesideTheDraggedRowDuringTheDrag) {
+TEST_F(DragList, ASingleSelectionListShowsTheLineAndKeepsItsOneSelectedRow) {
     list_.ListType = 7;  // no table behind it
     for (const char* text : {"1   A", "2   B", "3   C", "4   D", "5   E"}) list_.AddRow(text);
     EXPECT_TRUE(list_.isHeaderHidden());
@@ -171,9 +214,8 @@ TEST_F(DragList, ASingleSelectionListShowsTheHighlightBesideTheDraggedRowDuringT
     QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, PointOf(list_, 1));
     QTest::mouseMove(viewport, PointOf(list_, 1) + QPoint(0, 12));
     QTest::mouseMove(viewport, PointOf(list_, 3));
-    EXPECT_EQ(list_.selectionMode(), QAbstractItemView::ExtendedSelection);
-    EXPECT_TRUE(list_.IsRowSelected(1));
-    EXPECT_TRUE(list_.IsRowSelected(3));
+    EXPECT_EQ(LineRow(*list_.findChild<DragEngine*>(), list_), 4);
+    EXPECT_EQ(list_.SelectedRows(), std::vector<std::size_t>{1});
     QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, PointOf(list_, 3));
 
     EXPECT_EQ(list_.selectionMode(), QAbstractItemView::SingleSelection);

@@ -2,6 +2,7 @@
 // keeps the filter, Escape clears it, and every command works on the channels the rows show:
 // Edit and Delete on them, New at the selected channel's place, Move Channel and drags among
 // the places the shown channels hold while the hidden channels stay where they are.
+#include <QLineEdit>
 #include <QTest>
 
 #include "ListsFixture.h"
@@ -159,10 +160,17 @@ TEST_F(FilteredList, CommandsSayWhenTheFilterHidesEveryChannel) {
     View().SetFilterText("nothing like this");
     View().OnPopupCommand(CZuzeListViewView::kEditChannel);
     EXPECT_EQ(Messages(), QStringList({"No channel matches the filter."}));
-    // New still works: it adds after the last channel of the list.
-    prompts_.dialogScripts.push_back(FillAndAccept("Added", 600));
+    // New still works: it adds after the last channel of the list and starts from that
+    // channel, as New does on a list that shows it, with the bytes the dialog does not show.
+    const std::size_t last = Db().header.TvCount - 1u;
+    Db().Tv(last).VpidAux = 2;
+    prompts_.dialogScripts.push_back([](QDialog& dialog) {
+        EXPECT_EQ(Box(dialog, 1019)->text(), "TV 12");
+        return FillAndAccept("Added", 600)(dialog);
+    });
     View().OnPopupCommand(CZuzeListViewView::kNewChannel);
     EXPECT_EQ(SlotIds(true).back(), 600);
+    EXPECT_EQ(Db().Tv(last + 1).VpidAux, 2);
     EXPECT_EQ(ShownIds(), (Ids{600}));
 }
 

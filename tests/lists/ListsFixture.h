@@ -28,13 +28,13 @@ std::unique_ptr<zev::ChannelDatabase> MakeDatabase(int satellites, int transpond
 
 class FakeRecordDialogs : public RecordDialogs {
   public:
-    bool RunTransponderList(QWidget*) override {
+    RecordListResult RunTransponderList(QWidget*) override {
         ++transponderLists;
-        return listsReportChanges;
+        return listResult;
     }
-    bool RunSatelliteList(QWidget*) override {
+    RecordListResult RunSatelliteList(QWidget*) override {
         ++satelliteLists;
-        return listsReportChanges;
+        return listResult;
     }
     bool PickTransponder(QWidget*, int& choice) override {
         pickedFrom.push_back(choice);
@@ -45,7 +45,7 @@ class FakeRecordDialogs : public RecordDialogs {
 
     int transponderLists = 0;
     int satelliteLists = 0;
-    bool listsReportChanges = false;
+    RecordListResult listResult = RecordListResult::Unchanged;
     std::vector<int> pickedFrom;
     int pickAnswer = -1;  // < 0: the pick is closed without a choice
 };

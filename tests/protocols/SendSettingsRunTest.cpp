@@ -184,10 +184,15 @@ TEST_F(SendSettingsRunTest, DatabaseThatCannotBePackedIsRefusedBeforeAnythingIsS
     EXPECT_EQ(rig.session.Mode(), ProtocolMode::Idle);
 }
 
+// Refused before the host is asked to send it anyway: no answer would let it go.
 TEST_F(SendSettingsRunTest, FlashSizesThatAreNotWholeBlocksAreRefused) {
     rig.db->header.UserBlockSize = 0x10001;
     Start({MsgAnswer::No});
     EXPECT_EQ(rig.host.messages.back().caption, "Warning");
+    EXPECT_EQ(rig.host.messages.back().text,
+              "The user block of 65537 bytes is not whole flash blocks of 8192 bytes; the "
+              "receiver takes no other.");
+    EXPECT_TRUE(rig.host.confirmedKinds.empty());
     EXPECT_TRUE(rig.host.sent.empty());
     rig.db->header.UserBlockSize = 0x60000;
     Start({MsgAnswer::No});

@@ -142,6 +142,34 @@ TEST_F(SettingsFileTest, LongPortNameIsWrittenWholeAndReadBack) {
     EXPECT_EQ(LoadSettingsFile(path_), shorter);
 }
 
+// default.dat is written like every other file: replaced whole, its mode kept, through a
+// symbolic link the file it names; a read-only one is left as it is.
+TEST_F(SettingsFileTest, SaveReplacesTheFileWholeAndKeepsItsModeAndLink) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows keeps no Unix modes and makes links only with a privilege";
+#endif
+    namespace fs = std::filesystem;
+    const fs::path real = dir_ / "real.dat";
+    Write(kDefaultRecord + "tail");
+    fs::rename(path_, real);
+    fs::create_symlink(real, path_);
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    LinkSettings s;
+    s.portName = "COM3";
+    ASSERT_TRUE(SaveSettingsFile(s, path_));
+    EXPECT_TRUE(fs::is_symlink(path_));
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(LoadSettingsFile(path_), s);
+    EXPECT_EQ(Contents().substr(50), "tail");
+
+    fs::permissions(real, fs::perms::owner_read);
+    s.portName = "COM4";
+    EXPECT_FALSE(SaveSettingsFile(s, path_));
+    EXPECT_EQ(ReadSettingsFile(path_)->portName, "COM3");
+    fs::permissions(real, fs::perms::owner_all);
+}
+
 TEST_F(SettingsFileTest, UnusableLocationFallsBackToDefaults) {
     const std::string nowhere = (dir_ / "missing" / "default.dat").string();
     EXPECT_EQ(LoadSettingsFile(nowhere), LinkSettings{});

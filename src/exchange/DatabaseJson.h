@@ -4,6 +4,7 @@
 // name's bytes, so any byte survives the round trip.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -11,7 +12,12 @@
 
 #include "database/ChannelDatabase.h"
 
-namespace zev::cli {
+namespace zev {
+
+// The most a JSON file is read of: 8 times the JSON DatabaseToJson writes for the fullest
+// database (7.5 MB), little enough to refuse something that is plainly no JSON of ours. Reading
+// takes the file's bytes and at most about 10 MB more, whatever the file holds.
+inline constexpr std::size_t kMaxJsonFileSize = 64 * 1024 * 1024;
 
 // The header and every record within the counts, as indented JSON text.
 std::string DatabaseToJson(const ChannelDatabase& db);
@@ -30,4 +36,4 @@ struct JsonResult {
 // the input and must not be used.
 JsonResult DatabaseFromJson(std::span<const uint8_t> json, ChannelDatabase& db);
 
-}  // namespace zev::cli
+}  // namespace zev

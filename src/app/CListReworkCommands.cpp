@@ -1,0 +1,231 @@
+#include "app/CListReworkCommands.h"
+
+#include <QDialog>
+#include <QFileInfo>
+#include <optional>
+#include <vector>
+
+#include "app/CSortChannelsDlg.h"
+#include "app/CUpdateTranspondersDlg.h"
+#include "app/DatabaseChanges.h"
+#include "app/FrameCommands.h"
+#include "app/ListFiles.h"
+#include "app/ViewState.h"
+#include "database/ChannelDatabase.h"
+#include "editing/ChannelSlots.h"
+#include "editing/RecordLinks.h"
+#include "editing/ReferenceOrder.h"
+#include "editing/TransponderUpdate.h"
+#include "formats/CsvImport.h"
+#include "lists/CZuzeListViewView.h"
+#include "ui/UiPrompts.h"
+
+namespace {
+
+const char* const kReferenceFilter =
+    "Channel lists (*.stc *.def *.all *.json *.csv);;stc files (*.stc);;def files (*.def);;"
+    "all files (*.all);;JSON files (*.json);;csv files (*.csv);;All Files (*.*)";
+const char* const kCsvFilter = "csv files (*.csv);;All Files (*.*)";
+const char* const kXmlFilter = "XML files (*.xml);;All Files (*.*)";
+
+QString KeyText(zev::ChannelSortKey key) {
+    switch (key) {
+        case zev::ChannelSortKey::Satellite:
+            return QStringLiteral("satellite");
+        case zev::ChannelSortKey::Frequency:
+            return QStringLiteral("frequency");
+        case zev::ChannelSortKey::ServiceId:
+            return QStringLiteral("Service ID");
+        case zev::ChannelSortKey::Name:
+            break;
+    }
+    return QStringLiteral("name");
+}
+
+// An undo step's name holds the file's name as UTF-8.
+std::string StepName(const char* what, const QString& path) {
+    return std::string(what) + ' ' + QFileInfo(path).fileName().toStdString();
+}
+
+}  // namespace
+
+CListReworkCommands::CListReworkCommands(QWidget& window, FrameCommands& frame,
+                                         const ViewState& view, zev::ChannelDatabase& db,
+                                         DatabaseChanges& changes, UiPrompts& prompts)
+    : QObject(&window),
+      window_(window),
+      frame_(frame),
+      view_(view),
+      db_(db),
+      changes_(changes),
+      prompts_(prompts) {}
+
+void CListReworkCommands::Warn(const QString& text) {
+    prompts_.Inform(text, QStringLiteral("Warning"), zev::MsgIcon::Exclamation);
+}
+
+void CListReworkCommands::RefillList() {
+    if (view_.ListShown()) frame_.ListView()->Refill(view_.TvListMode(), view_.HexMode());
+}
+
+// ---- Sort Channels ------------------------------------------------------------------------
+
+void CListReworkCommands::SortChannels() {
+    CZuzeListViewView* list = frame_.ListView();
+    if (!view_.ListShown() || list == nullptr) return;
+    const bool tv = view_.TvListShown();
+    const std::size_t listRows = zev::ShapeOf(db_.header, tv).rows;
+
+    // Rows show list positions (a filter may hide some); one selected row sorts them all.
+    std::vector<std::size_t> rows = list->SelectedRows();
+    const bool selectedOnly = rows.size() >= 2;
+    if (!selectedOnly) {
+        rows.clear();
+        for (int row = 0; row < list->RowCount(); ++row) rows.push_back(std::size_t(row));
+    }
+    std::vector<std::size_t> positions;
+    for (const std::size_t row : rows) {
+        const int number = list->Rows().Row(static_cast<int>(row)).number;
+        if (number >= 1 && std::size_t(number) <= listRows) positions.push_back(number - 1);
+    }
+    if (positions.size() < 2) {
+        prompts_.Inform(QStringLiteral("There is nothing to sort: the list shows fewer than two "
+                                       "channels."),
+                        QStringLiteral("Information"), zev::MsgIcon::Information);
+        return;
+    }
+
+    const QString listName = tv ? QStringLiteral("TV") : QStringLiteral("radio");
+    const QString scope =
+        selectedOnly ? QStringLiteral(
+                           "The %1 selected channels of the %2 list are sorted among "
+                           "the places they hold.")
+                           .arg(positions.size())
+                           .arg(listName)
+        : list->Filtered()
+            ? QStringLiteral(
+                  "The %1 channels the filter shows are sorted among the places they "
+                  "hold.")
+                  .arg(positions.size())
+            : QStringLiteral("All %1 channels of the %2 list are sorted.")
+                  .arg(positions.size())
+                  .arg(listName);
+    CSortChannelsDlg dialog(scope, sortOrder_, &window_);
+    if (prompts_.RunDialog(dialog) != QDialog::Accepted) return;
+    sortOrder_ = dialog.Order();
+
+    const bool moved = zev::SortChannelsAt(db_, tv, positions, sortOrder_);
+    list->Refill(view_.TvListMode(), view_.HexMode());
+    // The sorted channels hold the same places, so the same rows show them.
+    if (selectedOnly) {
+        for (std::size_t i = 0; i < rows.size();) {
+            std::size_t last = i;
+            while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1) ++last;
+            list->SelectRowRange(static_cast<int>(rows[i]), static_cast<int>(rows[last]));
+            i = last + 1;
+        }
+    }
+    if (!moved) {
+        emit StatusPrompt(
+            QStringLiteral("The %1 channels were in that order already.").arg(positions.size()));
+        return;
+    }
+    changes_.DatabaseChanged(
+        QStringLiteral("Sort %1 Channels").arg(positions.size()).toStdString());
+    emit StatusPrompt(QStringLiteral("Sorted %1 %2 channels by %3%4.")
+                          .arg(positions.size())
+                          .arg(listName)
+                          .arg(KeyText(sortOrder_.key))
+                          .arg(sortOrder_.descending ? QStringLiteral(", descending") : QString()));
+}
+
+// ---- Order Like File ----------------------------------------------------------------------
+
+void CListReworkCommands::OrderLikeFile() {
+    const std::optional<QString> path = prompts_.OpenFileName(
+        QStringLiteral("Order Like File"), kReferenceFilter, QStringLiteral("stc"));
+    if (!path) return;
+    const auto reference = ReadReferenceLists(*path, db_.header);
+    if (!reference) {
+        Warn(reference.error() + QStringLiteral("\nThe order was not changed."));
+        return;
+    }
+    const zev::ReorderResult result = zev::OrderLikeReference(db_, *reference);
+    if (result.changed) {
+        changes_.DatabaseChanged(StepName("Order Like", *path));
+        RefillList();
+    }
+    emit StatusPrompt(QString::fromStdString(zev::ReorderSummary(result)));
+}
+
+// ---- Import List --------------------------------------------------------------------------
+
+void CListReworkCommands::ImportList() {
+    const std::optional<QString> path =
+        prompts_.OpenFileName(QStringLiteral("Import List"), kCsvFilter, QStringLiteral("csv"));
+    if (!path) return;
+    const auto files = ReadCsvFileSet(*path);
+    if (!files) {
+        Warn(files.error() + QStringLiteral("\nNothing was imported."));
+        return;
+    }
+    const auto imported = zev::ImportCsv(db_, files->Files());
+    if (!imported) {
+        Warn(QStringLiteral("Can't import %1:\n%2\nNothing was imported.")
+                 .arg(*path, CsvProblemsText(imported.error())));
+        return;
+    }
+    changes_.DatabaseChanged(StepName("Import", *path));
+    // As after opening an image: the channels just read are shown.
+    if (view_.ListShown()) {
+        RefillList();
+    } else {
+        frame_.ShowList(true);
+    }
+    emit StatusPrompt(QStringLiteral("Imported %1 from %2.")
+                          .arg(QString::fromStdString(zev::CsvImportSummary(*imported)),
+                               QFileInfo(*path).fileName()));
+}
+
+// ---- Update Transponders from File --------------------------------------------------------
+
+void CListReworkCommands::UpdateTransponders() {
+    const std::optional<QString> path = prompts_.OpenFileName(
+        QStringLiteral("Update Transponders from File"), kXmlFilter, QStringLiteral("xml"));
+    if (!path) return;
+    const auto file = ReadTransponderXmlFile(*path);
+    if (!file) {
+        Warn(file.error() + QStringLiteral("\nNo transponder was changed."));
+        return;
+    }
+    if (zev::SatellitesInUse(db_) == 0) {
+        prompts_.Inform(QStringLiteral("The channel list has no satellites whose transponders "
+                                       "could be updated."),
+                        QStringLiteral("Information"), zev::MsgIcon::Information);
+        return;
+    }
+    const QString fileName = QFileInfo(*path).fileName();
+    CUpdateTranspondersDlg dialog(db_, *file, zev::TieSatellites(db_, *file, {}), fileName,
+                                  &window_);
+    if (prompts_.RunDialog(dialog) != QDialog::Accepted) return;
+    const zev::TransponderUpdatePlan& plan = dialog.Plan();
+    if (const auto applied = zev::ApplyTransponderUpdate(db_, plan); !applied) {
+        Warn(QString::fromStdString(applied.error()));
+        return;
+    }
+    changes_.DatabaseChanged(StepName("Update Transponders from", *path));
+    RefillList();
+
+    zev::SatelliteUpdate total;
+    for (const zev::SatelliteUpdate& update : plan.satellites) {
+        total.added += update.added;
+        total.updated += update.updated;
+        total.unchanged += update.unchanged;
+        total.removed += update.removed;
+    }
+    const auto number = [](std::size_t n) { return QString::number(n); };
+    emit StatusPrompt(QStringLiteral("Transponders from %1: %2 added, %3 updated, %4 unchanged, %5 "
+                                     "deleted.")
+                          .arg(fileName, number(total.added), number(total.updated),
+                               number(total.unchanged), number(total.removed)));
+}

@@ -1,0 +1,65 @@
+#include "lists/NumberBox.h"
+
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <cstring>
+#include <limits>
+#include <span>
+
+#include "formats/ImageFields.h"
+#include "ui/UiPrompts.h"
+
+namespace {
+
+template <typename Record>
+uint32_t MostOf(std::span<const zev::image::ImageField<Record>> fields, const char* name) {
+    for (const auto& field : fields) {
+        if (std::strcmp(field.field->name, name) == 0) {
+            return std::min(field.Most(), field.field->most);
+        }
+    }
+    return 0;  // no such field: nothing but 0 fits
+}
+
+void Refuse(QLineEdit& box, const QString& text, UiPrompts& prompts) {
+    prompts.Inform(text, QStringLiteral("zev"));
+    box.setFocus(Qt::OtherFocusReason);
+    box.selectAll();
+}
+
+}  // namespace
+
+uint32_t ChannelFieldMost(const char* field) {
+    return MostOf(zev::image::ChannelImageFields(), field);
+}
+
+uint32_t SatelliteFieldMost(const char* field) {
+    return MostOf(zev::image::SatelliteImageFields(), field);
+}
+
+uint32_t TransponderFieldMost(const char* field) {
+    return MostOf(zev::image::TransponderImageFields(), field);
+}
+
+std::optional<uint32_t> ReadNumberBox(QLineEdit& box, const QString& label, uint32_t most,
+                                      UiPrompts& prompts) {
+    static const QRegularExpression kInteger(QStringLiteral("^([+-]?)([0-9]+)$"));
+    const QRegularExpressionMatch match = kInteger.match(box.text().trimmed());
+    if (!match.hasMatch()) {
+        Refuse(box, QStringLiteral("Please enter an integer."), prompts);
+        return std::nullopt;
+    }
+    // Digit by digit, stopping once past the range, so that no number is too long to read.
+    const bool negative = match.captured(1) == QLatin1String("-");
+    uint64_t value = 0;
+    for (QChar digit : match.capturedView(2)) {
+        value = value * 10 + static_cast<uint64_t>(digit.unicode() - '0');
+        if (value > most) break;
+    }
+    if (value > most || (negative && value != 0)) {
+        Refuse(box, QStringLiteral("%1 must be a number from 0 to %2.").arg(label).arg(most),
+               prompts);
+        return std::nullopt;
+    }
+    return static_cast<uint32_t>(value);
+}
