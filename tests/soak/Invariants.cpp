@@ -118,10 +118,8 @@ std::optional<std::string> CompareRows(CZuzeListViewView& list, const ViewState&
         }
     }
 
-    // The cells, in the number format of each row: rows written again since the list was
-    // filled show their numbers in decimal.
-    std::vector<int> decimalRows;
-    const auto compareCells = [&](int r) -> std::optional<std::string> {
+    // The cells: every row shows what a fresh fill shows, in hex mode too.
+    for (int r = 0; r < rows.RowCount(); ++r) {
         const int position = actual[static_cast<std::size_t>(r)] - 1;
         for (int c = 0; c < CZuzeListViewView::kColumnCount; ++c) {
             const QString shown = list.CellText(r, c);
@@ -129,20 +127,6 @@ std::optional<std::string> CompareRows(CZuzeListViewView& list, const ViewState&
             if (shown == wanted) continue;
             return "channel rows: row " + std::to_string(r + 1) + " column " + std::to_string(c) +
                    " shows " + Quoted(shown) + " where a fresh fill shows " + Quoted(wanted);
-        }
-        return std::nullopt;
-    };
-    for (int r = 0; r < rows.RowCount(); ++r) {
-        if (hex && rows.Row(r).decimal) {
-            decimalRows.push_back(r);
-        } else if (auto difference = compareCells(r)) {
-            return difference;
-        }
-    }
-    if (!decimalRows.empty()) {
-        fresh.Refill(tv, false);
-        for (int r : decimalRows) {
-            if (auto difference = compareCells(r)) return difference;
         }
     }
     return std::nullopt;
