@@ -187,7 +187,8 @@ bool FileReplacement::Write(std::span<const uint8_t> bytes, FileError& error) {
         error = Failure(FileProblem::WriteFailed, "cannot write", path_, EBADF);
         return false;
     }
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+    // An empty span may hold no pointer at all, which fwrite must not be given.
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
         error = Failure(FileProblem::WriteFailed, "cannot write", path_, errno);
         Discard();
         return false;
