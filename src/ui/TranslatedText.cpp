@@ -1,0 +1,9 @@
+#include "ui/TranslatedText.h"
+
+#include <QCoreApplication>
+
+QString Translated(const zev::Translatable& text) {
+    return QString::fromStdString(text.Render([](const char* context, const char* source) {
+        return QCoreApplication::translate(context, source).toStdString();
+    }));
+}
