@@ -29,7 +29,7 @@ class CountingHost : public RunHost {
     std::size_t sent = 0;
 
     void AppendText(const std::string&) override {}
-    MsgAnswer Message(const std::string&, const std::string&, MsgIcon, MsgButtons,
+    MsgAnswer Message(const Translatable&, const Translatable&, MsgIcon, MsgButtons,
                       MsgAnswer) override {
         return MsgAnswer::Ok;
     }

@@ -18,6 +18,7 @@
 #include "core/RegularFile.h"
 #include "database/ChannelDatabase.h"
 #include "formats/ParameterImage.h"
+#include "ui/TranslatedText.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -147,7 +148,7 @@ bool CDataFileCommands::OpenImage(const QString& path, zev::ImageKind kind) {
     }
     const QString name = QFileInfo(path).fileName();
     // The opened image can be undone; it is what the file holds, so nothing is unsaved.
-    changes_.DatabaseReplaced((QStringLiteral("Open ") + name).toStdString());
+    changes_.DatabaseReplaced(ZEV_TR("Change", "Open %1").Arg(name.toStdString()));
     files_.SetListFile(Local8Bit(path));
     Status(QStringLiteral("Opened %1: %2 and %3")
                .arg(name, Channels(db_.header.TvCount, "TV"),
@@ -218,7 +219,7 @@ bool CDataFileCommands::SaveText(bool askForName) {
                           std::span(reinterpret_cast<const uint8_t*>(log.constData()),
                                     static_cast<std::size_t>(log.size())),
                           error)) {
-        Warn(QString::fromLocal8Bit(error.Sentence().c_str()) +
+        Warn(SentenceOf(error) +
              QStringLiteral(" The terminal text was not saved."));
         return false;
     }
@@ -314,7 +315,7 @@ bool CDataFileCommands::WarnNotSaved(const zev::FileError& error) {
     if (error.problem == zev::FileProblem::CannotCreate) {
         Warn(QStringLiteral("Creat File Error!"));
     } else {
-        Warn(QString::fromLocal8Bit(error.Sentence().c_str()) +
+        Warn(SentenceOf(error) +
              QStringLiteral(" Nothing was saved."));
     }
     return false;
@@ -344,7 +345,7 @@ bool CDataFileCommands::SaveIntoListFile() {
 void CDataFileCommands::WarnNotOpened(const zev::FileError& error) {
     // A file that is there but no regular file is said so; otherwise the historical text.
     if (error.problem == zev::FileProblem::NotRegular) {
-        Warn(QString::fromLocal8Bit(error.Sentence().c_str()));
+        Warn(SentenceOf(error));
     } else {
         Warn(QStringLiteral("Creat File Error!"));
     }

@@ -21,6 +21,7 @@
 #include "link/LineLog.h"
 #include "link/LineMonitorModel.h"
 #include "link/SerialLink.h"
+#include "ui/TranslatedText.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -226,6 +227,6 @@ bool CLineMonitorWnd::SaveAs(const QString& path) {
         ok = file.Write({reinterpret_cast<const uint8_t*>(text.data()), text.size()}, error);
     }
     if (ok && file.Finish(error) && file.Replace(error)) return true;
-    prompts_.Inform(QFile::decodeName(error.Sentence().c_str()), QStringLiteral("Warning"));
+    prompts_.Inform(SentenceOf(error), QStringLiteral("Warning"));
     return false;
 }

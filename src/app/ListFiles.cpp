@@ -1,5 +1,6 @@
 #include "app/ListFiles.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "exchange/TransponderXml.h"
 #include "formats/CsvExport.h"
 #include "formats/ParameterImage.h"
+#include "ui/TranslatedText.h"
 
 namespace {
 
@@ -28,7 +30,7 @@ zev::Result<std::vector<uint8_t>, QString> ReadFile(const QString& path, std::si
         zev::ReadRegularFile(Local8Bit(path), limit, overlong, error);
     if (!bytes) {
         return zev::Failure(
-            QStringLiteral("Can't read %1.\n%2").arg(path, FromLocal8Bit(error.Sentence())));
+            QCoreApplication::translate("ListFiles", "Can't read %1.\n%2").arg(path, SentenceOf(error)));
     }
     return std::move(*bytes);
 }
@@ -43,7 +45,7 @@ zev::Result<zev::ReferenceLists, QString> ReadReferenceImage(const QString& path
     const zev::ImageResult unpacked = zev::UnpackImageOfKind(*db, *bytes, kind);
     if (!unpacked.ok) {
         return zev::Failure(
-            QStringLiteral("Can't read %1: %2").arg(path, QString::fromStdString(unpacked.error)));
+            QCoreApplication::translate("ListFiles", "Can't read %1: %2").arg(path, QString::fromStdString(unpacked.error)));
     }
     return zev::ReferenceListsOf(*db);
 }
@@ -57,7 +59,7 @@ zev::Result<zev::ReferenceLists, QString> ReadReferenceJson(const QString& path,
     const zev::JsonResult read = zev::DatabaseFromJson(*bytes, *db);
     if (read.status != zev::JsonStatus::Ok) {
         return zev::Failure(
-            QStringLiteral("Can't read %1: %2").arg(path, QString::fromStdString(read.error)));
+            QCoreApplication::translate("ListFiles", "Can't read %1: %2").arg(path, QString::fromStdString(read.error)));
     }
     return zev::ReferenceListsOf(*db);
 }
@@ -88,7 +90,7 @@ zev::Result<zev::ReferenceLists, QString> ReadReferenceLists(const QString& path
     if (extension == "json") return ReadReferenceJson(path, header);
     if (extension != "csv") {
         return zev::Failure(
-            QStringLiteral("Only parameter images (.stc, .def, .all), the JSON form (.json) and "
+            QCoreApplication::translate("ListFiles", "Only parameter images (.stc, .def, .all), the JSON form (.json) and "
                            "the CSV files of Export List (.csv) can give the order:\n%1")
                 .arg(path));
     }
@@ -97,7 +99,7 @@ zev::Result<zev::ReferenceLists, QString> ReadReferenceLists(const QString& path
     auto reference = zev::ReferenceListsFromCsv(files->Files());
     if (!reference) {
         return zev::Failure(
-            QStringLiteral("Can't read %1:\n%2").arg(path, CsvProblemsText(reference.error())));
+            QCoreApplication::translate("ListFiles", "Can't read %1:\n%2").arg(path, CsvProblemsText(reference.error())));
     }
     return std::move(*reference);
 }

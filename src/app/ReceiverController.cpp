@@ -14,6 +14,7 @@
 #include "app/ViewState.h"
 #include "link/NotificationPump.h"
 #include "link/SerialLink.h"
+#include "ui/TranslatedText.h"
 #include "ui/UiPrompts.h"
 
 ReceiverController::ReceiverController(CZevDoc& doc, zev::ChannelDatabase& db,
@@ -206,10 +207,11 @@ void ReceiverController::OnComDisconnect() {
 
 void ReceiverController::AppendText(const std::string& text) { terminal_.InsertText(text); }
 
-zev::MsgAnswer ReceiverController::Message(const std::string& text, const std::string& caption,
+zev::MsgAnswer ReceiverController::Message(const zev::Translatable& text,
+                                           const zev::Translatable& caption,
                                            zev::MsgIcon icon, zev::MsgButtons buttons,
                                            zev::MsgAnswer defaultAnswer) {
-    return prompts_.Message(QString::fromStdString(text), QString::fromStdString(caption), icon,
+    return prompts_.Message(Translated(text), Translated(caption), icon,
                             buttons, defaultAnswer);
 }
 
@@ -230,7 +232,7 @@ void ReceiverController::CloseLink() {
 
 void ReceiverController::ShowLoadedTvList() {
     // The loaded channels replace any edits; the load can be undone. They come from no file.
-    doc_.Changes().DatabaseReplaced("Load Setting from Box");
+    doc_.Changes().DatabaseReplaced(ZEV_TR("Change", "Load Setting from Box"));
     dataFile_.SetListFile(std::string());
     emit LoadedTvListRequested();
 }

@@ -97,7 +97,7 @@ bool WriteFilesAtomically(const std::vector<OutputFile>& files, std::string& err
     }
     FileError problem;
     if (ReplaceFiles(contents, problem)) return true;
-    error = problem.text;
+    error = problem.text.English();
     return false;
 }
 

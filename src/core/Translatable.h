@@ -5,7 +5,8 @@
 // way when they are texts of their own.
 //
 // ZEV_TR("Context", "English wording with %1") marks a wording where it is written; the
-// catalogue's tool (lupdate) finds it there as it finds Qt's QT_TRANSLATE_NOOP. Wordings fill
+// catalogue's tool (lupdate) finds it there as it finds Qt's QT_TRANSLATE_NOOP, and
+// ZEV_TR_NOOP the same way. Wordings fill
 // in %1 to %9; names, numbers and file names are verbatim arguments, never translated.
 #pragma once
 
@@ -33,6 +34,8 @@ class Translatable {
     // Pieces joined by a pattern that has no words of its own ("%1\n%2"): not translated, its
     // pieces are.
     static Translatable Joined(std::string pattern, std::vector<Translatable> pieces);
+    // The text as a sentence of its own: its first letter a capital, a full stop after it.
+    static Translatable Sentence(Translatable text);
 
     // The next argument (%1, then %2, ...).
     Translatable& Arg(Translatable piece) &;
@@ -60,7 +63,11 @@ class Translatable {
     const char* context_ = nullptr;
     std::string pattern_;
     std::vector<Translatable> args_;
+    bool sentence_ = false;
 };
+
+// The texts one below the other.
+Translatable JoinedLines(std::vector<Translatable> lines);
 
 // `pattern` with %1 to %9 replaced by `args` (a marker without an argument stays as it is). An
 // argument's own text is never searched for markers again.
@@ -68,7 +75,7 @@ std::string FillArguments(std::string_view pattern, const std::vector<std::strin
 
 // Tests and zev-cli compare and print the English text.
 inline bool operator==(const Translatable& text, std::string_view english) {
-    return text.English() == english;
+    return english.compare(text.English()) == 0;
 }
 inline std::ostream& operator<<(std::ostream& out, const Translatable& text) {
     return out << text.English();
@@ -77,3 +84,6 @@ inline std::ostream& operator<<(std::ostream& out, const Translatable& text) {
 }  // namespace zev
 
 #define ZEV_TR(context, source) ::zev::Translatable(context, source)
+// Marks a wording kept as a plain string (a table entry) that is made a Translatable under the
+// same context where it is used.
+#define ZEV_TR_NOOP(context, source) source

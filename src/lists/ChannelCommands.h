@@ -15,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/Translatable.h"
 #include "editing/ChannelListEditor.h"
 #include "editing/RowMoves.h"
 #include "lists/ChannelCommandHost.h"
@@ -72,8 +73,10 @@ class ChannelCommands {
     std::optional<std::size_t> PositionOfRow(std::size_t row) const;
     // The row that shows a list position; none when no row does (the filter may hide it).
     std::optional<std::size_t> RowOfPosition(std::size_t position) const;
-    void Report(const QString& description);
-    static QString Counted(const char* verb, std::size_t count);
+    void Report(const zev::Translatable& description);
+    enum class Verb { Move, Delete, Drag };
+    // "Delete 3 Channels": the undo name of a change of `count` channels.
+    static zev::Translatable Counted(Verb verb, std::size_t count);
 
     zev::ChannelDatabase& db_;
     UiPrompts& prompts_;

@@ -19,9 +19,9 @@ constexpr uint8_t kWritten = 0xAA;
 constexpr uint8_t kWriteError = 0x08;
 
 // A refusal after the questions: message box and terminal line.
-void Refuse(RunHost& host, const std::string& sentence) {
-    host.Message(sentence, "Warning", MsgIcon::Exclamation);
-    host.AppendText("\n" + sentence);
+void Refuse(RunHost& host, const Translatable& sentence) {
+    host.Message(sentence, ZEV_TR("RunHost", "Warning"), MsgIcon::Exclamation);
+    host.AppendText("\n" + sentence.English());
 }
 
 }  // namespace
@@ -41,7 +41,7 @@ std::optional<SendTarget> PrepareSendTarget(RunHost& host, ChannelDatabase& db,
         if (image::DefaultBlockHolds(h)) {
             both = true;
         } else if (host.Ask(RunQuestion::TooManyChannels) != MsgAnswer::Yes) {
-            host.Message("Too much default chnnels, only cancel this SEND!", "zev",
+            host.Message(ZEV_TR("RunHost", "Too much default chnnels, only cancel this SEND!"), "zev",
                          MsgIcon::Exclamation);
             refusal = RunReason::DefaultAreaTooSmall;
             return std::nullopt;

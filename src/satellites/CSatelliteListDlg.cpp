@@ -71,7 +71,7 @@ void CSatelliteListDlg::OnEdit() {
     if (editDlg_->Record() == satellite) return;
     satellite = editDlg_->Record();
     WriteRow(row);
-    ReportChange("Edit Satellite", false);
+    ReportChange(ZEV_TR("Change", "Edit Satellite"), false);
 }
 
 void CSatelliteListDlg::OnNew() {
@@ -90,7 +90,7 @@ void CSatelliteListDlg::OnNew() {
         record_list::InsertRow(*list_, row, QString());
         const int count = db_.header.SatCount;
         for (int i = row; i < count; ++i) WriteRow(i);
-        ReportChange("New Satellite", true);
+        ReportChange(ZEV_TR("Change", "New Satellite"), true);
     }
     list_->setFocus();
     record_list::SelectRow(*list_, row);
@@ -107,7 +107,7 @@ void CSatelliteListDlg::OnTransponders() {
         return;
     }
     if (RunSubList(row, count)) {
-        ReportChange(QStringLiteral("Delete All Transponders of Satellite %1").arg(row + 1), true);
+        ReportChange(ZEV_TR("Change", "Delete All Transponders of Satellite %1").Arg(row + 1), true);
     }
 }
 
@@ -133,5 +133,5 @@ void CSatelliteListDlg::OnDelete() {
         list_->setFocus();
         record_list::SelectRow(*list_, static_cast<int>(*next));
     }
-    ReportChange("Delete Satellite", true);
+    ReportChange(ZEV_TR("Change", "Delete Satellite"), true);
 }

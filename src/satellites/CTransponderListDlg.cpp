@@ -69,7 +69,7 @@ void CTransponderListDlg::OnEdit() {
     if (editDlg_->Record() == transponder) return;
     transponder = editDlg_->Record();
     WriteRow(row);
-    ReportChange("Edit Transponder", false);
+    ReportChange(ZEV_TR("Change", "Edit Transponder"), false);
 }
 
 void CTransponderListDlg::OnNew() {
@@ -92,7 +92,7 @@ void CTransponderListDlg::OnNew() {
         record_list::InsertRow(*list_, row, QString());
         const int count = db_.header.TpCount;
         for (int i = row; i < count; ++i) WriteRow(i);
-        ReportChange("New Transponder", true);
+        ReportChange(ZEV_TR("Change", "New Transponder"), true);
     }
     list_->setFocus();
     record_list::SelectRow(*list_, row);
@@ -108,7 +108,7 @@ void CTransponderListDlg::OnChannels() {
         return;
     }
     if (RunSubList(row, count)) {
-        ReportChange(QStringLiteral("Delete All Channels of Transponder %1").arg(row + 1), true);
+        ReportChange(ZEV_TR("Change", "Delete All Channels of Transponder %1").Arg(row + 1), true);
     }
 }
 
@@ -131,5 +131,5 @@ void CTransponderListDlg::OnDelete() {
         list_->setFocus();
         record_list::SelectRow(*list_, static_cast<int>(*next));
     }
-    ReportChange("Delete Transponder", true);
+    ReportChange(ZEV_TR("Change", "Delete Transponder"), true);
 }

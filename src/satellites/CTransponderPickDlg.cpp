@@ -66,7 +66,7 @@ void CTransponderPickDlg::OnEdit() {
     if (prompts_.RunDialog(*editDlg_) != QDialog::Accepted) return;
     if (editDlg_->Record() != transponder) {
         transponder = editDlg_->Record();
-        changes_.DatabaseChanged("Edit Transponder");
+        changes_.DatabaseChanged(ZEV_TR("Change", "Edit Transponder"));
     }
     list_->SetRowText(row, Line(db_, row));
     list_->SelectRow(row);

@@ -7,3 +7,5 @@ QString Translated(const zev::Translatable& text) {
         return QCoreApplication::translate(context, source).toStdString();
     }));
 }
+
+QString SentenceOf(const zev::FileError& error) { return Translated(error.SentenceText()); }
