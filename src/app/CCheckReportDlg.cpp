@@ -52,7 +52,7 @@ bool SameFindings(const zev::CheckResult& a, const zev::CheckResult& b) {
         const zev::CheckFinding& x = a.findings[i];
         const zev::CheckFinding& y = b.findings[i];
         if (x.problem != y.problem || x.record != y.record || x.related != y.related ||
-            x.message != y.message) {
+            x.message.English() != y.message.English()) {
             return false;
         }
     }

@@ -23,19 +23,23 @@
 
 namespace {
 
-const char* const kOpenTitle = "Open File";
-const char* const kSaveTitle = "Save File";
+const char* const kOpenTitle = QT_TRANSLATE_NOOP("CDataFileCommands", "Open File");
+const char* const kSaveTitle = QT_TRANSLATE_NOOP("CDataFileCommands", "Save File");
 // Every file Open takes comes first, so that the dialog shows images and update files alike
 // whichever view was shown last; the filters of each view follow.
-const char* const kOpenFilterSupported =
-    "All supported files (*.stc *.def *.all *.cus *.sgn *.txt);;";
-const char* const kOpenFilterTerminal =
-    "cus files (*.cus);;sgn files (*.sgn);;stc files (*.stc);;All Files (*.*)";
-const char* const kOpenFilterList =
-    "stc files (*.stc);;cus files (*.cus);;sgn files (*.sgn);;All Files (*.*)";
-const char* const kSaveFilterText = "txt files (*.txt);;All Files (*.*)";
-const char* const kSaveFilterImage =
-    "stc files (*.stc);;def files (*.def);;all files (*.all);;All Files (*.*)";
+const char* const kOpenFilterSupported = QT_TRANSLATE_NOOP(
+    "CDataFileCommands", "All supported files (*.stc *.def *.all *.cus *.sgn *.txt);;");
+const char* const kOpenFilterTerminal = QT_TRANSLATE_NOOP(
+    "CDataFileCommands",
+    "cus files (*.cus);;sgn files (*.sgn);;stc files (*.stc);;All Files (*.*)");
+const char* const kOpenFilterList = QT_TRANSLATE_NOOP(
+    "CDataFileCommands",
+    "stc files (*.stc);;cus files (*.cus);;sgn files (*.sgn);;All Files (*.*)");
+const char* const kSaveFilterText =
+    QT_TRANSLATE_NOOP("CDataFileCommands", "txt files (*.txt);;All Files (*.*)");
+const char* const kSaveFilterImage = QT_TRANSLATE_NOOP(
+    "CDataFileCommands",
+    "stc files (*.stc);;def files (*.def);;all files (*.all);;All Files (*.*)");
 
 std::string Local8Bit(const QString& path) { return path.toLocal8Bit().toStdString(); }
 QString FromLocal8Bit(const std::string& path) { return QString::fromLocal8Bit(path.c_str()); }
@@ -45,11 +49,12 @@ bool IsImageExtension(const std::string& extension) {
     return ImageKindOfExtension(extension).has_value();
 }
 
-QString Channels(unsigned count, const char* kind) {
-    return QStringLiteral("%1 %2 channel%3")
-        .arg(count)
-        .arg(QLatin1String(kind))
-        .arg(count == 1 ? "" : "s");
+QString Channels(unsigned count, bool tv) {
+    const bool one = count == 1;
+    return (tv ? (one ? CDataFileCommands::tr("%1 TV channel") : CDataFileCommands::tr("%1 TV channels"))
+               : (one ? CDataFileCommands::tr("%1 radio channel")
+                      : CDataFileCommands::tr("%1 radio channels")))
+        .arg(count);
 }
 
 }  // namespace
@@ -68,7 +73,7 @@ CDataFileCommands::CDataFileCommands(const ViewState& view, DataFileState& files
       reports_(std::move(reports)) {}
 
 void CDataFileCommands::Warn(const QString& text) {
-    prompts_.Inform(text, QStringLiteral("Warning"), zev::MsgIcon::Exclamation);
+    prompts_.Inform(text, tr("Warning"), zev::MsgIcon::Exclamation);
 }
 
 void CDataFileCommands::Status(const QString& text) const {
@@ -92,9 +97,9 @@ bool CDataFileCommands::Open() {
     // Starts in the folder of the file last worked on; an open dialog suggests no name.
     const QString start = StartingPoint();
     const std::optional<QString> path =
-        prompts_.OpenFileNameAt(kOpenTitle,
-                                QLatin1String(kOpenFilterSupported) +
-                                    QLatin1String(list ? kOpenFilterList : kOpenFilterTerminal),
+        prompts_.OpenFileNameAt(tr(kOpenTitle),
+                                tr(kOpenFilterSupported) +
+                                    tr(list ? kOpenFilterList : kOpenFilterTerminal),
                                 list ? QStringLiteral("stc") : QStringLiteral("cus"),
                                 start.isEmpty() ? QString() : QFileInfo(start).absolutePath());
     return path && OpenPath(*path);
@@ -110,12 +115,12 @@ bool CDataFileCommands::OpenPath(const QString& path) {
     if (kind) return OpenImage(path, *kind);
     if (extension == "cus" || extension == "txt" || extension == "sgn") {
         // Now the input of the update commands.
-        Status(QStringLiteral("%1 is the file of the update commands")
+        Status(tr("%1 is the file of the update commands")
                    .arg(QFileInfo(path).fileName()));
         Used(path);
         return false;
     }
-    Warn(QStringLiteral("\n Wrong File: %1").arg(path));
+    Warn(tr("\n Wrong File: %1").arg(path));
     files_.SetCurrentFile(DataFileState::kNoFile);
     return false;
 }
@@ -150,9 +155,9 @@ bool CDataFileCommands::OpenImage(const QString& path, zev::ImageKind kind) {
     // The opened image can be undone; it is what the file holds, so nothing is unsaved.
     changes_.DatabaseReplaced(ZEV_TR("Change", "Open %1").Arg(name.toStdString()));
     files_.SetListFile(Local8Bit(path));
-    Status(QStringLiteral("Opened %1: %2 and %3")
-               .arg(name, Channels(db_.header.TvCount, "TV"),
-                    Channels(db_.header.RadioCount, "radio")));
+    Status(tr("Opened %1: %2 and %3")
+               .arg(name, Channels(db_.header.TvCount, true),
+                    Channels(db_.header.RadioCount, false)));
     Used(path);
     return true;
 }
@@ -169,7 +174,7 @@ bool CDataFileCommands::SaveAs() { return view_.ListShown() ? SaveList(true) : S
 bool CDataFileCommands::SaveChangedChannelList() {
     if (!changes_.Changed()) return true;
     const zev::MsgAnswer answer = prompts_.Message(
-        QStringLiteral("Save changes to the channel list?"), QStringLiteral("zev"),
+        tr("Save changes to the channel list?"), QStringLiteral("zev"),
         zev::MsgIcon::Exclamation, zev::MsgButtons::YesNoCancel, zev::MsgAnswer::Yes);
     if (answer == zev::MsgAnswer::Cancel) return false;
     if (answer == zev::MsgAnswer::No) return true;
@@ -188,13 +193,14 @@ std::optional<QString> CDataFileCommands::AskTextFileName() {
     const QString suggestion = textFile ? FromLocal8Bit(files_.CurrentFile()) : QString();
     for (;;) {
         const std::optional<QString> path =
-            prompts_.SaveFileNameAt(kSaveTitle, kSaveFilterText, QStringLiteral("txt"), suggestion);
+            prompts_.SaveFileNameAt(tr(kSaveTitle), tr(kSaveFilterText), QStringLiteral("txt"),
+                                    suggestion);
         if (!path) return std::nullopt;
         // The text would replace an image of channels: the person is asked for another name.
         if (!IsImageExtension(zev::FileExtension(Local8Bit(*path))) || !QFileInfo::exists(*path)) {
             return path;
         }
-        Warn(QStringLiteral("%1 is a parameter image. The terminal text is not saved over it; "
+        Warn(tr("%1 is a parameter image. The terminal text is not saved over it; "
                             "please choose another name.")
                  .arg(*path));
     }
@@ -208,7 +214,7 @@ bool CDataFileCommands::SaveText(bool askForName) {
     }
     const QString name = NameOf(files_.CurrentFile());
     if (zev::FileExtension(files_.CurrentFile()) != "txt") {
-        Status(QStringLiteral("Nothing was saved: the terminal text is saved only as a .txt "
+        Status(tr("Nothing was saved: the terminal text is saved only as a .txt "
                               "file, not as %1")
                    .arg(name));
         return false;
@@ -219,11 +225,10 @@ bool CDataFileCommands::SaveText(bool askForName) {
                           std::span(reinterpret_cast<const uint8_t*>(log.constData()),
                                     static_cast<std::size_t>(log.size())),
                           error)) {
-        Warn(SentenceOf(error) +
-             QStringLiteral(" The terminal text was not saved."));
+        Warn(tr("%1 The terminal text was not saved.").arg(SentenceOf(error)));
         return false;
     }
-    Status(QStringLiteral("Saved the terminal text as %1").arg(name));
+    Status(tr("Saved the terminal text as %1").arg(name));
     if (askForName) Used(FromLocal8Bit(files_.CurrentFile()));
     return true;
 }
@@ -231,7 +236,7 @@ bool CDataFileCommands::SaveText(bool askForName) {
 bool CDataFileCommands::SaveList(bool askForName) {
     if (!askForName && files_.HasListFile()) return SaveIntoListFile();
     const std::optional<QString> path = prompts_.SaveFileNameAt(
-        kSaveTitle, kSaveFilterImage, QStringLiteral("stc"),
+        tr(kSaveTitle), tr(kSaveFilterImage), QStringLiteral("stc"),
         files_.HasListFile() ? FromLocal8Bit(files_.ListFile()) : QString());
     if (!path) return false;
     return SaveImageAs(Local8Bit(*path));
@@ -240,7 +245,7 @@ bool CDataFileCommands::SaveList(bool askForName) {
 bool CDataFileCommands::CheckBeforeSaving(const std::string& extension) {
     const std::optional<zev::ImageKind> kind = ImageKindOfExtension(extension);
     if (!kind) return true;  // nothing is written
-    return ConfirmDespiteCheckErrors(prompts_, db_, *kind, QStringLiteral("Save it anyway?"));
+    return ConfirmDespiteCheckErrors(prompts_, db_, *kind, tr("Save it anyway?"));
 }
 
 std::optional<std::span<const uint8_t>> CDataFileCommands::PackForExtension(
@@ -266,7 +271,7 @@ bool CDataFileCommands::SaveImageAs(const std::string& path) {
             return WarnNotSaved(created.error());
         }
         HoldNewImageFile(path);
-        Status(QStringLiteral("Nothing was saved: %1 is no parameter image (.stc, .def or .all)")
+        Status(tr("Nothing was saved: %1 is no parameter image (.stc, .def or .all)")
                    .arg(NameOf(path)));
         return false;
     }
@@ -280,7 +285,7 @@ bool CDataFileCommands::SaveImageAs(const std::string& path) {
     files_.SetListFile(path);
     if (!HoldNewImageFile(path)) return false;
     changes_.Clear();
-    Status(QStringLiteral("Saved %1").arg(NameOf(path)));
+    Status(tr("Saved %1").arg(NameOf(path)));
     Used(FromLocal8Bit(path));
     return true;
 }
@@ -304,7 +309,7 @@ bool CDataFileCommands::HoldNewImageFile(const std::string& path) {
     zev::FileError error;
     std::FILE* file = zev::OpenRegularFile(path, true, error);
     if (file == nullptr) {
-        Warn(QStringLiteral("Creat File Error!"));
+        Warn(tr("Creat File Error!"));
         return false;
     }
     files_.HoldFile(file);
@@ -313,10 +318,9 @@ bool CDataFileCommands::HoldNewImageFile(const std::string& path) {
 
 bool CDataFileCommands::WarnNotSaved(const zev::FileError& error) {
     if (error.problem == zev::FileProblem::CannotCreate) {
-        Warn(QStringLiteral("Creat File Error!"));
+        Warn(tr("Creat File Error!"));
     } else {
-        Warn(SentenceOf(error) +
-             QStringLiteral(" Nothing was saved."));
+        Warn(tr("%1 Nothing was saved.").arg(SentenceOf(error)));
     }
     return false;
 }
@@ -338,7 +342,7 @@ bool CDataFileCommands::SaveIntoListFile() {
     zev::FileError error;
     files_.HoldFile(zev::OpenRegularFile(path, true, error));
     changes_.Clear();
-    Status(QStringLiteral("Saved %1").arg(NameOf(path)));
+    Status(tr("Saved %1").arg(NameOf(path)));
     return true;
 }
 
@@ -347,6 +351,6 @@ void CDataFileCommands::WarnNotOpened(const zev::FileError& error) {
     if (error.problem == zev::FileProblem::NotRegular) {
         Warn(SentenceOf(error));
     } else {
-        Warn(QStringLiteral("Creat File Error!"));
+        Warn(tr("Creat File Error!"));
     }
 }

@@ -1,5 +1,6 @@
 #include "app/CheckQuestion.h"
 
+#include "ui/TranslatedText.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -22,7 +23,7 @@ QString CheckErrorsQuestion(const zev::CheckResult& result, const QString& goOn)
     for (const zev::CheckFinding& finding : result.findings) {
         if (named == kErrorsNamed) break;
         if (finding.Severity() != zev::CheckSeverity::Error) continue;
-        text += QStringLiteral("\n") + QString::fromStdString(finding.message);
+        text += QStringLiteral("\n") + Translated(finding.message);
         ++named;
     }
     if (errors > named) {

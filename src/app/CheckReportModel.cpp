@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "app/PaletteTint.h"
+#include "ui/TranslatedText.h"
 
 namespace {
 
@@ -48,9 +49,9 @@ QVariant CheckReportModel::data(const QModelIndex& index, int role) const {
                 case SeverityColumn:
                     return error ? QStringLiteral("Error") : QStringLiteral("Warning");
                 case RecordColumn:
-                    return QString::fromStdString(zev::RecordLabel(finding.record));
+                    return Translated(zev::RecordLabel(finding.record));
                 case ProblemColumn:
-                    return QString::fromStdString(finding.message);
+                    return Translated(finding.message);
                 default:
                     return {};
             }
@@ -61,7 +62,7 @@ QVariant CheckReportModel::data(const QModelIndex& index, int role) const {
             if (index.column() == ProblemColumn) return {};
             return TintOf(QGuiApplication::palette(), error ? kErrorHue : kWarningHue).text;
         case Qt::ToolTipRole:
-            return QString::fromStdString(finding.message);
+            return Translated(finding.message);
         default:
             return {};
     }
