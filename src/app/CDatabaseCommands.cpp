@@ -33,18 +33,17 @@ const char* const kImageFilter = QT_TRANSLATE_NOOP(
 const char* const kCsvFilter =
     QT_TRANSLATE_NOOP("CDatabaseCommands", "csv files (*.csv);;All Files (*.*)");
 
-QString Tr(const char* text) { return QCoreApplication::translate("CDatabaseCommands", text); }
 
 QString KindText(zev::ImageKind kind) {
     switch (kind) {
         case zev::ImageKind::Default:
-            return Tr(QT_TRANSLATE_NOOP("CDatabaseCommands", "the default-channel block (.def)"));
+            return CDatabaseCommands::tr("the default-channel block (.def)");
         case zev::ImageKind::All:
-            return Tr(QT_TRANSLATE_NOOP("CDatabaseCommands", "both blocks (.all)"));
+            return CDatabaseCommands::tr("both blocks (.all)");
         case zev::ImageKind::User:
             break;
     }
-    return Tr(QT_TRANSLATE_NOOP("CDatabaseCommands", "the user block (.stc)"));
+    return CDatabaseCommands::tr("the user block (.stc)");
 }
 
 std::string Local8Bit(const QString& path) { return path.toLocal8Bit().toStdString(); }
@@ -211,7 +210,7 @@ zev::Result<zev::ImageKind, QString> CDatabaseCommands::ReadImageFile(const QStr
 void CDatabaseCommands::CompareWithFile() {
     const QString listFile = QString::fromLocal8Bit(files_.ListFile().c_str());
     const std::optional<QString> path = prompts_.OpenFileNameAt(
-        tr("Compare with File"), Tr(kImageFilter), QStringLiteral("stc"),
+        tr("Compare with File"), tr(kImageFilter), QStringLiteral("stc"),
         listFile.isEmpty() ? QString() : QFileInfo(listFile).absolutePath());
     if (!path) return;
     // The file gets a database of its own: the one in memory is only read.
@@ -245,7 +244,7 @@ void CDatabaseCommands::ExportList() {
             ? listFile.absoluteDir().filePath(listFile.completeBaseName() + QStringLiteral(".csv"))
             : QString();
     const std::optional<QString> path = prompts_.SaveFileNameAt(
-        tr("Export List"), Tr(kCsvFilter), QStringLiteral("csv"), suggestion);
+        tr("Export List"), tr(kCsvFilter), QStringLiteral("csv"), suggestion);
     if (!path) return;
     QString error;
     const QStringList written = WriteCsvFiles(db_, *path, error);

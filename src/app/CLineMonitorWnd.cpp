@@ -48,7 +48,7 @@ QString MiB(std::size_t bytes) {
 }  // namespace
 
 CLineMonitorWnd::CLineMonitorWnd(zev::SerialLink& link, UiPrompts& prompts, QWidget* parent)
-    : QDockWidget(QStringLiteral("Line Monitor"), parent),
+    : QDockWidget(tr("Line Monitor"), parent),
       link_(link),
       prompts_(prompts),
       log_(std::make_unique<zev::LineLog>()) {
@@ -83,19 +83,19 @@ CLineMonitorWnd::CLineMonitorWnd(zev::SerialLink& link, UiPrompts& prompts, QWid
     table_->setColumnWidth(zev::LineMonitorModel::HexColumn, width(47));
     table_->setColumnWidth(zev::LineMonitorModel::TextColumn, width(16));
 
-    pauseButton_ = new QPushButton(QStringLiteral("Pause"));
+    pauseButton_ = new QPushButton(tr("Pause"));
     pauseButton_->setCheckable(true);
     connect(pauseButton_, &QPushButton::toggled, this, &CLineMonitorWnd::SetPaused);
     searchField_ = new QLineEdit;
-    searchField_->setPlaceholderText(QStringLiteral("Find bytes (02 16 03) or text"));
-    searchField_->setAccessibleName(QStringLiteral("Find"));
-    auto* findButton = new QPushButton(QStringLiteral("Find Next"));
+    searchField_->setPlaceholderText(tr("Find bytes (02 16 03) or text"));
+    searchField_->setAccessibleName(tr("Find"));
+    auto* findButton = new QPushButton(tr("Find Next"));
     const auto find = [this] { FindNext(searchField_->text()); };
     connect(searchField_, &QLineEdit::returnPressed, this, find);
     connect(findButton, &QPushButton::clicked, this, find);
-    auto* saveButton = new QPushButton(QStringLiteral("Save As..."));
+    auto* saveButton = new QPushButton(tr("Save As..."));
     connect(saveButton, &QPushButton::clicked, this, &CLineMonitorWnd::OnSaveAs);
-    auto* clearButton = new QPushButton(QStringLiteral("Clear"));
+    auto* clearButton = new QPushButton(tr("Clear"));
     connect(clearButton, &QPushButton::clicked, this, &CLineMonitorWnd::Clear);
     status_ = new QLabel;
     status_->setWordWrap(true);
@@ -155,7 +155,7 @@ void CLineMonitorWnd::closeEvent(QCloseEvent* event) {
 
 void CLineMonitorWnd::SetPaused(bool paused) {
     if (pauseButton_->isChecked() != paused) pauseButton_->setChecked(paused);
-    pauseButton_->setText(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    pauseButton_->setText(paused ? tr("Resume") : tr("Pause"));
     if (paused) {
         refresh_->stop();
     } else if (listening_) {
@@ -175,14 +175,14 @@ void CLineMonitorWnd::Refresh() {
 }
 
 void CLineMonitorWnd::ShowCounts() {
-    QString text = QStringLiteral("%1 pieces, %2 bytes (at most %3 MiB)")
+    QString text = tr("%1 pieces, %2 bytes (at most %3 MiB)")
                        .arg(log_->ChunksHeld())
                        .arg(log_->BytesHeld())
                        .arg(MiB(zev::LineLog::kDefaultByteCapacity));
     if (log_->DroppedBytes() > 0) {
-        text += QStringLiteral("; %1 older bytes dropped").arg(log_->DroppedBytes());
+        text += tr("; %1 older bytes dropped").arg(log_->DroppedBytes());
     }
-    if (Paused()) text += QStringLiteral("; paused");
+    if (Paused()) text += tr("; paused");
     status_->setText(text);
 }
 
@@ -191,7 +191,7 @@ bool CLineMonitorWnd::FindNext(const QString& query) {
     const int from = current.isValid() ? current.row() + 1 : 0;
     const std::optional<int> row = model_->FindNext(query, from);
     if (!row) {
-        status_->setText(QStringLiteral("Not found: %1").arg(query));
+        status_->setText(tr("Not found: %1").arg(query));
         return false;
     }
     const QModelIndex index = table_->model()->index(*row, zev::LineMonitorModel::HexColumn);
@@ -208,7 +208,7 @@ void CLineMonitorWnd::Clear() {
 
 void CLineMonitorWnd::OnSaveAs() {
     const std::optional<QString> path = prompts_.SaveFileName(
-        QStringLiteral("Save Line Monitor"), QStringLiteral("txt files (*.txt);;All Files (*.*)"),
+        tr("Save Line Monitor"), tr("txt files (*.txt);;All Files (*.*)"),
         QStringLiteral("txt"));
     if (path) SaveAs(*path);
 }
@@ -227,6 +227,6 @@ bool CLineMonitorWnd::SaveAs(const QString& path) {
         ok = file.Write({reinterpret_cast<const uint8_t*>(text.data()), text.size()}, error);
     }
     if (ok && file.Finish(error) && file.Replace(error)) return true;
-    prompts_.Inform(SentenceOf(error), QStringLiteral("Warning"));
+    prompts_.Inform(SentenceOf(error), tr("Warning"));
     return false;
 }

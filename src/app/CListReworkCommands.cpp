@@ -33,20 +33,19 @@ const char* const kCsvFilter =
 const char* const kXmlFilter =
     QT_TRANSLATE_NOOP("CListReworkCommands", "XML files (*.xml);;All Files (*.*)");
 
-QString Tr(const char* text) { return QCoreApplication::translate("CListReworkCommands", text); }
 
 QString KeyText(zev::ChannelSortKey key) {
     switch (key) {
         case zev::ChannelSortKey::Satellite:
-            return Tr(QT_TRANSLATE_NOOP("CListReworkCommands", "satellite"));
+            return CListReworkCommands::tr("satellite");
         case zev::ChannelSortKey::Frequency:
-            return Tr(QT_TRANSLATE_NOOP("CListReworkCommands", "frequency"));
+            return CListReworkCommands::tr("frequency");
         case zev::ChannelSortKey::ServiceId:
-            return Tr(QT_TRANSLATE_NOOP("CListReworkCommands", "Service ID"));
+            return CListReworkCommands::tr("Service ID");
         case zev::ChannelSortKey::Name:
             break;
     }
-    return Tr(QT_TRANSLATE_NOOP("CListReworkCommands", "name"));
+    return CListReworkCommands::tr("name");
 }
 
 // An undo step's name holds the file's name as UTF-8.
@@ -144,7 +143,7 @@ void CListReworkCommands::SortChannels() {
 
 void CListReworkCommands::OrderLikeFile() {
     const std::optional<QString> path = prompts_.OpenFileName(
-        tr("Order Like File"), Tr(kReferenceFilter), QStringLiteral("stc"));
+        tr("Order Like File"), tr(kReferenceFilter), QStringLiteral("stc"));
     if (!path) return;
     const auto reference = ReadReferenceLists(*path, db_.header);
     if (!reference) {
@@ -163,7 +162,7 @@ void CListReworkCommands::OrderLikeFile() {
 
 void CListReworkCommands::ImportList() {
     const std::optional<QString> path =
-        prompts_.OpenFileName(tr("Import List"), Tr(kCsvFilter), QStringLiteral("csv"));
+        prompts_.OpenFileName(tr("Import List"), tr(kCsvFilter), QStringLiteral("csv"));
     if (!path) return;
     const auto files = ReadCsvFileSet(*path);
     if (!files) {
@@ -192,7 +191,7 @@ void CListReworkCommands::ImportList() {
 
 void CListReworkCommands::UpdateTransponders() {
     const std::optional<QString> path = prompts_.OpenFileName(
-        tr("Update Transponders from File"), Tr(kXmlFilter), QStringLiteral("xml"));
+        tr("Update Transponders from File"), tr(kXmlFilter), QStringLiteral("xml"));
     if (!path) return;
     const auto file = ReadTransponderXmlFile(*path);
     if (!file) {

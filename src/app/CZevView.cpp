@@ -17,9 +17,9 @@ CZevView::CZevView(UiPrompts& prompts, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SetTerminalFont();
     // Nothing on screen names the terminal; screen readers get what the toolbar calls it.
-    setAccessibleName(QStringLiteral("Terminal"));
+    setAccessibleName(tr("Terminal"));
     setAccessibleDescription(
-        QStringLiteral("Every step of the receiver runs and what the receiver sends"));
+        tr("Every step of the receiver runs and what the receiver sends"));
     printer_ = std::make_unique<TerminalPrinter>(*this, this);
 }
 

@@ -47,7 +47,7 @@ QVariant CheckReportModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             switch (index.column()) {
                 case SeverityColumn:
-                    return error ? QStringLiteral("Error") : QStringLiteral("Warning");
+                    return error ? tr("Error") : tr("Warning");
                 case RecordColumn:
                     return Translated(zev::RecordLabel(finding.record));
                 case ProblemColumn:
@@ -72,11 +72,11 @@ QVariant CheckReportModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
         case SeverityColumn:
-            return QStringLiteral("Severity");
+            return tr("Severity");
         case RecordColumn:
-            return QStringLiteral("Record");
+            return tr("Record");
         case ProblemColumn:
-            return QStringLiteral("Problem");
+            return tr("Problem");
         default:
             return {};
     }
