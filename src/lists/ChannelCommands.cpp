@@ -8,7 +8,7 @@
 
 namespace {
 
-const QString kInformation = QStringLiteral("Information");
+QString Information() { return ChannelCommands::tr("Information"); }
 const QString kAppTitle = QStringLiteral("zev");
 
 }  // namespace
@@ -20,21 +20,21 @@ ChannelCommands::ChannelCommands(zev::ChannelDatabase& db, UiPrompts& prompts,
 bool ChannelCommands::PassesChecks(int id) {
     const zev::DatabaseHeader& h = db_.header;
     if (h.SatCount == 0 && id != kSatelliteList) {
-        prompts_.Inform(QStringLiteral("You must add a satellite first!"), kInformation);
+        prompts_.Inform(tr("You must add a satellite first!"), Information());
         return false;
     }
     if (h.TpCount == 0 && id != kTransponderList && id != kSatelliteList) {
-        prompts_.Inform(QStringLiteral("You must add a tp first!"), kInformation);
+        prompts_.Inform(tr("You must add a tp first!"), Information());
         return false;
     }
     if (id != kNewChannel && id != kTransponderList && id != kSatelliteList &&
         host_.RowCount() == 0) {
         const bool tv = host_.ShowsTv();
         const bool hiddenByFilter = host_.Filtered() && zev::ShapeOf(h, tv).rows > 0;
-        prompts_.Inform(hiddenByFilter ? QStringLiteral("No channel matches the filter.")
-                        : tv           ? QStringLiteral("No Tv channel")
-                                       : QStringLiteral("No Radio channel"),
-                        kInformation);
+        prompts_.Inform(hiddenByFilter ? tr("No channel matches the filter.")
+                        : tv           ? tr("No Tv channel")
+                                       : tr("No Radio channel"),
+                        Information());
         return false;
     }
     return true;
@@ -87,7 +87,7 @@ void ChannelCommands::NewChannel() {
     const zev::DatabaseHeader& h = db_.header;
     if (zev::ChannelSlotsFull(h)) {
         prompts_.Message(
-            QStringLiteral("There's only %1 Channel can be add!").arg(h.ChannelCapacity), kAppTitle,
+            tr("There's only %1 Channel can be add!").arg(h.ChannelCapacity), kAppTitle,
             zev::MsgIcon::None, zev::MsgButtons::Ok, zev::MsgAnswer::Ok);
         return;
     }

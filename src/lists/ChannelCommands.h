@@ -10,6 +10,7 @@
 // shown), Move Channel and drags among the places the shown channels hold.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstddef>
 #include <optional>
@@ -28,6 +29,8 @@ class ChannelDatabase;
 class UiPrompts;
 
 class ChannelCommands {
+    Q_DECLARE_TR_FUNCTIONS(ChannelCommands)
+
   public:
     // Popup menu commands; 9002 to 9102 all reach Run.
     static constexpr int kFirstPopupCommand = 9002;

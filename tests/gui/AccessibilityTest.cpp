@@ -400,7 +400,7 @@ TEST_F(AccessibilityTest, ControlsAreReadByWhatTheWindowShowsForThem) {
     StartWithSample();
     EXPECT_EQ(Read(Frame().ListView()), "TV Channel List");
     EXPECT_EQ(Read(Frame().ListView(), QAccessible::Description),
-              CZuzeListViewView::kToolTip.toStdString());
+              CZuzeListViewView::ToolTip().toStdString());
     Frame().Execute(cmd::RadioChannelList);
     EXPECT_EQ(Read(Frame().ListView()), "Radio Channel List");
     QWidget* stop = Frame().ToolBar()->widgetForAction(Frame().Action(cmd::StopUpdate));
