@@ -19,25 +19,26 @@ namespace {
 
 constexpr std::size_t kRowWidth = 73;
 constexpr int kVisibleRows = 16;
-const char* const kSelectFirst = "You must select a Transponder first!";
+const char* const kSelectFirst =
+    QT_TRANSLATE_NOOP("RecordListDlg", "You must select a Transponder first!");
 
 }  // namespace
 
 CTransponderListDlg::CTransponderListDlg(zev::ChannelDatabase& db, UiPrompts& prompts,
                                          zev::ChangeSink& changes, QWidget* parent)
     : RecordListDlg(db, prompts, changes, kSelectFirst, parent) {
-    setWindowTitle("Transponder List");
+    setWindowTitle(tr("Transponder List"));
     editDlg_ = new CTransponderEditDlg(db_, prompts_, this);
     subListDlg_ = new CTpchListDlg(db_, this);
 
     list_ = record_list::Make(record_list::ListType::Transponders, static_cast<int>(kRowWidth),
                               kVisibleRows, db_, prompts_, changes_, this);
     list_->setObjectName("1010");
-    auto* edit = MakeIdButton("&Edit", "1030", this);
-    auto* add = MakeIdButton("&New", "1031", this);
-    auto* channels = MakeIdButton("&Channels", "1011", this);
-    auto* remove = MakeIdButton("&Delete", "1012", this);
-    auto* close = MakeIdButton("Close", "2", this);
+    auto* edit = MakeIdButton(tr("&Edit"), "1030", this);
+    auto* add = MakeIdButton(tr("&New"), "1031", this);
+    auto* channels = MakeIdButton(tr("&Channels"), "1011", this);
+    auto* remove = MakeIdButton(tr("&Delete"), "1012", this);
+    auto* close = MakeIdButton(tr("Close"), "2", this);
     LayOutListDialog(this, MakeListHeader(kTransponderListHeader, this), list_,
                      {edit, add, channels, remove, close});
     connect(edit, &QPushButton::clicked, this, &CTransponderListDlg::OnEdit);
@@ -74,12 +75,12 @@ void CTransponderListDlg::OnEdit() {
 
 void CTransponderListDlg::OnNew() {
     if (db_.header.SatCount == 0) {
-        prompts_.Inform("You must add a satellite first!", "Information");
+        prompts_.Inform(tr("You must add a satellite first!"), tr("Information"));
         return;
     }
     const std::size_t limit = zev::TransponderLimit(db_.header);
     if (db_.header.TpCount >= limit) {
-        prompts_.Inform(QStringLiteral("There's only %1 Transponder can be add!").arg(limit), "zev",
+        prompts_.Inform(tr("There's only %1 Transponder can be add!").arg(limit), "zev",
                         zev::MsgIcon::None);
         return;
     }
@@ -104,7 +105,7 @@ void CTransponderListDlg::OnChannels() {
     if (row < 0) return;
     const std::size_t count = zev::ChannelsOfTransponder(db_, static_cast<std::size_t>(row)).size();
     if (count == 0) {
-        prompts_.Inform("There's No channel belong to this Transponder!", "Information");
+        prompts_.Inform(tr("There's No channel belong to this Transponder!"), tr("Information"));
         return;
     }
     if (RunSubList(row, count)) {
@@ -119,7 +120,7 @@ void CTransponderListDlg::OnDelete() {
     const auto position = static_cast<std::size_t>(row);
     const std::size_t channels = zev::ChannelsOfTransponder(db_, position).size();
     if (channels > 0) {
-        prompts_.Inform("There are channel(s) belong to this Transponder!", "Information");
+        prompts_.Inform(tr("There are channel(s) belong to this Transponder!"), tr("Information"));
         // Only a list emptied with Delete All lets the transponder go.
         if (!RunSubList(row, channels)) return;
     }

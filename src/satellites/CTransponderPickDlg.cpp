@@ -29,13 +29,13 @@ QString Line(const zev::ChannelDatabase& db, int position) {
 CTransponderPickDlg::CTransponderPickDlg(zev::ChannelDatabase& db, UiPrompts& prompts,
                                          zev::ChangeSink& changes, QWidget* parent)
     : QDialog(parent), db_(db), prompts_(prompts), changes_(changes) {
-    setWindowTitle("Transponder List");
+    setWindowTitle(tr("Transponder List"));
     editDlg_ = new CTransponderEditDlg(db_, prompts_, this);
     list_ = new LineListBox(this);
     list_->setObjectName("1010");
     list_->SetSizeInCharacters(kListWidthInCharacters, kVisibleRows);
-    auto* edit = MakeIdButton("&Edit", "1030", this);
-    auto* close = MakeIdButton("Close", "2", this);
+    auto* edit = MakeIdButton(tr("&Edit"), "1030", this);
+    auto* close = MakeIdButton(tr("Close"), "2", this);
     LayOutListDialog(this, MakeListHeader(kTransponderListHeader, this), list_, {edit, close});
     connect(edit, &QPushButton::clicked, this, &CTransponderPickDlg::OnEdit);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

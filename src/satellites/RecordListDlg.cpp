@@ -38,7 +38,7 @@ void RecordListDlg::ReportChange(const zev::Translatable& description, bool renu
 
 int RecordListDlg::SelectedRowOrTell() {
     const int row = record_list::SelectedRow(*list_);
-    if (row < 0) prompts_.Inform(selectFirst_, "Information");
+    if (row < 0) prompts_.Inform(tr(selectFirst_), tr("Information"));
     return row;
 }
 
