@@ -17,17 +17,19 @@ bool IsChannel(const zev::RecordRef& record) {
            record.kind == zev::RecordKind::RadioChannel;
 }
 
-
 QString SummaryText(const zev::CheckResult& result, const QString& checkedAs) {
     const QString checked = CCheckReportDlg::tr("Checked as %1: ").arg(checkedAs);
     if (result.findings.empty()) return checked + CCheckReportDlg::tr("<b>No problems found.</b>");
     const QString errors =
-        (result.errors == 1 ? CCheckReportDlg::tr("%1 error") : CCheckReportDlg::tr("%1 errors")).arg(result.errors);
-    const QString warnings =
-        (result.warnings == 1 ? CCheckReportDlg::tr("%1 warning") : CCheckReportDlg::tr("%1 warnings")).arg(result.warnings);
+        (result.errors == 1 ? CCheckReportDlg::tr("%1 error") : CCheckReportDlg::tr("%1 errors"))
+            .arg(result.errors);
+    const QString warnings = (result.warnings == 1 ? CCheckReportDlg::tr("%1 warning")
+                                                   : CCheckReportDlg::tr("%1 warnings"))
+                                 .arg(result.warnings);
     return checked + QStringLiteral("<b>%1, %2</b>").arg(errors, warnings) +
-           CCheckReportDlg::tr("<br>Errors: the box would misread the image. Warnings: records that "
-              "look wrong. Double-click a channel's line to select it in the list.");
+           CCheckReportDlg::tr(
+               "<br>Errors: the box would misread the image. Warnings: records that "
+               "look wrong. Double-click a channel's line to select it in the list.");
 }
 
 }  // namespace
@@ -81,11 +83,10 @@ CCheckReportDlg::CCheckReportDlg(QWidget* parent)
             [this](const QModelIndex& index) { ChooseFinding(index.row()); });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    selectDuplicates_ =
-        buttons->addButton(tr("Select &Duplicates"), QDialogButtonBox::ActionRole);
+    selectDuplicates_ = buttons->addButton(tr("Select &Duplicates"), QDialogButtonBox::ActionRole);
     selectDuplicates_->setToolTip(
         tr("Select every later copy of a channel in the list, so that Delete "
-                       "Channel removes them and keeps the first of each"));
+           "Channel removes them and keeps the first of each"));
     connect(selectDuplicates_, &QPushButton::clicked, this, &CCheckReportDlg::ChooseDuplicates);
     checkAgain_ = buttons->addButton(tr("Check &Again"), QDialogButtonBox::ActionRole);
     connect(checkAgain_, &QPushButton::clicked, this, &CCheckReportDlg::CheckAgainChosen);
@@ -114,11 +115,10 @@ const zev::CheckResult& CCheckReportDlg::Result() const { return model_->Result(
 void CCheckReportDlg::SetOutOfDate(bool outOfDate) {
     if (outOfDate == outOfDate_) return;
     outOfDate_ = outOfDate;
-    setWindowTitle(outOfDate ? tr("Check Database (out of date)")
-                             : tr("Check Database"));
+    setWindowTitle(outOfDate ? tr("Check Database (out of date)") : tr("Check Database"));
     summary_->setText(outOfDate ? tr("<b>Out of date:</b> the channel list has changed "
-                                                 "since this check; Check Again shows how it "
-                                                 "is now.<br>") +
+                                     "since this check; Check Again shows how it "
+                                     "is now.<br>") +
                                       summaryText_
                                 : summaryText_);
 }

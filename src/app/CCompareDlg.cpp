@@ -57,20 +57,17 @@ void CCompareDlg::Show(zev::DatabaseDiff diff) {
     const QString counts = DiffSummaryText(CountDifferences(model_->Diff())).toHtmlEscaped();
     if (model_->Diff().Equal()) {
         summary_->setText(
-            tr("<b>Equal:</b> %1 holds the same channel list as the program.")
-                .arg(file));
+            tr("<b>Equal:</b> %1 holds the same channel list as the program.").arg(file));
     } else if (fileToList_) {
-        summary_->setText(
-            tr("What changed in the channel list since %1: <b>%2</b><br>"
-                           "Added: only in the channel list. Removed: only in the file. Moved: "
-                           "in another place among the records both hold.")
-                .arg(file, counts));
+        summary_->setText(tr("What changed in the channel list since %1: <b>%2</b><br>"
+                             "Added: only in the channel list. Removed: only in the file. Moved: "
+                             "in another place among the records both hold.")
+                              .arg(file, counts));
     } else {
-        summary_->setText(
-            tr("From the channel list in the program to %1: <b>%2</b><br>"
-                           "Added: only in the file. Removed: only in the program. Moved: "
-                           "in another place among the records both hold.")
-                .arg(file, counts));
+        summary_->setText(tr("From the channel list in the program to %1: <b>%2</b><br>"
+                             "Added: only in the file. Removed: only in the program. Moved: "
+                             "in another place among the records both hold.")
+                              .arg(file, counts));
     }
     tree_->setColumnWidth(DiffTreeModel::RecordColumn, 260);
     tree_->setColumnWidth(DiffTreeModel::ChangeColumn, 200);

@@ -29,17 +29,17 @@ const char* const kSaveTitle = QT_TRANSLATE_NOOP("CDataFileCommands", "Save File
 // whichever view was shown last; the filters of each view follow.
 const char* const kOpenFilterSupported = QT_TRANSLATE_NOOP(
     "CDataFileCommands", "All supported files (*.stc *.def *.all *.cus *.sgn *.txt);;");
-const char* const kOpenFilterTerminal = QT_TRANSLATE_NOOP(
-    "CDataFileCommands",
-    "cus files (*.cus);;sgn files (*.sgn);;stc files (*.stc);;All Files (*.*)");
-const char* const kOpenFilterList = QT_TRANSLATE_NOOP(
-    "CDataFileCommands",
-    "stc files (*.stc);;cus files (*.cus);;sgn files (*.sgn);;All Files (*.*)");
+const char* const kOpenFilterTerminal =
+    QT_TRANSLATE_NOOP("CDataFileCommands",
+                      "cus files (*.cus);;sgn files (*.sgn);;stc files (*.stc);;All Files (*.*)");
+const char* const kOpenFilterList =
+    QT_TRANSLATE_NOOP("CDataFileCommands",
+                      "stc files (*.stc);;cus files (*.cus);;sgn files (*.sgn);;All Files (*.*)");
 const char* const kSaveFilterText =
     QT_TRANSLATE_NOOP("CDataFileCommands", "txt files (*.txt);;All Files (*.*)");
-const char* const kSaveFilterImage = QT_TRANSLATE_NOOP(
-    "CDataFileCommands",
-    "stc files (*.stc);;def files (*.def);;all files (*.all);;All Files (*.*)");
+const char* const kSaveFilterImage =
+    QT_TRANSLATE_NOOP("CDataFileCommands",
+                      "stc files (*.stc);;def files (*.def);;all files (*.all);;All Files (*.*)");
 
 std::string Local8Bit(const QString& path) { return path.toLocal8Bit().toStdString(); }
 QString FromLocal8Bit(const std::string& path) { return QString::fromLocal8Bit(path.c_str()); }
@@ -51,7 +51,8 @@ bool IsImageExtension(const std::string& extension) {
 
 QString Channels(unsigned count, bool tv) {
     const bool one = count == 1;
-    return (tv ? (one ? CDataFileCommands::tr("%1 TV channel") : CDataFileCommands::tr("%1 TV channels"))
+    return (tv ? (one ? CDataFileCommands::tr("%1 TV channel")
+                      : CDataFileCommands::tr("%1 TV channels"))
                : (one ? CDataFileCommands::tr("%1 radio channel")
                       : CDataFileCommands::tr("%1 radio channels")))
         .arg(count);
@@ -96,12 +97,10 @@ bool CDataFileCommands::Open() {
     const bool list = view_.ListShown();
     // Starts in the folder of the file last worked on; an open dialog suggests no name.
     const QString start = StartingPoint();
-    const std::optional<QString> path =
-        prompts_.OpenFileNameAt(tr(kOpenTitle),
-                                tr(kOpenFilterSupported) +
-                                    tr(list ? kOpenFilterList : kOpenFilterTerminal),
-                                list ? QStringLiteral("stc") : QStringLiteral("cus"),
-                                start.isEmpty() ? QString() : QFileInfo(start).absolutePath());
+    const std::optional<QString> path = prompts_.OpenFileNameAt(
+        tr(kOpenTitle), tr(kOpenFilterSupported) + tr(list ? kOpenFilterList : kOpenFilterTerminal),
+        list ? QStringLiteral("stc") : QStringLiteral("cus"),
+        start.isEmpty() ? QString() : QFileInfo(start).absolutePath());
     return path && OpenPath(*path);
 }
 
@@ -115,8 +114,7 @@ bool CDataFileCommands::OpenPath(const QString& path) {
     if (kind) return OpenImage(path, *kind);
     if (extension == "cus" || extension == "txt" || extension == "sgn") {
         // Now the input of the update commands.
-        Status(tr("%1 is the file of the update commands")
-                   .arg(QFileInfo(path).fileName()));
+        Status(tr("%1 is the file of the update commands").arg(QFileInfo(path).fileName()));
         Used(path);
         return false;
     }
@@ -155,9 +153,9 @@ bool CDataFileCommands::OpenImage(const QString& path, zev::ImageKind kind) {
     // The opened image can be undone; it is what the file holds, so nothing is unsaved.
     changes_.DatabaseReplaced(ZEV_TR("Change", "Open %1").Arg(name.toStdString()));
     files_.SetListFile(Local8Bit(path));
-    Status(tr("Opened %1: %2 and %3")
-               .arg(name, Channels(db_.header.TvCount, true),
-                    Channels(db_.header.RadioCount, false)));
+    Status(
+        tr("Opened %1: %2 and %3")
+            .arg(name, Channels(db_.header.TvCount, true), Channels(db_.header.RadioCount, false)));
     Used(path);
     return true;
 }
@@ -174,8 +172,8 @@ bool CDataFileCommands::SaveAs() { return view_.ListShown() ? SaveList(true) : S
 bool CDataFileCommands::SaveChangedChannelList() {
     if (!changes_.Changed()) return true;
     const zev::MsgAnswer answer = prompts_.Message(
-        tr("Save changes to the channel list?"), QStringLiteral("zev"),
-        zev::MsgIcon::Exclamation, zev::MsgButtons::YesNoCancel, zev::MsgAnswer::Yes);
+        tr("Save changes to the channel list?"), QStringLiteral("zev"), zev::MsgIcon::Exclamation,
+        zev::MsgButtons::YesNoCancel, zev::MsgAnswer::Yes);
     if (answer == zev::MsgAnswer::Cancel) return false;
     if (answer == zev::MsgAnswer::No) return true;
     return SaveList(false);
@@ -192,16 +190,15 @@ std::optional<QString> CDataFileCommands::AskTextFileName() {
         files_.HasCurrentFile() && zev::FileExtension(files_.CurrentFile()) == "txt";
     const QString suggestion = textFile ? FromLocal8Bit(files_.CurrentFile()) : QString();
     for (;;) {
-        const std::optional<QString> path =
-            prompts_.SaveFileNameAt(tr(kSaveTitle), tr(kSaveFilterText), QStringLiteral("txt"),
-                                    suggestion);
+        const std::optional<QString> path = prompts_.SaveFileNameAt(
+            tr(kSaveTitle), tr(kSaveFilterText), QStringLiteral("txt"), suggestion);
         if (!path) return std::nullopt;
         // The text would replace an image of channels: the person is asked for another name.
         if (!IsImageExtension(zev::FileExtension(Local8Bit(*path))) || !QFileInfo::exists(*path)) {
             return path;
         }
         Warn(tr("%1 is a parameter image. The terminal text is not saved over it; "
-                            "please choose another name.")
+                "please choose another name.")
                  .arg(*path));
     }
 }
@@ -215,7 +212,7 @@ bool CDataFileCommands::SaveText(bool askForName) {
     const QString name = NameOf(files_.CurrentFile());
     if (zev::FileExtension(files_.CurrentFile()) != "txt") {
         Status(tr("Nothing was saved: the terminal text is saved only as a .txt "
-                              "file, not as %1")
+                  "file, not as %1")
                    .arg(name));
         return false;
     }

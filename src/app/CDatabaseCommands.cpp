@@ -28,11 +28,11 @@
 
 namespace {
 
-const char* const kImageFilter = QT_TRANSLATE_NOOP(
-    "CDatabaseCommands", "stc files (*.stc);;def files (*.def);;all files (*.all);;All Files (*.*)");
+const char* const kImageFilter =
+    QT_TRANSLATE_NOOP("CDatabaseCommands",
+                      "stc files (*.stc);;def files (*.def);;all files (*.all);;All Files (*.*)");
 const char* const kCsvFilter =
     QT_TRANSLATE_NOOP("CDatabaseCommands", "csv files (*.csv);;All Files (*.*)");
-
 
 QString KindText(zev::ImageKind kind) {
     switch (kind) {
@@ -186,8 +186,7 @@ zev::Result<zev::ImageKind, QString> CDatabaseCommands::ReadImageFile(const QStr
         ImageKindOfExtension(zev::FileExtension(Local8Bit(path)));
     if (!kind) {
         return zev::Failure(
-            tr("Only parameter images (.stc, .def, .all) can be compared:\n%1")
-                .arg(path));
+            tr("Only parameter images (.stc, .def, .all) can be compared:\n%1").arg(path));
     }
     // As File Open reads an image: at most the largest image, a longer file's tail ignored.
     // Only a regular file is read, so a pipe or device is refused instead of waited for.
@@ -201,8 +200,7 @@ zev::Result<zev::ImageKind, QString> CDatabaseCommands::ReadImageFile(const QStr
     }
     const zev::ImageResult result = zev::UnpackImageOfKind(db, *bytes, *kind);
     if (!result.ok) {
-        return zev::Failure(
-            tr("Can't compare with %1: %2").arg(path, Translated(result.error)));
+        return zev::Failure(tr("Can't compare with %1: %2").arg(path, Translated(result.error)));
     }
     return *kind;
 }
@@ -243,8 +241,8 @@ void CDatabaseCommands::ExportList() {
         files_.HasListFile()
             ? listFile.absoluteDir().filePath(listFile.completeBaseName() + QStringLiteral(".csv"))
             : QString();
-    const std::optional<QString> path = prompts_.SaveFileNameAt(
-        tr("Export List"), tr(kCsvFilter), QStringLiteral("csv"), suggestion);
+    const std::optional<QString> path = prompts_.SaveFileNameAt(tr("Export List"), tr(kCsvFilter),
+                                                                QStringLiteral("csv"), suggestion);
     if (!path) return;
     QString error;
     const QStringList written = WriteCsvFiles(db_, *path, error);

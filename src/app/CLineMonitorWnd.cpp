@@ -208,8 +208,7 @@ void CLineMonitorWnd::Clear() {
 
 void CLineMonitorWnd::OnSaveAs() {
     const std::optional<QString> path = prompts_.SaveFileName(
-        tr("Save Line Monitor"), tr("txt files (*.txt);;All Files (*.*)"),
-        QStringLiteral("txt"));
+        tr("Save Line Monitor"), tr("txt files (*.txt);;All Files (*.*)"), QStringLiteral("txt"));
     if (path) SaveAs(*path);
 }
 

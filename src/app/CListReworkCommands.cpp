@@ -33,7 +33,6 @@ const char* const kCsvFilter =
 const char* const kXmlFilter =
     QT_TRANSLATE_NOOP("CListReworkCommands", "XML files (*.xml);;All Files (*.*)");
 
-
 QString KeyText(zev::ChannelSortKey key) {
     switch (key) {
         case zev::ChannelSortKey::Satellite:
@@ -127,23 +126,22 @@ void CListReworkCommands::SortChannels() {
         }
     }
     if (!moved) {
-        emit StatusPrompt(
-            tr("The %1 channels were in that order already.").arg(positions.size()));
+        emit StatusPrompt(tr("The %1 channels were in that order already.").arg(positions.size()));
         return;
     }
     changes_.DatabaseChanged(ZEV_TR("Change", "Sort %1 Channels").Arg(positions.size()));
-    emit StatusPrompt((tv ? tr("Sorted %1 TV channels by %2%3.")
-                          : tr("Sorted %1 radio channels by %2%3."))
-                          .arg(positions.size())
-                          .arg(KeyText(sortOrder_.key))
-                          .arg(sortOrder_.descending ? tr(", descending") : QString()));
+    emit StatusPrompt(
+        (tv ? tr("Sorted %1 TV channels by %2%3.") : tr("Sorted %1 radio channels by %2%3."))
+            .arg(positions.size())
+            .arg(KeyText(sortOrder_.key))
+            .arg(sortOrder_.descending ? tr(", descending") : QString()));
 }
 
 // ---- Order Like File ----------------------------------------------------------------------
 
 void CListReworkCommands::OrderLikeFile() {
-    const std::optional<QString> path = prompts_.OpenFileName(
-        tr("Order Like File"), tr(kReferenceFilter), QStringLiteral("stc"));
+    const std::optional<QString> path =
+        prompts_.OpenFileName(tr("Order Like File"), tr(kReferenceFilter), QStringLiteral("stc"));
     if (!path) return;
     const auto reference = ReadReferenceLists(*path, db_.header);
     if (!reference) {
@@ -182,9 +180,9 @@ void CListReworkCommands::ImportList() {
     } else {
         frame_.ShowList(true);
     }
-    emit StatusPrompt(tr("Imported %1 from %2.")
-                          .arg(Translated(zev::CsvImportSummary(*imported)),
-                               QFileInfo(*path).fileName()));
+    emit StatusPrompt(
+        tr("Imported %1 from %2.")
+            .arg(Translated(zev::CsvImportSummary(*imported)), QFileInfo(*path).fileName()));
 }
 
 // ---- Update Transponders from File --------------------------------------------------------

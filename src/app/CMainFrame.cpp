@@ -283,10 +283,9 @@ QString CMainFrame::ShownListText() const {
     const unsigned total = tv ? db_.header.TvCount : db_.header.RadioCount;
     const bool one = total == 1;
     if (listView_->Filtered()) {
-        const QString shown = tv ? (one ? tr("TV list: %1 of %2 channel")
-                                        : tr("TV list: %1 of %2 channels"))
-                                 : (one ? tr("Radio list: %1 of %2 channel")
-                                        : tr("Radio list: %1 of %2 channels"));
+        const QString shown =
+            tv ? (one ? tr("TV list: %1 of %2 channel") : tr("TV list: %1 of %2 channels"))
+               : (one ? tr("Radio list: %1 of %2 channel") : tr("Radio list: %1 of %2 channels"));
         return shown.arg(listView_->RowCount()).arg(total);
     }
     const QString shown = tv ? (one ? tr("TV list: %1 channel") : tr("TV list: %1 channels"))
@@ -417,8 +416,7 @@ QString CMainFrame::ListPdfName() const {
     const DataFileState& files = receiver_->DataFile();
     const bool tv = view_.TvListShown();
     if (!files.HasListFile()) {
-        return QFileInfo(tv ? tr("TV Channel List.pdf")
-                            : tr("Radio Channel List.pdf"))
+        return QFileInfo(tv ? tr("TV Channel List.pdf") : tr("Radio Channel List.pdf"))
             .absoluteFilePath();
     }
     const QFileInfo file(QString::fromLocal8Bit(files.ListFile().c_str()));
@@ -473,8 +471,7 @@ bool CMainFrame::NewDocument() {
 bool CMainFrame::OpenDocumentFile(const QString& path) {
     const zev::Result<void, QString> loaded = terminalView_->LoadTextFile(path);
     if (!loaded) {
-        prompts_.Inform(tr("Cannot open %1.\n%2").arg(path, loaded.error()),
-                        QStringLiteral("zev"));
+        prompts_.Inform(tr("Cannot open %1.\n%2").arg(path, loaded.error()), QStringLiteral("zev"));
         recent_.Remove(path);
         RebuildRecentFileMenu();
         return false;

@@ -20,7 +20,8 @@ struct KeyChoice {
 
 // In the order the drop-down lists them.
 constexpr KeyChoice kKeys[] = {
-    {zev::ChannelSortKey::Name, QT_TRANSLATE_NOOP("CSortChannelsDlg", "Name (numbers by their value)")},
+    {zev::ChannelSortKey::Name,
+     QT_TRANSLATE_NOOP("CSortChannelsDlg", "Name (numbers by their value)")},
     {zev::ChannelSortKey::Satellite,
      QT_TRANSLATE_NOOP("CSortChannelsDlg", "Satellite, frequency, polarisation, Service ID")},
     {zev::ChannelSortKey::Frequency,

@@ -37,7 +37,9 @@ QTableWidgetItem* NumberItem(const QString& text) {
 // image cannot hold.
 QString Fates(const zev::SatelliteUpdate& update) {
     QStringList fates;
-    if (update.removed > 0) fates << QCoreApplication::translate("CUpdateTranspondersDlg", "%1 deleted").arg(update.removed);
+    if (update.removed > 0)
+        fates << QCoreApplication::translate("CUpdateTranspondersDlg", "%1 deleted")
+                     .arg(update.removed);
     if (!update.keptForChannels.empty()) {
         fates << (update.keptForChannels.size() == 1
                       ? QCoreApplication::translate("CUpdateTranspondersDlg",
@@ -47,7 +49,9 @@ QString Fates(const zev::SatelliteUpdate& update) {
                      .arg(update.keptForChannels.size());
     }
     if (update.beyondImage > 0) {
-        fates << QCoreApplication::translate("CUpdateTranspondersDlg", "%1 beyond the image's range skipped").arg(update.beyondImage);
+        fates << QCoreApplication::translate("CUpdateTranspondersDlg",
+                                             "%1 beyond the image's range skipped")
+                     .arg(update.beyondImage);
     }
     return fates.join(QStringLiteral(", "));
 }
@@ -60,21 +64,20 @@ CUpdateTranspondersDlg::CUpdateTranspondersDlg(const zev::ChannelDatabase& db,
                                                const QString& fileName, QWidget* parent)
     : QDialog(parent), db_(db), file_(file), ties_(std::move(ties)) {
     setWindowTitle(tr("Update Transponders from File"));
-    auto* intro = new QLabel(
-        tr("Each satellite takes the transponders of the satellite of %1 chosen "
-                       "beside it. A transponder of the file updates the satellite's "
-                       "transponder of the same polarisation within 2 MHz; the others are "
-                       "added after its last transponder.")
-            .arg(fileName),
-        this);
+    auto* intro =
+        new QLabel(tr("Each satellite takes the transponders of the satellite of %1 chosen "
+                      "beside it. A transponder of the file updates the satellite's "
+                      "transponder of the same polarisation within 2 MHz; the others are "
+                      "added after its last transponder.")
+                       .arg(fileName),
+                   this);
     intro->setTextFormat(Qt::PlainText);
     intro->setWordWrap(true);
 
     table_ = new QTableWidget(static_cast<int>(ties_.size()), kColumnCount, this);
-    table_->setHorizontalHeaderLabels(
-        {tr("Satellite"), tr("From the file"), tr("Added"),
-         tr("Updated"), tr("Unchanged"), tr("Not in the file"),
-         tr("Circular skipped"), tr("Note")});
+    table_->setHorizontalHeaderLabels({tr("Satellite"), tr("From the file"), tr("Added"),
+                                       tr("Updated"), tr("Unchanged"), tr("Not in the file"),
+                                       tr("Circular skipped"), tr("Note")});
     table_->verticalHeader()->setVisible(false);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -98,10 +101,10 @@ CUpdateTranspondersDlg::CUpdateTranspondersDlg(const zev::ChannelDatabase& db,
     }
     table_->resizeColumnsToContents();
 
-    removeMissing_ = new QCheckBox(
-        tr("&Delete the transponders the file does not list (those with channels "
-                       "on them stay)"),
-        this);
+    removeMissing_ =
+        new QCheckBox(tr("&Delete the transponders the file does not list (those with channels "
+                         "on them stay)"),
+                      this);
     connect(removeMissing_, &QCheckBox::toggled, this, &CUpdateTranspondersDlg::Replan);
     summary_ = new QLabel(this);
     summary_->setWordWrap(true);
@@ -164,8 +167,8 @@ void CUpdateTranspondersDlg::Replan() {
         if (chosen) {
             note = Fates(update);
         } else if (!ties_[s].fileSatellite) {
-            note = tr("Not updated: %1")
-                       .arg(Translated(zev::UntiedReason(db_, s, file_, ties_[s])));
+            note =
+                tr("Not updated: %1").arg(Translated(zev::UntiedReason(db_, s, file_, ties_[s])));
         } else {
             note = tr("Not updated");
         }
@@ -177,20 +180,19 @@ void CUpdateTranspondersDlg::Replan() {
     if (tied == 0) {
         summary_->setText(
             tr("No satellite takes transponders from the file: "
-                           "choose one beside a satellite."));
+               "choose one beside a satellite."));
     } else if (!fits) {
         summary_->setText(tr("The update would give %1 transponders, more than the "
-                                         "%2 the image holds (TpCapacity).")
+                             "%2 the image holds (TpCapacity).")
                               .arg(plan_.transpondersAfter)
                               .arg(limit));
     } else {
-        summary_->setText(
-            tr("%1 of %2 satellites take transponders from the file; the channel "
-                           "list will hold %3 of the %4 transponders the image takes.")
-                .arg(tied)
-                .arg(ties_.size())
-                .arg(plan_.transpondersAfter)
-                .arg(limit));
+        summary_->setText(tr("%1 of %2 satellites take transponders from the file; the channel "
+                             "list will hold %3 of the %4 transponders the image takes.")
+                              .arg(tied)
+                              .arg(ties_.size())
+                              .arg(plan_.transpondersAfter)
+                              .arg(limit));
     }
     apply_->setEnabled(tied > 0 && fits);
 }

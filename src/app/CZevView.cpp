@@ -18,8 +18,7 @@ CZevView::CZevView(UiPrompts& prompts, QWidget* parent)
     SetTerminalFont();
     // Nothing on screen names the terminal; screen readers get what the toolbar calls it.
     setAccessibleName(tr("Terminal"));
-    setAccessibleDescription(
-        tr("Every step of the receiver runs and what the receiver sends"));
+    setAccessibleDescription(tr("Every step of the receiver runs and what the receiver sends"));
     printer_ = std::make_unique<TerminalPrinter>(*this, this);
 }
 

@@ -14,15 +14,14 @@ constexpr std::size_t kErrorsNamed = 3;
 
 QString CheckErrorsQuestion(const zev::CheckResult& result, const QString& goOn) {
     const std::size_t errors = result.errors;
-    QString text = errors == 1 ? QCoreApplication::translate(
-                                     "CheckQuestion",
-                                     "The channel list has 1 error that the box would "
-                                     "misread:\n")
-                               : QCoreApplication::translate(
-                                     "CheckQuestion",
-                                     "The channel list has %1 errors that the box "
-                                     "would misread:\n")
-                                     .arg(errors);
+    QString text =
+        errors == 1 ? QCoreApplication::translate("CheckQuestion",
+                                                  "The channel list has 1 error that the box would "
+                                                  "misread:\n")
+                    : QCoreApplication::translate("CheckQuestion",
+                                                  "The channel list has %1 errors that the box "
+                                                  "would misread:\n")
+                          .arg(errors);
     std::size_t named = 0;
     for (const zev::CheckFinding& finding : result.findings) {
         if (named == kErrorsNamed) break;

@@ -69,20 +69,25 @@ std::vector<CommandEntry> BuildTable() {
          .menu = QT_TRANSLATE_NOOP("Command", "&File"),
          .caption = QT_TRANSLATE_NOOP("Command", "Save &As..."),
          .shortcuts = none,
-         .prompt = QT_TRANSLATE_NOOP("Command", "Save the active document with a new name\nSave As"),
+         .prompt =
+             QT_TRANSLATE_NOOP("Command", "Save the active document with a new name\nSave As"),
          .run = [](const Context& c) { c.receiver.OnFileSaveAs(); }},
         {.id = cmd::ImportList,
          .menu = QT_TRANSLATE_NOOP("Command", "&File"),
          .caption = QT_TRANSLATE_NOOP("Command", "&Import List..."),
          .shortcuts = none,
-         .prompt = QT_TRANSLATE_NOOP("Command", "Replace the channels, transponders and satellites by those of the CSV files "
-                   "Export List writes\nImport List"),
+         .prompt = QT_TRANSLATE_NOOP(
+             "Command",
+             "Replace the channels, transponders and satellites by those of the CSV files "
+             "Export List writes\nImport List"),
          .run = [](const Context& c) { c.lists.ImportList(); }},
         {.id = cmd::ExportList,
          .menu = QT_TRANSLATE_NOOP("Command", "&File"),
          .caption = QT_TRANSLATE_NOOP("Command", "&Export List..."),
          .shortcuts = none,
-         .prompt = QT_TRANSLATE_NOOP("Command", "Write the channels, transponders and satellites as CSV files\nExport List"),
+         .prompt = QT_TRANSLATE_NOOP(
+             "Command",
+             "Write the channels, transponders and satellites as CSV files\nExport List"),
          .run = [](const Context& c) { c.database.ExportList(); }},
         {.id = cmd::FilePrint,
          .menu = QT_TRANSLATE_NOOP("Command", "&File"),
@@ -101,7 +106,8 @@ std::vector<CommandEntry> BuildTable() {
          .menu = QT_TRANSLATE_NOOP("Command", "&File"),
          .caption = QT_TRANSLATE_NOOP("Command", "P&rint Setup..."),
          .shortcuts = none,
-         .prompt = QT_TRANSLATE_NOOP("Command", "Change the printer and printing options\nPrint Setup"),
+         .prompt =
+             QT_TRANSLATE_NOOP("Command", "Change the printer and printing options\nPrint Setup"),
          .run = [](const Context& c) { c.frame.PrintSetup(); }},
         // The recent files: a submenu the frame fills, enabled while it has entries.
         {.id = cmd::FileMruFirst,
@@ -114,7 +120,8 @@ std::vector<CommandEntry> BuildTable() {
          .menu = QT_TRANSLATE_NOOP("Command", "&File"),
          .caption = QT_TRANSLATE_NOOP("Command", "E&xit"),
          .shortcuts = none,
-         .prompt = QT_TRANSLATE_NOOP("Command", "Quit the application; prompts to save documents\nExit"),
+         .prompt =
+             QT_TRANSLATE_NOOP("Command", "Quit the application; prompts to save documents\nExit"),
          .separatorBefore = true,
          .run = [](const Context& c) { c.frame.Exit(); }},
         // With a channel list shown, Undo and Redo take back and do again changes of the
@@ -126,9 +133,12 @@ std::vector<CommandEntry> BuildTable() {
          .prompt = QT_TRANSLATE_NOOP("Command", "Undo the last action\nUndo"),
          .enabledWhen =
              [](const State& s) { return s.ListShown() ? s.databaseCanUndo : s.terminalCanUndo; },
-         .captionNow = [](const State& s) { return UndoCaption(QT_TRANSLATE_NOOP("Command", "&Undo"),
+         .captionNow =
+             [](const State& s) {
+                 return UndoCaption(QT_TRANSLATE_NOOP("Command", "&Undo"),
                                     QT_TRANSLATE_NOOP("Command", "&Undo %1"), s,
-                                    s.databaseUndoName); },
+                                    s.databaseUndoName);
+             },
          .run =
              [](const Context& c) {
                  if (c.view.ListShown()) {
@@ -144,9 +154,12 @@ std::vector<CommandEntry> BuildTable() {
          .prompt = QT_TRANSLATE_NOOP("Command", "Redo the previously undone action\nRedo"),
          .enabledWhen =
              [](const State& s) { return s.ListShown() ? s.databaseCanRedo : s.terminalCanRedo; },
-         .captionNow = [](const State& s) { return UndoCaption(QT_TRANSLATE_NOOP("Command", "&Redo"),
+         .captionNow =
+             [](const State& s) {
+                 return UndoCaption(QT_TRANSLATE_NOOP("Command", "&Redo"),
                                     QT_TRANSLATE_NOOP("Command", "&Redo %1"), s,
-                                    s.databaseRedoName); },
+                                    s.databaseRedoName);
+             },
          .run =
              [](const Context& c) {
                  if (c.view.ListShown()) {
@@ -159,7 +172,8 @@ std::vector<CommandEntry> BuildTable() {
          .menu = QT_TRANSLATE_NOOP("Command", "&Edit"),
          .caption = QT_TRANSLATE_NOOP("Command", "Cu&t"),
          .shortcuts = {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)},
-         .prompt = QT_TRANSLATE_NOOP("Command", "Cut the selection and put it on the Clipboard\nCut"),
+         .prompt =
+             QT_TRANSLATE_NOOP("Command", "Cut the selection and put it on the Clipboard\nCut"),
          .separatorBefore = true,
          .toolbarPlace = 5,
          .themeIcon = "edit-cut",
@@ -173,7 +187,8 @@ std::vector<CommandEntry> BuildTable() {
          .menu = QT_TRANSLATE_NOOP("Command", "&Edit"),
          .caption = QT_TRANSLATE_NOOP("Command", "&Copy"),
          .shortcuts = {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)},
-         .prompt = QT_TRANSLATE_NOOP("Command", "Copy the selection and put it on the Clipboard\nCopy"),
+         .prompt =
+             QT_TRANSLATE_NOOP("Command", "Copy the selection and put it on the Clipboard\nCopy"),
          .toolbarPlace = 6,
          .themeIcon = "edit-copy",
          .drawing = "edit-copy",
@@ -197,7 +212,8 @@ std::vector<CommandEntry> BuildTable() {
          .menu = QT_TRANSLATE_NOOP("Command", "&Edit"),
          .caption = QT_TRANSLATE_NOOP("Command", "&Find Channels"),
          .shortcuts = key(Qt::CTRL | Qt::Key_F),
-         .prompt = QT_TRANSLATE_NOOP("Command", "Show only the channels whose name or numbers match a text\nFind Channels"),
+         .prompt = QT_TRANSLATE_NOOP(
+             "Command", "Show only the channels whose name or numbers match a text\nFind Channels"),
          .separatorBefore = true,
          .enabledWhen = ListShown,
          .run = [](const Context& c) { c.frame.FindChannels(); }},
@@ -226,7 +242,9 @@ std::vector<CommandEntry> BuildTable() {
          .menu = QT_TRANSLATE_NOOP("Command", "&View"),
          .caption = QT_TRANSLATE_NOOP("Command", "&Line Monitor"),
          .shortcuts = none,
-         .prompt = QT_TRANSLATE_NOOP("Command", "Show every byte sent and received, in hexadecimal and as text\nLine Monitor"),
+         .prompt = QT_TRANSLATE_NOOP(
+             "Command",
+             "Show every byte sent and received, in hexadecimal and as text\nLine Monitor"),
          .checkedWhen = [](const State& s) { return s.lineMonitorOpen; },
          .toggle = [](const Context& c, bool open) { c.frame.ShowLineMonitor(open); }},
         {.id = cmd::FlashSelect,
@@ -310,16 +328,20 @@ std::vector<CommandEntry> BuildTable() {
          .menu = QT_TRANSLATE_NOOP("Command", "&Data"),
          .caption = QT_TRANSLATE_NOOP("Command", "&Verify Box Settings"),
          .shortcuts = none,
-         .prompt = QT_TRANSLATE_NOOP("Command", "Load the box's settings and compare them with the channel list\nVerify Box "
-                   "Settings"),
+         .prompt = QT_TRANSLATE_NOOP(
+             "Command",
+             "Load the box's settings and compare them with the channel list\nVerify Box "
+             "Settings"),
          .separatorBefore = true,
          .run = [](const Context& c) { c.receiver.OnVerifyBoxSettings(); }},
         {.id = cmd::BackupBeforeSend,
          .menu = QT_TRANSLATE_NOOP("Command", "&Data"),
          .caption = QT_TRANSLATE_NOOP("Command", "&Back up the box's settings before each send"),
          .shortcuts = none,
-         .prompt = QT_TRANSLATE_NOOP("Command", "Save the box's settings beside the current file before every Send Setting "
-                   "to Box"),
+         .prompt = QT_TRANSLATE_NOOP(
+             "Command",
+             "Save the box's settings beside the current file before every Send Setting "
+             "to Box"),
          .checkedWhen = [](const State& s) { return s.backupBeforeSend; },
          .toggle =
              [](const Context& c, bool on) {
@@ -330,22 +352,26 @@ std::vector<CommandEntry> BuildTable() {
          .menu = QT_TRANSLATE_NOOP("Command", "&Data"),
          .caption = QT_TRANSLATE_NOOP("Command", "&Check Database"),
          .shortcuts = none,
-         .prompt = QT_TRANSLATE_NOOP("Command", "List every problem of the channel list, errors first\nCheck Database"),
+         .prompt = QT_TRANSLATE_NOOP(
+             "Command", "List every problem of the channel list, errors first\nCheck Database"),
          .separatorBefore = true,
          .run = [](const Context& c) { c.database.CheckDatabase(); }},
         {.id = cmd::CompareWithFile,
          .menu = QT_TRANSLATE_NOOP("Command", "&Data"),
          .caption = QT_TRANSLATE_NOOP("Command", "C&ompare with File..."),
          .shortcuts = none,
-         .prompt = QT_TRANSLATE_NOOP("Command", "Compare the channel list with a parameter image file\nCompare with File"),
+         .prompt = QT_TRANSLATE_NOOP(
+             "Command", "Compare the channel list with a parameter image file\nCompare with File"),
          .run = [](const Context& c) { c.database.CompareWithFile(); }},
         // Whole lists reworked, each one undo step.
         {.id = cmd::SortChannels,
          .menu = QT_TRANSLATE_NOOP("Command", "&Data"),
          .caption = QT_TRANSLATE_NOOP("Command", "So&rt Channels..."),
          .shortcuts = none,
-         .prompt = QT_TRANSLATE_NOOP("Command", "Sort the channel list shown, or its selected channels, by name, satellite, "
-                   "frequency or Service ID\nSort Channels"),
+         .prompt = QT_TRANSLATE_NOOP(
+             "Command",
+             "Sort the channel list shown, or its selected channels, by name, satellite, "
+             "frequency or Service ID\nSort Channels"),
          .separatorBefore = true,
          .enabledWhen = ListShown,
          .run = [](const Context& c) { c.lists.SortChannels(); }},
@@ -353,15 +379,19 @@ std::vector<CommandEntry> BuildTable() {
          .menu = QT_TRANSLATE_NOOP("Command", "&Data"),
          .caption = QT_TRANSLATE_NOOP("Command", "Order Like &File..."),
          .shortcuts = none,
-         .prompt = QT_TRANSLATE_NOOP("Command", "Give the TV and radio lists the order of another channel list\nOrder Like "
-                   "File"),
+         .prompt = QT_TRANSLATE_NOOP(
+             "Command",
+             "Give the TV and radio lists the order of another channel list\nOrder Like "
+             "File"),
          .run = [](const Context& c) { c.lists.OrderLikeFile(); }},
         {.id = cmd::UpdateTransponders,
          .menu = QT_TRANSLATE_NOOP("Command", "&Data"),
          .caption = QT_TRANSLATE_NOOP("Command", "Update &Transponders from File..."),
          .shortcuts = none,
-         .prompt = QT_TRANSLATE_NOOP("Command", "Bring the transponders of the satellites up to date from a transponder XML "
-                   "file\nUpdate Transponders from File"),
+         .prompt = QT_TRANSLATE_NOOP(
+             "Command",
+             "Bring the transponders of the satellites up to date from a transponder XML "
+             "file\nUpdate Transponders from File"),
          .run = [](const Context& c) { c.lists.UpdateTransponders(); }},
         {.id = cmd::TransponderList,
          .menu = QT_TRANSLATE_NOOP("Command", "&Settings"),
@@ -381,7 +411,8 @@ std::vector<CommandEntry> BuildTable() {
          .menu = QT_TRANSLATE_NOOP("Command", "&Help"),
          .caption = QT_TRANSLATE_NOOP("Command", "&About Zev..."),
          .shortcuts = none,
-         .prompt = QT_TRANSLATE_NOOP("Command", "Display program information, version number and copyright\nAbout"),
+         .prompt = QT_TRANSLATE_NOOP(
+             "Command", "Display program information, version number and copyright\nAbout"),
          .toolbarPlace = 19,
          .themeIcon = "help-about",
          .drawing = "about",

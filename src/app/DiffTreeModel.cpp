@@ -151,8 +151,10 @@ DiffTreeModel::DiffTreeModel(zev::DatabaseDiff diff, QObject* parent)
     : QAbstractItemModel(parent), diff_(std::move(diff)) {
     if (!diff_.header.empty()) {
         groups_.push_back(
-            {tr("Header"), Counted(diff_.header.size(), QT_TRANSLATE_NOOP("DiffTreeModel", "%1 changed")),
-             true, {}});
+            {tr("Header"),
+             Counted(diff_.header.size(), QT_TRANSLATE_NOOP("DiffTreeModel", "%1 changed")),
+             true,
+             {}});
     }
     const std::array<std::pair<zev::RecordKind, const char*>, 4> kinds = {{
         {zev::RecordKind::Satellite, QT_TRANSLATE_NOOP("DiffTreeModel", "Satellites")},

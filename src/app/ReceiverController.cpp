@@ -159,7 +159,7 @@ bool ReceiverController::SaveBoxBackup(const QString& path, std::span<const uint
     QString error;
     if (!WriteBoxBackup(path, block, error)) {
         prompts_.Inform(tr("The box's settings could not be saved as %1 (%2), so "
-                                       "nothing is sent.")
+                           "nothing is sent.")
                             .arg(path, error),
                         tr("Warning"));
         return false;
@@ -208,11 +208,9 @@ void ReceiverController::OnComDisconnect() {
 void ReceiverController::AppendText(const std::string& text) { terminal_.InsertText(text); }
 
 zev::MsgAnswer ReceiverController::Message(const zev::Translatable& text,
-                                           const zev::Translatable& caption,
-                                           zev::MsgIcon icon, zev::MsgButtons buttons,
-                                           zev::MsgAnswer defaultAnswer) {
-    return prompts_.Message(Translated(text), Translated(caption), icon,
-                            buttons, defaultAnswer);
+                                           const zev::Translatable& caption, zev::MsgIcon icon,
+                                           zev::MsgButtons buttons, zev::MsgAnswer defaultAnswer) {
+    return prompts_.Message(Translated(text), Translated(caption), icon, buttons, defaultAnswer);
 }
 
 bool ReceiverController::ConfirmImage(const zev::ChannelDatabase& db, zev::ImageKind kind) {

@@ -111,7 +111,8 @@ Target CheckTarget(const std::string& name, const std::string& shown, FileError&
     struct stat link {};
     if (::lstat(name.c_str(), &link) != 0) {
         if (errno == ENOENT) return target;
-        error = Failure(FileProblem::CannotCreate, ZEV_TR("FileError", "cannot create %1: %2"), shown, errno);
+        error = Failure(FileProblem::CannotCreate, ZEV_TR("FileError", "cannot create %1: %2"),
+                        shown, errno);
         return {};
     }
     struct stat info {};
@@ -129,7 +130,8 @@ Target CheckTarget(const std::string& name, const std::string& shown, FileError&
     if (S_ISLNK(link.st_mode)) {
         char resolved[PATH_MAX];
         if (::realpath(name.c_str(), resolved) == nullptr) {
-            error = Failure(FileProblem::CannotCreate, ZEV_TR("FileError", "cannot create %1: %2"), shown, errno);
+            error = Failure(FileProblem::CannotCreate, ZEV_TR("FileError", "cannot create %1: %2"),
+                            shown, errno);
             return {};
         }
         target.resolved = resolved;
@@ -178,7 +180,8 @@ bool FileReplacement::Begin(FileError& error) {
         }
     }
     if (file_ == nullptr) {
-        error = Failure(FileProblem::CannotCreate, ZEV_TR("FileError", "cannot create %1: %2"), path_, errno);
+        error = Failure(FileProblem::CannotCreate, ZEV_TR("FileError", "cannot create %1: %2"),
+                        path_, errno);
         return false;
     }
     return true;
@@ -186,11 +189,13 @@ bool FileReplacement::Begin(FileError& error) {
 
 bool FileReplacement::Write(std::span<const uint8_t> bytes, FileError& error) {
     if (file_ == nullptr) {
-        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_, EBADF);
+        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_,
+                        EBADF);
         return false;
     }
     if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_, errno);
+        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_,
+                        errno);
         Discard();
         return false;
     }
@@ -199,7 +204,8 @@ bool FileReplacement::Write(std::span<const uint8_t> bytes, FileError& error) {
 
 bool FileReplacement::Finish(FileError& error) {
     if (file_ == nullptr) {
-        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_, EBADF);
+        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_,
+                        EBADF);
         return false;
     }
     bool ok = std::fflush(file_) == 0;
@@ -224,7 +230,8 @@ bool FileReplacement::Finish(FileError& error) {
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
     if (!ok || !closed) {
-        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_, ok ? errno : code);
+        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_,
+                        ok ? errno : code);
         Discard();
         return false;
     }
@@ -233,7 +240,8 @@ bool FileReplacement::Finish(FileError& error) {
 
 bool FileReplacement::Replace(FileError& error) {
     if (temporary_.empty() || file_ != nullptr) {
-        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_, EBADF);
+        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_,
+                        EBADF);
         return false;
     }
     // The name may have been given to something else since Begin.
@@ -244,8 +252,9 @@ bool FileReplacement::Replace(FileError& error) {
     std::error_code code;
     fs::rename(NativePath(temporary_), NativePath(target_), code);
     if (code) {
-        error = {FileProblem::WriteFailed,
-                 ZEV_TR("FileError", "cannot replace %1: %2").Arg(Quoted(path_)).Arg(code.message())};
+        error = {
+            FileProblem::WriteFailed,
+            ZEV_TR("FileError", "cannot replace %1: %2").Arg(Quoted(path_)).Arg(code.message())};
         Discard();
         return false;
     }

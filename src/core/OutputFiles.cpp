@@ -60,11 +60,11 @@ Result<void, FileError> CheckOutputs(const std::vector<std::string>& inputs,
         }
         for (const FileIdentity& other : written) {
             if (SameFile(identity, other)) {
-                return Failure(FileError{
-                    FileProblem::OutputsClash,
-                    ZEV_TR("FileError", "the outputs %1 and %2 are the same file")
-                        .Arg(Quoted(other.name))
-                        .Arg(Quoted(output))});
+                return Failure(
+                    FileError{FileProblem::OutputsClash,
+                              ZEV_TR("FileError", "the outputs %1 and %2 are the same file")
+                                  .Arg(Quoted(other.name))
+                                  .Arg(Quoted(output))});
             }
         }
         written.push_back(std::move(identity));

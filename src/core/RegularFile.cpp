@@ -36,8 +36,9 @@ FileError NotRegular(const std::string& path) {
 }
 
 FileError CannotOpen(const std::string& path, int code) {
-    return Problem(FileProblem::CannotOpen,
-                   ZEV_TR("FileError", "cannot open %1: %2").Arg(Quoted(path)).Arg(std::strerror(code)));
+    return Problem(
+        FileProblem::CannotOpen,
+        ZEV_TR("FileError", "cannot open %1: %2").Arg(Quoted(path)).Arg(std::strerror(code)));
 }
 
 }  // namespace
@@ -127,18 +128,16 @@ std::optional<std::vector<uint8_t>> ReadOpenFile(std::FILE* file, const std::str
         }
     }
     if (std::ferror(file) != 0) {
-        error = Problem(FileProblem::ReadFailed,
-                        ZEV_TR("FileError", "cannot read %1: %2")
-                            .Arg(Quoted(path))
-                            .Arg(std::strerror(code)));
+        error = Problem(
+            FileProblem::ReadFailed,
+            ZEV_TR("FileError", "cannot read %1: %2").Arg(Quoted(path)).Arg(std::strerror(code)));
         std::clearerr(file);
         return std::nullopt;
     }
     if (bytes.size() > limit) {
-        error = Problem(FileProblem::TooLarge,
-                        ZEV_TR("FileError", "%1 is too large (more than %2)")
-                            .Arg(Quoted(path))
-                            .Arg(SizeText(limit)));
+        error = Problem(FileProblem::TooLarge, ZEV_TR("FileError", "%1 is too large (more than %2)")
+                                                   .Arg(Quoted(path))
+                                                   .Arg(SizeText(limit)));
         return std::nullopt;
     }
     return bytes;

@@ -92,8 +92,7 @@ class Checker {
         if (h_.TpCount > h_.TpCapacity) {
             countsFit = false;
             Add(CheckProblem::CountAboveCapacity, header,
-                ZEV_TR("Check",
-                       "The database holds %1 transponders, more than its capacity of %2.")
+                ZEV_TR("Check", "The database holds %1 transponders, more than its capacity of %2.")
                     .Arg(h_.TpCount)
                     .Arg(h_.TpCapacity));
         }
@@ -324,8 +323,9 @@ class Checker {
         const bool inRadioList = ref.kind == RecordKind::RadioChannel;
         if (inRadioList != (c.RadioFlag != 0)) {
             Add(CheckProblem::WrongListFlag, ref,
-                (inRadioList ? ZEV_TR("Check", "%1 is in the radio list but marked as a TV channel.")
-                             : ZEV_TR("Check", "%1 is in the TV list but marked as a radio channel."))
+                (inRadioList
+                     ? ZEV_TR("Check", "%1 is in the radio list but marked as a TV channel.")
+                     : ZEV_TR("Check", "%1 is in the TV list but marked as a radio channel."))
                     .Arg(who));
         }
     }

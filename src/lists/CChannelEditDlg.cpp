@@ -47,7 +47,8 @@ CChannelEditDlg::CChannelEditDlg(const zev::ChannelDatabase& db, const zev::Chan
     tpForm->addRow(numberLabel, tpNumber_);
     satellite_ = AddBox(*tpForm, kSatellite, QT_TRANSLATE_NOOP("CChannelEditDlg", "Satellite:"));
     frequency_ = AddBox(*tpForm, kFrequency, QT_TRANSLATE_NOOP("CChannelEditDlg", "Frequency:"));
-    polarisation_ = AddBox(*tpForm, kPolarisation, QT_TRANSLATE_NOOP("CChannelEditDlg", "Polarisation:"));
+    polarisation_ =
+        AddBox(*tpForm, kPolarisation, QT_TRANSLATE_NOOP("CChannelEditDlg", "Polarisation:"));
     symbolRate_ = AddBox(*tpForm, kSymbolRate, QT_TRANSLATE_NOOP("CChannelEditDlg", "Symbolrate:"));
     transId_ = AddBox(*tpForm, kTransId, QT_TRANSLATE_NOOP("CChannelEditDlg", "TransID:"));
     for (QLineEdit* box : {satellite_, frequency_, polarisation_, symbolRate_, transId_}) {

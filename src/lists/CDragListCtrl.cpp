@@ -121,11 +121,11 @@ void CDragListCtrl::ApplyDrop(std::size_t movedCount) {
         }
         if (tableChanged && changes_ != nullptr) {
             const std::size_t n = movedCount;
-            const zev::Translatable name =
-                transponders ? (n == 1 ? ZEV_TR("Change", "Drag %1 Transponder")
-                                       : ZEV_TR("Change", "Drag %1 Transponders"))
-                             : (n == 1 ? ZEV_TR("Change", "Drag %1 Satellite")
-                                       : ZEV_TR("Change", "Drag %1 Satellites"));
+            const zev::Translatable name = transponders
+                                               ? (n == 1 ? ZEV_TR("Change", "Drag %1 Transponder")
+                                                         : ZEV_TR("Change", "Drag %1 Transponders"))
+                                               : (n == 1 ? ZEV_TR("Change", "Drag %1 Satellite")
+                                                         : ZEV_TR("Change", "Drag %1 Satellites"));
             changes_->DatabaseChanged(zev::Translatable(name).Arg(n));
         }
     }

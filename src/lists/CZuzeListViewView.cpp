@@ -129,8 +129,7 @@ void CZuzeListViewView::Fill(bool tvListMode, bool hexMode, bool keepScroll,
     drag_->Cancel();
     channels_->SetModes(tvListMode, hexMode);
     // Named as the toolbar names the two lists: nothing else on screen says which is shown.
-    setAccessibleName(tvListMode ? tr("TV Channel List")
-                                 : tr("Radio Channel List"));
+    setAccessibleName(tvListMode ? tr("TV Channel List") : tr("Radio Channel List"));
     const zev::ChannelListShape shape = zev::ShapeOf(db_.header, tvListMode);
     std::vector<ListRow> rows;
     if (filterText_.isEmpty()) {

@@ -86,9 +86,8 @@ void ChannelCommands::EditRow(std::size_t row) {
 void ChannelCommands::NewChannel() {
     const zev::DatabaseHeader& h = db_.header;
     if (zev::ChannelSlotsFull(h)) {
-        prompts_.Message(
-            tr("There's only %1 Channel can be add!").arg(h.ChannelCapacity), kAppTitle,
-            zev::MsgIcon::None, zev::MsgButtons::Ok, zev::MsgAnswer::Ok);
+        prompts_.Message(tr("There's only %1 Channel can be add!").arg(h.ChannelCapacity),
+                         kAppTitle, zev::MsgIcon::None, zev::MsgButtons::Ok, zev::MsgAnswer::Ok);
         return;
     }
     const bool tv = host_.ShowsTv();
@@ -210,7 +209,8 @@ zev::Translatable ChannelCommands::Counted(Verb verb, std::size_t count) {
     const bool one = count == 1;
     switch (verb) {
         case Verb::Move:
-            return (one ? ZEV_TR("Change", "Move %1 Channel") : ZEV_TR("Change", "Move %1 Channels"))
+            return (one ? ZEV_TR("Change", "Move %1 Channel")
+                        : ZEV_TR("Change", "Move %1 Channels"))
                 .Arg(count);
         case Verb::Delete:
             return (one ? ZEV_TR("Change", "Delete %1 Channel")

@@ -15,7 +15,7 @@ ChannelListPane::ChannelListPane(QWidget* parent) : QWidget(parent) {
     box_->setAccessibleName(tr("Filter"));
     box_->setPlaceholderText(
         tr("Filter (Ctrl+F): name, or a PID, Service ID, Network ID, TransID or "
-                       "frequency"));
+           "frequency"));
     box_->setClearButtonEnabled(true);
     box_->installEventFilter(this);
     count_ = new QLabel(this);

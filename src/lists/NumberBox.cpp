@@ -58,7 +58,10 @@ std::optional<uint32_t> ReadNumberBox(QLineEdit& box, const QString& label, uint
         if (value > most) break;
     }
     if (value > most || (negative && value != 0)) {
-        Refuse(box, QCoreApplication::translate("NumberBox", "%1 must be a number from 0 to %2.").arg(label).arg(most),
+        Refuse(box,
+               QCoreApplication::translate("NumberBox", "%1 must be a number from 0 to %2.")
+                   .arg(label)
+                   .arg(most),
                prompts);
         return std::nullopt;
     }

@@ -29,7 +29,8 @@ constexpr const char* kWaitBootLoader =
 
 // A file's problem and what follows from it.
 Translatable NothingIsSent(Translatable problem) {
-    return Translatable::Joined("%1 %2", {std::move(problem), ZEV_TR("RunHost", "Nothing is sent.")});
+    return Translatable::Joined("%1 %2",
+                                {std::move(problem), ZEV_TR("RunHost", "Nothing is sent.")});
 }
 
 }  // namespace
@@ -65,9 +66,8 @@ void ReceiverSession::UpdateParameters(const std::string& dataFile) {
         return;
     }
     PrepareRun(false);
-    const std::unique_ptr<RunFile> file =
-        OpenDataFile(mode, dataFile, ZEV_TR_NOOP("RunHost", "\nFailed to open %1. "),
-                     "\nFile '%s' Open! ");
+    const std::unique_ptr<RunFile> file = OpenDataFile(
+        mode, dataFile, ZEV_TR_NOOP("RunHost", "\nFailed to open %1. "), "\nFile '%s' Open! ");
     if (!file) {
         host_.CloseLink();
         return;
@@ -77,7 +77,8 @@ void ReceiverSession::UpdateParameters(const std::string& dataFile) {
     const std::optional<std::vector<uint8_t>> bytes = file->ReadAll(kMaxDataFileSize, readError);
     if (!bytes) host_.AppendText("\n" + readError.Sentence());
     if (!bytes || !dataFile_->Parse(*bytes)) {
-        host_.Message(ZEV_TR("RunHost", "Input file is invalid !"), kAppTitle, MsgIcon::Exclamation);
+        host_.Message(ZEV_TR("RunHost", "Input file is invalid !"), kAppTitle,
+                      MsgIcon::Exclamation);
         host_.CloseLink();
         ReportRefused(mode, RunReason::FileInvalid);
         return;
@@ -166,14 +167,14 @@ std::optional<SendTarget> ReceiverSession::PrepareSend(const std::string& dataFi
     constexpr ProtocolMode mode = ProtocolMode::SendSettings;
     const bool noFile = dataFile == kNoFile;
     if (noFile && !db_.Loaded) {
-        host_.Message(ZEV_TR("RunHost", "Please open transfer data file!"), ZEV_TR("RunHost", "Warning"),
-                      MsgIcon::Exclamation);
+        host_.Message(ZEV_TR("RunHost", "Please open transfer data file!"),
+                      ZEV_TR("RunHost", "Warning"), MsgIcon::Exclamation);
         ReportRefused(mode, RunReason::NoFileChosen);
         return std::nullopt;
     }
     if (!(FileExtension(dataFile) == "stc" || (noFile && db_.Loaded))) {
-        host_.Message(ZEV_TR("RunHost", "Input file is invalid, exit!"), ZEV_TR("RunHost", "Warning"),
-                      MsgIcon::Exclamation);
+        host_.Message(ZEV_TR("RunHost", "Input file is invalid, exit!"),
+                      ZEV_TR("RunHost", "Warning"), MsgIcon::Exclamation);
         ReportRefused(mode, RunReason::WrongExtension);
         return std::nullopt;
     }
@@ -198,7 +199,8 @@ bool ReceiverSession::StartSend(const SendTarget& target, RunFollowUp then) {
 
 void ReceiverSession::OtaSoftwareUpdate(const std::string& dataFile) {
     constexpr ProtocolMode mode = ProtocolMode::OtaUpdate;
-    if (!HasDataFile(mode, dataFile, ZEV_TR_NOOP("RunHost", "Please open ota software data file!")) ||
+    if (!HasDataFile(mode, dataFile,
+                     ZEV_TR_NOOP("RunHost", "Please open ota software data file!")) ||
         !HasExtension(mode, dataFile, "sgn")) {
         return;
     }
@@ -332,8 +334,8 @@ std::unique_ptr<RunFile> ReceiverSession::OpenDataFile(ProtocolMode mode,
         const Translatable text = Translatable("RunHost", failedWording).Arg(dataFile);
         // A file problem, so a warning; the box also says why (a file that is not there, one
         // that is no regular file), the terminal has the line alone.
-        host_.Message(JoinedLines({text, error.SentenceText()}),
-                      ZEV_TR("RunHost", "Warning"), MsgIcon::Exclamation);
+        host_.Message(JoinedLines({text, error.SentenceText()}), ZEV_TR("RunHost", "Warning"),
+                      MsgIcon::Exclamation);
         host_.AppendText(text.English());
         ReportRefused(mode, RunReason::FileUnreadable);
         return nullptr;

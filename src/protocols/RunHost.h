@@ -36,8 +36,8 @@ class RunHost {
     virtual MsgAnswer Ask(RunQuestion question) {
         const QuestionWording wording = WordingOf(question);
         return Message(Translatable("RunQuestion", wording.text),
-                       Translatable("RunQuestion", wording.caption), MsgIcon::Question, wording.buttons,
-                       wording.defaultAnswer);
+                       Translatable("RunQuestion", wording.caption), MsgIcon::Question,
+                       wording.buttons, wording.defaultAnswer);
     }
 
     // Send Setting to Box is about to pack `db` as an image of `kind`; false stops the send

@@ -26,10 +26,10 @@ constexpr QuestionWording WordingOf(RunQuestion question) {
                     ZEV_TR_NOOP("RunQuestion", "Send Channels Data"), MsgButtons::YesNoCancel,
                     MsgAnswer::Cancel};
         case RunQuestion::TooManyChannels:
-            return {ZEV_TR_NOOP("RunQuestion",
-                                      "Too much channels, cancel modify default channels ?"),
-                    ZEV_TR_NOOP("RunQuestion", "Send Channels Data"), MsgButtons::YesNo,
-                    MsgAnswer::Yes};
+            return {
+                ZEV_TR_NOOP("RunQuestion", "Too much channels, cancel modify default channels ?"),
+                ZEV_TR_NOOP("RunQuestion", "Send Channels Data"), MsgButtons::YesNo,
+                MsgAnswer::Yes};
     }
     return {"", "", MsgButtons::Ok, MsgAnswer::Ok};
 }

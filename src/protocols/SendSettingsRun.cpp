@@ -41,8 +41,8 @@ std::optional<SendTarget> PrepareSendTarget(RunHost& host, ChannelDatabase& db,
         if (image::DefaultBlockHolds(h)) {
             both = true;
         } else if (host.Ask(RunQuestion::TooManyChannels) != MsgAnswer::Yes) {
-            host.Message(ZEV_TR("RunHost", "Too much default chnnels, only cancel this SEND!"), "zev",
-                         MsgIcon::Exclamation);
+            host.Message(ZEV_TR("RunHost", "Too much default chnnels, only cancel this SEND!"),
+                         "zev", MsgIcon::Exclamation);
             refusal = RunReason::DefaultAreaTooSmall;
             return std::nullopt;
         }

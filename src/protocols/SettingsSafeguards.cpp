@@ -104,7 +104,8 @@ void SettingsSafeguards::VerifyBox(const ChannelDatabase& db) {
         Translatable text;
         MsgIcon icon = MsgIcon::Exclamation;
         if (!comparison_) {
-            text = ZEV_TR("Verify", "The box's settings could not be loaded; nothing was compared.");
+            text =
+                ZEV_TR("Verify", "The box's settings could not be loaded; nothing was compared.");
         } else if (comparison_->equal) {
             text = ZEV_TR("Verify", "The box holds the same settings as the channel list.");
             icon = MsgIcon::Information;

@@ -149,7 +149,8 @@ TEST(DatabaseCheck, FindsEachProblemAtItsRecordAndNothingElse) {
         const bool error = SeverityOf(c.problem) == CheckSeverity::Error;
         EXPECT_EQ(result.errors, error ? 1u : 0u);
         EXPECT_EQ(result.warnings, error ? 0u : 1u);
-        EXPECT_EQ(FindingLine(finding), (error ? "error: " : "warning: ") + finding.message.English());
+        EXPECT_EQ(FindingLine(finding),
+                  (error ? "error: " : "warning: ") + finding.message.English());
     }
 }
 
