@@ -26,7 +26,7 @@ CSatelliteEditDlg::CSatelliteEditDlg(UiPrompts& prompts, QWidget* parent)
     lnbLowBox_ = MakeIdEdit("1027", this);
     lnbHighBox_ = MakeIdEdit("1007", this);
     diseqcTypeBox_ = enum_combo::Make({"Diseqc1.0", "Diseqc1.2"}, "1028", this);
-    diseqcPortBox_ = enum_combo::Make({"OFF", "A", "B", "C", "D"}, "1008", this);
+    diseqcPortBox_ = enum_combo::Make({tr("OFF"), "A", "B", "C", "D"}, "1008", this);
     LayOutEditDialog(this, {{tr("Number:"), numberBox_},
                             {tr("Name:"), nameBox_},
                             {tr("Lnbtype:"), lnbTypeBox_},
