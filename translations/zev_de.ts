@@ -755,7 +755,7 @@ Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
 </context>
 <context>
@@ -2005,27 +2005,27 @@ Hex-Modus ein/aus  F4</translation>
     <name>CsvImport</name>
     <message>
         <source>%1 satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Satellit</translation>
     </message>
     <message>
         <source>%1 satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Satelliten</translation>
     </message>
     <message>
         <source>%1 transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Transponder</translation>
     </message>
     <message>
         <source>%1 transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Transponder</translation>
     </message>
     <message>
         <source>%1 TV and %2 radio channel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 TV- und %2 Radiosender</translation>
     </message>
     <message>
         <source>%1 TV and %2 radio channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 TV- und %2 Radiosender</translation>
     </message>
 </context>
 <context>
@@ -2196,23 +2196,23 @@ Hex-Modus ein/aus  F4</translation>
     <name>LineMonitorModel</name>
     <message>
         <source>(dropped: the monitor&apos;s buffer was full)</source>
-        <translation type="unfinished"></translation>
+        <translation>(verworfen: Der Puffer des Monitors war voll)</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Dir</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtung</translation>
     </message>
     <message>
         <source>Hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Hex</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
 </context>
 <context>
@@ -2398,11 +2398,11 @@ Hex-Modus ein/aus  F4</translation>
     <name>Reorder</name>
     <message>
         <source>TV: %1 of %2 channel placed like the reference; radio: %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>TV: %1 von %2 Sender wie in der Vorlage angeordnet; Radio: %3 von %4</translation>
     </message>
     <message>
         <source>TV: %1 of %2 channels placed like the reference; radio: %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>TV: %1 von %2 Sendern wie in der Vorlage angeordnet; Radio: %3 von %4</translation>
     </message>
 </context>
 <context>
@@ -2554,30 +2554,30 @@ Failed to open %1. </source>
     <name>TransponderListHeader</name>
     <message>
         <source>No.     Satellite         Fre         Pol        Transsymbol       TransID   </source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.     Satellit          Freq        Pol        Symbolrate        Trans-ID  </translation>
     </message>
 </context>
 <context>
     <name>TransponderUpdate</name>
     <message>
         <source>the file has no satellite at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat keinen Satelliten auf %1</translation>
     </message>
     <message>
         <source>it has no name to look for in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>er hat keinen Namen, nach dem in der Datei gesucht werden kann</translation>
     </message>
     <message>
         <source>no satellite of the file has %1 in its name</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Satellit der Datei hat %1 im Namen</translation>
     </message>
     <message>
         <source>%1 satellites of the file could be it:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Satelliten der Datei kommen infrage:%2</translation>
     </message>
     <message>
         <source>no satellite of the file chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Satellit der Datei gewählt</translation>
     </message>
 </context>
 <context>
