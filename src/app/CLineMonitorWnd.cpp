@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 #include "core/FileReplacement.h"
@@ -78,10 +79,15 @@ CLineMonitorWnd::CLineMonitorWnd(zev::SerialLink& link, UiPrompts& prompts, QWid
     const auto width = [&metrics](int characters) {
         return metrics.horizontalAdvance(QString(characters, QLatin1Char('0'))) + 12;
     };
-    table_->setColumnWidth(zev::LineMonitorModel::TimeColumn, width(12));
-    table_->setColumnWidth(zev::LineMonitorModel::DirectionColumn, width(2));
-    table_->setColumnWidth(zev::LineMonitorModel::HexColumn, width(47));
-    table_->setColumnWidth(zev::LineMonitorModel::TextColumn, width(16));
+    // Wide enough for the cells and for the heading, which may be longer in another language.
+    const auto fit = [this, columns, &width](int column, int characters) {
+        table_->setColumnWidth(column,
+                               std::max(width(characters), columns->sectionSizeHint(column)));
+    };
+    fit(zev::LineMonitorModel::TimeColumn, 12);
+    fit(zev::LineMonitorModel::DirectionColumn, 2);
+    fit(zev::LineMonitorModel::HexColumn, 47);
+    fit(zev::LineMonitorModel::TextColumn, 16);
 
     pauseButton_ = new QPushButton(tr("Pause"));
     pauseButton_->setCheckable(true);
