@@ -2193,6 +2193,53 @@ Hex-Modus ein/aus  F4</translation>
     </message>
 </context>
 <context>
+    <name>ImageLayout</name>
+    <message>
+        <source>user block</source>
+        <translation>Benutzerblock</translation>
+    </message>
+    <message>
+        <source>default-channel block</source>
+        <translation>Standardsenderblock</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>Abbild</translation>
+    </message>
+    <message>
+        <source>The %1&apos;s transponder capacity of %2 is larger than the limit of %3.</source>
+        <translation>Die Transponderkapazität von %2 im %1 überschreitet die Obergrenze von %3.</translation>
+    </message>
+    <message>
+        <source>The %1&apos;s channel capacity of %2 is larger than the limit of %3.</source>
+        <translation>Die Senderkapazität von %2 im %1 überschreitet die Obergrenze von %3.</translation>
+    </message>
+    <message>
+        <source>The %1 holds %2 satellites, more than its capacity of %3.</source>
+        <translation>Im %1 stehen %2 Satelliten, mehr als seine Kapazität von %3.</translation>
+    </message>
+    <message>
+        <source>The %1 holds %2 transponders, more than its capacity of %3.</source>
+        <translation>Im %1 stehen %2 Transponder, mehr als seine Kapazität von %3.</translation>
+    </message>
+    <message>
+        <source>The %1 holds %2 TV and %3 radio channels, more than its channel capacity of %4.</source>
+        <translation>Im %1 stehen %2 TV- und %3 Radiosender, mehr als seine Senderkapazität von %4.</translation>
+    </message>
+    <message>
+        <source>The %1 of %2 bytes is too small for its header, satellite and transponder areas (%3 bytes).</source>
+        <translation>Der %1 mit %2 Bytes ist zu klein für seinen Kopf, Satelliten- und Transponderbereich (%3 Bytes).</translation>
+    </message>
+    <message>
+        <source>The %1 has room for %2 channels, too few for its %3 TV and %4 radio channels.</source>
+        <translation>Der %1 hat Platz für %2 Sender, zu wenig für seine %3 TV- und %4 Radiosender.</translation>
+    </message>
+    <message>
+        <source>The %1 of %2 bytes is not whole flash blocks of %3 bytes; the receiver takes no other.</source>
+        <translation>Der %1 mit %2 Bytes besteht nicht aus ganzen Flash-Blöcken zu %3 Bytes; der Receiver nimmt keinen anderen an.</translation>
+    </message>
+</context>
+<context>
     <name>LineMonitorModel</name>
     <message>
         <source>(dropped: the monitor&apos;s buffer was full)</source>
@@ -2260,6 +2307,45 @@ Hex-Modus ein/aus  F4</translation>
     <message>
         <source>%1 must be a number from 0 to %2.</source>
         <translation>%1 muss eine Zahl von 0 bis %2 sein.</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterImage</name>
+    <message>
+        <source>TV channel %1 &quot;%2&quot; is on transponder %3; the image can hold transponder numbers up to 2047 only.</source>
+        <translation>TV-Sender %1 &quot;%2&quot; liegt auf Transponder %3; das Abbild kann nur Transpondernummern bis 2047 aufnehmen.</translation>
+    </message>
+    <message>
+        <source>Radio channel %1 &quot;%2&quot; is on transponder %3; the image can hold transponder numbers up to 2047 only.</source>
+        <translation>Radiosender %1 &quot;%2&quot; liegt auf Transponder %3; das Abbild kann nur Transpondernummern bis 2047 aufnehmen.</translation>
+    </message>
+    <message>
+        <source>The image is %1 bytes long, too short for its 72-byte header.</source>
+        <translation>Das Abbild ist %1 Bytes lang, zu kurz für seinen 72 Bytes langen Kopf.</translation>
+    </message>
+    <message>
+        <source>The image&apos;s %1 size of %2 bytes is larger than the largest user block (%3 bytes).</source>
+        <translation>Der %1 des Abbilds ist mit %2 Bytes größer als der größtmögliche Benutzerblock (%3 Bytes).</translation>
+    </message>
+    <message>
+        <source>The image is %1 bytes long, shorter than the %2-byte %3 its header describes.</source>
+        <translation>Das Abbild ist %1 Bytes lang, kürzer als der %2 Bytes große %3, den sein Kopf beschreibt.</translation>
+    </message>
+    <message>
+        <source>The image is %1 bytes long, too short for a %2-byte default-channel block followed by a user block.</source>
+        <translation>Das Abbild ist %1 Bytes lang, zu kurz für einen %2 Bytes großen Standardsenderblock mit folgendem Benutzerblock.</translation>
+    </message>
+    <message>
+        <source>The image of %1 bytes is larger than the largest image (%2 bytes).</source>
+        <translation>Das Abbild mit %1 Bytes ist größer als das größtmögliche Abbild (%2 Bytes).</translation>
+    </message>
+    <message>
+        <source>The image of %1 bytes does not fit the %2-byte output buffer.</source>
+        <translation>Das Abbild mit %1 Bytes passt nicht in den Ausgabepuffer mit %2 Bytes.</translation>
+    </message>
+    <message>
+        <source>The user block size of %1 bytes is larger than the largest user block (%2 bytes).</source>
+        <translation>Die Benutzerblockgröße von %1 Bytes übersteigt den größtmöglichen Benutzerblock (%2 Bytes).</translation>
     </message>
 </context>
 <context>

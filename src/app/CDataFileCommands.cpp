@@ -146,7 +146,7 @@ bool CDataFileCommands::OpenImage(const QString& path, zev::ImageKind kind) {
         // The database keeps what it held. The file is let go so that a later Save cannot
         // overwrite the file that could not be read with unrelated channels.
         files_.Forget();
-        Warn(QString::fromStdString(result.error));
+        Warn(Translated(result.error));
         return false;
     }
     const QString name = QFileInfo(path).fileName();
@@ -251,7 +251,7 @@ std::optional<std::span<const uint8_t>> CDataFileCommands::PackForExtension(
     std::vector<uint8_t>& output = images_.output;
     const zev::ImageResult packed = zev::PackImage(db_, kind, std::span<uint8_t>(output));
     if (!packed.ok) {
-        Warn(QString::fromStdString(packed.error));
+        Warn(Translated(packed.error));
         return std::nullopt;
     }
     const std::size_t length = std::min(zev::ImageSize(db_.header, kind), output.size());

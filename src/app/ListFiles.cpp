@@ -45,7 +45,7 @@ zev::Result<zev::ReferenceLists, QString> ReadReferenceImage(const QString& path
     const zev::ImageResult unpacked = zev::UnpackImageOfKind(*db, *bytes, kind);
     if (!unpacked.ok) {
         return zev::Failure(QCoreApplication::translate("ListFiles", "Can't read %1: %2")
-                                .arg(path, QString::fromStdString(unpacked.error)));
+                                .arg(path, Translated(unpacked.error)));
     }
     return zev::ReferenceListsOf(*db);
 }

@@ -117,13 +117,13 @@ class Checker {
                     .Arg(h_.UserBlockSize)
                     .Arg(kInputImageSize));
         } else if (countsFit) {
-            CheckLayout(h_.UserBlockSize, "user block");
+            CheckLayout(h_.UserBlockSize, image::UserBlockName());
         }
         // What Send refuses: a block that is no whole number of the receiver's flash blocks.
-        CheckFlashBlocks(h_.UserBlockSize, "user block");
+        CheckFlashBlocks(h_.UserBlockSize, image::UserBlockName());
         if (target_ == ImageKind::User) return;
 
-        CheckFlashBlocks(h_.DefaultBlockSize, "default-channel block");
+        CheckFlashBlocks(h_.DefaultBlockSize, image::DefaultBlockName());
         const bool fitsOutput = ImageSize(h_, target_) <= kOutputImageSize;
         if (!fitsOutput) {
             Add(CheckProblem::BlockTooLarge, header,
@@ -159,18 +159,18 @@ class Checker {
                     .Arg(limit)
                     .Arg(channels));
         } else if (countsFit && fitsOutput) {
-            CheckLayout(h_.DefaultBlockSize, "default-channel block");
+            CheckLayout(h_.DefaultBlockSize, image::DefaultBlockName());
         }
     }
 
-    void CheckFlashBlocks(std::size_t blockSize, const char* blockName) {
-        std::string problem = image::CheckFlashBlocks(blockSize, blockName);
-        if (!problem.empty()) Add(CheckProblem::BlockNotWhole, RecordRef{}, std::move(problem));
+    void CheckFlashBlocks(std::size_t blockSize, const Translatable& blockName) {
+        Translatable problem = image::CheckFlashBlocks(blockSize, blockName);
+        if (!problem.Empty()) Add(CheckProblem::BlockNotWhole, RecordRef{}, std::move(problem));
     }
 
-    void CheckLayout(std::size_t blockSize, const char* blockName) {
-        std::string problem = image::CheckBlockLayout(h_, blockSize, blockName);
-        if (!problem.empty()) Add(CheckProblem::AreasOverlap, RecordRef{}, std::move(problem));
+    void CheckLayout(std::size_t blockSize, const Translatable& blockName) {
+        Translatable problem = image::CheckBlockLayout(h_, blockSize, blockName);
+        if (!problem.Empty()) Add(CheckProblem::AreasOverlap, RecordRef{}, std::move(problem));
     }
 
     // How many transponders name each satellite and how many channels each transponder, by

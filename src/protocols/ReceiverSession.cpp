@@ -133,7 +133,7 @@ void ReceiverSession::LoadSettingFromBox() {
     auto intoDatabase = [this](std::span<const uint8_t> block) {
         const ImageResult result = UnpackImage(db_, block);
         if (!result.ok) {
-            host_.AppendText("\n" + result.error);
+            host_.AppendText("\n" + result.error.English());
             return RunReason::ImageRefused;
         }
         host_.ShowLoadedTvList();

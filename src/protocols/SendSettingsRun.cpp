@@ -49,11 +49,11 @@ std::optional<SendTarget> PrepareSendTarget(RunHost& host, ChannelDatabase& db,
     }
     // The box takes whole flash blocks, and the sizes come from the flash settings or from an
     // opened image: one that cannot be sent is refused before anything is asked or changed.
-    std::string problem = image::CheckFlashBlocks(h.UserBlockSize, "user block");
-    if (problem.empty() && both) {
-        problem = image::CheckFlashBlocks(h.DefaultBlockSize, "default-channel block");
+    Translatable problem = image::CheckFlashBlocks(h.UserBlockSize, image::UserBlockName());
+    if (problem.Empty() && both) {
+        problem = image::CheckFlashBlocks(h.DefaultBlockSize, image::DefaultBlockName());
     }
-    if (!problem.empty()) {
+    if (!problem.Empty()) {
         host.ShowTerminal();
         Refuse(host, problem);
         refusal = RunReason::ImageRefused;
