@@ -52,7 +52,7 @@ class CountingHost : public RunHost {
 inline Finding CheckSgnFile(std::span<const uint8_t> bytes) {
     MemoryByteSource file(bytes);
     const OtaFileCheck check = zev::CheckOtaFile(file);
-    if (!check.ok) return check.error.empty() ? "a refused OTA file without a reason" : "";
+    if (!check.ok) return check.error.Empty() ? "a refused OTA file without a reason" : "";
 
     const OtaFileInfo& info = check.info;
     const uint64_t offset = ReadLe32(bytes.data());

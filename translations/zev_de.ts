@@ -2569,6 +2569,29 @@ Failed to open %1. </source>
     </message>
 </context>
 <context>
+    <name>SoftwareInfo</name>
+    <message>
+        <source>The OTA software file cannot be read.</source>
+        <translation>Die OTA-Softwaredatei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The OTA software file is too short to hold its information offset.</source>
+        <translation>Die OTA-Softwaredatei ist zu kurz für den Versatz ihrer Informationen.</translation>
+    </message>
+    <message>
+        <source>The OTA software file&apos;s information at offset %1 lies beyond its end (%2 bytes).</source>
+        <translation>Die Informationen der OTA-Softwaredatei bei Versatz %1 liegen hinter ihrem Ende (%2 Bytes).</translation>
+    </message>
+    <message>
+        <source>The OTA software length %1 is larger than the file (%2 bytes).</source>
+        <translation>Die OTA-Softwarelänge %1 ist größer als die Datei (%2 Bytes).</translation>
+    </message>
+    <message>
+        <source>The OTA software length %1 needs more than %2 blocks.</source>
+        <translation>Die OTA-Softwarelänge %1 braucht mehr als %2 Blöcke.</translation>
+    </message>
+</context>
+<context>
     <name>StatusPanes</name>
     <message>
         <source>Disconnect:</source>
