@@ -486,6 +486,12 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
 // ---- window events -------------------------------------------------------------------------
 
 bool CMainFrame::event(QEvent* e) {
+    // The first activation comes after the window manager framed the window: now the frame is
+    // known and can be kept on the screen.
+    if (e->type() == QEvent::WindowActivate && !frameChecked_) {
+        frameChecked_ = true;
+        KeepFrameOnScreen(*this);
+    }
     if (e->type() == QEvent::StatusTip) {
         panes_->ShowPrompt(static_cast<QStatusTipEvent*>(e)->tip());
         return true;

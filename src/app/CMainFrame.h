@@ -149,4 +149,5 @@ class CMainFrame : public QMainWindow, public FrameCommands {
     bool undoAvailable_ = false;
     bool redoAvailable_ = false;
     bool copyAvailable_ = false;
+    bool frameChecked_ = false;  // the shown frame was kept on the screen once
 };

@@ -37,6 +37,25 @@ void PlaceOnScreen(QWidget& window, QSize preferred) {
     window.move(placed.topLeft());
 }
 
+QRect FrameInside(const QRect& frame, const QRect& area) {
+    QRect placed = frame;
+    if (placed.right() > area.right()) placed.moveRight(area.right());
+    if (placed.bottom() > area.bottom()) placed.moveBottom(area.bottom());
+    if (placed.left() < area.left()) placed.moveLeft(area.left());
+    if (placed.top() < area.top()) placed.moveTop(area.top());
+    return placed;
+}
+
+void KeepFrameOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr || !window.isVisible() || window.isMaximized() || window.isFullScreen()) {
+        return;
+    }
+    const QRect frame = window.frameGeometry();
+    const QRect placed = FrameInside(frame, screen->availableGeometry());
+    if (placed != frame) window.move(placed.topLeft());
+}
+
 namespace {
 
 const char* const kGeometryKey = "Window/Geometry";

@@ -1,6 +1,7 @@
 // Where the main window opens, and its size, place and bars remembered between runs.
 #pragma once
 
+#include <QRect>
 #include <QSize>
 
 class QMainWindow;
@@ -10,6 +11,17 @@ class QWidget;
 // its screen (the desktop less panels and task bars, in the same scaled pixels as the window),
 // and centres it in that area, so that no part of it opens off screen.
 void PlaceOnScreen(QWidget& window, QSize preferred);
+
+// Where a window framed as `frame` goes so that the whole frame, title bar first, lies in
+// `area`: moved as little as possible; a frame larger than the area keeps its top-left corner
+// in it.
+QRect FrameInside(const QRect& frame, const QRect& area);
+
+// Once the window manager has framed the shown `window`, moves it so that its title bar and
+// borders are on its screen. Before the frame is known a window can only be placed by an
+// estimate of it, and some window managers put the window itself where its frame was meant to
+// go, leaving the title bar off the screen.
+void KeepFrameOnScreen(QWidget& window);
 
 // The main window's geometry and the layout of its toolbar and docks as the last run left them
 // (kept in the user's settings); false when no geometry could be restored (none was kept, or

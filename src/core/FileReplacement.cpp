@@ -193,7 +193,8 @@ bool FileReplacement::Write(std::span<const uint8_t> bytes, FileError& error) {
                         EBADF);
         return false;
     }
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+    // An empty span may hold no pointer at all, which fwrite must not be given.
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
         error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_,
                         errno);
         Discard();

@@ -62,6 +62,7 @@ const Translatable& DatabaseHistory::RedoName() const {
 }
 
 void DatabaseHistory::Rebase() {
+    if (!undo_.empty() || !redo_.empty()) CarryIntoSteps();
     const auto live = TablesOf(db_);
     const auto copy = TablesOf(*copy_);
     for (std::size_t t = 0; t < kTables; ++t) {
@@ -85,16 +86,82 @@ bool DatabaseHistory::Record(const Translatable& description) {
 
     step.description = description;
     step.state = ++lastState_;
-    step.bytes = sizeof(Step) + step.description.English().capacity();
-    for (std::size_t t = 0; t < kTables; ++t) {
-        step.bytes += step.undo[t].Bytes() + step.redo[t].Bytes() - 2 * sizeof(RecordPatch);
-    }
+    step.bytes = SizeOf(step);
     for (const Step& undone : redo_) stepBytes_ -= undone.bytes;
     redo_.clear();
     stepBytes_ += step.bytes;
     undo_.push_back(std::move(step));
     Trim();
     return true;
+}
+
+std::size_t DatabaseHistory::SizeOf(const Step& step) {
+    std::size_t bytes = sizeof(Step) + step.description.English().capacity();
+    for (std::size_t t = 0; t < kTables; ++t) {
+        bytes += step.undo[t].Bytes() + step.redo[t].Bytes() - 2 * sizeof(RecordPatch);
+    }
+    return bytes;
+}
+
+// Walking away from the current state, step by step, on both sides: each step's far state is
+// rebuilt from its near state, the far state keeping a changed byte only where the step itself
+// changed that byte, and taking the near state's new byte elsewhere. The walk stops at the
+// first step whose far state comes out unchanged: the steps beyond it describe the same states
+// as before.
+void DatabaseHistory::CarryIntoSteps() {
+    auto oldNear = std::make_unique<ChannelDatabase>();
+    auto newNear = std::make_unique<ChannelDatabase>();
+    auto oldFar = std::make_unique<ChannelDatabase>();
+    auto newFar = std::make_unique<ChannelDatabase>();
+    const auto copyInto = [](ChannelDatabase& from, ChannelDatabase& to) {
+        const auto source = TablesOf(from);
+        const auto target = TablesOf(to);
+        for (std::size_t t = 0; t < kTables; ++t) {
+            std::memcpy(target[t].bytes.data(), source[t].bytes.data(), source[t].bytes.size());
+        }
+    };
+
+    // `forward`: the step's redo leads away from the current state (a step that can be redone).
+    const auto walk = [&](auto first, auto last, bool forward) {
+        copyInto(*copy_, *oldNear);
+        copyInto(db_, *newNear);
+        for (auto step = first; step != last; ++step) {
+            copyInto(*oldNear, *oldFar);
+            const auto oNear = TablesOf(*oldNear);
+            const auto nNear = TablesOf(*newNear);
+            const auto oFar = TablesOf(*oldFar);
+            const auto nFar = TablesOf(*newFar);
+            Patches& away = forward ? step->redo : step->undo;
+            Patches& back = forward ? step->undo : step->redo;
+            bool farChanged = false;
+            stepBytes_ -= step->bytes;
+            for (std::size_t t = 0; t < kTables; ++t) {
+                away[t].Apply(oFar[t].bytes);
+                const std::size_t size = oFar[t].bytes.size();
+                if (std::memcmp(oNear[t].bytes.data(), nNear[t].bytes.data(), size) == 0) {
+                    // The change left this table alone: so it does the step's far state.
+                    std::memcpy(nFar[t].bytes.data(), oFar[t].bytes.data(), size);
+                    continue;
+                }
+                for (std::size_t b = 0; b < size; ++b) {
+                    const bool stepChanged = oNear[t].bytes[b] != oFar[t].bytes[b];
+                    nFar[t].bytes[b] = stepChanged ? oFar[t].bytes[b] : nNear[t].bytes[b];
+                }
+                farChanged = farChanged ||
+                             std::memcmp(nFar[t].bytes.data(), oFar[t].bytes.data(), size) != 0;
+                const std::size_t record = nFar[t].recordSize;
+                away[t] = RecordPatch::Between(nNear[t].bytes, nFar[t].bytes, record);
+                back[t] = RecordPatch::Between(nFar[t].bytes, nNear[t].bytes, record);
+            }
+            step->bytes = SizeOf(*step);
+            stepBytes_ += step->bytes;
+            if (!farChanged) break;
+            std::swap(oldNear, oldFar);
+            std::swap(newNear, newFar);
+        }
+    };
+    walk(undo_.rbegin(), undo_.rend(), false);
+    walk(redo_.rbegin(), redo_.rend(), true);
 }
 
 void DatabaseHistory::Trim() {

@@ -39,7 +39,10 @@ class DatabaseHistory {
     // forgets the steps that could be redone. False, recording nothing, when nothing changed.
     bool Record(const Translatable& description);
     // Takes the database as it is now as the recorded state without making a step: for changes
-    // that are not edits (the flash layout, the default counts a send writes).
+    // that are not edits (the flash layout, the default counts a send writes). Such a change
+    // stays in every state undo and redo reach, except the states before a step that changed
+    // the same bytes itself (undoing an Open still gives back the header before it); undoing
+    // and redoing back to this state gives it back byte for byte.
     void Rebase();
 
     bool CanUndo() const { return !undo_.empty(); }
@@ -73,6 +76,10 @@ class DatabaseHistory {
 
     // Applies `patches` to the database and brings the copy to the same bytes.
     void Apply(const Patches& patches);
+    // Carries the change from the copy to the database into the steps on both sides of the
+    // current state (see Rebase).
+    void CarryIntoSteps();
+    static std::size_t SizeOf(const Step& step);
     // Forgets the oldest steps while the limits are exceeded.
     void Trim();
 

@@ -267,29 +267,52 @@ TEST(DatabaseHistory, TheOldestStepsAreForgottenBeyondTheStepAndByteLimits) {
     EXPECT_GT(tight.StepBytes(), 0u);
 }
 
-TEST(DatabaseHistory, ARebasedChangeIsNoStepAndUndoLeavesItsBytesAlone) {
+// A change taken as it is (another flash layout, the default counts a send writes) stays in
+// the states on either side, except before a step that changed the same bytes itself; undone
+// and redone, the state it was taken in comes back byte for byte. It once came back with the
+// bytes of a step recorded before it.
+TEST(DatabaseHistory, ARebasedChangeIsNoStepAndStaysThroughUndoAndRedo) {
     auto db = testing::MakeDatabase();
     testing::AddSatellite(*db, "S");
     testing::AddTransponder(*db, 1);
     testing::AddTv(*db, 1, "One");
     testing::AddTv(*db, 1, "Two");
     DatabaseHistory history(*db);
+    const uint16_t capacity = db->header.ChannelCapacity;
 
+    // An opened image brings a layout of its own.
+    UpdateFlashLayout(db->header, 3, 4);
+    ASSERT_TRUE(history.Record("Open big.stc"));
     FakeChannelRows rows(true, 2);
     const std::vector<std::size_t> first{0};
     ChannelListEditor(*db).DeleteChannels(rows, first);
     ASSERT_TRUE(history.Record("Delete 1 Channel"));
+    db->Tv(0).Name[0] = 'X';
+    ASSERT_TRUE(history.Record("Edit Channel"));
+    ASSERT_TRUE(history.Undo());  // a step on each side of the state the change is taken in
 
-    // Another flash setting changes the capacities: not an edit, and not taken back.
+    // Another flash setting: not an edit.
     UpdateFlashLayout(db->header, 2, 1);
-    const DatabaseHeader rebased = db->header;
+    const Snapshot rebased = Take(*db);
+    const DatabaseHeader layout = db->header;
     history.Rebase();
     EXPECT_FALSE(history.Record("Nothing"));
+
+    ASSERT_TRUE(history.Redo());
+    EXPECT_EQ(db->Tv(0).Name[0], 'X');
+    EXPECT_EQ(db->header.ChannelCapacity, layout.ChannelCapacity);
+    ASSERT_TRUE(history.Undo());
+    EXPECT_EQ(Take(*db), rebased);
     ASSERT_TRUE(history.Undo());
     EXPECT_EQ(db->header.TvCount, 2);
-    EXPECT_EQ(db->header.ChannelCapacity, rebased.ChannelCapacity);
-    EXPECT_EQ(db->header.UserBlockSize, rebased.UserBlockSize);
-    EXPECT_EQ(db->channels[0].Name[0], 'O');
+    EXPECT_EQ(db->header.ChannelCapacity, layout.ChannelCapacity);
+    EXPECT_EQ(db->header.UserBlockSize, layout.UserBlockSize);
+    ASSERT_TRUE(history.Undo());  // the Open set the capacity itself: before it, the old one
+    EXPECT_EQ(db->header.ChannelCapacity, capacity);
+    ASSERT_TRUE(history.Redo());
+    ASSERT_TRUE(history.Redo());
+    EXPECT_EQ(Take(*db), rebased);
+    EXPECT_FALSE(history.Record("Nothing"));
 }
 
 }  // namespace

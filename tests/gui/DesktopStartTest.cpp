@@ -18,6 +18,7 @@
 #include "app/CLineMonitorWnd.h"
 #include "app/CommandTable.h"
 #include "app/ToolbarIcons.h"
+#include "app/WindowPlacement.h"
 #include "database/ChannelDatabase.h"
 #include "database/FlashLayout.h"
 #include "editing/DatabaseDiff.h"
@@ -73,6 +74,17 @@ TEST_F(DesktopStartTest, MainWindowOpensWithinTheAvailableAreaOfASmallScreen) {
         << ", window " << Frame().frameGeometry().width() << "x" << Frame().frameGeometry().height()
         << "+" << Frame().x() << "+" << Frame().y();
     EXPECT_GT(Frame().width(), area.width() / 2);
+
+    // A window manager that put the window where its frame was meant to go leaves the title
+    // bar above the screen; once the frame is known, the window moves back onto the screen.
+    Frame().move(area.left() - 30, area.top() - 20);
+    ASSERT_LT(Frame().frameGeometry().top(), area.top());
+    KeepFrameOnScreen(Frame());
+    EXPECT_EQ(Frame().frameGeometry().topLeft(), area.topLeft());
+    // A frame larger than the area keeps its top-left corner, and so its title bar, in it.
+    EXPECT_EQ(FrameInside(QRect(-5, -5, 900, 700), QRect(0, 0, 800, 600)), QRect(0, 0, 900, 700));
+    EXPECT_EQ(FrameInside(QRect(300, 200, 600, 500), QRect(0, 0, 800, 600)),
+              QRect(200, 100, 600, 500));
 }
 
 // The window opens where and as large as the last run left it, and the Line Monitor docks
