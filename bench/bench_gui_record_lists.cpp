@@ -15,7 +15,7 @@ namespace {
 
 class NoChanges : public zev::ChangeSink {
   public:
-    void DatabaseChanged(const std::string&) override {}
+    void DatabaseChanged(const zev::Translatable&) override {}
 };
 
 std::unique_ptr<zev::ChannelDatabase> FullDatabase() {

@@ -50,7 +50,7 @@ void BM_UnpackUserBlock(benchmark::State& state) {
     zev::ImageBuffers buffers;
     const zev::ImageResult packed = zev::PackImage(*source, zev::ImageKind::User, buffers.output);
     if (!packed.ok) {
-        state.SkipWithError(packed.error.c_str());
+        state.SkipWithError(packed.error.English().c_str());
         return;
     }
     auto db = std::make_unique<zev::ChannelDatabase>();

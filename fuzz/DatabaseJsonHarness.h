@@ -45,7 +45,7 @@ inline Finding CheckDatabaseJson(std::span<const uint8_t> bytes) {
         return read.error.empty() ? "refused JSON without a reason" : "";
     }
     const ImageResult pack = PackImage(*db, ImageKind::User, packed);
-    if (!pack.ok) return pack.error.empty() ? "a refused block without a reason" : "";
+    if (!pack.ok) return pack.error.Empty() ? "a refused block without a reason" : "";
 
     const std::string json = DatabaseToJson(*db);
     detail::StartBuild(*back);
@@ -57,7 +57,7 @@ inline Finding CheckDatabaseJson(std::span<const uint8_t> bytes) {
 
     const ImageResult unpacked =
         UnpackImage(*back, std::span<const uint8_t>(packed).first(pack.size));
-    if (!unpacked.ok) return "the block built does not read back: " + unpacked.error;
+    if (!unpacked.ok) return "the block built does not read back: " + unpacked.error.English();
     if (DatabaseToJson(*back) != json) return "the block built loses what the JSON said";
     return {};
 }

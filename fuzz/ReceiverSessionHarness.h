@@ -115,7 +115,7 @@ class FuzzLinkHost : public RunHost {
     }
 
     void AppendText(const std::string&) override {}
-    MsgAnswer Message(const std::string&, const std::string&, MsgIcon, MsgButtons buttons,
+    MsgAnswer Message(const Translatable&, const Translatable&, MsgIcon, MsgButtons buttons,
                       MsgAnswer defaultAnswer) override {
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok : defaultAnswer;
     }

@@ -29,7 +29,7 @@ class CountingHost : public RunHost {
     std::size_t sent = 0;
 
     void AppendText(const std::string&) override {}
-    MsgAnswer Message(const std::string&, const std::string&, MsgIcon, MsgButtons,
+    MsgAnswer Message(const Translatable&, const Translatable&, MsgIcon, MsgButtons,
                       MsgAnswer) override {
         return MsgAnswer::Ok;
     }
@@ -52,7 +52,7 @@ class CountingHost : public RunHost {
 inline Finding CheckSgnFile(std::span<const uint8_t> bytes) {
     MemoryByteSource file(bytes);
     const OtaFileCheck check = zev::CheckOtaFile(file);
-    if (!check.ok) return check.error.empty() ? "a refused OTA file without a reason" : "";
+    if (!check.ok) return check.error.Empty() ? "a refused OTA file without a reason" : "";
 
     const OtaFileInfo& info = check.info;
     const uint64_t offset = ReadLe32(bytes.data());

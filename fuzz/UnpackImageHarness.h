@@ -26,14 +26,14 @@ inline Finding CheckUnpackImage(std::span<const uint8_t> bytes) {
 
     const ImageResult unpacked =
         UnpackImage(*first, bytes.first(std::min(bytes.size(), kInputImageSize)));
-    if (!unpacked.ok) return unpacked.error.empty() ? "a refused image without a reason" : "";
+    if (!unpacked.ok) return unpacked.error.Empty() ? "a refused image without a reason" : "";
 
     const ImageResult pack = PackImage(*first, ImageKind::User, packed);
-    if (!pack.ok) return "an accepted image does not pack: " + pack.error;
+    if (!pack.ok) return "an accepted image does not pack: " + pack.error.English();
     if (pack.size != unpacked.size) return "the packed block has another size";
     const auto block = std::span<const uint8_t>(packed).first(pack.size);
     if (const ImageResult again = UnpackImage(*second, block); !again.ok) {
-        return "the packed block does not read back: " + again.error;
+        return "the packed block does not read back: " + again.error.English();
     }
     const ImageResult repack = PackImage(*second, ImageKind::User, repacked);
     if (!repack.ok || !std::equal(block.begin(), block.end(), repacked.begin(),

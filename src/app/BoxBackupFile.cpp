@@ -6,6 +6,7 @@
 
 #include "app/DataFileState.h"
 #include "core/FileReplacement.h"
+#include "ui/TranslatedText.h"
 
 QString BoxBackupPath(const std::string& currentFile, const QDateTime& when) {
     const QString stamp = when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -19,6 +20,6 @@ QString BoxBackupPath(const std::string& currentFile, const QDateTime& when) {
 bool WriteBoxBackup(const QString& path, std::span<const uint8_t> block, QString& error) {
     zev::FileError problem;
     if (zev::ReplaceFile(QFile::encodeName(path).toStdString(), block, problem)) return true;
-    error = QFile::decodeName(problem.text.c_str());
+    error = Translated(problem.text);
     return false;
 }

@@ -22,14 +22,14 @@ QString BoxSimulator::Start(QString* error) {
     // --exit-on-eof: the simulator ends with us even if we end abruptly (its input closes).
     process_->start(program, {"--sample", "--exit-on-eof"});
     if (!process_->waitForStarted(kStartTimeoutMs)) {
-        *error = QStringLiteral("Can't start %1: %2").arg(program, process_->errorString());
+        *error = tr("Can't start %1: %2").arg(program, process_->errorString());
         Stop();
         return QString();
     }
     // The first line it prints names its pseudo-terminal.
     while (!process_->canReadLine()) {
         if (!process_->waitForReadyRead(kStartTimeoutMs)) {
-            *error = QStringLiteral("%1 did not name its port.").arg(program);
+            *error = tr("%1 did not name its port.").arg(program);
             Stop();
             return QString();
         }

@@ -9,11 +9,11 @@
 #include "app/ToolbarIcons.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("About Zev");
+    setWindowTitle(tr("About Zev"));
     auto* icon = new QLabel(this);
     icon->setPixmap(ProgramIcon().pixmap(32, 32));
-    auto* text = new QLabel(QStringLiteral("Zev Version %1").arg(zev::kVersion), this);
-    auto* ok = new QPushButton("OK", this);
+    auto* text = new QLabel(tr("Zev Version %1").arg(zev::kVersion), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

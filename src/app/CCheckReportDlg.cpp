@@ -17,17 +17,17 @@ bool IsChannel(const zev::RecordRef& record) {
            record.kind == zev::RecordKind::RadioChannel;
 }
 
-QString Counted(std::size_t count, const char* what) {
-    return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(what)).arg(count == 1 ? "" : "s");
-}
-
 QString SummaryText(const zev::CheckResult& result, const QString& checkedAs) {
-    const QString checked = QStringLiteral("Checked as %1: ").arg(checkedAs);
-    if (result.findings.empty()) return checked + QStringLiteral("<b>No problems found.</b>");
-    return checked +
-           QStringLiteral("<b>%1, %2</b>")
-               .arg(Counted(result.errors, "error"), Counted(result.warnings, "warning")) +
-           QStringLiteral(
+    const QString checked = CCheckReportDlg::tr("Checked as %1: ").arg(checkedAs);
+    if (result.findings.empty()) return checked + CCheckReportDlg::tr("<b>No problems found.</b>");
+    const QString errors =
+        (result.errors == 1 ? CCheckReportDlg::tr("%1 error") : CCheckReportDlg::tr("%1 errors"))
+            .arg(result.errors);
+    const QString warnings = (result.warnings == 1 ? CCheckReportDlg::tr("%1 warning")
+                                                   : CCheckReportDlg::tr("%1 warnings"))
+                                 .arg(result.warnings);
+    return checked + QStringLiteral("<b>%1, %2</b>").arg(errors, warnings) +
+           CCheckReportDlg::tr(
                "<br>Errors: the box would misread the image. Warnings: records that "
                "look wrong. Double-click a channel's line to select it in the list.");
 }
@@ -52,7 +52,7 @@ bool SameFindings(const zev::CheckResult& a, const zev::CheckResult& b) {
         const zev::CheckFinding& x = a.findings[i];
         const zev::CheckFinding& y = b.findings[i];
         if (x.problem != y.problem || x.record != y.record || x.related != y.related ||
-            x.message != y.message) {
+            x.message.English() != y.message.English()) {
             return false;
         }
     }
@@ -61,7 +61,7 @@ bool SameFindings(const zev::CheckResult& a, const zev::CheckResult& b) {
 
 CCheckReportDlg::CCheckReportDlg(QWidget* parent)
     : QDialog(parent), model_(new CheckReportModel(zev::CheckResult{}, this)) {
-    setWindowTitle(QStringLiteral("Check Database"));
+    setWindowTitle(tr("Check Database"));
     setModal(false);
 
     summary_ = new QLabel(this);
@@ -83,13 +83,12 @@ CCheckReportDlg::CCheckReportDlg(QWidget* parent)
             [this](const QModelIndex& index) { ChooseFinding(index.row()); });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    selectDuplicates_ =
-        buttons->addButton(QStringLiteral("Select &Duplicates"), QDialogButtonBox::ActionRole);
+    selectDuplicates_ = buttons->addButton(tr("Select &Duplicates"), QDialogButtonBox::ActionRole);
     selectDuplicates_->setToolTip(
-        QStringLiteral("Select every later copy of a channel in the list, so that Delete "
-                       "Channel removes them and keeps the first of each"));
+        tr("Select every later copy of a channel in the list, so that Delete "
+           "Channel removes them and keeps the first of each"));
     connect(selectDuplicates_, &QPushButton::clicked, this, &CCheckReportDlg::ChooseDuplicates);
-    checkAgain_ = buttons->addButton(QStringLiteral("Check &Again"), QDialogButtonBox::ActionRole);
+    checkAgain_ = buttons->addButton(tr("Check &Again"), QDialogButtonBox::ActionRole);
     connect(checkAgain_, &QPushButton::clicked, this, &CCheckReportDlg::CheckAgainChosen);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -116,11 +115,10 @@ const zev::CheckResult& CCheckReportDlg::Result() const { return model_->Result(
 void CCheckReportDlg::SetOutOfDate(bool outOfDate) {
     if (outOfDate == outOfDate_) return;
     outOfDate_ = outOfDate;
-    setWindowTitle(outOfDate ? QStringLiteral("Check Database (out of date)")
-                             : QStringLiteral("Check Database"));
-    summary_->setText(outOfDate ? QStringLiteral("<b>Out of date:</b> the channel list has changed "
-                                                 "since this check; Check Again shows how it "
-                                                 "is now.<br>") +
+    setWindowTitle(outOfDate ? tr("Check Database (out of date)") : tr("Check Database"));
+    summary_->setText(outOfDate ? tr("<b>Out of date:</b> the channel list has changed "
+                                     "since this check; Check Again shows how it "
+                                     "is now.<br>") +
                                       summaryText_
                                 : summaryText_);
 }

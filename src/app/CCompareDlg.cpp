@@ -12,7 +12,7 @@
 
 CCompareDlg::CCompareDlg(Comparison compare, const QString& fileName, QWidget* parent)
     : QDialog(parent), compare_(std::move(compare)), fileName_(fileName) {
-    setWindowTitle(QStringLiteral("Compare with File"));
+    setWindowTitle(tr("Compare with File"));
     summary_ = new QLabel(this);
     summary_->setWordWrap(true);
 
@@ -24,8 +24,8 @@ CCompareDlg::CCompareDlg(Comparison compare, const QString& fileName, QWidget* p
     tree_->header()->setStretchLastSection(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    swap_ = buttons->addButton(QStringLiteral("&Swap Direction"), QDialogButtonBox::ActionRole);
-    swap_->setToolTip(QStringLiteral("Show the differences the other way round"));
+    swap_ = buttons->addButton(tr("&Swap Direction"), QDialogButtonBox::ActionRole);
+    swap_->setToolTip(tr("Show the differences the other way round"));
     connect(swap_, &QPushButton::clicked, this, &CCompareDlg::SwapDirection);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -57,20 +57,17 @@ void CCompareDlg::Show(zev::DatabaseDiff diff) {
     const QString counts = DiffSummaryText(CountDifferences(model_->Diff())).toHtmlEscaped();
     if (model_->Diff().Equal()) {
         summary_->setText(
-            QStringLiteral("<b>Equal:</b> %1 holds the same channel list as the program.")
-                .arg(file));
+            tr("<b>Equal:</b> %1 holds the same channel list as the program.").arg(file));
     } else if (fileToList_) {
-        summary_->setText(
-            QStringLiteral("What changed in the channel list since %1: <b>%2</b><br>"
-                           "Added: only in the channel list. Removed: only in the file. Moved: "
-                           "in another place among the records both hold.")
-                .arg(file, counts));
+        summary_->setText(tr("What changed in the channel list since %1: <b>%2</b><br>"
+                             "Added: only in the channel list. Removed: only in the file. Moved: "
+                             "in another place among the records both hold.")
+                              .arg(file, counts));
     } else {
-        summary_->setText(
-            QStringLiteral("From the channel list in the program to %1: <b>%2</b><br>"
-                           "Added: only in the file. Removed: only in the program. Moved: "
-                           "in another place among the records both hold.")
-                .arg(file, counts));
+        summary_->setText(tr("From the channel list in the program to %1: <b>%2</b><br>"
+                             "Added: only in the file. Removed: only in the program. Moved: "
+                             "in another place among the records both hold.")
+                              .arg(file, counts));
     }
     tree_->setColumnWidth(DiffTreeModel::RecordColumn, 260);
     tree_->setColumnWidth(DiffTreeModel::ChangeColumn, 200);

@@ -18,23 +18,28 @@
 #include "core/RegularFile.h"
 #include "database/ChannelDatabase.h"
 #include "formats/ParameterImage.h"
+#include "ui/TranslatedText.h"
 #include "ui/UiPrompts.h"
 
 namespace {
 
-const char* const kOpenTitle = "Open File";
-const char* const kSaveTitle = "Save File";
+const char* const kOpenTitle = QT_TRANSLATE_NOOP("CDataFileCommands", "Open File");
+const char* const kSaveTitle = QT_TRANSLATE_NOOP("CDataFileCommands", "Save File");
 // Every file Open takes comes first, so that the dialog shows images and update files alike
 // whichever view was shown last; the filters of each view follow.
-const char* const kOpenFilterSupported =
-    "All supported files (*.stc *.def *.all *.cus *.sgn *.txt);;";
+const char* const kOpenFilterSupported = QT_TRANSLATE_NOOP(
+    "CDataFileCommands", "All supported files (*.stc *.def *.all *.cus *.sgn *.txt);;");
 const char* const kOpenFilterTerminal =
-    "cus files (*.cus);;sgn files (*.sgn);;stc files (*.stc);;All Files (*.*)";
+    QT_TRANSLATE_NOOP("CDataFileCommands",
+                      "cus files (*.cus);;sgn files (*.sgn);;stc files (*.stc);;All Files (*.*)");
 const char* const kOpenFilterList =
-    "stc files (*.stc);;cus files (*.cus);;sgn files (*.sgn);;All Files (*.*)";
-const char* const kSaveFilterText = "txt files (*.txt);;All Files (*.*)";
+    QT_TRANSLATE_NOOP("CDataFileCommands",
+                      "stc files (*.stc);;cus files (*.cus);;sgn files (*.sgn);;All Files (*.*)");
+const char* const kSaveFilterText =
+    QT_TRANSLATE_NOOP("CDataFileCommands", "txt files (*.txt);;All Files (*.*)");
 const char* const kSaveFilterImage =
-    "stc files (*.stc);;def files (*.def);;all files (*.all);;All Files (*.*)";
+    QT_TRANSLATE_NOOP("CDataFileCommands",
+                      "stc files (*.stc);;def files (*.def);;all files (*.all);;All Files (*.*)");
 
 std::string Local8Bit(const QString& path) { return path.toLocal8Bit().toStdString(); }
 QString FromLocal8Bit(const std::string& path) { return QString::fromLocal8Bit(path.c_str()); }
@@ -44,11 +49,13 @@ bool IsImageExtension(const std::string& extension) {
     return ImageKindOfExtension(extension).has_value();
 }
 
-QString Channels(unsigned count, const char* kind) {
-    return QStringLiteral("%1 %2 channel%3")
-        .arg(count)
-        .arg(QLatin1String(kind))
-        .arg(count == 1 ? "" : "s");
+QString Channels(unsigned count, bool tv) {
+    const bool one = count == 1;
+    return (tv ? (one ? CDataFileCommands::tr("%1 TV channel")
+                      : CDataFileCommands::tr("%1 TV channels"))
+               : (one ? CDataFileCommands::tr("%1 radio channel")
+                      : CDataFileCommands::tr("%1 radio channels")))
+        .arg(count);
 }
 
 }  // namespace
@@ -67,7 +74,7 @@ CDataFileCommands::CDataFileCommands(const ViewState& view, DataFileState& files
       reports_(std::move(reports)) {}
 
 void CDataFileCommands::Warn(const QString& text) {
-    prompts_.Inform(text, QStringLiteral("Warning"), zev::MsgIcon::Exclamation);
+    prompts_.Inform(text, tr("Warning"), zev::MsgIcon::Exclamation);
 }
 
 void CDataFileCommands::Status(const QString& text) const {
@@ -90,12 +97,10 @@ bool CDataFileCommands::Open() {
     const bool list = view_.ListShown();
     // Starts in the folder of the file last worked on; an open dialog suggests no name.
     const QString start = StartingPoint();
-    const std::optional<QString> path =
-        prompts_.OpenFileNameAt(kOpenTitle,
-                                QLatin1String(kOpenFilterSupported) +
-                                    QLatin1String(list ? kOpenFilterList : kOpenFilterTerminal),
-                                list ? QStringLiteral("stc") : QStringLiteral("cus"),
-                                start.isEmpty() ? QString() : QFileInfo(start).absolutePath());
+    const std::optional<QString> path = prompts_.OpenFileNameAt(
+        tr(kOpenTitle), tr(kOpenFilterSupported) + tr(list ? kOpenFilterList : kOpenFilterTerminal),
+        list ? QStringLiteral("stc") : QStringLiteral("cus"),
+        start.isEmpty() ? QString() : QFileInfo(start).absolutePath());
     return path && OpenPath(*path);
 }
 
@@ -109,12 +114,11 @@ bool CDataFileCommands::OpenPath(const QString& path) {
     if (kind) return OpenImage(path, *kind);
     if (extension == "cus" || extension == "txt" || extension == "sgn") {
         // Now the input of the update commands.
-        Status(QStringLiteral("%1 is the file of the update commands")
-                   .arg(QFileInfo(path).fileName()));
+        Status(tr("%1 is the file of the update commands").arg(QFileInfo(path).fileName()));
         Used(path);
         return false;
     }
-    Warn(QStringLiteral("\n Wrong File: %1").arg(path));
+    Warn(tr("\n Wrong File: %1").arg(path));
     files_.SetCurrentFile(DataFileState::kNoFile);
     return false;
 }
@@ -142,16 +146,16 @@ bool CDataFileCommands::OpenImage(const QString& path, zev::ImageKind kind) {
         // The database keeps what it held. The file is let go so that a later Save cannot
         // overwrite the file that could not be read with unrelated channels.
         files_.Forget();
-        Warn(QString::fromStdString(result.error));
+        Warn(Translated(result.error));
         return false;
     }
     const QString name = QFileInfo(path).fileName();
     // The opened image can be undone; it is what the file holds, so nothing is unsaved.
-    changes_.DatabaseReplaced((QStringLiteral("Open ") + name).toStdString());
+    changes_.DatabaseReplaced(ZEV_TR("Change", "Open %1").Arg(name.toStdString()));
     files_.SetListFile(Local8Bit(path));
-    Status(QStringLiteral("Opened %1: %2 and %3")
-               .arg(name, Channels(db_.header.TvCount, "TV"),
-                    Channels(db_.header.RadioCount, "radio")));
+    Status(
+        tr("Opened %1: %2 and %3")
+            .arg(name, Channels(db_.header.TvCount, true), Channels(db_.header.RadioCount, false)));
     Used(path);
     return true;
 }
@@ -168,8 +172,8 @@ bool CDataFileCommands::SaveAs() { return view_.ListShown() ? SaveList(true) : S
 bool CDataFileCommands::SaveChangedChannelList() {
     if (!changes_.Changed()) return true;
     const zev::MsgAnswer answer = prompts_.Message(
-        QStringLiteral("Save changes to the channel list?"), QStringLiteral("zev"),
-        zev::MsgIcon::Exclamation, zev::MsgButtons::YesNoCancel, zev::MsgAnswer::Yes);
+        tr("Save changes to the channel list?"), QStringLiteral("zev"), zev::MsgIcon::Exclamation,
+        zev::MsgButtons::YesNoCancel, zev::MsgAnswer::Yes);
     if (answer == zev::MsgAnswer::Cancel) return false;
     if (answer == zev::MsgAnswer::No) return true;
     return SaveList(false);
@@ -186,15 +190,15 @@ std::optional<QString> CDataFileCommands::AskTextFileName() {
         files_.HasCurrentFile() && zev::FileExtension(files_.CurrentFile()) == "txt";
     const QString suggestion = textFile ? FromLocal8Bit(files_.CurrentFile()) : QString();
     for (;;) {
-        const std::optional<QString> path =
-            prompts_.SaveFileNameAt(kSaveTitle, kSaveFilterText, QStringLiteral("txt"), suggestion);
+        const std::optional<QString> path = prompts_.SaveFileNameAt(
+            tr(kSaveTitle), tr(kSaveFilterText), QStringLiteral("txt"), suggestion);
         if (!path) return std::nullopt;
         // The text would replace an image of channels: the person is asked for another name.
         if (!IsImageExtension(zev::FileExtension(Local8Bit(*path))) || !QFileInfo::exists(*path)) {
             return path;
         }
-        Warn(QStringLiteral("%1 is a parameter image. The terminal text is not saved over it; "
-                            "please choose another name.")
+        Warn(tr("%1 is a parameter image. The terminal text is not saved over it; "
+                "please choose another name.")
                  .arg(*path));
     }
 }
@@ -207,8 +211,8 @@ bool CDataFileCommands::SaveText(bool askForName) {
     }
     const QString name = NameOf(files_.CurrentFile());
     if (zev::FileExtension(files_.CurrentFile()) != "txt") {
-        Status(QStringLiteral("Nothing was saved: the terminal text is saved only as a .txt "
-                              "file, not as %1")
+        Status(tr("Nothing was saved: the terminal text is saved only as a .txt "
+                  "file, not as %1")
                    .arg(name));
         return false;
     }
@@ -218,11 +222,10 @@ bool CDataFileCommands::SaveText(bool askForName) {
                           std::span(reinterpret_cast<const uint8_t*>(log.constData()),
                                     static_cast<std::size_t>(log.size())),
                           error)) {
-        Warn(QString::fromLocal8Bit(error.Sentence().c_str()) +
-             QStringLiteral(" The terminal text was not saved."));
+        Warn(tr("%1 The terminal text was not saved.").arg(SentenceOf(error)));
         return false;
     }
-    Status(QStringLiteral("Saved the terminal text as %1").arg(name));
+    Status(tr("Saved the terminal text as %1").arg(name));
     if (askForName) Used(FromLocal8Bit(files_.CurrentFile()));
     return true;
 }
@@ -230,7 +233,7 @@ bool CDataFileCommands::SaveText(bool askForName) {
 bool CDataFileCommands::SaveList(bool askForName) {
     if (!askForName && files_.HasListFile()) return SaveIntoListFile();
     const std::optional<QString> path = prompts_.SaveFileNameAt(
-        kSaveTitle, kSaveFilterImage, QStringLiteral("stc"),
+        tr(kSaveTitle), tr(kSaveFilterImage), QStringLiteral("stc"),
         files_.HasListFile() ? FromLocal8Bit(files_.ListFile()) : QString());
     if (!path) return false;
     return SaveImageAs(Local8Bit(*path));
@@ -239,7 +242,7 @@ bool CDataFileCommands::SaveList(bool askForName) {
 bool CDataFileCommands::CheckBeforeSaving(const std::string& extension) {
     const std::optional<zev::ImageKind> kind = ImageKindOfExtension(extension);
     if (!kind) return true;  // nothing is written
-    return ConfirmDespiteCheckErrors(prompts_, db_, *kind, QStringLiteral("Save it anyway?"));
+    return ConfirmDespiteCheckErrors(prompts_, db_, *kind, tr("Save it anyway?"));
 }
 
 std::optional<std::span<const uint8_t>> CDataFileCommands::PackForExtension(
@@ -248,7 +251,7 @@ std::optional<std::span<const uint8_t>> CDataFileCommands::PackForExtension(
     std::vector<uint8_t>& output = images_.output;
     const zev::ImageResult packed = zev::PackImage(db_, kind, std::span<uint8_t>(output));
     if (!packed.ok) {
-        Warn(QString::fromStdString(packed.error));
+        Warn(Translated(packed.error));
         return std::nullopt;
     }
     const std::size_t length = std::min(zev::ImageSize(db_.header, kind), output.size());
@@ -265,7 +268,7 @@ bool CDataFileCommands::SaveImageAs(const std::string& path) {
             return WarnNotSaved(created.error());
         }
         HoldNewImageFile(path);
-        Status(QStringLiteral("Nothing was saved: %1 is no parameter image (.stc, .def or .all)")
+        Status(tr("Nothing was saved: %1 is no parameter image (.stc, .def or .all)")
                    .arg(NameOf(path)));
         return false;
     }
@@ -279,7 +282,7 @@ bool CDataFileCommands::SaveImageAs(const std::string& path) {
     files_.SetListFile(path);
     if (!HoldNewImageFile(path)) return false;
     changes_.Clear();
-    Status(QStringLiteral("Saved %1").arg(NameOf(path)));
+    Status(tr("Saved %1").arg(NameOf(path)));
     Used(FromLocal8Bit(path));
     return true;
 }
@@ -303,7 +306,7 @@ bool CDataFileCommands::HoldNewImageFile(const std::string& path) {
     zev::FileError error;
     std::FILE* file = zev::OpenRegularFile(path, true, error);
     if (file == nullptr) {
-        Warn(QStringLiteral("Creat File Error!"));
+        Warn(tr("Creat File Error!"));
         return false;
     }
     files_.HoldFile(file);
@@ -312,10 +315,9 @@ bool CDataFileCommands::HoldNewImageFile(const std::string& path) {
 
 bool CDataFileCommands::WarnNotSaved(const zev::FileError& error) {
     if (error.problem == zev::FileProblem::CannotCreate) {
-        Warn(QStringLiteral("Creat File Error!"));
+        Warn(tr("Creat File Error!"));
     } else {
-        Warn(QString::fromLocal8Bit(error.Sentence().c_str()) +
-             QStringLiteral(" Nothing was saved."));
+        Warn(tr("%1 Nothing was saved.").arg(SentenceOf(error)));
     }
     return false;
 }
@@ -337,15 +339,15 @@ bool CDataFileCommands::SaveIntoListFile() {
     zev::FileError error;
     files_.HoldFile(zev::OpenRegularFile(path, true, error));
     changes_.Clear();
-    Status(QStringLiteral("Saved %1").arg(NameOf(path)));
+    Status(tr("Saved %1").arg(NameOf(path)));
     return true;
 }
 
 void CDataFileCommands::WarnNotOpened(const zev::FileError& error) {
     // A file that is there but no regular file is said so; otherwise the historical text.
     if (error.problem == zev::FileProblem::NotRegular) {
-        Warn(QString::fromLocal8Bit(error.Sentence().c_str()));
+        Warn(SentenceOf(error));
     } else {
-        Warn(QStringLiteral("Creat File Error!"));
+        Warn(tr("Creat File Error!"));
     }
 }

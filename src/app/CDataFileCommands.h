@@ -5,6 +5,7 @@
 // that file and no other (or asks for a name when the list has none).
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -28,6 +29,8 @@ class UiPrompts;
 class ViewState;
 
 class CDataFileCommands {
+    Q_DECLARE_TR_FUNCTIONS(CDataFileCommands)
+
   public:
     // What the commands tell the rest of the program: a line for the status bar's message
     // pane, and each file opened or saved under a name the person chose (the recent files).

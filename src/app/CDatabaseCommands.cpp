@@ -1,5 +1,6 @@
 #include "app/CDatabaseCommands.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
@@ -22,24 +23,27 @@
 #include "editing/DatabaseCheck.h"
 #include "editing/DatabaseDiff.h"
 #include "ui/ScreenFit.h"
+#include "ui/TranslatedText.h"
 #include "ui/UiPrompts.h"
 
 namespace {
 
 const char* const kImageFilter =
-    "stc files (*.stc);;def files (*.def);;all files (*.all);;All Files (*.*)";
-const char* const kCsvFilter = "csv files (*.csv);;All Files (*.*)";
+    QT_TRANSLATE_NOOP("CDatabaseCommands",
+                      "stc files (*.stc);;def files (*.def);;all files (*.all);;All Files (*.*)");
+const char* const kCsvFilter =
+    QT_TRANSLATE_NOOP("CDatabaseCommands", "csv files (*.csv);;All Files (*.*)");
 
 QString KindText(zev::ImageKind kind) {
     switch (kind) {
         case zev::ImageKind::Default:
-            return QStringLiteral("the default-channel block (.def)");
+            return CDatabaseCommands::tr("the default-channel block (.def)");
         case zev::ImageKind::All:
-            return QStringLiteral("both blocks (.all)");
+            return CDatabaseCommands::tr("both blocks (.all)");
         case zev::ImageKind::User:
             break;
     }
-    return QStringLiteral("the user block (.stc)");
+    return CDatabaseCommands::tr("the user block (.stc)");
 }
 
 std::string Local8Bit(const QString& path) { return path.toLocal8Bit().toStdString(); }
@@ -66,7 +70,7 @@ CDatabaseCommands::~CDatabaseCommands() = default;
 CCheckReportDlg* CDatabaseCommands::Report() const { return report_; }
 
 void CDatabaseCommands::Warn(const QString& text) {
-    prompts_.Inform(text, QStringLiteral("Warning"), zev::MsgIcon::Exclamation);
+    prompts_.Inform(text, tr("Warning"), zev::MsgIcon::Exclamation);
 }
 
 zev::ImageKind CDatabaseCommands::CheckedKind() const {
@@ -160,15 +164,16 @@ void CDatabaseCommands::SelectDuplicates(const zev::CheckResult& result) {
     emit SelectChannelsRequested(tv, rows);
 
     const std::size_t others = (tv ? radioRows : tvRows).size();
-    QString text =
-        QStringLiteral("%1 duplicate %2 %3 selected")
-            .arg(rows.size())
-            .arg(tv ? QStringLiteral("TV") : QStringLiteral("radio"))
-            .arg(rows.size() == 1 ? QStringLiteral("channel") : QStringLiteral("channels"));
+    const bool one = rows.size() == 1;
+    QString text = (tv ? (one ? tr("%1 duplicate TV channel selected")
+                              : tr("%1 duplicate TV channels selected"))
+                       : (one ? tr("%1 duplicate radio channel selected")
+                              : tr("%1 duplicate radio channels selected")))
+                       .arg(rows.size());
     if (others > 0) {
-        text += QStringLiteral("; the %1 list has %2 more")
-                    .arg(tv ? QStringLiteral("radio") : QStringLiteral("TV"))
-                    .arg(others);
+        text = (tv ? tr("%1; the radio list has %2 more") : tr("%1; the TV list has %2 more"))
+                   .arg(text)
+                   .arg(others);
     }
     emit StatusPrompt(text + QLatin1Char('.'));
 }
@@ -181,8 +186,7 @@ zev::Result<zev::ImageKind, QString> CDatabaseCommands::ReadImageFile(const QStr
         ImageKindOfExtension(zev::FileExtension(Local8Bit(path)));
     if (!kind) {
         return zev::Failure(
-            QStringLiteral("Only parameter images (.stc, .def, .all) can be compared:\n%1")
-                .arg(path));
+            tr("Only parameter images (.stc, .def, .all) can be compared:\n%1").arg(path));
     }
     // As File Open reads an image: at most the largest image, a longer file's tail ignored.
     // Only a regular file is read, so a pipe or device is refused instead of waited for.
@@ -192,13 +196,11 @@ zev::Result<zev::ImageKind, QString> CDatabaseCommands::ReadImageFile(const QStr
     const std::optional<std::vector<uint8_t>> bytes =
         zev::ReadRegularFile(Local8Bit(path), most, zev::Overlong::ReadPrefix, error);
     if (!bytes) {
-        return zev::Failure(QStringLiteral("Can't read %1.\n%2")
-                                .arg(path, QString::fromLocal8Bit(error.Sentence().c_str())));
+        return zev::Failure(tr("Can't read %1.\n%2").arg(path, SentenceOf(error)));
     }
     const zev::ImageResult result = zev::UnpackImageOfKind(db, *bytes, *kind);
     if (!result.ok) {
-        return zev::Failure(QStringLiteral("Can't compare with %1: %2")
-                                .arg(path, QString::fromStdString(result.error)));
+        return zev::Failure(tr("Can't compare with %1: %2").arg(path, Translated(result.error)));
     }
     return *kind;
 }
@@ -206,7 +208,7 @@ zev::Result<zev::ImageKind, QString> CDatabaseCommands::ReadImageFile(const QStr
 void CDatabaseCommands::CompareWithFile() {
     const QString listFile = QString::fromLocal8Bit(files_.ListFile().c_str());
     const std::optional<QString> path = prompts_.OpenFileNameAt(
-        QStringLiteral("Compare with File"), kImageFilter, QStringLiteral("stc"),
+        tr("Compare with File"), tr(kImageFilter), QStringLiteral("stc"),
         listFile.isEmpty() ? QString() : QFileInfo(listFile).absolutePath());
     if (!path) return;
     // The file gets a database of its own: the one in memory is only read.
@@ -239,16 +241,16 @@ void CDatabaseCommands::ExportList() {
         files_.HasListFile()
             ? listFile.absoluteDir().filePath(listFile.completeBaseName() + QStringLiteral(".csv"))
             : QString();
-    const std::optional<QString> path = prompts_.SaveFileNameAt(
-        QStringLiteral("Export List"), kCsvFilter, QStringLiteral("csv"), suggestion);
+    const std::optional<QString> path = prompts_.SaveFileNameAt(tr("Export List"), tr(kCsvFilter),
+                                                                QStringLiteral("csv"), suggestion);
     if (!path) return;
     QString error;
     const QStringList written = WriteCsvFiles(db_, *path, error);
     if (written.isEmpty()) {
-        Warn(error + QStringLiteral("\nNothing was exported."));
+        Warn(error + QLatin1Char('\n') + tr("Nothing was exported."));
         return;
     }
     QStringList names;
     for (const QString& file : written) names << QFileInfo(file).fileName();
-    emit StatusPrompt(QStringLiteral("Exported to %1.").arg(names.join(QStringLiteral(", "))));
+    emit StatusPrompt(tr("Exported to %1.").arg(names.join(QStringLiteral(", "))));
 }

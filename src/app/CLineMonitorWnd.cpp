@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 #include "core/FileReplacement.h"
@@ -21,6 +22,7 @@
 #include "link/LineLog.h"
 #include "link/LineMonitorModel.h"
 #include "link/SerialLink.h"
+#include "ui/TranslatedText.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -47,7 +49,7 @@ QString MiB(std::size_t bytes) {
 }  // namespace
 
 CLineMonitorWnd::CLineMonitorWnd(zev::SerialLink& link, UiPrompts& prompts, QWidget* parent)
-    : QDockWidget(QStringLiteral("Line Monitor"), parent),
+    : QDockWidget(tr("Line Monitor"), parent),
       link_(link),
       prompts_(prompts),
       log_(std::make_unique<zev::LineLog>()) {
@@ -77,24 +79,29 @@ CLineMonitorWnd::CLineMonitorWnd(zev::SerialLink& link, UiPrompts& prompts, QWid
     const auto width = [&metrics](int characters) {
         return metrics.horizontalAdvance(QString(characters, QLatin1Char('0'))) + 12;
     };
-    table_->setColumnWidth(zev::LineMonitorModel::TimeColumn, width(12));
-    table_->setColumnWidth(zev::LineMonitorModel::DirectionColumn, width(2));
-    table_->setColumnWidth(zev::LineMonitorModel::HexColumn, width(47));
-    table_->setColumnWidth(zev::LineMonitorModel::TextColumn, width(16));
+    // Wide enough for the cells and for the heading, which may be longer in another language.
+    const auto fit = [this, columns, &width](int column, int characters) {
+        table_->setColumnWidth(column,
+                               std::max(width(characters), columns->sectionSizeHint(column)));
+    };
+    fit(zev::LineMonitorModel::TimeColumn, 12);
+    fit(zev::LineMonitorModel::DirectionColumn, 2);
+    fit(zev::LineMonitorModel::HexColumn, 47);
+    fit(zev::LineMonitorModel::TextColumn, 16);
 
-    pauseButton_ = new QPushButton(QStringLiteral("Pause"));
+    pauseButton_ = new QPushButton(tr("Pause"));
     pauseButton_->setCheckable(true);
     connect(pauseButton_, &QPushButton::toggled, this, &CLineMonitorWnd::SetPaused);
     searchField_ = new QLineEdit;
-    searchField_->setPlaceholderText(QStringLiteral("Find bytes (02 16 03) or text"));
-    searchField_->setAccessibleName(QStringLiteral("Find"));
-    auto* findButton = new QPushButton(QStringLiteral("Find Next"));
+    searchField_->setPlaceholderText(tr("Find bytes (02 16 03) or text"));
+    searchField_->setAccessibleName(tr("Find"));
+    auto* findButton = new QPushButton(tr("Find Next"));
     const auto find = [this] { FindNext(searchField_->text()); };
     connect(searchField_, &QLineEdit::returnPressed, this, find);
     connect(findButton, &QPushButton::clicked, this, find);
-    auto* saveButton = new QPushButton(QStringLiteral("Save As..."));
+    auto* saveButton = new QPushButton(tr("Save As..."));
     connect(saveButton, &QPushButton::clicked, this, &CLineMonitorWnd::OnSaveAs);
-    auto* clearButton = new QPushButton(QStringLiteral("Clear"));
+    auto* clearButton = new QPushButton(tr("Clear"));
     connect(clearButton, &QPushButton::clicked, this, &CLineMonitorWnd::Clear);
     status_ = new QLabel;
     status_->setWordWrap(true);
@@ -154,7 +161,7 @@ void CLineMonitorWnd::closeEvent(QCloseEvent* event) {
 
 void CLineMonitorWnd::SetPaused(bool paused) {
     if (pauseButton_->isChecked() != paused) pauseButton_->setChecked(paused);
-    pauseButton_->setText(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    pauseButton_->setText(paused ? tr("Resume") : tr("Pause"));
     if (paused) {
         refresh_->stop();
     } else if (listening_) {
@@ -174,14 +181,14 @@ void CLineMonitorWnd::Refresh() {
 }
 
 void CLineMonitorWnd::ShowCounts() {
-    QString text = QStringLiteral("%1 pieces, %2 bytes (at most %3 MiB)")
+    QString text = tr("%1 pieces, %2 bytes (at most %3 MiB)")
                        .arg(log_->ChunksHeld())
                        .arg(log_->BytesHeld())
                        .arg(MiB(zev::LineLog::kDefaultByteCapacity));
     if (log_->DroppedBytes() > 0) {
-        text += QStringLiteral("; %1 older bytes dropped").arg(log_->DroppedBytes());
+        text += tr("; %1 older bytes dropped").arg(log_->DroppedBytes());
     }
-    if (Paused()) text += QStringLiteral("; paused");
+    if (Paused()) text += tr("; paused");
     status_->setText(text);
 }
 
@@ -190,7 +197,7 @@ bool CLineMonitorWnd::FindNext(const QString& query) {
     const int from = current.isValid() ? current.row() + 1 : 0;
     const std::optional<int> row = model_->FindNext(query, from);
     if (!row) {
-        status_->setText(QStringLiteral("Not found: %1").arg(query));
+        status_->setText(tr("Not found: %1").arg(query));
         return false;
     }
     const QModelIndex index = table_->model()->index(*row, zev::LineMonitorModel::HexColumn);
@@ -207,8 +214,7 @@ void CLineMonitorWnd::Clear() {
 
 void CLineMonitorWnd::OnSaveAs() {
     const std::optional<QString> path = prompts_.SaveFileName(
-        QStringLiteral("Save Line Monitor"), QStringLiteral("txt files (*.txt);;All Files (*.*)"),
-        QStringLiteral("txt"));
+        tr("Save Line Monitor"), tr("txt files (*.txt);;All Files (*.*)"), QStringLiteral("txt"));
     if (path) SaveAs(*path);
 }
 
@@ -226,6 +232,6 @@ bool CLineMonitorWnd::SaveAs(const QString& path) {
         ok = file.Write({reinterpret_cast<const uint8_t*>(text.data()), text.size()}, error);
     }
     if (ok && file.Finish(error) && file.Replace(error)) return true;
-    prompts_.Inform(QFile::decodeName(error.Sentence().c_str()), QStringLiteral("Warning"));
+    prompts_.Inform(SentenceOf(error), tr("Warning"));
     return false;
 }

@@ -1,5 +1,6 @@
 #include "app/CListReworkCommands.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileInfo>
 #include <optional>
@@ -18,33 +19,37 @@
 #include "editing/TransponderUpdate.h"
 #include "formats/CsvImport.h"
 #include "lists/CZuzeListViewView.h"
+#include "ui/TranslatedText.h"
 #include "ui/UiPrompts.h"
 
 namespace {
 
-const char* const kReferenceFilter =
+const char* const kReferenceFilter = QT_TRANSLATE_NOOP(
+    "CListReworkCommands",
     "Channel lists (*.stc *.def *.all *.json *.csv);;stc files (*.stc);;def files (*.def);;"
-    "all files (*.all);;JSON files (*.json);;csv files (*.csv);;All Files (*.*)";
-const char* const kCsvFilter = "csv files (*.csv);;All Files (*.*)";
-const char* const kXmlFilter = "XML files (*.xml);;All Files (*.*)";
+    "all files (*.all);;JSON files (*.json);;csv files (*.csv);;All Files (*.*)");
+const char* const kCsvFilter =
+    QT_TRANSLATE_NOOP("CListReworkCommands", "csv files (*.csv);;All Files (*.*)");
+const char* const kXmlFilter =
+    QT_TRANSLATE_NOOP("CListReworkCommands", "XML files (*.xml);;All Files (*.*)");
 
 QString KeyText(zev::ChannelSortKey key) {
     switch (key) {
         case zev::ChannelSortKey::Satellite:
-            return QStringLiteral("satellite");
+            return CListReworkCommands::tr("satellite");
         case zev::ChannelSortKey::Frequency:
-            return QStringLiteral("frequency");
+            return CListReworkCommands::tr("frequency");
         case zev::ChannelSortKey::ServiceId:
-            return QStringLiteral("Service ID");
+            return CListReworkCommands::tr("Service ID");
         case zev::ChannelSortKey::Name:
             break;
     }
-    return QStringLiteral("name");
+    return CListReworkCommands::tr("name");
 }
 
 // An undo step's name holds the file's name as UTF-8.
-std::string StepName(const char* what, const QString& path) {
-    return std::string(what) + ' ' + QFileInfo(path).fileName().toStdString();
+zev::Translatable StepName(zev::Translatable what, const QString& path) {
+    return std::move(what).Arg(QFileInfo(path).fileName().toStdString());
 }
 
 }  // namespace
@@ -61,7 +66,7 @@ CListReworkCommands::CListReworkCommands(QWidget& window, FrameCommands& frame,
       prompts_(prompts) {}
 
 void CListReworkCommands::Warn(const QString& text) {
-    prompts_.Inform(text, QStringLiteral("Warning"), zev::MsgIcon::Exclamation);
+    prompts_.Inform(text, tr("Warning"), zev::MsgIcon::Exclamation);
 }
 
 void CListReworkCommands::RefillList() {
@@ -89,27 +94,22 @@ void CListReworkCommands::SortChannels() {
         if (number >= 1 && std::size_t(number) <= listRows) positions.push_back(number - 1);
     }
     if (positions.size() < 2) {
-        prompts_.Inform(QStringLiteral("There is nothing to sort: the list shows fewer than two "
-                                       "channels."),
-                        QStringLiteral("Information"), zev::MsgIcon::Information);
+        prompts_.Inform(tr("There is nothing to sort: the list shows fewer than two "
+                           "channels."),
+                        tr("Information"), zev::MsgIcon::Information);
         return;
     }
 
-    const QString listName = tv ? QStringLiteral("TV") : QStringLiteral("radio");
     const QString scope =
-        selectedOnly ? QStringLiteral(
-                           "The %1 selected channels of the %2 list are sorted among "
-                           "the places they hold.")
-                           .arg(positions.size())
-                           .arg(listName)
-        : list->Filtered()
-            ? QStringLiteral(
-                  "The %1 channels the filter shows are sorted among the places they "
-                  "hold.")
-                  .arg(positions.size())
-            : QStringLiteral("All %1 channels of the %2 list are sorted.")
-                  .arg(positions.size())
-                  .arg(listName);
+        (selectedOnly ? (tv ? tr("The %1 selected channels of the TV list are sorted among "
+                                 "the places they hold.")
+                            : tr("The %1 selected channels of the radio list are sorted among "
+                                 "the places they hold."))
+         : list->Filtered()
+             ? tr("The %1 channels the filter shows are sorted among the places they hold.")
+             : (tv ? tr("All %1 channels of the TV list are sorted.")
+                   : tr("All %1 channels of the radio list are sorted.")))
+            .arg(positions.size());
     CSortChannelsDlg dialog(scope, sortOrder_, &window_);
     if (prompts_.RunDialog(dialog) != QDialog::Accepted) return;
     sortOrder_ = dialog.Order();
@@ -126,82 +126,80 @@ void CListReworkCommands::SortChannels() {
         }
     }
     if (!moved) {
-        emit StatusPrompt(
-            QStringLiteral("The %1 channels were in that order already.").arg(positions.size()));
+        emit StatusPrompt(tr("The %1 channels were in that order already.").arg(positions.size()));
         return;
     }
-    changes_.DatabaseChanged(
-        QStringLiteral("Sort %1 Channels").arg(positions.size()).toStdString());
-    emit StatusPrompt(QStringLiteral("Sorted %1 %2 channels by %3%4.")
-                          .arg(positions.size())
-                          .arg(listName)
-                          .arg(KeyText(sortOrder_.key))
-                          .arg(sortOrder_.descending ? QStringLiteral(", descending") : QString()));
+    changes_.DatabaseChanged(ZEV_TR("Change", "Sort %1 Channels").Arg(positions.size()));
+    emit StatusPrompt(
+        (tv ? tr("Sorted %1 TV channels by %2%3.") : tr("Sorted %1 radio channels by %2%3."))
+            .arg(positions.size())
+            .arg(KeyText(sortOrder_.key))
+            .arg(sortOrder_.descending ? tr(", descending") : QString()));
 }
 
 // ---- Order Like File ----------------------------------------------------------------------
 
 void CListReworkCommands::OrderLikeFile() {
-    const std::optional<QString> path = prompts_.OpenFileName(
-        QStringLiteral("Order Like File"), kReferenceFilter, QStringLiteral("stc"));
+    const std::optional<QString> path =
+        prompts_.OpenFileName(tr("Order Like File"), tr(kReferenceFilter), QStringLiteral("stc"));
     if (!path) return;
     const auto reference = ReadReferenceLists(*path, db_.header);
     if (!reference) {
-        Warn(reference.error() + QStringLiteral("\nThe order was not changed."));
+        Warn(reference.error() + QLatin1Char('\n') + tr("The order was not changed."));
         return;
     }
     const zev::ReorderResult result = zev::OrderLikeReference(db_, *reference);
     if (result.changed) {
-        changes_.DatabaseChanged(StepName("Order Like", *path));
+        changes_.DatabaseChanged(StepName(ZEV_TR("Change", "Order Like %1"), *path));
         RefillList();
     }
-    emit StatusPrompt(QString::fromStdString(zev::ReorderSummary(result)));
+    emit StatusPrompt(Translated(zev::ReorderSummary(result)));
 }
 
 // ---- Import List --------------------------------------------------------------------------
 
 void CListReworkCommands::ImportList() {
     const std::optional<QString> path =
-        prompts_.OpenFileName(QStringLiteral("Import List"), kCsvFilter, QStringLiteral("csv"));
+        prompts_.OpenFileName(tr("Import List"), tr(kCsvFilter), QStringLiteral("csv"));
     if (!path) return;
     const auto files = ReadCsvFileSet(*path);
     if (!files) {
-        Warn(files.error() + QStringLiteral("\nNothing was imported."));
+        Warn(files.error() + QLatin1Char('\n') + tr("Nothing was imported."));
         return;
     }
     const auto imported = zev::ImportCsv(db_, files->Files());
     if (!imported) {
-        Warn(QStringLiteral("Can't import %1:\n%2\nNothing was imported.")
+        Warn(tr("Can't import %1:\n%2\nNothing was imported.")
                  .arg(*path, CsvProblemsText(imported.error())));
         return;
     }
-    changes_.DatabaseChanged(StepName("Import", *path));
+    changes_.DatabaseChanged(StepName(ZEV_TR("Change", "Import %1"), *path));
     // As after opening an image: the channels just read are shown.
     if (view_.ListShown()) {
         RefillList();
     } else {
         frame_.ShowList(true);
     }
-    emit StatusPrompt(QStringLiteral("Imported %1 from %2.")
-                          .arg(QString::fromStdString(zev::CsvImportSummary(*imported)),
-                               QFileInfo(*path).fileName()));
+    emit StatusPrompt(
+        tr("Imported %1 from %2.")
+            .arg(Translated(zev::CsvImportSummary(*imported)), QFileInfo(*path).fileName()));
 }
 
 // ---- Update Transponders from File --------------------------------------------------------
 
 void CListReworkCommands::UpdateTransponders() {
     const std::optional<QString> path = prompts_.OpenFileName(
-        QStringLiteral("Update Transponders from File"), kXmlFilter, QStringLiteral("xml"));
+        tr("Update Transponders from File"), tr(kXmlFilter), QStringLiteral("xml"));
     if (!path) return;
     const auto file = ReadTransponderXmlFile(*path);
     if (!file) {
-        Warn(file.error() + QStringLiteral("\nNo transponder was changed."));
+        Warn(file.error() + QLatin1Char('\n') + tr("No transponder was changed."));
         return;
     }
     if (zev::SatellitesInUse(db_) == 0) {
-        prompts_.Inform(QStringLiteral("The channel list has no satellites whose transponders "
-                                       "could be updated."),
-                        QStringLiteral("Information"), zev::MsgIcon::Information);
+        prompts_.Inform(tr("The channel list has no satellites whose transponders "
+                           "could be updated."),
+                        tr("Information"), zev::MsgIcon::Information);
         return;
     }
     const QString fileName = QFileInfo(*path).fileName();
@@ -210,10 +208,10 @@ void CListReworkCommands::UpdateTransponders() {
     if (prompts_.RunDialog(dialog) != QDialog::Accepted) return;
     const zev::TransponderUpdatePlan& plan = dialog.Plan();
     if (const auto applied = zev::ApplyTransponderUpdate(db_, plan); !applied) {
-        Warn(QString::fromStdString(applied.error()));
+        Warn(Translated(applied.error()));
         return;
     }
-    changes_.DatabaseChanged(StepName("Update Transponders from", *path));
+    changes_.DatabaseChanged(StepName(ZEV_TR("Change", "Update Transponders from %1"), *path));
     RefillList();
 
     zev::SatelliteUpdate total;
@@ -224,8 +222,8 @@ void CListReworkCommands::UpdateTransponders() {
         total.removed += update.removed;
     }
     const auto number = [](std::size_t n) { return QString::number(n); };
-    emit StatusPrompt(QStringLiteral("Transponders from %1: %2 added, %3 updated, %4 unchanged, %5 "
-                                     "deleted.")
+    emit StatusPrompt(tr("Transponders from %1: %2 added, %3 updated, %4 unchanged, %5 "
+                         "deleted.")
                           .arg(fileName, number(total.added), number(total.updated),
                                number(total.unchanged), number(total.removed)));
 }

@@ -107,7 +107,7 @@ CMainFrame::CMainFrame(CZevDoc& doc, ViewState& view, zev::ChannelDatabase& db,
         RebuildRecentFileMenu();
     });
     connect(&doc_.Changes(), &DatabaseChanges::ChangeRecorded, this,
-            [this](const std::string& description) {
+            [this](const zev::Translatable& description) {
                 panes_->ShowMessage(StatusTextOfChange(description));
             });
     connect(&doc_.Watch(), &DeviceWatch::Notice, panes_, &StatusPanes::SetNotice);
@@ -138,7 +138,7 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::BuildActions() {
     for (const CommandEntry& entry : CommandTable()) {
-        auto* action = new QAction(QString::fromLatin1(entry.caption), this);
+        auto* action = new QAction(CommandText(entry.caption), this);
         action->setShortcuts(entry.shortcuts);
         action->setShortcutContext(Qt::WindowShortcut);
         action->setStatusTip(PromptOf(entry.prompt));
@@ -165,12 +165,12 @@ void CMainFrame::BuildMenus() {
     QHash<QString, QMenu*> menus;
     for (const CommandEntry& entry : CommandTable()) {
         if (entry.menu == nullptr) continue;
-        const QString title = QString::fromLatin1(entry.menu);
+        const QString title = CommandText(entry.menu);
         QMenu*& menu = menus[title];
         if (menu == nullptr) menu = menuBar()->addMenu(title);
         if (entry.separatorBefore) menu->addSeparator();
         if (entry.id == cmd::FileMruFirst) {
-            recentMenu_ = menu->addMenu(QString::fromLatin1(entry.caption));
+            recentMenu_ = menu->addMenu(CommandText(entry.caption));
             continue;
         }
         menu->addAction(Action(entry.id));
@@ -179,7 +179,7 @@ void CMainFrame::BuildMenus() {
 }
 
 void CMainFrame::BuildToolBar() {
-    toolBar_ = addToolBar("Toolbar");
+    toolBar_ = addToolBar(tr("Toolbar"));
     toolBar_->setObjectName("Toolbar");
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
     std::vector<const CommandEntry*> placed;
@@ -209,7 +209,7 @@ void CMainFrame::RebuildRecentFileMenu() {
         QString shown = path;
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* action = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
-        action->setStatusTip("Open this document");
+        action->setStatusTip(CommandText(FindCommand(cmd::FileMruFirst)->prompt));
         connect(action, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
     }
     recentMenu_->setEnabled(!entries.isEmpty());
@@ -217,8 +217,7 @@ void CMainFrame::RebuildRecentFileMenu() {
 
 void CMainFrame::OpenRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        prompts_.Inform(QStringLiteral("%1 is no longer there.").arg(path),
-                        QStringLiteral("Warning"));
+        prompts_.Inform(tr("%1 is no longer there.").arg(path), tr("Warning"));
         recent_.Remove(path);
         RebuildRecentFileMenu();
         return;
@@ -282,16 +281,16 @@ QString CMainFrame::ShownListText() const {
     if (!view_.ListShown() || listView_ == nullptr) return {};
     const bool tv = view_.TvListShown();
     const unsigned total = tv ? db_.header.TvCount : db_.header.RadioCount;
-    const QString list = tv ? QStringLiteral("TV list") : QStringLiteral("Radio list");
-    const QString channels = total == 1 ? QStringLiteral("channel") : QStringLiteral("channels");
+    const bool one = total == 1;
     if (listView_->Filtered()) {
-        return QStringLiteral("%1: %2 of %3 %4")
-            .arg(list)
-            .arg(listView_->RowCount())
-            .arg(total)
-            .arg(channels);
+        const QString shown =
+            tv ? (one ? tr("TV list: %1 of %2 channel") : tr("TV list: %1 of %2 channels"))
+               : (one ? tr("Radio list: %1 of %2 channel") : tr("Radio list: %1 of %2 channels"));
+        return shown.arg(listView_->RowCount()).arg(total);
     }
-    return QStringLiteral("%1: %2 %3").arg(list).arg(total).arg(channels);
+    const QString shown = tv ? (one ? tr("TV list: %1 channel") : tr("TV list: %1 channels"))
+                             : (one ? tr("Radio list: %1 channel") : tr("Radio list: %1 channels"));
+    return shown.arg(total);
 }
 
 QWidget* CMainFrame::SwitchToView(QWidget* view) {
@@ -374,7 +373,8 @@ void CMainFrame::OnShowLoadedTvList() {
 
 void CMainFrame::UndoDatabaseChange(bool redo) {
     DatabaseChanges& changes = doc_.Changes();
-    const std::string name = redo ? changes.History().RedoName() : changes.History().UndoName();
+    const zev::Translatable name =
+        redo ? changes.History().RedoName() : changes.History().UndoName();
     if (!(redo ? changes.Redo() : changes.Undo())) return;
     listView_->Refill(view_.TvListMode(), view_.HexMode());
     panes_->ShowMessage(StatusTextOfUndo(name, redo));
@@ -416,8 +416,7 @@ QString CMainFrame::ListPdfName() const {
     const DataFileState& files = receiver_->DataFile();
     const bool tv = view_.TvListShown();
     if (!files.HasListFile()) {
-        return QFileInfo(tv ? QStringLiteral("TV Channel List.pdf")
-                            : QStringLiteral("Radio Channel List.pdf"))
+        return QFileInfo(tv ? tr("TV Channel List.pdf") : tr("Radio Channel List.pdf"))
             .absoluteFilePath();
     }
     const QFileInfo file(QString::fromLocal8Bit(files.ListFile().c_str()));
@@ -457,7 +456,7 @@ void CMainFrame::About() {
 bool CMainFrame::NewDocument() {
     if (terminalView_->document()->isModified()) {
         const zev::MsgAnswer answer = prompts_.Message(
-            QStringLiteral("Save changes to %1?").arg(documentTitle_), QStringLiteral("zev"),
+            tr("Save changes to %1?").arg(documentTitle_), QStringLiteral("zev"),
             zev::MsgIcon::Exclamation, zev::MsgButtons::YesNoCancel, zev::MsgAnswer::Yes);
         if (answer == zev::MsgAnswer::Cancel) return false;
         // The question is about the terminal text, whatever the current file is. A save that
@@ -472,8 +471,7 @@ bool CMainFrame::NewDocument() {
 bool CMainFrame::OpenDocumentFile(const QString& path) {
     const zev::Result<void, QString> loaded = terminalView_->LoadTextFile(path);
     if (!loaded) {
-        prompts_.Inform(QStringLiteral("Cannot open %1.\n%2").arg(path, loaded.error()),
-                        QStringLiteral("zev"));
+        prompts_.Inform(tr("Cannot open %1.\n%2").arg(path, loaded.error()), QStringLiteral("zev"));
         recent_.Remove(path);
         RebuildRecentFileMenu();
         return false;

@@ -20,10 +20,13 @@ struct KeyChoice {
 
 // In the order the drop-down lists them.
 constexpr KeyChoice kKeys[] = {
-    {zev::ChannelSortKey::Name, "Name (numbers by their value)"},
-    {zev::ChannelSortKey::Satellite, "Satellite, frequency, polarisation, Service ID"},
-    {zev::ChannelSortKey::Frequency, "Frequency, polarisation, Service ID"},
-    {zev::ChannelSortKey::ServiceId, "Service ID"},
+    {zev::ChannelSortKey::Name,
+     QT_TRANSLATE_NOOP("CSortChannelsDlg", "Name (numbers by their value)")},
+    {zev::ChannelSortKey::Satellite,
+     QT_TRANSLATE_NOOP("CSortChannelsDlg", "Satellite, frequency, polarisation, Service ID")},
+    {zev::ChannelSortKey::Frequency,
+     QT_TRANSLATE_NOOP("CSortChannelsDlg", "Frequency, polarisation, Service ID")},
+    {zev::ChannelSortKey::ServiceId, QT_TRANSLATE_NOOP("CSortChannelsDlg", "Service ID")},
 };
 
 }  // namespace
@@ -31,16 +34,16 @@ constexpr KeyChoice kKeys[] = {
 CSortChannelsDlg::CSortChannelsDlg(const QString& scope, zev::ChannelSortOrder order,
                                    QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Sort Channels"));
+    setWindowTitle(tr("Sort Channels"));
     scope_ = new QLabel(scope, this);
     scope_->setTextFormat(Qt::PlainText);
     scope_->setWordWrap(true);
 
     key_ = new QComboBox(this);
-    for (const KeyChoice& choice : kKeys) key_->addItem(QString::fromLatin1(choice.text));
+    for (const KeyChoice& choice : kKeys) key_->addItem(tr(choice.text));
 
-    auto* ascending = new QRadioButton(QStringLiteral("&Ascending"), this);
-    auto* descending = new QRadioButton(QStringLiteral("&Descending"), this);
+    auto* ascending = new QRadioButton(tr("&Ascending"), this);
+    auto* descending = new QRadioButton(tr("&Descending"), this);
     direction_ = new QButtonGroup(this);
     direction_->addButton(ascending, 0);
     direction_->addButton(descending, 1);
@@ -50,10 +53,10 @@ CSortChannelsDlg::CSortChannelsDlg(const QString& scope, zev::ChannelSortOrder o
     directions->addStretch(1);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Sort &by:"), key_);
-    form->addRow(QStringLiteral("Direction:"), directions);
+    form->addRow(tr("Sort &by:"), key_);
+    form->addRow(tr("Direction:"), directions);
 
-    auto* note = new QLabel(QStringLiteral("Channels that compare equal keep their order."), this);
+    auto* note = new QLabel(tr("Channels that compare equal keep their order."), this);
     note->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

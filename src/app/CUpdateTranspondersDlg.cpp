@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include "core/Latin1Text.h"
 #include "database/RecordName.h"
 #include "editing/ListEditRules.h"
+#include "ui/TranslatedText.h"
 
 namespace {
 
@@ -35,15 +37,21 @@ QTableWidgetItem* NumberItem(const QString& text) {
 // image cannot hold.
 QString Fates(const zev::SatelliteUpdate& update) {
     QStringList fates;
-    if (update.removed > 0) fates << QStringLiteral("%1 deleted").arg(update.removed);
+    if (update.removed > 0)
+        fates << QCoreApplication::translate("CUpdateTranspondersDlg", "%1 deleted")
+                     .arg(update.removed);
     if (!update.keptForChannels.empty()) {
-        fates << QStringLiteral("%1 kept for %2 channels")
-                     .arg(update.keptForChannels.size())
-                     .arg(update.keptForChannels.size() == 1 ? QStringLiteral("its")
-                                                             : QStringLiteral("their"));
+        fates << (update.keptForChannels.size() == 1
+                      ? QCoreApplication::translate("CUpdateTranspondersDlg",
+                                                    "%1 kept for its channels")
+                      : QCoreApplication::translate("CUpdateTranspondersDlg",
+                                                    "%1 kept for their channels"))
+                     .arg(update.keptForChannels.size());
     }
     if (update.beyondImage > 0) {
-        fates << QStringLiteral("%1 beyond the image's range skipped").arg(update.beyondImage);
+        fates << QCoreApplication::translate("CUpdateTranspondersDlg",
+                                             "%1 beyond the image's range skipped")
+                     .arg(update.beyondImage);
     }
     return fates.join(QStringLiteral(", "));
 }
@@ -55,22 +63,21 @@ CUpdateTranspondersDlg::CUpdateTranspondersDlg(const zev::ChannelDatabase& db,
                                                std::vector<zev::SatelliteTie> ties,
                                                const QString& fileName, QWidget* parent)
     : QDialog(parent), db_(db), file_(file), ties_(std::move(ties)) {
-    setWindowTitle(QStringLiteral("Update Transponders from File"));
-    auto* intro = new QLabel(
-        QStringLiteral("Each satellite takes the transponders of the satellite of %1 chosen "
-                       "beside it. A transponder of the file updates the satellite's "
-                       "transponder of the same polarisation within 2 MHz; the others are "
-                       "added after its last transponder.")
-            .arg(fileName),
-        this);
+    setWindowTitle(tr("Update Transponders from File"));
+    auto* intro =
+        new QLabel(tr("Each satellite takes the transponders of the satellite of %1 chosen "
+                      "beside it. A transponder of the file updates the satellite's "
+                      "transponder of the same polarisation within 2 MHz; the others are "
+                      "added after its last transponder.")
+                       .arg(fileName),
+                   this);
     intro->setTextFormat(Qt::PlainText);
     intro->setWordWrap(true);
 
     table_ = new QTableWidget(static_cast<int>(ties_.size()), kColumnCount, this);
-    table_->setHorizontalHeaderLabels(
-        {QStringLiteral("Satellite"), QStringLiteral("From the file"), QStringLiteral("Added"),
-         QStringLiteral("Updated"), QStringLiteral("Unchanged"), QStringLiteral("Not in the file"),
-         QStringLiteral("Circular skipped"), QStringLiteral("Note")});
+    table_->setHorizontalHeaderLabels({tr("Satellite"), tr("From the file"), tr("Added"),
+                                       tr("Updated"), tr("Unchanged"), tr("Not in the file"),
+                                       tr("Circular skipped"), tr("Note")});
     table_->verticalHeader()->setVisible(false);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -83,8 +90,8 @@ CUpdateTranspondersDlg::CUpdateTranspondersDlg(const zev::ChannelDatabase& db,
         auto* chooser = new QComboBox(table_);
         // Read inside the table, where no label stands beside it.
         chooser->setAccessibleName(
-            QStringLiteral("From the file for %1").arg(table_->item(row, SatelliteColumn)->text()));
-        chooser->addItem(QStringLiteral("(leave as it is)"));
+            tr("From the file for %1").arg(table_->item(row, SatelliteColumn)->text()));
+        chooser->addItem(tr("(leave as it is)"));
         for (const zev::FileSatellite& satellite : file_.satellites) {
             chooser->addItem(FileSatelliteText(satellite));
         }
@@ -94,16 +101,16 @@ CUpdateTranspondersDlg::CUpdateTranspondersDlg(const zev::ChannelDatabase& db,
     }
     table_->resizeColumnsToContents();
 
-    removeMissing_ = new QCheckBox(
-        QStringLiteral("&Delete the transponders the file does not list (those with channels "
-                       "on them stay)"),
-        this);
+    removeMissing_ =
+        new QCheckBox(tr("&Delete the transponders the file does not list (those with channels "
+                         "on them stay)"),
+                      this);
     connect(removeMissing_, &QCheckBox::toggled, this, &CUpdateTranspondersDlg::Replan);
     summary_ = new QLabel(this);
     summary_->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    apply_ = buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::AcceptRole);
+    apply_ = buttons->addButton(tr("&Apply"), QDialogButtonBox::AcceptRole);
     apply_->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -160,10 +167,10 @@ void CUpdateTranspondersDlg::Replan() {
         if (chosen) {
             note = Fates(update);
         } else if (!ties_[s].fileSatellite) {
-            note = QStringLiteral("Not updated: %1")
-                       .arg(QString::fromStdString(zev::UntiedReason(db_, s, file_, ties_[s])));
+            note =
+                tr("Not updated: %1").arg(Translated(zev::UntiedReason(db_, s, file_, ties_[s])));
         } else {
-            note = QStringLiteral("Not updated");
+            note = tr("Not updated");
         }
         table_->setItem(row, NoteColumn, new QTableWidgetItem(note));
     }
@@ -172,21 +179,20 @@ void CUpdateTranspondersDlg::Replan() {
     const bool fits = plan_.transpondersAfter <= limit;
     if (tied == 0) {
         summary_->setText(
-            QStringLiteral("No satellite takes transponders from the file: "
-                           "choose one beside a satellite."));
+            tr("No satellite takes transponders from the file: "
+               "choose one beside a satellite."));
     } else if (!fits) {
-        summary_->setText(QStringLiteral("The update would give %1 transponders, more than the "
-                                         "%2 the image holds (TpCapacity).")
+        summary_->setText(tr("The update would give %1 transponders, more than the "
+                             "%2 the image holds (TpCapacity).")
                               .arg(plan_.transpondersAfter)
                               .arg(limit));
     } else {
-        summary_->setText(
-            QStringLiteral("%1 of %2 satellites take transponders from the file; the channel "
-                           "list will hold %3 of the %4 transponders the image takes.")
-                .arg(tied)
-                .arg(ties_.size())
-                .arg(plan_.transpondersAfter)
-                .arg(limit));
+        summary_->setText(tr("%1 of %2 satellites take transponders from the file; the channel "
+                             "list will hold %3 of the %4 transponders the image takes.")
+                              .arg(tied)
+                              .arg(ties_.size())
+                              .arg(plan_.transpondersAfter)
+                              .arg(limit));
     }
     apply_->setEnabled(tied > 0 && fits);
 }

@@ -19,7 +19,7 @@ CZevDoc::CZevDoc(zev::ChannelDatabase& db, UiPrompts& prompts, QObject* parent)
     std::string problem;
     settings_ = zev::LoadSettingsFile(zev::kSettingsFileName, &problem);
     if (!problem.empty()) {
-        prompts_.Inform(QString::fromLocal8Bit(problem.c_str()), QStringLiteral("Warning"),
+        prompts_.Inform(QString::fromLocal8Bit(problem.c_str()), tr("Warning"),
                         zev::MsgIcon::Exclamation);
     }
     link_ = std::make_unique<zev::SerialLink>(settings_);
@@ -77,7 +77,7 @@ void CZevDoc::OnComSetup() {
     settings_.stopBits = chosen.stopBits;
     settings_.flowControl = chosen.flowControl;
     if (link_->portConnected() && !link_->ApplyPortSettings()) {
-        prompts_.Inform("Can't realize the settings!", "zev");
+        prompts_.Inform(tr("Can't realize the settings!"), QStringLiteral("zev"));
     }
     emit StateChanged();
 }

@@ -17,9 +17,8 @@ CZevView::CZevView(UiPrompts& prompts, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SetTerminalFont();
     // Nothing on screen names the terminal; screen readers get what the toolbar calls it.
-    setAccessibleName(QStringLiteral("Terminal"));
-    setAccessibleDescription(
-        QStringLiteral("Every step of the receiver runs and what the receiver sends"));
+    setAccessibleName(tr("Terminal"));
+    setAccessibleDescription(tr("Every step of the receiver runs and what the receiver sends"));
     printer_ = std::make_unique<TerminalPrinter>(*this, this);
 }
 

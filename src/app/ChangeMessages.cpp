@@ -1,38 +1,56 @@
 #include "app/ChangeMessages.h"
 
-#include <QStringList>
+#include <QCoreApplication>
 #include <array>
 #include <utility>
 
+#include "ui/TranslatedText.h"
+
 namespace {
 
-// The verbs the editors name their changes with, and how the status bar says them done.
-const std::array<std::pair<const char*, const char*>, 5> kVerbs = {{
-    {"Delete", "Deleted"},
-    {"Edit", "Edited"},
-    {"New", "Added"},
-    {"Move", "Moved"},
-    {"Drag", "Moved"},
+// The names the editors give their changes, and how the status bar says each one done (with
+// the same arguments).
+const std::array<std::pair<const char*, const char*>, 20> kDone = {{
+    {"Delete %1 Channel", QT_TRANSLATE_NOOP("Change", "Deleted %1 channel")},
+    {"Delete %1 Channels", QT_TRANSLATE_NOOP("Change", "Deleted %1 channels")},
+    {"Move %1 Channel", QT_TRANSLATE_NOOP("Change", "Moved %1 channel")},
+    {"Move %1 Channels", QT_TRANSLATE_NOOP("Change", "Moved %1 channels")},
+    {"Drag %1 Channel", QT_TRANSLATE_NOOP("Change", "Moved %1 channel")},
+    {"Drag %1 Channels", QT_TRANSLATE_NOOP("Change", "Moved %1 channels")},
+    {"Drag %1 Transponder", QT_TRANSLATE_NOOP("Change", "Moved %1 transponder")},
+    {"Drag %1 Transponders", QT_TRANSLATE_NOOP("Change", "Moved %1 transponders")},
+    {"Drag %1 Satellite", QT_TRANSLATE_NOOP("Change", "Moved %1 satellite")},
+    {"Drag %1 Satellites", QT_TRANSLATE_NOOP("Change", "Moved %1 satellites")},
+    {"Edit Channel", QT_TRANSLATE_NOOP("Change", "Edited a channel")},
+    {"Edit Satellite", QT_TRANSLATE_NOOP("Change", "Edited a satellite")},
+    {"Edit Transponder", QT_TRANSLATE_NOOP("Change", "Edited a transponder")},
+    {"New Channel", QT_TRANSLATE_NOOP("Change", "Added a channel")},
+    {"New Satellite", QT_TRANSLATE_NOOP("Change", "Added a satellite")},
+    {"New Transponder", QT_TRANSLATE_NOOP("Change", "Added a transponder")},
+    {"Delete Satellite", QT_TRANSLATE_NOOP("Change", "Deleted a satellite")},
+    {"Delete Transponder", QT_TRANSLATE_NOOP("Change", "Deleted a transponder")},
+    {"Delete All Transponders of Satellite %1",
+     QT_TRANSLATE_NOOP("Change", "Deleted all transponders of satellite %1")},
+    {"Delete All Channels of Transponder %1",
+     QT_TRANSLATE_NOOP("Change", "Deleted all channels of transponder %1")},
 }};
 
 }  // namespace
 
-QString StatusTextOfChange(const std::string& description) {
-    const QString text = QString::fromStdString(description);
-    QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (words.isEmpty()) return {};
-    const QString verb = words.takeFirst();
-    for (const auto& [name, done] : kVerbs) {
-        if (verb != QLatin1String(name)) continue;
-        // The rest in lower case; a lone noun gets its article.
-        for (QString& word : words) word = word.toLower();
-        if (words.size() == 1) words.prepend(QStringLiteral("a"));
-        return QLatin1String(done) + QLatin1Char(' ') + words.join(QLatin1Char(' '));
+QString StatusTextOfChange(const zev::Translatable& description) {
+    if (description.Context() != nullptr) {
+        for (const auto& [name, done] : kDone) {
+            if (description.Pattern() != name) continue;
+            zev::Translatable said = zev::Translatable("Change", done);
+            for (const zev::Translatable& arg : description.Args()) said.Arg(arg);
+            return Translated(said);
+        }
     }
-    return text;  // a change of another kind is said by its name
+    return Translated(description);  // a change of another kind is said by its name
 }
 
-QString StatusTextOfUndo(const std::string& description, bool redo) {
-    return (redo ? QStringLiteral("Redone: ") : QStringLiteral("Undone: ")) +
-           QString::fromStdString(description);
+QString StatusTextOfUndo(const zev::Translatable& description, bool redo) {
+    return (redo ? QCoreApplication::translate("Change", "Redone: %1")
+                 : QCoreApplication::translate("Change", "Undone: %1"))
+        .arg(Translated(description));
 }

@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "app/PaletteTint.h"
+#include "ui/TranslatedText.h"
 
 namespace {
 
@@ -46,11 +47,11 @@ QVariant CheckReportModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             switch (index.column()) {
                 case SeverityColumn:
-                    return error ? QStringLiteral("Error") : QStringLiteral("Warning");
+                    return error ? tr("Error") : tr("Warning");
                 case RecordColumn:
-                    return QString::fromStdString(zev::RecordLabel(finding.record));
+                    return Translated(zev::RecordLabel(finding.record));
                 case ProblemColumn:
-                    return QString::fromStdString(finding.message);
+                    return Translated(finding.message);
                 default:
                     return {};
             }
@@ -61,7 +62,7 @@ QVariant CheckReportModel::data(const QModelIndex& index, int role) const {
             if (index.column() == ProblemColumn) return {};
             return TintOf(QGuiApplication::palette(), error ? kErrorHue : kWarningHue).text;
         case Qt::ToolTipRole:
-            return QString::fromStdString(finding.message);
+            return Translated(finding.message);
         default:
             return {};
     }
@@ -71,11 +72,11 @@ QVariant CheckReportModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
         case SeverityColumn:
-            return QStringLiteral("Severity");
+            return tr("Severity");
         case RecordColumn:
-            return QStringLiteral("Record");
+            return tr("Record");
         case ProblemColumn:
-            return QStringLiteral("Problem");
+            return tr("Problem");
         default:
             return {};
     }

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/ViewState.h"
+#include "core/Translatable.h"
 
 // Command identifiers. The numbers follow the program's historical command table so that they
 // can be quoted when reporting problems; the commands it gained later are numbered above them.
@@ -83,8 +84,8 @@ struct CommandState {
     // The channel database's history, with the names of the changes Undo and Redo would take.
     bool databaseCanUndo = false;
     bool databaseCanRedo = false;
-    std::string databaseUndoName;
-    std::string databaseRedoName;
+    zev::Translatable databaseUndoName;
+    zev::Translatable databaseRedoName;
     bool toolbarShown = true;
     bool statusBarShown = true;
     bool lineMonitorOpen = false;
@@ -141,6 +142,9 @@ std::span<const CommandEntry> CommandTable();
 // The entry of `id`, or nullptr.
 const CommandEntry* FindCommand(int id);
 
-// The status-bar prompt (before "\n") and the tool tip (after it) of a prompt string.
+// A menu title, caption or prompt of the table in the program's language.
+QString CommandText(const char* text);
+// The status-bar prompt (before "\n") and the tool tip (after it) of a prompt string, in the
+// program's language.
 QString PromptOf(const char* prompt);
 QString ToolTipOf(const char* prompt);

@@ -8,6 +8,7 @@
 #include "core/FileReplacement.h"
 #include "core/OutputFiles.h"
 #include "formats/CsvExport.h"
+#include "ui/TranslatedText.h"
 
 namespace {
 
@@ -37,6 +38,6 @@ QStringList WriteCsvFiles(const zev::ChannelDatabase& db, const QString& path, Q
         }
         return written;
     }
-    error = QFile::decodeName(problem.Sentence().c_str());
+    error = SentenceOf(problem);
     return {};
 }

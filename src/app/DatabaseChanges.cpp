@@ -3,14 +3,14 @@
 DatabaseChanges::DatabaseChanges(zev::ChannelDatabase& db, QObject* parent)
     : QObject(parent), history_(db), savedState_(history_.State()) {}
 
-void DatabaseChanges::DatabaseChanged(const std::string& description) {
+void DatabaseChanges::DatabaseChanged(const zev::Translatable& description) {
     lastChange_ = description;
     if (!history_.Record(description)) return;
     emit ChangeRecorded(description);
     emit HistoryChanged();
 }
 
-void DatabaseChanges::DatabaseReplaced(const std::string& description) {
+void DatabaseChanges::DatabaseReplaced(const zev::Translatable& description) {
     history_.Record(description);
     Clear();
 }
@@ -19,7 +19,7 @@ void DatabaseChanges::TakeAsIs() { history_.Rebase(); }
 
 void DatabaseChanges::Clear() {
     savedState_ = history_.State();
-    lastChange_.clear();
+    lastChange_ = {};
     emit HistoryChanged();
 }
 

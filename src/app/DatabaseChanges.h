@@ -21,17 +21,17 @@ class DatabaseChanges : public QObject, public zev::ChangeSink {
     explicit DatabaseChanges(zev::ChannelDatabase& db, QObject* parent = nullptr);
 
     // An editor finished a change: it becomes an undo step named `description`.
-    void DatabaseChanged(const std::string& description) override;
+    void DatabaseChanged(const zev::Translatable& description) override;
     // The database was replaced by what a file or the box holds (Open, Load Setting from Box):
     // a step that can be undone, after which nothing is unsaved.
-    void DatabaseReplaced(const std::string& description);
+    void DatabaseReplaced(const zev::Translatable& description);
     // A change that is no edit (the flash layout, the default counts a send writes): taken as
     // it is, neither a step nor unsaved.
     void TakeAsIs();
 
     bool Changed() const { return history_.State() != savedState_; }
     // The description of the latest reported change, e.g. "Delete 3 Channels".
-    const std::string& LastChange() const { return lastChange_; }
+    const zev::Translatable& LastChange() const { return lastChange_; }
     // The database is now what a file holds: nothing unsaved.
     void Clear();
 
@@ -44,10 +44,10 @@ class DatabaseChanges : public QObject, public zev::ChangeSink {
     // A step was recorded, undone or redone, or the saved state moved.
     void HistoryChanged();
     // An editor's change became a step, under this name.
-    void ChangeRecorded(const std::string& description);
+    void ChangeRecorded(const zev::Translatable& description);
 
   private:
     zev::DatabaseHistory history_;
     uint64_t savedState_ = 0;
-    std::string lastChange_;
+    zev::Translatable lastChange_;
 };

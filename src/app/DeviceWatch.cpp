@@ -17,7 +17,7 @@ void DeviceWatch::OnLost() {
     portName_ = QString::fromStdString(link_.Settings().portName);
     device_ = zev::SerialLink::DevicePathFor(link_.Settings().portName);
     back_ = false;
-    emit Notice(QStringLiteral("%1 has gone away").arg(portName_));
+    emit Notice(tr("%1 has gone away").arg(portName_));
     timer_->start();
 }
 
@@ -39,6 +39,6 @@ void DeviceWatch::Poll() {
     }
     if (!back_ && DevicePresent()) {
         back_ = true;
-        emit Notice(QStringLiteral("%1 is back").arg(portName_));
+        emit Notice(tr("%1 is back").arg(portName_));
     }
 }

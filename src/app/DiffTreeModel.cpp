@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QGuiApplication>
 #include <QPalette>
@@ -9,6 +10,7 @@
 #include <array>
 
 #include "app/PaletteTint.h"
+#include "ui/TranslatedText.h"
 
 namespace {
 
@@ -53,7 +55,7 @@ QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 QString ChangeText(const zev::FieldChange& change) {
     const QString arrow = QStringLiteral(" \u2192 ");
     if (change.field == "Name") {
-        return QStringLiteral("Name \"%1\"%2\"%3\"")
+        return QCoreApplication::translate("DiffTreeModel", "Name \"%1\"%2\"%3\"")
             .arg(Utf8(change.before), arrow, Utf8(change.after));
     }
     return Utf8(change.field) + QLatin1Char(' ') + Utf8(change.before) + arrow + Utf8(change.after);
@@ -62,7 +64,7 @@ QString ChangeText(const zev::FieldChange& change) {
 QString RecordTitle(const zev::RecordDiff& record) {
     const bool removed = record.change == zev::DiffChange::Removed;
     const std::size_t position = removed ? record.before.value_or(0) : record.after.value_or(0);
-    const QString label = Utf8(zev::RecordLabel(zev::RecordRef{record.kind, position, 0}));
+    const QString label = Translated(zev::RecordLabel(zev::RecordRef{record.kind, position, 0}));
     if (record.kind == zev::RecordKind::Transponder) {
         return QStringLiteral("%1 (%2)").arg(label, Utf8(record.name));
     }
@@ -72,29 +74,30 @@ QString RecordTitle(const zev::RecordDiff& record) {
 QString RecordChangeText(const zev::RecordDiff& record) {
     switch (record.change) {
         case zev::DiffChange::Added:
-            return QStringLiteral("added");
+            return QCoreApplication::translate("DiffTreeModel", "added");
         case zev::DiffChange::Removed:
-            return QStringLiteral("removed");
+            return QCoreApplication::translate("DiffTreeModel", "removed");
         case zev::DiffChange::Kept:
             break;
     }
     QStringList parts;
-    if (record.moved) parts << QStringLiteral("moved");
-    if (!record.fields.empty()) parts << QStringLiteral("changed");
+    if (record.moved) parts << QCoreApplication::translate("DiffTreeModel", "moved");
+    if (!record.fields.empty()) parts << QCoreApplication::translate("DiffTreeModel", "changed");
     return parts.join(QStringLiteral(", "));
 }
 
 QString RecordDetails(const zev::RecordDiff& record) {
     QStringList parts;
     if (record.change == zev::DiffChange::Kept && record.before && record.before != record.after) {
-        parts << QStringLiteral("was %1").arg(*record.before + 1);
+        parts << QCoreApplication::translate("DiffTreeModel", "was %1").arg(*record.before + 1);
     }
     for (const zev::FieldChange& change : record.fields) parts << ChangeText(change);
     return parts.join(QStringLiteral("; "));
 }
 
+// `what` is a wording with the count for %1.
 QString Counted(std::size_t count, const char* what) {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(what));
+    return QCoreApplication::translate("DiffTreeModel", what).arg(count);
 }
 
 }  // namespace
@@ -122,13 +125,13 @@ DiffCounts CountDifferences(const zev::DatabaseDiff& diff) {
 }
 
 QString DiffSummaryText(const DiffCounts& counts, bool brief) {
-    if (counts.None()) return QStringLiteral("Equal");
+    if (counts.None()) return QCoreApplication::translate("DiffTreeModel", "Equal");
     QStringList parts;
     const std::array<std::pair<std::size_t, const char*>, 4> kinds = {{
-        {counts.added, "added"},
-        {counts.removed, "removed"},
-        {counts.moved, "moved"},
-        {counts.changed, "changed"},
+        {counts.added, QT_TRANSLATE_NOOP("DiffTreeModel", "%1 added")},
+        {counts.removed, QT_TRANSLATE_NOOP("DiffTreeModel", "%1 removed")},
+        {counts.moved, QT_TRANSLATE_NOOP("DiffTreeModel", "%1 moved")},
+        {counts.changed, QT_TRANSLATE_NOOP("DiffTreeModel", "%1 changed")},
     }};
     for (const auto& [count, what] : kinds) {
         if (count > 0 || !brief) parts << Counted(count, what);
@@ -137,8 +140,9 @@ QString DiffSummaryText(const DiffCounts& counts, bool brief) {
     if (counts.headerFields > 0) {
         if (!text.isEmpty()) text += QStringLiteral("; ");
         text += counts.headerFields == 1
-                    ? QStringLiteral("1 header field differs")
-                    : QStringLiteral("%1 header fields differ").arg(counts.headerFields);
+                    ? QCoreApplication::translate("DiffTreeModel", "1 header field differs")
+                    : QCoreApplication::translate("DiffTreeModel", "%1 header fields differ")
+                          .arg(counts.headerFields);
     }
     return text;
 }
@@ -147,16 +151,19 @@ DiffTreeModel::DiffTreeModel(zev::DatabaseDiff diff, QObject* parent)
     : QAbstractItemModel(parent), diff_(std::move(diff)) {
     if (!diff_.header.empty()) {
         groups_.push_back(
-            {QStringLiteral("Header"), Counted(diff_.header.size(), "changed"), true, {}});
+            {tr("Header"),
+             Counted(diff_.header.size(), QT_TRANSLATE_NOOP("DiffTreeModel", "%1 changed")),
+             true,
+             {}});
     }
     const std::array<std::pair<zev::RecordKind, const char*>, 4> kinds = {{
-        {zev::RecordKind::Satellite, "Satellites"},
-        {zev::RecordKind::Transponder, "Transponders"},
-        {zev::RecordKind::TvChannel, "TV channels"},
-        {zev::RecordKind::RadioChannel, "Radio channels"},
+        {zev::RecordKind::Satellite, QT_TRANSLATE_NOOP("DiffTreeModel", "Satellites")},
+        {zev::RecordKind::Transponder, QT_TRANSLATE_NOOP("DiffTreeModel", "Transponders")},
+        {zev::RecordKind::TvChannel, QT_TRANSLATE_NOOP("DiffTreeModel", "TV channels")},
+        {zev::RecordKind::RadioChannel, QT_TRANSLATE_NOOP("DiffTreeModel", "Radio channels")},
     }};
     for (const auto& [kind, title] : kinds) {
-        Group group{QString::fromLatin1(title), QString(), false, {}};
+        Group group{tr(title), QString(), false, {}};
         DiffCounts counts;
         for (std::size_t i = 0; i < diff_.records.size(); ++i) {
             if (diff_.records[i].kind != kind) continue;
@@ -216,7 +223,7 @@ QVariant DiffTreeModel::HeaderFieldData(const zev::FieldChange& change, int colu
     switch (role) {
         case Qt::DisplayRole:
             if (column == RecordColumn) return Utf8(change.field);
-            if (column == ChangeColumn) return QStringLiteral("changed");
+            if (column == ChangeColumn) return tr("changed");
             return Utf8(change.before) + QStringLiteral(" \u2192 ") + Utf8(change.after);
         case Qt::ForegroundRole:
             return ColoursOf(Look::Changed).text;
@@ -249,11 +256,11 @@ QVariant DiffTreeModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
         case RecordColumn:
-            return QStringLiteral("Record");
+            return tr("Record");
         case ChangeColumn:
-            return QStringLiteral("Change");
+            return tr("Change");
         case DetailsColumn:
-            return QStringLiteral("Details");
+            return tr("Details");
         default:
             return {};
     }

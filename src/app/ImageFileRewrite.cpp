@@ -27,7 +27,8 @@ zev::Result<void, zev::FileError> CopyTail(std::FILE* old, const std::string& pa
     }
     if (!positioned || std::ferror(old) != 0) {
         return zev::Failure(
-            zev::FileError{zev::FileProblem::ReadFailed, "cannot read " + zev::Quoted(path)});
+            zev::FileError{zev::FileProblem::ReadFailed,
+                           ZEV_TR("FileError", "cannot read %1").Arg(zev::Quoted(path))});
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "app/ListFiles.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "exchange/TransponderXml.h"
 #include "formats/CsvExport.h"
 #include "formats/ParameterImage.h"
+#include "ui/TranslatedText.h"
 
 namespace {
 
@@ -27,8 +29,8 @@ zev::Result<std::vector<uint8_t>, QString> ReadFile(const QString& path, std::si
     std::optional<std::vector<uint8_t>> bytes =
         zev::ReadRegularFile(Local8Bit(path), limit, overlong, error);
     if (!bytes) {
-        return zev::Failure(
-            QStringLiteral("Can't read %1.\n%2").arg(path, FromLocal8Bit(error.Sentence())));
+        return zev::Failure(QCoreApplication::translate("ListFiles", "Can't read %1.\n%2")
+                                .arg(path, SentenceOf(error)));
     }
     return std::move(*bytes);
 }
@@ -42,8 +44,8 @@ zev::Result<zev::ReferenceLists, QString> ReadReferenceImage(const QString& path
     const auto db = std::make_unique<zev::ChannelDatabase>();
     const zev::ImageResult unpacked = zev::UnpackImageOfKind(*db, *bytes, kind);
     if (!unpacked.ok) {
-        return zev::Failure(
-            QStringLiteral("Can't read %1: %2").arg(path, QString::fromStdString(unpacked.error)));
+        return zev::Failure(QCoreApplication::translate("ListFiles", "Can't read %1: %2")
+                                .arg(path, Translated(unpacked.error)));
     }
     return zev::ReferenceListsOf(*db);
 }
@@ -56,8 +58,8 @@ zev::Result<zev::ReferenceLists, QString> ReadReferenceJson(const QString& path,
     db->header = header;
     const zev::JsonResult read = zev::DatabaseFromJson(*bytes, *db);
     if (read.status != zev::JsonStatus::Ok) {
-        return zev::Failure(
-            QStringLiteral("Can't read %1: %2").arg(path, QString::fromStdString(read.error)));
+        return zev::Failure(QCoreApplication::translate("ListFiles", "Can't read %1: %2")
+                                .arg(path, QString::fromStdString(read.error)));
     }
     return zev::ReferenceListsOf(*db);
 }
@@ -88,16 +90,18 @@ zev::Result<zev::ReferenceLists, QString> ReadReferenceLists(const QString& path
     if (extension == "json") return ReadReferenceJson(path, header);
     if (extension != "csv") {
         return zev::Failure(
-            QStringLiteral("Only parameter images (.stc, .def, .all), the JSON form (.json) and "
-                           "the CSV files of Export List (.csv) can give the order:\n%1")
+            QCoreApplication::translate(
+                "ListFiles",
+                "Only parameter images (.stc, .def, .all), the JSON form (.json) and "
+                "the CSV files of Export List (.csv) can give the order:\n%1")
                 .arg(path));
     }
     auto files = ReadCsvFileSet(path);
     if (!files) return zev::Failure(files.error());
     auto reference = zev::ReferenceListsFromCsv(files->Files());
     if (!reference) {
-        return zev::Failure(
-            QStringLiteral("Can't read %1:\n%2").arg(path, CsvProblemsText(reference.error())));
+        return zev::Failure(QCoreApplication::translate("ListFiles", "Can't read %1:\n%2")
+                                .arg(path, CsvProblemsText(reference.error())));
     }
     return std::move(*reference);
 }

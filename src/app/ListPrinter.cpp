@@ -48,7 +48,6 @@ void ListPrinter::Setup() {
 }
 
 QString ListPrinter::Title(const QString& fileName, bool tvList) {
-    const QString list =
-        tvList ? QStringLiteral("TV Channel List") : QStringLiteral("Radio Channel List");
+    const QString list = tvList ? tr("TV Channel List") : tr("Radio Channel List");
     return fileName.isEmpty() ? list : fileName + QStringLiteral(" - ") + list;
 }

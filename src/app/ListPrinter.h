@@ -3,6 +3,7 @@
 // fit; the terminal keeps its own printer.
 #pragma once
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QString>
 
@@ -10,6 +11,8 @@ class ListRowModel;
 class QWidget;
 
 class ListPrinter {
+    Q_DECLARE_TR_FUNCTIONS(ListPrinter)
+
   public:
     explicit ListPrinter(QWidget* parent);
 

@@ -14,6 +14,7 @@
 #include "app/ViewState.h"
 #include "link/NotificationPump.h"
 #include "link/SerialLink.h"
+#include "ui/TranslatedText.h"
 #include "ui/UiPrompts.h"
 
 ReceiverController::ReceiverController(CZevDoc& doc, zev::ChannelDatabase& db,
@@ -52,7 +53,7 @@ ReceiverController::~ReceiverController() = default;
 
 QString ReceiverController::ConnectionPaneText() const {
     if (view_.ListShown()) return QString();
-    return statusConnected_ ? QStringLiteral("Connect:") : QStringLiteral("Disconnect:");
+    return statusConnected_ ? tr("Connect:") : tr("Disconnect:");
 }
 
 QString ReceiverController::PortPaneText() const {
@@ -157,10 +158,10 @@ void ReceiverController::OnSendSettingToBox() {
 bool ReceiverController::SaveBoxBackup(const QString& path, std::span<const uint8_t> block) {
     QString error;
     if (!WriteBoxBackup(path, block, error)) {
-        prompts_.Inform(QStringLiteral("The box's settings could not be saved as %1 (%2), so "
-                                       "nothing is sent.")
+        prompts_.Inform(tr("The box's settings could not be saved as %1 (%2), so "
+                           "nothing is sent.")
                             .arg(path, error),
-                        QStringLiteral("Warning"));
+                        tr("Warning"));
         return false;
     }
     AppendText("\nThe box's settings were saved to " + path.toLocal8Bit().toStdString() + ".");
@@ -206,15 +207,14 @@ void ReceiverController::OnComDisconnect() {
 
 void ReceiverController::AppendText(const std::string& text) { terminal_.InsertText(text); }
 
-zev::MsgAnswer ReceiverController::Message(const std::string& text, const std::string& caption,
-                                           zev::MsgIcon icon, zev::MsgButtons buttons,
-                                           zev::MsgAnswer defaultAnswer) {
-    return prompts_.Message(QString::fromStdString(text), QString::fromStdString(caption), icon,
-                            buttons, defaultAnswer);
+zev::MsgAnswer ReceiverController::Message(const zev::Translatable& text,
+                                           const zev::Translatable& caption, zev::MsgIcon icon,
+                                           zev::MsgButtons buttons, zev::MsgAnswer defaultAnswer) {
+    return prompts_.Message(Translated(text), Translated(caption), icon, buttons, defaultAnswer);
 }
 
 bool ReceiverController::ConfirmImage(const zev::ChannelDatabase& db, zev::ImageKind kind) {
-    return ConfirmDespiteCheckErrors(prompts_, db, kind, QStringLiteral("Send it anyway?"));
+    return ConfirmDespiteCheckErrors(prompts_, db, kind, tr("Send it anyway?"));
 }
 
 bool ReceiverController::OpenLink() {
@@ -230,7 +230,7 @@ void ReceiverController::CloseLink() {
 
 void ReceiverController::ShowLoadedTvList() {
     // The loaded channels replace any edits; the load can be undone. They come from no file.
-    doc_.Changes().DatabaseReplaced("Load Setting from Box");
+    doc_.Changes().DatabaseReplaced(ZEV_TR("Change", "Load Setting from Box"));
     dataFile_.SetListFile(std::string());
     emit LoadedTvListRequested();
 }
@@ -269,54 +269,54 @@ QString ReceiverController::OutcomeText(const zev::RunOutcome& outcome) const {
         case Command::None:
             return {};
         case Command::UpdateParameters:
-            name = QStringLiteral("Update Parameters");
+            name = tr("Update Parameters");
             break;
         case Command::UpdateSoftware:
-            name = QStringLiteral("Update Software");
+            name = tr("Update Software");
             break;
         case Command::OtaUpdate:
-            name = QStringLiteral("OTA Software Update");
+            name = tr("OTA Software Update");
             break;
         case Command::Load:
-            name = QStringLiteral("Load Setting from Box");
+            name = tr("Load Setting from Box");
             break;
         case Command::Send:
-            name = QStringLiteral("Send Setting to Box");
+            name = tr("Send Setting to Box");
             break;
         case Command::Verify:
-            name = QStringLiteral("Verify Box Settings");
+            name = tr("Verify Box Settings");
             break;
     }
     switch (outcome.end) {
         case zev::RunEnd::Succeeded:
             break;
         case zev::RunEnd::Refused:
-            return name + QStringLiteral(": nothing was done");
+            return tr("%1: nothing was done").arg(name);
         case zev::RunEnd::Stopped:
-            return name + QStringLiteral(" was stopped");
+            return tr("%1 was stopped").arg(name);
         case zev::RunEnd::Failed:
             if (outcome.reason == zev::RunReason::NotVerified) {
-                return QStringLiteral("The box's settings differ from the channel list");
+                return tr("The box's settings differ from the channel list");
             }
-            return name + QStringLiteral(" failed; the terminal says why");
+            return tr("%1 failed; the terminal says why").arg(name);
     }
     switch (command_) {
         case Command::UpdateParameters:
-            return QStringLiteral("Updated the box's parameters");
+            return tr("Updated the box's parameters");
         case Command::UpdateSoftware:
         case Command::OtaUpdate:
-            return QStringLiteral("Updated the box's software");
+            return tr("Updated the box's software");
         case Command::Load:
-            return QStringLiteral("Loaded from the box: %1 TV and %2 radio channels")
+            return tr("Loaded from the box: %1 TV and %2 radio channels")
                 .arg(db_.header.TvCount)
                 .arg(db_.header.RadioCount);
         case Command::Send:
             return backupPath_.isEmpty()
-                       ? QStringLiteral("Sent to the box")
-                       : QStringLiteral("Sent to the box; its settings before were saved as %1")
+                       ? tr("Sent to the box")
+                       : tr("Sent to the box; its settings before were saved as %1")
                              .arg(QFileInfo(backupPath_).fileName());
         case Command::Verify:
-            return QStringLiteral("Verified: the box holds the same settings as the channel list");
+            return tr("Verified: the box holds the same settings as the channel list");
         case Command::None:
             break;
     }

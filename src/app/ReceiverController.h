@@ -92,8 +92,9 @@ class ReceiverController : public QObject, public zev::LinkRunHost {
 
     // RunHost.
     void AppendText(const std::string& text) override;
-    zev::MsgAnswer Message(const std::string& text, const std::string& caption, zev::MsgIcon icon,
-                           zev::MsgButtons buttons, zev::MsgAnswer defaultAnswer) override;
+    zev::MsgAnswer Message(const zev::Translatable& text, const zev::Translatable& caption,
+                           zev::MsgIcon icon, zev::MsgButtons buttons,
+                           zev::MsgAnswer defaultAnswer) override;
     bool ConfirmImage(const zev::ChannelDatabase& db, zev::ImageKind kind) override;
     bool OpenLink() override;
     void CloseLink() override;

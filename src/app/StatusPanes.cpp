@@ -20,29 +20,29 @@ QLabel* MakePane(QStatusBar* bar, const QString& widthText, int stretch) {
 }  // namespace
 
 StatusPanes::StatusPanes(QStatusBar* bar) : QObject(bar) {
-    panes_[Connection] = MakePane(bar, "Disconnect:", 0);
+    panes_[Connection] = MakePane(bar, tr("Disconnect:"), 0);
     panes_[Elapsed] = MakePane(bar, "00:00:00", 0);
     panes_[PortSettings] = MakePane(bar, "0000-000000-0000-0-000", 1);
     // The list shown takes the place of the port settings, which are blank while it is shown,
     // so that the bar needs no more room than before on a small screen.
-    panes_[ShownList] = MakePane(bar, "TV list: 0000 channels", 1);
+    panes_[ShownList] = MakePane(bar, tr("TV list: 0000 channels"), 1);
     panes_[ShownList]->hide();
     panes_[MessageArea] = MakePane(bar, QString(), 0);
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen != nullptr) panes_[MessageArea]->setMinimumWidth(screen->size().width() / 4);
     // Qt offers no portable way to read the lock keys' states, so these panes show their
     // names greyed out rather than a state that could be wrong.
-    panes_[Caps] = MakePane(bar, "CAP", 0);
-    panes_[Num] = MakePane(bar, "NUM", 0);
-    panes_[Scroll] = MakePane(bar, "SCRL", 0);
+    panes_[Caps] = MakePane(bar, tr("CAP"), 0);
+    panes_[Num] = MakePane(bar, tr("NUM"), 0);
+    panes_[Scroll] = MakePane(bar, tr("SCRL"), 0);
     panes_[Clock] = MakePane(bar, "00:00:00", 0);
 
-    panes_[Connection]->setText("Disconnect");
+    panes_[Connection]->setText(tr("Disconnect"));
     panes_[Elapsed]->setText("00:00:00");
     panes_[PortSettings]->setText("0000-000000-0000-0-000");
-    panes_[Caps]->setText("CAP");
-    panes_[Num]->setText("NUM");
-    panes_[Scroll]->setText("SCRL");
+    panes_[Caps]->setText(tr("CAP"));
+    panes_[Num]->setText(tr("NUM"));
+    panes_[Scroll]->setText(tr("SCRL"));
     for (Pane lock : {Caps, Num, Scroll}) panes_[lock]->setEnabled(false);
     panes_[Clock]->setText("00:00:00");
     ShowPrompt(QString());
@@ -50,7 +50,7 @@ StatusPanes::StatusPanes(QStatusBar* bar) : QObject(bar) {
     progress_ = new QProgressBar(bar);
     progress_->setMaximumWidth(160);
     progress_->setFormat("%v/%m");
-    progress_->setAccessibleName(QStringLiteral("Transfer progress"));
+    progress_->setAccessibleName(tr("Transfer progress"));
     progress_->hide();
     // Right after the message pane, the fifth widget of the bar (the list pane is the fourth).
     bar->insertPermanentWidget(5, progress_);
@@ -67,7 +67,7 @@ void StatusPanes::ShowPrompt(const QString& prompt) {
     if (!prompt.isEmpty()) {
         SetText(MessageArea, prompt);
     } else {
-        SetText(MessageArea, resting_.isEmpty() ? QStringLiteral("Ready") : resting_);
+        SetText(MessageArea, resting_.isEmpty() ? tr("Ready") : resting_);
     }
 }
 

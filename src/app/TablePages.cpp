@@ -1,5 +1,6 @@
 #include "app/TablePages.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -152,7 +153,7 @@ TablePageLayout LayOutTablePages(int rowCount, double bodyHeight, double rowHeig
 }
 
 QString PageNumberText(int page, int pageCount) {
-    return QStringLiteral("Page %1 of %2").arg(page + 1).arg(pageCount);
+    return QCoreApplication::translate("TablePages", "Page %1 of %2").arg(page + 1).arg(pageCount);
 }
 
 struct TablePrint::Impl {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/RegularFile.h"
+#include "ui/TranslatedText.h"
 
 namespace terminal_text {
 
@@ -35,7 +36,7 @@ bool Read(const QString& path, QString& text, QString& error) {
     const std::optional<std::vector<uint8_t>> bytes = zev::ReadRegularFile(
         path.toLocal8Bit().toStdString(), kMaxFileSize, zev::Overlong::Refuse, problem);
     if (!bytes) {
-        error = QString::fromLocal8Bit(problem.Sentence().c_str());
+        error = SentenceOf(problem);
         return false;
     }
     QString decoded = QString::fromLocal8Bit(QByteArrayView(

@@ -75,7 +75,7 @@ int Export(const CliOptions& options, std::ostream& err) {
     if (const auto checked = CheckOutputs({options.args[0], kSettingsFileName},
                                           {paths.channels, paths.transponders, paths.satellites});
         !checked) {
-        return FileError(err, checked.error().text);
+        return FileError(err, checked.error().text.English());
     }
     const auto db = std::make_unique<ChannelDatabase>();
     const LoadResult loaded = Load(options.args[0], options, *db, err);

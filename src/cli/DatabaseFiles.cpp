@@ -47,7 +47,7 @@ LoadResult LoadImageFile(const std::string& path, ChannelDatabase& db) {
     if (!size) return Failed(LoadStatus::FileError, error);
     const ImageResult result =
         UnpackImageOfKind(db, std::span<const uint8_t>(bytes).first(*size), kind);
-    if (!result.ok) return Failed(LoadStatus::Refused, result.error);
+    if (!result.ok) return Failed(LoadStatus::Refused, result.error.English());
     return {};
 }
 
@@ -97,7 +97,7 @@ bool WriteFilesAtomically(const std::vector<OutputFile>& files, std::string& err
     }
     FileError problem;
     if (ReplaceFiles(contents, problem)) return true;
-    error = problem.text;
+    error = problem.text.English();
     return false;
 }
 

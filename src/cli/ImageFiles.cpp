@@ -20,7 +20,7 @@ std::optional<std::size_t> ReadImageFile(const std::string& path, std::span<uint
     const std::optional<std::vector<uint8_t>> bytes =
         ReadRegularFile(path, input.size(), Overlong::ReadPrefix, problem);
     if (!bytes) {
-        error = problem.text;
+        error = problem.text.English();
         return std::nullopt;
     }
     std::copy(bytes->begin(), bytes->end(), input.begin());
@@ -32,7 +32,7 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::
     FileError problem;
     std::optional<std::vector<uint8_t>> bytes =
         ReadRegularFile(path, limit, Overlong::Refuse, problem);
-    if (!bytes) error = problem.text;
+    if (!bytes) error = problem.text.English();
     return bytes;
 }
 
@@ -40,7 +40,7 @@ bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes
                          std::string& error) {
     FileError problem;
     if (ReplaceFile(path, bytes, problem)) return true;
-    error = problem.text;
+    error = problem.text.English();
     return false;
 }
 

@@ -27,7 +27,7 @@ std::optional<ImageKind> OutputImageKind(const std::string& path, std::ostream& 
 bool OutputsAreNoInputs(const std::vector<std::string>& inputs,
                         const std::vector<std::string>& outputs, std::ostream& err) {
     const auto checked = CheckOutputs(inputs, outputs);
-    if (!checked) ReportFileError(err, checked.error().text);
+    if (!checked) ReportFileError(err, checked.error().text.English());
     return checked.ok();
 }
 

@@ -49,9 +49,9 @@ void TerminalStream::Finish() {
 }
 
 // A box the runs show (never a question: those come through Ask), with its default answer.
-MsgAnswer ReceiverHost::Message(const std::string& text, const std::string& caption,
+MsgAnswer ReceiverHost::Message(const Translatable& text, const Translatable& caption,
                                 MsgIcon /*icon*/, MsgButtons buttons, MsgAnswer defaultAnswer) {
-    err_ << MessageLine(caption, text);
+    err_ << MessageLine(caption.English(), text.English());
     if (buttons != MsgButtons::Ok) err_ << " [" << AnswerName(defaultAnswer) << "]";
     err_ << std::endl;
     return buttons == MsgButtons::Ok ? MsgAnswer::Ok : defaultAnswer;

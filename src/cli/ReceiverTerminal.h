@@ -41,7 +41,7 @@ class ReceiverHost : public LinkRunHost, public EchoSink {
 
     // RunHost
     void AppendText(const std::string& text) override { terminal_.Append(text); }
-    MsgAnswer Message(const std::string& text, const std::string& caption, MsgIcon icon,
+    MsgAnswer Message(const Translatable& text, const Translatable& caption, MsgIcon icon,
                       MsgButtons buttons, MsgAnswer defaultAnswer) override;
     MsgAnswer Ask(RunQuestion question) override;
     // The database is checked as `check` checks it; with errors nothing is sent (a command line

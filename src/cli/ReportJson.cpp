@@ -80,7 +80,7 @@ std::string CheckToJson(const CheckResult& result) {
             {"problem", ProblemName(finding.problem)},
             {"record", RecordToJson(finding.record)},
             {"related", related},
-            {"message", Text(finding.message)},
+            {"message", Text(finding.message.English())},
         });
     }
     return Indented(QJsonObject{{"errors", static_cast<double>(result.errors)},

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "core/Translatable.h"
+
 namespace zev {
 
 enum class FileProblem {
@@ -23,11 +25,13 @@ struct FileError {
     FileProblem problem = FileProblem::None;
     // What happened, naming the file, e.g. "\"/dev/zero\" is not a regular file" or
     // "cannot open \"x.stc\": No such file or directory"; a message line for zev-cli.
-    std::string text;
+    Translatable text;
 
     // The text as a sentence of its own: capital letter, full stop.
+    Translatable SentenceText() const { return Translatable::Sentence(text); }
+    // The same in English.
     std::string Sentence() const {
-        std::string sentence = text;
+        std::string sentence = text.English();
         if (!sentence.empty() && sentence[0] >= 'a' && sentence[0] <= 'z') {
             sentence[0] = static_cast<char>(sentence[0] - 'a' + 'A');
         }

@@ -26,16 +26,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-FileError Failure(FileProblem problem, const std::string& what, const std::string& path, int code) {
-    return {problem, what + " " + Quoted(path) + ": " + std::strerror(code)};
+// `what` is a wording with the file for %1 and the system's reason for %2.
+FileError Failure(FileProblem problem, Translatable what, const std::string& path, int code) {
+    return {problem, std::move(what).Arg(Quoted(path)).Arg(std::strerror(code))};
 }
 
 FileError NotRegular(const std::string& path) {
-    return {FileProblem::NotRegular, Quoted(path) + " is not a regular file"};
+    return {FileProblem::NotRegular,
+            ZEV_TR("FileError", "%1 is not a regular file").Arg(Quoted(path))};
 }
 
 FileError ReadOnly(const std::string& path) {
-    return {FileProblem::ReadOnly, Quoted(path) + " is read-only"};
+    return {FileProblem::ReadOnly, ZEV_TR("FileError", "%1 is read-only").Arg(Quoted(path))};
 }
 
 // The longest name of a file in a folder, in bytes, on the file systems we write to.
@@ -109,7 +111,8 @@ Target CheckTarget(const std::string& name, const std::string& shown, FileError&
     struct stat link {};
     if (::lstat(name.c_str(), &link) != 0) {
         if (errno == ENOENT) return target;
-        error = Failure(FileProblem::CannotCreate, "cannot create", shown, errno);
+        error = Failure(FileProblem::CannotCreate, ZEV_TR("FileError", "cannot create %1: %2"),
+                        shown, errno);
         return {};
     }
     struct stat info {};
@@ -127,7 +130,8 @@ Target CheckTarget(const std::string& name, const std::string& shown, FileError&
     if (S_ISLNK(link.st_mode)) {
         char resolved[PATH_MAX];
         if (::realpath(name.c_str(), resolved) == nullptr) {
-            error = Failure(FileProblem::CannotCreate, "cannot create", shown, errno);
+            error = Failure(FileProblem::CannotCreate, ZEV_TR("FileError", "cannot create %1: %2"),
+                            shown, errno);
             return {};
         }
         target.resolved = resolved;
@@ -176,7 +180,8 @@ bool FileReplacement::Begin(FileError& error) {
         }
     }
     if (file_ == nullptr) {
-        error = Failure(FileProblem::CannotCreate, "cannot create", path_, errno);
+        error = Failure(FileProblem::CannotCreate, ZEV_TR("FileError", "cannot create %1: %2"),
+                        path_, errno);
         return false;
     }
     return true;
@@ -184,12 +189,14 @@ bool FileReplacement::Begin(FileError& error) {
 
 bool FileReplacement::Write(std::span<const uint8_t> bytes, FileError& error) {
     if (file_ == nullptr) {
-        error = Failure(FileProblem::WriteFailed, "cannot write", path_, EBADF);
+        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_,
+                        EBADF);
         return false;
     }
     // An empty span may hold no pointer at all, which fwrite must not be given.
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-        error = Failure(FileProblem::WriteFailed, "cannot write", path_, errno);
+        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_,
+                        errno);
         Discard();
         return false;
     }
@@ -198,7 +205,8 @@ bool FileReplacement::Write(std::span<const uint8_t> bytes, FileError& error) {
 
 bool FileReplacement::Finish(FileError& error) {
     if (file_ == nullptr) {
-        error = Failure(FileProblem::WriteFailed, "cannot write", path_, EBADF);
+        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_,
+                        EBADF);
         return false;
     }
     bool ok = std::fflush(file_) == 0;
@@ -223,7 +231,8 @@ bool FileReplacement::Finish(FileError& error) {
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
     if (!ok || !closed) {
-        error = Failure(FileProblem::WriteFailed, "cannot write", path_, ok ? errno : code);
+        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_,
+                        ok ? errno : code);
         Discard();
         return false;
     }
@@ -232,7 +241,8 @@ bool FileReplacement::Finish(FileError& error) {
 
 bool FileReplacement::Replace(FileError& error) {
     if (temporary_.empty() || file_ != nullptr) {
-        error = Failure(FileProblem::WriteFailed, "cannot write", path_, EBADF);
+        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_,
+                        EBADF);
         return false;
     }
     // The name may have been given to something else since Begin.
@@ -243,8 +253,9 @@ bool FileReplacement::Replace(FileError& error) {
     std::error_code code;
     fs::rename(NativePath(temporary_), NativePath(target_), code);
     if (code) {
-        error = {FileProblem::WriteFailed,
-                 "cannot replace " + Quoted(path_) + ": " + code.message()};
+        error = {
+            FileProblem::WriteFailed,
+            ZEV_TR("FileError", "cannot replace %1: %2").Arg(Quoted(path_)).Arg(code.message())};
         Discard();
         return false;
     }

@@ -52,16 +52,19 @@ Result<void, FileError> CheckOutputs(const std::vector<std::string>& inputs,
         for (const FileIdentity& input : read) {
             if (SameFile(identity, input)) {
                 return Failure(
-                    FileError{FileProblem::OutputIsInput, "the output " + Quoted(output) +
-                                                              " is the same file as the input " +
-                                                              Quoted(input.name)});
+                    FileError{FileProblem::OutputIsInput,
+                              ZEV_TR("FileError", "the output %1 is the same file as the input %2")
+                                  .Arg(Quoted(output))
+                                  .Arg(Quoted(input.name))});
             }
         }
         for (const FileIdentity& other : written) {
             if (SameFile(identity, other)) {
-                return Failure(FileError{FileProblem::OutputsClash,
-                                         "the outputs " + Quoted(other.name) + " and " +
-                                             Quoted(output) + " are the same file"});
+                return Failure(
+                    FileError{FileProblem::OutputsClash,
+                              ZEV_TR("FileError", "the outputs %1 and %2 are the same file")
+                                  .Arg(Quoted(other.name))
+                                  .Arg(Quoted(output))});
             }
         }
         written.push_back(std::move(identity));

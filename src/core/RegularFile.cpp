@@ -28,15 +28,17 @@ namespace {
 
 constexpr std::size_t kChunk = 64 * 1024;
 
-FileError Problem(FileProblem problem, std::string text) { return {problem, std::move(text)}; }
+FileError Problem(FileProblem problem, Translatable text) { return {problem, std::move(text)}; }
 
 FileError NotRegular(const std::string& path) {
-    return Problem(FileProblem::NotRegular, Quoted(path) + " is not a regular file");
+    return Problem(FileProblem::NotRegular,
+                   ZEV_TR("FileError", "%1 is not a regular file").Arg(Quoted(path)));
 }
 
 FileError CannotOpen(const std::string& path, int code) {
-    return Problem(FileProblem::CannotOpen,
-                   "cannot open " + Quoted(path) + ": " + std::strerror(code));
+    return Problem(
+        FileProblem::CannotOpen,
+        ZEV_TR("FileError", "cannot open %1: %2").Arg(Quoted(path)).Arg(std::strerror(code)));
 }
 
 }  // namespace
@@ -126,14 +128,16 @@ std::optional<std::vector<uint8_t>> ReadOpenFile(std::FILE* file, const std::str
         }
     }
     if (std::ferror(file) != 0) {
-        error = Problem(FileProblem::ReadFailed,
-                        "cannot read " + Quoted(path) + ": " + std::strerror(code));
+        error = Problem(
+            FileProblem::ReadFailed,
+            ZEV_TR("FileError", "cannot read %1: %2").Arg(Quoted(path)).Arg(std::strerror(code)));
         std::clearerr(file);
         return std::nullopt;
     }
     if (bytes.size() > limit) {
-        error = Problem(FileProblem::TooLarge,
-                        Quoted(path) + " is too large (more than " + SizeText(limit) + ")");
+        error = Problem(FileProblem::TooLarge, ZEV_TR("FileError", "%1 is too large (more than %2)")
+                                                   .Arg(Quoted(path))
+                                                   .Arg(SizeText(limit)));
         return std::nullopt;
     }
     return bytes;

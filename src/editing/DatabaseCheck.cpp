@@ -59,7 +59,7 @@ class Checker {
     }
 
   private:
-    void Add(CheckProblem problem, const RecordRef& record, std::string message,
+    void Add(CheckProblem problem, const RecordRef& record, Translatable message,
              std::vector<RecordRef> related = {}) {
         auto& list = SeverityOf(problem) == CheckSeverity::Error ? errors_ : warnings_;
         list.push_back(CheckFinding{problem, record, std::move(related), std::move(message)});
@@ -71,90 +71,106 @@ class Checker {
         if (h_.TpCapacity > kMaxTransponders) {
             countsFit = false;
             Add(CheckProblem::CapacityAboveLimit, header,
-                Format("The transponder capacity of %u is larger than the limit of %zu.",
-                       unsigned{h_.TpCapacity}, kMaxTransponders));
+                ZEV_TR("Check", "The transponder capacity of %1 is larger than the limit of %2.")
+                    .Arg(h_.TpCapacity)
+                    .Arg(kMaxTransponders));
         }
         if (h_.ChannelCapacity > kMaxChannelSlots) {
             countsFit = false;
             Add(CheckProblem::CapacityAboveLimit, header,
-                Format("The channel capacity of %u is larger than the limit of %zu.",
-                       unsigned{h_.ChannelCapacity}, kMaxChannelSlots));
+                ZEV_TR("Check", "The channel capacity of %1 is larger than the limit of %2.")
+                    .Arg(h_.ChannelCapacity)
+                    .Arg(kMaxChannelSlots));
         }
         if (h_.SatCount > h_.SatCapacity) {
             countsFit = false;
             Add(CheckProblem::CountAboveCapacity, header,
-                Format("The database holds %u satellites, more than its capacity of %u.",
-                       unsigned{h_.SatCount}, unsigned{h_.SatCapacity}));
+                ZEV_TR("Check", "The database holds %1 satellites, more than its capacity of %2.")
+                    .Arg(h_.SatCount)
+                    .Arg(h_.SatCapacity));
         }
         if (h_.TpCount > h_.TpCapacity) {
             countsFit = false;
             Add(CheckProblem::CountAboveCapacity, header,
-                Format("The database holds %u transponders, more than its capacity of %u.",
-                       unsigned{h_.TpCount}, unsigned{h_.TpCapacity}));
+                ZEV_TR("Check", "The database holds %1 transponders, more than its capacity of %2.")
+                    .Arg(h_.TpCount)
+                    .Arg(h_.TpCapacity));
         }
         const std::size_t channels = std::size_t{h_.TvCount} + h_.RadioCount;
         if (channels > h_.ChannelCapacity) {
             countsFit = false;
             Add(CheckProblem::AreasOverlap, header,
-                Format("The database holds %u TV and %u radio channels, more than its %u "
-                       "channel slots: TV and radio channels would overlap.",
-                       unsigned{h_.TvCount}, unsigned{h_.RadioCount},
-                       unsigned{h_.ChannelCapacity}));
+                ZEV_TR("Check",
+                       "The database holds %1 TV and %2 radio channels, more than its %3 "
+                       "channel slots: TV and radio channels would overlap.")
+                    .Arg(h_.TvCount)
+                    .Arg(h_.RadioCount)
+                    .Arg(h_.ChannelCapacity));
         }
         // The block layouts are only worth checking once the counts fit the capacities; the
         // layout check would otherwise repeat what was just said.
         if (h_.UserBlockSize > kInputImageSize) {
             Add(CheckProblem::BlockTooLarge, header,
-                Format("The user block size of %zu bytes is larger than the largest user block "
-                       "(%zu bytes).",
-                       std::size_t{h_.UserBlockSize}, kInputImageSize));
+                ZEV_TR("Check",
+                       "The user block size of %1 bytes is larger than the largest user block "
+                       "(%2 bytes).")
+                    .Arg(h_.UserBlockSize)
+                    .Arg(kInputImageSize));
         } else if (countsFit) {
-            CheckLayout(h_.UserBlockSize, "user block");
+            CheckLayout(h_.UserBlockSize, image::UserBlockName());
         }
         // What Send refuses: a block that is no whole number of the receiver's flash blocks.
-        CheckFlashBlocks(h_.UserBlockSize, "user block");
+        CheckFlashBlocks(h_.UserBlockSize, image::UserBlockName());
         if (target_ == ImageKind::User) return;
 
-        CheckFlashBlocks(h_.DefaultBlockSize, "default-channel block");
+        CheckFlashBlocks(h_.DefaultBlockSize, image::DefaultBlockName());
         const bool fitsOutput = ImageSize(h_, target_) <= kOutputImageSize;
         if (!fitsOutput) {
             Add(CheckProblem::BlockTooLarge, header,
-                Format("The image of %zu bytes is larger than the largest image (%zu bytes).",
-                       ImageSize(h_, target_), kOutputImageSize));
+                ZEV_TR("Check",
+                       "The image of %1 bytes is larger than the largest image (%2 bytes).")
+                    .Arg(ImageSize(h_, target_))
+                    .Arg(kOutputImageSize));
         }
         if (h_.SatCount > h_.DefaultSatCapacity) {
             Add(CheckProblem::CountAboveCapacity, header,
-                Format("The default-channel block holds at most %u satellites, fewer than the "
-                       "%u in the database.",
-                       unsigned{h_.DefaultSatCapacity}, unsigned{h_.SatCount}));
+                ZEV_TR("Check",
+                       "The default-channel block holds at most %1 satellites, fewer than the "
+                       "%2 in the database.")
+                    .Arg(h_.DefaultSatCapacity)
+                    .Arg(h_.SatCount));
         }
         if (h_.TpCount > h_.DefaultTpCapacity) {
             Add(CheckProblem::CountAboveCapacity, header,
-                Format("The default-channel block holds at most %u transponders, fewer than the "
-                       "%u in the database.",
-                       unsigned{h_.DefaultTpCapacity}, unsigned{h_.TpCount}));
+                ZEV_TR("Check",
+                       "The default-channel block holds at most %1 transponders, fewer than the "
+                       "%2 in the database.")
+                    .Arg(h_.DefaultTpCapacity)
+                    .Arg(h_.TpCount));
         }
         // The limit Send goes by: DefaultChannelCapacity, or the room the block has when it is
         // laid out with the user block's capacities, whichever is less.
         const std::size_t limit = image::DefaultChannelLimit(h_);
         if (channels > limit) {
             Add(CheckProblem::CountAboveCapacity, header,
-                Format("The default-channel block holds at most %zu channels, fewer than the %zu "
-                       "in the database.",
-                       limit, channels));
+                ZEV_TR("Check",
+                       "The default-channel block holds at most %1 channels, fewer than the %2 "
+                       "in the database.")
+                    .Arg(limit)
+                    .Arg(channels));
         } else if (countsFit && fitsOutput) {
-            CheckLayout(h_.DefaultBlockSize, "default-channel block");
+            CheckLayout(h_.DefaultBlockSize, image::DefaultBlockName());
         }
     }
 
-    void CheckFlashBlocks(std::size_t blockSize, const char* blockName) {
-        std::string problem = image::CheckFlashBlocks(blockSize, blockName);
-        if (!problem.empty()) Add(CheckProblem::BlockNotWhole, RecordRef{}, std::move(problem));
+    void CheckFlashBlocks(std::size_t blockSize, const Translatable& blockName) {
+        Translatable problem = image::CheckFlashBlocks(blockSize, blockName);
+        if (!problem.Empty()) Add(CheckProblem::BlockNotWhole, RecordRef{}, std::move(problem));
     }
 
-    void CheckLayout(std::size_t blockSize, const char* blockName) {
-        std::string problem = image::CheckBlockLayout(h_, blockSize, blockName);
-        if (!problem.empty()) Add(CheckProblem::AreasOverlap, RecordRef{}, std::move(problem));
+    void CheckLayout(std::size_t blockSize, const Translatable& blockName) {
+        Translatable problem = image::CheckBlockLayout(h_, blockSize, blockName);
+        if (!problem.Empty()) Add(CheckProblem::AreasOverlap, RecordRef{}, std::move(problem));
     }
 
     // How many transponders name each satellite and how many channels each transponder, by
@@ -177,46 +193,53 @@ class Checker {
     // receiver reads another value than the editor shows. TpNumber has checks of its own.
     template <typename Record>
     void CheckWidths(const Record& record, std::span<const image::ImageField<Record>> fields,
-                     const RecordRef& ref, const std::string& who) {
+                     const RecordRef& ref, const Translatable& who) {
         for (const image::ImageField<Record>& f : fields) {
             const uint32_t value = f.field->get(record);
             if (value <= f.Most() || std::string_view(f.field->name) == "TpNumber") continue;
             Add(CheckProblem::ValueTooWide, ref,
-                Format("%s: %s %u does not fit the image, which holds 0 to %u.", who.c_str(),
-                       f.field->name, value, f.Most()));
+                ZEV_TR("Check", "%1: %2 %3 does not fit the image, which holds 0 to %4.")
+                    .Arg(who)
+                    .Arg(f.field->name)
+                    .Arg(value)
+                    .Arg(f.Most()));
         }
     }
 
-    std::string SatelliteName(std::size_t position) const {
-        std::string who = RecordLabel(SatelliteRef(position));
-        if (!NameIsBlank(db_.satellites[position].Name)) {
-            who += " " + QuotedName(db_.satellites[position].Name);
-        }
-        return who;
+    // A record's label and, when it has one, its name.
+    static Translatable Named(Translatable label, const std::array<char, kNameFieldSize>& name) {
+        if (NameIsBlank(name)) return label;
+        return Translatable::Joined("%1 %2", {std::move(label), QuotedName(name)});
     }
 
-    std::string TransponderName(std::size_t position) const {
+    Translatable SatelliteName(std::size_t position) const {
+        return Named(RecordLabel(SatelliteRef(position)), db_.satellites[position].Name);
+    }
+
+    Translatable TransponderName(std::size_t position) const {
         const TransponderEntry& t = db_.transponders[position];
-        return Format("Transponder %zu (%u %s)", position + 1, unsigned{t.Frequency},
-                      t.Polarization != 0 ? "V" : "H");
+        return ZEV_TR("Check", "Transponder %1 (%2 %3)")
+            .Arg(position + 1)
+            .Arg(t.Frequency)
+            .Arg(t.Polarization != 0 ? "V" : "H");
     }
 
-    std::string ChannelName(const RecordRef& ref) const {
-        std::string who = RecordLabel(ref);
-        const ChannelEntry& c = db_.channels[ref.slot];
-        if (!NameIsBlank(c.Name)) who += " " + QuotedName(c.Name);
-        return who;
+    Translatable ChannelName(const RecordRef& ref) const {
+        return Named(RecordLabel(ref), db_.channels[ref.slot].Name);
     }
 
     void CheckSatellites() {
         for (std::size_t i = 0; i < satellites_; ++i) {
             const SatelliteEntry& s = db_.satellites[i];
             const RecordRef ref = SatelliteRef(i);
-            const std::string who = SatelliteName(i);
+            const Translatable who = SatelliteName(i);
             CheckWidths(s, image::SatelliteImageFields(), ref, who);
-            if (NameIsBlank(s.Name)) Add(CheckProblem::EmptyName, ref, who + " has no name.");
+            if (NameIsBlank(s.Name)) {
+                Add(CheckProblem::EmptyName, ref, ZEV_TR("Check", "%1 has no name.").Arg(who));
+            }
             if (satelliteUses_[i + 1] == 0) {
-                Add(CheckProblem::SatelliteWithoutTransponders, ref, who + " has no transponders.");
+                Add(CheckProblem::SatelliteWithoutTransponders, ref,
+                    ZEV_TR("Check", "%1 has no transponders.").Arg(who));
             }
         }
     }
@@ -229,12 +252,15 @@ class Checker {
         for (std::size_t i = 0; i < transponders_; ++i) {
             const TransponderEntry& t = db_.transponders[i];
             const RecordRef ref = TransponderRef(i);
-            const std::string who = TransponderName(i);
+            const Translatable who = TransponderName(i);
             if (t.Sat == 0 || t.Sat > satellites_) {
                 Add(CheckProblem::MissingSatellite, ref,
-                    Format("%s belongs to satellite %u, which does not exist (there are %zu "
-                           "satellites).",
-                           who.c_str(), unsigned{t.Sat}, satellites_));
+                    ZEV_TR("Check",
+                           "%1 belongs to satellite %2, which does not exist (there are %3 "
+                           "satellites).")
+                        .Arg(who)
+                        .Arg(t.Sat)
+                        .Arg(satellites_));
             }
             CheckWidths(t, image::TransponderImageFields(), ref, who);
             const uint32_t key = (uint32_t{t.Sat} << 17) | (uint32_t{t.Frequency} << 1) |
@@ -242,29 +268,37 @@ class Checker {
             const auto [first, inserted] = seen.try_emplace(key, i);
             if (!inserted) {
                 Add(CheckProblem::DuplicateTransponder, ref,
-                    Format("%s on satellite %u duplicates transponder %zu.", who.c_str(),
-                           unsigned{t.Sat}, first->second + 1),
+                    ZEV_TR("Check", "%1 on satellite %2 duplicates transponder %3.")
+                        .Arg(who)
+                        .Arg(t.Sat)
+                        .Arg(first->second + 1),
                     {TransponderRef(first->second)});
             }
             if (transponderUses_[i + 1] == 0) {
-                Add(CheckProblem::TransponderWithoutChannels, ref, who + " has no channels.");
+                Add(CheckProblem::TransponderWithoutChannels, ref,
+                    ZEV_TR("Check", "%1 has no channels.").Arg(who));
             }
         }
     }
 
     void CheckChannel(const RecordRef& ref) {
         const ChannelEntry& c = db_.channels[ref.slot];
-        const std::string who = ChannelName(ref);
+        const Translatable who = ChannelName(ref);
         if (c.TpNumber == 0 || c.TpNumber > transponders_) {
             Add(CheckProblem::MissingTransponder, ref,
-                Format("%s is on transponder %u, which does not exist (there are %zu "
-                       "transponders).",
-                       who.c_str(), unsigned{c.TpNumber}, transponders_));
+                ZEV_TR("Check",
+                       "%1 is on transponder %2, which does not exist (there are %3 "
+                       "transponders).")
+                    .Arg(who)
+                    .Arg(c.TpNumber)
+                    .Arg(transponders_));
         } else if (c.TpNumber > image::kMaxTpNumber) {
             Add(CheckProblem::TransponderNumberTooLarge, ref,
-                Format("%s is on transponder %u; the image can hold transponder numbers up to "
-                       "2047 only.",
-                       who.c_str(), unsigned{c.TpNumber}));
+                ZEV_TR("Check",
+                       "%1 is on transponder %2; the image can hold transponder numbers up to "
+                       "2047 only.")
+                    .Arg(who)
+                    .Arg(c.TpNumber));
         }
         CheckWidths(c, image::ChannelImageFields(), ref, who);
 
@@ -272,20 +306,27 @@ class Checker {
         const auto [first, inserted] = channelsSeen_.try_emplace(key, ref);
         if (!inserted) {
             Add(CheckProblem::DuplicateChannel, ref,
-                Format("%s duplicates %s (transponder %u, Service ID %u).", who.c_str(),
-                       ChannelName(first->second).c_str(), unsigned{c.TpNumber},
-                       unsigned{c.ServiceID}),
+                ZEV_TR("Check", "%1 duplicates %2 (transponder %3, Service ID %4).")
+                    .Arg(who)
+                    .Arg(ChannelName(first->second))
+                    .Arg(c.TpNumber)
+                    .Arg(c.ServiceID),
                 {first->second});
         }
         if (!HasPid(c.VPID) && !HasPid(c.APID) && !HasPid(c.AC3PID)) {
-            Add(CheckProblem::NoPids, ref, who + " has neither a video nor an audio PID.");
+            Add(CheckProblem::NoPids, ref,
+                ZEV_TR("Check", "%1 has neither a video nor an audio PID.").Arg(who));
         }
-        if (NameIsBlank(c.Name)) Add(CheckProblem::EmptyName, ref, who + " has no name.");
+        if (NameIsBlank(c.Name)) {
+            Add(CheckProblem::EmptyName, ref, ZEV_TR("Check", "%1 has no name.").Arg(who));
+        }
         const bool inRadioList = ref.kind == RecordKind::RadioChannel;
         if (inRadioList != (c.RadioFlag != 0)) {
             Add(CheckProblem::WrongListFlag, ref,
-                who + (inRadioList ? " is in the radio list but marked as a TV channel."
-                                   : " is in the TV list but marked as a radio channel."));
+                (inRadioList
+                     ? ZEV_TR("Check", "%1 is in the radio list but marked as a TV channel.")
+                     : ZEV_TR("Check", "%1 is in the TV list but marked as a radio channel."))
+                    .Arg(who));
         }
     }
 
@@ -363,7 +404,8 @@ CheckResult RefusedImageResult(std::string message) {
 }
 
 std::string FindingLine(const CheckFinding& finding) {
-    return (finding.Severity() == CheckSeverity::Error ? "error: " : "warning: ") + finding.message;
+    return (finding.Severity() == CheckSeverity::Error ? "error: " : "warning: ") +
+           finding.message.English();
 }
 
 std::string CheckReportText(const CheckResult& result) {

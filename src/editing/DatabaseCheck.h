@@ -49,7 +49,7 @@ struct CheckFinding {
     // DuplicateChannel and DuplicateTransponder: the earlier record this one repeats. Selecting
     // every duplicate's `record` and deleting them keeps the first of each group.
     std::vector<RecordRef> related;
-    std::string message;  // one sentence (UTF-8) that names the record
+    Translatable message;  // one sentence (UTF-8) that names the record
 
     CheckSeverity Severity() const { return SeverityOf(problem); }
 };

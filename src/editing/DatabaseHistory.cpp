@@ -40,7 +40,7 @@ void CopyWritten(const RecordPatch& patch, std::span<const uint8_t> from, std::s
                 patch.WrittenEnd() - patch.WrittenBegin());
 }
 
-const std::string kNoName;
+const Translatable kNoName;
 
 }  // namespace
 
@@ -53,11 +53,11 @@ DatabaseHistory::~DatabaseHistory() = default;
 
 std::size_t DatabaseHistory::CopyBytes() { return sizeof(ChannelDatabase); }
 
-const std::string& DatabaseHistory::UndoName() const {
+const Translatable& DatabaseHistory::UndoName() const {
     return undo_.empty() ? kNoName : undo_.back().description;
 }
 
-const std::string& DatabaseHistory::RedoName() const {
+const Translatable& DatabaseHistory::RedoName() const {
     return redo_.empty() ? kNoName : redo_.back().description;
 }
 
@@ -70,7 +70,7 @@ void DatabaseHistory::Rebase() {
     }
 }
 
-bool DatabaseHistory::Record(const std::string& description) {
+bool DatabaseHistory::Record(const Translatable& description) {
     const auto live = TablesOf(db_);
     const auto copy = TablesOf(*copy_);
     Step step;
@@ -96,7 +96,7 @@ bool DatabaseHistory::Record(const std::string& description) {
 }
 
 std::size_t DatabaseHistory::SizeOf(const Step& step) {
-    std::size_t bytes = sizeof(Step) + step.description.capacity();
+    std::size_t bytes = sizeof(Step) + step.description.English().capacity();
     for (std::size_t t = 0; t < kTables; ++t) {
         bytes += step.undo[t].Bytes() + step.redo[t].Bytes() - 2 * sizeof(RecordPatch);
     }

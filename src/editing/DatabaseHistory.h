@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Translatable.h"
 #include "database/ChannelDatabase.h"
 #include "editing/RecordPatch.h"
 
@@ -36,7 +37,7 @@ class DatabaseHistory {
 
     // Records what changed since the last recorded state as one step named `description` and
     // forgets the steps that could be redone. False, recording nothing, when nothing changed.
-    bool Record(const std::string& description);
+    bool Record(const Translatable& description);
     // Takes the database as it is now as the recorded state without making a step: for changes
     // that are not edits (the flash layout, the default counts a send writes). Such a change
     // stays in every state undo and redo reach, except the states before a step that changed
@@ -47,8 +48,8 @@ class DatabaseHistory {
     bool CanUndo() const { return !undo_.empty(); }
     bool CanRedo() const { return !redo_.empty(); }
     // The name of the step Undo or Redo would take back or do again ("" when none).
-    const std::string& UndoName() const;
-    const std::string& RedoName() const;
+    const Translatable& UndoName() const;
+    const Translatable& RedoName() const;
     // Takes back the newest step, or does the last undone step again; false when there is none.
     bool Undo();
     bool Redo();
@@ -66,7 +67,7 @@ class DatabaseHistory {
     static constexpr std::size_t kTables = 5;
     using Patches = std::array<RecordPatch, kTables>;
     struct Step {
-        std::string description;
+        Translatable description;
         uint64_t state = 0;
         Patches undo;
         Patches redo;

@@ -16,7 +16,7 @@ std::string ChangeText(const FieldChange& change) {
 std::string RecordDiffLine(const RecordDiff& record) {
     const bool removed = record.change == DiffChange::Removed;
     const std::size_t position = removed ? record.before.value_or(0) : record.after.value_or(0);
-    std::string line = RecordLabel(RecordRef{record.kind, position, 0});
+    std::string line = RecordLabel(RecordRef{record.kind, position, 0}).English();
     line += record.kind == RecordKind::Transponder ? " (" + record.name + ")"
                                                    : " \"" + record.name + "\"";
     switch (record.change) {

@@ -2,19 +2,18 @@
 
 namespace zev {
 
-std::string RecordLabel(const RecordRef& record) {
-    const std::string number = std::to_string(record.Number());
+Translatable RecordLabel(const RecordRef& record) {
     switch (record.kind) {
         case RecordKind::Header:
-            return "Header";
+            return ZEV_TR("Record", "Header");
         case RecordKind::Satellite:
-            return "Satellite " + number;
+            return ZEV_TR("Record", "Satellite %1").Arg(record.Number());
         case RecordKind::Transponder:
-            return "Transponder " + number;
+            return ZEV_TR("Record", "Transponder %1").Arg(record.Number());
         case RecordKind::TvChannel:
-            return "TV channel " + number;
+            return ZEV_TR("Record", "TV channel %1").Arg(record.Number());
         case RecordKind::RadioChannel:
-            return "Radio channel " + number;
+            return ZEV_TR("Record", "Radio channel %1").Arg(record.Number());
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 
+#include "core/Translatable.h"
 #include "database/ChannelDatabase.h"
 
 namespace zev {
@@ -33,6 +34,6 @@ inline RecordRef RadioRef(const ChannelDatabase& db, std::size_t row) {
 }
 
 // "Satellite 3", "Transponder 12", "TV channel 4", "Radio channel 1", "Header".
-std::string RecordLabel(const RecordRef& record);
+Translatable RecordLabel(const RecordRef& record);
 
 }  // namespace zev

@@ -157,10 +157,16 @@ ReorderResult OrderLikeReference(ChannelDatabase& db, const ReferenceLists& refe
     return result;
 }
 
-std::string ReorderSummary(const ReorderResult& result) {
-    return Format("TV: %zu of %zu %s placed like the reference; radio: %zu of %zu",
-                  result.tv.placed, result.tv.total, result.tv.total == 1 ? "channel" : "channels",
-                  result.radio.placed, result.radio.total);
+Translatable ReorderSummary(const ReorderResult& result) {
+    return (result.tv.total == 1
+                ? ZEV_TR("Reorder",
+                         "TV: %1 of %2 channel placed like the reference; radio: %3 of %4")
+                : ZEV_TR("Reorder",
+                         "TV: %1 of %2 channels placed like the reference; radio: %3 of %4"))
+        .Arg(result.tv.placed)
+        .Arg(result.tv.total)
+        .Arg(result.radio.placed)
+        .Arg(result.radio.total);
 }
 
 }  // namespace zev

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/Result.h"
+#include "core/Translatable.h"
 #include "database/ChannelDatabase.h"
 #include "formats/CsvImport.h"
 
@@ -61,6 +62,6 @@ struct ReorderResult {
 ReorderResult OrderLikeReference(ChannelDatabase& db, const ReferenceLists& reference);
 
 // "TV: 32 of 40 channels placed like the reference; radio: 5 of 9".
-std::string ReorderSummary(const ReorderResult& result);
+Translatable ReorderSummary(const ReorderResult& result);
 
 }  // namespace zev

@@ -1,5 +1,6 @@
 #include "editing/SubListTexts.h"
 
+#include "core/Latin1Text.h"
 #include "editing/FixedColumnLine.h"
 
 namespace zev {
@@ -12,18 +13,22 @@ const char* PolarizationLetter(uint8_t polarization) { return polarization != 0 
 
 }  // namespace
 
-std::string SatelliteTranspondersTitle(const ChannelDatabase& db, std::size_t satellitePosition,
-                                       std::size_t count) {
-    return "Satellite: " + std::string(NameOf(db.satellites[satellitePosition].Name)) + " " +
-           " Total TP: " + std::to_string(count);
+Translatable SatelliteTranspondersTitle(const ChannelDatabase& db, std::size_t satellitePosition,
+                                        std::size_t count) {
+    return ZEV_TR("SubList", "Satellite: %1  Total TP: %2")
+        .Arg(Latin1ToUtf8(NameOf(db.satellites[satellitePosition].Name)))
+        .Arg(count);
 }
 
-std::string TransponderChannelsTitle(const ChannelDatabase& db, std::size_t transponderPosition,
-                                     std::size_t count) {
+Translatable TransponderChannelsTitle(const ChannelDatabase& db, std::size_t transponderPosition,
+                                      std::size_t count) {
     const TransponderEntry& tp = db.transponders[transponderPosition];
-    return "Transponder " + std::to_string(transponderPosition + 1) + ": " +
-           std::to_string(tp.Frequency) + " " + PolarizationLetter(tp.Polarization) + " " +
-           std::to_string(tp.Symbol) + "  Total CH: " + std::to_string(count);
+    return ZEV_TR("SubList", "Transponder %1: %2 %3 %4  Total CH: %5")
+        .Arg(transponderPosition + 1)
+        .Arg(tp.Frequency)
+        .Arg(PolarizationLetter(tp.Polarization))
+        .Arg(tp.Symbol)
+        .Arg(count);
 }
 
 std::string SatelliteTransponderLine(const ChannelDatabase& db, std::size_t transponderPosition) {

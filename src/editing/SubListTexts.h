@@ -5,17 +5,18 @@
 #include <cstddef>
 #include <string>
 
+#include "core/Translatable.h"
 #include "database/ChannelDatabase.h"
 
 namespace zev {
 
-// "Satellite: <name>  Total TP: <count>".
-std::string SatelliteTranspondersTitle(const ChannelDatabase& db, std::size_t satellitePosition,
-                                       std::size_t count);
+// "Satellite: <name>  Total TP: <count>" (the name in UTF-8).
+Translatable SatelliteTranspondersTitle(const ChannelDatabase& db, std::size_t satellitePosition,
+                                        std::size_t count);
 
 // "Transponder <n>: <frequency> <H|V> <symbol>  Total CH: <count>".
-std::string TransponderChannelsTitle(const ChannelDatabase& db, std::size_t transponderPosition,
-                                     std::size_t count);
+Translatable TransponderChannelsTitle(const ChannelDatabase& db, std::size_t transponderPosition,
+                                      std::size_t count);
 
 // A transponder of a satellite: its number in the whole table, frequency, polarisation and
 // symbol rate.

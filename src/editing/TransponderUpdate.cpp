@@ -295,41 +295,40 @@ Result<void, std::string> ApplyTransponderUpdate(ChannelDatabase& db,
     return {};
 }
 
-std::string UntiedReason(const ChannelDatabase& db, std::size_t satellite,
-                         const TransponderFile& file, const SatelliteTie& tie) {
-    std::string why;
+Translatable UntiedReason(const ChannelDatabase& db, std::size_t satellite,
+                          const TransponderFile& file, const SatelliteTie& tie) {
     switch (tie.outcome) {
         case SatelliteTie::Outcome::Tied:
-            why = "no satellite of the file chosen";
             break;
         case SatelliteTie::Outcome::NothingAtPosition:
-            why = "the file has no satellite at " + OrbitalPositionText(*tie.position);
-            break;
+            return ZEV_TR("TransponderUpdate", "the file has no satellite at %1")
+                .Arg(OrbitalPositionText(*tie.position));
         case SatelliteTie::Outcome::NoName:
-            why = "it has no name to look for in the file";
-            break;
+            return ZEV_TR("TransponderUpdate", "it has no name to look for in the file");
         case SatelliteTie::Outcome::NameNotFound:
-            why = "no satellite of the file has " +
-                  Quoted(Latin1ToUtf8Line(SearchName(db.satellites[satellite]))) + " in its name";
-            break;
+            return ZEV_TR("TransponderUpdate", "no satellite of the file has %1 in its name")
+                .Arg(Quoted(Latin1ToUtf8Line(SearchName(db.satellites[satellite]))));
         case SatelliteTie::Outcome::Several: {
-            why = Format("%zu satellites of the file could be it:", tie.candidates.size());
+            // The candidates are names and positions: no wording of their own.
+            std::string candidates;
             for (std::size_t i = 0; i < tie.candidates.size(); ++i) {
                 const FileSatellite& sat = file.satellites[tie.candidates[i]];
-                why += Format("%s %s (%s)", i == 0 ? "" : ",", Quoted(sat.name).c_str(),
-                              OrbitalPositionText(sat.position).c_str());
+                candidates += Format("%s %s (%s)", i == 0 ? "" : ",", Quoted(sat.name).c_str(),
+                                     OrbitalPositionText(sat.position).c_str());
             }
-            break;
+            return ZEV_TR("TransponderUpdate", "%1 satellites of the file could be it:%2")
+                .Arg(tie.candidates.size())
+                .Arg(std::move(candidates));
         }
     }
-    return why;
+    return ZEV_TR("TransponderUpdate", "no satellite of the file chosen");
 }
 
 std::string SatelliteUpdateLine(const ChannelDatabase& db, const TransponderFile& file,
                                 const SatelliteTie& tie, const SatelliteUpdate& update) {
     const std::string label = SatelliteLabel(db, update.satellite);
     if (!update.fileSatellite) {
-        return label + ": not updated: " + UntiedReason(db, update.satellite, file, tie);
+        return label + ": not updated: " + UntiedReason(db, update.satellite, file, tie).English();
     }
     std::string line =
         Format("%s (%s): %zu added, %zu updated, %zu unchanged, %zu not in the file", label.c_str(),

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "core/Result.h"
+#include "core/Translatable.h"
 #include "database/ChannelDatabase.h"
 #include "editing/TransponderFile.h"
 
@@ -86,8 +87,8 @@ Result<void, std::string> ApplyTransponderUpdate(ChannelDatabase& db,
 
 // Why satellite `satellite` is left alone after `tie`: "no satellite of the file has "SAT" in
 // its name", "2 satellites of the file could be it: ...".
-std::string UntiedReason(const ChannelDatabase& db, std::size_t satellite,
-                         const TransponderFile& file, const SatelliteTie& tie);
+Translatable UntiedReason(const ChannelDatabase& db, std::size_t satellite,
+                          const TransponderFile& file, const SatelliteTie& tie);
 
 // The report of one satellite: "SAT-EAST (19.2E): 3 added, 5 updated, 12 unchanged, 2 not in
 // the file, 1 circular skipped", or why it was left alone.

@@ -120,8 +120,9 @@ class Reader {
         h.TpCount = static_cast<uint16_t>(transponders_.size());
         h.TvCount = static_cast<uint16_t>(tv_.size());
         h.RadioCount = static_cast<uint16_t>(radio_.size());
-        if (std::string problem = image::CheckCapacitiesAndCounts(h, "image"); !problem.empty()) {
-            return {JsonStatus::Refused, std::move(problem)};
+        if (Translatable problem = image::CheckCapacitiesAndCounts(h, image::WholeImageName());
+            !problem.Empty()) {
+            return {JsonStatus::Refused, problem.English()};
         }
         for (const Problem& problem : records_) {
             if (problem.Set()) return Invalid(problem.text);

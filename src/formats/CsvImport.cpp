@@ -398,11 +398,17 @@ Result<CsvImportCounts, std::vector<CsvProblem>> ImportCsv(ChannelDatabase& db,
     return Importer(db.header, files).Run(db);
 }
 
-std::string CsvImportSummary(const CsvImportCounts& counts) {
-    return Format("%zu %s, %zu %s, %zu TV and %zu radio %s", counts.satellites,
-                  counts.satellites == 1 ? "satellite" : "satellites", counts.transponders,
-                  counts.transponders == 1 ? "transponder" : "transponders", counts.tv,
-                  counts.radio, counts.radio == 1 ? "channel" : "channels");
+Translatable CsvImportSummary(const CsvImportCounts& counts) {
+    Translatable satellites = counts.satellites == 1 ? ZEV_TR("CsvImport", "%1 satellite")
+                                                     : ZEV_TR("CsvImport", "%1 satellites");
+    Translatable transponders = counts.transponders == 1 ? ZEV_TR("CsvImport", "%1 transponder")
+                                                         : ZEV_TR("CsvImport", "%1 transponders");
+    Translatable channels = counts.radio == 1 ? ZEV_TR("CsvImport", "%1 TV and %2 radio channel")
+                                              : ZEV_TR("CsvImport", "%1 TV and %2 radio channels");
+    return Translatable::Joined("%1, %2, %3",
+                                {std::move(satellites).Arg(counts.satellites),
+                                 std::move(transponders).Arg(counts.transponders),
+                                 std::move(channels).Arg(counts.tv).Arg(counts.radio)});
 }
 
 }  // namespace zev

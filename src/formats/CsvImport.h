@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "core/Result.h"
+#include "core/Translatable.h"
 #include "database/ChannelDatabase.h"
 #include "formats/CsvReader.h"
 
@@ -53,6 +54,6 @@ Result<CsvImportCounts, std::vector<CsvProblem>> ImportCsv(ChannelDatabase& db,
                                                            const CsvImportFiles& files);
 
 // "2 satellites, 4 transponders, 6 TV and 2 radio channels".
-std::string CsvImportSummary(const CsvImportCounts& counts);
+Translatable CsvImportSummary(const CsvImportCounts& counts);
 
 }  // namespace zev

@@ -8,68 +8,87 @@
 
 namespace zev::image {
 
-std::string CheckCapacitiesAndCounts(const DatabaseHeader& h, std::string_view blockName) {
-    const std::string block(blockName);
-    const char* name = block.c_str();
+Translatable UserBlockName() { return ZEV_TR("ImageLayout", "user block"); }
+Translatable DefaultBlockName() { return ZEV_TR("ImageLayout", "default-channel block"); }
+Translatable WholeImageName() { return ZEV_TR("ImageLayout", "image"); }
+
+Translatable CheckCapacitiesAndCounts(const DatabaseHeader& h, const Translatable& blockName) {
     // SatCapacity is 8 bits wide, so it never exceeds the 256-entry satellite table.
     if (h.TpCapacity > kMaxTransponders) {
-        return Format("The %s's transponder capacity of %u is larger than the limit of %zu.", name,
-                      unsigned{h.TpCapacity}, kMaxTransponders);
+        return ZEV_TR("ImageLayout",
+                      "The %1's transponder capacity of %2 is larger than the limit of %3.")
+            .Arg(blockName)
+            .Arg(h.TpCapacity)
+            .Arg(kMaxTransponders);
     }
     if (h.ChannelCapacity > kMaxChannelSlots) {
-        return Format("The %s's channel capacity of %u is larger than the limit of %zu.", name,
-                      unsigned{h.ChannelCapacity}, kMaxChannelSlots);
+        return ZEV_TR("ImageLayout",
+                      "The %1's channel capacity of %2 is larger than the limit of %3.")
+            .Arg(blockName)
+            .Arg(h.ChannelCapacity)
+            .Arg(kMaxChannelSlots);
     }
     if (h.SatCount > h.SatCapacity) {
-        return Format("The %s holds %u satellites, more than its capacity of %u.", name,
-                      unsigned{h.SatCount}, unsigned{h.SatCapacity});
+        return ZEV_TR("ImageLayout", "The %1 holds %2 satellites, more than its capacity of %3.")
+            .Arg(blockName)
+            .Arg(h.SatCount)
+            .Arg(h.SatCapacity);
     }
     if (h.TpCount > h.TpCapacity) {
-        return Format("The %s holds %u transponders, more than its capacity of %u.", name,
-                      unsigned{h.TpCount}, unsigned{h.TpCapacity});
+        return ZEV_TR("ImageLayout", "The %1 holds %2 transponders, more than its capacity of %3.")
+            .Arg(blockName)
+            .Arg(h.TpCount)
+            .Arg(h.TpCapacity);
     }
     const std::size_t channels = std::size_t{h.TvCount} + h.RadioCount;
     if (channels > h.ChannelCapacity) {
-        return Format(
-            "The %s holds %u TV and %u radio channels, more than its channel "
-            "capacity of %u.",
-            name, unsigned{h.TvCount}, unsigned{h.RadioCount}, unsigned{h.ChannelCapacity});
+        return ZEV_TR("ImageLayout",
+                      "The %1 holds %2 TV and %3 radio channels, more than its channel "
+                      "capacity of %4.")
+            .Arg(blockName)
+            .Arg(h.TvCount)
+            .Arg(h.RadioCount)
+            .Arg(h.ChannelCapacity);
     }
     return {};
 }
 
-std::string CheckBlockLayout(const DatabaseHeader& h, std::size_t blockSize,
-                             std::string_view blockName) {
-    if (std::string problem = CheckCapacitiesAndCounts(h, blockName); !problem.empty()) {
+Translatable CheckBlockLayout(const DatabaseHeader& h, std::size_t blockSize,
+                              const Translatable& blockName) {
+    if (Translatable problem = CheckCapacitiesAndCounts(h, blockName); !problem.Empty()) {
         return problem;
     }
-    const std::string block(blockName);
-    const char* name = block.c_str();
     const std::size_t channels = std::size_t{h.TvCount} + h.RadioCount;
     const BlockLayout layout(h, blockSize);
     if (layout.channelArea + kTrailerBytes > blockSize) {
-        return Format(
-            "The %s of %zu bytes is too small for its header, satellite and "
-            "transponder areas (%zu bytes).",
-            name, blockSize, layout.channelArea + kTrailerBytes);
+        return ZEV_TR("ImageLayout",
+                      "The %1 of %2 bytes is too small for its header, satellite and "
+                      "transponder areas (%3 bytes).")
+            .Arg(blockName)
+            .Arg(blockSize)
+            .Arg(layout.channelArea + kTrailerBytes);
     }
     const std::size_t room = (blockSize - kTrailerBytes - layout.channelArea) / kChannelBytes;
     if (channels > room) {
-        return Format(
-            "The %s has room for %zu channels, too few for its %u TV and %u radio "
-            "channels.",
-            name, room, unsigned{h.TvCount}, unsigned{h.RadioCount});
+        return ZEV_TR("ImageLayout",
+                      "The %1 has room for %2 channels, too few for its %3 TV and %4 radio "
+                      "channels.")
+            .Arg(blockName)
+            .Arg(room)
+            .Arg(h.TvCount)
+            .Arg(h.RadioCount);
     }
     return {};
 }
 
-std::string CheckFlashBlocks(std::size_t blockSize, std::string_view blockName) {
+Translatable CheckFlashBlocks(std::size_t blockSize, const Translatable& blockName) {
     if (blockSize != 0 && blockSize % kBlockSize == 0) return {};
-    const std::string block(blockName);
-    return Format(
-        "The %s of %zu bytes is not whole flash blocks of %u bytes; the receiver "
-        "takes no other.",
-        block.c_str(), blockSize, unsigned{kBlockSize});
+    return ZEV_TR("ImageLayout",
+                  "The %1 of %2 bytes is not whole flash blocks of %3 bytes; the receiver "
+                  "takes no other.")
+        .Arg(blockName)
+        .Arg(blockSize)
+        .Arg(kBlockSize);
 }
 
 std::size_t DefaultChannelLimit(const DatabaseHeader& h) {

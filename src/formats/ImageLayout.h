@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/Translatable.h"
 #include "database/ChannelDatabase.h"
 #include "formats/ImageRecords.h"
 
@@ -32,22 +33,28 @@ struct BlockLayout {
     }
 };
 
+// The blocks as the sentences below name them: "user block", "default-channel block", and
+// "image" for a whole image of either.
+Translatable UserBlockName();
+Translatable DefaultBlockName();
+Translatable WholeImageName();
+
 // Empty when the capacities stay within the program's tables and the counts within the
 // capacities, so that every record lies inside the tables; otherwise a sentence naming the
 // problem. `blockName` says what the sentence is about ("user block", "image").
-std::string CheckCapacitiesAndCounts(const DatabaseHeader& header, std::string_view blockName);
+Translatable CheckCapacitiesAndCounts(const DatabaseHeader& header, const Translatable& blockName);
 
 // Empty when a block of `blockSize` bytes laid out by `header` holds its header, both record
 // areas and every TV and radio record within the counts without overlap, and the capacities
 // and counts stay within the program's tables. Otherwise a sentence naming the problem;
 // `blockName` ("user block", "default-channel block") says which block it is about.
-std::string CheckBlockLayout(const DatabaseHeader& header, std::size_t blockSize,
-                             std::string_view blockName);
+Translatable CheckBlockLayout(const DatabaseHeader& header, std::size_t blockSize,
+                              const Translatable& blockName);
 
 // Empty when the receiver's flash takes a block of `blockSize` bytes: whole 8192-byte flash
 // blocks, at least one; otherwise a sentence naming `blockName`. Send refuses such a block and
 // the database check calls it an error.
-std::string CheckFlashBlocks(std::size_t blockSize, std::string_view blockName);
+Translatable CheckFlashBlocks(std::size_t blockSize, const Translatable& blockName);
 
 // How many channels may go into the default-channel block: its limit DefaultChannelCapacity,
 // or fewer when the block, laid out with the user block's satellite and transponder

@@ -15,10 +15,7 @@ namespace {
 using image::BlockLayout;
 using image::CheckBlockLayout;
 
-constexpr const char* kUserBlock = "user block";
-constexpr const char* kDefaultBlock = "default-channel block";
-
-ImageResult Refused(std::string message) {
+ImageResult Refused(Translatable message) {
     ImageResult result;
     result.ok = false;
     result.error = std::move(message);
@@ -27,24 +24,28 @@ ImageResult Refused(std::string message) {
 
 // A TpNumber above 2047 would lose its high bits in the image and silently move the channel
 // to another transponder, so packing refuses it and names the channel.
-std::string CheckTransponderNumbers(const ChannelDatabase& db) {
+Translatable CheckTransponderNumbers(const ChannelDatabase& db) {
     const DatabaseHeader& h = db.header;
     for (std::size_t row = 0; row < h.TvCount; ++row) {
         const ChannelEntry& c = db.Tv(row);
         if (c.TpNumber > image::kMaxTpNumber) {
-            return Format(
-                "TV channel %zu \"%s\" is on transponder %u; the image can hold "
-                "transponder numbers up to 2047 only.",
-                row + 1, NameBytes(c.Name).c_str(), unsigned{c.TpNumber});
+            return ZEV_TR("ParameterImage",
+                          "TV channel %1 \"%2\" is on transponder %3; the image can hold "
+                          "transponder numbers up to 2047 only.")
+                .Arg(row + 1)
+                .Arg(NameBytes(c.Name))
+                .Arg(c.TpNumber);
         }
     }
     for (std::size_t row = 0; row < h.RadioCount; ++row) {
         const ChannelEntry& c = db.Radio(row);
         if (c.TpNumber > image::kMaxTpNumber) {
-            return Format(
-                "Radio channel %zu \"%s\" is on transponder %u; the image can hold "
-                "transponder numbers up to 2047 only.",
-                row + 1, NameBytes(c.Name).c_str(), unsigned{c.TpNumber});
+            return ZEV_TR("ParameterImage",
+                          "Radio channel %1 \"%2\" is on transponder %3; the image can hold "
+                          "transponder numbers up to 2047 only.")
+                .Arg(row + 1)
+                .Arg(NameBytes(c.Name))
+                .Arg(c.TpNumber);
         }
     }
     return {};
@@ -72,26 +73,31 @@ void PackBlock(const ChannelDatabase& db, uint16_t magic, std::span<uint8_t> blo
 // Reads one block of `image` laid out by the header at its start; `blockSize` picks the
 // header's size field of that block.
 ImageResult UnpackBlock(ChannelDatabase& db, std::span<const uint8_t> image,
-                        uint32_t DatabaseHeader::*blockSize, const char* blockName) {
+                        uint32_t DatabaseHeader::*blockSize, const Translatable& blockName) {
     if (image.size() < image::kHeaderBytes) {
-        return Refused(
-            Format("The image is %zu bytes long, too short for its 72-byte header.", image.size()));
+        return Refused(ZEV_TR("ParameterImage",
+                              "The image is %1 bytes long, too short for its 72-byte header.")
+                           .Arg(image.size()));
     }
     const DatabaseHeader h = image::DecodeHeader(image);
     const std::size_t size = h.*blockSize;
     if (size > kInputImageSize) {
-        return Refused(
-            Format("The image's %s size of %zu bytes is larger than the "
-                   "largest user block (%zu bytes).",
-                   blockName, size, kInputImageSize));
+        return Refused(ZEV_TR("ParameterImage",
+                              "The image's %1 size of %2 bytes is larger than the "
+                              "largest user block (%3 bytes).")
+                           .Arg(blockName)
+                           .Arg(size)
+                           .Arg(kInputImageSize));
     }
     if (image.size() < size) {
-        return Refused(
-            Format("The image is %zu bytes long, shorter than the %zu-byte %s "
-                   "its header describes.",
-                   image.size(), size, blockName));
+        return Refused(ZEV_TR("ParameterImage",
+                              "The image is %1 bytes long, shorter than the %2-byte %3 "
+                              "its header describes.")
+                           .Arg(image.size())
+                           .Arg(size)
+                           .Arg(blockName));
     }
-    if (std::string problem = CheckBlockLayout(h, size, blockName); !problem.empty()) {
+    if (Translatable problem = CheckBlockLayout(h, size, blockName); !problem.Empty()) {
         return Refused(std::move(problem));
     }
 
@@ -132,7 +138,7 @@ std::size_t ImageSize(const DatabaseHeader& header, ImageKind kind) {
 }
 
 ImageResult UnpackImage(ChannelDatabase& db, std::span<const uint8_t> image) {
-    return UnpackBlock(db, image, &DatabaseHeader::UserBlockSize, kUserBlock);
+    return UnpackBlock(db, image, &DatabaseHeader::UserBlockSize, image::UserBlockName());
 }
 
 ImageResult UnpackImageOfKind(ChannelDatabase& db, std::span<const uint8_t> image, ImageKind kind) {
@@ -140,7 +146,8 @@ ImageResult UnpackImageOfKind(ChannelDatabase& db, std::span<const uint8_t> imag
         case ImageKind::User:
             return UnpackImage(db, image);
         case ImageKind::Default:
-            return UnpackBlock(db, image, &DatabaseHeader::DefaultBlockSize, kDefaultBlock);
+            return UnpackBlock(db, image, &DatabaseHeader::DefaultBlockSize,
+                               image::DefaultBlockName());
         case ImageKind::All:
             break;
     }
@@ -149,10 +156,11 @@ ImageResult UnpackImageOfKind(ChannelDatabase& db, std::span<const uint8_t> imag
     if (image.size() < image::kHeaderBytes) return UnpackImage(db, image);
     const std::size_t userStart = image::DecodeHeader(image).DefaultBlockSize;
     if (image.size() < userStart + image::kHeaderBytes) {
-        return Refused(
-            Format("The image is %zu bytes long, too short for a %zu-byte default-channel "
-                   "block followed by a user block.",
-                   image.size(), userStart));
+        return Refused(ZEV_TR("ParameterImage",
+                              "The image is %1 bytes long, too short for a %2-byte "
+                              "default-channel block followed by a user block.")
+                           .Arg(image.size())
+                           .Arg(userStart));
     }
     return UnpackImage(db, image.subspan(userStart));
 }
@@ -161,36 +169,40 @@ ImageResult PackImage(const ChannelDatabase& db, ImageKind kind, std::span<uint8
     const DatabaseHeader& h = db.header;
     const std::size_t size = ImageSize(h, kind);
     if (size > kOutputImageSize) {
-        return Refused(
-            Format("The image of %zu bytes is larger than the largest image "
-                   "(%zu bytes).",
-                   size, kOutputImageSize));
+        return Refused(ZEV_TR("ParameterImage",
+                              "The image of %1 bytes is larger than the largest image (%2 bytes).")
+                           .Arg(size)
+                           .Arg(kOutputImageSize));
     }
     if (size > out.size()) {
-        return Refused(Format("The image of %zu bytes does not fit the %zu-byte output buffer.",
-                              size, out.size()));
+        return Refused(ZEV_TR("ParameterImage",
+                              "The image of %1 bytes does not fit the %2-byte output buffer.")
+                           .Arg(size)
+                           .Arg(out.size()));
     }
     const bool withDefault = kind == ImageKind::Default || kind == ImageKind::All;
     const bool withUser = kind == ImageKind::User || kind == ImageKind::All;
     if (withUser) {
         if (h.UserBlockSize > kInputImageSize) {
-            return Refused(
-                Format("The user block size of %zu bytes is larger than the largest "
-                       "user block (%zu bytes).",
-                       std::size_t{h.UserBlockSize}, kInputImageSize));
+            return Refused(ZEV_TR("ParameterImage",
+                                  "The user block size of %1 bytes is larger than the largest "
+                                  "user block (%2 bytes).")
+                               .Arg(h.UserBlockSize)
+                               .Arg(kInputImageSize));
         }
-        if (std::string problem = CheckBlockLayout(h, h.UserBlockSize, kUserBlock);
-            !problem.empty()) {
+        if (Translatable problem = CheckBlockLayout(h, h.UserBlockSize, image::UserBlockName());
+            !problem.Empty()) {
             return Refused(std::move(problem));
         }
     }
     if (withDefault) {
-        if (std::string problem = CheckBlockLayout(h, h.DefaultBlockSize, kDefaultBlock);
-            !problem.empty()) {
+        if (Translatable problem =
+                CheckBlockLayout(h, h.DefaultBlockSize, image::DefaultBlockName());
+            !problem.Empty()) {
             return Refused(std::move(problem));
         }
     }
-    if (std::string problem = CheckTransponderNumbers(db); !problem.empty()) {
+    if (Translatable problem = CheckTransponderNumbers(db); !problem.Empty()) {
         return Refused(std::move(problem));
     }
 

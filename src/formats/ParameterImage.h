@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Translatable.h"
 #include "database/ChannelDatabase.h"
 
 namespace zev {
@@ -26,7 +27,7 @@ struct ImageBuffers {
 
 struct ImageResult {
     bool ok = true;
-    std::string error;     // a sentence for the user when !ok
+    Translatable error;    // a sentence for the user when !ok
     std::size_t size = 0;  // PackImage: bytes built
 };
 

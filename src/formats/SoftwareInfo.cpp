@@ -6,39 +6,51 @@
 
 namespace zev {
 
+namespace {
+
+// "0x1a2b", as the file's offsets and lengths are written.
+std::string Hex(uint64_t value) { return Format("0x%llx", static_cast<unsigned long long>(value)); }
+
+}  // namespace
+
 OtaFileCheck CheckOtaFile(ByteSource& file) {
     OtaFileCheck check;
     const std::optional<uint64_t> fileSize = file.Size();
     if (!fileSize) {
-        check.error = "The OTA software file cannot be read.";
+        check.error = ZEV_TR("SoftwareInfo", "The OTA software file cannot be read.");
         return check;
     }
     const uint64_t size = *fileSize;
     uint8_t word[4];
     if (size < 4 || !file.ReadAt(0, word, 4)) {
-        check.error = "The OTA software file is too short to hold its information offset.";
+        check.error = ZEV_TR("SoftwareInfo",
+                             "The OTA software file is too short to hold its information offset.");
         return check;
     }
     const uint64_t p = ReadLe32(word);
     uint8_t info[4];
     uint8_t lengthValue[4];
     if (p + 26 > size || !file.ReadAt(p + 4, info, 4) || !file.ReadAt(p + 22, lengthValue, 4)) {
-        check.error = Format(
-            "The OTA software file's information at offset 0x%llx lies beyond its end "
-            "(%llu bytes).",
-            static_cast<unsigned long long>(p), static_cast<unsigned long long>(size));
+        check.error = ZEV_TR("SoftwareInfo",
+                             "The OTA software file's information at offset %1 lies beyond its "
+                             "end (%2 bytes).")
+                          .Arg(Hex(p))
+                          .Arg(size);
         return check;
     }
     const uint64_t length = uint64_t{ReadLe32(lengthValue)} + 8;
     if (length > size) {
         check.error =
-            Format("The OTA software length 0x%llx is larger than the file (%llu bytes).",
-                   static_cast<unsigned long long>(length), static_cast<unsigned long long>(size));
+            ZEV_TR("SoftwareInfo", "The OTA software length %1 is larger than the file (%2 bytes).")
+                .Arg(Hex(length))
+                .Arg(size);
         return check;
     }
     if (BlockCountFor(static_cast<uint32_t>(length)) > kMaxBlocks) {
-        check.error = Format("The OTA software length 0x%llx needs more than %u blocks.",
-                             static_cast<unsigned long long>(length), kMaxBlocks);
+        check.error =
+            ZEV_TR("SoftwareInfo", "The OTA software length %1 needs more than %2 blocks.")
+                .Arg(Hex(length))
+                .Arg(kMaxBlocks);
         return check;
     }
     check.ok = true;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/ByteSource.h"
+#include "core/Translatable.h"
 
 namespace zev {
 
@@ -23,7 +24,7 @@ struct OtaFileInfo {
 
 struct OtaFileCheck {
     bool ok = false;
-    std::string error;  // a sentence for the user when !ok
+    Translatable error;  // a sentence for the user when !ok
     OtaFileInfo info;
 };
 

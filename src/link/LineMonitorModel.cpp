@@ -1,5 +1,6 @@
 #include "link/LineMonitorModel.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
@@ -11,7 +12,8 @@
 namespace zev {
 namespace {
 
-constexpr const char* kDroppedRow = "(dropped: the monitor's buffer was full)";
+constexpr const char* kDroppedRow =
+    QT_TRANSLATE_NOOP("LineMonitorModel", "(dropped: the monitor's buffer was full)");
 
 }  // namespace
 
@@ -94,7 +96,9 @@ QVariant LineMonitorModel::data(const QModelIndex& index, int role) const {
     }
     if (role != Qt::DisplayRole) return {};
     if (!held) {
-        return index.column() == HexColumn ? QString::fromLatin1(kDroppedRow) : QString();
+        return index.column() == HexColumn
+                   ? QCoreApplication::translate("LineMonitorModel", kDroppedRow)
+                   : QString();
     }
     const LineLog::Chunk chunk = log_.ChunkAt(place.sequence);
     switch (index.column()) {
@@ -119,13 +123,13 @@ QVariant LineMonitorModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
         case TimeColumn:
-            return QStringLiteral("Time");
+            return QCoreApplication::translate("LineMonitorModel", "Time");
         case DirectionColumn:
-            return QStringLiteral("Dir");
+            return QCoreApplication::translate("LineMonitorModel", "Dir");
         case HexColumn:
-            return QStringLiteral("Hex");
+            return QCoreApplication::translate("LineMonitorModel", "Hex");
         case TextColumn:
-            return QStringLiteral("Text");
+            return QCoreApplication::translate("LineMonitorModel", "Text");
         default:
             return {};
     }

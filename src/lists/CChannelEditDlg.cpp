@@ -26,7 +26,7 @@ QString Id(int id) { return QString::number(id); }
 CChannelEditDlg::CChannelEditDlg(const zev::ChannelDatabase& db, const zev::ChannelEntry& record,
                                  UiPrompts& prompts, RecordDialogs* records, QWidget* parent)
     : QDialog(parent), db_(db), record_(record), prompts_(prompts), records_(records) {
-    setWindowTitle(QStringLiteral("Channel Edit"));
+    setWindowTitle(tr("Channel Edit"));
     // Two columns, the name and the transponder beside the PIDs, so that the dialog stays low
     // enough for a small or strongly scaled screen; OK and Cancel below both.
     auto* layout = new QVBoxLayout(this);
@@ -34,26 +34,27 @@ CChannelEditDlg::CChannelEditDlg(const zev::ChannelDatabase& db, const zev::Chan
     auto* left = new QVBoxLayout;
 
     auto* nameForm = new QFormLayout;
-    name_ = AddBox(*nameForm, kName, "Name:");
+    name_ = AddBox(*nameForm, kName, QT_TRANSLATE_NOOP("CChannelEditDlg", "Name:"));
     SetUpNameBox(*name_);
     left->addLayout(nameForm);
 
-    auto* group = new QGroupBox(QStringLiteral("Transponder Data"), this);
+    auto* group = new QGroupBox(tr("Transponder Data"), this);
     auto* tpForm = new QFormLayout(group);
     tpNumber_ = new QComboBox(group);
     tpNumber_->setObjectName(Id(kTpNumber));
-    auto* numberLabel = new QLabel(QStringLiteral("Number:"), group);
+    auto* numberLabel = new QLabel(tr("Number:"), group);
     numberLabel->setBuddy(tpNumber_);
     tpForm->addRow(numberLabel, tpNumber_);
-    satellite_ = AddBox(*tpForm, kSatellite, "Satellite:");
-    frequency_ = AddBox(*tpForm, kFrequency, "Frequency:");
-    polarisation_ = AddBox(*tpForm, kPolarisation, "Polarisation:");
-    symbolRate_ = AddBox(*tpForm, kSymbolRate, "Symbolrate:");
-    transId_ = AddBox(*tpForm, kTransId, "TransID:");
+    satellite_ = AddBox(*tpForm, kSatellite, QT_TRANSLATE_NOOP("CChannelEditDlg", "Satellite:"));
+    frequency_ = AddBox(*tpForm, kFrequency, QT_TRANSLATE_NOOP("CChannelEditDlg", "Frequency:"));
+    polarisation_ =
+        AddBox(*tpForm, kPolarisation, QT_TRANSLATE_NOOP("CChannelEditDlg", "Polarisation:"));
+    symbolRate_ = AddBox(*tpForm, kSymbolRate, QT_TRANSLATE_NOOP("CChannelEditDlg", "Symbolrate:"));
+    transId_ = AddBox(*tpForm, kTransId, QT_TRANSLATE_NOOP("CChannelEditDlg", "TransID:"));
     for (QLineEdit* box : {satellite_, frequency_, polarisation_, symbolRate_, transId_}) {
         box->setEnabled(false);
     }
-    auto* pick = new QPushButton(QStringLiteral("&Transponderlist"), group);
+    auto* pick = new QPushButton(tr("&Transponderlist"), group);
     pick->setObjectName(Id(kTransponderList));
     pick->setAutoDefault(false);
     tpForm->addRow(pick);
@@ -75,10 +76,10 @@ CChannelEditDlg::CChannelEditDlg(const zev::ChannelDatabase& db, const zev::Chan
     layout->addLayout(columns);
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(Id(1));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(Id(2));
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -111,7 +112,7 @@ CChannelEditDlg::CChannelEditDlg(const zev::ChannelDatabase& db, const zev::Chan
 QLineEdit* CChannelEditDlg::AddBox(QFormLayout& form, int id, const char* label) {
     auto* box = new QLineEdit(form.parentWidget() != nullptr ? form.parentWidget() : this);
     box->setObjectName(Id(id));
-    auto* text = new QLabel(QString::fromLatin1(label), box->parentWidget());
+    auto* text = new QLabel(tr(label), box->parentWidget());
     text->setBuddy(box);
     form.addRow(text, box);
     return box;
@@ -119,13 +120,13 @@ QLineEdit* CChannelEditDlg::AddBox(QFormLayout& form, int id, const char* label)
 
 const std::array<CChannelEditDlg::PidBox, CChannelEditDlg::kPidBoxes>& CChannelEditDlg::PidBoxes() {
     static const std::array<PidBox, kPidBoxes> boxes = {{
-        {kVideoPid, "Video PID:", "VPID"},
-        {kAudioPid, "Audio PID:", "APID"},
-        {kPcrPid, "PCR PID:", "PCRPID"},
-        {kTtxPid, "TTX PID:", "TTXPID"},
-        {kAc3Pid, "AC3 PID:", "AC3PID"},
-        {kServiceId, "Service ID:", "ServiceID"},
-        {kNetworkId, "Network ID:", "NetworkID"},
+        {kVideoPid, QT_TRANSLATE_NOOP("CChannelEditDlg", "Video PID:"), "VPID"},
+        {kAudioPid, QT_TRANSLATE_NOOP("CChannelEditDlg", "Audio PID:"), "APID"},
+        {kPcrPid, QT_TRANSLATE_NOOP("CChannelEditDlg", "PCR PID:"), "PCRPID"},
+        {kTtxPid, QT_TRANSLATE_NOOP("CChannelEditDlg", "TTX PID:"), "TTXPID"},
+        {kAc3Pid, QT_TRANSLATE_NOOP("CChannelEditDlg", "AC3 PID:"), "AC3PID"},
+        {kServiceId, QT_TRANSLATE_NOOP("CChannelEditDlg", "Service ID:"), "ServiceID"},
+        {kNetworkId, QT_TRANSLATE_NOOP("CChannelEditDlg", "Network ID:"), "NetworkID"},
     }};
     return boxes;
 }
@@ -176,7 +177,7 @@ void CChannelEditDlg::accept() {
     std::array<uint16_t, kPidBoxes> values{};
     for (std::size_t i = 0; i < kPidBoxes; ++i) {
         const PidBox& box = PidBoxes()[i];
-        const QString label = QString::fromLatin1(box.label).chopped(1);
+        const QString label = tr(box.label).chopped(1);
         const std::optional<uint32_t> value =
             ReadNumberBox(*pids_[i], label, ChannelFieldMost(box.field), prompts_);
         if (!value) return;

@@ -19,7 +19,7 @@ CDragListCtrl::CDragListCtrl(QWidget* parent) : ListControl(new ListRowModel, pa
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHeaderHidden(true);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    SetColumn(QStringLiteral("No."), 450);
+    SetColumn(tr("No."), 450);
     // Reorders the rows with the mouse; the list is its parent.
     auto* drag = new DragEngine(*this);
     drag->SetAfterDrop([this](const zev::DropResult& drop) { AfterDrop(drop); });
@@ -92,7 +92,7 @@ void CDragListCtrl::ApplyDrop(std::size_t movedCount) {
     if (ListType == kNotSet) {
         // The rows stay in their new order; no table changes.
         if (prompts_ != nullptr) {
-            prompts_->Message(QStringLiteral("Error in ListType! please contact your vendor!"),
+            prompts_->Message(tr("Error in ListType! please contact your vendor!"),
                               QStringLiteral("zev"), zev::MsgIcon::None, zev::MsgButtons::Ok,
                               zev::MsgAnswer::Ok);
         }
@@ -121,9 +121,12 @@ void CDragListCtrl::ApplyDrop(std::size_t movedCount) {
         }
         if (tableChanged && changes_ != nullptr) {
             const std::size_t n = movedCount;
-            const char* noun = transponders ? (n == 1 ? "Transponder" : "Transponders")
-                                            : (n == 1 ? "Satellite" : "Satellites");
-            changes_->DatabaseChanged("Drag " + std::to_string(n) + " " + noun);
+            const zev::Translatable name = transponders
+                                               ? (n == 1 ? ZEV_TR("Change", "Drag %1 Transponder")
+                                                         : ZEV_TR("Change", "Drag %1 Transponders"))
+                                               : (n == 1 ? ZEV_TR("Change", "Drag %1 Satellite")
+                                                         : ZEV_TR("Change", "Drag %1 Satellites"));
+            changes_->DatabaseChanged(zev::Translatable(name).Arg(n));
         }
     }
     viewport()->repaint();

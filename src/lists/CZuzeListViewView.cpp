@@ -19,8 +19,9 @@
 #include "lists/RowKeys.h"
 #include "ui/UiPrompts.h"
 
-const QString CZuzeListViewView::kToolTip = QStringLiteral(
-    "Double-click to edit, right-click for the menu, drag selected rows to reorder.");
+QString CZuzeListViewView::ToolTip() {
+    return tr("Double-click to edit, right-click for the menu, drag selected rows to reorder.");
+}
 
 // The view as the channel commands see it.
 class CZuzeListViewView::CommandHost : public ChannelCommandHost {
@@ -83,7 +84,7 @@ CZuzeListViewView::CZuzeListViewView(zev::ChannelDatabase& db, bool leftAligned,
     BuildPopupMenu();
     // The list's tool tip shows over its cells only; screen readers get it as the whole
     // list's description.
-    setAccessibleDescription(kToolTip);
+    setAccessibleDescription(ToolTip());
     drag_->SetAfterDrop([this](const zev::DropResult& drop) {
         commands_.AfterDrop(drop);
         viewport()->repaint();
@@ -98,18 +99,18 @@ CZuzeListViewView::~CZuzeListViewView() = default;
 void CZuzeListViewView::BuildPopupMenu() {
     popup_ = new QMenu(this);
     const auto add = [this](int id, const char* text) {
-        QAction* action = popup_->addAction(QString::fromLatin1(text));
+        QAction* action = popup_->addAction(tr(text));
         action->setData(id);
         connect(action, &QAction::triggered, this, [this, id] { OnPopupCommand(id); });
     };
-    add(kEditChannel, "&Edit Channel...       Enter");
-    add(kNewChannel, "New Channel...");
+    add(kEditChannel, QT_TRANSLATE_NOOP("CZuzeListViewView", "&Edit Channel...       Enter"));
+    add(kNewChannel, QT_TRANSLATE_NOOP("CZuzeListViewView", "New Channel..."));
     popup_->addSeparator();
-    add(kMoveChannel, "&Move Channel");
-    add(kDeleteChannel, "&Delete Channel");
+    add(kMoveChannel, QT_TRANSLATE_NOOP("CZuzeListViewView", "&Move Channel"));
+    add(kDeleteChannel, QT_TRANSLATE_NOOP("CZuzeListViewView", "&Delete Channel"));
     popup_->addSeparator();
-    add(kTransponderList, "&Transponder List      F11");
-    add(kSatelliteList, "&Satellite List        F12");
+    add(kTransponderList, QT_TRANSLATE_NOOP("CZuzeListViewView", "&Transponder List      F11"));
+    add(kSatelliteList, QT_TRANSLATE_NOOP("CZuzeListViewView", "&Satellite List        F12"));
 }
 
 // ---- filling ----------------------------------------------------------------------------
@@ -128,8 +129,7 @@ void CZuzeListViewView::Fill(bool tvListMode, bool hexMode, bool keepScroll,
     drag_->Cancel();
     channels_->SetModes(tvListMode, hexMode);
     // Named as the toolbar names the two lists: nothing else on screen says which is shown.
-    setAccessibleName(tvListMode ? QStringLiteral("TV Channel List")
-                                 : QStringLiteral("Radio Channel List"));
+    setAccessibleName(tvListMode ? tr("TV Channel List") : tr("Radio Channel List"));
     const zev::ChannelListShape shape = zev::ShapeOf(db_.header, tvListMode);
     std::vector<ListRow> rows;
     if (filterText_.isEmpty()) {
@@ -308,7 +308,7 @@ bool CZuzeListViewView::viewportEvent(QEvent* event) {
         const QModelIndex index = indexAt(help->pos());
         if (index.isValid()) {
             QRect cell = visualRect(index).intersected(viewport()->rect());
-            QToolTip::showText(help->globalPos(), kToolTip, viewport(), cell);
+            QToolTip::showText(help->globalPos(), ToolTip(), viewport(), cell);
         } else {
             QToolTip::hideText();
         }

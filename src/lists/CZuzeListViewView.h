@@ -39,7 +39,7 @@ class CZuzeListViewView : public ListControl {
     static constexpr int kTransponderList = ChannelCommands::kTransponderList;
     static constexpr int kSatelliteList = ChannelCommands::kSatelliteList;
     // The tool tip over every cell.
-    static const QString kToolTip;
+    static QString ToolTip();
 
     // `leftAligned`: the view was first wanted by Edit Text, which gives every column left
     // alignment and the frequency column 40 pixels; the columns keep this for the whole run.

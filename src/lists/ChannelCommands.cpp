@@ -8,7 +8,7 @@
 
 namespace {
 
-const QString kInformation = QStringLiteral("Information");
+QString Information() { return ChannelCommands::tr("Information"); }
 const QString kAppTitle = QStringLiteral("zev");
 
 }  // namespace
@@ -20,21 +20,21 @@ ChannelCommands::ChannelCommands(zev::ChannelDatabase& db, UiPrompts& prompts,
 bool ChannelCommands::PassesChecks(int id) {
     const zev::DatabaseHeader& h = db_.header;
     if (h.SatCount == 0 && id != kSatelliteList) {
-        prompts_.Inform(QStringLiteral("You must add a satellite first!"), kInformation);
+        prompts_.Inform(tr("You must add a satellite first!"), Information());
         return false;
     }
     if (h.TpCount == 0 && id != kTransponderList && id != kSatelliteList) {
-        prompts_.Inform(QStringLiteral("You must add a tp first!"), kInformation);
+        prompts_.Inform(tr("You must add a tp first!"), Information());
         return false;
     }
     if (id != kNewChannel && id != kTransponderList && id != kSatelliteList &&
         host_.RowCount() == 0) {
         const bool tv = host_.ShowsTv();
         const bool hiddenByFilter = host_.Filtered() && zev::ShapeOf(h, tv).rows > 0;
-        prompts_.Inform(hiddenByFilter ? QStringLiteral("No channel matches the filter.")
-                        : tv           ? QStringLiteral("No Tv channel")
-                                       : QStringLiteral("No Radio channel"),
-                        kInformation);
+        prompts_.Inform(hiddenByFilter ? tr("No channel matches the filter.")
+                        : tv           ? tr("No Tv channel")
+                                       : tr("No Radio channel"),
+                        Information());
         return false;
     }
     return true;
@@ -80,15 +80,14 @@ void ChannelCommands::EditRow(std::size_t row) {
     if (!ok) return;
     const bool changed = !(record == db_.channels[slot]);
     editor_.Store(host_, slot, record, row);
-    if (changed) Report(QStringLiteral("Edit Channel"));
+    if (changed) Report(ZEV_TR("Change", "Edit Channel"));
 }
 
 void ChannelCommands::NewChannel() {
     const zev::DatabaseHeader& h = db_.header;
     if (zev::ChannelSlotsFull(h)) {
-        prompts_.Message(
-            QStringLiteral("There's only %1 Channel can be add!").arg(h.ChannelCapacity), kAppTitle,
-            zev::MsgIcon::None, zev::MsgButtons::Ok, zev::MsgAnswer::Ok);
+        prompts_.Message(tr("There's only %1 Channel can be add!").arg(h.ChannelCapacity),
+                         kAppTitle, zev::MsgIcon::None, zev::MsgButtons::Ok, zev::MsgAnswer::Ok);
         return;
     }
     const bool tv = host_.ShowsTv();
@@ -115,7 +114,7 @@ void ChannelCommands::NewChannel() {
         if (editor_.Insert(record, place.slot) == 0) {
             // The new channel stays in sight even where the filter would hide it.
             host_.Refill(place.position);
-            Report(QStringLiteral("New Channel"));
+            Report(ZEV_TR("Change", "New Channel"));
             row = RowOfPosition(place.position);
         }
     } else if (place.templatePosition) {
@@ -145,7 +144,7 @@ void ChannelCommands::EndPendingMove(std::optional<std::size_t> row) {
     for (std::size_t collectedRow : collected) {
         if (collectedRow < rowCount && collectedRow != *row) ++moving;
     }
-    if (editor_.MoveChannels(host_, collected, *row)) Report(Counted("Move", moving));
+    if (editor_.MoveChannels(host_, collected, *row)) Report(Counted(Verb::Move, moving));
 }
 
 void ChannelCommands::CancelPendingMove() {
@@ -158,7 +157,7 @@ void ChannelCommands::DeleteChannel() {
     CancelPendingMove();
     const std::vector<std::size_t> collected = host_.SelectedRows();
     const std::size_t deleted = editor_.DeleteChannels(host_, collected);
-    if (deleted > 0) Report(Counted("Delete", deleted));
+    if (deleted > 0) Report(Counted(Verb::Delete, deleted));
 }
 
 void ChannelCommands::OpenRecordList(ChannelCommandHost::RecordList list) {
@@ -173,7 +172,7 @@ void ChannelCommands::OpenRecordList(ChannelCommandHost::RecordList list) {
 
 void ChannelCommands::AfterDrop(const zev::DropResult& drop) {
     CancelPendingMove();
-    if (editor_.RebuildFromList(host_)) Report(Counted("Drag", drop.movedCount));
+    if (editor_.RebuildFromList(host_)) Report(Counted(Verb::Drag, drop.movedCount));
 }
 
 std::optional<std::size_t> ChannelCommands::PositionOfRow(std::size_t row) const {
@@ -202,13 +201,24 @@ std::optional<std::size_t> ChannelCommands::RowOfPosition(std::size_t position) 
     return std::nullopt;
 }
 
-void ChannelCommands::Report(const QString& description) {
-    if (changes_ != nullptr) changes_->DatabaseChanged(description.toStdString());
+void ChannelCommands::Report(const zev::Translatable& description) {
+    if (changes_ != nullptr) changes_->DatabaseChanged(description);
 }
 
-QString ChannelCommands::Counted(const char* verb, std::size_t count) {
-    return QStringLiteral("%1 %2 %3")
-        .arg(QString::fromLatin1(verb))
-        .arg(count)
-        .arg(count == 1 ? QStringLiteral("Channel") : QStringLiteral("Channels"));
+zev::Translatable ChannelCommands::Counted(Verb verb, std::size_t count) {
+    const bool one = count == 1;
+    switch (verb) {
+        case Verb::Move:
+            return (one ? ZEV_TR("Change", "Move %1 Channel")
+                        : ZEV_TR("Change", "Move %1 Channels"))
+                .Arg(count);
+        case Verb::Delete:
+            return (one ? ZEV_TR("Change", "Delete %1 Channel")
+                        : ZEV_TR("Change", "Delete %1 Channels"))
+                .Arg(count);
+        case Verb::Drag:
+            break;
+    }
+    return (one ? ZEV_TR("Change", "Drag %1 Channel") : ZEV_TR("Change", "Drag %1 Channels"))
+        .Arg(count);
 }

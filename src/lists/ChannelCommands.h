@@ -10,11 +10,13 @@
 // shown), Move Channel and drags among the places the shown channels hold.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstddef>
 #include <optional>
 #include <vector>
 
+#include "core/Translatable.h"
 #include "editing/ChannelListEditor.h"
 #include "editing/RowMoves.h"
 #include "lists/ChannelCommandHost.h"
@@ -27,6 +29,8 @@ class ChannelDatabase;
 class UiPrompts;
 
 class ChannelCommands {
+    Q_DECLARE_TR_FUNCTIONS(ChannelCommands)
+
   public:
     // Popup menu commands; 9002 to 9102 all reach Run.
     static constexpr int kFirstPopupCommand = 9002;
@@ -72,8 +76,10 @@ class ChannelCommands {
     std::optional<std::size_t> PositionOfRow(std::size_t row) const;
     // The row that shows a list position; none when no row does (the filter may hide it).
     std::optional<std::size_t> RowOfPosition(std::size_t position) const;
-    void Report(const QString& description);
-    static QString Counted(const char* verb, std::size_t count);
+    void Report(const zev::Translatable& description);
+    enum class Verb { Move, Delete, Drag };
+    // "Delete 3 Channels": the undo name of a change of `count` channels.
+    static zev::Translatable Counted(Verb verb, std::size_t count);
 
     zev::ChannelDatabase& db_;
     UiPrompts& prompts_;

@@ -16,21 +16,21 @@ struct ColumnInfo {
 };
 
 const std::array<ColumnInfo, ChannelListModel::kColumnCount> kColumns = {{
-    {"No.", 40, Qt::AlignLeft},
-    {"Name", 90, Qt::AlignRight},
-    {"Sat", 40, Qt::AlignRight},
-    {"SatName", 90, Qt::AlignRight},
-    {"Fre", 50, Qt::AlignRight},
-    {"Pol", 40, Qt::AlignRight},
-    {"Symbol", 50, Qt::AlignRight},
-    {"VPID", 40, Qt::AlignRight},
-    {"APID", 40, Qt::AlignRight},
-    {"PCRPID", 50, Qt::AlignRight},
-    {"TTXPID", 60, Qt::AlignRight},
-    {"AC3PID", 60, Qt::AlignRight},
-    {"ServiceID", 60, Qt::AlignRight},
-    {"NetworkID", 70, Qt::AlignRight},
-    {"TransID", 60, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ChannelListModel", "No."), 40, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("ChannelListModel", "Name"), 90, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ChannelListModel", "Sat"), 40, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ChannelListModel", "SatName"), 90, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ChannelListModel", "Fre"), 50, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ChannelListModel", "Pol"), 40, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ChannelListModel", "Symbol"), 50, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ChannelListModel", "VPID"), 40, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ChannelListModel", "APID"), 40, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ChannelListModel", "PCRPID"), 50, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ChannelListModel", "TTXPID"), 60, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ChannelListModel", "AC3PID"), 60, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ChannelListModel", "ServiceID"), 60, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ChannelListModel", "NetworkID"), 70, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ChannelListModel", "TransID"), 60, Qt::AlignRight},
 }};
 
 constexpr int kFrequencyColumn = 4;
@@ -49,7 +49,7 @@ ChannelListModel::ChannelListModel(const zev::ChannelDatabase& db, bool leftAlig
     for (int c = 0; c < kColumnCount; ++c) {
         const ColumnInfo& info = kColumns[static_cast<std::size_t>(c)];
         ListColumn column;
-        column.heading = QString::fromLatin1(info.heading);
+        column.heading = tr(info.heading);
         column.width =
             leftAligned && c == kFrequencyColumn ? kLeftAlignedFrequencyWidth : info.width;
         column.alignment = leftAligned ? Qt::AlignLeft : info.alignment;

@@ -12,10 +12,10 @@ ChannelListPane::ChannelListPane(QWidget* parent) : QWidget(parent) {
     box_ = new QLineEdit(this);
     box_->setObjectName("channelFilter");
     // No label stands beside the box; its placeholder text becomes its description.
-    box_->setAccessibleName(QStringLiteral("Filter"));
+    box_->setAccessibleName(tr("Filter"));
     box_->setPlaceholderText(
-        QStringLiteral("Filter (Ctrl+F): name, or a PID, Service ID, Network ID, TransID or "
-                       "frequency"));
+        tr("Filter (Ctrl+F): name, or a PID, Service ID, Network ID, TransID or "
+           "frequency"));
     box_->setClearButtonEnabled(true);
     box_->installEventFilter(this);
     count_ = new QLabel(this);
@@ -63,7 +63,7 @@ void ChannelListPane::ShowCount(int shown, int total) {
         count_->clear();
         return;
     }
-    count_->setText(QStringLiteral("%1 of %2 channels").arg(shown).arg(total));
+    count_->setText(tr("%1 of %2 channels").arg(shown).arg(total));
 }
 
 bool ChannelListPane::eventFilter(QObject* watched, QEvent* event) {

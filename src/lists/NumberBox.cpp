@@ -1,5 +1,6 @@
 #include "lists/NumberBox.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <cstring>
@@ -46,7 +47,7 @@ std::optional<uint32_t> ReadNumberBox(QLineEdit& box, const QString& label, uint
     static const QRegularExpression kInteger(QStringLiteral("^([+-]?)([0-9]+)$"));
     const QRegularExpressionMatch match = kInteger.match(box.text().trimmed());
     if (!match.hasMatch()) {
-        Refuse(box, QStringLiteral("Please enter an integer."), prompts);
+        Refuse(box, QCoreApplication::translate("NumberBox", "Please enter an integer."), prompts);
         return std::nullopt;
     }
     // Digit by digit, stopping once past the range, so that no number is too long to read.
@@ -57,7 +58,10 @@ std::optional<uint32_t> ReadNumberBox(QLineEdit& box, const QString& label, uint
         if (value > most) break;
     }
     if (value > most || (negative && value != 0)) {
-        Refuse(box, QStringLiteral("%1 must be a number from 0 to %2.").arg(label).arg(most),
+        Refuse(box,
+               QCoreApplication::translate("NumberBox", "%1 must be a number from 0 to %2.")
+                   .arg(label)
+                   .arg(most),
                prompts);
         return std::nullopt;
     }

@@ -20,11 +20,18 @@ constexpr const char* kAppTitle = "zev";
 constexpr const char* kNoFile = "*.*";
 constexpr const char* kCantOpenLink = "\nCan't open connection, maybe COM has been opened!";
 // The lines of the software and OTA commands.
-constexpr const char* kFailedOpen = "\nFailed to open %s.";
+// Also the first line of a message box, so a wording with the file for %1.
+constexpr const char* kFailedOpen = ZEV_TR_NOOP("RunHost", "\nFailed to open %1.");
 constexpr const char* kFileOpen = "\nFile '%s' is open!";
 constexpr const char* kPortOpen = " %s is open!\n";
 constexpr const char* kWaitBootLoader =
     "\nPlease reset ZEV. Waiting for sign from 'Boot loader' =>";
+
+// A file's problem and what follows from it.
+Translatable NothingIsSent(Translatable problem) {
+    return Translatable::Joined("%1 %2",
+                                {std::move(problem), ZEV_TR("RunHost", "Nothing is sent.")});
+}
 
 }  // namespace
 
@@ -55,12 +62,12 @@ void ReceiverSession::HandleByte(uint8_t value) {
 
 void ReceiverSession::UpdateParameters(const std::string& dataFile) {
     constexpr ProtocolMode mode = ProtocolMode::UpdateParameters;
-    if (!HasDataFile(mode, dataFile, "Please open params data file!")) {
+    if (!HasDataFile(mode, dataFile, ZEV_TR_NOOP("RunHost", "Please open params data file!"))) {
         return;
     }
     PrepareRun(false);
-    const std::unique_ptr<RunFile> file =
-        OpenDataFile(mode, dataFile, "\nFailed to open %s. ", "\nFile '%s' Open! ");
+    const std::unique_ptr<RunFile> file = OpenDataFile(
+        mode, dataFile, ZEV_TR_NOOP("RunHost", "\nFailed to open %1. "), "\nFile '%s' Open! ");
     if (!file) {
         host_.CloseLink();
         return;
@@ -70,7 +77,8 @@ void ReceiverSession::UpdateParameters(const std::string& dataFile) {
     const std::optional<std::vector<uint8_t>> bytes = file->ReadAll(kMaxDataFileSize, readError);
     if (!bytes) host_.AppendText("\n" + readError.Sentence());
     if (!bytes || !dataFile_->Parse(*bytes)) {
-        host_.Message("Input file is invalid !", kAppTitle, MsgIcon::Exclamation);
+        host_.Message(ZEV_TR("RunHost", "Input file is invalid !"), kAppTitle,
+                      MsgIcon::Exclamation);
         host_.CloseLink();
         ReportRefused(mode, RunReason::FileInvalid);
         return;
@@ -83,7 +91,7 @@ void ReceiverSession::UpdateParameters(const std::string& dataFile) {
     // The tables and the image buffer have fixed sizes: refuse what they cannot hold.
     if (const std::string problem = UpdateImageProblem(*dataFile_, images_.input.size());
         !problem.empty()) {
-        Refuse(mode, RunReason::FileInvalid, problem + " Nothing is sent.");
+        Refuse(mode, RunReason::FileInvalid, NothingIsSent(problem));
         host_.CloseLink();
         return;
     }
@@ -97,7 +105,7 @@ void ReceiverSession::UpdateParameters(const std::string& dataFile) {
 
 void ReceiverSession::UpdateSoftware(const std::string& dataFile) {
     constexpr ProtocolMode mode = ProtocolMode::UpdateSoftware;
-    if (!HasDataFile(mode, dataFile, "Please open software data file!") ||
+    if (!HasDataFile(mode, dataFile, ZEV_TR_NOOP("RunHost", "Please open software data file!")) ||
         !HasExtension(mode, dataFile, "cus")) {
         return;
     }
@@ -125,7 +133,7 @@ void ReceiverSession::LoadSettingFromBox() {
     auto intoDatabase = [this](std::span<const uint8_t> block) {
         const ImageResult result = UnpackImage(db_, block);
         if (!result.ok) {
-            host_.AppendText("\n" + result.error);
+            host_.AppendText("\n" + result.error.English());
             return RunReason::ImageRefused;
         }
         host_.ShowLoadedTvList();
@@ -159,12 +167,14 @@ std::optional<SendTarget> ReceiverSession::PrepareSend(const std::string& dataFi
     constexpr ProtocolMode mode = ProtocolMode::SendSettings;
     const bool noFile = dataFile == kNoFile;
     if (noFile && !db_.Loaded) {
-        host_.Message("Please open transfer data file!", "Warning", MsgIcon::Exclamation);
+        host_.Message(ZEV_TR("RunHost", "Please open transfer data file!"),
+                      ZEV_TR("RunHost", "Warning"), MsgIcon::Exclamation);
         ReportRefused(mode, RunReason::NoFileChosen);
         return std::nullopt;
     }
     if (!(FileExtension(dataFile) == "stc" || (noFile && db_.Loaded))) {
-        host_.Message("Input file is invalid, exit!", "Warning", MsgIcon::Exclamation);
+        host_.Message(ZEV_TR("RunHost", "Input file is invalid, exit!"),
+                      ZEV_TR("RunHost", "Warning"), MsgIcon::Exclamation);
         ReportRefused(mode, RunReason::WrongExtension);
         return std::nullopt;
     }
@@ -189,7 +199,8 @@ bool ReceiverSession::StartSend(const SendTarget& target, RunFollowUp then) {
 
 void ReceiverSession::OtaSoftwareUpdate(const std::string& dataFile) {
     constexpr ProtocolMode mode = ProtocolMode::OtaUpdate;
-    if (!HasDataFile(mode, dataFile, "Please open ota software data file!") ||
+    if (!HasDataFile(mode, dataFile,
+                     ZEV_TR_NOOP("RunHost", "Please open ota software data file!")) ||
         !HasExtension(mode, dataFile, "sgn")) {
         return;
     }
@@ -201,7 +212,7 @@ void ReceiverSession::OtaSoftwareUpdate(const std::string& dataFile) {
     // The offsets and the length come from the file: check them before anything is sent.
     const OtaFileCheck check = CheckOtaFile(*file);
     if (!check.ok) {
-        Refuse(mode, RunReason::FileInvalid, check.error + " Nothing is sent.");
+        Refuse(mode, RunReason::FileInvalid, NothingIsSent(check.error));
         return;
     }
     if (!OpenLinkForRun(mode)) {
@@ -280,7 +291,8 @@ bool ReceiverSession::HasDataFile(ProtocolMode mode, const std::string& dataFile
     if (dataFile != kNoFile) {
         return true;
     }
-    host_.Message(missing, "Warning", MsgIcon::Exclamation);
+    host_.Message(Translatable("RunHost", missing), ZEV_TR("RunHost", "Warning"),
+                  MsgIcon::Exclamation);
     ReportRefused(mode, RunReason::NoFileChosen);
     return false;
 }
@@ -314,16 +326,17 @@ void ReceiverSession::PrepareRun(bool otaLoader) {
 
 std::unique_ptr<RunFile> ReceiverSession::OpenDataFile(ProtocolMode mode,
                                                        const std::string& dataFile,
-                                                       const char* failedFormat,
+                                                       const char* failedWording,
                                                        const char* openedFormat) {
     FileError error;
     std::unique_ptr<RunFile> file = RunFile::Open(dataFile, error);
     if (!file) {
-        const std::string text = Format(failedFormat, dataFile.c_str());
+        const Translatable text = Translatable("RunHost", failedWording).Arg(dataFile);
         // A file problem, so a warning; the box also says why (a file that is not there, one
         // that is no regular file), the terminal has the line alone.
-        host_.Message(text + "\n" + error.Sentence(), "Warning", MsgIcon::Exclamation);
-        host_.AppendText(text);
+        host_.Message(JoinedLines({text, error.SentenceText()}), ZEV_TR("RunHost", "Warning"),
+                      MsgIcon::Exclamation);
+        host_.AppendText(text.English());
         ReportRefused(mode, RunReason::FileUnreadable);
         return nullptr;
     }
@@ -403,9 +416,9 @@ void ReceiverSession::EndRunWithStopUpdate(const std::function<RunReason()>& ver
                  reason == RunReason::None ? RunEnd::Succeeded : RunEnd::Failed, reason);
 }
 
-void ReceiverSession::Refuse(ProtocolMode mode, RunReason reason, const std::string& sentence) {
-    host_.Message(sentence, "Warning", MsgIcon::Exclamation);
-    host_.AppendText("\n" + sentence);
+void ReceiverSession::Refuse(ProtocolMode mode, RunReason reason, const Translatable& sentence) {
+    host_.Message(sentence, ZEV_TR("RunHost", "Warning"), MsgIcon::Exclamation);
+    host_.AppendText("\n" + sentence.English());
     ReportRefused(mode, reason);
 }
 

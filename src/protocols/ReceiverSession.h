@@ -95,9 +95,10 @@ class ReceiverSession : private RunControl {
     // Ends the active run, if any; the status shows no connection until the new run begins;
     // the banner names the loader.
     void PrepareRun(bool otaLoader);
-    // Opens the data file and reports it, with a terminal line either way.
+    // Opens the data file and reports it, with a terminal line either way: `failedWording`
+    // (the file for %1) also in a message box, `openedFormat` is printf's.
     std::unique_ptr<RunFile> OpenDataFile(ProtocolMode mode, const std::string& dataFile,
-                                          const char* failedFormat, const char* openedFormat);
+                                          const char* failedWording, const char* openedFormat);
     bool OpenLinkForRun(ProtocolMode mode);
     // Makes `run` the active run (PrepareRun ended the one before) and tells which port it
     // uses and what it waits for. `then` hears how the run ends instead of the host.
@@ -116,7 +117,7 @@ class ReceiverSession : private RunControl {
     // Reports how the run ended (nothing when no run was active).
     void ReportRunEnd(LeftRun left, RunEnd end, RunReason reason);
     // A command stopped before its run began: message box and terminal line, then reported.
-    void Refuse(ProtocolMode mode, RunReason reason, const std::string& sentence);
+    void Refuse(ProtocolMode mode, RunReason reason, const Translatable& sentence);
     void ReportRefused(ProtocolMode mode, RunReason reason);
 
     RunHost& host_;

@@ -38,7 +38,7 @@ bool RunFile::ReadAt(uint64_t position, uint8_t* out, std::size_t count) {
 
 std::optional<std::vector<uint8_t>> RunFile::ReadAll(std::size_t limit, FileError& error) {
     if (file_ == nullptr || std::fseek(file_, 0, SEEK_SET) != 0) {
-        error = {FileProblem::ReadFailed, "cannot read \"" + path_ + "\""};
+        error = {FileProblem::ReadFailed, ZEV_TR("FileError", "cannot read \"%1\"").Arg(path_)};
         return std::nullopt;
     }
     return ReadOpenFile(file_, path_, limit, Overlong::Refuse, error);

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/MessageBox.h"
+#include "core/Translatable.h"
 #include "database/ChannelDatabase.h"
 #include "formats/ParameterDataFile.h"
 #include "formats/ParameterImage.h"
@@ -26,15 +27,17 @@ class RunHost {
     // Appends text at the end of the terminal; "\n" starts a new line.
     virtual void AppendText(const std::string& text) = 0;
 
-    // A message box; returns the button chosen.
-    virtual MsgAnswer Message(const std::string& text, const std::string& caption, MsgIcon icon,
+    // A message box; returns the button chosen. The desktop program shows its texts in the
+    // program's language, zev-cli in English.
+    virtual MsgAnswer Message(const Translatable& text, const Translatable& caption, MsgIcon icon,
                               MsgButtons buttons = MsgButtons::Ok,
                               MsgAnswer defaultAnswer = MsgAnswer::Ok) = 0;
     // One of the runs' questions; shown as its message box unless a host answers it otherwise.
     virtual MsgAnswer Ask(RunQuestion question) {
         const QuestionWording wording = WordingOf(question);
-        return Message(wording.text, wording.caption, MsgIcon::Question, wording.buttons,
-                       wording.defaultAnswer);
+        return Message(Translatable("RunQuestion", wording.text),
+                       Translatable("RunQuestion", wording.caption), MsgIcon::Question,
+                       wording.buttons, wording.defaultAnswer);
     }
 
     // Send Setting to Box is about to pack `db` as an image of `kind`; false stops the send

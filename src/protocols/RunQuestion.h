@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/MessageBox.h"
+#include "core/Translatable.h"
 
 namespace zev {
 
@@ -21,11 +22,14 @@ struct QuestionWording {
 constexpr QuestionWording WordingOf(RunQuestion question) {
     switch (question) {
         case RunQuestion::ModifyDefaultChannels:
-            return {"Modify Default Channels the same?", "Send Channels Data",
-                    MsgButtons::YesNoCancel, MsgAnswer::Cancel};
+            return {ZEV_TR_NOOP("RunQuestion", "Modify Default Channels the same?"),
+                    ZEV_TR_NOOP("RunQuestion", "Send Channels Data"), MsgButtons::YesNoCancel,
+                    MsgAnswer::Cancel};
         case RunQuestion::TooManyChannels:
-            return {"Too much channels, cancel modify default channels ?", "Send Channels Data",
-                    MsgButtons::YesNo, MsgAnswer::Yes};
+            return {
+                ZEV_TR_NOOP("RunQuestion", "Too much channels, cancel modify default channels ?"),
+                ZEV_TR_NOOP("RunQuestion", "Send Channels Data"), MsgButtons::YesNo,
+                MsgAnswer::Yes};
     }
     return {"", "", MsgButtons::Ok, MsgAnswer::Ok};
 }

@@ -19,9 +19,9 @@ constexpr uint8_t kWritten = 0xAA;
 constexpr uint8_t kWriteError = 0x08;
 
 // A refusal after the questions: message box and terminal line.
-void Refuse(RunHost& host, const std::string& sentence) {
-    host.Message(sentence, "Warning", MsgIcon::Exclamation);
-    host.AppendText("\n" + sentence);
+void Refuse(RunHost& host, const Translatable& sentence) {
+    host.Message(sentence, ZEV_TR("RunHost", "Warning"), MsgIcon::Exclamation);
+    host.AppendText("\n" + sentence.English());
 }
 
 }  // namespace
@@ -41,19 +41,19 @@ std::optional<SendTarget> PrepareSendTarget(RunHost& host, ChannelDatabase& db,
         if (image::DefaultBlockHolds(h)) {
             both = true;
         } else if (host.Ask(RunQuestion::TooManyChannels) != MsgAnswer::Yes) {
-            host.Message("Too much default chnnels, only cancel this SEND!", "zev",
-                         MsgIcon::Exclamation);
+            host.Message(ZEV_TR("RunHost", "Too much default chnnels, only cancel this SEND!"),
+                         "zev", MsgIcon::Exclamation);
             refusal = RunReason::DefaultAreaTooSmall;
             return std::nullopt;
         }
     }
     // The box takes whole flash blocks, and the sizes come from the flash settings or from an
     // opened image: one that cannot be sent is refused before anything is asked or changed.
-    std::string problem = image::CheckFlashBlocks(h.UserBlockSize, "user block");
-    if (problem.empty() && both) {
-        problem = image::CheckFlashBlocks(h.DefaultBlockSize, "default-channel block");
+    Translatable problem = image::CheckFlashBlocks(h.UserBlockSize, image::UserBlockName());
+    if (problem.Empty() && both) {
+        problem = image::CheckFlashBlocks(h.DefaultBlockSize, image::DefaultBlockName());
     }
-    if (!problem.empty()) {
+    if (!problem.Empty()) {
         host.ShowTerminal();
         Refuse(host, problem);
         refusal = RunReason::ImageRefused;

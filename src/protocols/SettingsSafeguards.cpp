@@ -6,7 +6,9 @@
 namespace zev {
 namespace {
 
-constexpr const char* kVerifyCaption = "Verify Box Settings";
+constexpr const char* kVerifyCaption = ZEV_TR_NOOP("Verify", "Verify Box Settings");
+
+Translatable VerifyCaption() { return Translatable("Verify", kVerifyCaption); }
 
 bool Succeeded(const RunOutcome& outcome) { return outcome.end == RunEnd::Succeeded; }
 
@@ -78,16 +80,16 @@ void SettingsSafeguards::VerifyBox(const ChannelDatabase& db) {
             {.mode = ProtocolMode::LoadSettings, .end = RunEnd::Refused, .reason = reason});
     };
     if (!db.Loaded) {
-        host_.Message(
-            "There are no channel settings to compare with: open a .stc file or load the "
-            "box's settings first.",
-            kVerifyCaption, MsgIcon::Information);
+        host_.Message(ZEV_TR("Verify",
+                             "There are no channel settings to compare with: open a .stc file or "
+                             "load the box's settings first."),
+                      VerifyCaption(), MsgIcon::Information);
         refuse(RunReason::NoFileChosen);
         return;
     }
     expected_.assign(ImageSize(db.header, ImageKind::User), 0);
     if (const ImageResult packed = PackImage(db, ImageKind::User, expected_); !packed.ok) {
-        host_.Message(packed.error, kVerifyCaption, MsgIcon::Exclamation);
+        host_.Message(packed.error, VerifyCaption(), MsgIcon::Exclamation);
         refuse(RunReason::ImageRefused);
         return;
     }
@@ -99,21 +101,26 @@ void SettingsSafeguards::VerifyBox(const ChannelDatabase& db) {
     session_.LoadBoxBlock(judge, [this](const RunOutcome& outcome) {
         host_.RunFinished(outcome);
         // Told once the run is over and the byte that ended it handled.
-        std::string text;
+        Translatable text;
         MsgIcon icon = MsgIcon::Exclamation;
         if (!comparison_) {
-            text = "The box's settings could not be loaded; nothing was compared.";
+            text =
+                ZEV_TR("Verify", "The box's settings could not be loaded; nothing was compared.");
         } else if (comparison_->equal) {
-            text = "The box holds the same settings as the channel list.";
+            text = ZEV_TR("Verify", "The box holds the same settings as the channel list.");
             icon = MsgIcon::Information;
         } else {
-            text = "The box's settings differ from the channel list:";
+            // The differences name records and fields as the terminal does.
+            std::string pattern = "%1";
+            std::vector<Translatable> lines = {
+                ZEV_TR("Verify", "The box's settings differ from the channel list:")};
             const std::size_t shown =
                 std::min(kMessageDifferences, comparison_->differences.size());
-            for (std::size_t i = 0; i < shown; ++i) text += "\n" + comparison_->differences[i];
-            if (comparison_->differences.size() > shown) text += "\n...";
+            for (std::size_t i = 0; i < shown; ++i) lines.emplace_back(comparison_->differences[i]);
+            if (comparison_->differences.size() > shown) lines.emplace_back("...");
+            text = JoinedLines(std::move(lines));
         }
-        host_.RunLater([this, text, icon] { host_.Message(text, kVerifyCaption, icon); });
+        host_.RunLater([this, text, icon] { host_.Message(text, VerifyCaption(), icon); });
     });
 }
 

@@ -49,11 +49,13 @@ BlockComparison CompareUserBlocks(std::span<const uint8_t> expected,
     auto wanted = std::make_unique<ChannelDatabase>();
     auto held = std::make_unique<ChannelDatabase>();
     if (const ImageResult unpacked = UnpackImage(*held, found); !unpacked.ok) {
-        result.differences.push_back("The box's user block can't be read: " + unpacked.error);
+        result.differences.push_back("The box's user block can't be read: " +
+                                     unpacked.error.English());
         return result;
     }
     if (const ImageResult unpacked = UnpackImage(*wanted, expected); !unpacked.ok) {
-        result.differences.push_back("The expected user block can't be read: " + unpacked.error);
+        result.differences.push_back("The expected user block can't be read: " +
+                                     unpacked.error.English());
         return result;
     }
     const DatabaseDiff diff = DiffDatabases(*wanted, *held);

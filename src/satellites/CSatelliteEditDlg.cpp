@@ -17,7 +17,7 @@ constexpr int kDiseqc12 = 1;
 
 CSatelliteEditDlg::CSatelliteEditDlg(UiPrompts& prompts, QWidget* parent)
     : QDialog(parent), prompts_(prompts) {
-    setWindowTitle("Satellite Edit");
+    setWindowTitle(tr("Satellite Edit"));
     numberBox_ = MakeIdEdit("1006", this);
     numberBox_->setReadOnly(true);
     nameBox_ = MakeIdEdit("1019", this);
@@ -26,14 +26,14 @@ CSatelliteEditDlg::CSatelliteEditDlg(UiPrompts& prompts, QWidget* parent)
     lnbLowBox_ = MakeIdEdit("1027", this);
     lnbHighBox_ = MakeIdEdit("1007", this);
     diseqcTypeBox_ = enum_combo::Make({"Diseqc1.0", "Diseqc1.2"}, "1028", this);
-    diseqcPortBox_ = enum_combo::Make({"OFF", "A", "B", "C", "D"}, "1008", this);
-    LayOutEditDialog(this, {{"Number:", numberBox_},
-                            {"Name:", nameBox_},
-                            {"Lnbtype:", lnbTypeBox_},
-                            {"Lnblow:", lnbLowBox_},
-                            {"Lnbhigh:", lnbHighBox_},
-                            {"DiseqcType:", diseqcTypeBox_},
-                            {"DiseqcPort:", diseqcPortBox_}});
+    diseqcPortBox_ = enum_combo::Make({tr("OFF"), "A", "B", "C", "D"}, "1008", this);
+    LayOutEditDialog(this, {{tr("Number:"), numberBox_},
+                            {tr("Name:"), nameBox_},
+                            {tr("Lnbtype:"), lnbTypeBox_},
+                            {tr("Lnblow:"), lnbLowBox_},
+                            {tr("Lnbhigh:"), lnbHighBox_},
+                            {tr("DiseqcType:"), diseqcTypeBox_},
+                            {tr("DiseqcPort:"), diseqcPortBox_}});
     connect(diseqcTypeBox_, &QComboBox::currentIndexChanged, this,
             &CSatelliteEditDlg::OnDiseqcTypeChanged);
 }
@@ -66,10 +66,10 @@ void CSatelliteEditDlg::OnDiseqcTypeChanged(int index) {
 
 void CSatelliteEditDlg::accept() {
     const std::optional<uint32_t> lnbLow =
-        ReadNumberBox(*lnbLowBox_, "Lnblow", SatelliteFieldMost("Lnblow"), prompts_);
+        ReadNumberBox(*lnbLowBox_, tr("Lnblow"), SatelliteFieldMost("Lnblow"), prompts_);
     if (!lnbLow) return;
     const std::optional<uint32_t> lnbHigh =
-        ReadNumberBox(*lnbHighBox_, "Lnbhigh", SatelliteFieldMost("Lnbhigh"), prompts_);
+        ReadNumberBox(*lnbHighBox_, tr("Lnbhigh"), SatelliteFieldMost("Lnbhigh"), prompts_);
     if (!lnbHigh) return;
     record_.DiseqcPort = enum_combo::Take(diseqcPortBox_, record_.DiseqcPort);
     record_.DiseqcType = enum_combo::Take(diseqcTypeBox_, record_.DiseqcType);

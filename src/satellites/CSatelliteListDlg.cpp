@@ -18,28 +18,29 @@ namespace {
 
 constexpr int kRowWidthInCharacters = 72;
 constexpr int kVisibleRows = 16;
-const char* const kSelectFirst = "You have to select a Satellite first!";
+const char* const kSelectFirst =
+    QT_TRANSLATE_NOOP("RecordListDlg", "You have to select a Satellite first!");
 
 }  // namespace
 
 CSatelliteListDlg::CSatelliteListDlg(zev::ChannelDatabase& db, UiPrompts& prompts,
                                      zev::ChangeSink& changes, QWidget* parent)
     : RecordListDlg(db, prompts, changes, kSelectFirst, parent) {
-    setWindowTitle("Satellite List");
+    setWindowTitle(tr("Satellite List"));
     editDlg_ = new CSatelliteEditDlg(prompts_, this);
     subListDlg_ = new CSttpListDlg(db_, this);
 
     list_ = record_list::Make(record_list::ListType::Satellites, kRowWidthInCharacters,
                               kVisibleRows, db_, prompts_, changes_, this);
     list_->setObjectName("1029");
-    auto* edit = MakeIdButton("&Edit", "1030", this);
-    auto* add = MakeIdButton("&New", "1031", this);
-    auto* transponders = MakeIdButton("&Tranponders", "1025", this);
-    auto* remove = MakeIdButton("&Delete", "1032", this);
-    auto* close = MakeIdButton("Close", "2", this);
+    auto* edit = MakeIdButton(tr("&Edit"), "1030", this);
+    auto* add = MakeIdButton(tr("&New"), "1031", this);
+    auto* transponders = MakeIdButton(tr("&Tranponders"), "1025", this);
+    auto* remove = MakeIdButton(tr("&Delete"), "1032", this);
+    auto* close = MakeIdButton(tr("Close"), "2", this);
     LayOutListDialog(this,
-                     MakeListHeader("Num     Name          LnbType     Lnblow     Lnbhigh     "
-                                    "Diseqc    Diseqcport",
+                     MakeListHeader(tr("Num     Name          LnbType     Lnblow     Lnbhigh     "
+                                       "Diseqc    Diseqcport"),
                                     this),
                      list_, {edit, add, transponders, remove, close});
     connect(edit, &QPushButton::clicked, this, &CSatelliteListDlg::OnEdit);
@@ -71,13 +72,13 @@ void CSatelliteListDlg::OnEdit() {
     if (editDlg_->Record() == satellite) return;
     satellite = editDlg_->Record();
     WriteRow(row);
-    ReportChange("Edit Satellite", false);
+    ReportChange(ZEV_TR("Change", "Edit Satellite"), false);
 }
 
 void CSatelliteListDlg::OnNew() {
     const std::size_t limit = zev::SatelliteLimit(db_.header);
     if (db_.header.SatCount >= limit) {
-        prompts_.Inform(QStringLiteral("There's only %1 Satellite can be add!").arg(limit), "zev",
+        prompts_.Inform(tr("There's only %1 Satellite can be add!").arg(limit), "zev",
                         zev::MsgIcon::None);
         return;
     }
@@ -90,7 +91,7 @@ void CSatelliteListDlg::OnNew() {
         record_list::InsertRow(*list_, row, QString());
         const int count = db_.header.SatCount;
         for (int i = row; i < count; ++i) WriteRow(i);
-        ReportChange("New Satellite", true);
+        ReportChange(ZEV_TR("Change", "New Satellite"), true);
     }
     list_->setFocus();
     record_list::SelectRow(*list_, row);
@@ -103,11 +104,12 @@ void CSatelliteListDlg::OnTransponders() {
     const std::size_t count =
         zev::TranspondersOfSatellite(db_, static_cast<std::size_t>(row)).size();
     if (count == 0) {
-        prompts_.Inform("This satellite no TP!", "Warning");
+        prompts_.Inform(tr("This satellite no TP!"), tr("Warning"));
         return;
     }
     if (RunSubList(row, count)) {
-        ReportChange(QStringLiteral("Delete All Transponders of Satellite %1").arg(row + 1), true);
+        ReportChange(ZEV_TR("Change", "Delete All Transponders of Satellite %1").Arg(row + 1),
+                     true);
     }
 }
 
@@ -118,7 +120,7 @@ void CSatelliteListDlg::OnDelete() {
     const auto position = static_cast<std::size_t>(row);
     const std::size_t transponders = zev::TranspondersOfSatellite(db_, position).size();
     if (transponders > 0) {
-        prompts_.Inform("There are Transponders belong to this Satellite!", "zev",
+        prompts_.Inform(tr("There are Transponders belong to this Satellite!"), "zev",
                         zev::MsgIcon::None);
         // Only a list emptied with Delete All lets the satellite go.
         if (!RunSubList(row, transponders)) return;
@@ -133,5 +135,5 @@ void CSatelliteListDlg::OnDelete() {
         list_->setFocus();
         record_list::SelectRow(*list_, static_cast<int>(*next));
     }
-    ReportChange("Delete Satellite", true);
+    ReportChange(ZEV_TR("Change", "Delete Satellite"), true);
 }

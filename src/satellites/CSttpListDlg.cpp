@@ -4,9 +4,12 @@
 #include "editing/SubListTexts.h"
 
 CSttpListDlg::CSttpListDlg(zev::ChannelDatabase& db, QWidget* parent)
-    : SubListDlg(db, {"STTPLIST", "1037", "No     Fre        Pol    Symbol"}, parent) {}
+    : SubListDlg(
+          db,
+          {"STTPLIST", "1037", QT_TRANSLATE_NOOP("SubListDlg", "No     Fre        Pol    Symbol")},
+          parent) {}
 
-std::string CSttpListDlg::Title() const {
+zev::Translatable CSttpListDlg::Title() const {
     return zev::SatelliteTranspondersTitle(db_, static_cast<std::size_t>(position),
                                            static_cast<std::size_t>(count));
 }

@@ -6,7 +6,7 @@
 CTpchListDlg::CTpchListDlg(zev::ChannelDatabase& db, QWidget* parent)
     : SubListDlg(db, {"TPCHLIST", "3", nullptr}, parent) {}
 
-std::string CTpchListDlg::Title() const {
+zev::Translatable CTpchListDlg::Title() const {
     return zev::TransponderChannelsTitle(db_, static_cast<std::size_t>(position),
                                          static_cast<std::size_t>(count));
 }

@@ -10,7 +10,7 @@ class CTpchListDlg : public SubListDlg {
     explicit CTpchListDlg(zev::ChannelDatabase& db, QWidget* parent = nullptr);
 
   private:
-    std::string Title() const override;
+    zev::Translatable Title() const override;
     QStringList Lines() const override;
     void DeleteAll() override;
 };

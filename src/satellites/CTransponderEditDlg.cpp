@@ -12,20 +12,20 @@
 CTransponderEditDlg::CTransponderEditDlg(const zev::ChannelDatabase& db, UiPrompts& prompts,
                                          QWidget* parent)
     : QDialog(parent), db_(db), prompts_(prompts) {
-    setWindowTitle("Transponder Edit");
+    setWindowTitle(tr("Transponder Edit"));
     numberBox_ = MakeIdEdit("1006", this);
     numberBox_->setReadOnly(true);
     satelliteBox_ = enum_combo::Make({}, "1001", this);
     frequencyBox_ = MakeIdEdit("1022", this);
-    polarizationBox_ = enum_combo::Make({"Horizontal", "Vertical"}, "1005", this);
+    polarizationBox_ = enum_combo::Make({tr("Horizontal"), tr("Vertical")}, "1005", this);
     symbolBox_ = MakeIdEdit("1003", this);
     transIdBox_ = MakeIdEdit("1004", this);
-    LayOutEditDialog(this, {{"Number:", numberBox_},
-                            {"Satellite:", satelliteBox_},
-                            {"Frequency:", frequencyBox_},
-                            {"Polarization:", polarizationBox_},
-                            {"Trans Symbol:", symbolBox_},
-                            {"Trans ID:", transIdBox_}});
+    LayOutEditDialog(this, {{tr("Number:"), numberBox_},
+                            {tr("Satellite:"), satelliteBox_},
+                            {tr("Frequency:"), frequencyBox_},
+                            {tr("Polarization:"), polarizationBox_},
+                            {tr("Trans Symbol:"), symbolBox_},
+                            {tr("Trans ID:"), transIdBox_}});
 }
 
 void CTransponderEditDlg::Load(const zev::TransponderEntry& transponder, int number) {
@@ -46,13 +46,13 @@ void CTransponderEditDlg::Load(const zev::TransponderEntry& transponder, int num
 
 void CTransponderEditDlg::accept() {
     const std::optional<uint32_t> frequency =
-        ReadNumberBox(*frequencyBox_, "Frequency", TransponderFieldMost("Frequency"), prompts_);
+        ReadNumberBox(*frequencyBox_, tr("Frequency"), TransponderFieldMost("Frequency"), prompts_);
     if (!frequency) return;
     const std::optional<uint32_t> symbol =
-        ReadNumberBox(*symbolBox_, "Trans Symbol", TransponderFieldMost("Symbol"), prompts_);
+        ReadNumberBox(*symbolBox_, tr("Trans Symbol"), TransponderFieldMost("Symbol"), prompts_);
     if (!symbol) return;
     const std::optional<uint32_t> transId =
-        ReadNumberBox(*transIdBox_, "Trans ID", TransponderFieldMost("TransID"), prompts_);
+        ReadNumberBox(*transIdBox_, tr("Trans ID"), TransponderFieldMost("TransID"), prompts_);
     if (!transId) return;
     // Satellite entry i is number i + 1; with none chosen the record keeps its Sat.
     if (satelliteBox_->currentIndex() >= 0) {

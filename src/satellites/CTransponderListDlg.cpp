@@ -1,5 +1,6 @@
 #include "satellites/CTransponderListDlg.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <vector>
 
@@ -19,27 +20,31 @@ namespace {
 
 constexpr std::size_t kRowWidth = 73;
 constexpr int kVisibleRows = 16;
-const char* const kSelectFirst = "You must select a Transponder first!";
+const char* const kSelectFirst =
+    QT_TRANSLATE_NOOP("RecordListDlg", "You must select a Transponder first!");
 
 }  // namespace
 
 CTransponderListDlg::CTransponderListDlg(zev::ChannelDatabase& db, UiPrompts& prompts,
                                          zev::ChangeSink& changes, QWidget* parent)
     : RecordListDlg(db, prompts, changes, kSelectFirst, parent) {
-    setWindowTitle("Transponder List");
+    setWindowTitle(tr("Transponder List"));
     editDlg_ = new CTransponderEditDlg(db_, prompts_, this);
     subListDlg_ = new CTpchListDlg(db_, this);
 
     list_ = record_list::Make(record_list::ListType::Transponders, static_cast<int>(kRowWidth),
                               kVisibleRows, db_, prompts_, changes_, this);
     list_->setObjectName("1010");
-    auto* edit = MakeIdButton("&Edit", "1030", this);
-    auto* add = MakeIdButton("&New", "1031", this);
-    auto* channels = MakeIdButton("&Channels", "1011", this);
-    auto* remove = MakeIdButton("&Delete", "1012", this);
-    auto* close = MakeIdButton("Close", "2", this);
-    LayOutListDialog(this, MakeListHeader(kTransponderListHeader, this), list_,
-                     {edit, add, channels, remove, close});
+    auto* edit = MakeIdButton(tr("&Edit"), "1030", this);
+    auto* add = MakeIdButton(tr("&New"), "1031", this);
+    auto* channels = MakeIdButton(tr("&Channels"), "1011", this);
+    auto* remove = MakeIdButton(tr("&Delete"), "1012", this);
+    auto* close = MakeIdButton(tr("Close"), "2", this);
+    LayOutListDialog(
+        this,
+        MakeListHeader(QCoreApplication::translate("TransponderListHeader", kTransponderListHeader),
+                       this),
+        list_, {edit, add, channels, remove, close});
     connect(edit, &QPushButton::clicked, this, &CTransponderListDlg::OnEdit);
     connect(add, &QPushButton::clicked, this, &CTransponderListDlg::OnNew);
     connect(channels, &QPushButton::clicked, this, &CTransponderListDlg::OnChannels);
@@ -69,17 +74,17 @@ void CTransponderListDlg::OnEdit() {
     if (editDlg_->Record() == transponder) return;
     transponder = editDlg_->Record();
     WriteRow(row);
-    ReportChange("Edit Transponder", false);
+    ReportChange(ZEV_TR("Change", "Edit Transponder"), false);
 }
 
 void CTransponderListDlg::OnNew() {
     if (db_.header.SatCount == 0) {
-        prompts_.Inform("You must add a satellite first!", "Information");
+        prompts_.Inform(tr("You must add a satellite first!"), tr("Information"));
         return;
     }
     const std::size_t limit = zev::TransponderLimit(db_.header);
     if (db_.header.TpCount >= limit) {
-        prompts_.Inform(QStringLiteral("There's only %1 Transponder can be add!").arg(limit), "zev",
+        prompts_.Inform(tr("There's only %1 Transponder can be add!").arg(limit), "zev",
                         zev::MsgIcon::None);
         return;
     }
@@ -92,7 +97,7 @@ void CTransponderListDlg::OnNew() {
         record_list::InsertRow(*list_, row, QString());
         const int count = db_.header.TpCount;
         for (int i = row; i < count; ++i) WriteRow(i);
-        ReportChange("New Transponder", true);
+        ReportChange(ZEV_TR("Change", "New Transponder"), true);
     }
     list_->setFocus();
     record_list::SelectRow(*list_, row);
@@ -104,11 +109,11 @@ void CTransponderListDlg::OnChannels() {
     if (row < 0) return;
     const std::size_t count = zev::ChannelsOfTransponder(db_, static_cast<std::size_t>(row)).size();
     if (count == 0) {
-        prompts_.Inform("There's No channel belong to this Transponder!", "Information");
+        prompts_.Inform(tr("There's No channel belong to this Transponder!"), tr("Information"));
         return;
     }
     if (RunSubList(row, count)) {
-        ReportChange(QStringLiteral("Delete All Channels of Transponder %1").arg(row + 1), true);
+        ReportChange(ZEV_TR("Change", "Delete All Channels of Transponder %1").Arg(row + 1), true);
     }
 }
 
@@ -119,7 +124,7 @@ void CTransponderListDlg::OnDelete() {
     const auto position = static_cast<std::size_t>(row);
     const std::size_t channels = zev::ChannelsOfTransponder(db_, position).size();
     if (channels > 0) {
-        prompts_.Inform("There are channel(s) belong to this Transponder!", "Information");
+        prompts_.Inform(tr("There are channel(s) belong to this Transponder!"), tr("Information"));
         // Only a list emptied with Delete All lets the transponder go.
         if (!RunSubList(row, channels)) return;
     }
@@ -131,5 +136,5 @@ void CTransponderListDlg::OnDelete() {
         list_->setFocus();
         record_list::SelectRow(*list_, static_cast<int>(*next));
     }
-    ReportChange("Delete Transponder", true);
+    ReportChange(ZEV_TR("Change", "Delete Transponder"), true);
 }

@@ -1,5 +1,6 @@
 #include "satellites/CTransponderPickDlg.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include "database/ChannelDatabase.h"
@@ -29,14 +30,18 @@ QString Line(const zev::ChannelDatabase& db, int position) {
 CTransponderPickDlg::CTransponderPickDlg(zev::ChannelDatabase& db, UiPrompts& prompts,
                                          zev::ChangeSink& changes, QWidget* parent)
     : QDialog(parent), db_(db), prompts_(prompts), changes_(changes) {
-    setWindowTitle("Transponder List");
+    setWindowTitle(tr("Transponder List"));
     editDlg_ = new CTransponderEditDlg(db_, prompts_, this);
     list_ = new LineListBox(this);
     list_->setObjectName("1010");
     list_->SetSizeInCharacters(kListWidthInCharacters, kVisibleRows);
-    auto* edit = MakeIdButton("&Edit", "1030", this);
-    auto* close = MakeIdButton("Close", "2", this);
-    LayOutListDialog(this, MakeListHeader(kTransponderListHeader, this), list_, {edit, close});
+    auto* edit = MakeIdButton(tr("&Edit"), "1030", this);
+    auto* close = MakeIdButton(tr("Close"), "2", this);
+    LayOutListDialog(
+        this,
+        MakeListHeader(QCoreApplication::translate("TransponderListHeader", kTransponderListHeader),
+                       this),
+        list_, {edit, close});
     connect(edit, &QPushButton::clicked, this, &CTransponderPickDlg::OnEdit);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &LineListBox::RowDoubleClicked, this, &CTransponderPickDlg::OnLineDoubleClicked);
@@ -66,7 +71,7 @@ void CTransponderPickDlg::OnEdit() {
     if (prompts_.RunDialog(*editDlg_) != QDialog::Accepted) return;
     if (editDlg_->Record() != transponder) {
         transponder = editDlg_->Record();
-        changes_.DatabaseChanged("Edit Transponder");
+        changes_.DatabaseChanged(ZEV_TR("Change", "Edit Transponder"));
     }
     list_->SetRowText(row, Line(db_, row));
     list_->SelectRow(row);

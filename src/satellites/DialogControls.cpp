@@ -1,5 +1,6 @@
 #include "satellites/DialogControls.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -52,8 +53,8 @@ void LayOutListDialog(QDialog* dialog, QLabel* header, QWidget* list,
 void LayOutEditDialog(QDialog* dialog, const std::vector<std::pair<QString, QWidget*>>& rows) {
     auto* form = new QFormLayout;
     for (const auto& [label, field] : rows) form->addRow(label, field);
-    auto* ok = new QPushButton("OK", dialog);
-    auto* cancel = new QPushButton("Cancel", dialog);
+    auto* ok = new QPushButton(QCoreApplication::translate("DialogControls", "OK"), dialog);
+    auto* cancel = new QPushButton(QCoreApplication::translate("DialogControls", "Cancel"), dialog);
     ok->setObjectName("1");
     cancel->setObjectName("2");
     ok->setDefault(true);

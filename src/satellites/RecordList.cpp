@@ -1,5 +1,6 @@
 #include "satellites/RecordList.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QItemSelectionModel>
 #include <QScrollBar>
@@ -20,7 +21,7 @@ RecordListControl* Make(ListType type, int characters, int visibleRows, zev::Cha
     const QFontMetrics metrics(list->font());
     const int width = metrics.horizontalAdvance(QString(characters, QLatin1Char('0')));
     // The one column is 450 pixels, or wider where the font needs more for a whole line.
-    list->SetColumn(QStringLiteral("No."), std::max(450, width + 8));
+    list->SetColumn(QCoreApplication::translate("RecordList", "No."), std::max(450, width + 8));
     list->setMinimumWidth(width + 2 * list->frameWidth() +
                           list->verticalScrollBar()->sizeHint().width() + 8);
     list->setMinimumHeight(visibleRows * metrics.lineSpacing() + 2 * list->frameWidth());

@@ -27,18 +27,18 @@ void RecordListDlg::WriteRow(int position) {
                             QString::fromLatin1(RowText(static_cast<std::size_t>(position))));
 }
 
-void RecordListDlg::ReportChange(const QString& description, bool renumbers) {
+void RecordListDlg::ReportChange(const zev::Translatable& description, bool renumbers) {
     if (renumbers) {
         result_ = RecordListResult::Renumbered;
     } else if (result_ == RecordListResult::Unchanged) {
         result_ = RecordListResult::Edited;
     }
-    changes_.DatabaseChanged(description.toStdString());
+    changes_.DatabaseChanged(description);
 }
 
 int RecordListDlg::SelectedRowOrTell() {
     const int row = record_list::SelectedRow(*list_);
-    if (row < 0) prompts_.Inform(selectFirst_, "Information");
+    if (row < 0) prompts_.Inform(tr(selectFirst_), tr("Information"));
     return row;
 }
 

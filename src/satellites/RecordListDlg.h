@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 
+#include "core/Translatable.h"
 #include "lists/RecordDialogs.h"
 #include "satellites/RecordList.h"
 
@@ -42,7 +43,7 @@ class RecordListDlg : public QDialog {
     void FillRows(std::size_t count);
     void WriteRow(int position);
     // A change named `description`; `renumbers` when it added, removed or reordered records.
-    void ReportChange(const QString& description, bool renumbers);
+    void ReportChange(const zev::Translatable& description, bool renumbers);
     // The selected row; -1, after the user has been told to select one, when none is.
     int SelectedRowOrTell();
     // The small list of the `count` sub-records of the record in `row`: true when its Delete

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <string>
 
+#include "core/Translatable.h"
 #include "database/ChannelDatabase.h"
 
 class LineListBox;
@@ -32,7 +33,7 @@ class SubListDlg : public QDialog {
 
     SubListDlg(zev::ChannelDatabase& db, const Layout& layout, QWidget* parent);
 
-    virtual std::string Title() const = 0;
+    virtual zev::Translatable Title() const = 0;
     virtual QStringList Lines() const = 0;
     // Removes the sub-records from the database.
     virtual void DeleteAll() = 0;

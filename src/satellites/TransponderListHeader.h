@@ -2,5 +2,8 @@
 // Transponder Pick.
 #pragma once
 
-inline constexpr const char* kTransponderListHeader =
-    "No.     Satellite         Fre         Pol        Transsymbol       TransID   ";
+#include <QtGlobal>
+
+inline constexpr const char* kTransponderListHeader = QT_TRANSLATE_NOOP(
+    "TransponderListHeader",
+    "No.     Satellite         Fre         Pol        Transsymbol       TransID   ");

@@ -124,7 +124,9 @@ std::optional<LinkSettings> ReadSettingsFile(const std::string& path, std::strin
         const bool there = std::filesystem::exists(std::filesystem::symlink_status(path, code));
         if (problem != nullptr && there) {
             *problem =
-                FileError{error.problem, error.text + "; the default settings are used"}.Sentence();
+                FileError{error.problem,
+                          ZEV_TR("FileError", "%1; the default settings are used").Arg(error.text)}
+                    .Sentence();
         }
         return std::nullopt;
     }

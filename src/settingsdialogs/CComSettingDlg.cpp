@@ -50,7 +50,7 @@ QString Text(const zev::PortChoice<Value>& choice) {
 CComSettingDlg::CComSettingDlg(const zev::LinkSettings& current, const zev::SerialPortLister& ports,
                                QWidget* parent)
     : QDialog(parent), current_(current), ports_(ports) {
-    setWindowTitle("Com Setting");
+    setWindowTitle(tr("Com Setting"));
 
     portBox_ = combo_text::Make({}, this);
     RefreshPorts();
@@ -62,14 +62,14 @@ CComSettingDlg::CComSettingDlg(const zev::LinkSettings& current, const zev::Seri
     stopBitsBox_ = combo_text::Make(ChoiceItems<zev::StopBits>(), this);
     flowBox_ = combo_text::Make(ChoiceItems<zev::FlowControl>(), this);
 
-    restoreButton_ = LayOutSettingsDialog(this, "COM Setup",
-                                          {{"Port", portBox_, 1010},
-                                           {"Bits per second", baudBox_, 1011},
-                                           {"Data bits", dataBitsBox_, 1012},
-                                           {"Parity", parityBox_, 1014},
-                                           {"Stop bits", stopBitsBox_, 1013},
-                                           {"Flow control", flowBox_, 1015}},
-                                          {"Restore Defaults", 1016, 1017, 1018});
+    restoreButton_ = LayOutSettingsDialog(this, tr("COM Setup"),
+                                          {{tr("Port"), portBox_, 1010},
+                                           {tr("Bits per second"), baudBox_, 1011},
+                                           {tr("Data bits"), dataBitsBox_, 1012},
+                                           {tr("Parity"), parityBox_, 1014},
+                                           {tr("Stop bits"), stopBitsBox_, 1013},
+                                           {tr("Flow control"), flowBox_, 1015}},
+                                          {tr("Restore Defaults"), 1016, 1017, 1018});
     connect(restoreButton_, &QPushButton::clicked, this, &CComSettingDlg::OnRestoreDefaults);
 
     portTimer_ = new QTimer(this);

@@ -52,14 +52,15 @@ void ShowSize(QComboBox* box, const QString& text) {
 
 CFlashSettingDlg::CFlashSettingDlg(const zev::LinkSettings& current, QWidget* parent)
     : QDialog(parent), current_(current) {
-    setWindowTitle("Setting Flash");
+    setWindowTitle(tr("Setting Flash"));
 
     flashBox_ = combo_text::Make(SortedItems(kFlashSizes), this);
     userBox_ = combo_text::Make(SortedItems(kUserSizes), this);
 
     defaultsButton_ = LayOutSettingsDialog(
-        this, "FLASH", {{"Flash Size", flashBox_, 1038}, {"UserPara Size", userBox_, 1039}},
-        {"Defaults", 1040, 1, 2});
+        this, tr("FLASH"),
+        {{tr("Flash Size"), flashBox_, 1038}, {tr("UserPara Size"), userBox_, 1039}},
+        {tr("Defaults"), 1040, 1, 2});
     connect(defaultsButton_, &QPushButton::clicked, this, &CFlashSettingDlg::OnDefaults);
 }
 

@@ -1,5 +1,6 @@
 #include "settingsdialogs/SettingsDialogLayout.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -23,8 +24,10 @@ QPushButton* LayOutSettingsDialog(QDialog* dialog, const QString& groupTitle,
         return made;
     };
     auto* defaultsButton = button(buttons.defaultsText, buttons.defaultsId);
-    auto* okButton = button("OK", buttons.okId);
-    auto* cancelButton = button("Cancel", buttons.cancelId);
+    auto* okButton =
+        button(QCoreApplication::translate("SettingsDialogLayout", "OK"), buttons.okId);
+    auto* cancelButton =
+        button(QCoreApplication::translate("SettingsDialogLayout", "Cancel"), buttons.cancelId);
     okButton->setDefault(true);
     // accept() is virtual: the dialogs' own accept runs.
     QObject::connect(okButton, &QPushButton::clicked, dialog, &QDialog::accept);

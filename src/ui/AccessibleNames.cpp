@@ -165,12 +165,12 @@ QString NameOf(QWidget& control) {
 // Qt's own buttons that show only a picture.
 QString PictureButtonCaption(const QAbstractButton& button) {
     if (qobject_cast<const QLineEdit*>(button.parentWidget()) != nullptr) {
-        return QStringLiteral("Clear");
+        return QCoreApplication::translate("AccessibleNames", "Clear");
     }
     const QString id = button.objectName();
     if (id == QLatin1String("qt_toolbar_ext_button") ||
         id == QLatin1String("qt_menubar_ext_button")) {
-        return QStringLiteral("More");
+        return QCoreApplication::translate("AccessibleNames", "More");
     }
     return QString();
 }

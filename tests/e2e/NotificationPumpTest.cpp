@@ -19,7 +19,7 @@ class RecordingHost : public LinkRunHost, public EchoSink {
   public:
     using LinkRunHost::LinkRunHost;
     void AppendText(const std::string& text) override { terminal += text; }
-    MsgAnswer Message(const std::string&, const std::string&, MsgIcon, MsgButtons,
+    MsgAnswer Message(const Translatable&, const Translatable&, MsgIcon, MsgButtons,
                       MsgAnswer answer) override {
         return answer;
     }

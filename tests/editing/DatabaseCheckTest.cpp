@@ -145,11 +145,12 @@ TEST(DatabaseCheck, FindsEachProblemAtItsRecordAndNothingElse) {
         ASSERT_EQ(Problems(result), std::vector{c.problem}) << Report(result);
         const CheckFinding& finding = result.findings.front();
         EXPECT_EQ(finding.record, c.record);
-        EXPECT_NE(finding.message.find(c.message), std::string::npos) << finding.message;
+        EXPECT_NE(finding.message.English().find(c.message), std::string::npos) << finding.message;
         const bool error = SeverityOf(c.problem) == CheckSeverity::Error;
         EXPECT_EQ(result.errors, error ? 1u : 0u);
         EXPECT_EQ(result.warnings, error ? 0u : 1u);
-        EXPECT_EQ(FindingLine(finding), (error ? "error: " : "warning: ") + finding.message);
+        EXPECT_EQ(FindingLine(finding),
+                  (error ? "error: " : "warning: ") + finding.message.English());
     }
 }
 
@@ -275,7 +276,7 @@ TEST(DatabaseCheck, NamesStayOnOneLineOfTheReport) {
     db->Tv(0).TpNumber = 0;
     const CheckResult result = CheckDatabase(*db);
     ASSERT_FALSE(result.findings.empty());
-    EXPECT_NE(result.findings[0].message.find("\"A\\x0AB\xC3\xA9\""), std::string::npos)
+    EXPECT_NE(result.findings[0].message.English().find("\"A\\x0AB\xC3\xA9\""), std::string::npos)
         << result.findings[0].message;
 }
 

@@ -193,9 +193,9 @@ TEST(PackImage, TransponderNumberAbove2047IsRefusedNamingTheChannel) {
     std::vector<uint8_t> out(kOutputImageSize, 0xAB);
     const ImageResult result = PackImage(*db, ImageKind::User, out);
     EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.error.find("Radio channel 1 \"Radio Two\""), std::string::npos)
+    EXPECT_NE(result.error.English().find("Radio channel 1 \"Radio Two\""), std::string::npos)
         << result.error;
-    EXPECT_NE(result.error.find("2048"), std::string::npos);
+    EXPECT_NE(result.error.English().find("2048"), std::string::npos);
     EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](uint8_t b) { return b == 0xAB; }));
 
     db->Radio(0).TpNumber = 2047;
@@ -233,7 +233,8 @@ TEST(PackImage, DefaultBlockWithTooLittleRoomIsRefused) {
     std::fill(out.begin(), out.end(), uint8_t{0xAB});
     const ImageResult refused = PackImage(*db, ImageKind::Default, out);
     EXPECT_FALSE(refused.ok);
-    EXPECT_NE(refused.error.find("default-channel block has room for 1377"), std::string::npos)
+    EXPECT_NE(refused.error.English().find("default-channel block has room for 1377"),
+              std::string::npos)
         << refused.error;
     EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](uint8_t b) { return b == 0xAB; }));
     EXPECT_FALSE(PackImage(*db, ImageKind::All, out).ok);
@@ -241,7 +242,8 @@ TEST(PackImage, DefaultBlockWithTooLittleRoomIsRefused) {
 
     auto four = StartupDatabase(3, 4);
     four->header.TvCount = 1093;
-    EXPECT_NE(PackImage(*four, ImageKind::All, out).error.find("room for 1092"), std::string::npos);
+    EXPECT_NE(PackImage(*four, ImageKind::All, out).error.English().find("room for 1092"),
+              std::string::npos);
 }
 
 TEST(PackImage, RefusesWhatNoBufferOrBlockCanHold) {
@@ -249,13 +251,13 @@ TEST(PackImage, RefusesWhatNoBufferOrBlockCanHold) {
     auto none = StartupDatabase(1, 2);  // "4M bits": no layout at all
     const ImageResult empty = PackImage(*none, ImageKind::User, out);
     EXPECT_FALSE(empty.ok);
-    EXPECT_NE(empty.error.find("too small"), std::string::npos) << empty.error;
+    EXPECT_NE(empty.error.English().find("too small"), std::string::npos) << empty.error;
 
     auto big = StartupDatabase(3, 4);
     big->header.DefaultBlockSize = 0x18000;
     const ImageResult tooBig = PackImage(*big, ImageKind::All, out);
     EXPECT_FALSE(tooBig.ok);
-    EXPECT_NE(tooBig.error.find("larger than the largest image"), std::string::npos);
+    EXPECT_NE(tooBig.error.English().find("larger than the largest image"), std::string::npos);
 
     std::vector<uint8_t> small(0x1000);
     EXPECT_FALSE(PackImage(*big, ImageKind::User, small).ok);
@@ -265,7 +267,7 @@ TEST(PackImage, RefusesWhatNoBufferOrBlockCanHold) {
     UpdateFlashLayout(shrunk->header, 2, 2);
     const ImageResult over = PackImage(*shrunk, ImageKind::User, out);
     EXPECT_FALSE(over.ok);
-    EXPECT_NE(over.error.find("3000 transponders, more than its capacity of 2000"),
+    EXPECT_NE(over.error.English().find("3000 transponders, more than its capacity of 2000"),
               std::string::npos)
         << over.error;
 }
@@ -354,7 +356,7 @@ TEST_P(MalformedImage, IsRefusedAndChangesNothing) {
     const DatabaseHeader before = db->header;
     const ImageResult result = UnpackImage(*db, image);
     EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.error.find(GetParam().message), std::string::npos) << result.error;
+    EXPECT_NE(result.error.English().find(GetParam().message), std::string::npos) << result.error;
     EXPECT_EQ(db->header, before);
     EXPECT_EQ(db->satellites[0], WorkedSatellite());
     EXPECT_EQ(db->channels[0], WorkedChannel());

@@ -13,6 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMap>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStringListModel>
 #include <QTimer>
@@ -156,6 +159,55 @@ std::string Read(QWidget* widget, QAccessible::Text text = QAccessible::Name) {
     return (text == QAccessible::Name ? NameOf(*node) : node->text(text)).toStdString();
 }
 
+// The mnemonic letter of a caption ("Save &As..." -> 'a'), or a null character.
+QChar Mnemonic(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&')) continue;
+        if (caption[i + 1] != QLatin1Char('&')) return caption[i + 1].toLower();
+        ++i;  // "&&" is an ampersand shown as it is
+    }
+    return QChar();
+}
+
+// The captions among `captions` whose mnemonic another one has too.
+QStringList MnemonicClashes(const QStringList& captions) {
+    QMap<QChar, QStringList> byLetter;
+    for (const QString& caption : captions) {
+        const QChar letter = Mnemonic(caption);
+        if (!letter.isNull()) byLetter[letter] << caption;
+    }
+    QStringList clashes;
+    for (const QStringList& same : byLetter) {
+        if (same.size() > 1) clashes << same.join(QStringLiteral(" / "));
+    }
+    return clashes;
+}
+
+// Each group of captions whose mnemonics Alt or a menu's letter tell apart: the menu bar,
+// each menu, and the buttons and labels of a window.
+std::vector<QStringList> MnemonicGroups(QWidget& window) {
+    std::vector<QStringList> groups;
+    auto captionsOf = [](const QList<QAction*>& actions) {
+        QStringList captions;
+        for (const QAction* action : actions) {
+            if (action->isVisible() && !action->isSeparator()) captions << action->text();
+        }
+        return captions;
+    };
+    for (QMenuBar* bar : window.findChildren<QMenuBar*>())
+        groups.push_back(captionsOf(bar->actions()));
+    for (QMenu* menu : window.findChildren<QMenu*>()) groups.push_back(captionsOf(menu->actions()));
+    QStringList controls;
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (button->isVisible()) controls << button->text();
+    }
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->isVisible() && label->buddy() != nullptr) controls << label->text();
+    }
+    groups.push_back(controls);
+    return groups;
+}
+
 class AccessibilityTest : public GuiFixture {
   public:
     using GuiFixture::Frame;
@@ -182,6 +234,13 @@ class AccessibilityTest : public GuiFixture {
             ADD_FAILURE() << window.windowTitle().toStdString() << ": " << control.toStdString()
                           << " has no accessible name";
         }
+        if (!checkMnemonics_) return;
+        for (const QStringList& group : MnemonicGroups(window)) {
+            for (const QString& clash : MnemonicClashes(group)) {
+                ADD_FAILURE() << window.windowTitle().toStdString() << ": " << clash.toStdString()
+                              << " share a mnemonic";
+            }
+        }
     }
 
     // The next dialog the program runs is shown as the program shows it, inspected, and
@@ -204,6 +263,7 @@ class AccessibilityTest : public GuiFixture {
     }
 
     QStringList inspected_;
+    bool checkMnemonics_ = false;
 };
 
 struct ProgramWindow {
@@ -342,6 +402,38 @@ INSTANTIATE_TEST_SUITE_P(Program, EveryWindow, ::testing::ValuesIn(kWindows),
                              return std::string(info.param.id);
                          });
 
+// The same windows in German: every control still named, and the mnemonics of each menu and
+// each window still tell its items apart.
+class EveryWindowInGerman : public EveryWindow {
+  protected:
+    void SetUp() override {
+        EveryWindow::SetUp();
+        german_ =
+            std::make_unique<ProgramLanguageScope>(QLocale(QLocale::German, QLocale::Germany));
+        ASSERT_TRUE(german_->Found());
+        checkMnemonics_ = true;
+    }
+    void TearDown() override {
+        EveryWindow::TearDown();
+        german_.reset();
+    }
+
+  private:
+    std::unique_ptr<ProgramLanguageScope> german_;
+};
+
+TEST_P(EveryWindowInGerman, NamesEveryControlWithMnemonicsApart) {
+    StartWithSample();
+    GetParam().open(*this);
+    EXPECT_TRUE(inspected_.contains(QLatin1String(GetParam().className)))
+        << "reached " << inspected_.join(", ").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Program, EveryWindowInGerman, ::testing::ValuesIn(kWindows),
+                         [](const ::testing::TestParamInfo<ProgramWindow>& info) {
+                             return std::string(info.param.id);
+                         });
+
 TEST_F(AccessibilityTest, ListsTellTheirRowsAndColumns) {
     StartWithSample();
     CZuzeListViewView& channels = *Frame().ListView();
@@ -400,7 +492,7 @@ TEST_F(AccessibilityTest, ControlsAreReadByWhatTheWindowShowsForThem) {
     StartWithSample();
     EXPECT_EQ(Read(Frame().ListView()), "TV Channel List");
     EXPECT_EQ(Read(Frame().ListView(), QAccessible::Description),
-              CZuzeListViewView::kToolTip.toStdString());
+              CZuzeListViewView::ToolTip().toStdString());
     Frame().Execute(cmd::RadioChannelList);
     EXPECT_EQ(Read(Frame().ListView()), "Radio Channel List");
     QWidget* stop = Frame().ToolBar()->widgetForAction(Frame().Action(cmd::StopUpdate));

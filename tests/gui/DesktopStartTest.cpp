@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
@@ -38,6 +39,27 @@
 namespace {
 
 class DesktopStartTest : public GuiFixture {};
+
+// The program speaks the system's language where it has a catalogue for it, and English
+// where it has none.
+TEST_F(DesktopStartTest, MenusAreInTheSystemsLanguage) {
+    {
+        const ProgramLanguageScope english(QLocale(QLocale::English, QLocale::UnitedStates));
+        EXPECT_FALSE(english.Found());
+        StartApp();
+        EXPECT_EQ(Frame().menuBar()->actions().first()->text().toStdString(), "&File");
+        app_.reset();
+    }
+    {
+        const ProgramLanguageScope german(QLocale(QLocale::German, QLocale::Germany));
+        ASSERT_TRUE(german.Found());
+        StartApp();
+        EXPECT_EQ(Frame().menuBar()->actions().first()->text().toStdString(), "&Datei");
+        app_.reset();
+    }
+    StartApp();
+    EXPECT_EQ(Frame().menuBar()->actions().first()->text().toStdString(), "&File");
+}
 
 TEST_F(DesktopStartTest, MainWindowOpensWithinTheAvailableAreaOfASmallScreen) {
     StartApp();

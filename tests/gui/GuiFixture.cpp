@@ -8,8 +8,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTranslator>
 #include <cstring>
 
+#include "app/ProgramLanguage.h"
 #include "database/FlashLayout.h"
 
 namespace {
@@ -55,6 +57,15 @@ QByteArray OneChannelImage(const char* channel) {
     std::strcpy(db->channels[0].Name.data(), channel);
     db->channels[0].TpNumber = 1;
     return ImageOf(*db);
+}
+
+ProgramLanguageScope::ProgramLanguageScope(const QLocale& locale)
+    : found_(program_language::Install(*QCoreApplication::instance(), locale)) {}
+
+ProgramLanguageScope::~ProgramLanguageScope() {
+    // A translator takes itself out of the application when it is deleted.
+    qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>(
+        QString(), Qt::FindDirectChildrenOnly));
 }
 
 void GuiFixture::SetUp() {

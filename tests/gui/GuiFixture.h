@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <memory>
 #include <string>
@@ -41,6 +42,21 @@ class GuiFixture : public ::testing::Test {
   private:
     QTemporaryDir dir_;
     QString previousDir_;
+};
+
+// The program's catalogue for `locale` (from the build folder, as the program finds it) and
+// Qt's own, installed for the scope's life: what a user with that system language sees.
+class ProgramLanguageScope {
+  public:
+    explicit ProgramLanguageScope(const QLocale& locale);
+    ~ProgramLanguageScope();
+    ProgramLanguageScope(const ProgramLanguageScope&) = delete;
+    ProgramLanguageScope& operator=(const ProgramLanguageScope&) = delete;
+
+    bool Found() const { return found_; }
+
+  private:
+    bool found_ = false;
 };
 
 // `db` packed as an image file of `kind`.

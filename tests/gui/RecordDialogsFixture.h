@@ -30,8 +30,8 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStd
 class RecordingChanges : public zev::ChangeSink {
   public:
     std::vector<std::string> descriptions;
-    void DatabaseChanged(const std::string& description) override {
-        descriptions.push_back(description);
+    void DatabaseChanged(const zev::Translatable& description) override {
+        descriptions.push_back(description.English());
     }
 };
 

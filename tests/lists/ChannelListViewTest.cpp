@@ -80,12 +80,12 @@ TEST_F(ChannelListView, MissingTranspondersAndSatellitesShowBlanks) {
 
 TEST_F(ChannelListView, CellsHaveOneHelpfulToolTipAndEmptySpaceNone) {
     Show(MakeDatabase(1, 1, 3, 0));
-    EXPECT_LE(CZuzeListViewView::kToolTip.size(), 79);
+    EXPECT_LE(CZuzeListViewView::ToolTip().size(), 79);
     const QPoint cell = RowPoint(1);
     QHelpEvent overCell(QEvent::ToolTip, cell, View().viewport()->mapToGlobal(cell));
     QApplication::sendEvent(View().viewport(), &overCell);
     EXPECT_TRUE(QToolTip::isVisible());
-    EXPECT_EQ(QToolTip::text(), CZuzeListViewView::kToolTip);
+    EXPECT_EQ(QToolTip::text(), CZuzeListViewView::ToolTip());
 
     const QPoint below(20, View().RowRect(2).bottom() + 40);
     QHelpEvent overNothing(QEvent::ToolTip, below, View().viewport()->mapToGlobal(below));

@@ -52,8 +52,8 @@ class FakeRecordDialogs : public RecordDialogs {
 
 class RecordingSink : public zev::ChangeSink {
   public:
-    void DatabaseChanged(const std::string& description) override {
-        changes.push_back(description);
+    void DatabaseChanged(const zev::Translatable& description) override {
+        changes.push_back(description.English());
     }
     std::vector<std::string> changes;
 };

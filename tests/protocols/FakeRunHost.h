@@ -65,9 +65,9 @@ class FakeRunHost : public RunHost {
     }
 
     void AppendText(const std::string& t) override { text += t; }
-    MsgAnswer Message(const std::string& t, const std::string& caption, MsgIcon icon,
+    MsgAnswer Message(const Translatable& t, const Translatable& caption, MsgIcon icon,
                       MsgButtons buttons, MsgAnswer defaultAnswer) override {
-        messages.push_back({t, caption, icon, buttons});
+        messages.push_back({t.English(), caption.English(), icon, buttons});
         if (buttons == MsgButtons::Ok) {
             return MsgAnswer::Ok;
         }

@@ -53,7 +53,8 @@ TEST(InstallTest, InstallPutsProgramsDesktopFilesAndReadmeUnderThePrefix) {
                  << "share/applications/" + kDesktopId + ".desktop"
                  << "share/metainfo/" + kDesktopId + ".metainfo.xml"
                  << "share/icons/hicolor/scalable/apps/" + kDesktopId + ".svg"
-                 << "share/mime/packages/" + kDesktopId + ".xml";
+                 << "share/mime/packages/" + kDesktopId + ".xml"
+                 << "share/zev/translations/zev_de.qm";
     }
     for (const QString& file : expected) {
         EXPECT_TRUE(QFileInfo(root.filePath(file)).isFile()) << file.toStdString();

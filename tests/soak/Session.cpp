@@ -252,8 +252,8 @@ std::vector<std::string> Session::Play(const Action& action) {
              " rows " + std::to_string(Frame().ListView() ? Frame().ListView()->RowCount() : 0) +
              " sat " + std::to_string(h.SatCount) + " tp " + std::to_string(h.TpCount) + " tv " +
              std::to_string(h.TvCount) + " radio " + std::to_string(h.RadioCount) + " steps " +
-             std::to_string(changes.History().UndoCount()) + " \"" + changes.History().UndoName() +
-             "\"";
+             std::to_string(changes.History().UndoCount()) + " \"" +
+             changes.History().UndoName().English() + "\"";
     if (app_->Doc().PortConnected()) trace_ += " port open";
     if (action.kind == ActionKind::Load || action.kind == ActionKind::Send) {
         trace_ +=

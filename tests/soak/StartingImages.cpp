@@ -108,7 +108,8 @@ zev::Result<void, std::string> WriteFile(const QString& path, const char* bytes,
 zev::Result<void, std::string> WriteImage(const zev::ChannelDatabase& db, const QString& path) {
     std::vector<uint8_t> out(zev::kOutputImageSize);
     const zev::ImageResult packed = zev::PackImage(db, zev::ImageKind::User, out);
-    if (!packed.ok) return zev::Failure("cannot pack " + path.toStdString() + ": " + packed.error);
+    if (!packed.ok)
+        return zev::Failure("cannot pack " + path.toStdString() + ": " + packed.error.English());
     return WriteFile(path, reinterpret_cast<const char*>(out.data()),
                      static_cast<qint64>(zev::ImageSize(db.header, zev::ImageKind::User)));
 }

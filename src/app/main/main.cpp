@@ -4,6 +4,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CZevApp.h"
+#include "app/ProgramLanguage.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -28,6 +29,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
+    // Before any window is made, so that every text is in the system's language.
+    program_language::Install(application);
     QtUiPrompts prompts;
     CZevApp app(prompts);
 
