@@ -78,7 +78,7 @@ inline Finding CheckCsvImport(std::span<const uint8_t> bytes) {
         if (imported.error().empty()) return "a refused import without a reason";
         for (const CsvProblem& problem : imported.error()) {
             if ((problem.file != "c.csv" && problem.file != "t.csv" && problem.file != "s.csv") ||
-                problem.line == 0 || problem.column == 0 || problem.what.empty()) {
+                problem.line == 0 || problem.column == 0 || problem.what.Empty()) {
                 return "a problem that names no place: " + problem.Text();
             }
         }

@@ -42,7 +42,7 @@ inline Finding CheckDatabaseJson(std::span<const uint8_t> bytes) {
     detail::StartBuild(*db);
     const JsonResult read = DatabaseFromJson(bytes, *db);
     if (read.status != JsonStatus::Ok) {
-        return read.error.empty() ? "refused JSON without a reason" : "";
+        return read.error.Empty() ? "refused JSON without a reason" : "";
     }
     const ImageResult pack = PackImage(*db, ImageKind::User, packed);
     if (!pack.ok) return pack.error.Empty() ? "a refused block without a reason" : "";
@@ -51,7 +51,7 @@ inline Finding CheckDatabaseJson(std::span<const uint8_t> bytes) {
     detail::StartBuild(*back);
     if (const JsonResult again = DatabaseFromJson(detail::BytesOf(json), *back);
         again.status != JsonStatus::Ok) {
-        return "the JSON written does not read back: " + again.error;
+        return "the JSON written does not read back: " + again.error.English();
     }
     if (DatabaseToJson(*back) != json) return "the JSON written reads back otherwise";
 

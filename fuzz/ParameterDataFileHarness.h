@@ -80,7 +80,7 @@ inline Finding CheckParameterDataFile(std::span<const uint8_t> bytes) {
         data->SatelliteCount() + data->TransponderCount() + data->ChannelCount();
     if (found != (lines > 0)) return "the parse's verdict does not match its counts";
     if (Finding f = detail::CheckMalformedLines(*data); !f.empty()) return f;
-    if (!found || !UpdateImageProblem(*data, kInputImageSize).empty()) return {};
+    if (!found || !UpdateImageProblem(*data, kInputImageSize).Empty()) return {};
 
     // Exactly as long as the image says it is: a byte written past it is the sanitizer's.
     std::vector<uint8_t> image(UpdateImageLength(*data));

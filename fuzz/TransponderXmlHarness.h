@@ -69,12 +69,13 @@ inline Finding CheckTransponderXml(std::span<const uint8_t> bytes) {
 
     const auto read = ReadTransponderXml("fuzz.xml", bytes);
     if (!read) {
-        return read.error().rfind("fuzz.xml:", 0) == 0 ? "" : "a refusal that names no place";
+        return read.error().English().rfind("fuzz.xml:", 0) == 0 ? ""
+                                                                 : "a refusal that names no place";
     }
     const std::string xml = TransponderXmlText(*read);
     const auto again =
         ReadTransponderXml("again.xml", {reinterpret_cast<const uint8_t*>(xml.data()), xml.size()});
-    if (!again) return "the XML written does not read back: " + again.error();
+    if (!again) return "the XML written does not read back: " + again.error().English();
     if (TransponderXmlText(*again) != xml) return "the XML written reads back otherwise";
 
     detail::SmallDatabase(*db);

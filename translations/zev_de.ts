@@ -1406,7 +1406,7 @@ Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>Filter (Ctrl+F): name, or a PID, Service ID, Network ID, TransID or frequency</source>
-        <translation>Filter (Strg+F): Name oder eine PID, Service-ID, Network-ID, TransID oder Frequenz</translation>
+        <translation>Filter (Strg+F): Name oder eine PID, Service-ID, Netzwerk-ID, TransID oder Frequenz</translation>
     </message>
     <message>
         <source>%1 of %2 channels</source>
@@ -2027,6 +2027,261 @@ Hex-Modus ein/aus  F4</translation>
         <source>%1 TV and %2 radio channels</source>
         <translation>%1 TV- und %2 Radiosender</translation>
     </message>
+    <message>
+        <source>the file is empty; its first line must name the columns</source>
+        <translation>die Datei ist leer; ihre erste Zeile muss die Spalten benennen</translation>
+    </message>
+    <message>
+        <source>the column &quot;%1&quot; is there twice (also column %2)</source>
+        <translation>die Spalte &quot;%1&quot; kommt zweimal vor (auch Spalte %2)</translation>
+    </message>
+    <message>
+        <source>there is no column &quot;%1&quot;</source>
+        <translation>es gibt keine Spalte &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a whole number</source>
+        <translation>%1: %2 ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not %3, or a number 0 to %4</source>
+        <translation>%1: %2 ist weder %3 noch eine Zahl von 0 bis %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 does not fit the image (0 to %3)</source>
+        <translation>%1 %2 passt nicht in das Abbild (0 bis %3)</translation>
+    </message>
+    <message>
+        <source>No.: the cell is empty</source>
+        <translation>No.: die Zelle ist leer</translation>
+    </message>
+    <message>
+        <source>No. 0: records are numbered from 1</source>
+        <translation>No. 0: Datensätze werden ab 1 nummeriert</translation>
+    </message>
+    <message>
+        <source>Name: the character %1 is none a name can hold (Latin-1 only)</source>
+        <translation>Name: das Zeichen %1 kann in keinem Namen stehen (nur Latin-1)</translation>
+    </message>
+    <message>
+        <source>Name: the character U+0000 is none a name can hold</source>
+        <translation>Name: das Zeichen U+0000 kann in keinem Namen stehen</translation>
+    </message>
+    <message>
+        <source>Name: %1 is longer than %2 characters</source>
+        <translation>Name: %1 ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>NameTail: %1 is not a run of hexadecimal byte values</source>
+        <translation>NameTail: %1 ist keine Folge hexadezimaler Bytewerte</translation>
+    </message>
+    <message>
+        <source>%1 %2 is record %3 of %4; the image can name no record beyond %5</source>
+        <translation>%1 %2 ist Datensatz %3 von %4; das Abbild kann keinen Datensatz nach %5 benennen</translation>
+    </message>
+    <message>
+        <source>%1 %2: no row of %3 has that No.</source>
+        <translation>%1 %2: keine Zeile von %3 hat diese No.</translation>
+    </message>
+    <message>
+        <source>more than %1 satellites: the image holds no more (SatCapacity)</source>
+        <translation>mehr als %1 Satelliten: das Abbild fasst nicht mehr (SatCapacity)</translation>
+    </message>
+    <message>
+        <source>No. %1 is there twice (also on line %2)</source>
+        <translation>No. %1 kommt zweimal vor (auch in Zeile %2)</translation>
+    </message>
+    <message>
+        <source>more than %1 transponders: the image holds no more (TpCapacity)</source>
+        <translation>mehr als %1 Transponder: das Abbild fasst nicht mehr (TpCapacity)</translation>
+    </message>
+    <message>
+        <source>%1 %2 does not agree with satellite %3 of %4 (%5); leave the cell empty to take the satellite&apos;s</source>
+        <translation>%1 %2 stimmt nicht mit Satellit %3 von %4 (%5) überein; lassen Sie die Zelle leer, um den Wert des Satelliten zu übernehmen</translation>
+    </message>
+    <message>
+        <source>%1 %2 does not agree with transponder %3 of %4 (%5); leave the cell empty to take the transponder&apos;s</source>
+        <translation>%1 %2 stimmt nicht mit Transponder %3 von %4 (%5) überein; lassen Sie die Zelle leer, um den Wert des Transponders zu übernehmen</translation>
+    </message>
+    <message>
+        <source>Tp %1 names no transponder, but %2 is given; leave the transponder&apos;s columns empty</source>
+        <translation>Tp %1 benennt keinen Transponder, aber %2 ist angegeben; lassen Sie die Spalten des Transponders leer</translation>
+    </message>
+    <message>
+        <source>more than %1 channels (TV and radio together): the image holds no more (ChannelCapacity)</source>
+        <translation>mehr als %1 Sender (TV und Radio zusammen): das Abbild fasst nicht mehr (ChannelCapacity)</translation>
+    </message>
+    <message>
+        <source>List: %1 is neither TV nor Radio</source>
+        <translation>List: %1 ist weder TV noch Radio</translation>
+    </message>
+    <message>
+        <source>the quoted cell that starts here is never closed</source>
+        <translation>die Zelle in Anführungszeichen, die hier beginnt, wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>text follows the closing quote of the cell</source>
+        <translation>nach dem schließenden Anführungszeichen der Zelle folgt noch Text</translation>
+    </message>
+    <message>
+        <source>the file is UTF-16 text; save it as CSV in UTF-8</source>
+        <translation>die Datei ist UTF-16-Text; speichern Sie sie als CSV in UTF-8</translation>
+    </message>
+    <message>
+        <source>the cell is not UTF-8 text</source>
+        <translation>die Zelle ist kein UTF-8-Text</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseJson</name>
+    <message>
+        <source>not valid JSON at offset %1: %2</source>
+        <translation>kein gültiges JSON an Position %1: %2</translation>
+    </message>
+    <message>
+        <source>the JSON must be an object</source>
+        <translation>das JSON muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <source>unknown member &quot;%1&quot;</source>
+        <translation>unbekanntes Element &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>given twice</source>
+        <translation>doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>expected an array</source>
+        <translation>ein Array erwartet</translation>
+    </message>
+    <message>
+        <source>more entries than the count field holds (%1)</source>
+        <translation>mehr Einträge, als das Zählfeld fasst (%1)</translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation>ein Objekt erwartet</translation>
+    </message>
+    <message>
+        <source>unknown field &quot;%1&quot;</source>
+        <translation>unbekanntes Feld &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is out of range 0..%2 (the image holds no more)</source>
+        <translation>%1 liegt außerhalb des Bereichs 0..%2 (das Abbild fasst nicht mehr)</translation>
+    </message>
+    <message>
+        <source>expected a whole number %1</source>
+        <translation>eine ganze Zahl %1 erwartet</translation>
+    </message>
+    <message>
+        <source>%1 is out of range %2</source>
+        <translation>%1 liegt außerhalb des Bereichs %2</translation>
+    </message>
+    <message>
+        <source>expected a string</source>
+        <translation>eine Zeichenkette erwartet</translation>
+    </message>
+    <message>
+        <source>longer than 12 characters</source>
+        <translation>länger als 12 Zeichen</translation>
+    </message>
+    <message>
+        <source>character %1 is not a byte (U+0000..U+00FF)</source>
+        <translation>das Zeichen %1 ist kein Byte (U+0000..U+00FF)</translation>
+    </message>
+    <message>
+        <source>a &apos;:&apos; is missing after a member&apos;s name</source>
+        <translation>nach dem Namen eines Elements fehlt ein &apos;:&apos;</translation>
+    </message>
+    <message>
+        <source>an object is missing</source>
+        <translation>ein Objekt fehlt</translation>
+    </message>
+    <message>
+        <source>an array is missing</source>
+        <translation>ein Array fehlt</translation>
+    </message>
+    <message>
+        <source>unexpected character</source>
+        <translation>unerwartetes Zeichen</translation>
+    </message>
+    <message>
+        <source>the object is not closed</source>
+        <translation>das Objekt wird nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>a &apos;,&apos; or &apos;}&apos; is missing</source>
+        <translation>ein &apos;,&apos; oder &apos;}&apos; fehlt</translation>
+    </message>
+    <message>
+        <source>a member&apos;s name is missing</source>
+        <translation>der Name eines Elements fehlt</translation>
+    </message>
+    <message>
+        <source>the array is not closed</source>
+        <translation>das Array wird nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>a &apos;,&apos; or &apos;]&apos; is missing</source>
+        <translation>ein &apos;,&apos; oder &apos;]&apos; fehlt</translation>
+    </message>
+    <message>
+        <source>a number is malformed</source>
+        <translation>eine Zahl ist fehlerhaft</translation>
+    </message>
+    <message>
+        <source>an unknown word stands where a value belongs</source>
+        <translation>ein unbekanntes Wort steht, wo ein Wert hingehört</translation>
+    </message>
+    <message>
+        <source>the values are nested too deeply</source>
+        <translation>die Werte sind zu tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>the text ends where a value belongs</source>
+        <translation>der Text endet, wo ein Wert hingehört</translation>
+    </message>
+    <message>
+        <source>a value is missing</source>
+        <translation>ein Wert fehlt</translation>
+    </message>
+    <message>
+        <source>the text ends inside an object or array</source>
+        <translation>der Text endet innerhalb eines Objekts oder Arrays</translation>
+    </message>
+    <message>
+        <source>more text follows the end of the JSON</source>
+        <translation>nach dem Ende des JSON folgt weiterer Text</translation>
+    </message>
+    <message>
+        <source>a \u escape is cut short</source>
+        <translation>eine \u-Escape-Sequenz ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>a \u escape holds a character that is no hexadecimal digit</source>
+        <translation>eine \u-Escape-Sequenz enthält ein Zeichen, das keine Hexadezimalziffer ist</translation>
+    </message>
+    <message>
+        <source>the text ends inside a string</source>
+        <translation>der Text endet innerhalb einer Zeichenkette</translation>
+    </message>
+    <message>
+        <source>a string holds an unknown escape</source>
+        <translation>eine Zeichenkette enthält eine unbekannte Escape-Sequenz</translation>
+    </message>
+    <message>
+        <source>a string holds half of a surrogate pair</source>
+        <translation>eine Zeichenkette enthält ein halbes Surrogatpaar</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>der Text ist kein UTF-8</translation>
+    </message>
+    <message>
+        <source>a string holds a control character</source>
+        <translation>eine Zeichenkette enthält ein Steuerzeichen</translation>
+    </message>
 </context>
 <context>
     <name>DeviceWatch</name>
@@ -2307,6 +2562,25 @@ Hex-Modus ein/aus  F4</translation>
     <message>
         <source>%1 must be a number from 0 to %2.</source>
         <translation>%1 muss eine Zahl von 0 bis %2 sein.</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterDataFile</name>
+    <message>
+        <source>The file holds %1 S lines; at most %2 fit.</source>
+        <translation>Die Datei enthält %1 S-Zeilen; höchstens %2 haben Platz.</translation>
+    </message>
+    <message>
+        <source>The file holds %1 T lines; at most %2 fit.</source>
+        <translation>Die Datei enthält %1 T-Zeilen; höchstens %2 haben Platz.</translation>
+    </message>
+    <message>
+        <source>The file holds %1 C lines; at most %2 fit.</source>
+        <translation>Die Datei enthält %1 C-Zeilen; höchstens %2 haben Platz.</translation>
+    </message>
+    <message>
+        <source>The update image of %1 bytes is larger than its buffer of %2 bytes.</source>
+        <translation>Das Aktualisierungsabbild mit %1 Bytes ist größer als sein Puffer mit %2 Bytes.</translation>
     </message>
 </context>
 <context>
@@ -2687,6 +2961,25 @@ Failed to open %1. </source>
     <message>
         <source>no satellite of the file chosen</source>
         <translation>kein Satellit der Datei gewählt</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderXml</name>
+    <message>
+        <source>the file holds no XML element</source>
+        <translation>die Datei enthält kein XML-Element</translation>
+    </message>
+    <message>
+        <source>the outermost element is %1, not &lt;satellites&gt;</source>
+        <translation>das äußerste Element ist %1, nicht &lt;satellites&gt;</translation>
+    </message>
+    <message>
+        <source>%1 has no %2</source>
+        <translation>%1 hat kein %2</translation>
+    </message>
+    <message>
+        <source>%1 %2=&quot;%3&quot; is no whole number from %4 to %5</source>
+        <translation>%1 %2=&quot;%3&quot; ist keine ganze Zahl von %4 bis %5</translation>
     </message>
 </context>
 <context>

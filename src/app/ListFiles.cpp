@@ -59,7 +59,7 @@ zev::Result<zev::ReferenceLists, QString> ReadReferenceJson(const QString& path,
     const zev::JsonResult read = zev::DatabaseFromJson(*bytes, *db);
     if (read.status != zev::JsonStatus::Ok) {
         return zev::Failure(QCoreApplication::translate("ListFiles", "Can't read %1: %2")
-                                .arg(path, QString::fromStdString(read.error)));
+                                .arg(path, Translated(read.error)));
     }
     return zev::ReferenceListsOf(*db);
 }
@@ -110,12 +110,12 @@ zev::Result<zev::TransponderFile, QString> ReadTransponderXmlFile(const QString&
     auto bytes = ReadFile(path, zev::kMaxTransponderXmlSize, zev::Overlong::Refuse);
     if (!bytes) return zev::Failure(bytes.error());
     auto file = zev::ReadTransponderXml(Local8Bit(QFileInfo(path).fileName()), *bytes);
-    if (!file) return zev::Failure(FromLocal8Bit(file.error()));
+    if (!file) return zev::Failure(Translated(file.error()));
     return std::move(*file);
 }
 
 QString CsvProblemsText(const std::vector<zev::CsvProblem>& problems) {
     QStringList lines;
-    for (const zev::CsvProblem& problem : problems) lines << FromLocal8Bit(problem.Text());
+    for (const zev::CsvProblem& problem : problems) lines << Translated(problem.Message());
     return lines.join(QLatin1Char('\n'));
 }

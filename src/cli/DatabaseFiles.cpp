@@ -64,10 +64,10 @@ LoadResult LoadDatabaseFile(const std::string& path, const CliOptions& options,
         case JsonStatus::Ok:
             break;
         case JsonStatus::Invalid:
-            loaded = Failed(LoadStatus::FileError, "\"" + path + "\": " + result.error);
+            loaded = Failed(LoadStatus::FileError, "\"" + path + "\": " + result.error.English());
             break;
         case JsonStatus::Refused:
-            loaded = Failed(LoadStatus::Refused, result.error);
+            loaded = Failed(LoadStatus::Refused, result.error.English());
             break;
     }
     loaded.warning = warning;

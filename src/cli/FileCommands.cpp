@@ -103,9 +103,9 @@ int Build(const CliOptions& options, std::ostream& err) {
     }
     const JsonResult result = DatabaseFromJson(*json, *work.db);
     if (result.status == JsonStatus::Invalid) {
-        return FileError(err, "\"" + options.args[0] + "\": " + result.error);
+        return FileError(err, "\"" + options.args[0] + "\": " + result.error.English());
     }
-    if (result.status == JsonStatus::Refused) return Refused(err, result.error);
+    if (result.status == JsonStatus::Refused) return Refused(err, result.error.English());
     return PackAndWrite(*work.db, *kind, options.args[1], err);
 }
 
@@ -131,8 +131,8 @@ int UpdateImage(const CliOptions& options, std::ostream& out, std::ostream& err)
     for (const MalformedLine& line : data->MalformedLines()) {
         err << "zev-cli: " << dataPath << ":" << MalformedLineText(line) << '\n';
     }
-    if (const std::string problem = UpdateImageProblem(*data, kInputImageSize); !problem.empty()) {
-        return FileError(err, dataPath + ": " + problem);
+    if (const Translatable problem = UpdateImageProblem(*data, kInputImageSize); !problem.Empty()) {
+        return FileError(err, dataPath + ": " + problem.English());
     }
     std::vector<uint8_t> image(UpdateImageLength(*data));
     BuildUpdateImage(*data, image);

@@ -44,8 +44,8 @@ int TranspondersImportCommand(const CliOptions& options, std::ostream& out, std:
     const std::optional<std::vector<uint8_t>> bytes =
         ReadWholeFile(options.args[1], kMaxTransponderXmlSize, error);
     if (!bytes) return ReportFileError(err, error);
-    const Result<TransponderFile, std::string> file = ReadTransponderXml(options.args[1], *bytes);
-    if (!file) return ReportFileError(err, file.error());
+    const Result<TransponderFile, Translatable> file = ReadTransponderXml(options.args[1], *bytes);
+    if (!file) return ReportFileError(err, file.error().English());
 
     const std::vector<SatelliteTie> ties = TieSatellites(*db, *file, *positions);
     std::vector<std::optional<std::size_t>> tied;

@@ -84,12 +84,14 @@ bool Is(const JsonCursor::Text& key, std::string_view name) {
 
 // The first problem of one part of the input.
 struct Problem {
-    std::string text;
-    bool Set() const { return !text.empty(); }
-    void Note(std::string what) {
+    Translatable text;
+    bool Set() const { return !text.Empty(); }
+    void Note(Translatable what) {
         if (!Set()) text = std::move(what);
     }
-    void Note(const std::string& where, const std::string& what) { Note(where + ": " + what); }
+    void Note(const std::string& where, Translatable what) {
+        Note(Translatable::Joined("%1: %2", {where, std::move(what)}));
+    }
 };
 
 // Reads the JSON form by what it expects at each place, walking over everything else, so
@@ -103,7 +105,10 @@ class Reader {
 
     JsonResult Read(ChannelDatabase& db) {
         ReadRoot(db.header);
-        if (cursor_.Failed()) return Invalid("not valid JSON " + cursor_.Error());
+        if (cursor_.Failed())
+            return Invalid(ZEV_TR("DatabaseJson", "not valid JSON at offset %1: %2")
+                               .Arg(cursor_.ErrorOffset())
+                               .Arg(Translatable("DatabaseJson", cursor_.ErrorWording())));
         for (const Problem* problem : {&root_, &header_}) {
             if (problem->Set()) return Invalid(problem->text);
         }
@@ -122,7 +127,7 @@ class Reader {
         h.RadioCount = static_cast<uint16_t>(radio_.size());
         if (Translatable problem = image::CheckCapacitiesAndCounts(h, image::WholeImageName());
             !problem.Empty()) {
-            return {JsonStatus::Refused, problem.English()};
+            return {JsonStatus::Refused, std::move(problem)};
         }
         for (const Problem& problem : records_) {
             if (problem.Set()) return Invalid(problem.text);
@@ -135,7 +140,7 @@ class Reader {
     }
 
   private:
-    static JsonResult Invalid(std::string text) { return {JsonStatus::Invalid, std::move(text)}; }
+    static JsonResult Invalid(Translatable text) { return {JsonStatus::Invalid, std::move(text)}; }
 
     // Walks over a value of another kind than expected; true when that was no syntax error,
     // so that the value's kind is the problem to note.
@@ -146,7 +151,7 @@ class Reader {
 
     void ReadRoot(DatabaseHeader& header) {
         if (cursor_.Peek() != JsonCursor::Kind::Object) {
-            if (SkipUnexpected()) root_.Note("the JSON must be an object");
+            if (SkipUnexpected()) root_.Note(ZEV_TR("DatabaseJson", "the JSON must be an object"));
         } else {
             cursor_.OpenObject();
             bool first = true;
@@ -155,11 +160,13 @@ class Reader {
                 std::size_t member = 0;
                 while (member < 5 && !Is(*key, kMembers[member])) ++member;
                 if (member == 5) {
-                    root_.Note("unknown member \"" + Utf8(key->start) + "\"");
+                    root_.Note(
+                        ZEV_TR("DatabaseJson", "unknown member \"%1\"").Arg(Utf8(key->start)));
                     cursor_.SkipValue();
                     continue;
                 }
-                if (seen[member]) root_.Note(kMembers[member], "given twice");
+                if (seen[member])
+                    root_.Note(kMembers[member], ZEV_TR("DatabaseJson", "given twice"));
                 seen[member] = true;
                 switch (member) {
                     case 0:
@@ -189,7 +196,8 @@ class Reader {
         const char* name = kMembers[index + 1];
         records.clear();
         if (cursor_.Peek() != JsonCursor::Kind::Array) {
-            if (SkipUnexpected()) arrayKind_[index].Note(name, "expected an array");
+            if (SkipUnexpected())
+                arrayKind_[index].Note(name, ZEV_TR("DatabaseJson", "expected an array"));
             return;
         }
         cursor_.OpenArray();
@@ -200,7 +208,8 @@ class Reader {
         while (cursor_.NextElement(first)) {
             if (count == most) {
                 tooMany_[index].Note(
-                    name, "more entries than the count field holds (" + std::to_string(most) + ")");
+                    name, ZEV_TR("DatabaseJson", "more entries than the count field holds (%1)")
+                              .Arg(most));
                 cursor_.SkipValue();
                 continue;
             }
@@ -215,7 +224,7 @@ class Reader {
     void ReadRecord(Record& record, const std::string& where,
                     std::span<const FieldOf<Record>> fields, Problem& problem) {
         if (cursor_.Peek() != JsonCursor::Kind::Object) {
-            if (SkipUnexpected()) problem.Note(where, "expected an object");
+            if (SkipUnexpected()) problem.Note(where, ZEV_TR("DatabaseJson", "expected an object"));
             return;
         }
         cursor_.OpenObject();
@@ -225,7 +234,8 @@ class Reader {
             const std::string place = where + "." + Utf8(key->start);
             if constexpr (requires { record.Name; }) {
                 if (Is(*key, "Name")) {
-                    if (seen[fields.size()]) problem.Note(place, "given twice");
+                    if (seen[fields.size()])
+                        problem.Note(place, ZEV_TR("DatabaseJson", "given twice"));
                     seen[fields.size()] = true;
                     ReadName(record.Name, place, problem);
                     continue;
@@ -234,11 +244,12 @@ class Reader {
             std::size_t index = 0;
             while (index < fields.size() && !Is(*key, fields[index].name)) ++index;
             if (index == fields.size()) {
-                problem.Note(where, "unknown field \"" + Utf8(key->start) + "\"");
+                problem.Note(where,
+                             ZEV_TR("DatabaseJson", "unknown field \"%1\"").Arg(Utf8(key->start)));
                 cursor_.SkipValue();
                 continue;
             }
-            if (seen[index]) problem.Note(place, "given twice");
+            if (seen[index]) problem.Note(place, ZEV_TR("DatabaseJson", "given twice"));
             seen[index] = true;
             ReadNumber(fields[index], record, place, problem);
         }
@@ -250,9 +261,11 @@ class Reader {
             for (const auto& f : ImageFieldsOf(record)) {
                 const uint32_t value = f.field->get(record);
                 if (value <= f.Most() || std::string_view(f.field->name) == "TpNumber") continue;
-                problem.Note(where + "." + f.field->name,
-                             std::to_string(value) + " is out of range 0.." +
-                                 std::to_string(f.Most()) + " (the image holds no more)");
+                problem.Note(
+                    where + "." + f.field->name,
+                    ZEV_TR("DatabaseJson", "%1 is out of range 0..%2 (the image holds no more)")
+                        .Arg(value)
+                        .Arg(f.Most()));
             }
         }
     }
@@ -262,7 +275,9 @@ class Reader {
                     Problem& problem) {
         const std::string range = "0.." + std::to_string(field.most);
         if (cursor_.Peek() != JsonCursor::Kind::Number) {
-            if (SkipUnexpected()) problem.Note(where, "expected a whole number " + range);
+            if (SkipUnexpected())
+                problem.Note(where,
+                             ZEV_TR("DatabaseJson", "expected a whole number %1").Arg(range));
             return;
         }
         const std::optional<std::string_view> text = cursor_.Number();
@@ -273,7 +288,8 @@ class Reader {
             number > field.most) {
             const std::string shown =
                 code == std::errc() ? FormatNumber(number) : std::string(*text);
-            return problem.Note(where, shown + " is out of range " + range);
+            return problem.Note(
+                where, ZEV_TR("DatabaseJson", "%1 is out of range %2").Arg(shown).Arg(range));
         }
         field.set(record, static_cast<uint32_t>(number));
     }
@@ -281,12 +297,13 @@ class Reader {
     void ReadName(std::array<char, kNameFieldSize>& name, const std::string& where,
                   Problem& problem) {
         if (cursor_.Peek() != JsonCursor::Kind::String) {
-            if (SkipUnexpected()) problem.Note(where, "expected a string");
+            if (SkipUnexpected()) problem.Note(where, ZEV_TR("DatabaseJson", "expected a string"));
             return;
         }
         const std::optional<JsonCursor::Text> text = cursor_.String(kNameLength);
         if (!text) return;
-        if (text->length > kNameLength) return problem.Note(where, "longer than 12 characters");
+        if (text->length > kNameLength)
+            return problem.Note(where, ZEV_TR("DatabaseJson", "longer than 12 characters"));
         name.fill('\0');
         for (std::size_t i = 0; i < text->start.size(); ++i) {
             const char32_t c = text->start[i];
@@ -294,7 +311,8 @@ class Reader {
                 char code[16];
                 std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
                 return problem.Note(
-                    where, std::string("character ") + code + " is not a byte (U+0000..U+00FF)");
+                    where, ZEV_TR("DatabaseJson", "character %1 is not a byte (U+0000..U+00FF)")
+                               .Arg(std::string(code)));
             }
             name[i] = static_cast<char>(c);
         }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Translatable.h"
 #include "database/ChannelDatabase.h"
 
 namespace zev {
@@ -26,7 +27,7 @@ enum class JsonStatus { Ok, Invalid, Refused };
 
 struct JsonResult {
     JsonStatus status = JsonStatus::Ok;
-    std::string error;
+    Translatable error;
 };
 
 // Fills `db` from JSON text. Header fields left out keep the values `db` starts with; the

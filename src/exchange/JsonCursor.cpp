@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "core/Translatable.h"
+
 namespace zev {
 
 namespace {
@@ -13,10 +15,6 @@ bool IsDigit(uint8_t c) { return c >= '0' && c <= '9'; }
 JsonCursor::JsonCursor(std::span<const uint8_t> text) : text_(text) {
     // A byte-order mark, as some editors put before UTF-8 text.
     if (text_.size() >= 3 && text_[0] == 0xEF && text_[1] == 0xBB && text_[2] == 0xBF) at_ = 3;
-}
-
-std::string JsonCursor::Error() const {
-    return "at offset " + std::to_string(errorAt_) + ": " + error_;
 }
 
 void JsonCursor::Fail(const char* what) {
@@ -42,16 +40,16 @@ bool JsonCursor::Expect(char c) {
     }
     switch (c) {
         case ':':
-            Fail("a ':' is missing after a member's name");
+            Fail(ZEV_TR_NOOP("DatabaseJson", "a ':' is missing after a member's name"));
             break;
         case '{':
-            Fail("an object is missing");
+            Fail(ZEV_TR_NOOP("DatabaseJson", "an object is missing"));
             break;
         case '[':
-            Fail("an array is missing");
+            Fail(ZEV_TR_NOOP("DatabaseJson", "an array is missing"));
             break;
         default:
-            Fail("unexpected character");
+            Fail(ZEV_TR_NOOP("DatabaseJson", "unexpected character"));
             break;
     }
     return false;
@@ -87,7 +85,8 @@ std::optional<JsonCursor::Text> JsonCursor::NextKey(bool& first, std::size_t kee
             return std::nullopt;
         }
         if (at_ >= text_.size() || text_[at_] != ',') {
-            Fail(at_ >= text_.size() ? "the object is not closed" : "a ',' or '}' is missing");
+            Fail(at_ >= text_.size() ? ZEV_TR_NOOP("DatabaseJson", "the object is not closed")
+                                     : ZEV_TR_NOOP("DatabaseJson", "a ',' or '}' is missing"));
             return std::nullopt;
         }
         ++at_;
@@ -95,7 +94,7 @@ std::optional<JsonCursor::Text> JsonCursor::NextKey(bool& first, std::size_t kee
     }
     first = false;
     if (at_ >= text_.size() || text_[at_] != '"') {
-        Fail("a member's name is missing");
+        Fail(ZEV_TR_NOOP("DatabaseJson", "a member's name is missing"));
         return std::nullopt;
     }
     Text key;
@@ -112,7 +111,8 @@ bool JsonCursor::NextElement(bool& first) {
     }
     if (!first) {
         if (at_ >= text_.size() || text_[at_] != ',') {
-            Fail(at_ >= text_.size() ? "the array is not closed" : "a ',' or ']' is missing");
+            Fail(at_ >= text_.size() ? ZEV_TR_NOOP("DatabaseJson", "the array is not closed")
+                                     : ZEV_TR_NOOP("DatabaseJson", "a ',' or ']' is missing"));
             return false;
         }
         ++at_;
@@ -142,13 +142,13 @@ std::optional<std::string_view> JsonCursor::Number() {
     if (at_ < text_.size() && text_[at_] == '0') {
         ++at_;
     } else if (!digits()) {
-        Fail("a number is malformed");
+        Fail(ZEV_TR_NOOP("DatabaseJson", "a number is malformed"));
         return std::nullopt;
     }
     if (at_ < text_.size() && text_[at_] == '.') {
         ++at_;
         if (!digits()) {
-            Fail("a number is malformed");
+            Fail(ZEV_TR_NOOP("DatabaseJson", "a number is malformed"));
             return std::nullopt;
         }
     }
@@ -156,7 +156,7 @@ std::optional<std::string_view> JsonCursor::Number() {
         ++at_;
         if (at_ < text_.size() && (text_[at_] == '+' || text_[at_] == '-')) ++at_;
         if (!digits()) {
-            Fail("a number is malformed");
+            Fail(ZEV_TR_NOOP("DatabaseJson", "a number is malformed"));
             return std::nullopt;
         }
     }
@@ -172,7 +172,7 @@ bool JsonCursor::Literal() {
             return true;
         }
     }
-    Fail("an unknown word stands where a value belongs");
+    Fail(ZEV_TR_NOOP("DatabaseJson", "an unknown word stands where a value belongs"));
     return false;
 }
 
@@ -189,10 +189,11 @@ void JsonCursor::SkipValue() {
                     ++at_;
                     break;
                 }
-                if (open.size() == kMaxDepth) return Fail("the values are nested too deeply");
+                if (open.size() == kMaxDepth)
+                    return Fail(ZEV_TR_NOOP("DatabaseJson", "the values are nested too deeply"));
                 open.push_back(true);
                 if (at_ >= text_.size() || text_[at_] != '"')
-                    return Fail("a member's name is missing");
+                    return Fail(ZEV_TR_NOOP("DatabaseJson", "a member's name is missing"));
                 if (!ReadString(nullptr, 0) || !Expect(':')) return;
                 continue;
             case Kind::Array:
@@ -202,7 +203,8 @@ void JsonCursor::SkipValue() {
                     ++at_;
                     break;
                 }
-                if (open.size() == kMaxDepth) return Fail("the values are nested too deeply");
+                if (open.size() == kMaxDepth)
+                    return Fail(ZEV_TR_NOOP("DatabaseJson", "the values are nested too deeply"));
                 open.push_back(false);
                 continue;
             case Kind::String:
@@ -216,14 +218,16 @@ void JsonCursor::SkipValue() {
                 break;
             case Kind::None:
                 if (failed_) return;
-                return Fail(at_ >= text_.size() ? "the text ends where a value belongs"
-                                                : "a value is missing");
+                return Fail(at_ >= text_.size()
+                                ? ZEV_TR_NOOP("DatabaseJson", "the text ends where a value belongs")
+                                : ZEV_TR_NOOP("DatabaseJson", "a value is missing"));
         }
         // What follows a value: the next member or element, or the end of its containers.
         for (;;) {
             if (open.empty()) return;
             SkipSpace();
-            if (at_ >= text_.size()) return Fail("the text ends inside an object or array");
+            if (at_ >= text_.size())
+                return Fail(ZEV_TR_NOOP("DatabaseJson", "the text ends inside an object or array"));
             const uint8_t c = text_[at_];
             if (c == (open.back() ? '}' : ']')) {
                 ++at_;
@@ -231,12 +235,13 @@ void JsonCursor::SkipValue() {
                 continue;
             }
             if (c != ',')
-                return Fail(open.back() ? "a ',' or '}' is missing" : "a ',' or ']' is missing");
+                return Fail(open.back() ? ZEV_TR_NOOP("DatabaseJson", "a ',' or '}' is missing")
+                                        : ZEV_TR_NOOP("DatabaseJson", "a ',' or ']' is missing"));
             ++at_;
             if (open.back()) {
                 SkipSpace();
                 if (at_ >= text_.size() || text_[at_] != '"')
-                    return Fail("a member's name is missing");
+                    return Fail(ZEV_TR_NOOP("DatabaseJson", "a member's name is missing"));
                 if (!ReadString(nullptr, 0) || !Expect(':')) return;
             }
             break;
@@ -248,7 +253,7 @@ bool JsonCursor::AtEnd() {
     if (failed_) return false;
     SkipSpace();
     if (at_ == text_.size()) return true;
-    Fail("more text follows the end of the JSON");
+    Fail(ZEV_TR_NOOP("DatabaseJson", "more text follows the end of the JSON"));
     return false;
 }
 
@@ -256,7 +261,7 @@ bool JsonCursor::ReadHex4(unsigned& out) {
     out = 0;
     for (int i = 0; i < 4; ++i) {
         if (at_ >= text_.size()) {
-            Fail("a \\u escape is cut short");
+            Fail(ZEV_TR_NOOP("DatabaseJson", "a \\u escape is cut short"));
             return false;
         }
         const uint8_t c = text_[at_++];
@@ -268,7 +273,8 @@ bool JsonCursor::ReadHex4(unsigned& out) {
         } else if (c >= 'A' && c <= 'F') {
             digit = c - 'A' + 10;
         } else {
-            Fail("a \\u escape holds a character that is no hexadecimal digit");
+            Fail(ZEV_TR_NOOP("DatabaseJson",
+                             "a \\u escape holds a character that is no hexadecimal digit"));
             return false;
         }
         out = out * 16 + digit;
@@ -278,7 +284,7 @@ bool JsonCursor::ReadHex4(unsigned& out) {
 
 bool JsonCursor::ReadEscape(char32_t& out) {
     if (at_ >= text_.size()) {
-        Fail("the text ends inside a string");
+        Fail(ZEV_TR_NOOP("DatabaseJson", "the text ends inside a string"));
         return false;
     }
     switch (text_[at_++]) {
@@ -309,25 +315,25 @@ bool JsonCursor::ReadEscape(char32_t& out) {
         case 'u':
             break;
         default:
-            Fail("a string holds an unknown escape");
+            Fail(ZEV_TR_NOOP("DatabaseJson", "a string holds an unknown escape"));
             return false;
     }
     unsigned unit = 0;
     if (!ReadHex4(unit)) return false;
     if (unit >= 0xDC00 && unit <= 0xDFFF) {
-        Fail("a string holds half of a surrogate pair");
+        Fail(ZEV_TR_NOOP("DatabaseJson", "a string holds half of a surrogate pair"));
         return false;
     }
     if (unit >= 0xD800 && unit <= 0xDBFF) {
         unsigned low = 0;
         if (text_.size() - at_ < 2 || text_[at_] != '\\' || text_[at_ + 1] != 'u') {
-            Fail("a string holds half of a surrogate pair");
+            Fail(ZEV_TR_NOOP("DatabaseJson", "a string holds half of a surrogate pair"));
             return false;
         }
         at_ += 2;
         if (!ReadHex4(low)) return false;
         if (low < 0xDC00 || low > 0xDFFF) {
-            Fail("a string holds half of a surrogate pair");
+            Fail(ZEV_TR_NOOP("DatabaseJson", "a string holds half of a surrogate pair"));
             return false;
         }
         out = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
@@ -354,23 +360,23 @@ bool JsonCursor::ReadUtf8(char32_t& out) {
         out = lead & 0x07;
         least = 0x10000;
     } else {
-        Fail("the text is not UTF-8");
+        Fail(ZEV_TR_NOOP("DatabaseJson", "the text is not UTF-8"));
         return false;
     }
     if (text_.size() - at_ < length) {
-        Fail("the text is not UTF-8");
+        Fail(ZEV_TR_NOOP("DatabaseJson", "the text is not UTF-8"));
         return false;
     }
     for (std::size_t i = 1; i < length; ++i) {
         const uint8_t next = text_[at_ + i];
         if ((next & 0xC0) != 0x80) {
-            Fail("the text is not UTF-8");
+            Fail(ZEV_TR_NOOP("DatabaseJson", "the text is not UTF-8"));
             return false;
         }
         out = (out << 6) | (next & 0x3F);
     }
     if (out < least || out > 0x10FFFF || (out >= 0xD800 && out <= 0xDFFF)) {
-        Fail("the text is not UTF-8");
+        Fail(ZEV_TR_NOOP("DatabaseJson", "the text is not UTF-8"));
         return false;
     }
     at_ += length;
@@ -381,7 +387,7 @@ bool JsonCursor::ReadString(Text* text, std::size_t keep) {
     ++at_;  // the opening quote
     for (;;) {
         if (at_ >= text_.size()) {
-            Fail("the text ends inside a string");
+            Fail(ZEV_TR_NOOP("DatabaseJson", "the text ends inside a string"));
             return false;
         }
         const uint8_t c = text_[at_];
@@ -391,7 +397,7 @@ bool JsonCursor::ReadString(Text* text, std::size_t keep) {
             return true;
         }
         if (c < 0x20) {
-            Fail("a string holds a control character");
+            Fail(ZEV_TR_NOOP("DatabaseJson", "a string holds a control character"));
             return false;
         }
         if (c == '\\') {

@@ -29,8 +29,10 @@ class JsonCursor {
     explicit JsonCursor(std::span<const uint8_t> text);
 
     bool Failed() const { return failed_; }
-    // "at offset N: what", for the first syntax error.
-    std::string Error() const;
+    // Where the first syntax error is (a byte offset) and what it is: an English wording of the
+    // "DatabaseJson" translation context.
+    std::size_t ErrorOffset() const { return errorAt_; }
+    const char* ErrorWording() const { return error_; }
 
     // What the next value is (after white space); None at the end or at a byte no value
     // starts with.
@@ -67,7 +69,7 @@ class JsonCursor {
     std::span<const uint8_t> text_;
     std::size_t at_ = 0;
     bool failed_ = false;
-    std::string error_;
+    const char* error_ = "";
     std::size_t errorAt_ = 0;
 };
 

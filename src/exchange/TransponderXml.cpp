@@ -17,17 +17,20 @@ class Reader {
           xml_(QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
                                        static_cast<qsizetype>(bytes.size()))) {}
 
-    Result<TransponderFile, std::string> Read() {
+    Result<TransponderFile, Translatable> Read() {
         TransponderFile file;
         if (!xml_.readNextStartElement()) {
-            return Failure(Problem(xml_.hasError() ? xml_.errorString().toStdString()
-                                                   : "the file holds no XML element"));
+            // Qt's own reader says what is wrong with the XML, in the language Qt was given.
+            return Failure(Problem(
+                xml_.hasError() ? Translatable(xml_.errorString().toStdString())
+                                : ZEV_TR("TransponderXml", "the file holds no XML element")));
         }
         if (xml_.name() != QLatin1String("satellites")) {
-            return Failure(Problem("the outermost element is <" +
-                                   xml_.name().toString().toStdString() + ">, not <satellites>"));
+            return Failure(
+                Problem(ZEV_TR("TransponderXml", "the outermost element is %1, not <satellites>")
+                            .Arg(Element())));
         }
-        while (problem_.empty() && xml_.readNextStartElement()) {
+        while (problem_.Empty() && xml_.readNextStartElement()) {
             if (xml_.name() != QLatin1String("sat")) {
                 xml_.skipCurrentElement();
                 continue;
@@ -38,7 +41,7 @@ class Reader {
             if (const auto position = Number("position", -1800, 1800)) {
                 sat.position = static_cast<int>(*position);
             }
-            while (problem_.empty() && xml_.readNextStartElement()) {
+            while (problem_.Empty() && xml_.readNextStartElement()) {
                 if (xml_.name() == QLatin1String("transponder")) {
                     sat.transponders.push_back(Transponder());
                 }
@@ -47,23 +50,24 @@ class Reader {
             file.satellites.push_back(std::move(sat));
         }
         // The rest of the document must be well formed too.
-        while (problem_.empty() && !xml_.atEnd()) xml_.readNext();
-        if (problem_.empty() && xml_.hasError()) {
+        while (problem_.Empty() && !xml_.atEnd()) xml_.readNext();
+        if (problem_.Empty() && xml_.hasError()) {
             problem_ = Problem(xml_.errorString().toStdString());
         }
-        if (!problem_.empty()) return Failure(problem_);
+        if (!problem_.Empty()) return Failure(problem_);
         return file;
     }
 
   private:
     // "FILE:LINE:COLUMN: what", where the reader stands.
-    std::string Problem(const std::string& what) const {
-        return std::string(file_) + ":" + std::to_string(xml_.lineNumber()) + ":" +
-               std::to_string(xml_.columnNumber() + 1) + ": " + what;
+    Translatable Problem(Translatable what) const {
+        return Translatable::Joined("%1:%2:%3: %4",
+                                    {std::string(file_), std::to_string(xml_.lineNumber()),
+                                     std::to_string(xml_.columnNumber() + 1), std::move(what)});
     }
 
-    void Fail(const std::string& what) {
-        if (problem_.empty()) problem_ = Problem(what);
+    void Fail(Translatable what) {
+        if (problem_.Empty()) problem_ = Problem(std::move(what));
     }
 
     std::string Element() const { return "<" + xml_.name().toString().toStdString() + ">"; }
@@ -71,7 +75,7 @@ class Reader {
     std::string Text(const char* attribute) {
         const QXmlStreamAttributes attributes = xml_.attributes();
         if (!attributes.hasAttribute(QLatin1String(attribute))) {
-            Fail(Element() + " has no " + attribute);
+            Fail(ZEV_TR("TransponderXml", "%1 has no %2").Arg(Element()).Arg(attribute));
             return {};
         }
         return attributes.value(QLatin1String(attribute)).toString().toStdString();
@@ -79,12 +83,16 @@ class Reader {
 
     std::optional<long long> Number(const char* attribute, long long least, long long most) {
         const std::string text = Text(attribute);
-        if (!problem_.empty()) return std::nullopt;
+        if (!problem_.Empty()) return std::nullopt;
         bool ok = false;
         const long long value = QString::fromStdString(text).trimmed().toLongLong(&ok);
         if (!ok || value < least || value > most) {
-            Fail(Element() + " " + attribute + "=\"" + text + "\" is no whole number from " +
-                 std::to_string(least) + " to " + std::to_string(most));
+            Fail(ZEV_TR("TransponderXml", "%1 %2=\"%3\" is no whole number from %4 to %5")
+                     .Arg(Element())
+                     .Arg(attribute)
+                     .Arg(text)
+                     .Arg(least)
+                     .Arg(most));
             return std::nullopt;
         }
         return value;
@@ -103,7 +111,7 @@ class Reader {
 
     std::string_view file_;
     QXmlStreamReader xml_;
-    std::string problem_;
+    Translatable problem_;
 };
 
 QString XmlName(const std::string& utf8) {
@@ -116,8 +124,8 @@ QString XmlName(const std::string& utf8) {
 
 }  // namespace
 
-Result<TransponderFile, std::string> ReadTransponderXml(std::string_view file,
-                                                        std::span<const uint8_t> bytes) {
+Result<TransponderFile, Translatable> ReadTransponderXml(std::string_view file,
+                                                         std::span<const uint8_t> bytes) {
     return Reader(file, bytes).Read();
 }
 

@@ -19,6 +19,7 @@
 #include <string_view>
 
 #include "core/Result.h"
+#include "core/Translatable.h"
 #include "editing/TransponderFile.h"
 
 namespace zev {
@@ -29,8 +30,8 @@ inline constexpr std::size_t kMaxTransponderXmlSize = 64 * 1024 * 1024;
 // Reads the file's satellites and transponders. A file that is no well-formed XML of this
 // shape, or a value that is missing or no number of its range, is refused with
 // "FILE:LINE:COLUMN: what is wrong" (`file` names it).
-Result<TransponderFile, std::string> ReadTransponderXml(std::string_view file,
-                                                        std::span<const uint8_t> bytes);
+Result<TransponderFile, Translatable> ReadTransponderXml(std::string_view file,
+                                                         std::span<const uint8_t> bytes);
 
 // The XML text (UTF-8), each transponder with fec_inner="0" system="0" modulation="1" and each
 // satellite with flags="0". Characters XML cannot hold (controls) are left out of names.

@@ -56,7 +56,8 @@ Table::Table(const CsvSource& source, Problems& problems)
     }
     rows_ = std::move(*rows);
     if (rows_.empty()) {
-        Add({file_, 1, 1, "the file is empty; its first line must name the columns"});
+        Add({file_, 1, 1,
+             ZEV_TR("CsvImport", "the file is empty; its first line must name the columns")});
         return;
     }
     const CsvRow& heading = rows_.front();
@@ -66,8 +67,9 @@ Table::Table(const CsvSource& source, Problems& problems)
         for (const auto& [known, at] : headings_) {
             if (SameWord(known, name)) {
                 Problem(heading, column,
-                        Format("the column \"%s\" is there twice (also column %zu)", known.c_str(),
-                               at + 1));
+                        ZEV_TR("CsvImport", "the column \"%1\" is there twice (also column %2)")
+                            .Arg(known)
+                            .Arg(at + 1));
             }
         }
         headings_.emplace_back(std::string(name), column);
@@ -88,13 +90,12 @@ std::optional<std::size_t> Table::Column(std::string_view heading, bool required
     }
     if (required) {
         Add({file_, 1, rows_.empty() ? 1 : rows_.front().cells.size() + 1,
-             Format("there is no column \"%.*s\"", static_cast<int>(heading.size()),
-                    heading.data())});
+             ZEV_TR("CsvImport", "there is no column \"%1\"").Arg(std::string(heading))});
     }
     return std::nullopt;
 }
 
-void Table::Problem(const CsvRow& row, std::size_t column, std::string what) {
+void Table::Problem(const CsvRow& row, std::size_t column, Translatable what) {
     const std::size_t line = column < row.cells.size() ? row.cells[column].line : row.line;
     Add({file_, line, column + 1, std::move(what)});
 }
@@ -113,27 +114,36 @@ std::optional<uint32_t> Cells::Number(std::optional<std::size_t> column, std::st
     uint64_t value = 0;
     const auto [end, code] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (end != text.data() + text.size() || code == std::errc::invalid_argument) {
-        std::string expected = "a whole number";
-        if (!words.empty()) {
-            expected.clear();
-            for (const Word& word : words) expected += std::string(word.text) + ", ";
-            expected += "or a number 0 to " + std::to_string(most);
+        if (words.empty()) {
+            return Fail(*column, ZEV_TR("CsvImport", "%1: %2 is not a whole number")
+                                     .Arg(std::string(heading))
+                                     .Arg(Shown(text)));
         }
-        return Fail(*column, Format("%.*s: %s is not %s", static_cast<int>(heading.size()),
-                                    heading.data(), Shown(text).c_str(), expected.c_str()));
+        std::string choices;
+        for (const Word& word : words) {
+            if (!choices.empty()) choices += ", ";
+            choices += word.text;
+        }
+        return Fail(*column, ZEV_TR("CsvImport", "%1: %2 is not %3, or a number 0 to %4")
+                                 .Arg(std::string(heading))
+                                 .Arg(Shown(text))
+                                 .Arg(choices)
+                                 .Arg(most));
     }
     if (code == std::errc::result_out_of_range || value > most) {
-        return Fail(*column, Format("%.*s %.*s does not fit the image (0 to %u)",
-                                    static_cast<int>(heading.size()), heading.data(),
-                                    static_cast<int>(text.size()), text.data(), most));
+        return Fail(*column, ZEV_TR("CsvImport", "%1 %2 does not fit the image (0 to %3)")
+                                 .Arg(std::string(heading))
+                                 .Arg(std::string(text))
+                                 .Arg(most));
     }
     return static_cast<uint32_t>(value);
 }
 
 std::optional<uint32_t> Cells::RecordNumber(std::size_t column) {
-    if (Empty(column)) return Fail(column, "No.: the cell is empty");
+    if (Empty(column)) return Fail(column, ZEV_TR("CsvImport", "No.: the cell is empty"));
     const std::optional<uint32_t> number = Number(column, "No.", UINT32_MAX - 1);
-    if (number && *number == 0) return Fail(column, "No. 0: records are numbered from 1");
+    if (number && *number == 0)
+        return Fail(column, ZEV_TR("CsvImport", "No. 0: records are numbered from 1"));
     return number;
 }
 
@@ -141,20 +151,24 @@ std::optional<std::array<char, kNameFieldSize>> Cells::Name(std::size_t column,
                                                             std::optional<std::size_t> tailColumn) {
     const Result<std::string, char32_t> bytes = Utf8ToLatin1(NameFromSpreadsheetCell(Text(column)));
     if (!bytes) {
-        return Fail(column, "Name: the character " + CharacterName(bytes.error()) +
-                                " is none a name can hold (Latin-1 only)");
+        return Fail(column, ZEV_TR("CsvImport",
+                                   "Name: the character %1 is none a name can hold (Latin-1 only)")
+                                .Arg(CharacterName(bytes.error())));
     }
     if (bytes->find('\0') != std::string::npos) {
-        return Fail(column, "Name: the character U+0000 is none a name can hold");
+        return Fail(column,
+                    ZEV_TR("CsvImport", "Name: the character U+0000 is none a name can hold"));
     }
     if (bytes->size() > kNameFieldSize - 1) {
-        return Fail(column, Format("Name: %s is longer than %zu characters",
-                                   Shown(Text(column)).c_str(), kNameFieldSize - 1));
+        return Fail(column, ZEV_TR("CsvImport", "Name: %1 is longer than %2 characters")
+                                .Arg(Shown(Text(column)))
+                                .Arg(kNameFieldSize - 1));
     }
     std::optional<std::string> tail = csv::NameTailBytes(Trimmed(Text(tailColumn)));
     if (!tail) {
-        return Fail(*tailColumn, "NameTail: " + Shown(Text(tailColumn)) +
-                                     " is not a run of hexadecimal byte values");
+        return Fail(*tailColumn,
+                    ZEV_TR("CsvImport", "NameTail: %1 is not a run of hexadecimal byte values")
+                        .Arg(Shown(Text(tailColumn))));
     }
     std::array<char, kNameFieldSize> name{};
     std::copy(bytes->begin(), bytes->end(), name.begin());
@@ -163,7 +177,7 @@ std::optional<std::array<char, kNameFieldSize>> Cells::Name(std::size_t column,
     return name;
 }
 
-std::nullopt_t Cells::Fail(std::size_t column, std::string what) {
+std::nullopt_t Cells::Fail(std::size_t column, Translatable what) {
     failed_ = true;
     table_.Problem(row_, column, std::move(what));
     return std::nullopt;

@@ -64,7 +64,7 @@ class Table {
     // The column with that heading (ASCII letters without case); a required one that is
     // missing is a problem.
     std::optional<std::size_t> Column(std::string_view heading, bool required);
-    void Problem(const CsvRow& row, std::size_t column, std::string what);
+    void Problem(const CsvRow& row, std::size_t column, Translatable what);
 
   private:
     void Add(CsvProblem problem);
@@ -112,7 +112,7 @@ class Cells {
         }
     }
 
-    std::nullopt_t Fail(std::size_t column, std::string what);
+    std::nullopt_t Fail(std::size_t column, Translatable what);
 
   private:
     Table& table_;

@@ -6,7 +6,6 @@
 #include <unordered_map>
 #include <utility>
 
-#include "core/TextFormat.h"
 #include "database/FieldTables.h"
 #include "formats/CsvCells.h"
 #include "formats/CsvColumns.h"
@@ -69,19 +68,28 @@ std::optional<uint32_t> Resolve(Cells& cells, std::size_t column, const char* he
                                 uint32_t most, const std::string& file) {
     if (const std::optional<std::size_t> position = numbering.Position(number)) {
         if (*position + 1 > most) {
-            return cells.Fail(column, Format("%s %u is record %zu of %s; the image can name no "
-                                             "record beyond %u",
-                                             heading, number, *position + 1, file.c_str(), most));
+            return cells.Fail(column, ZEV_TR("CsvImport",
+                                             "%1 %2 is record %3 of %4; the image can name no "
+                                             "record beyond %5")
+                                          .Arg(heading)
+                                          .Arg(number)
+                                          .Arg(*position + 1)
+                                          .Arg(file)
+                                          .Arg(most));
         }
         return static_cast<uint32_t>(*position + 1);
     }
     if (number >= 1 && number <= count) {
-        return cells.Fail(
-            column, Format("%s %u: no row of %s has that No.", heading, number, file.c_str()));
+        return cells.Fail(column, ZEV_TR("CsvImport", "%1 %2: no row of %3 has that No.")
+                                      .Arg(heading)
+                                      .Arg(number)
+                                      .Arg(file));
     }
     if (number > most) {
-        return cells.Fail(column,
-                          Format("%s %u does not fit the image (0 to %u)", heading, number, most));
+        return cells.Fail(column, ZEV_TR("CsvImport", "%1 %2 does not fit the image (0 to %3)")
+                                      .Arg(heading)
+                                      .Arg(number)
+                                      .Arg(most));
     }
     return number;
 }
@@ -136,9 +144,10 @@ class Importer {
             if (table.Full()) return;
             if (satelliteRows_.size() == limit) {
                 return table.Problem(*row, 0,
-                                     Format("more than %zu satellites: the image holds no more "
-                                            "(SatCapacity)",
-                                            limit));
+                                     ZEV_TR("CsvImport",
+                                            "more than %1 satellites: the image holds no more "
+                                            "(SatCapacity)")
+                                         .Arg(limit));
             }
             Cells cells(table, *row);
             SatelliteRow sat;
@@ -160,8 +169,9 @@ class Importer {
             sat.record.DiseqcType = static_cast<uint8_t>(*diseqcType);
             sat.record.DiseqcPort = static_cast<uint8_t>(*diseqcPort);
             if (!satelliteNumbers_.Add(sat.number, satelliteRows_.size(), row->line)) {
-                cells.Fail(*number, Format("No. %u is there twice (also on line %zu)", sat.number,
-                                           satelliteNumbers_.LineOf(sat.number)));
+                cells.Fail(*number, ZEV_TR("CsvImport", "No. %1 is there twice (also on line %2)")
+                                        .Arg(sat.number)
+                                        .Arg(satelliteNumbers_.LineOf(sat.number)));
                 continue;
             }
             satelliteRows_.push_back(std::move(sat));
@@ -194,9 +204,10 @@ class Importer {
             if (table.Full()) return;
             if (transponderRows_.size() == limit) {
                 return table.Problem(*row, 0,
-                                     Format("more than %zu transponders: the image holds no more "
-                                            "(TpCapacity)",
-                                            limit));
+                                     ZEV_TR("CsvImport",
+                                            "more than %1 transponders: the image holds no more "
+                                            "(TpCapacity)")
+                                         .Arg(limit));
             }
             Cells cells(table, *row);
             TransponderRow tp;
@@ -212,10 +223,10 @@ class Importer {
                                           satelliteRows_.size(), satMost, satellites_.File());
             if (!cells.Empty(satName) &&
                 NameFromSpreadsheetCell(cells.Text(satName)) != SatelliteNameText(*satellite)) {
-                cells.Fail(
-                    *satName,
-                    Disagreement("SatName", Shown(cells.Text(satName)), "satellite", *satellite,
-                                 Shown(SatelliteNameText(*satellite)), satellites_.File()));
+                cells.Fail(*satName,
+                           Disagreement(kSatelliteDisagrees, "SatName", Shown(cells.Text(satName)),
+                                        *satellite, Shown(SatelliteNameText(*satellite)),
+                                        satellites_.File()));
             }
             if (cells.Failed()) continue;
             tp.number = *no;
@@ -226,22 +237,35 @@ class Importer {
             tp.record.Symbol = static_cast<uint16_t>(*symbolRate);
             tp.record.TransID = static_cast<uint16_t>(*id);
             if (!transponderNumbers_.Add(tp.number, transponderRows_.size(), row->line)) {
-                cells.Fail(*number, Format("No. %u is there twice (also on line %zu)", tp.number,
-                                           transponderNumbers_.LineOf(tp.number)));
+                cells.Fail(*number, ZEV_TR("CsvImport", "No. %1 is there twice (also on line %2)")
+                                        .Arg(tp.number)
+                                        .Arg(transponderNumbers_.LineOf(tp.number)));
                 continue;
             }
             transponderRows_.push_back(tp);
         }
     }
 
+    // A cell that disagrees with the satellite or transponder its row names.
+    static constexpr const char* kSatelliteDisagrees = ZEV_TR_NOOP(
+        "CsvImport",
+        "%1 %2 does not agree with satellite %3 of %4 (%5); leave the cell empty to take the "
+        "satellite's");
+    static constexpr const char* kTransponderDisagrees = ZEV_TR_NOOP(
+        "CsvImport",
+        "%1 %2 does not agree with transponder %3 of %4 (%5); leave the cell empty to take the "
+        "transponder's");
+
     // `given` and `expected` as the message shows them (names in quotes).
-    static std::string Disagreement(const char* heading, const std::string& given,
-                                    const char* record, uint32_t number,
-                                    const std::string& expected, const std::string& file) {
-        return Format(
-            "%s %s does not agree with %s %u of %s (%s); leave the cell empty to take "
-            "the %s's",
-            heading, given.c_str(), record, number, file.c_str(), expected.c_str(), record);
+    static Translatable Disagreement(const char* wording, const char* heading,
+                                     const std::string& given, uint32_t number,
+                                     const std::string& expected, const std::string& file) {
+        return Translatable("CsvImport", wording)
+            .Arg(heading)
+            .Arg(given)
+            .Arg(number)
+            .Arg(file)
+            .Arg(expected);
     }
 
     // The channel's satellite and transponder columns against the transponder its Tp names.
@@ -254,9 +278,11 @@ class Importer {
         if (!position) {
             for (const auto& [column, heading] : repeated) {
                 if (cells.Empty(column)) continue;
-                cells.Fail(*column, Format("Tp %u names no transponder, but %s is given; leave "
-                                           "the transponder's columns empty",
-                                           tpNumber, heading));
+                cells.Fail(*column, ZEV_TR("CsvImport",
+                                           "Tp %1 names no transponder, but %2 is given; leave "
+                                           "the transponder's columns empty")
+                                        .Arg(tpNumber)
+                                        .Arg(heading));
                 return;
             }
             return;
@@ -269,9 +295,9 @@ class Importer {
             if (cells.Failed() || cells.Empty(column)) return;
             const std::optional<uint32_t> value = cells.Number(column, heading, most, words);
             if (value && *value != expected) {
-                cells.Fail(*column,
-                           Disagreement(heading, std::string(Trimmed(cells.Text(column))),
-                                        "transponder", tpNumber, std::to_string(expected), file));
+                cells.Fail(*column, Disagreement(kTransponderDisagrees, heading,
+                                                 std::string(Trimmed(cells.Text(column))), tpNumber,
+                                                 std::to_string(expected), file));
             }
         };
         compare(c.sat, "Sat", UINT32_MAX - 1, tp.sat);
@@ -282,7 +308,7 @@ class Importer {
         if (!cells.Failed() && !cells.Empty(c.satName) &&
             NameFromSpreadsheetCell(cells.Text(c.satName)) != SatelliteNameText(tp.sat)) {
             cells.Fail(*c.satName,
-                       Disagreement("SatName", Shown(cells.Text(c.satName)), "transponder",
+                       Disagreement(kTransponderDisagrees, "SatName", Shown(cells.Text(c.satName)),
                                     tpNumber, Shown(SatelliteNameText(tp.sat)), file));
         }
     }
@@ -319,16 +345,19 @@ class Importer {
             if (table.Full()) return;
             if (channelRows_.size() == limit) {
                 return table.Problem(*row, 0,
-                                     Format("more than %zu channels (TV and radio together): the "
-                                            "image holds no more (ChannelCapacity)",
-                                            limit));
+                                     ZEV_TR("CsvImport",
+                                            "more than %1 channels (TV and radio together): the "
+                                            "image holds no more (ChannelCapacity)")
+                                         .Arg(limit));
             }
             Cells cells(table, *row);
             ChannelRow channel;
             const std::string_view listText = Trimmed(cells.Text(list));
             channel.tv = SameWord(listText, "TV");
             if (!channel.tv && !SameWord(listText, "Radio")) {
-                cells.Fail(*list, "List: " + Shown(listText) + " is neither TV nor Radio");
+                cells.Fail(
+                    *list,
+                    ZEV_TR("CsvImport", "List: %1 is neither TV nor Radio").Arg(Shown(listText)));
             }
             const auto bytes = cells.Name(*name, tail);
             const auto tpNumber = cells.Number(tp, "Tp", UINT32_MAX - 1);

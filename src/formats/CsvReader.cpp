@@ -59,7 +59,7 @@ class Parser {
     }
 
   private:
-    CsvProblem Problem(std::size_t line, std::size_t column, std::string what) const {
+    CsvProblem Problem(std::size_t line, std::size_t column, Translatable what) const {
         return {std::string(file_), line, column, std::move(what)};
     }
 
@@ -83,7 +83,7 @@ class Parser {
         ++at_;
         while (true) {
             if (at_ >= text_.size()) {
-                problem_ = "the quoted cell that starts here is never closed";
+                problem_ = ZEV_TR("CsvImport", "the quoted cell that starts here is never closed");
                 return false;
             }
             const char c = text_[at_];
@@ -103,7 +103,7 @@ class Parser {
             ++at_;
         }
         if (at_ < text_.size() && text_[at_] != separator_ && !AtLineEnd()) {
-            problem_ = "text follows the closing quote of the cell";
+            problem_ = ZEV_TR("CsvImport", "text follows the closing quote of the cell");
             return false;
         }
         return true;
@@ -114,13 +114,16 @@ class Parser {
     char separator_;
     std::size_t at_ = 0;
     std::size_t line_ = 1;
-    std::string problem_;
+    Translatable problem_;
 };
 
 }  // namespace
 
-std::string CsvProblem::Text() const {
-    return file + ":" + std::to_string(line) + ":" + std::to_string(column) + ": " + what;
+std::string CsvProblem::Text() const { return Message().English(); }
+
+Translatable CsvProblem::Message() const {
+    return Translatable::Joined("%1:%2:%3: %4",
+                                {file, std::to_string(line), std::to_string(column), what});
 }
 
 bool CsvRow::Blank() const {
@@ -132,8 +135,9 @@ Result<std::vector<CsvRow>, CsvProblem> ReadCsvRows(std::string_view file,
                                                     std::span<const uint8_t> bytes) {
     std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
-        return Failure(CsvProblem{std::string(file), 1, 1,
-                                  "the file is UTF-16 text; save it as CSV in UTF-8"});
+        return Failure(
+            CsvProblem{std::string(file), 1, 1,
+                       ZEV_TR("CsvImport", "the file is UTF-16 text; save it as CSV in UTF-8")});
     }
     const bool marked = text.starts_with(kUtf8Mark);
     if (marked) text.remove_prefix(kUtf8Mark.size());
@@ -148,7 +152,7 @@ Result<std::vector<CsvRow>, CsvProblem> ReadCsvRows(std::string_view file,
                 cell = Latin1ToUtf8(cell);
             } else if (!IsUtf8(cell)) {
                 return Failure(CsvProblem{std::string(file), row.cells[column].line, column + 1,
-                                          "the cell is not UTF-8 text"});
+                                          ZEV_TR("CsvImport", "the cell is not UTF-8 text")});
             }
         }
     }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/Result.h"
+#include "core/Translatable.h"
 
 namespace zev {
 
@@ -22,9 +23,12 @@ struct CsvProblem {
     std::string file;
     std::size_t line = 1;
     std::size_t column = 1;
-    std::string what;
+    Translatable what;
 
+    // The line in English, as zev-cli prints it.
     std::string Text() const;
+    // The line with `what` in the program's language.
+    Translatable Message() const;
 };
 
 struct CsvCell {

@@ -213,17 +213,21 @@ void ParameterDataFile::ParseListChannel(const std::string& line, std::size_t in
     PutWord(r + 32, f.Digit(79));
 }
 
-std::string ParameterDataFile::TableProblem() const {
+Translatable ParameterDataFile::TableProblem() const {
     if (satCount_ > kMaxUpdateSatellites) {
-        return Format("The file holds %zu S lines; at most %zu fit.", satCount_,
-                      kMaxUpdateSatellites);
+        return ZEV_TR("ParameterDataFile", "The file holds %1 S lines; at most %2 fit.")
+            .Arg(satCount_)
+            .Arg(kMaxUpdateSatellites);
     }
     if (tpCount_ > kMaxUpdateTransponders) {
-        return Format("The file holds %zu T lines; at most %zu fit.", tpCount_,
-                      kMaxUpdateTransponders);
+        return ZEV_TR("ParameterDataFile", "The file holds %1 T lines; at most %2 fit.")
+            .Arg(tpCount_)
+            .Arg(kMaxUpdateTransponders);
     }
     if (chCount_ > kMaxUpdateChannels) {
-        return Format("The file holds %zu C lines; at most %zu fit.", chCount_, kMaxUpdateChannels);
+        return ZEV_TR("ParameterDataFile", "The file holds %1 C lines; at most %2 fit.")
+            .Arg(chCount_)
+            .Arg(kMaxUpdateChannels);
     }
     return {};
 }

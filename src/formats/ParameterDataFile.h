@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/Translatable.h"
+
 namespace zev {
 
 inline constexpr std::size_t kUpdateSatelliteSize = 18;
@@ -54,7 +56,7 @@ class ParameterDataFile {
 
     // Empty when every line found room in its table; otherwise a sentence saying what does
     // not fit.
-    std::string TableProblem() const;
+    Translatable TableProblem() const;
 
     // The packed records, valid for the counts within the tables' room.
     std::span<const uint8_t> SatelliteRecords() const;

@@ -54,13 +54,15 @@ std::array<uint8_t, kUpdateHeaderSize> UpdateImageHeader(const ParameterDataFile
     return header;
 }
 
-std::string UpdateImageProblem(const ParameterDataFile& data, std::size_t bufferSize) {
-    if (std::string problem = data.TableProblem(); !problem.empty()) {
+Translatable UpdateImageProblem(const ParameterDataFile& data, std::size_t bufferSize) {
+    if (Translatable problem = data.TableProblem(); !problem.Empty()) {
         return problem;
     }
     if (UpdateImageLength(data) > bufferSize) {
-        return Format("The update image of %u bytes is larger than its buffer of %zu bytes.",
-                      UpdateImageLength(data), bufferSize);
+        return ZEV_TR("ParameterDataFile",
+                      "The update image of %1 bytes is larger than its buffer of %2 bytes.")
+            .Arg(UpdateImageLength(data))
+            .Arg(bufferSize);
     }
     return {};
 }

@@ -22,7 +22,7 @@ std::array<uint8_t, kUpdateHeaderSize> UpdateImageHeader(const ParameterDataFile
 
 // Empty when every line found room in its table and the image fits `bufferSize` bytes;
 // otherwise a sentence saying what does not fit.
-std::string UpdateImageProblem(const ParameterDataFile& data, std::size_t bufferSize);
+Translatable UpdateImageProblem(const ParameterDataFile& data, std::size_t bufferSize);
 
 // Writes header and records into `image`, which holds at least UpdateImageLength bytes (the
 // caller has checked UpdateImageProblem).

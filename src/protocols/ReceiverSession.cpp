@@ -89,9 +89,9 @@ void ReceiverSession::UpdateParameters(const std::string& dataFile) {
         host_.MalformedDataLine(dataFile, line);
     }
     // The tables and the image buffer have fixed sizes: refuse what they cannot hold.
-    if (const std::string problem = UpdateImageProblem(*dataFile_, images_.input.size());
-        !problem.empty()) {
-        Refuse(mode, RunReason::FileInvalid, NothingIsSent(problem));
+    if (Translatable problem = UpdateImageProblem(*dataFile_, images_.input.size());
+        !problem.Empty()) {
+        Refuse(mode, RunReason::FileInvalid, NothingIsSent(std::move(problem)));
         host_.CloseLink();
         return;
     }

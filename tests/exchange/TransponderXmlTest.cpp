@@ -107,7 +107,7 @@ TEST(TransponderXml, MalformedFilesNameTheirPlace) {
         SCOPED_TRACE(xml);
         const auto read = ReadTransponderXml("f.xml", Bytes(xml));
         ASSERT_FALSE(read.ok());
-        EXPECT_EQ(read.error().substr(0, message.size()), message);
+        EXPECT_EQ(read.error().English().substr(0, message.size()), message);
     }
 }
 

@@ -212,6 +212,7 @@ TEST_F(ListReworkTest, ImportListReplacesTheTablesWithThoseOfTheCsvFilesAsOneSte
               QByteArray(transponders).replace(",11778,", ",20000,"));
     prompts_.fileNames = {Path("list.csv")};
     Frame().Execute(cmd::ImportList);
+    const QByteArray satellites = ReadFile(Path("list-satellites.csv"));
     QFile::remove(Path("list-satellites.csv"));
     prompts_.fileNames = {Path("list.csv")};
     Frame().Execute(cmd::ImportList);
@@ -224,6 +225,20 @@ TEST_F(ListReworkTest, ImportListReplacesTheTablesWithThoseOfTheCsvFilesAsOneSte
         EXPECT_EQ(m.caption, "Warning");
         EXPECT_TRUE(m.text.endsWith("Nothing was imported."));
     }
+    EXPECT_EQ(ImageOf(Db()), opened);
+
+    // A German user reads the files' problems in German, at the same places.
+    WriteFile(Path("list-satellites.csv"), satellites);
+    {
+        const ProgramLanguageScope german(QLocale(QLocale::German, QLocale::Germany));
+        ASSERT_TRUE(german.Found());
+        prompts_.fileNames = {Path("list.csv")};
+        Frame().Execute(cmd::ImportList);
+    }
+    ASSERT_EQ(prompts_.messages.size(), 3u);
+    EXPECT_TRUE(prompts_.messages[2].text.contains(
+        "list-transponders.csv:2:4: Fre 20000 passt nicht in das Abbild (0 bis 16383)"))
+        << prompts_.messages[2].text.toStdString();
     EXPECT_EQ(ImageOf(Db()), opened);
 }
 
