@@ -7,7 +7,24 @@
 
 namespace {
 
-class RecordDialogsInAppTest : public GuiFixture {};
+class RecordDialogsInAppTest : public GuiFixture {
+  protected:
+    // The next Satellite List: its first satellite picked, `button` pressed, and `name` typed
+    // into the Satellite Edit that opens and confirmed.
+    void ScriptSatelliteEditFromList(const char* button, const char* name) {
+        prompts_.dialogScripts.push_back([button](QDialog& list) {
+            record_list::SelectRow(Control<RecordListControl>(list, "1029"), 0);
+            Click(list, button);
+            list.reject();
+            return list.result();
+        });
+        prompts_.dialogScripts.push_back([name](QDialog& edit) {
+            Type(edit, "1019", name);
+            Click(edit, "1");
+            return edit.result();
+        });
+    }
+};
 
 // The channel list shows satellite numbers and names: a satellite inserted before the
 // channel's own must show in the list once the Satellite List closes.
@@ -24,17 +41,7 @@ TEST_F(RecordDialogsInAppTest, TheChannelListRefillsAfterTheSatelliteListChanged
     ASSERT_EQ(Frame().ListView()->RowCount(), 1);
     EXPECT_EQ(Frame().ListView()->CellText(0, 2), "1");
 
-    prompts_.dialogScripts.push_back([](QDialog& list) {
-        record_list::SelectRow(Control<RecordListControl>(list, "1029"), 0);
-        Click(list, "1031");
-        list.reject();
-        return list.result();
-    });
-    prompts_.dialogScripts.push_back([](QDialog& edit) {
-        Type(edit, "1019", "NEW");
-        Click(edit, "1");
-        return edit.result();
-    });
+    ScriptSatelliteEditFromList("1031", "NEW");
     Frame().Execute(cmd::SatelliteList);
     EXPECT_EQ(Frame().ListView()->CellText(0, 2), "2");
     EXPECT_EQ(Frame().ListView()->CellText(0, 3), "OLD");
@@ -66,17 +73,7 @@ TEST_F(RecordDialogsInAppTest, ARenamedSatelliteKeepsTheChannelListsSelectionAnd
     list.OnPopupCommand(CZuzeListViewView::kMoveChannel);
     ASSERT_TRUE(list.MovePending());
 
-    prompts_.dialogScripts.push_back([](QDialog& satellites) {
-        record_list::SelectRow(Control<RecordListControl>(satellites, "1029"), 0);
-        Click(satellites, "1030");
-        satellites.reject();
-        return satellites.result();
-    });
-    prompts_.dialogScripts.push_back([](QDialog& edit) {
-        Type(edit, "1019", "RENAMED");
-        Click(edit, "1");
-        return edit.result();
-    });
+    ScriptSatelliteEditFromList("1030", "RENAMED");
     Frame().Execute(cmd::SatelliteList);
     EXPECT_EQ(list.CellText(0, 3), "RENAMED");
     EXPECT_EQ(list.SelectedRows(), (std::vector<std::size_t>{1, 2}));
