@@ -170,19 +170,19 @@ void CListReworkCommands::ImportList() {
     const auto imported = zev::ImportCsv(db_, files->Files());
     if (!imported) {
         Warn(tr("Can't import %1:\n%2\nNothing was imported.")
-                 .arg(*path, CsvProblemsText(imported.error())));
+                 .arg(files->channelsPath, CsvProblemsText(imported.error())));
         return;
     }
-    changes_.DatabaseChanged(StepName(ZEV_TR("Change", "Import %1"), *path));
+    changes_.DatabaseChanged(StepName(ZEV_TR("Change", "Import %1"), files->channelsPath));
     // As after opening an image: the channels just read are shown.
     if (view_.ListShown()) {
         RefillList();
     } else {
         frame_.ShowList(true);
     }
-    emit StatusPrompt(
-        tr("Imported %1 from %2.")
-            .arg(Translated(zev::CsvImportSummary(*imported)), QFileInfo(*path).fileName()));
+    emit StatusPrompt(tr("Imported %1 from %2.")
+                          .arg(Translated(zev::CsvImportSummary(*imported)),
+                               QFileInfo(files->channelsPath).fileName()));
 }
 
 // ---- Update Transponders from File --------------------------------------------------------

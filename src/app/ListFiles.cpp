@@ -67,8 +67,15 @@ zev::Result<zev::ReferenceLists, QString> ReadReferenceJson(const QString& path,
 }  // namespace
 
 zev::Result<CsvFileSet, QString> ReadCsvFileSet(const QString& path) {
-    const zev::CsvPaths paths = zev::CsvExportPaths(Local8Bit(path));
+    zev::CsvPaths paths = zev::CsvExportPaths(Local8Bit(path));
+    // The file dialog shows all three files: one of the two beside the channels' file stands
+    // for its set, unless it is a channel list of its own with files beside it.
+    if (!QFileInfo::exists(FromLocal8Bit(paths.transponders))) {
+        const std::optional<zev::CsvPaths> set = zev::CsvSetOfSibling(paths.channels);
+        if (set && QFileInfo::exists(FromLocal8Bit(set->channels))) paths = *set;
+    }
     CsvFileSet files;
+    files.channelsPath = FromLocal8Bit(paths.channels);
     std::size_t i = 0;
     for (const std::string& name : {paths.channels, paths.transponders, paths.satellites}) {
         const QString file = FromLocal8Bit(name);

@@ -18,9 +18,10 @@
 #include "formats/CsvImport.h"
 
 // The three CSV files of Export List for the name of the first ("list.csv",
-// "list-transponders.csv", "list-satellites.csv"), read whole. Problems name the files
-// without their folders.
+// "list-transponders.csv", "list-satellites.csv") or of one of the other two, read whole.
+// Problems name the files without their folders.
 struct CsvFileSet {
+    QString channelsPath;              // the set's name: the channels' file
     std::array<std::string, 3> names;  // channels, transponders, satellites
     std::array<std::vector<uint8_t>, 3> bytes;
 

@@ -171,6 +171,16 @@ CsvPaths CsvExportPaths(std::string_view path) {
     return {std::string(path), stem + "-transponders.csv", stem + "-satellites.csv"};
 }
 
+std::optional<CsvPaths> CsvSetOfSibling(std::string_view path) {
+    for (const std::string_view suffix : {"-transponders.csv", "-satellites.csv"}) {
+        if (path.size() > suffix.size() && path.ends_with(suffix)) {
+            const std::string stem(path.substr(0, path.size() - suffix.size()));
+            return CsvExportPaths(stem + ".csv");
+        }
+    }
+    return std::nullopt;
+}
+
 std::string SpreadsheetNameCell(std::string_view name) {
     if (name.empty() || !StartsFormulaOrQuote(name.front())) return std::string(name);
     return "'" + std::string(name);

@@ -7,6 +7,7 @@
 // ImportCsv gives the same records back. Text only; writing the files is the caller's.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,10 @@ struct CsvPaths {
 };
 
 CsvPaths CsvExportPaths(std::string_view path);
+
+// The set a file named like one of the two files beside the channels belongs to
+// ("list-transponders.csv" and "list-satellites.csv" give the set of "list.csv"), or none.
+std::optional<CsvPaths> CsvSetOfSibling(std::string_view path);
 
 // A name cell as spreadsheets show it as text: a name that begins with = + - or @ (which a
 // spreadsheet would read as a formula) or with an apostrophe gets an apostrophe in front.

@@ -184,6 +184,16 @@ TEST(CsvExport, SiblingFilesAreNamedAfterTheChosenFile) {
     EXPECT_EQ(list.transponders, "out/list-transponders.csv");
     EXPECT_EQ(list.satellites, "out/list-satellites.csv");
     EXPECT_EQ(CsvExportPaths("channels").transponders, "channels-transponders.csv");
+
+    // Either file beside the channels' file names the same set; other names name none.
+    for (const char* sibling : {"out/list-transponders.csv", "out/list-satellites.csv"}) {
+        const std::optional<CsvPaths> set = CsvSetOfSibling(sibling);
+        ASSERT_TRUE(set) << sibling;
+        EXPECT_EQ(set->channels, "out/list.csv");
+        EXPECT_EQ(set->satellites, "out/list-satellites.csv");
+    }
+    EXPECT_FALSE(CsvSetOfSibling("out/list.csv"));
+    EXPECT_FALSE(CsvSetOfSibling("-satellites.csv"));
 }
 
 }  // namespace

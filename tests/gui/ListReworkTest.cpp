@@ -206,6 +206,14 @@ TEST_F(ListReworkTest, ImportListReplacesTheTablesWithThoseOfTheCsvFilesAsOneSte
     Frame().Execute(cmd::EditUndo);
     EXPECT_EQ(ImageOf(Db()), opened);
 
+    // The file dialog shows all three files: the satellites' file stands for its set.
+    prompts_.fileNames = {Path("list-satellites.csv")};
+    Frame().Execute(cmd::ImportList);
+    EXPECT_TRUE(prompts_.messages.empty());
+    EXPECT_EQ(ImageOf(Db()), ImageOf(*renamed));
+    EXPECT_EQ(UndoCaption(), "&Undo Import list.csv");
+    Frame().Execute(cmd::EditUndo);
+
     // A value the image cannot hold, or a file that is missing: nothing is imported.
     QByteArray transponders = ReadFile(Path("list-transponders.csv"));
     WriteFile(Path("list-transponders.csv"),
