@@ -14,14 +14,14 @@ namespace {
 enum class ValueKind { None, Text, Number };
 
 // One option of zev-cli: its name, the value it takes and, for numbers, their range.
-struct OptionSpec {
+struct OptionDefinition {
     const char* name;  // without the dashes
     ValueKind value;
     int least = 0;
     int most = 0;
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionDefinition kOptions[] = {
     {"help", ValueKind::None},
     {"version", ValueKind::None},
     {"json", ValueKind::None},
@@ -43,8 +43,8 @@ constexpr OptionSpec kOptions[] = {
     {"remove-missing", ValueKind::None},
 };
 
-const OptionSpec* FindOption(const std::string& name) {
-    for (const OptionSpec& option : kOptions) {
+const OptionDefinition* FindOption(const std::string& name) {
+    for (const OptionDefinition& option : kOptions) {
         if (name == option.name) return &option;
     }
     return nullptr;
@@ -66,7 +66,7 @@ std::optional<int> ParseNumber(const std::string& text, int least, int most) {
     return value;
 }
 
-std::string NumberError(const OptionSpec& option, const std::string& text) {
+std::string NumberError(const OptionDefinition& option, const std::string& text) {
     return std::string("option --") + option.name + " takes a whole number from " +
            std::to_string(option.least) +
            (option.most == INT_MAX ? std::string(" up") : " to " + std::to_string(option.most)) +
@@ -83,7 +83,7 @@ std::string MalformedOption(const std::vector<std::string>& arguments) {
         const std::size_t equals = argument.find('=');
         const std::string name =
             argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-        const OptionSpec* option = FindOption(name);
+        const OptionDefinition* option = FindOption(name);
         if (option == nullptr) return "unknown option --" + name;
         if (option->value == ValueKind::None && equals != std::string::npos) {
             return "option --" + name + " takes no value";
@@ -115,7 +115,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    for (const OptionSpec& option : kOptions) {
+    for (const OptionDefinition& option : kOptions) {
         QStringList names{QString::fromLatin1(option.name)};
         if (std::string_view(option.name) == "help") names.prepend(QStringLiteral("h"));
         parser.addOption(option.value == ValueKind::None
@@ -151,7 +151,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
         if (!parser.isSet(QString::fromLatin1(name))) return std::nullopt;
         return ToBytes(parser.value(QString::fromLatin1(name)));
     };
-    for (const OptionSpec& option : kOptions) {
+    for (const OptionDefinition& option : kOptions) {
         if (option.value != ValueKind::Number) continue;
         const std::optional<std::string> value = text(option.name);
         if (value && !ParseNumber(*value, option.least, option.most)) {
@@ -162,7 +162,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
     const auto number = [&](const char* name) -> std::optional<int> {
         const std::optional<std::string> value = text(name);
         if (!value) return std::nullopt;
-        const OptionSpec* option = FindOption(name);
+        const OptionDefinition* option = FindOption(name);
         return ParseNumber(*value, option->least, option->most);
     };
     const auto flag = [&](const char* name) { return parser.isSet(QString::fromLatin1(name)); };
