@@ -25,30 +25,26 @@ ImageResult Refused(Translatable message) {
 // A TpNumber above 2047 would lose its high bits in the image and silently move the channel
 // to another transponder, so packing refuses it and names the channel.
 Translatable CheckTransponderNumbers(const ChannelDatabase& db) {
-    const DatabaseHeader& h = db.header;
-    for (std::size_t row = 0; row < h.TvCount; ++row) {
-        const ChannelEntry& c = db.Tv(row);
-        if (c.TpNumber > image::kMaxTpNumber) {
-            return ZEV_TR("ParameterImage",
-                          "TV channel %1 \"%2\" is on transponder %3; the image can hold "
-                          "transponder numbers up to 2047 only.")
-                .Arg(row + 1)
-                .Arg(NameBytes(c.Name))
-                .Arg(c.TpNumber);
+    // The first channel of one list whose transponder number is too large, said in `wording`.
+    const auto firstTooLarge = [&db](bool tv, Translatable wording) -> Translatable {
+        const std::size_t count = tv ? db.header.TvCount : db.header.RadioCount;
+        for (std::size_t row = 0; row < count; ++row) {
+            const ChannelEntry& c = tv ? db.Tv(row) : db.Radio(row);
+            if (c.TpNumber > image::kMaxTpNumber) {
+                return std::move(wording).Arg(row + 1).Arg(NameBytes(c.Name)).Arg(c.TpNumber);
+            }
         }
-    }
-    for (std::size_t row = 0; row < h.RadioCount; ++row) {
-        const ChannelEntry& c = db.Radio(row);
-        if (c.TpNumber > image::kMaxTpNumber) {
-            return ZEV_TR("ParameterImage",
-                          "Radio channel %1 \"%2\" is on transponder %3; the image can hold "
-                          "transponder numbers up to 2047 only.")
-                .Arg(row + 1)
-                .Arg(NameBytes(c.Name))
-                .Arg(c.TpNumber);
-        }
-    }
-    return {};
+        return {};
+    };
+    Translatable tv =
+        firstTooLarge(true, ZEV_TR("ParameterImage",
+                                   "TV channel %1 \"%2\" is on transponder %3; the image can hold "
+                                   "transponder numbers up to 2047 only."));
+    if (!tv.Empty()) return tv;
+    return firstTooLarge(false,
+                         ZEV_TR("ParameterImage",
+                                "Radio channel %1 \"%2\" is on transponder %3; the image can hold "
+                                "transponder numbers up to 2047 only."));
 }
 
 // Writes one block; the caller has checked the layout for this block size.

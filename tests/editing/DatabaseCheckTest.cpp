@@ -178,6 +178,12 @@ TEST(DatabaseCheck, ChannelOnATransponderBeyondTheImageIsAnError) {
     EXPECT_EQ(result.findings[0].message,
               "TV channel 6 \"RAI 2\" is on transponder 2048; the image can hold transponder "
               "numbers up to 2047 only.");
+
+    db->Tv(5).TpNumber = 1;
+    db->Radio(1).TpNumber = 2100;
+    EXPECT_EQ(CheckDatabase(*db).findings.at(0).message,
+              "Radio channel 2 \"Radio 2\" is on transponder 2100; the image can hold "
+              "transponder numbers up to 2047 only.");
 }
 
 TEST(DatabaseCheck, EachDuplicateNamesTheFirstOfItsGroupAcrossBothLists) {
