@@ -8,6 +8,28 @@
 #include "exchange/TransponderXml.h"
 
 namespace zev::cli {
+namespace {
+
+// The channel list IN and the orbit position of each of its satellites (--position), or no
+// list after saying why, with `status` the exit status.
+struct ListAndPositions {
+    std::unique_ptr<ChannelDatabase> db;
+    std::vector<std::optional<int>> positions;
+};
+std::optional<ListAndPositions> LoadListAndPositions(const CliOptions& options, std::ostream& err,
+                                                     int& status) {
+    status = kExitOk;
+    auto db = LoadListInput(options.args[0], options, err, status);
+    if (!db) return std::nullopt;
+    auto positions = SatellitePositions(options, *db, err);
+    if (!positions) {
+        status = kExitUsage;
+        return std::nullopt;
+    }
+    return ListAndPositions{std::move(db), std::move(*positions)};
+}
+
+}  // namespace
 
 // zev-cli transponders-export IN OUT.xml [--position NAME=POS]...
 int TranspondersExportCommand(const CliOptions& options, std::ostream&, std::ostream& err) {
@@ -15,11 +37,9 @@ int TranspondersExportCommand(const CliOptions& options, std::ostream&, std::ost
         return kExitUsage;
     }
     int status = kExitOk;
-    const auto db = LoadListInput(options.args[0], options, err, status);
-    if (!db) return status;
-    const auto positions = SatellitePositions(options, *db, err);
-    if (!positions) return kExitUsage;
-    const std::string xml = TransponderXmlText(TransponderFileOf(*db, *positions));
+    const auto list = LoadListAndPositions(options, err, status);
+    if (!list) return status;
+    const std::string xml = TransponderXmlText(TransponderFileOf(*list->db, list->positions));
     std::string error;
     if (!WriteFileAtomically(options.args[1],
                              {reinterpret_cast<const uint8_t*>(xml.data()), xml.size()}, error)) {
@@ -36,10 +56,9 @@ int TranspondersImportCommand(const CliOptions& options, std::ostream& out, std:
         return kExitUsage;
     }
     int status = kExitOk;
-    const auto db = LoadListInput(options.args[0], options, err, status);
-    if (!db) return status;
-    const auto positions = SatellitePositions(options, *db, err);
-    if (!positions) return kExitUsage;
+    const auto list = LoadListAndPositions(options, err, status);
+    if (!list) return status;
+    ChannelDatabase* const db = list->db.get();
     std::string error;
     const std::optional<std::vector<uint8_t>> bytes =
         ReadWholeFile(options.args[1], kMaxTransponderXmlSize, error);
@@ -47,7 +66,7 @@ int TranspondersImportCommand(const CliOptions& options, std::ostream& out, std:
     const Result<TransponderFile, Translatable> file = ReadTransponderXml(options.args[1], *bytes);
     if (!file) return ReportFileError(err, file.error().English());
 
-    const std::vector<SatelliteTie> ties = TieSatellites(*db, *file, *positions);
+    const std::vector<SatelliteTie> ties = TieSatellites(*db, *file, list->positions);
     std::vector<std::optional<std::size_t>> tied;
     for (const SatelliteTie& tie : ties) tied.push_back(tie.fileSatellite);
     const TransponderUpdatePlan plan =
