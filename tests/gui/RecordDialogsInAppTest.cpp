@@ -9,6 +9,17 @@ namespace {
 
 class RecordDialogsInAppTest : public GuiFixture {
   protected:
+    // One satellite "OLD" with one transponder, and `tvCount` TV channels on it, shown.
+    void ShowChannelsOfOneSatellite(std::size_t tvCount) {
+        zev::ChannelDatabase& db = app_->Database();
+        db.header.SatCount = 1;
+        db.satellites[0].Name = {'O', 'L', 'D'};
+        db.header.TpCount = 1;
+        db.transponders[0].Sat = 1;
+        db.header.TvCount = static_cast<uint16_t>(tvCount);
+        for (std::size_t r = 0; r < tvCount; ++r) db.Tv(r).TpNumber = 1;
+        Frame().Execute(cmd::TvChannelList);
+    }
     // The next Satellite List: its first satellite picked, `button` pressed, and `name` typed
     // into the Satellite Edit that opens and confirmed.
     void ScriptSatelliteEditFromList(const char* button, const char* name) {
@@ -30,14 +41,7 @@ class RecordDialogsInAppTest : public GuiFixture {
 // channel's own must show in the list once the Satellite List closes.
 TEST_F(RecordDialogsInAppTest, TheChannelListRefillsAfterTheSatelliteListChangedIt) {
     StartApp();
-    zev::ChannelDatabase& db = app_->Database();
-    db.header.SatCount = 1;
-    db.satellites[0].Name = {'O', 'L', 'D'};
-    db.header.TpCount = 1;
-    db.transponders[0].Sat = 1;
-    db.header.TvCount = 1;
-    db.Tv(0).TpNumber = 1;
-    Frame().Execute(cmd::TvChannelList);
+    ShowChannelsOfOneSatellite(1);
     ASSERT_EQ(Frame().ListView()->RowCount(), 1);
     EXPECT_EQ(Frame().ListView()->CellText(0, 2), "1");
 
@@ -60,14 +64,7 @@ TEST_F(RecordDialogsInAppTest, TheChannelListRefillsAfterTheSatelliteListChanged
 // channels selected there stay selected with the Move Channel that waits for its target.
 TEST_F(RecordDialogsInAppTest, ARenamedSatelliteKeepsTheChannelListsSelectionAndPendingMove) {
     StartApp();
-    zev::ChannelDatabase& db = app_->Database();
-    db.header.SatCount = 1;
-    db.satellites[0].Name = {'O', 'L', 'D'};
-    db.header.TpCount = 1;
-    db.transponders[0].Sat = 1;
-    db.header.TvCount = 3;
-    for (std::size_t r = 0; r < 3; ++r) db.Tv(r).TpNumber = 1;
-    Frame().Execute(cmd::TvChannelList);
+    ShowChannelsOfOneSatellite(3);
     CZuzeListViewView& list = *Frame().ListView();
     list.SelectRowRange(1, 2);
     list.OnPopupCommand(CZuzeListViewView::kMoveChannel);

@@ -58,6 +58,16 @@ class TransfersGuiTest : public GuiFixture {
         QTRY_VERIFY_WITH_TIMEOUT(Frame().View().ListShown(), 60000);
     }
     bool Idle() { return Receiver().Session().Mode() == zev::ProtocolMode::Idle; }
+    // The TV list shown and its first channel renamed "Edited" in Channel Edit.
+    void EditFirstTvChannel() {
+        Frame().Execute(cmd::TvChannelList);
+        prompts_.dialogScripts.push_back([](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>("1019")->setText("Edited");
+            dialog.accept();
+            return dialog.result();
+        });
+        Frame().ListView()->EditRow(0);
+    }
 };
 
 TEST_F(TransfersGuiTest, VerifyBoxSettingsComparesWithoutReplacingTheChannels) {
@@ -79,13 +89,7 @@ TEST_F(TransfersGuiTest, VerifyBoxSettingsComparesWithoutReplacingTheChannels) {
               "Verified: the box holds the same settings as the channel list");
 
     // An edit that is not in the box yet is named, and stays in the channel list.
-    Frame().Execute(cmd::TvChannelList);
-    prompts_.dialogScripts.push_back([](QDialog& dialog) {
-        dialog.findChild<QLineEdit*>("1019")->setText("Edited");
-        dialog.accept();
-        return dialog.result();
-    });
-    Frame().ListView()->EditRow(0);
+    EditFirstTvChannel();
     ASSERT_TRUE(Doc().Changes().Changed());
     prompts_.messages.clear();
     Frame().Execute(cmd::VerifyBoxSettings);
@@ -285,13 +289,7 @@ TEST_F(TransfersGuiTest, SaveWritesTheListsOwnFileAfterASendAndATerminalSave) {
                   "it; please choose another name.");
     EXPECT_TRUE(ReadFile(Path("log.txt")).contains("Send Param Data Success!"));
 
-    Frame().Execute(cmd::TvChannelList);
-    prompts_.dialogScripts.push_back([](QDialog& dialog) {
-        dialog.findChild<QLineEdit*>("1019")->setText("Edited");
-        dialog.accept();
-        return dialog.result();
-    });
-    Frame().ListView()->EditRow(0);
+    EditFirstTvChannel();
     EXPECT_EQ(Frame().windowTitle(), "mylist.stc* - Management V5.0");
     const int dialogs = prompts_.fileDialogTitles.size();
     QTest::keyClick(&Frame(), Qt::Key_S, Qt::ControlModifier);
