@@ -60,7 +60,6 @@ std::string ReportExcerpt(const std::string& report, int lines) {
     return report.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
-// `playing`: the action the child is playing, or -1 between actions.
 // The last `count` lines of the child's standard error, without Qt's notes that the offscreen
 // screen lacks a window-system feature.
 std::string Tail(const std::string& errors, std::size_t count) {
@@ -77,6 +76,7 @@ std::string Tail(const std::string& errors, std::size_t count) {
     return tail;
 }
 
+// `playing`: the action the child is playing, or -1 between actions.
 void HandleLine(const std::string& line, Outcome& outcome, long& playing) {
     std::istringstream in(line);
     std::string word;
