@@ -34,7 +34,6 @@
 #include "app/TransferOptions.h"
 #include "app/ViewState.h"
 #include "app/WindowPlacement.h"
-#include "core/FileName.h"
 #include "link/SerialLink.h"
 #include "lists/CZuzeListViewView.h"
 #include "lists/ChannelListPane.h"

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <cstring>
-#include <limits>
 #include <span>
 
 #include "formats/ImageFields.h"
