@@ -11,6 +11,7 @@
 #include "app/DataFileState.h"
 #include "app/DatabaseChanges.h"
 #include "app/ImageFileRewrite.h"
+#include "app/LocalPaths.h"
 #include "app/TerminalSink.h"
 #include "app/ViewState.h"
 #include "core/FileName.h"
@@ -41,8 +42,6 @@ const char* const kSaveFilterImage =
     QT_TRANSLATE_NOOP("CDataFileCommands",
                       "stc files (*.stc);;def files (*.def);;all files (*.all);;All Files (*.*)");
 
-std::string Local8Bit(const QString& path) { return path.toLocal8Bit().toStdString(); }
-QString FromLocal8Bit(const std::string& path) { return QString::fromLocal8Bit(path.c_str()); }
 QString NameOf(const std::string& path) { return QFileInfo(FromLocal8Bit(path)).fileName(); }
 
 bool IsImageExtension(const std::string& extension) {

@@ -16,6 +16,7 @@
 #include "app/CsvFiles.h"
 #include "app/DataFileState.h"
 #include "app/DatabaseChanges.h"
+#include "app/LocalPaths.h"
 #include "app/ViewState.h"
 #include "core/FileName.h"
 #include "core/RegularFile.h"
@@ -45,8 +46,6 @@ QString KindText(zev::ImageKind kind) {
     }
     return CDatabaseCommands::tr("the user block (.stc)");
 }
-
-std::string Local8Bit(const QString& path) { return path.toLocal8Bit().toStdString(); }
 
 }  // namespace
 
@@ -206,7 +205,7 @@ zev::Result<zev::ImageKind, QString> CDatabaseCommands::ReadImageFile(const QStr
 }
 
 void CDatabaseCommands::CompareWithFile() {
-    const QString listFile = QString::fromLocal8Bit(files_.ListFile().c_str());
+    const QString listFile = FromLocal8Bit(files_.ListFile());
     const std::optional<QString> path = prompts_.OpenFileNameAt(
         tr("Compare with File"), tr(kImageFilter), QStringLiteral("stc"),
         listFile.isEmpty() ? QString() : QFileInfo(listFile).absolutePath());
@@ -236,7 +235,7 @@ void CDatabaseCommands::CompareWithFile() {
 
 void CDatabaseCommands::ExportList() {
     // The channel list's file with ".csv", in its folder.
-    const QFileInfo listFile(QString::fromLocal8Bit(files_.ListFile().c_str()));
+    const QFileInfo listFile(FromLocal8Bit(files_.ListFile()));
     const QString suggestion =
         files_.HasListFile()
             ? listFile.absoluteDir().filePath(listFile.completeBaseName() + QStringLiteral(".csv"))

@@ -27,6 +27,7 @@
 #include "app/DatabaseChanges.h"
 #include "app/DeviceWatch.h"
 #include "app/ListPrinter.h"
+#include "app/LocalPaths.h"
 #include "app/ReceiverController.h"
 #include "app/RecentFileList.h"
 #include "app/StatusPanes.h"
@@ -34,7 +35,6 @@
 #include "app/TransferOptions.h"
 #include "app/ViewState.h"
 #include "app/WindowPlacement.h"
-#include "core/FileName.h"
 #include "link/SerialLink.h"
 #include "lists/CZuzeListViewView.h"
 #include "lists/ChannelListPane.h"
@@ -312,9 +312,8 @@ void CMainFrame::SetDocumentTitle(const QString& title) {
 void CMainFrame::UpdateTitle() {
     // The channel list's file names the window once it has one; a star marks unsaved channels.
     const DataFileState& files = receiver_->DataFile();
-    QString name = files.HasListFile()
-                       ? QFileInfo(QString::fromLocal8Bit(files.ListFile().c_str())).fileName()
-                       : documentTitle_;
+    QString name = files.HasListFile() ? QFileInfo(FromLocal8Bit(files.ListFile())).fileName()
+                                       : documentTitle_;
     if (doc_.Changes().Changed()) name += QLatin1Char('*');
     const QString title =
         QStringLiteral("%1 - Management V%2").arg(name, QLatin1String(zev::kVersion));
@@ -405,8 +404,7 @@ QString CMainFrame::ListPrintTitle() const {
     // The image file the list came from or went to.
     const DataFileState& files = receiver_->DataFile();
     const QString name =
-        files.HasListFile() ? QFileInfo(QString::fromLocal8Bit(files.ListFile().c_str())).fileName()
-                            : QString();
+        files.HasListFile() ? QFileInfo(FromLocal8Bit(files.ListFile())).fileName() : QString();
     return ListPrinter::Title(name, view_.TvListShown());
 }
 
@@ -419,7 +417,7 @@ QString CMainFrame::ListPdfName() const {
         return QFileInfo(tv ? tr("TV Channel List.pdf") : tr("Radio Channel List.pdf"))
             .absoluteFilePath();
     }
-    const QFileInfo file(QString::fromLocal8Bit(files.ListFile().c_str()));
+    const QFileInfo file(FromLocal8Bit(files.ListFile()));
     return file.absoluteDir().filePath(
         file.completeBaseName() + (tv ? QStringLiteral(" TV.pdf") : QStringLiteral(" Radio.pdf")));
 }

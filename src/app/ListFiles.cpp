@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/DataFileState.h"
+#include "app/LocalPaths.h"
 #include "core/FileName.h"
 #include "core/RegularFile.h"
 #include "exchange/DatabaseJson.h"
@@ -16,10 +17,6 @@
 #include "ui/TranslatedText.h"
 
 namespace {
-
-std::string Local8Bit(const QString& path) { return path.toLocal8Bit().toStdString(); }
-
-QString FromLocal8Bit(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
 
 // The whole file, or the sentence that says why it cannot be read (a longer file than `limit`
 // is refused, a longer image is read as far as an image goes).

@@ -49,10 +49,8 @@ class ReceiverController : public QObject, public zev::LinkRunHost {
     // standard output unless set otherwise.
     void SetStandardOutput(std::ostream& out) { standardOutput_ = &out; }
 
-    // The status bar: the connection state, pane 0 and pane 2 (blank while a list is shown),
-    // and pane 1, the time since the run or connection began while connected.
-    bool StatusConnected() const { return statusConnected_; }
-    std::time_t RunStart() const { return runStart_; }
+    // The status bar: pane 0, the connection state, and pane 2 (both blank while a list is
+    // shown), and pane 1, the time since the run or connection began while connected.
     QString ConnectionPaneText() const;
     QString PortPaneText() const;
     QString ElapsedText(std::time_t now) const;

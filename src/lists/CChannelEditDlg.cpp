@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "formats/ImageFields.h"
 #include "lists/NumberBox.h"
 #include "lists/RecordDialogs.h"
 #include "ui/NameField.h"
@@ -178,8 +179,8 @@ void CChannelEditDlg::accept() {
     for (std::size_t i = 0; i < kPidBoxes; ++i) {
         const PidBox& box = PidBoxes()[i];
         const QString label = tr(box.label).chopped(1);
-        const std::optional<uint32_t> value =
-            ReadNumberBox(*pids_[i], label, ChannelFieldMost(box.field), prompts_);
+        const std::optional<uint32_t> value = ReadNumberBox(
+            *pids_[i], label, zev::image::ImageMost<zev::ChannelEntry>(box.field), prompts_);
         if (!value) return;
         values[i] = static_cast<uint16_t>(*value);
     }

@@ -3,24 +3,10 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <cstring>
-#include <limits>
-#include <span>
 
-#include "formats/ImageFields.h"
 #include "ui/UiPrompts.h"
 
 namespace {
-
-template <typename Record>
-uint32_t MostOf(std::span<const zev::image::ImageField<Record>> fields, const char* name) {
-    for (const auto& field : fields) {
-        if (std::strcmp(field.field->name, name) == 0) {
-            return std::min(field.Most(), field.field->most);
-        }
-    }
-    return 0;  // no such field: nothing but 0 fits
-}
 
 void Refuse(QLineEdit& box, const QString& text, UiPrompts& prompts) {
     prompts.Inform(text, QStringLiteral("zev"));
@@ -29,18 +15,6 @@ void Refuse(QLineEdit& box, const QString& text, UiPrompts& prompts) {
 }
 
 }  // namespace
-
-uint32_t ChannelFieldMost(const char* field) {
-    return MostOf(zev::image::ChannelImageFields(), field);
-}
-
-uint32_t SatelliteFieldMost(const char* field) {
-    return MostOf(zev::image::SatelliteImageFields(), field);
-}
-
-uint32_t TransponderFieldMost(const char* field) {
-    return MostOf(zev::image::TransponderImageFields(), field);
-}
 
 std::optional<uint32_t> ReadNumberBox(QLineEdit& box, const QString& label, uint32_t most,
                                       UiPrompts& prompts) {

@@ -10,12 +10,8 @@
 class QLineEdit;
 class UiPrompts;
 
-// The largest value a parameter image keeps of the record field of that name.
-uint32_t ChannelFieldMost(const char* field);
-uint32_t SatelliteFieldMost(const char* field);
-uint32_t TransponderFieldMost(const char* field);
-
-// `box` read as a whole number from 0 to `most` (surrounding spaces and a sign allowed). Text
+// `box` read as a whole number from 0 to `most` (surrounding spaces and a sign allowed), where
+// `most` is the largest value the image keeps of the box's field (zev::image::ImageMost). Text
 // that is no number gets "Please enter an integer.", a number outside the range "<label> must
 // be a number from 0 to <most>."; either way the box becomes the active one with its text
 // selected, and nothing is returned.

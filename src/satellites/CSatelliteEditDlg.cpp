@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include "formats/ImageFields.h"
 #include "lists/NumberBox.h"
 #include "satellites/DialogControls.h"
 #include "satellites/EnumComboBox.h"
@@ -65,11 +66,12 @@ void CSatelliteEditDlg::OnDiseqcTypeChanged(int index) {
 }
 
 void CSatelliteEditDlg::accept() {
-    const std::optional<uint32_t> lnbLow =
-        ReadNumberBox(*lnbLowBox_, tr("Lnblow"), SatelliteFieldMost("Lnblow"), prompts_);
+    const std::optional<uint32_t> lnbLow = ReadNumberBox(
+        *lnbLowBox_, tr("Lnblow"), zev::image::ImageMost<zev::SatelliteEntry>("Lnblow"), prompts_);
     if (!lnbLow) return;
     const std::optional<uint32_t> lnbHigh =
-        ReadNumberBox(*lnbHighBox_, tr("Lnbhigh"), SatelliteFieldMost("Lnbhigh"), prompts_);
+        ReadNumberBox(*lnbHighBox_, tr("Lnbhigh"),
+                      zev::image::ImageMost<zev::SatelliteEntry>("Lnbhigh"), prompts_);
     if (!lnbHigh) return;
     record_.DiseqcPort = enum_combo::Take(diseqcPortBox_, record_.DiseqcPort);
     record_.DiseqcType = enum_combo::Take(diseqcTypeBox_, record_.DiseqcType);

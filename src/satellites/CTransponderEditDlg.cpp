@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "editing/RecordLinks.h"
+#include "formats/ImageFields.h"
 #include "lists/NumberBox.h"
 #include "satellites/DialogControls.h"
 #include "satellites/EnumComboBox.h"
@@ -46,13 +47,16 @@ void CTransponderEditDlg::Load(const zev::TransponderEntry& transponder, int num
 
 void CTransponderEditDlg::accept() {
     const std::optional<uint32_t> frequency =
-        ReadNumberBox(*frequencyBox_, tr("Frequency"), TransponderFieldMost("Frequency"), prompts_);
+        ReadNumberBox(*frequencyBox_, tr("Frequency"),
+                      zev::image::ImageMost<zev::TransponderEntry>("Frequency"), prompts_);
     if (!frequency) return;
     const std::optional<uint32_t> symbol =
-        ReadNumberBox(*symbolBox_, tr("Trans Symbol"), TransponderFieldMost("Symbol"), prompts_);
+        ReadNumberBox(*symbolBox_, tr("Trans Symbol"),
+                      zev::image::ImageMost<zev::TransponderEntry>("Symbol"), prompts_);
     if (!symbol) return;
     const std::optional<uint32_t> transId =
-        ReadNumberBox(*transIdBox_, tr("Trans ID"), TransponderFieldMost("TransID"), prompts_);
+        ReadNumberBox(*transIdBox_, tr("Trans ID"),
+                      zev::image::ImageMost<zev::TransponderEntry>("TransID"), prompts_);
     if (!transId) return;
     // Satellite entry i is number i + 1; with none chosen the record keeps its Sat.
     if (satelliteBox_->currentIndex() >= 0) {

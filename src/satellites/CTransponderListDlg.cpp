@@ -1,6 +1,5 @@
 #include "satellites/CTransponderListDlg.h"
 
-#include <QCoreApplication>
 #include <QPushButton>
 #include <vector>
 
@@ -40,11 +39,8 @@ CTransponderListDlg::CTransponderListDlg(zev::ChannelDatabase& db, UiPrompts& pr
     auto* channels = MakeIdButton(tr("&Channels"), "1011", this);
     auto* remove = MakeIdButton(tr("&Delete"), "1012", this);
     auto* close = MakeIdButton(tr("Close"), "2", this);
-    LayOutListDialog(
-        this,
-        MakeListHeader(QCoreApplication::translate("TransponderListHeader", kTransponderListHeader),
-                       this),
-        list_, {edit, add, channels, remove, close});
+    LayOutListDialog(this, MakeListHeader(TransponderListHeader(), this), list_,
+                     {edit, add, channels, remove, close});
     connect(edit, &QPushButton::clicked, this, &CTransponderListDlg::OnEdit);
     connect(add, &QPushButton::clicked, this, &CTransponderListDlg::OnNew);
     connect(channels, &QPushButton::clicked, this, &CTransponderListDlg::OnChannels);

@@ -1,6 +1,5 @@
 #include "satellites/CTransponderPickDlg.h"
 
-#include <QCoreApplication>
 #include <QPushButton>
 
 #include "database/ChannelDatabase.h"
@@ -37,11 +36,7 @@ CTransponderPickDlg::CTransponderPickDlg(zev::ChannelDatabase& db, UiPrompts& pr
     list_->SetSizeInCharacters(kListWidthInCharacters, kVisibleRows);
     auto* edit = MakeIdButton(tr("&Edit"), "1030", this);
     auto* close = MakeIdButton(tr("Close"), "2", this);
-    LayOutListDialog(
-        this,
-        MakeListHeader(QCoreApplication::translate("TransponderListHeader", kTransponderListHeader),
-                       this),
-        list_, {edit, close});
+    LayOutListDialog(this, MakeListHeader(TransponderListHeader(), this), list_, {edit, close});
     connect(edit, &QPushButton::clicked, this, &CTransponderPickDlg::OnEdit);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &LineListBox::RowDoubleClicked, this, &CTransponderPickDlg::OnLineDoubleClicked);

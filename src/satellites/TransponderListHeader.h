@@ -1,9 +1,12 @@
 // The header text above the transponder lines, shared by the Transponder List and the
-// Transponder Pick.
+// Transponder Pick, in the language the program runs in.
 #pragma once
 
-#include <QtGlobal>
+#include <QCoreApplication>
+#include <QString>
 
-inline constexpr const char* kTransponderListHeader = QT_TRANSLATE_NOOP(
-    "TransponderListHeader",
-    "No.     Satellite         Fre         Pol        Transsymbol       TransID   ");
+inline QString TransponderListHeader() {
+    return QCoreApplication::translate(
+        "TransponderListHeader",
+        "No.     Satellite         Fre         Pol        Transsymbol       TransID   ");
+}
