@@ -5,6 +5,7 @@
 
 #include "cli/CommandTable.h"
 #include "cli/DatabaseFiles.h"
+#include "cli/ImageOutput.h"
 #include "cli/ReportJson.h"
 #include "core/OutputFiles.h"
 #include "editing/DatabaseCheck.h"
@@ -23,11 +24,6 @@ constexpr CommandUsage kCommands[] = {
     {"export", 2, "zev-cli export FILE OUT.csv", "--flash --user"},
 };
 
-int FileError(std::ostream& err, const std::string& message) {
-    err << "zev-cli: " << message << '\n';
-    return kExitUsage;
-}
-
 // Reads a database as LoadDatabaseFile does, showing its warning (an unreadable default.dat).
 LoadResult Load(const std::string& path, const CliOptions& options, ChannelDatabase& db,
                 std::ostream& err) {
@@ -40,7 +36,7 @@ int Check(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const std::string& path = options.args[0];
     const auto db = std::make_unique<ChannelDatabase>();
     const LoadResult loaded = Load(path, options, *db, err);
-    if (loaded.status == LoadStatus::FileError) return FileError(err, loaded.error);
+    if (loaded.status == LoadStatus::FileError) return ReportFileError(err, loaded.error);
     // An image that does not fit its own layout is the worst finding there is, not a usage
     // error: the report says so and the exit status is that of any error.
     const CheckResult result = loaded.status == LoadStatus::Refused
@@ -57,9 +53,9 @@ int Diff(const CliOptions& options, std::ostream& out, std::ostream& err) {
     for (const auto& [path, db] :
          {std::pair{options.args[0], before.get()}, std::pair{options.args[1], after.get()}}) {
         const LoadResult loaded = Load(path, options, *db, err);
-        if (loaded.status == LoadStatus::FileError) return FileError(err, loaded.error);
+        if (loaded.status == LoadStatus::FileError) return ReportFileError(err, loaded.error);
         if (loaded.status == LoadStatus::Refused) {
-            return FileError(err, "\"" + path + "\": " + loaded.error);
+            return ReportFileError(err, "\"" + path + "\": " + loaded.error);
         }
     }
     DiffOptions diffOptions;
@@ -75,11 +71,11 @@ int Export(const CliOptions& options, std::ostream& err) {
     if (const auto checked = CheckOutputs({options.args[0], kSettingsFileName},
                                           {paths.channels, paths.transponders, paths.satellites});
         !checked) {
-        return FileError(err, checked.error().text.English());
+        return ReportFileError(err, checked.error().text.English());
     }
     const auto db = std::make_unique<ChannelDatabase>();
     const LoadResult loaded = Load(options.args[0], options, *db, err);
-    if (loaded.status == LoadStatus::FileError) return FileError(err, loaded.error);
+    if (loaded.status == LoadStatus::FileError) return ReportFileError(err, loaded.error);
     if (loaded.status == LoadStatus::Refused) {
         err << loaded.error << '\n';
         return kExitFailed;
@@ -90,7 +86,7 @@ int Export(const CliOptions& options, std::ostream& err) {
                                {paths.transponders, std::move(tables.transponders)},
                                {paths.satellites, std::move(tables.satellites)}},
                               error)) {
-        return FileError(err, error);
+        return ReportFileError(err, error);
     }
     return kExitOk;
 }
@@ -101,7 +97,8 @@ std::span<const CommandUsage> DatabaseCommandTable() { return kCommands; }
 
 int RunDatabaseCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const CommandUsage* command = FindCommand(kCommands, options.command);
-    if (command == nullptr) return FileError(err, "unknown command \"" + options.command + "\"");
+    if (command == nullptr)
+        return ReportFileError(err, "unknown command \"" + options.command + "\"");
     if (!ArgumentsFit(*command, options, err)) return kExitUsage;
     if (options.command == "check") return Check(options, out, err);
     if (options.command == "diff") return Diff(options, out, err);

@@ -31,10 +31,6 @@ struct Workspace {
     std::unique_ptr<ChannelDatabase> db = std::make_unique<ChannelDatabase>();
 };
 
-int FileError(std::ostream& err, const std::string& message) {
-    return ReportFileError(err, message);
-}
-
 // A refused image is reported with exactly the text the desktop program shows.
 int Refused(std::ostream& err, const std::string& message) {
     err << message << '\n';
@@ -52,7 +48,7 @@ int Loaded(const LoadResult& result, std::ostream& err) {
         case LoadStatus::Ok:
             return kExitOk;
         case LoadStatus::FileError:
-            return FileError(err, result.error);
+            return ReportFileError(err, result.error);
         case LoadStatus::Refused:
             break;
     }
@@ -95,7 +91,7 @@ int Build(const CliOptions& options, std::ostream& err) {
     std::string error;
     const std::optional<std::vector<uint8_t>> json =
         ReadWholeFile(options.args[0], kMaxJsonFileSize, error);
-    if (!json) return FileError(err, error);
+    if (!json) return ReportFileError(err, error);
     Workspace work;
     if (const std::string problem = ApplyCliStartupHeader(options, work.db->header);
         !problem.empty()) {
@@ -103,7 +99,7 @@ int Build(const CliOptions& options, std::ostream& err) {
     }
     const JsonResult result = DatabaseFromJson(*json, *work.db);
     if (result.status == JsonStatus::Invalid) {
-        return FileError(err, "\"" + options.args[0] + "\": " + result.error.English());
+        return ReportFileError(err, "\"" + options.args[0] + "\": " + result.error.English());
     }
     if (result.status == JsonStatus::Refused) return Refused(err, result.error.English());
     return PackAndWrite(*work.db, *kind, options.args[1], err);
@@ -125,19 +121,19 @@ int UpdateImage(const CliOptions& options, std::ostream& out, std::ostream& err)
     std::string error;
     const std::optional<std::vector<uint8_t>> bytes =
         ReadWholeFile(dataPath, kMaxDataFileSize, error);
-    if (!bytes) return FileError(err, error);
+    if (!bytes) return ReportFileError(err, error);
     const auto data = std::make_unique<ParameterDataFile>();
-    if (!data->Parse(*bytes)) return FileError(err, dataPath + ": Input file is invalid !");
+    if (!data->Parse(*bytes)) return ReportFileError(err, dataPath + ": Input file is invalid !");
     for (const MalformedLine& line : data->MalformedLines()) {
         err << "zev-cli: " << dataPath << ":" << MalformedLineText(line) << '\n';
     }
     if (const Translatable problem = UpdateImageProblem(*data, kInputImageSize); !problem.Empty()) {
-        return FileError(err, dataPath + ": " + problem.English());
+        return ReportFileError(err, dataPath + ": " + problem.English());
     }
     std::vector<uint8_t> image(UpdateImageLength(*data));
     BuildUpdateImage(*data, image);
     out << UpdateImageCountsText(*data) << '\n';
-    if (!WriteFileAtomically(options.args[1], image, error)) return FileError(err, error);
+    if (!WriteFileAtomically(options.args[1], image, error)) return ReportFileError(err, error);
     return kExitOk;
 }
 
@@ -147,7 +143,8 @@ std::span<const CommandUsage> FileCommandTable() { return kCommands; }
 
 int RunFileCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const CommandUsage* command = FindCommand(kCommands, options.command);
-    if (command == nullptr) return FileError(err, "unknown command \"" + options.command + "\"");
+    if (command == nullptr)
+        return ReportFileError(err, "unknown command \"" + options.command + "\"");
     if (!ArgumentsFit(*command, options, err)) return kExitUsage;
     if (options.command == "dump") return Dump(options, out, err);
     if (options.command == "build") return Build(options, err);

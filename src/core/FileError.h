@@ -30,13 +30,7 @@ struct FileError {
     // The text as a sentence of its own: capital letter, full stop.
     Translatable SentenceText() const { return Translatable::Sentence(text); }
     // The same in English.
-    std::string Sentence() const {
-        std::string sentence = text.English();
-        if (!sentence.empty() && sentence[0] >= 'a' && sentence[0] <= 'z') {
-            sentence[0] = static_cast<char>(sentence[0] - 'a' + 'A');
-        }
-        return sentence + ".";
-    }
+    std::string Sentence() const { return SentenceText().English(); }
 };
 
 }  // namespace zev

@@ -26,9 +26,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// `what` is a wording with the file for %1 and the system's reason for %2.
-FileError Failure(FileProblem problem, Translatable what, const std::string& path, int code) {
-    return {problem, std::move(what).Arg(Quoted(path)).Arg(std::strerror(code))};
+// The file and the system's reason for `code`.
+FileError CannotCreate(const std::string& path, int code) {
+    return {FileProblem::CannotCreate,
+            ZEV_TR("FileError", "cannot create %1: %2").Arg(Quoted(path)).Arg(std::strerror(code))};
+}
+
+FileError CannotWrite(const std::string& path, int code) {
+    return {FileProblem::WriteFailed,
+            ZEV_TR("FileError", "cannot write %1: %2").Arg(Quoted(path)).Arg(std::strerror(code))};
 }
 
 FileError NotRegular(const std::string& path) {
@@ -111,8 +117,7 @@ Target CheckTarget(const std::string& name, const std::string& shown, FileError&
     struct stat link {};
     if (::lstat(name.c_str(), &link) != 0) {
         if (errno == ENOENT) return target;
-        error = Failure(FileProblem::CannotCreate, ZEV_TR("FileError", "cannot create %1: %2"),
-                        shown, errno);
+        error = CannotCreate(shown, errno);
         return {};
     }
     struct stat info {};
@@ -130,8 +135,7 @@ Target CheckTarget(const std::string& name, const std::string& shown, FileError&
     if (S_ISLNK(link.st_mode)) {
         char resolved[PATH_MAX];
         if (::realpath(name.c_str(), resolved) == nullptr) {
-            error = Failure(FileProblem::CannotCreate, ZEV_TR("FileError", "cannot create %1: %2"),
-                            shown, errno);
+            error = CannotCreate(shown, errno);
             return {};
         }
         target.resolved = resolved;
@@ -180,8 +184,7 @@ bool FileReplacement::Begin(FileError& error) {
         }
     }
     if (file_ == nullptr) {
-        error = Failure(FileProblem::CannotCreate, ZEV_TR("FileError", "cannot create %1: %2"),
-                        path_, errno);
+        error = CannotCreate(path_, errno);
         return false;
     }
     return true;
@@ -189,14 +192,12 @@ bool FileReplacement::Begin(FileError& error) {
 
 bool FileReplacement::Write(std::span<const uint8_t> bytes, FileError& error) {
     if (file_ == nullptr) {
-        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_,
-                        EBADF);
+        error = CannotWrite(path_, EBADF);
         return false;
     }
     // An empty span may hold no pointer at all, which fwrite must not be given.
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_,
-                        errno);
+        error = CannotWrite(path_, errno);
         Discard();
         return false;
     }
@@ -205,8 +206,7 @@ bool FileReplacement::Write(std::span<const uint8_t> bytes, FileError& error) {
 
 bool FileReplacement::Finish(FileError& error) {
     if (file_ == nullptr) {
-        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_,
-                        EBADF);
+        error = CannotWrite(path_, EBADF);
         return false;
     }
     bool ok = std::fflush(file_) == 0;
@@ -231,8 +231,7 @@ bool FileReplacement::Finish(FileError& error) {
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
     if (!ok || !closed) {
-        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_,
-                        ok ? errno : code);
+        error = CannotWrite(path_, ok ? errno : code);
         Discard();
         return false;
     }
@@ -241,8 +240,7 @@ bool FileReplacement::Finish(FileError& error) {
 
 bool FileReplacement::Replace(FileError& error) {
     if (temporary_.empty() || file_ != nullptr) {
-        error = Failure(FileProblem::WriteFailed, ZEV_TR("FileError", "cannot write %1: %2"), path_,
-                        EBADF);
+        error = CannotWrite(path_, EBADF);
         return false;
     }
     // The name may have been given to something else since Begin.

@@ -278,7 +278,8 @@ Result<void, std::string> ApplyTransponderUpdate(ChannelDatabase& db,
     }
     for (const std::size_t s : atEnd) addAll(s);
 
-    for (const std::size_t slot : ChannelSlotsInUse(db)) {
+    // Each slot once: one that both lists hold (areas that overlap) is renumbered once.
+    for (const std::size_t slot : DistinctChannelSlotsInUse(db)) {
         uint16_t& number = db.channels[slot].TpNumber;
         if (number >= 1 && number <= before) {
             if (newPosition[number - 1] != kNone) {

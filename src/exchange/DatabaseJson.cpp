@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 #include "database/FieldTables.h"
@@ -43,17 +44,6 @@ QJsonObject RecordToJson(const Record& record, std::span<const FieldOf<Record>> 
     QJsonObject object = NumbersToJson(record, fields);
     if constexpr (requires { record.Name; }) object.insert("Name", NameToJson(record.Name));
     return object;
-}
-
-// What the image keeps of each record's fields.
-std::span<const image::ImageField<SatelliteEntry>> ImageFieldsOf(const SatelliteEntry&) {
-    return image::SatelliteImageFields();
-}
-std::span<const image::ImageField<TransponderEntry>> ImageFieldsOf(const TransponderEntry&) {
-    return image::TransponderImageFields();
-}
-std::span<const image::ImageField<ChannelEntry>> ImageFieldsOf(const ChannelEntry&) {
-    return image::ChannelImageFields();
 }
 
 std::string Utf8(const std::u32string& text) {
@@ -257,8 +247,8 @@ class Reader {
         // database is packed: refused here, with the largest value the image holds. A
         // transponder number beyond the image's is refused when the block is packed, with the
         // channel's name.
-        if constexpr (requires { ImageFieldsOf(record); }) {
-            for (const auto& f : ImageFieldsOf(record)) {
+        if constexpr (!std::is_same_v<Record, DatabaseHeader>) {
+            for (const auto& f : image::ImageFieldsOf<Record>()) {
                 const uint32_t value = f.field->get(record);
                 if (value <= f.Most() || std::string_view(f.field->name) == "TpNumber") continue;
                 problem.Note(

@@ -75,31 +75,31 @@ bool JsonCursor::OpenArray() { return Expect('['); }
 std::optional<JsonCursor::Text> JsonCursor::NextKey(bool& first, std::size_t keep) {
     if (failed_) return std::nullopt;
     SkipSpace();
-    if (at_ < text_.size() && text_[at_] == '}' && first) {
+    if (at_ < text_.size() && text_[at_] == '}') {
         ++at_;
         return std::nullopt;
     }
     if (!first) {
-        if (at_ < text_.size() && text_[at_] == '}') {
-            ++at_;
-            return std::nullopt;
-        }
         if (at_ >= text_.size() || text_[at_] != ',') {
             Fail(at_ >= text_.size() ? ZEV_TR_NOOP("DatabaseJson", "the object is not closed")
                                      : ZEV_TR_NOOP("DatabaseJson", "a ',' or '}' is missing"));
             return std::nullopt;
         }
         ++at_;
-        SkipSpace();
     }
     first = false;
+    Text key;
+    if (!ReadMemberName(&key, keep)) return std::nullopt;
+    return key;
+}
+
+bool JsonCursor::ReadMemberName(Text* key, std::size_t keep) {
+    SkipSpace();
     if (at_ >= text_.size() || text_[at_] != '"') {
         Fail(ZEV_TR_NOOP("DatabaseJson", "a member's name is missing"));
-        return std::nullopt;
+        return false;
     }
-    Text key;
-    if (!ReadString(&key, keep) || !Expect(':')) return std::nullopt;
-    return key;
+    return ReadString(key, keep) && Expect(':');
 }
 
 bool JsonCursor::NextElement(bool& first) {
@@ -183,30 +183,20 @@ void JsonCursor::SkipValue() {
         // A value.
         switch (Peek()) {
             case Kind::Object:
+            case Kind::Array: {
+                const bool object = text_[at_] == '{';
                 ++at_;
                 SkipSpace();
-                if (at_ < text_.size() && text_[at_] == '}') {
+                if (at_ < text_.size() && text_[at_] == (object ? '}' : ']')) {
                     ++at_;
                     break;
                 }
                 if (open.size() == kMaxDepth)
                     return Fail(ZEV_TR_NOOP("DatabaseJson", "the values are nested too deeply"));
-                open.push_back(true);
-                if (at_ >= text_.size() || text_[at_] != '"')
-                    return Fail(ZEV_TR_NOOP("DatabaseJson", "a member's name is missing"));
-                if (!ReadString(nullptr, 0) || !Expect(':')) return;
+                open.push_back(object);
+                if (object && !ReadMemberName(nullptr, 0)) return;
                 continue;
-            case Kind::Array:
-                ++at_;
-                SkipSpace();
-                if (at_ < text_.size() && text_[at_] == ']') {
-                    ++at_;
-                    break;
-                }
-                if (open.size() == kMaxDepth)
-                    return Fail(ZEV_TR_NOOP("DatabaseJson", "the values are nested too deeply"));
-                open.push_back(false);
-                continue;
+            }
             case Kind::String:
                 if (!ReadString(nullptr, 0)) return;
                 break;
@@ -238,12 +228,7 @@ void JsonCursor::SkipValue() {
                 return Fail(open.back() ? ZEV_TR_NOOP("DatabaseJson", "a ',' or '}' is missing")
                                         : ZEV_TR_NOOP("DatabaseJson", "a ',' or ']' is missing"));
             ++at_;
-            if (open.back()) {
-                SkipSpace();
-                if (at_ >= text_.size() || text_[at_] != '"')
-                    return Fail(ZEV_TR_NOOP("DatabaseJson", "a member's name is missing"));
-                if (!ReadString(nullptr, 0) || !Expect(':')) return;
-            }
+            if (open.back() && !ReadMemberName(nullptr, 0)) return;
             break;
         }
     }

@@ -62,6 +62,8 @@ class JsonCursor {
     bool Literal();
     // Reads a string into `text` (at most `keep` characters kept); nullptr `text` only checks.
     bool ReadString(Text* text, std::size_t keep);
+    // A member's name and the ':' after it (after white space); nullptr `key` only checks.
+    bool ReadMemberName(Text* key, std::size_t keep);
     bool ReadEscape(char32_t& out);
     bool ReadUtf8(char32_t& out);
     bool ReadHex4(unsigned& out);

@@ -47,12 +47,11 @@ std::vector<FieldOf<SatelliteEntry>> HiddenSatelliteFields() {
 
 std::string NameTailText(const std::array<char, kNameFieldSize>& name) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
-    const std::size_t start = NameBytes(name).size() + 1;
-    std::size_t end = kNameFieldSize - 1;
-    while (end > start && name[end - 1] == '\0') --end;
+    // The bytes after the name's terminating NUL, up to the NUL padding at the end.
+    const std::string stored = StoredNameBytes(name);
     std::string text;
-    for (std::size_t i = start; i < end; ++i) {
-        const auto byte = static_cast<unsigned char>(name[i]);
+    for (std::size_t i = NameBytes(name).size() + 1; i < stored.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(stored[i]);
         text += kDigits[byte >> 4];
         text += kDigits[byte & 0xF];
     }

@@ -111,7 +111,6 @@ void SettingsSafeguards::VerifyBox(const ChannelDatabase& db) {
             icon = MsgIcon::Information;
         } else {
             // The differences name records and fields as the terminal does.
-            std::string pattern = "%1";
             std::vector<Translatable> lines = {
                 ZEV_TR("Verify", "The box's settings differ from the channel list:")};
             const std::size_t shown =

@@ -122,6 +122,10 @@ TEST(TransponderUpdate, NearestWithinTwoMegahertzOneToOneAndAdditionsAfterTheLas
               "EAST (19.2E): 1 added, 3 updated, 1 unchanged, 0 not in the file, 2 circular "
               "skipped, 1 beyond the image's range skipped");
 
+    // A capacity lowered after the lists were filled: the radio list's one row is BEYOND's
+    // slot, which is renumbered once all the same.
+    db->header.RadioCount = 1;
+    db->header.ChannelCapacity = 6;
     ASSERT_TRUE(ApplyTransponderUpdate(*db, plan).ok());
     ASSERT_EQ(db->header.TpCount, 6u);
     const TransponderEntry& a = db->transponders[0];
