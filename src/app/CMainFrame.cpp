@@ -488,7 +488,7 @@ bool CMainFrame::event(QEvent* e) {
     // known and can be kept on the screen.
     if (e->type() == QEvent::WindowActivate && !frameChecked_) {
         frameChecked_ = true;
-        KeepFrameOnScreen(*this);
+        KeepFrameOnScreenOnceFramed(*this);
     }
     if (e->type() == QEvent::StatusTip) {
         panes_->ShowPrompt(static_cast<QStatusTipEvent*>(e)->tip());

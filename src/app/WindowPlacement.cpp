@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -54,6 +55,15 @@ void KeepFrameOnScreen(QWidget& window) {
     const QRect frame = window.frameGeometry();
     const QRect placed = FrameInside(frame, screen->availableGeometry());
     if (placed != frame) window.move(placed.topLeft());
+}
+
+void KeepFrameOnScreenOnceFramed(QWidget& window, int tries) {
+    if (window.frameGeometry() == window.geometry() && tries > 1) {
+        QTimer::singleShot(100, &window,
+                           [&window, tries] { KeepFrameOnScreenOnceFramed(window, tries - 1); });
+        return;
+    }
+    KeepFrameOnScreen(window);
 }
 
 namespace {

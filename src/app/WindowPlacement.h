@@ -22,6 +22,10 @@ QRect FrameInside(const QRect& frame, const QRect& area);
 // estimate of it, and some window managers put the window itself where its frame was meant to
 // go, leaving the title bar off the screen.
 void KeepFrameOnScreen(QWidget& window);
+// The same at the window's first activation: a window manager may report the frame a moment
+// later, more so on a busy machine, so while no frame is known it looks again shortly (for at
+// most about a second; a platform without frames has none to keep).
+void KeepFrameOnScreenOnceFramed(QWidget& window, int tries = 10);
 
 // The main window's geometry and the layout of its toolbar and docks as the last run left them
 // (kept in the user's settings); false when no geometry could be restored (none was kept, or
